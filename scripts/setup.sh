@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build needs (Debian packages only, nothing that is already there) and builds the program
+# and its tests into build/. Safe to run again: it only does what is missing.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${CANTORIX_BUILD_DIR:-$root/build}
+
+packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation)
+packages+=("$@")
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CANTORIX_CMAKE_ARGS:-}
+cmake --build "$build_dir" -j "$(nproc)"

@@ -1,0 +1,33 @@
+// The window's only dialogs, behind one small interface so that tests can answer them without a modal loop.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+class Dialogs {
+public:
+    enum class Icon { Information, Exclamation, Question };
+
+    virtual ~Dialogs() = default;
+
+    // A message with an OK button.
+    virtual void message(const QString &title, const QString &text, Icon icon) = 0;
+    // An OK/Cancel question with the question icon; true for OK.
+    virtual bool confirm(const QString &title, const QString &text) = 0;
+    // A text input box; an empty text for Cancel (or when nothing was typed).
+    virtual QString input(const QString &prompt, const QString &title, const QString &defaultAnswer) = 0;
+};
+
+// The real dialogs: QMessageBox and QInputDialog, modal to the given parent.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget *parent) : m_parent(parent) {}
+
+    void message(const QString &title, const QString &text, Icon icon) override;
+    bool confirm(const QString &title, const QString &text) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+
+private:
+    QWidget *m_parent;
+};

@@ -1,0 +1,755 @@
+// The window. Controls are built from a table of twips, captions, fonts and start states; each handler reads the
+// controls afresh, calls the core, and writes the result back.
+#include "form1.h"
+
+#include "booklistreader.h"
+#include "clipcopy.h"
+#include "dialogs.h"
+#include "dirlist.h"
+#include "drivelist.h"
+#include "filelist.h"
+#include "helptext.h"
+#include "findhymns.h"
+#include "hymnfileloader.h"
+#include "panesync.h"
+#include "tally.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QGuiApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidth = 9600;
+constexpr int kClientHeight = 7305;
+
+enum class Kind { CheckBox, TextBox, Button, ListBox, ComboBox, DirList, DriveList, FileList, Label };
+enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
+
+struct ControlRow {
+    const char16_t *name;
+    Kind kind;
+    const char16_t *caption;
+    int left, top, width, height; // twips
+    bool shown;
+    const char16_t *family;
+    qreal points;
+    int style;
+};
+
+// The window's design, in the order the window declares its controls.
+constexpr ControlRow kControls[] = {
+    {u"TitleOnly", Kind::CheckBox, u"title only", 6240, 1200, 1095, 255, false, u"Arial", 8.25, Bold},
+    {u"ChkMusic", Kind::CheckBox, u"of music?", 8400, 2350, 1125, 255, false, u"Arial", 8.25, Bold},
+    {u"LimitYr", Kind::TextBox, u"", 8760, 1920, 735, 375, false, u"Arial", 9.75, Plain},
+    {u"excludT", Kind::TextBox, u"", 5400, 3120, 1575, 375, true, u"MS Sans Serif", 9.75, Plain},
+    {u"BookList", Kind::Button, u"book list", 8880, 3720, 615, 435, false, u"Arial", 8.25, Bold},
+    {u"Book", Kind::ListBox, u"", 8520, 4320, 975, 2205, false, u"MS Sans Serif", 8.25, Plain},
+    {u"ShowRefs", Kind::CheckBox, u"incl. refs", 8810, 5520, 700, 375, false, u"Arial", 8.25, Bold},
+    {u"excludH", Kind::TextBox, u"", 7080, 3120, 1455, 405, true, u"MS Sans Serif", 9.75, Plain},
+    {u"TallySort", Kind::ComboBox, u"", 7440, 1440, 1095, 315, false, u"MS Sans Serif", 8.25, Plain},
+    {u"Filter", Kind::TextBox, u"", 5880, 600, 3615, 495, true, u"MS Sans Serif", 12, Plain},
+    {u"TallyAll", Kind::Button, u"Tally", 8760, 1320, 735, 495, false, u"Arial", 9.75, Bold},
+    {u"Check1", Kind::CheckBox, u" full # only", 6240, 2480, 1215, 255, true, u"Arial", 8.25, Bold},
+    {u"List2", Kind::ListBox, u"", 3120, 4320, 5295, 2910, true, u"MS Sans Serif", 9.75, Plain},
+    {u"Go", Kind::Button, u"Find", 8760, 2800, 735, 855, false, u"Arial", 9.75, Bold},
+    {u"hymname", Kind::TextBox, u"", 960, 3600, 7575, 495, true, u"MS Sans Serif", 12, Plain},
+    {u"hymnmbr", Kind::TextBox, u"", 6240, 1920, 1575, 495, true, u"MS Sans Serif", 12, Plain},
+    {u"List1", Kind::ListBox, u"", 120, 4320, 2895, 2910, true, u"MS Sans Serif", 9.75, Plain},
+    {u"Command3", Kind::Button, u"Clear", 8640, 6840, 855, 375, true, u"Arial", 9.75, Bold},
+    {u"Command1", Kind::Button, u"Get File", 8400, 120, 1095, 375, false, u"Arial", 9.75, Bold},
+    {u"Dir1", Kind::DirList, u"", 120, 1440, 2415, 1890, true, u"MS Sans Serif", 8.25, Plain},
+    {u"Drive1", Kind::DriveList, u"", 120, 960, 2415, 330, true, u"Arial", 8.25, Bold},
+    {u"File1", Kind::FileList, u"", 2640, 1440, 2535, 1980, true, u"MS Sans Serif", 8.25, Plain},
+    {u"ClipCopy", Kind::CheckBox, u"copy w/ title", 8620, 6000, 900, 435, true, u"Arial", 8.25, Bold},
+    {u"ShowYr", Kind::Label, u"Year", 8280, 2020, 375, 255, false, u"Arial", 8.25, Bold},
+    {u"Label15", Kind::Label, u"exclude title:", 5520, 2880, 1335, 255, true, u"Arial", 8.25, Bold | Italic},
+    {u"indexPos", Kind::Label, u"", 8640, 6600, 735, 255, true, u"MS Sans Serif", 8.25, Bold},
+    {u"TitleCount", Kind::Label, u"", 8880, 5040, 615, 375, true, u"MS Sans Serif", 9.75, Bold},
+    {u"Label13", Kind::Label, u"2", 2880, 120, 255, 495, true, u"Times New Roman", 20.25, Bold | Italic},
+    {u"Hcount", Kind::Label, u"# of hymns:", 8520, 4800, 975, 375, true, u"Arial", 8.25, Bold},
+    {u"Label14", Kind::Label, u"\u00A9", 3300, 200, 135, 255, true, u"Arial", 9, Plain},
+    {u"Label12", Kind::Label, u"exclude hymn:", 7200, 2880, 1215, 255, true, u"Arial", 8.25, Bold | Italic},
+    {u"Label11", Kind::Label, u"Sort tally by:", 7440, 1200, 1215, 255, false, u"Arial", 8.25, Bold},
+    {u"ShowFile", Kind::Label, u"", 6000, 120, 1575, 255, false, u"Arial", 8.25, Bold},
+    {u"ShowDate", Kind::Label, u"", 5040, 120, 900, 255, true, u"Arial", 8.25, Bold},
+    {u"Label7", Kind::Label, u"Limit date to:", 5040, 600, 735, 495, true, u"Arial", 9.75, Bold},
+    {u"Label6", Kind::Label, u"#", 8520, 4320, 105, 375, true, u"Arial", 9.75, Bold},
+    {u"Label5", Kind::Label, u"Title phrase:", 120, 3600, 855, 495, true, u"Arial", 9.75, Bold},
+    {u"Label1", Kind::Label, u"Hymn #", 5400, 2040, 735, 375, true, u"Arial", 9.75, Bold},
+    {u"Tally", Kind::Label, u"", 8680, 4320, 815, 375, true, u"MS Sans Serif", 12, Bold},
+    {u"Label4", Kind::Label, u"Files:", 2640, 1200, 735, 255, true, u"Arial", 9, Bold},
+    {u"Label3", Kind::Label, u"Cantorix2 team 2026", 3480, 200, 1215, 375, true, u"Arial", 8.25, Bold},
+    {u"Label2", Kind::Label, u"Cantorix", 120, 120, 3135, 735, true, u"Times New Roman", 30, Bold | Italic},
+};
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
+QWidget *createControl(Kind kind, QWidget *parent)
+{
+    switch (kind) {
+    case Kind::CheckBox:
+        return new QCheckBox(parent);
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    case Kind::Button:
+        return new QPushButton(parent);
+    case Kind::ListBox:
+        return new QListWidget(parent);
+    case Kind::ComboBox:
+        return new QComboBox(parent);
+    case Kind::DirList:
+        return new DirList(parent);
+    case Kind::DriveList:
+        return new DriveList(parent);
+    case Kind::FileList:
+        return new FileList(parent);
+    case Kind::Label:
+        return new QLabel(parent);
+    }
+    return nullptr;
+}
+
+void setCaption(QWidget *control, const QString &caption)
+{
+    if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(caption);
+}
+
+// Only the title, its digit and the credits line are clickable; the others show their text plainly.
+bool isClickableLabel(const QString &name)
+{
+    return name == u"Label2"_s || name == u"Label3"_s || name == u"Label13"_s || name == u"Label14"_s;
+}
+
+// The window's picture: a navy tile with a white note.
+QIcon drawWindowIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0, 0, 128));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(2, 2, 60, 60, 10, 10);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(14, 38, 16, 12));
+    painter.drawEllipse(QRectF(36, 32, 16, 12));
+    painter.drawRect(QRectF(27, 14, 3, 30));
+    painter.drawRect(QRectF(49, 8, 3, 30));
+    painter.drawPolygon(QPolygonF({QPointF(27, 14), QPointF(52, 8), QPointF(52, 15), QPointF(27, 21)}));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
+{
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtDialogs>(this);
+        m_dialogs = m_ownDialogs.get();
+    }
+    registerFontSubstitutes();
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"Cantorix2"_s);
+    setWindowIcon(drawWindowIcon());
+    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    QPalette grey = palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    setPalette(grey);
+    setAutoFillBackground(true);
+    QFont own(u"Arial"_s);
+    own.setPointSizeF(8.25);
+    setFont(own);
+
+    createControls();
+    connectControls();
+
+    File1->setPattern(u"*.txt"_s);
+    Drive1->selectVolumeOf(QDir::currentPath());
+    Dir1->setPath(QDir::currentPath());
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::registerFontSubstitutes()
+{
+    // The design names the classic Windows faces; these metric-compatible ones keep its captions in their boxes.
+    QFont::insertSubstitution(u"MS Sans Serif"_s, u"Liberation Sans"_s);
+    QFont::insertSubstitution(u"Arial"_s, u"Liberation Sans"_s);
+    QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
+}
+
+void Form1::createControls()
+{
+    const QColor navy(0, 0, 128);
+    for (const ControlRow &row : kControls) {
+        const QString name = QString::fromUtf16(row.name);
+        QWidget *control = createControl(row.kind, this);
+        control->setObjectName(name);
+        control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        QFont font(QString::fromUtf16(row.family));
+        font.setPointSizeF(row.points);
+        font.setBold((row.style & Bold) != 0);
+        font.setItalic((row.style & Italic) != 0);
+        control->setFont(font);
+        setCaption(control, QString::fromUtf16(row.caption));
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            if (isClickableLabel(name)) {
+                QPalette palette = label->palette();
+                palette.setColor(QPalette::WindowText, navy);
+                label->setPalette(palette);
+                label->setCursor(Qt::PointingHandCursor);
+                label->installEventFilter(this);
+            }
+        }
+        if (auto *list = qobject_cast<QListWidget *>(control))
+            list->setUniformItemSizes(true);
+        control->setVisible(row.shown);
+    }
+
+    const auto bind = [this](auto *&member, const char16_t *name) {
+        member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromUtf16(name),
+                                                                          Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
+    };
+    bind(TitleOnly, u"TitleOnly");
+    bind(ChkMusic, u"ChkMusic");
+    bind(LimitYr, u"LimitYr");
+    bind(excludT, u"excludT");
+    bind(BookList, u"BookList");
+    bind(Book, u"Book");
+    bind(ShowRefs, u"ShowRefs");
+    bind(excludH, u"excludH");
+    bind(TallySort, u"TallySort");
+    bind(Filter, u"Filter");
+    bind(TallyAll, u"TallyAll");
+    bind(Check1, u"Check1");
+    bind(List2, u"List2");
+    bind(Go, u"Go");
+    bind(hymname, u"hymname");
+    bind(hymnmbr, u"hymnmbr");
+    bind(List1, u"List1");
+    bind(Command3, u"Command3");
+    bind(Command1, u"Command1");
+    bind(Dir1, u"Dir1");
+    bind(Drive1, u"Drive1");
+    bind(File1, u"File1");
+    bind(ClipCopy, u"ClipCopy");
+    bind(ShowYr, u"ShowYr");
+    bind(Label15, u"Label15");
+    bind(indexPos, u"indexPos");
+    bind(TitleCount, u"TitleCount");
+    bind(Label13, u"Label13");
+    bind(Hcount, u"Hcount");
+    bind(Label14, u"Label14");
+    bind(Label12, u"Label12");
+    bind(Label11, u"Label11");
+    bind(ShowFile, u"ShowFile");
+    bind(ShowDate, u"ShowDate");
+    bind(Label7, u"Label7");
+    bind(Label6, u"Label6");
+    bind(Label5, u"Label5");
+    bind(Label1, u"Label1");
+    bind(Tally, u"Tally");
+    bind(Label4, u"Label4");
+    bind(Label3, u"Label3");
+    bind(Label2, u"Label2");
+
+    // A right click on an output list copies it; it must not also select a row.
+    List1->viewport()->installEventFilter(this);
+    List2->viewport()->installEventFilter(this);
+}
+
+void Form1::connectControls()
+{
+    connect(Drive1, &DriveList::driveChanged, this, &Form1::Drive1_Change);
+    connect(Dir1, &DirList::pathChanged, this, &Form1::Dir1_Change);
+    connect(Dir1, &DirList::mouseDown, this, &Form1::Dir1_MouseDown);
+    connect(File1, &QListWidget::itemClicked, this, &Form1::File1_Click);
+    connect(File1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            File1_Click();
+    });
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(BookList, &QPushButton::clicked, this, &Form1::BookList_Click);
+    connect(Book, &QListWidget::itemClicked, this, &Form1::Book_Click);
+
+    connect(Go, &QPushButton::clicked, this, &Form1::Go_Click);
+    connect(TallyAll, &QPushButton::clicked, this, &Form1::TallyAll_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    for (QLineEdit *box : {excludH, excludT, Filter, hymname, hymnmbr, LimitYr})
+        connect(box, &QLineEdit::textChanged, this, &Form1::MarkClear);
+    // Enter starts a search from these three boxes only; the exclusion and year boxes have no such key.
+    for (QLineEdit *box : {Filter, hymname, hymnmbr})
+        connect(box, &QLineEdit::returnPressed, this, &Form1::Go_Click);
+
+    connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form1::List1_Scroll);
+    connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form1::List2_Scroll);
+    // A mouse click and a move of the selection with the keys are both clicks on a row.
+    connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
+    connect(List2, &QListWidget::itemClicked, this, &Form1::List2_Click);
+    connect(List1, &QListWidget::currentRowChanged, this, &Form1::List1_Click);
+    connect(List2, &QListWidget::currentRowChanged, this, &Form1::List2_Click);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
+        return QWidget::eventFilter(watched, event);
+    const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+
+    if (watched == List1->viewport() || watched == List2->viewport()) {
+        if (type == QEvent::MouseButtonPress) {
+            if (watched == List1->viewport())
+                List1_MouseDown(button);
+            else
+                List2_MouseDown(button);
+        }
+        return button == Qt::RightButton;
+    }
+    if (type == QEvent::MouseButtonPress && button == Qt::LeftButton) {
+        if (watched == Label13)
+            Label13_Click();
+        else if (watched == Label14)
+            Label14_Click();
+        else if (watched == Label3)
+            Label3_Click();
+        else if (watched == Label2)
+            Label2_Click();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Form_Click();
+    QWidget::mousePressEvent(event);
+}
+
+// ---- Start-up and the background
+
+void Form1::Form_Load()
+{
+    TallySort->addItems({u"freq"_s, u"title"_s, u"hymn #"_s});
+    TallySort->setCurrentIndex(0);
+    Book->addItem(u"NONE"_s);
+    LoadBooks();
+}
+
+void Form1::Form_Click()
+{
+    Book->hide();
+}
+
+// ---- Choosing and loading the file
+
+void Form1::Drive1_Change()
+{
+    const QString previous = Dir1->path();
+    if (!Dir1->setPath(Drive1->drive())) {
+        m_dialogs->message(u"Change Drive"_s, u"Error encountered while changing drive"_s, Dialogs::Icon::Exclamation);
+        Drive1->selectVolumeOf(previous);
+        return;
+    }
+    Drive1->refresh();
+}
+
+void Form1::Dir1_Change()
+{
+    File1->setPath(Dir1->path());
+    QDir::setCurrent(Dir1->path());
+    if (m_store.FileErr == 1)
+        LoadBooks();
+}
+
+void Form1::Dir1_MouseDown()
+{
+    Drive1->refresh();
+}
+
+void Form1::File1_Click()
+{
+    Command1->show();
+    const QFileInfo info(QDir(File1->path()), File1->fileName());
+    ShowDate->setText(QLocale().toString(info.lastModified().date(), u"ddMMMyyyy"_s));
+    ShowFile->hide();
+}
+
+void Form1::Command1_Click()
+{
+    GetFile();
+    Command1->hide();
+    ShowFile->setText(File1->fileName());
+    ShowFile->show();
+    Book->hide();
+    File1->refresh();
+}
+
+void Form1::GetFile()
+{
+    List1->clear();
+    List2->clear();
+    TitleCount->setText(QString());
+    indexPos->setText(QString());
+    ShowRefs->hide();
+    BookList->hide();
+
+    const LoadOutcome outcome = HymnFileLoader::loadFile(File1->fileName(), m_store);
+    Tally->setText(QString::number(m_store.hymnCount()));
+    if (outcome.failed())
+        m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
+    if (outcome.limitReached) {
+        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.EntryCount),
+                           Dialogs::Icon::Exclamation);
+    }
+    if (!outcome.opened)
+        return;
+
+    Go->show();
+    TallyAll->show();
+    TallyAll->setEnabled(true);
+    setLayoutFor(m_store.VerseFile == 1, outcome.hasReferences);
+    for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
+        box->clear();
+    ChkMusic->setChecked(false);
+    Check1->setChecked(false);
+    Go->setEnabled(true);
+}
+
+void Form1::moveTwips(QWidget *control, int left, int width)
+{
+    QRect place = control->geometry();
+    place.moveLeft(left / kTwipsPerPixel);
+    if (width > 0)
+        place.setWidth(width / kTwipsPerPixel);
+    control->setGeometry(place);
+}
+
+void Form1::setLayoutFor(bool verseFile, bool hasReferences)
+{
+    Label7->setText(verseFile ? u"Limit title to:"_s : u"Limit date to:"_s);
+    Label5->setText(verseFile ? u"Verse phrase:"_s : u"Title phrase:"_s);
+    Label15->setText(verseFile ? u"exclude phrase:"_s : u"exclude title:"_s);
+    Hcount->setText(verseFile ? u"# of hymns:"_s : u"  # of dates:"_s);
+    if (!verseFile)
+        TitleCount->setText(QString());
+    ClipCopy->setText(verseFile ? u"copy w/ title"_s : u"copy w/ date"_s);
+    ClipCopy->setChecked(false);
+    TitleOnly->setChecked(false);
+    TitleOnly->setVisible(verseFile);
+    ShowYr->setVisible(verseFile);
+    LimitYr->setVisible(verseFile);
+    if (verseFile)
+        LimitYr->clear();
+    ChkMusic->setVisible(verseFile);
+    moveTwips(Filter, verseFile ? 3900 : 5880, verseFile ? 5600 : 3615);
+    moveTwips(Label7, verseFile ? 3080 : 5040, 0);
+    Label11->setVisible(!verseFile);
+    TallySort->setVisible(!verseFile);
+    TallyAll->setVisible(!verseFile);
+    ShowRefs->setVisible(verseFile && hasReferences);
+    BookList->setVisible(verseFile && hasReferences && m_store.FileErr == 0);
+}
+
+// ---- The scripture book list
+
+void Form1::LoadBooks()
+{
+    m_store.FileErr = 0;
+    const BookListResult books = BookListReader::readFile(BookListReader::fileName());
+    Book->addItems(books.names);
+    if (books.failed)
+        m_store.FileErr = 1;
+}
+
+void Form1::BookList_Click()
+{
+    if (Book->isVisible()) {
+        Book->hide();
+        return;
+    }
+    Book->show();
+    Book->raise();
+    ShowRefs->setChecked(true);
+}
+
+void Form1::Book_Click()
+{
+    const QListWidgetItem *item = Book->currentItem();
+    if (item != nullptr && item->text() != u"NONE"_s)
+        hymname->setText(item->text());
+    Book->hide();
+}
+
+// ---- Search and criteria
+
+void Form1::Go_Click()
+{
+    Command1->hide();
+    ShowFile->show();
+    Book->hide();
+    const bool everything = !TitleOnly->isChecked() && hymnmbr->text().isEmpty() && Filter->text().isEmpty() &&
+                            hymname->text().isEmpty() && excludH->text().isEmpty() && excludT->text().isEmpty() &&
+                            LimitYr->text().isEmpty();
+    if (everything && !m_dialogs->confirm(u"Show output"_s, u"Show entire file (may be slow)?"_s))
+        return;
+    FindHymns();
+}
+
+void Form1::FindHymns()
+{
+    // Only a search that runs takes the panes over from a tally; a cancelled one leaves the tally and its flag.
+    m_store.TallyShown = 0;
+    Tally->setText(u"0"_s);
+    TitleCount->show();
+    Hcount->show();
+    TitleCount->setText(QString());
+    Go->setEnabled(false);
+    TallyAll->setEnabled(false);
+    if (m_store.VerseFile == 0)
+        Hcount->setText(u"  # of dates:"_s);
+    List1->clear();
+    List2->clear();
+    indexPos->setText(QString());
+
+    if (m_store.EntryCount > 0) {
+        SearchCriteria criteria;
+        criteria.hymnmbr = hymnmbr->text();
+        criteria.hymname = hymname->text();
+        criteria.excludH = excludH->text();
+        criteria.excludT = excludT->text();
+        criteria.Filter = Filter->text();
+        criteria.LimitYr = LimitYr->text();
+        criteria.fullNumberOnly = Check1->isChecked();
+        criteria.titleOnly = TitleOnly->isChecked();
+        criteria.ofMusic = ChkMusic->isChecked();
+        criteria.showRefs = ShowRefs->isChecked();
+        const SearchResult result = ::FindHymns(m_store, criteria);
+        fillLists(result.list1, result.list2);
+        Tally->setText(QString::number(result.totalRows));
+        TitleCount->setText(QString::number(result.distinctHeads));
+    }
+    Go->setEnabled(true);
+    TallyAll->setEnabled(true);
+}
+
+void Form1::fillLists(const QStringList &left, const QStringList &right)
+{
+    const QSignalBlocker blockLeft(List1);
+    const QSignalBlocker blockRight(List2);
+    List1->clear();
+    List2->clear();
+    List1->addItems(left);
+    List2->addItems(right);
+}
+
+void Form1::Command3_Click()
+{
+    Filter->clear();
+    hymnmbr->clear();
+    hymname->clear();
+    excludH->clear();
+    excludT->clear();
+    Check1->setChecked(false);
+    ChkMusic->setChecked(false);
+    LimitYr->clear();
+    TitleOnly->setChecked(false);
+    Book->hide();
+}
+
+void Form1::MarkClear()
+{
+    bool anySet = false;
+    for (const QLineEdit *box : {excludH, hymname, hymnmbr, Filter, LimitYr, excludT})
+        anySet = anySet || !box->text().isEmpty();
+    Command3->setText(anySet ? u"Clear*"_s : u"Clear"_s);
+}
+
+void Form1::Label13_Click()
+{
+    hymname->setText(hymname->text() + QChar(0x00E9));
+}
+
+void Form1::Label14_Click()
+{
+    hymname->setText(hymname->text() + QChar(0x00A9));
+}
+
+// ---- Tally
+
+void Form1::TallyAll_Click()
+{
+    List1->clear();
+    List2->clear();
+    indexPos->setText(QString());
+    Go->setEnabled(false);
+    TallyAll->setEnabled(false);
+    Command1->hide();
+    ShowFile->show();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_store.TallyShown = 1;
+
+    TallyCriteria criteria;
+    criteria.excludT = excludT->text();
+    criteria.excludH = excludH->text();
+    criteria.hymnmbr = hymnmbr->text();
+    criteria.hymname = hymname->text();
+    criteria.Filter = Filter->text();
+    criteria.fullNumberOnly = Check1->isChecked();
+    criteria.sortText = TallySort->currentText();
+    const TallyResult result = TallyHymns(m_store, criteria);
+    fillLists(result.list1, result.list2);
+
+    Hcount->setText(u"           sum:"_s);
+    Tally->setText(QString::number(result.rows));
+    TitleCount->setText(QString::number(result.sum));
+    QGuiApplication::restoreOverrideCursor();
+    Go->setEnabled(true);
+    TallyAll->setEnabled(true);
+}
+
+// ---- The output panes
+
+void Form1::List1_Scroll()
+{
+    List2->verticalScrollBar()->setValue(List1->verticalScrollBar()->value());
+}
+
+void Form1::List2_Scroll()
+{
+    List1->verticalScrollBar()->setValue(List2->verticalScrollBar()->value());
+}
+
+void Form1::applyClick(const ClickEdit &edit)
+{
+    hymnmbr->setText(edit.hymnmbr);
+    hymname->setText(edit.hymname);
+    LimitYr->setText(edit.LimitYr);
+    ChkMusic->setChecked(false);
+    if (edit.uncheckTitleOnly)
+        TitleOnly->setChecked(false);
+    indexPos->setText(edit.indexPos);
+    if (edit.Filter.has_value())
+        Filter->setText(*edit.Filter);
+}
+
+void Form1::List1_Click()
+{
+    List2->verticalScrollBar()->setValue(List1->verticalScrollBar()->value());
+    const int row = List1->currentRow();
+    if (row < 0)
+        return;
+    applyClick(List1ClickEdit(List1->item(row)->text(), row, m_store.VerseFile, m_store.TallyShown));
+}
+
+void Form1::List2_Click()
+{
+    List1->verticalScrollBar()->setValue(List2->verticalScrollBar()->value());
+    const int row = List2->currentRow();
+    if (row < 0)
+        return;
+    const QString partner = row < List1->count() ? List1->item(row)->text() : QString();
+    applyClick(List2ClickEdit(List2->item(row)->text(), partner, row, m_store.VerseFile));
+}
+
+namespace {
+QStringList rowsOf(const QListWidget *list)
+{
+    QStringList rows;
+    rows.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        rows.append(list->item(i)->text());
+    return rows;
+}
+} // namespace
+
+void Form1::List1_MouseDown(Qt::MouseButton button)
+{
+    // Only a right click copies; any other click leaves the user's clipboard as it was.
+    if (button != Qt::RightButton || List1->count() == 0)
+        return;
+    const std::optional<CopyResult> copy =
+        List1Copy(rowsOf(List1), ClipCopy->isChecked(), m_store.TallyShown, m_store.VerseFile);
+    if (!copy.has_value())
+        return;
+    QGuiApplication::clipboard()->setText(copy->text);
+    m_dialogs->message(copy->title, copy->message, Dialogs::Icon::Information);
+}
+
+void Form1::List2_MouseDown(Qt::MouseButton button)
+{
+    if (button != Qt::RightButton || List2->count() == 0)
+        return;
+    if (TitleCountReadsOne(TitleCount->text()))
+        hymname->clear();
+
+    List2CopyInputs in;
+    in.list1 = rowsOf(List1);
+    in.list2 = rowsOf(List2);
+    in.clipCopy = ClipCopy->isChecked();
+    in.showRefsVisible = ShowRefs->isVisibleTo(this);
+    in.hymname = hymname->text();
+    in.excludT = excludT->text();
+    in.LimitYr = LimitYr->text();
+    in.titleOnly = TitleOnly->isChecked();
+    in.verseFile = m_store.VerseFile;
+    in.tallyShown = m_store.TallyShown;
+
+    std::optional<QString> answer;
+    if (List2AsksVerse(in)) {
+        const VersePrompt ask = List2VersePrompt(in.showRefsVisible);
+        const QString reply = m_dialogs->input(ask.prompt, ask.title, ask.defaultAnswer);
+        if (!reply.isEmpty())
+            answer = reply;
+    }
+    const std::optional<CopyResult> copy = List2Copy(in, answer);
+    if (!copy.has_value())
+        return;
+    QGuiApplication::clipboard()->setText(copy->text);
+    m_dialogs->message(copy->title, copy->message, Dialogs::Icon::Information);
+}
+
+void Form1::Label3_Click()
+{
+    m_dialogs->message(HelpTitle(), HelpText(), Dialogs::Icon::Information);
+}
+
+void Form1::Label2_Click()
+{
+    // Each control is switched by itself, so controls that differed before still differ after.
+    for (const QString &name : BoldToggleNames()) {
+        if (auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly)) {
+            QFont font = control->font();
+            font.setBold(!font.bold());
+            control->setFont(font);
+        }
+    }
+}

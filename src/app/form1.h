@@ -1,0 +1,132 @@
+// The one window: its controls, the entry store it owns, and the event handlers that turn each user action
+// into a call of the core (loader, search, tally, pane rules) and write the results back to the controls.
+#pragma once
+
+#include "entrystore.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class DirList;
+class DriveList;
+class FileList;
+class Dialogs;
+struct ClickEdit;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used.
+    explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    const EntryStore &store() const { return m_store; }
+
+    // Lets the classic face names of the design render with installed metric-compatible fonts.
+    static void registerFontSubstitutes();
+
+    // Start-up and the background.
+    void Form_Load();
+    void Form_Click();
+
+    // Choosing and loading the file.
+    void Drive1_Change();
+    void Dir1_Change();
+    void Dir1_MouseDown();
+    void File1_Click();
+    void Command1_Click();
+    void GetFile();
+
+    // The scripture book list.
+    void LoadBooks();
+    void BookList_Click();
+    void Book_Click();
+
+    // Search and criteria.
+    void Go_Click();
+    void FindHymns();
+    void Command3_Click();
+    void MarkClear();
+    void Label13_Click();
+    void Label14_Click();
+
+    // Tally.
+    void TallyAll_Click();
+
+    // The output panes.
+    void List1_Scroll();
+    void List2_Scroll();
+    void List1_Click();
+    void List2_Click();
+    void List1_MouseDown(Qt::MouseButton button);
+    void List2_MouseDown(Qt::MouseButton button);
+    void Label3_Click();
+    void Label2_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void createControls();
+    void connectControls();
+    void setLayoutFor(bool verseFile, bool hasReferences);
+    void applyClick(const ClickEdit &edit);
+    void fillLists(const QStringList &left, const QStringList &right);
+    void moveTwips(QWidget *control, int left, int width);
+
+    EntryStore m_store;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs *m_dialogs;
+
+    // Controls, named as users and the help text know them.
+    QCheckBox *TitleOnly = nullptr;
+    QCheckBox *ChkMusic = nullptr;
+    QLineEdit *LimitYr = nullptr;
+    QLineEdit *excludT = nullptr;
+    QPushButton *BookList = nullptr;
+    QListWidget *Book = nullptr;
+    QCheckBox *ShowRefs = nullptr;
+    QLineEdit *excludH = nullptr;
+    QComboBox *TallySort = nullptr;
+    QLineEdit *Filter = nullptr;
+    QPushButton *TallyAll = nullptr;
+    QCheckBox *Check1 = nullptr;
+    QListWidget *List2 = nullptr;
+    QPushButton *Go = nullptr;
+    QLineEdit *hymname = nullptr;
+    QLineEdit *hymnmbr = nullptr;
+    QListWidget *List1 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QPushButton *Command1 = nullptr;
+    DirList *Dir1 = nullptr;
+    DriveList *Drive1 = nullptr;
+    FileList *File1 = nullptr;
+    QCheckBox *ClipCopy = nullptr;
+    QLabel *ShowYr = nullptr;
+    QLabel *Label15 = nullptr;
+    QLabel *indexPos = nullptr;
+    QLabel *TitleCount = nullptr;
+    QLabel *Label13 = nullptr;
+    QLabel *Hcount = nullptr;
+    QLabel *Label14 = nullptr;
+    QLabel *Label12 = nullptr;
+    QLabel *Label11 = nullptr;
+    QLabel *ShowFile = nullptr;
+    QLabel *ShowDate = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Tally = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label2 = nullptr;
+};

@@ -1,0 +1,39 @@
+// Reading a usage file (service log) or a verse file (hymnal text) into the entry store.
+#pragma once
+
+#include "entrystore.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// What a load found out, for the window to report and to choose its layout by.
+struct LoadOutcome {
+    bool opened = false;        // false: nothing was read; the store is empty and its counters are 0
+    bool hasReferences = false; // a verse line begins with "^" (a scripture reference)
+    bool limitReached = false;  // the store is full; the rest of the file was not read
+    QString errorText;          // not empty: the load failed part way (or did not start) for this reason
+
+    bool failed() const { return !errorText.isEmpty(); }
+};
+
+namespace HymnFileLoader {
+
+// Far more than the 18,000 lines a full store can take; anything larger is refused before it is read.
+constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
+
+// Loads the file at path (a bare name is taken relative to the current directory). The store's arrays are
+// cleared first; a file that cannot be read at all leaves the store empty with its counters at 0.
+LoadOutcome loadFile(const QString &path, EntryStore &store);
+
+// Loads from a device that is already open for reading; name is used in messages.
+LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store);
+
+// Loads bytes already in memory; the store is cleared first.
+LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &store);
+
+// The text of the message shown when the store is full.
+QString limitMessage(int entryCount);
+
+} // namespace HymnFileLoader

@@ -1,0 +1,105 @@
+// Trimming and number reading for the loader, the search, the tally and the copy rules.
+#include "plaintext.h"
+
+#include <cmath>
+#include <limits>
+
+namespace PlainText {
+
+namespace {
+qsizetype firstNonSpace(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    return i;
+}
+
+qsizetype endWithoutSpaces(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    return end;
+}
+} // namespace
+
+QString trim(QStringView text)
+{
+    const qsizetype start = firstNonSpace(text);
+    if (start == text.size())
+        return QString();
+    return text.sliced(start, endWithoutSpaces(text) - start).toString();
+}
+
+QString trimLeft(QStringView text)
+{
+    return text.sliced(firstNonSpace(text)).toString();
+}
+
+QString trimRight(QStringView text)
+{
+    return text.first(endWithoutSpaces(text)).toString();
+}
+
+bool isBlank(QStringView text)
+{
+    return firstNonSpace(text) == text.size();
+}
+
+double leadingValue(QStringView text)
+{
+    qsizetype i = firstNonSpace(text);
+    const qsizetype n = text.size();
+    bool negative = false;
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    double value = 0;
+    double scale = 1;
+    bool seenPoint = false;
+    for (; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            if (seenPoint) {
+                scale /= 10;
+                value += (c - u'0') * scale;
+            } else {
+                value = value * 10 + (c - u'0');
+            }
+        } else if (c == u'.' && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!std::isfinite(value))
+        value = std::numeric_limits<double>::max();
+    return negative ? -value : value;
+}
+
+qint64 leadingInteger(QStringView text)
+{
+    const double rounded = std::nearbyint(leadingValue(text));
+    // Beyond 2^63 a double no longer converts; the nearest representable bound below it is used instead.
+    constexpr double bound = 9.2e18;
+    if (rounded >= bound)
+        return std::numeric_limits<qint64>::max();
+    if (rounded <= -bound)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(rounded);
+}
+
+bool isFourDigits(QStringView text)
+{
+    if (text.size() != 4)
+        return false;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+} // namespace PlainText

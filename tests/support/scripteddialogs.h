@@ -1,0 +1,32 @@
+// Dialogs for window tests: every message is recorded, and questions and input boxes take scripted answers.
+#pragma once
+
+#include "dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "message", "confirm" or "input"
+        QString title;
+        QString text; // the message text, or the input box's prompt
+        Icon icon = Icon::Information;
+        QString defaultAnswer;
+    };
+
+    void message(const QString &title, const QString &text, Icon icon) override;
+    bool confirm(const QString &title, const QString &text) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultAnswer) override;
+
+    // Answers for the next questions and input boxes, in order; with none left a question gets OK and an input
+    // box its default answer.
+    QList<bool> confirmAnswers;
+    QStringList inputAnswers;
+
+    QList<Shown> shown;
+    // The messages only (not questions or input boxes).
+    QList<Shown> messages() const;
+    void reset();
+};

@@ -1,0 +1,26 @@
+// Test folders put the process back where it was, so one test cannot move the next.
+#include "testfiles.h"
+
+#include <QDir>
+#include <QFile>
+
+TestFolder::TestFolder() : m_previous(QDir::currentPath()) {}
+
+TestFolder::~TestFolder()
+{
+    QDir::setCurrent(m_previous);
+}
+
+QString TestFolder::write(const QString &name, const QByteArray &bytes) const
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+    return path;
+}
+
+void TestFolder::enter()
+{
+    QDir::setCurrent(m_dir.path());
+}

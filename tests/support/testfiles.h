@@ -1,0 +1,24 @@
+// Writing test files into a temporary folder, and moving the process into it for the window's bare file names.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder(); // restores the current directory
+
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+    // Writes bytes to name in the folder; returns the full path.
+    QString write(const QString &name, const QByteArray &bytes) const;
+    // Makes the folder the current directory (undone by the destructor).
+    void enter();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
