@@ -1,0 +1,30 @@
+// Help message and bold-toggle list; the tips repeat, in the user's words, rules that other parts enforce.
+#include "helptext.h"
+
+using namespace Qt::StringLiterals;
+
+QString HelpTitle()
+{
+    return u"Cantorix2 ver 2.9.7"_s;
+}
+
+QString HelpText()
+{
+    const QStringList lines{
+        QChar(169) + u"Cantorix2 team, 2026"_s,
+        u"cantorix2@example.org"_s,
+        QString(),
+        u"- only 'Exclude' terms are case sensitive"_s,
+        u"- either > or < may be used in date or year box"_s,
+        u"- R click on an output box will copy box contents to clipboard"_s,
+        u"- L click in either output box will re-synchronize both boxes"_s,
+        u"- to select from directory box, double click your selection"_s,
+    };
+    return lines.join(QChar(13));
+}
+
+QStringList BoldToggleNames()
+{
+    return {u"List1"_s,   u"List2"_s,     u"File1"_s,   u"Dir1"_s,    u"hymname"_s, u"Filter"_s,
+            u"hymnmbr"_s, u"TallySort"_s, u"excludT"_s, u"excludH"_s, u"Book"_s,    u"LimitYr"_s};
+}
