@@ -15,7 +15,7 @@ constexpr int kPathRole = Qt::UserRole;
 DirList::DirList(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
-    connect(this, &QListWidget::itemDoubleClicked, this, &DirList::openItem);
+    // A double click (or Enter) activates an item; both arrive here once.
     connect(this, &QListWidget::itemActivated, this, &DirList::openItem);
 }
 
@@ -44,7 +44,7 @@ void DirList::refresh()
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
     QStringList chain;
-    for (QDir dir(m_path);; ) {
+    for (QDir dir(m_path);;) {
         chain.prepend(dir.absolutePath());
         if (dir.isRoot() || !dir.cdUp())
             break;
@@ -66,8 +66,12 @@ void DirList::refresh()
 
 void DirList::openItem(QListWidgetItem *item)
 {
-    if (item != nullptr)
-        setPath(item->data(kPathRole).toString());
+    if (item == nullptr)
+        return;
+    // Opening rebuilds the list, which would delete the item while the view is still handling its click.
+    const QString folder = item->data(kPathRole).toString();
+    QMetaObject::invokeMethod(
+        this, [this, folder] { setPath(folder); }, Qt::QueuedConnection);
 }
 
 bool DirList::viewportEvent(QEvent *event)

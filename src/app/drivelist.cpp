@@ -10,11 +10,10 @@ using namespace Qt::StringLiterals;
 namespace {
 bool isRealVolume(const QStorageInfo &volume)
 {
-    static const QList<QByteArray> pseudo = {"proc",     "sysfs",       "devpts",    "cgroup",  "cgroup2",
-                                             "securityfs", "pstore",    "debugfs",   "tracefs", "mqueue",
-                                             "hugetlbfs", "configfs",   "fusectl",   "binfmt_misc", "autofs",
-                                             "bpf",      "devtmpfs",    "nsfs",      "efivarfs", "rpc_pipefs",
-                                             "ramfs",    "squashfs"};
+    static const QList<QByteArray> pseudo = {"proc",     "sysfs",       "devpts",  "cgroup",  "cgroup2",   "securityfs",
+                                             "pstore",   "debugfs",     "tracefs", "mqueue",  "hugetlbfs", "configfs",
+                                             "fusectl",  "binfmt_misc", "autofs",  "bpf",     "devtmpfs",  "nsfs",
+                                             "efivarfs", "rpc_pipefs",  "ramfs",   "squashfs"};
     if (!volume.isValid() || !volume.isReady() || pseudo.contains(volume.fileSystemType()))
         return false;
     const QString root = volume.rootPath();

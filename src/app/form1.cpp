@@ -8,18 +8,19 @@
 #include "dirlist.h"
 #include "drivelist.h"
 #include "filelist.h"
-#include "helptext.h"
 #include "findhymns.h"
+#include "helptext.h"
 #include "hymnfileloader.h"
 #include "panesync.h"
 #include "tally.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QGuiApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -235,7 +235,7 @@ void Form1::createControls()
 
     const auto bind = [this](auto *&member, const char16_t *name) {
         member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromUtf16(name),
-                                                                          Qt::FindDirectChildrenOnly);
+                                                                         Qt::FindDirectChildrenOnly);
         Q_ASSERT(member != nullptr);
     };
     bind(TitleOnly, u"TitleOnly");
@@ -733,7 +733,9 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     const std::optional<CopyResult> copy = List2Copy(in, answer);
     if (!copy.has_value())
         return;
-    QGuiApplication::clipboard()->setText(copy->text);
+    // A verse that no hymn has copies nothing; the message says so and the clipboard keeps what it had.
+    if (!copy->text.isEmpty())
+        QGuiApplication::clipboard()->setText(copy->text);
     m_dialogs->message(copy->title, copy->message, Dialogs::Icon::Information);
 }
 

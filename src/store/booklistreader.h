@@ -6,7 +6,7 @@
 #include <QStringList>
 
 struct BookListResult {
-    QStringList names; // the lines read, in file order; a blank line ends the list and is kept as an empty item
+    QStringList names;   // the lines read, in file order; a blank line ends the list and is kept as an empty item
     bool failed = false; // the file could not be opened or read (a missing file is not an error worth a message)
 };
 

@@ -218,16 +218,14 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
         if (bytes.size() + got > MaxFileBytes) {
             store.clearArrays();
             return refuse(store, u"\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing "
-                                 "was loaded."_s
-                                     .arg(name));
+                                 "was loaded."_s.arg(name));
         }
         bytes.append(chunk, got);
     }
     LoadOutcome outcome = loadBytes(bytes, name, store);
     if (!readError.isEmpty()) {
         outcome.errorText = u"Reading \"%1\" failed after %2 bytes (%3); the entries read before the failure "
-                            "were kept."_s
-                                .arg(name)
+                            "were kept."_s.arg(name)
                                 .arg(bytes.size())
                                 .arg(readError);
     }
@@ -246,9 +244,9 @@ LoadOutcome loadFile(const QString &path, EntryStore &store)
     if (!info.isFile())
         return refuse(store, u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name));
     if (info.size() > MaxFileBytes) {
-        return refuse(store, u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s
-                                 .arg(name)
-                                 .arg(info.size() / (1024 * 1024)));
+        return refuse(store,
+                      u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
+                          info.size() / (1024 * 1024)));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

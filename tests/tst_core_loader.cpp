@@ -1,0 +1,341 @@
+// The hymn file loader: both file kinds stored as users write them, long entries, the full store, the comma
+// suffix, text decoding and line ends, and files that cannot be read.
+#include "entrystore.h"
+#include "hymnfileloader.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A device that hands out some bytes and then fails, as a disk or network share may.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_pos >= m_bytes.size()) {
+            setErrorString(u"device fault"_s);
+            return -1;
+        }
+        const qint64 n = qMin(maxSize, m_bytes.size() - m_pos);
+        memcpy(data, m_bytes.constData() + m_pos, n);
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+    bool isSequential() const override { return true; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
+LoadOutcome load(const QByteArray &bytes, EntryStore &store)
+{
+    return HymnFileLoader::loadBytes(bytes, u"test.txt"_s, store);
+}
+
+// "head|tag=text|tag=text" for one entry, so a table row can state a whole entry on one line.
+QString describe(const EntryStore &store, int e)
+{
+    QString out = store.EntryHead[e];
+    for (int s = 1; s <= EntryStore::MaxSlots && !(store.LineTag[e][s].isEmpty() && store.LineText[e][s].isEmpty());
+         ++s)
+        out += u'|' + store.LineTag[e][s] + u'=' + store.LineText[e][s];
+    return out;
+}
+
+QStringList describeAll(const EntryStore &store)
+{
+    QStringList all;
+    for (int e = 1; e <= store.EntryCount; ++e)
+        all.append(describe(store, e));
+    return all;
+}
+
+QByteArray entries(int count, int linesEach, const char *headPrefix = "Jan 1, 2020 #")
+{
+    QByteArray bytes;
+    for (int e = 1; e <= count; ++e) {
+        bytes += headPrefix + QByteArray::number(e) + '\n';
+        for (int l = 1; l <= linesEach; ++l)
+            bytes += QByteArray::number(l) + " Hymn " + QByteArray::number(l) + '\n';
+        bytes += '\n';
+    }
+    return bytes;
+}
+
+QByteArray utf16le(const QString &text)
+{
+    QByteArray bytes;
+    for (QChar c : text) {
+        bytes += char(c.unicode() & 0xFF);
+        bytes += char(c.unicode() >> 8);
+    }
+    return bytes;
+}
+
+} // namespace
+
+class TestLoader : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void storesFiles_data();
+    void storesFiles();
+    void continuationEntries_data();
+    void continuationEntries();
+    void fullStore();
+    void verseFileFromTheStart();
+    void referencesFlag();
+    void decoding_data();
+    void decoding();
+    void readFailureKeepsEntries();
+    void unreadableFiles_data();
+    void unreadableFiles();
+    void missingFileEmptiesStore();
+    void reloadGivesSameStore();
+};
+
+void TestLoader::storesFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("verse");
+
+    QTest::newRow("usage example") << QByteArray("Dec 18\n378 Amazing Grace\n14 Holy God\nOffertory\n\nDec 24, 2022\n"
+                                                 "101 Silent Night\n")
+                                   << QStringList{u"Dec 18, 2022|378=Amazing Grace|14=Holy God|=Offertory"_s,
+                                                  u"Dec 24, 2022|101=Silent Night"_s}
+                                   << 0;
+    QTest::newRow("verse example")
+        << QByteArray("378 Amazing Grace\n--\n%C.M.\n$G\n~3/4\n^Luke 15\nFirst line of the first verse\n")
+        << QStringList{u"378 Amazing Grace|378.=Meter: C.M.|378=Key: G|378=Time: 3/4|378=^Luke 15|"
+                       "378=First line of the first verse"_s}
+        << 1;
+    QTest::newRow("blank lines around and between") << QByteArray("\n  \n\nMay 1, 2021\n1 A\n\n\n   \nMay 8, 2021\n2 B")
+                                                    << QStringList{u"May 1, 2021|1=A"_s, u"May 8, 2021|2=B"_s} << 0;
+    QTest::newRow("spaces-only line ends entry")
+        << QByteArray("May 1, 2021\n1 A\n    \n2 B\n") << QStringList{u"May 1, 2021|1=A"_s, u"2 B"_s} << 0;
+    QTest::newRow("leading space gives blank tag")
+        << QByteArray("May 1, 2021\n  Prelude in G  \n") << QStringList{u"May 1, 2021| =Prelude in G"_s} << 0;
+    QTest::newRow("head keeps leading, loses trailing spaces")
+        << QByteArray("  May 1, 2021   \n1 A\n") << QStringList{u"  May 1, 2021|1=A"_s} << 0;
+    QTest::newRow("comma suffix reaches back to previous comma")
+        << QByteArray("Dec 4\n1 A\n\nDec 11 (evening)\n2 B\n\nDec 18, 2022 Advent\n3 C\n\nJan 1\n4 D\n")
+        << QStringList{u"Dec 4, 2022 Advent|1=A"_s, u"Dec 11 (evening), 2022 Advent|2=B"_s,
+                       u"Dec 18, 2022 Advent|3=C"_s, u"Jan 1|4=D"_s}
+        << 0;
+    QTest::newRow("dash pair inside a line is a separator")
+        << QByteArray("7 Refrain Hymn\nWords: X, 1850\n(R) Sing -- sing again\nLine\n")
+        << QStringList{u"7 Refrain Hymn|7=Words: X, 1850|7.=Line"_s} << 1;
+    QTest::newRow("only the first of each mark is rewritten")
+        << QByteArray("9 T\n--\n%8.7.%8.7.\n$C$D\n3~4~5\n")
+        << QStringList{u"9 T|9.=Meter: 8.7.%8.7.|9=Key: C$D|9=3Time: 4~5"_s} << 1;
+    QTest::newRow("verse head with leading space gives empty tags")
+        << QByteArray(" 12 Lead\nCredits\n--\nVerse\n") << QStringList{u" 12 Lead|=Credits|.=Verse"_s} << 1;
+    QTest::newRow("verse head without space gives empty tags")
+        << QByteArray("12\n--\nVerse\n") << QStringList{u"12|.=Verse"_s} << 1;
+    QTest::newRow("marks stay in usage files")
+        << QByteArray("Jun 5, 2022\n%1 $2 ~3\n") << QStringList{u"Jun 5, 2022|%1=$2 ~3"_s} << 0;
+    QTest::newRow("head line at end of file")
+        << QByteArray("May 1, 2021\n1 A\n\nMay 8, 2021") << QStringList{u"May 1, 2021|1=A"_s, u"May 8, 2021"_s} << 0;
+    QTest::newRow("lead byte removal, two at most, follower skipped")
+        << QByteArray("Jan 2, 2022\n5 A\xC3\x82\xC3\x82\xC3\x82"
+                      "B\xC3\x82"
+                      "C\n")
+        << QStringList{u"Jan 2, 2022|5=A\u00C2B\u00C2C"_s} << 0;
+}
+
+void TestLoader::storesFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, expected);
+    QFETCH(int, verse);
+    EntryStore store;
+    const LoadOutcome outcome = load(file, store);
+    QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
+    QCOMPARE(describeAll(store), expected);
+    QCOMPARE(store.VerseFile, verse);
+    QCOMPARE(store.EntryHead[0], QString());
+    QCOMPARE(store.LineTag[1][0], QString());
+    QCOMPARE(store.LineText[1][0], QString());
+}
+
+void TestLoader::continuationEntries_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("entryCount");
+    QTest::addColumn<int>("overflow");
+    QTest::addColumn<int>("lastSlotsUsed");
+    QTest::newRow("3 lines") << 3 << 1 << 0 << 3;
+    QTest::newRow("10 lines, no continuation") << 10 << 1 << 0 << 10;
+    QTest::newRow("11 lines") << 11 << 2 << 1 << 1;
+    QTest::newRow("25 lines") << 25 << 3 << 2 << 5;
+}
+
+void TestLoader::continuationEntries()
+{
+    QFETCH(int, lines);
+    QFETCH(int, entryCount);
+    QFETCH(int, overflow);
+    QFETCH(int, lastSlotsUsed);
+    EntryStore store;
+    QVERIFY(!load(entries(1, lines), store).failed());
+    QCOMPARE(store.EntryCount, entryCount);
+    QCOMPARE(store.OverflowCount, overflow);
+    QCOMPARE(store.hymnCount(), 1);
+    for (int e = 2; e <= entryCount; ++e)
+        QCOMPARE(store.EntryHead[e], store.EntryHead[1]);
+    QCOMPARE(store.LineText[entryCount][lastSlotsUsed], u"Hymn %1"_s.arg(lines));
+    if (lastSlotsUsed < EntryStore::MaxSlots)
+        QVERIFY(store.LineTag[entryCount][lastSlotsUsed + 1].isEmpty());
+}
+
+void TestLoader::fullStore()
+{
+    EntryStore store;
+    LoadOutcome outcome = load(entries(1801, 2), store);
+    QVERIFY(outcome.limitReached);
+    QVERIFY(!outcome.failed());
+    QCOMPARE(store.EntryCount, 1800);
+    QCOMPARE(store.EntryHead[1800], u"Jan 1, 2020 #1800"_s);
+    QCOMPARE(HymnFileLoader::limitMessage(store.EntryCount), u"1800 items loaded - this is the program's maximum"_s);
+
+    // A continuation entry past the last one is a failure, not a crash; what was read stays.
+    QByteArray bytes = entries(1799, 1) + entries(1, 25, "Dec 25, 2020 #");
+    outcome = load(bytes, store);
+    QVERIFY(outcome.failed());
+    QVERIFY2(outcome.errorText.contains(u"1800"_s), qPrintable(outcome.errorText));
+    QCOMPARE(store.EntryCount, 1800);
+    QCOMPARE(store.LineText[1800][10], u"Hymn 10"_s);
+}
+
+void TestLoader::verseFileFromTheStart()
+{
+    // The first hymn's credits come before any separator, yet are stored like every other hymn's.
+    EntryStore store;
+    QVERIFY(!load("378 Amazing Grace\nWords: John Newton, 1779\n--\n(v1) Amazing grace\n"_ba, store).failed());
+    QCOMPARE(store.VerseFile, 1);
+    QCOMPARE(describe(store, 1), u"378 Amazing Grace|378=Words: John Newton, 1779|378.=(v1) Amazing grace"_s);
+}
+
+void TestLoader::referencesFlag()
+{
+    EntryStore store;
+    QVERIFY(load("1 A\n--\n^Psalms 23\n"_ba, store).hasReferences);
+    QVERIFY(!load("1 A\n--\n ^Psalms 23\n"_ba, store).hasReferences);
+    QVERIFY(!load("May 1, 2021\n^1 Psalms\n"_ba, store).hasReferences);
+}
+
+void TestLoader::decoding_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBFMay 1, 2021\n1 Caf\xC3\xA9\n")
+                                    << QStringList{u"May 1, 2021|1=Caf\u00E9"_s};
+    QTest::newRow("windows-1252") << QByteArray("May 1, 2021\n1 Caf\xE9 \x93quoted\x94\n")
+                                  << QStringList{u"May 1, 2021|1=Caf\u00E9 \u201Cquoted\u201D"_s};
+    QTest::newRow("utf-16le with bom") << utf16le(u"\uFEFFMay 1, 2021\r\n1 A\r\n"_s)
+                                       << QStringList{u"May 1, 2021|1=A"_s};
+    QTest::newRow("cr-lf, lone cr and lf") << QByteArray("May 1, 2021\r\n1 A\r2 B\n\r\nMay 8, 2021\r3 C\r")
+                                           << QStringList{u"May 1, 2021|1=A|2=B"_s, u"May 8, 2021|3=C"_s};
+    QTest::newRow("nul bytes are text") << QByteArray("May 1, 2021\n1 A\0B\n", 18)
+                                        << QStringList{u"May 1, 2021|1=A\0B"_s.replace(u"\\0"_s, QString(QChar(0)))};
+}
+
+void TestLoader::decoding()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, expected);
+    EntryStore store;
+    QVERIFY(!load(file, store).failed());
+    QCOMPARE(describeAll(store), expected);
+}
+
+void TestLoader::readFailureKeepsEntries()
+{
+    EntryStore store;
+    FailingDevice device("May 1, 2021\n1 A\n\nMay 8, 2021\n2 B\n"_ba);
+    const LoadOutcome outcome = HymnFileLoader::loadDevice(device, u"shaky.txt"_s, store);
+    QVERIFY(outcome.failed());
+    QVERIFY2(outcome.errorText.contains(u"device fault"_s), qPrintable(outcome.errorText));
+    QCOMPARE(store.EntryCount, 2);
+    QCOMPARE(store.LineText[2][1], u"B"_s);
+}
+
+void TestLoader::unreadableFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("wordInMessage");
+    QTest::newRow("missing") << u"missing"_s << u"not found"_s;
+    QTest::newRow("folder named like a file") << u"folder"_s << u"folder"_s;
+    QTest::newRow("pipe named like a file") << u"fifo"_s << u"not an ordinary file"_s;
+    QTest::newRow("empty") << u"empty"_s << u"empty"_s;
+    QTest::newRow("blank lines only") << u"blank"_s << u"empty"_s;
+    QTest::newRow("far too large") << u"large"_s << u"64 MiB"_s;
+}
+
+void TestLoader::unreadableFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, wordInMessage);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"x.txt"_s);
+    if (kind == u"folder"_s) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == u"fifo"_s) {
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind != u"missing"_s) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (kind == u"blank"_s)
+            file.write("\n   \n\r\n");
+        if (kind == u"large"_s)
+            QVERIFY(file.resize(HymnFileLoader::MaxFileBytes + 1));
+    }
+    EntryStore store;
+    QVERIFY(!load("May 1, 2021\n1 A\n"_ba, store).failed());
+    const LoadOutcome outcome = HymnFileLoader::loadFile(path, store);
+    QVERIFY(outcome.failed());
+    QVERIFY2(outcome.errorText.contains(wordInMessage), qPrintable(outcome.errorText));
+    QVERIFY(outcome.errorText.contains(u"x.txt"_s));
+    QCOMPARE(store.EntryCount, 0);
+    QCOMPARE(store.OverflowCount, 0);
+    QCOMPARE(store.EntryHead[1], QString());
+}
+
+void TestLoader::missingFileEmptiesStore()
+{
+    EntryStore store;
+    QVERIFY(!load(entries(3, 12), store).failed());
+    QCOMPARE(store.OverflowCount, 3);
+    const LoadOutcome outcome = HymnFileLoader::loadFile(u"/nonexistent/folder/x.txt"_s, store);
+    QVERIFY(!outcome.opened);
+    QCOMPARE(store.EntryCount, 0);
+    QCOMPARE(store.OverflowCount, 0);
+    QCOMPARE(store.VerseFile, 0);
+    QCOMPARE(store.LineTag[1][1], QString());
+}
+
+void TestLoader::reloadGivesSameStore()
+{
+    const QByteArray file = entries(40, 13) + "1 A\n--\nB\n";
+    EntryStore first;
+    EntryStore second;
+    load(file, first);
+    load(entries(5, 3), second);
+    load(file, second);
+    QCOMPARE(describeAll(second), describeAll(first));
+    QCOMPARE(second.OverflowCount, first.OverflowCount);
+}
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "tst_core_loader.moc"
