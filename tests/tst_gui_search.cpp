@@ -1,0 +1,216 @@
+// Find from the window: Enter in the three search boxes, the question before listing a whole file, the panes and
+// counts a search leaves, the "Clear" button and its caption, and the two title labels that type into the phrase.
+#include "form1.h"
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "filelist.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kServices = "Jan 3, 2021\n378 Amazing Grace\n14 Holy God\n\n"
+                             "Dec 19, 2020\n378* Amazing Grace\n\n"
+                             "Dec 24, 2022 (evening)\n1378 Other\n101 Silent Night\n\n"
+                             "Easter service\n378 Amazing Grace\n";
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all.append(list->item(i)->text());
+    return all;
+}
+
+} // namespace
+
+class TestSearchWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void enterSearchesFromThreeBoxes_data();
+    void enterSearchesFromThreeBoxes();
+    void wholeFileQuestion();
+    void cancelKeepsPanesAndTally();
+    void clearCaption();
+    void clearButtonEmptiesCriteria();
+    void titleLabelsType();
+    void emptyStoreSearch();
+
+private:
+    void loadServices();
+    template <typename T> T *control(const char *name) { return m_window->findChild<T *>(QString::fromLatin1(name)); }
+
+    std::unique_ptr<TestFolder> m_folder;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<Form1> m_window;
+};
+
+void TestSearchWindow::initTestCase()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestSearchWindow::init()
+{
+    m_folder = std::make_unique<TestFolder>();
+    m_folder->write(u"services.txt"_s, kServices);
+    m_folder->enter();
+    m_dialogs.reset();
+    m_window = std::make_unique<Form1>(&m_dialogs);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestSearchWindow::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+void TestSearchWindow::loadServices()
+{
+    auto *files = control<FileList>("File1");
+    files->setCurrentRow(0);
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QCOMPARE(m_window->store().EntryCount, 4);
+}
+
+void TestSearchWindow::enterSearchesFromThreeBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("searches");
+    QTest::newRow("hymn number") << u"hymnmbr"_s << true;
+    QTest::newRow("phrase") << u"hymname"_s << true;
+    QTest::newRow("limit") << u"Filter"_s << true;
+    QTest::newRow("exclude hymn") << u"excludH"_s << false;
+    QTest::newRow("exclude title") << u"excludT"_s << false;
+}
+
+void TestSearchWindow::enterSearchesFromThreeBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, searches);
+    loadServices();
+    auto *edit = m_window->findChild<QLineEdit *>(box);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    // With every box empty a search first asks whether to list the whole file.
+    QCOMPARE(m_dialogs.shown.size(), searches ? 1 : 0);
+    QCOMPARE(control<QListWidget>("List1")->count(), searches ? 6 : 0);
+}
+
+void TestSearchWindow::wholeFileQuestion()
+{
+    loadServices();
+    QTest::mouseClick(control<QPushButton>("Go"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].kind, u"confirm"_s);
+    QCOMPARE(m_dialogs.shown[0].title, u"Show output"_s);
+    QCOMPARE(m_dialogs.shown[0].text, u"Show entire file (may be slow)?"_s);
+
+    // Number and limit: every use of 378 from 2021 on, with distinct dates counted.
+    m_dialogs.reset();
+    QTest::keyClicks(control<QLineEdit>("hymnmbr"), u"378"_s);
+    QTest::keyClicks(control<QLineEdit>("Filter"), u">2021"_s);
+    QTest::keyClick(control<QLineEdit>("Filter"), Qt::Key_Return);
+    QVERIFY(m_dialogs.shown.isEmpty());
+    QCOMPARE(rows(control<QListWidget>("List1")), (QStringList{u"Jan 3, 2021"_s, u"Dec 24, 2022 (evening)"_s}));
+    QCOMPARE(rows(control<QListWidget>("List2")), (QStringList{u"378 Amazing Grace"_s, u"1378 Other"_s}));
+    QCOMPARE(control<QLabel>("Tally")->text(), u"2"_s);
+    QCOMPARE(control<QLabel>("TitleCount")->text(), u"2"_s);
+    QCOMPARE(control<QLabel>("Hcount")->text(), u"  # of dates:"_s);
+    QVERIFY(control<QPushButton>("Go")->isEnabled());
+    QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
+    QCOMPARE(m_window->store().TallyShown, 0);
+}
+
+void TestSearchWindow::cancelKeepsPanesAndTally()
+{
+    loadServices();
+    QTest::mouseClick(control<QPushButton>("TallyAll"), Qt::LeftButton);
+    const QStringList tallied = rows(control<QListWidget>("List2"));
+    QVERIFY(!tallied.isEmpty());
+    QCOMPARE(m_window->store().TallyShown, 1);
+    m_dialogs.confirmAnswers = {false};
+    QTest::mouseClick(control<QPushButton>("Go"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(rows(control<QListWidget>("List2")), tallied);
+    // The panes still hold the tally, so they must still be read as one.
+    QCOMPARE(m_window->store().TallyShown, 1);
+}
+
+void TestSearchWindow::clearCaption()
+{
+    auto *clear = control<QPushButton>("Command3");
+    auto *exclude = control<QLineEdit>("excludT");
+    QTest::keyClick(exclude, Qt::Key_J);
+    QCOMPARE(clear->text(), u"Clear*"_s);
+    QTest::keyClick(exclude, Qt::Key_Backspace);
+    QCOMPARE(clear->text(), u"Clear"_s);
+    control<QCheckBox>("TitleOnly")->setChecked(true);
+    control<QCheckBox>("Check1")->setChecked(true);
+    QCOMPARE(clear->text(), u"Clear"_s);
+    for (const char *name : {"excludH", "hymname", "hymnmbr", "Filter", "LimitYr"}) {
+        auto *box = control<QLineEdit>(name);
+        box->setText(u"x"_s);
+        QCOMPARE(clear->text(), u"Clear*"_s);
+        box->clear();
+        QCOMPARE(clear->text(), u"Clear"_s);
+    }
+}
+
+void TestSearchWindow::clearButtonEmptiesCriteria()
+{
+    const QList<const char *> boxes = {"Filter", "hymnmbr", "hymname", "excludH", "excludT", "LimitYr"};
+    for (const char *name : boxes)
+        control<QLineEdit>(name)->setText(u"12"_s);
+    const QList<const char *> checks = {"Check1", "ChkMusic", "TitleOnly", "ShowRefs"};
+    for (const char *name : checks)
+        control<QCheckBox>(name)->setChecked(true);
+    control<QListWidget>("Book")->show();
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    for (const char *name : boxes)
+        QCOMPARE(control<QLineEdit>(name)->text(), QString());
+    QVERIFY(!control<QCheckBox>("Check1")->isChecked());
+    QVERIFY(!control<QCheckBox>("ChkMusic")->isChecked());
+    QVERIFY(!control<QCheckBox>("TitleOnly")->isChecked());
+    QVERIFY(control<QCheckBox>("ShowRefs")->isChecked());
+    QVERIFY(!control<QListWidget>("Book")->isVisible());
+    QCOMPARE(control<QPushButton>("Command3")->text(), u"Clear"_s);
+}
+
+void TestSearchWindow::titleLabelsType()
+{
+    auto *phrase = control<QLineEdit>("hymname");
+    phrase->setText(u"Caf"_s);
+    QTest::mouseClick(control<QLabel>("Label13"), Qt::LeftButton);
+    QCOMPARE(phrase->text(), u"Caf\u00E9"_s);
+    QTest::mouseClick(control<QLabel>("Label14"), Qt::LeftButton);
+    QCOMPARE(phrase->text(), u"Caf\u00E9\u00A9"_s);
+    QCOMPARE(control<QPushButton>("Command3")->text(), u"Clear*"_s);
+}
+
+void TestSearchWindow::emptyStoreSearch()
+{
+    control<QLineEdit>("hymnmbr")->setText(u"1"_s);
+    m_window->Go_Click();
+    QVERIFY(m_dialogs.shown.isEmpty());
+    QCOMPARE(control<QListWidget>("List1")->count(), 0);
+    QCOMPARE(control<QLabel>("Tally")->text(), u"0"_s);
+    QVERIFY(control<QPushButton>("Go")->isEnabled());
+    QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
+}
+
+QTEST_MAIN(TestSearchWindow)
+#include "tst_gui_search.moc"
