@@ -1,0 +1,108 @@
+// Exchange sort on ranks without its quadratic running time.
+//
+// The sort performs "if row k ranks below row m, exchange them" for the pairs (m, k), m < k, taken m by m. Two such
+// steps on disjoint pairs commute, and any two steps that share a position come in the same order when the pairs
+// are taken k by k instead (for k: for m < k). That order is an insertion: the rows before k are already in rank
+// order, row k goes behind the rows of its own rank, and every run of equal rank above it is shifted one place on
+// with its first row moved to its end. So each rank's rows are a ring in their original order, turned by one place
+// for every lower-ranked row that arrives after the first of them; only those turns need counting.
+#include "exchangeorder.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace ExchangeOrder {
+
+namespace {
+
+// Counts over positions 0..n-1, with prefix sums and search for the k-th counted position.
+class Fenwick {
+public:
+    explicit Fenwick(int size) : m_tree(size + 1, 0) {}
+
+    void add(int position, int delta)
+    {
+        for (int i = position + 1; i < static_cast<int>(m_tree.size()); i += i & -i)
+            m_tree[i] += delta;
+    }
+
+    // Sum over positions 0..end-1.
+    int before(int end) const
+    {
+        int sum = 0;
+        for (int i = end; i > 0; i -= i & -i)
+            sum += m_tree[i];
+        return sum;
+    }
+
+    // The position holding the (k+1)-th counted unit, counts being 0 or 1.
+    int kth(int k) const
+    {
+        int position = 0;
+        int step = 1;
+        while (step * 2 < static_cast<int>(m_tree.size()))
+            step *= 2;
+        for (; step > 0; step /= 2) {
+            if (position + step < static_cast<int>(m_tree.size()) && m_tree[position + step] <= k) {
+                position += step;
+                k -= m_tree[position];
+            }
+        }
+        return position;
+    }
+
+private:
+    std::vector<int> m_tree;
+};
+
+} // namespace
+
+std::vector<int> arrange(const std::vector<int> &ranks)
+{
+    const int n = static_cast<int>(ranks.size());
+    std::vector<int> byRank(n);
+    std::iota(byRank.begin(), byRank.end(), 0);
+    std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
+
+    std::vector<int> arranged;
+    arranged.reserve(n);
+    Fenwick lower(n); // rows of the ranks already arranged, all below the current one
+    for (int first = 0; first < n;) {
+        int end = first;
+        while (end < n && ranks[byRank[end]] == ranks[byRank[first]])
+            ++end;
+        const int count = end - first;
+
+        // The run of this rank is a ring: each new row goes in just before the ring's start, and each rotation
+        // moves the start on by one. Record where each row was inserted, counted from the ring's storage start.
+        std::vector<int> insertedAt(count);
+        int start = 0;
+        for (int j = 0; j < count; ++j) {
+            const int row = byRank[first + j];
+            const int nextRow = j + 1 < count ? byRank[first + j + 1] : n;
+            insertedAt[j] = start;
+            const int rotations = lower.before(nextRow) - lower.before(row + 1);
+            start = (start + 1 + rotations) % (j + 1);
+        }
+
+        // Replaying the insertions backwards places each row in the free slot its insertion index points to.
+        std::vector<int> ring(count);
+        Fenwick freeSlots(count);
+        for (int s = 0; s < count; ++s)
+            freeSlots.add(s, 1);
+        for (int j = count - 1; j >= 0; --j) {
+            const int slot = freeSlots.kth(insertedAt[j]);
+            freeSlots.add(slot, -1);
+            ring[slot] = byRank[first + j];
+        }
+        for (int s = 0; s < count; ++s)
+            arranged.push_back(ring[(start + s) % count]);
+
+        for (int j = first; j < end; ++j)
+            lower.add(byRank[j], 1);
+        first = end;
+    }
+    return arranged;
+}
+
+} // namespace ExchangeOrder

@@ -1,0 +1,160 @@
+// The tally: criteria per line, the row each use belongs to, and the sort of the rows.
+#include "tally.h"
+
+#include "datelimits.h"
+#include "exchangeorder.h"
+#include "plaintext.h"
+#include "tallytable.h"
+
+#include <QStringView>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The criteria boxes, tested line by line; the limit box is tested separately, once per entry.
+class LineFilter {
+public:
+    explicit LineFilter(const TallyCriteria &criteria)
+        : m_criteria(criteria), m_upperNumber(criteria.hymnmbr.toUpper()), m_upperPhrase(criteria.hymname.toUpper())
+    {}
+
+    bool excludes(const QString &tag, const QString &text) const
+    {
+        if (!m_criteria.excludT.isEmpty() && PlainText::trim(text).contains(m_criteria.excludT))
+            return true;
+        if (!m_criteria.excludH.isEmpty() && PlainText::trim(tag).contains(m_criteria.excludH))
+            return true;
+        if (!m_upperNumber.isEmpty() && !tag.toUpper().contains(m_upperNumber))
+            return true;
+        // Applies with an empty number box too: then only lines whose tag is a lone blank pass.
+        if (m_criteria.fullNumberOnly && PlainText::trim(tag).toUpper() != m_upperNumber)
+            return true;
+        return !m_upperPhrase.isEmpty() && !text.toUpper().contains(m_upperPhrase);
+    }
+
+private:
+    const TallyCriteria &m_criteria;
+    QString m_upperNumber;
+    QString m_upperPhrase;
+};
+
+enum class SortRule { Count, Number, Title };
+
+SortRule sortRuleFor(const QString &text)
+{
+    if (text == u"hymn #"_s)
+        return SortRule::Number;
+    if (text == u"title"_s)
+        return SortRule::Title;
+    return SortRule::Count;
+}
+
+// The "hymn #" order: the leading number, then the first two characters (so "LM12" and "PS5" sort by their
+// letters), then the number from the third character on ("PS5" before "PS23").
+struct NumberOrder {
+    qint64 value = 0;
+    QString prefix;
+    double tail = 0;
+
+    bool operator<(const NumberOrder &other) const
+    {
+        if (value != other.value)
+            return value < other.value;
+        if (prefix != other.prefix)
+            return prefix < other.prefix;
+        return tail < other.tail;
+    }
+};
+
+// Dense ranks of the rows under a strict weak order: a row's rank is the number of distinct keys below its own.
+template <typename Key> std::vector<int> ranksOf(const std::vector<Key> &keys)
+{
+    std::vector<int> order(keys.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    std::vector<int> ranks(keys.size());
+    int rank = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && keys[order[i - 1]] < keys[order[i]])
+            ++rank;
+        ranks[order[i]] = rank;
+    }
+    return ranks;
+}
+
+std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
+{
+    switch (rule) {
+    case SortRule::Number: {
+        std::vector<NumberOrder> keys;
+        keys.reserve(rows.size());
+        for (const TallyRow &row : rows) {
+            const QStringView key(row.numberKey);
+            keys.push_back({PlainText::leadingInteger(key), key.first(std::min<qsizetype>(2, key.size())).toString(),
+                            key.size() > 2 ? PlainText::leadingValue(key.sliced(2)) : 0.0});
+        }
+        return ranksOf(keys);
+    }
+    case SortRule::Title: {
+        std::vector<QString> keys;
+        keys.reserve(rows.size());
+        for (const TallyRow &row : rows)
+            keys.push_back(row.titleKey.toUpper());
+        return ranksOf(keys);
+    }
+    case SortRule::Count:
+        break;
+    }
+    // Higher counts first.
+    std::vector<qint64> keys;
+    keys.reserve(rows.size());
+    for (const TallyRow &row : rows)
+        keys.push_back(-row.count);
+    return ranksOf(keys);
+}
+
+} // namespace
+
+TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
+{
+    QString limit = criteria.Filter;
+    qint16 kind = IsGtLt(limit);
+    const LineFilter filter(criteria);
+
+    TallyTable table;
+    const int lastEntry = std::min<int>(store.EntryCount, static_cast<int>(store.EntryHead.size()) - 1);
+    for (int i = 1; i <= lastEntry; ++i) {
+        // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
+        int outsideLimit = -1;
+        for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
+            const QString &tag = store.LineTag[i][j];
+            const QString &text = store.LineText[i][j];
+            if (tag.isEmpty())
+                break;
+            if (filter.excludes(tag, text))
+                continue;
+            if (outsideLimit < 0)
+                outsideLimit = ChkGtLt(store.VerseFile, store.EntryHead[i], kind, limit) != 0 ? 1 : 0;
+            if (outsideLimit == 0)
+                table.addUse(tag, text);
+        }
+    }
+
+    const std::vector<TallyRow> &rows = table.rows();
+    TallyResult result;
+    result.rows = static_cast<int>(rows.size());
+    result.list1.reserve(result.rows);
+    result.list2.reserve(result.rows);
+    for (int r : ExchangeOrder::arrange(ranksFor(sortRuleFor(criteria.sortText), rows))) {
+        const TallyRow &row = rows[r];
+        result.list1.append(u' ' + QString::number(row.count));
+        result.list2.append(row.numberKey + u' ' + row.titleKey);
+        result.sum += row.count;
+    }
+    return result;
+}

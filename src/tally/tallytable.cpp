@@ -1,0 +1,64 @@
+// Matching each counted line to its tally row.
+#include "tallytable.h"
+
+#include "plaintext.h"
+
+#include <QStringView>
+
+namespace {
+
+QString numberKeyOf(const QString &tag)
+{
+    // A number may carry a mark such as "123*" or "123(2)"; when both marks are present the later one cuts.
+    const qsizetype star = tag.indexOf(u'*');
+    const qsizetype paren = tag.indexOf(u'(');
+    const qsizetype mark = paren > star ? paren : star;
+    return mark < 0 ? tag : tag.first(mark);
+}
+
+QString titleKeyOf(const QString &text)
+{
+    const qsizetype open = text.indexOf(u'(');
+    if (open < 0 && !text.endsWith(u' '))
+        return text;
+    return PlainText::trimRight(open < 0 ? QStringView(text) : QStringView(text).first(open));
+}
+
+} // namespace
+
+void TallyTable::addUse(const QString &tag, const QString &text)
+{
+    // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by
+    // (a line that began with a blank has none at all), so such lines are matched by their title instead.
+    const bool shortNumber = tag.size() < 3 || PlainText::leadingValue(QStringView(tag).sliced(2, 1)) == 0;
+    const bool byTitle = tag.startsWith(u' ') || shortNumber;
+
+    QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
+    const QString &seenKey = byTitle ? text : tag;
+    auto known = seen.constFind(seenKey);
+    if (known == seen.constEnd())
+        known = seen.insert(seenKey, findOrAddRow(tag, text, byTitle));
+    ++m_rows[*known].count;
+}
+
+int TallyTable::findOrAddRow(const QString &tag, const QString &text, bool byTitle)
+{
+    QString numberKey = numberKeyOf(tag);
+    QString titleKey = titleKeyOf(text);
+    const QString upperNumber = numberKey.toUpper();
+    const QString upperTitle = titleKey.toUpper();
+
+    QHash<QString, int> &index = byTitle ? m_rowByTitle : m_rowByNumber;
+    const auto found = index.constFind(byTitle ? upperTitle : upperNumber);
+    if (found != index.constEnd())
+        return *found;
+
+    // A new row is findable by both keys, whichever way this line was matched.
+    const int row = static_cast<int>(m_rows.size());
+    if (!m_rowByTitle.contains(upperTitle))
+        m_rowByTitle.insert(upperTitle, row);
+    if (!m_rowByNumber.contains(upperNumber))
+        m_rowByNumber.insert(upperNumber, row);
+    m_rows.push_back({std::move(numberKey), std::move(titleKey), 0});
+    return row;
+}

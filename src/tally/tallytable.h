@@ -1,0 +1,35 @@
+// The rows of one tally: one per distinct hymn, in order of first use, with the number of uses counted so far.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QtGlobal>
+
+#include <vector>
+
+struct TallyRow {
+    QString numberKey; // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
+    QString titleKey;  // the text of the first use, cut before its first "(", trailing blanks removed
+    qint64 count = 0;
+};
+
+class TallyTable {
+public:
+    // Counts one use of the hymn on a line with this tag and text, in the first row whose key matches (by title
+    // for tags that begin with a blank or have no digit 1-9 third, else by number), or in a new row.
+    void addUse(const QString &tag, const QString &text);
+
+    const std::vector<TallyRow> &rows() const { return m_rows; }
+
+private:
+    int findOrAddRow(const QString &tag, const QString &text, bool byTitle);
+
+    std::vector<TallyRow> m_rows;
+    // First row holding each upper-cased key: the row a search from the top of the table would find.
+    QHash<QString, int> m_rowByTitle;
+    QHash<QString, int> m_rowByNumber;
+    // The row a line's tag or text led to before. The same tag or text always gives the same key, and the first
+    // row with a key never changes once made, so repeated lines skip the cutting and upper-casing.
+    QHash<QString, int> m_rowByTag;
+    QHash<QString, int> m_rowByText;
+};

@@ -1,0 +1,287 @@
+// The tally: which lines count and under which row, the three sort orders, and the exchange order of rows that
+// compare equal, checked against a plain transcription of the exchange sort.
+#include "exchangeorder.h"
+#include "hymnfileloader.h"
+#include "plaintext.h"
+#include "tally.h"
+
+#include <QLocale>
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(TallyCriteria)
+
+namespace {
+
+EntryStore storeOf(const QString &fileText)
+{
+    EntryStore store;
+    HymnFileLoader::loadBytes(fileText.toUtf8(), u"test.txt"_s, store);
+    return store;
+}
+
+// "count|number title" per row, so one column holds both lists.
+QStringList pairedRows(const TallyResult &result)
+{
+    QStringList rows;
+    for (qsizetype r = 0; r < result.list1.size(); ++r)
+        rows.append(result.list1[r] + u'|' + result.list2[r]);
+    return rows;
+}
+
+struct PlainRow {
+    QString number;
+    QString title;
+    int count = 0;
+};
+
+// The exchange sort exactly as the tally describes it, comparing the keys afresh at every step.
+bool standsBefore(const PlainRow &k, const PlainRow &m, const QString &sort)
+{
+    if (sort == u"hymn #"_s) {
+        const double a = std::nearbyint(PlainText::leadingValue(m.number));
+        const double b = std::nearbyint(PlainText::leadingValue(k.number));
+        if (b != a)
+            return b < a;
+        const QString pk = k.number.left(2), pm = m.number.left(2);
+        return pk < pm ||
+               (pk == pm && PlainText::leadingValue(m.number.mid(2)) > PlainText::leadingValue(k.number.mid(2)));
+    }
+    if (sort == u"title"_s)
+        return k.title.toUpper() < m.title.toUpper();
+    return k.count > m.count;
+}
+
+void exchangeSort(std::vector<PlainRow> &rows, const QString &sort)
+{
+    for (size_t m = 0; m + 1 < rows.size(); ++m) {
+        for (size_t k = m + 1; k < rows.size(); ++k) {
+            if (standsBefore(rows[k], rows[m], sort))
+                std::swap(rows[k], rows[m]);
+        }
+    }
+}
+
+// Row indices in the order the exchange sort leaves them, comparing ranks only.
+std::vector<int> literalExchange(const std::vector<int> &ranks)
+{
+    std::vector<std::pair<int, int>> rows; // rank, row
+    for (int i = 0; i < int(ranks.size()); ++i)
+        rows.emplace_back(ranks[i], i);
+    for (size_t m = 0; m + 1 < rows.size(); ++m) {
+        for (size_t k = m + 1; k < rows.size(); ++k) {
+            if (rows[k].first < rows[m].first)
+                std::swap(rows[k], rows[m]);
+        }
+    }
+    std::vector<int> order;
+    for (const auto &row : rows)
+        order.push_back(row.second);
+    return order;
+}
+
+} // namespace
+
+class TestTally : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void rows_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<TallyCriteria>("criteria");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<qint64>("sum");
+
+        const QString twoServices = u"Dec 18, 2022\n123 Amazing Grace\n45 Holy, Holy, Holy\n\n"
+                                    "Dec 24, 2022\n123 Amazing Grace\n"_s;
+        const QString fewerFirst = u"Dec 18, 2022\n45 Holy, Holy, Holy\n123 Amazing Grace\n\n"
+                                   "Dec 24, 2022\n123 Amazing Grace\n"_s;
+        const QStringList countFirst{u" 2|123 Amazing Grace"_s, u" 1|45 Holy, Holy, Holy"_s};
+        const QStringList numberFirst{u" 1|45 Holy, Holy, Holy"_s, u" 2|123 Amazing Grace"_s};
+        const auto sortBy = [](const QString &text) { return TallyCriteria{.sortText = text}; };
+
+        QTest::newRow("freq") << twoServices << sortBy(u"freq"_s) << countFirst << qint64(3);
+        QTest::newRow("freq, fewer used first") << fewerFirst << sortBy(u"freq"_s) << countFirst << qint64(3);
+        QTest::newRow("unknown sort text counts") << fewerFirst << sortBy(u"Hymn #"_s) << countFirst << qint64(3);
+        QTest::newRow("hymn # numeric") << twoServices << sortBy(u"hymn #"_s) << numberFirst << qint64(3);
+        QTest::newRow("hymn # numeric, reversed") << fewerFirst << sortBy(u"hymn #"_s) << numberFirst << qint64(3);
+        QTest::newRow("title") << twoServices << sortBy(u"title"_s) << countFirst << qint64(3);
+        QTest::newRow("title ignores case")
+            << u"Jan 1\n501 zion\n502 Abide\n503 apple\n"_s << sortBy(u"title"_s)
+            << QStringList{u" 1|502 Abide"_s, u" 1|503 apple"_s, u" 1|501 zion"_s} << qint64(3);
+        // Equal counts are never exchanged, but a larger count passing them reverses the two.
+        QTest::newRow("freq tie order") << u"Jan 1\n201 A\n202 B\n201 A\n202 B\n203 C\n203 C\n203 C\n"_s
+                                        << sortBy(u"freq"_s) << QStringList{u" 3|203 C"_s, u" 2|202 B"_s, u" 2|201 A"_s}
+                                        << qint64(7);
+        QTest::newRow("prefixed numbers")
+            << u"Jan 1\nPS23 A\nPS5 B\nLM12 C\n7 D\n"_s << sortBy(u"hymn #"_s)
+            << QStringList{u" 1|LM12 C"_s, u" 1|PS5 B"_s, u" 1|PS23 A"_s, u" 1|7 D"_s} << qint64(4);
+        QTest::newRow("prefixed numbers, shuffled")
+            << u"Jan 1\nLM12 C\nPS23 A\n7 D\nPS5 B\n"_s << sortBy(u"hymn #"_s)
+            << QStringList{u" 1|LM12 C"_s, u" 1|PS5 B"_s, u" 1|PS23 A"_s, u" 1|7 D"_s} << qint64(4);
+        QTest::newRow("numbers beyond 16 bits")
+            << u"Jan 1\n99999999999999999999 Big\n-40000 Low\n123 A\n40000 High\n"_s << sortBy(u"hymn #"_s)
+            << QStringList{u" 1|-40000 Low"_s, u" 1|123 A"_s, u" 1|40000 High"_s, u" 1|99999999999999999999 Big"_s}
+            << qint64(4);
+
+        QTest::newRow("marks cut the number")
+            << u"Jan 1\n123* Amazing Grace\n123(2) Amazing Grace\n123 Amazing "
+               "Grace\n12*(3) Jesus Loves Me\n"_s
+            << TallyCriteria{} << QStringList{u" 3|123 Amazing Grace"_s, u" 1|12* Jesus Loves Me"_s} << qint64(4);
+        QTest::newRow("short numbers match by title")
+            << u"Jan 1\n100 Old Hundredth\n100 OLD HUNDREDTH (doxology)\n12 Old Hundredth\n101 A\n101 B\n"_s
+            << TallyCriteria{} << QStringList{u" 3|100 Old Hundredth"_s, u" 2|101 A"_s} << qint64(5);
+        // A row keeps both keys whichever one found it: "5(23" is matched by its number "5".
+        QTest::newRow("number finds a title row")
+            << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << TallyCriteria{}
+            << QStringList{u" 2|5 Foo"_s, u" 2|345 Grace"_s} << qint64(4);
+        QTest::newRow("line without a space ends entry")
+            << u"Jan 1\n123 A\nOffertory\n456 B\n\nJan 8\n789 C\n"_s << TallyCriteria{}
+            << QStringList{u" 1|123 A"_s, u" 1|789 C"_s} << qint64(2);
+        QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << TallyCriteria{}
+                                       << QStringList{u" 2|  Prelude"_s, u" 1|123 A"_s} << qint64(3);
+        QTest::newRow("continuation entries")
+            << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << TallyCriteria{} << QStringList{u" 12|321 A"_s} << qint64(12);
+
+        const QString numbers = u"Jan 1\n Prelude\n123 A\n1234 B\n123* A\nps23 Shepherd\n"_s;
+        QTest::newRow("full # only, empty box")
+            << numbers << TallyCriteria{.fullNumberOnly = true} << QStringList{u" 1|  Prelude"_s} << qint64(1);
+        QTest::newRow("full # only") << numbers << TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true}
+                                     << QStringList{u" 1|123 A"_s} << qint64(1);
+        QTest::newRow("number part") << numbers << TallyCriteria{.hymnmbr = u"23"_s}
+                                     << QStringList{u" 2|123 A"_s, u" 1|1234 B"_s, u" 1|ps23 Shepherd"_s} << qint64(4);
+        QTest::newRow("number any case") << numbers << TallyCriteria{.hymnmbr = u"PS"_s}
+                                         << QStringList{u" 1|ps23 Shepherd"_s} << qint64(1);
+
+        const QString graces = u"Jan 1\n378 Amazing Grace\n379 AMAZING GRACE\nPS23 Shepherd\n"_s;
+        QTest::newRow("exclude title by case")
+            << graces << TallyCriteria{.excludT = u"Grace"_s}
+            << QStringList{u" 1|379 AMAZING GRACE"_s, u" 1|PS23 Shepherd"_s} << qint64(2);
+        QTest::newRow("exclude number") << graces << TallyCriteria{.excludH = u"PS"_s}
+                                        << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
+                                        << qint64(2);
+        QTest::newRow("phrase any case") << graces << TallyCriteria{.hymname = u"grace"_s}
+                                         << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
+                                         << qint64(2);
+        QTest::newRow("nothing matches") << graces << TallyCriteria{.hymnmbr = u"999"_s} << QStringList{} << qint64(0);
+        QTest::newRow("empty store") << QString() << TallyCriteria{} << QStringList{} << qint64(0);
+
+        const QString dated = u"Dec 24, 2021 (evening)\n123 A\n\nJan 2, 2022\n45 B\n\nDec 31, 2021\n45 B\n\n"
+                              "Easter\n678 C\n"_s;
+        QTest::newRow("before 2022") << dated << TallyCriteria{.Filter = u"<2022"_s}
+                                     << QStringList{u" 1|123 A"_s, u" 1|45 B"_s} << qint64(2);
+        QTest::newRow("from 2022") << dated << TallyCriteria{.Filter = u">2022"_s} << QStringList{u" 1|45 B"_s}
+                                   << qint64(1);
+        QTest::newRow("limit phrase") << dated << TallyCriteria{.Filter = u"easter"_s} << QStringList{u" 1|678 C"_s}
+                                      << qint64(1);
+        // In a verse file the sign is dropped and the rest is a title phrase.
+        QTest::newRow("verse file limit") << u"378 Amazing Grace\n--\nFirst line\nSecond line\n\n"
+                                             "100 Old Hundredth\n--\nAll people\n"_s
+                                          << TallyCriteria{.Filter = u"<GRACE"_s}
+                                          << QStringList{u" 1|378. First line"_s, u" 1|378 Second line"_s} << qint64(2);
+    }
+
+    void rows()
+    {
+        QFETCH(QString, file);
+        QFETCH(TallyCriteria, criteria);
+        QFETCH(QStringList, expected);
+        QFETCH(qint64, sum);
+
+        const TallyResult result = TallyHymns(storeOf(file), criteria);
+        QCOMPARE(pairedRows(result), expected);
+        QCOMPARE(result.list1.size(), result.list2.size());
+        QCOMPARE(result.rows, expected.size());
+        QCOMPARE(result.sum, sum);
+    }
+
+    // Random files with many equal keys, tallied and compared with a linear table and the literal exchange sort.
+    void matchesLiteralExchange_data()
+    {
+        QTest::addColumn<QString>("sort");
+        QTest::addColumn<quint32>("seed");
+        for (const QString &sort : {u"freq"_s, u"hymn #"_s, u"title"_s}) {
+            QTest::newRow(qPrintable(sort + u" 1"_s)) << sort << 1u;
+            QTest::newRow(qPrintable(sort + u" 2"_s)) << sort << 2u;
+        }
+    }
+
+    void matchesLiteralExchange()
+    {
+        QFETCH(QString, sort);
+        QFETCH(quint32, seed);
+        QRandomGenerator random(seed);
+
+        // "121", "121a" and "121B" differ as rows but tie under "hymn #"; short and "0" tags match by title.
+        QStringList tags{u"7"_s, u"12"_s, u"100"_s, u"PS1"_s, u"PS1a"_s, u"PS4"_s, u"LM2"_s};
+        for (int d = 11; d <= 99; ++d) {
+            if (d % 10 == 0)
+                continue;
+            for (const QString &suffix : {u""_s, u"a"_s, u"B"_s})
+                tags.append(u"1"_s + QString::number(d) + suffix);
+        }
+        const QStringList titles{u"Grace"_s, u"GRACE"_s, u"Holy God"_s, u"holy god"_s, u"Abide"_s,
+                                 u"Zion"_s,  u"zion"_s,  u"Be Still"_s, u"Rock"_s,     u"rock (v2)"_s};
+
+        QString file;
+        std::vector<PlainRow> table;
+        for (int entry = 0; entry < 150; ++entry) {
+            file += u"Service "_s + QString::number(entry) + u'\n';
+            for (int line = 0; line < 10; ++line) {
+                const QString &tag = tags[random.bounded(tags.size())];
+                const QString &title = titles[random.bounded(titles.size())];
+                file += tag + u' ' + title + u'\n';
+
+                const QString titleKey = title.section(u'(', 0, 0).trimmed();
+                const bool byTitle = tag.size() < 3 || tag[2] < u'1' || tag[2] > u'9';
+                auto row = std::find_if(table.begin(), table.end(), [&](const PlainRow &r) {
+                    return byTitle ? r.title.toUpper() == titleKey.toUpper() : r.number.toUpper() == tag.toUpper();
+                });
+                if (row == table.end())
+                    table.push_back({tag, titleKey, 1});
+                else
+                    ++row->count;
+            }
+            file += u'\n';
+        }
+        QVERIFY(table.size() > 200);
+        exchangeSort(table, sort);
+
+        QStringList expected;
+        for (const PlainRow &row : table)
+            expected.append(u' ' + QString::number(row.count) + u'|' + row.number + u' ' + row.title);
+        QCOMPARE(pairedRows(TallyHymns(storeOf(file), TallyCriteria{.sortText = sort})), expected);
+    }
+
+    // The rank-based arrangement against the plain exchange sort, for every rank pattern of up to seven rows over
+    // three ranks.
+    void exchangeOrderExhaustive()
+    {
+        for (int length = 1; length <= 7; ++length) {
+            std::vector<int> ranks(length, 0);
+            for (;;) {
+                if (ExchangeOrder::arrange(ranks) != literalExchange(ranks)) {
+                    QStringList shown;
+                    for (int r : ranks)
+                        shown.append(QString::number(r));
+                    QFAIL(qPrintable(u"ranks "_s + shown.join(u' ')));
+                }
+                int digit = 0;
+                while (digit < length && ++ranks[digit] == 3)
+                    ranks[digit++] = 0;
+                if (digit == length)
+                    break;
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTally)
+#include "tst_core_tally.moc"
