@@ -3,6 +3,7 @@
 #include "form1.h"
 
 #include "booklistreader.h"
+#include "captioncheckbox.h"
 #include "clipcopy.h"
 #include "dialogs.h"
 #include "dirlist.h"
@@ -109,7 +110,7 @@ QWidget *createControl(Kind kind, QWidget *parent)
 {
     switch (kind) {
     case Kind::CheckBox:
-        return new QCheckBox(parent);
+        return new CaptionCheckBox(parent);
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::Button:
