@@ -1,9 +1,7 @@
 // The window's output panes and tally: the tally click and its captions, the two lists kept at one top row, a
 // click turning a row into criteria, right-click copies onto the real clipboard, the help message and bold toggle.
-#include "form1.h"
 #include "helptext.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
+#include "windowharness.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -16,7 +14,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "filelist.h"
 
 using namespace Qt::StringLiterals;
 
@@ -29,14 +26,6 @@ const QByteArray kHymns = "378 Amazing Grace\nJohn Newton, 1779\n--\n(v1) Amazin
                           "(v2) Twas grace\n--\n^Luke 15\n\n"
                           "395 Blessed Assurance.\nFanny Crosby, 1873\n--\n(v1) Blessed assurance\n--\n"
                           "(R) This is my story\n--\n(v2) Perfect submission\n";
-
-QStringList rows(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all.append(list->item(i)->text());
-    return all;
-}
 
 } // namespace
 
@@ -61,38 +50,29 @@ private:
     void load(const QString &name);
     void rightClick(QListWidget *list);
     void leftClickRow(QListWidget *list, int row);
-    template <typename T> T *control(const char *name) { return m_window->findChild<T *>(QString::fromLatin1(name)); }
+    template <typename T> T *control(const char *name) { return m_ui->control<T>(name); }
 
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<WindowHarness> m_ui;
 };
 
 void TestPanesWindow::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    m_folder->write(u"hymns.txt"_s, kHymns);
-    m_folder->write(u"services.txt"_s, kServices);
-    m_folder->enter();
-    m_dialogs.reset();
-    m_window = std::make_unique<Form1>(&m_dialogs);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_ui = std::make_unique<WindowHarness>();
+    m_ui->folder.write(u"hymns.txt"_s, kHymns);
+    m_ui->folder.write(u"services.txt"_s, kServices);
+    QVERIFY(m_ui->open());
     QGuiApplication::clipboard()->setText(u"what the user had"_s);
 }
 
 void TestPanesWindow::cleanup()
 {
-    m_window.reset();
-    m_folder.reset();
+    m_ui.reset();
 }
 
 void TestPanesWindow::load(const QString &name)
 {
-    auto *files = control<FileList>("File1");
-    files->setCurrentItem(files->findItems(name, Qt::MatchExactly).value(0));
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QVERIFY(m_window->store().EntryCount > 0);
+    QVERIFY(m_ui->load(name));
+    QVERIFY(m_ui->store().EntryCount > 0);
 }
 
 void TestPanesWindow::rightClick(QListWidget *list)
@@ -126,12 +106,12 @@ void TestPanesWindow::tallyCaptionsAndOrder()
     load(u"services.txt"_s);
     control<QComboBox>("TallySort")->setCurrentText(sort);
     QTest::mouseClick(control<QPushButton>("TallyAll"), Qt::LeftButton);
-    QCOMPARE(rows(control<QListWidget>("List1")), left);
-    QCOMPARE(rows(control<QListWidget>("List2")), right);
+    QCOMPARE(rowsOf(control<QListWidget>("List1")), left);
+    QCOMPARE(rowsOf(control<QListWidget>("List2")), right);
     QCOMPARE(control<QLabel>("Hcount")->text(), u"           sum:"_s);
     QCOMPARE(control<QLabel>("Tally")->text(), u"2"_s);
     QCOMPARE(control<QLabel>("TitleCount")->text(), u"3"_s);
-    QCOMPARE(m_window->store().TallyShown, 1);
+    QCOMPARE(m_ui->store().TallyShown, 1);
     QVERIFY(control<QPushButton>("Go")->isEnabled());
     QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
     QVERIFY(!control<QPushButton>("Command1")->isVisible());
@@ -145,10 +125,9 @@ void TestPanesWindow::scrollingKeepsListsTogether()
     QByteArray many;
     for (int e = 1; e <= 60; ++e)
         many += "Mar " + QByteArray::number(e % 28 + 1) + ", 2022\n" + QByteArray::number(e) + " Hymn\n\n";
-    m_folder->write(u"many.txt"_s, many);
-    control<FileList>("File1")->refresh();
+    m_ui->folder.write(u"many.txt"_s, many);
     load(u"many.txt"_s);
-    m_window->Go_Click();
+    m_ui->window().Go_Click();
     auto *left = control<QListWidget>("List1");
     auto *right = control<QListWidget>("List2");
     QCOMPARE(left->count(), 60);
@@ -167,7 +146,7 @@ void TestPanesWindow::usageClicks()
 {
     load(u"services.txt"_s);
     control<QLineEdit>("hymnmbr")->setText(u"123"_s);
-    m_window->Go_Click();
+    m_ui->window().Go_Click();
     auto *left = control<QListWidget>("List1");
     auto *right = control<QListWidget>("List2");
     control<QLineEdit>("LimitYr")->setText(u"1900"_s);
@@ -198,7 +177,7 @@ void TestPanesWindow::verseClicks()
 {
     load(u"hymns.txt"_s);
     control<QLineEdit>("hymname")->setText(u"grace"_s);
-    m_window->Go_Click();
+    m_ui->window().Go_Click();
     auto *left = control<QListWidget>("List1");
     auto *right = control<QListWidget>("List2");
     QVERIFY(right->count() >= 2);
@@ -216,7 +195,7 @@ void TestPanesWindow::verseClicks()
 void TestPanesWindow::rightClickCopiesList1()
 {
     load(u"services.txt"_s);
-    m_window->Go_Click();
+    m_ui->window().Go_Click();
     auto *left = control<QListWidget>("List1");
     QCOMPARE(left->count(), 3);
     rightClick(left);
@@ -225,7 +204,7 @@ void TestPanesWindow::rightClickCopiesList1()
     control<QCheckBox>("ClipCopy")->setChecked(true);
     rightClick(left);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"Jan 3, 2021\rJan 10, 2021"_s);
-    const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages();
+    const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 2);
     QCOMPARE(messages[0].title, u"Dates used"_s);
     QCOMPARE(messages[0].text, u"3 items copied"_s);
@@ -234,8 +213,8 @@ void TestPanesWindow::rightClickCopiesList1()
     rightClick(control<QListWidget>("List2"));
     QCOMPARE(QGuiApplication::clipboard()->text(),
              u"Jan 3, 2021\r123 Amazing Grace\r45 Holy, Holy, Holy\r\rJan 10, 2021\r123 Amazing Grace"_s);
-    QCOMPARE(m_dialogs.messages().last().text, u"3 items copied +  2 dates"_s);
-    QCOMPARE(m_dialogs.messages().last().title, u"Verse lines"_s);
+    QCOMPARE(m_ui->dialogs.messages().last().text, u"3 items copied +  2 dates"_s);
+    QCOMPARE(m_ui->dialogs.messages().last().title, u"Verse lines"_s);
 }
 
 void TestPanesWindow::rightClickCopiesChosenVerse_data()
@@ -254,15 +233,15 @@ void TestPanesWindow::rightClickCopiesChosenVerse()
     QFETCH(QString, copied);
     load(u"hymns.txt"_s);
     control<QCheckBox>("ShowRefs")->setChecked(true);
-    m_window->Go_Click();
-    m_dialogs.reset();
-    m_dialogs.inputAnswers = {answer};
+    m_ui->window().Go_Click();
+    m_ui->dialogs.reset();
+    m_ui->dialogs.inputAnswers = {answer};
     rightClick(control<QListWidget>("List2"));
-    QCOMPARE(m_dialogs.shown.size(), 2);
-    QCOMPARE(m_dialogs.shown[0].kind, u"input"_s);
-    QCOMPARE(m_dialogs.shown[0].text, u"\r\r\r\rLimit copy to Verse #:"_s);
-    QCOMPARE(m_dialogs.shown[0].title, u"Select verse # (0 = credits only; ^ = references )"_s);
-    QCOMPARE(m_dialogs.shown[0].defaultAnswer, u"All"_s);
+    QCOMPARE(m_ui->dialogs.shown.size(), 2);
+    QCOMPARE(m_ui->dialogs.shown[0].kind, u"input"_s);
+    QCOMPARE(m_ui->dialogs.shown[0].text, u"\r\r\r\rLimit copy to Verse #:"_s);
+    QCOMPARE(m_ui->dialogs.shown[0].title, u"Select verse # (0 = credits only; ^ = references )"_s);
+    QCOMPARE(m_ui->dialogs.shown[0].defaultAnswer, u"All"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
@@ -271,24 +250,24 @@ void TestPanesWindow::clipboardLeftAloneWithoutCopy()
     load(u"hymns.txt"_s);
     auto *right = control<QListWidget>("List2");
     rightClick(right);
-    QVERIFY(m_dialogs.shown.isEmpty());
-    m_window->Go_Click();
+    QVERIFY(m_ui->dialogs.shown.isEmpty());
+    m_ui->window().Go_Click();
     leftClickRow(right, 0);
     leftClickRow(control<QListWidget>("List1"), 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user had"_s);
 
-    m_dialogs.reset();
-    m_dialogs.inputAnswers = {QString()};
+    m_ui->dialogs.reset();
+    m_ui->dialogs.inputAnswers = {QString()};
     rightClick(right);
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].kind, u"input"_s);
+    QCOMPARE(m_ui->dialogs.shown.size(), 1);
+    QCOMPARE(m_ui->dialogs.shown[0].kind, u"input"_s);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user had"_s);
 }
 
 void TestPanesWindow::helpMessage()
 {
     QTest::mouseClick(control<QLabel>("Label3"), Qt::LeftButton);
-    const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages();
+    const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"Cantorix2 ver 2.9.7"_s);
     QCOMPARE(messages[0].icon, Dialogs::Icon::Information);
@@ -307,17 +286,17 @@ void TestPanesWindow::titleTogglesBold()
         return bold;
     }());
     QHash<QString, bool> before;
-    for (QWidget *child : m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget *child : m_ui->window().findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         before.insert(child->objectName(), child->font().bold());
     const QStringList toggled = BoldToggleNames();
     QTest::mouseClick(control<QLabel>("Label2"), Qt::LeftButton);
-    for (QWidget *child : m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget *child : m_ui->window().findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const bool expected =
             toggled.contains(child->objectName()) ? !before[child->objectName()] : before[child->objectName()];
         QVERIFY2(child->font().bold() == expected, qPrintable(child->objectName()));
     }
     QTest::mouseClick(control<QLabel>("Label2"), Qt::LeftButton);
-    for (QWidget *child : m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget *child : m_ui->window().findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         QCOMPARE(child->font().bold(), before[child->objectName()]);
 }
 

@@ -1,8 +1,6 @@
 // Find from the window: Enter in the three search boxes, the question before listing a whole file, the panes and
 // counts a search leaves, the "Clear" button and its caption, and the two title labels that type into the phrase.
-#include "form1.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
+#include "windowharness.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -11,7 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "filelist.h"
 
 using namespace Qt::StringLiterals;
 
@@ -21,14 +18,6 @@ const QByteArray kServices = "Jan 3, 2021\n378 Amazing Grace\n14 Holy God\n\n"
                              "Dec 19, 2020\n378* Amazing Grace\n\n"
                              "Dec 24, 2022 (evening)\n1378 Other\n101 Silent Night\n\n"
                              "Easter service\n378 Amazing Grace\n";
-
-QStringList rows(const QListWidget *list)
-{
-    QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all.append(list->item(i)->text());
-    return all;
-}
 
 } // namespace
 
@@ -49,11 +38,9 @@ private Q_SLOTS:
 
 private:
     void loadServices();
-    template <typename T> T *control(const char *name) { return m_window->findChild<T *>(QString::fromLatin1(name)); }
+    template <typename T> T *control(const char *name) { return m_ui->control<T>(name); }
 
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<WindowHarness> m_ui;
 };
 
 void TestSearchWindow::initTestCase()
@@ -63,27 +50,20 @@ void TestSearchWindow::initTestCase()
 
 void TestSearchWindow::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    m_folder->write(u"services.txt"_s, kServices);
-    m_folder->enter();
-    m_dialogs.reset();
-    m_window = std::make_unique<Form1>(&m_dialogs);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_ui = std::make_unique<WindowHarness>();
+    m_ui->folder.write(u"services.txt"_s, kServices);
+    QVERIFY(m_ui->open());
 }
 
 void TestSearchWindow::cleanup()
 {
-    m_window.reset();
-    m_folder.reset();
+    m_ui.reset();
 }
 
 void TestSearchWindow::loadServices()
 {
-    auto *files = control<FileList>("File1");
-    files->setCurrentRow(0);
-    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    QCOMPARE(m_window->store().EntryCount, 4);
+    QVERIFY(m_ui->load(u"services.txt"_s));
+    QCOMPARE(m_ui->store().EntryCount, 4);
 }
 
 void TestSearchWindow::enterSearchesFromThreeBoxes_data()
@@ -102,11 +82,11 @@ void TestSearchWindow::enterSearchesFromThreeBoxes()
     QFETCH(QString, box);
     QFETCH(bool, searches);
     loadServices();
-    auto *edit = m_window->findChild<QLineEdit *>(box);
+    auto *edit = m_ui->window().findChild<QLineEdit *>(box);
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_Return);
     // With every box empty a search first asks whether to list the whole file.
-    QCOMPARE(m_dialogs.shown.size(), searches ? 1 : 0);
+    QCOMPARE(m_ui->dialogs.shown.size(), searches ? 1 : 0);
     QCOMPARE(control<QListWidget>("List1")->count(), searches ? 6 : 0);
 }
 
@@ -114,40 +94,40 @@ void TestSearchWindow::wholeFileQuestion()
 {
     loadServices();
     QTest::mouseClick(control<QPushButton>("Go"), Qt::LeftButton);
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown[0].kind, u"confirm"_s);
-    QCOMPARE(m_dialogs.shown[0].title, u"Show output"_s);
-    QCOMPARE(m_dialogs.shown[0].text, u"Show entire file (may be slow)?"_s);
+    QCOMPARE(m_ui->dialogs.shown.size(), 1);
+    QCOMPARE(m_ui->dialogs.shown[0].kind, u"confirm"_s);
+    QCOMPARE(m_ui->dialogs.shown[0].title, u"Show output"_s);
+    QCOMPARE(m_ui->dialogs.shown[0].text, u"Show entire file (may be slow)?"_s);
 
     // Number and limit: every use of 378 from 2021 on, with distinct dates counted.
-    m_dialogs.reset();
+    m_ui->dialogs.reset();
     QTest::keyClicks(control<QLineEdit>("hymnmbr"), u"378"_s);
     QTest::keyClicks(control<QLineEdit>("Filter"), u">2021"_s);
     QTest::keyClick(control<QLineEdit>("Filter"), Qt::Key_Return);
-    QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(rows(control<QListWidget>("List1")), (QStringList{u"Jan 3, 2021"_s, u"Dec 24, 2022 (evening)"_s}));
-    QCOMPARE(rows(control<QListWidget>("List2")), (QStringList{u"378 Amazing Grace"_s, u"1378 Other"_s}));
+    QVERIFY(m_ui->dialogs.shown.isEmpty());
+    QCOMPARE(rowsOf(control<QListWidget>("List1")), (QStringList{u"Jan 3, 2021"_s, u"Dec 24, 2022 (evening)"_s}));
+    QCOMPARE(rowsOf(control<QListWidget>("List2")), (QStringList{u"378 Amazing Grace"_s, u"1378 Other"_s}));
     QCOMPARE(control<QLabel>("Tally")->text(), u"2"_s);
     QCOMPARE(control<QLabel>("TitleCount")->text(), u"2"_s);
     QCOMPARE(control<QLabel>("Hcount")->text(), u"  # of dates:"_s);
     QVERIFY(control<QPushButton>("Go")->isEnabled());
     QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
-    QCOMPARE(m_window->store().TallyShown, 0);
+    QCOMPARE(m_ui->store().TallyShown, 0);
 }
 
 void TestSearchWindow::cancelKeepsPanesAndTally()
 {
     loadServices();
     QTest::mouseClick(control<QPushButton>("TallyAll"), Qt::LeftButton);
-    const QStringList tallied = rows(control<QListWidget>("List2"));
+    const QStringList tallied = rowsOf(control<QListWidget>("List2"));
     QVERIFY(!tallied.isEmpty());
-    QCOMPARE(m_window->store().TallyShown, 1);
-    m_dialogs.confirmAnswers = {false};
+    QCOMPARE(m_ui->store().TallyShown, 1);
+    m_ui->dialogs.confirmAnswers = {false};
     QTest::mouseClick(control<QPushButton>("Go"), Qt::LeftButton);
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(rows(control<QListWidget>("List2")), tallied);
+    QCOMPARE(m_ui->dialogs.shown.size(), 1);
+    QCOMPARE(rowsOf(control<QListWidget>("List2")), tallied);
     // The panes still hold the tally, so they must still be read as one.
-    QCOMPARE(m_window->store().TallyShown, 1);
+    QCOMPARE(m_ui->store().TallyShown, 1);
 }
 
 void TestSearchWindow::clearCaption()
@@ -204,8 +184,8 @@ void TestSearchWindow::titleLabelsType()
 void TestSearchWindow::emptyStoreSearch()
 {
     control<QLineEdit>("hymnmbr")->setText(u"1"_s);
-    m_window->Go_Click();
-    QVERIFY(m_dialogs.shown.isEmpty());
+    m_ui->window().Go_Click();
+    QVERIFY(m_ui->dialogs.shown.isEmpty());
     QCOMPARE(control<QListWidget>("List1")->count(), 0);
     QCOMPARE(control<QLabel>("Tally")->text(), u"0"_s);
     QVERIFY(control<QPushButton>("Go")->isEnabled());

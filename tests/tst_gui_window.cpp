@@ -1,8 +1,6 @@
 // The window as a user meets it: its controls at start, the file picker, "Get File" with both kinds of file and
 // with files that cannot be loaded, and the scripture book list.
-#include "form1.h"
-#include "scripteddialogs.h"
-#include "testfiles.h"
+#include "windowharness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -59,35 +57,28 @@ private:
     void getFile(const QString &name);
     template <typename T> T *control(const char *name)
     {
-        T *found = m_window->findChild<T *>(QString::fromLatin1(name));
+        T *found = m_ui->control<T>(name);
         if (found == nullptr)
             qFatal("no control %s", name);
         return found;
     }
 
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<WindowHarness> m_ui;
 };
 
 void TestWindow::init()
 {
-    m_folder = std::make_unique<TestFolder>();
-    m_dialogs.reset();
+    m_ui = std::make_unique<WindowHarness>();
 }
 
 void TestWindow::cleanup()
 {
-    m_window.reset();
-    m_folder.reset();
+    m_ui.reset();
 }
 
 void TestWindow::open(const QString &folder)
 {
-    QDir::setCurrent(folder.isEmpty() ? QStringLiteral(CANTORIX_SAMPLES_DIR) : folder);
-    m_window = std::make_unique<Form1>(&m_dialogs);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_ui->open(folder.isEmpty() ? QStringLiteral(CANTORIX_SAMPLES_DIR) : folder));
 }
 
 void TestWindow::getFile(const QString &name)
@@ -180,8 +171,8 @@ void TestWindow::startState()
     QFETCH(qreal, points);
     QFETCH(bool, bold);
     open();
-    QCOMPARE(m_window->windowTitle(), u"Cantorix2"_s);
-    QCOMPARE(m_window->size(), QSize(640, 487));
+    QCOMPARE(m_ui->window().windowTitle(), u"Cantorix2"_s);
+    QCOMPARE(m_ui->window().size(), QSize(640, 487));
     auto *widget = control<QWidget>(name.toLatin1().constData());
     QCOMPARE(captionOf(widget), caption);
     QCOMPARE(widget->geometry(), pixels);
@@ -200,10 +191,10 @@ void TestWindow::startLists()
     QCOMPARE(sort->itemText(1), u"title"_s);
     QCOMPARE(sort->itemText(2), u"hymn #"_s);
     QCOMPARE(sort->currentText(), u"freq"_s);
-    QCOMPARE(m_window->store().EntryCount, 0);
-    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(224, 224, 224));
+    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->window().palette().color(QPalette::Window), QColor(224, 224, 224));
     QCOMPARE(control<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-    QVERIFY(!m_window->windowIcon().isNull());
+    QVERIFY(!m_ui->window().windowIcon().isNull());
 }
 
 void TestWindow::bookListFromStartFolder()
@@ -214,35 +205,35 @@ void TestWindow::bookListFromStartFolder()
     QCOMPARE(books->item(0)->text(), u"NONE"_s);
     QCOMPARE(books->item(1)->text(), u"Genesis"_s);
     QCOMPARE(books->item(66)->text(), u"Revelation"_s);
-    QCOMPARE(m_window->store().FileErr, 0);
+    QCOMPARE(m_ui->store().FileErr, 0);
 }
 
 void TestWindow::fileListShowsRegularTextFilesOnly()
 {
-    m_folder->write(u"b.txt"_s, "Jan 1, 2020\n1 A\n");
-    m_folder->write(u"A.TXT"_s, "Jan 1, 2020\n1 A\n");
-    m_folder->write(u"notes.md"_s, "x");
-    QVERIFY(QDir(m_folder->path()).mkdir(u"folder.txt"_s));
-    QCOMPARE(mkfifo(QFile::encodeName(m_folder->filePath(u"pipe.txt"_s)).constData(), 0600), 0);
-    open(m_folder->path());
+    m_ui->folder.write(u"b.txt"_s, "Jan 1, 2020\n1 A\n");
+    m_ui->folder.write(u"A.TXT"_s, "Jan 1, 2020\n1 A\n");
+    m_ui->folder.write(u"notes.md"_s, "x");
+    QVERIFY(QDir(m_ui->folder.path()).mkdir(u"folder.txt"_s));
+    QCOMPARE(mkfifo(QFile::encodeName(m_ui->folder.filePath(u"pipe.txt"_s)).constData(), 0600), 0);
+    open(m_ui->folder.path());
     auto *files = control<FileList>("File1");
     QStringList names;
     for (int i = 0; i < files->count(); ++i)
         names.append(files->item(i)->text());
     QCOMPARE(names, (QStringList{u"A.TXT"_s, u"b.txt"_s}));
     auto *folders = control<DirList>("Dir1");
-    QCOMPARE(folders->path(), QFileInfo(m_folder->path()).canonicalFilePath());
+    QCOMPARE(folders->path(), QFileInfo(m_ui->folder.path()).canonicalFilePath());
     QVERIFY(!folders->findItems(u"folder.txt"_s, Qt::MatchEndsWith).isEmpty());
 }
 
 void TestWindow::clickShowsFileDate()
 {
-    const QString path = m_folder->write(u"dated.txt"_s, "Jan 1, 2020\n1 A\n");
+    const QString path = m_ui->folder.write(u"dated.txt"_s, "Jan 1, 2020\n1 A\n");
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.setFileTime(QDateTime(QDate(2023, 3, 5), QTime(10, 0)), QFileDevice::FileModificationTime));
     file.close();
-    open(m_folder->path());
+    open(m_ui->folder.path());
     auto *files = control<FileList>("File1");
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
     QCOMPARE(control<QLabel>("ShowDate")->text(), u"05Mar2023"_s);
@@ -254,8 +245,8 @@ void TestWindow::loadUsageSample()
 {
     open();
     getFile(u"ServiceLog.txt"_s);
-    QVERIFY(m_dialogs.shown.isEmpty());
-    const EntryStore &store = m_window->store();
+    QVERIFY(m_ui->dialogs.shown.isEmpty());
+    const EntryStore &store = m_ui->store();
     QCOMPARE(store.VerseFile, 0);
     QVERIFY(store.OverflowCount >= 1);
     QCOMPARE(control<QLabel>("Tally")->text(), QString::number(store.EntryCount - store.OverflowCount));
@@ -283,8 +274,8 @@ void TestWindow::loadVerseSample()
     control<QLineEdit>("hymnmbr")->setText(u"12"_s);
     control<QCheckBox>("Check1")->setChecked(true);
     getFile(u"Hymnal.txt"_s);
-    QVERIFY(m_dialogs.shown.isEmpty());
-    QCOMPARE(m_window->store().VerseFile, 1);
+    QVERIFY(m_ui->dialogs.shown.isEmpty());
+    QCOMPARE(m_ui->store().VerseFile, 1);
     QCOMPARE(control<QLabel>("Label7")->text(), u"Limit title to:"_s);
     QCOMPARE(control<QLabel>("Label5")->text(), u"Verse phrase:"_s);
     QCOMPARE(control<QLabel>("Label15")->text(), u"exclude phrase:"_s);
@@ -312,9 +303,9 @@ void TestWindow::loadVerseSample()
 
 void TestWindow::bookListButtonNeedsBookFile()
 {
-    m_folder->write(u"hymns.txt"_s, "1 A\nCredits\n--\nVerse\n--\n^Psalms 23\n");
-    open(m_folder->path());
-    QCOMPARE(m_window->store().FileErr, 1);
+    m_ui->folder.write(u"hymns.txt"_s, "1 A\nCredits\n--\nVerse\n--\n^Psalms 23\n");
+    open(m_ui->folder.path());
+    QCOMPARE(m_ui->store().FileErr, 1);
     QCOMPARE(control<QListWidget>("Book")->count(), 1);
     getFile(u"hymns.txt"_s);
     QVERIFY(control<QCheckBox>("ShowRefs")->isVisible());
@@ -341,24 +332,24 @@ void TestWindow::bookPickedIntoPhrase()
     QVERIFY(!books->isVisible());
 
     QTest::mouseClick(button, Qt::LeftButton);
-    QTest::mouseClick(m_window.get(), Qt::LeftButton, {}, QPoint(300, 270));
+    QTest::mouseClick(&m_ui->window(), Qt::LeftButton, {}, QPoint(300, 270));
     QVERIFY(!books->isVisible());
 }
 
 void TestWindow::directoryChangeRetriesBookList()
 {
-    QVERIFY(QDir(m_folder->path()).mkdir(u"with"_s));
-    m_folder->write(u"with/BibleBooks.txt"_s, "Genesis\nExodus\n\nLeviticus\n");
-    open(m_folder->path());
-    QCOMPARE(m_window->store().FileErr, 1);
+    QVERIFY(QDir(m_ui->folder.path()).mkdir(u"with"_s));
+    m_ui->folder.write(u"with/BibleBooks.txt"_s, "Genesis\nExodus\n\nLeviticus\n");
+    open(m_ui->folder.path());
+    QCOMPARE(m_ui->store().FileErr, 1);
     auto *folders = control<DirList>("Dir1");
     const QList<QListWidgetItem *> sub = folders->findItems(u"with"_s, Qt::MatchEndsWith);
     QCOMPARE(sub.size(), 1);
     const QPoint at = folders->visualItemRect(sub.first()).center();
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-    QTRY_COMPARE(QDir::currentPath(), QFileInfo(m_folder->filePath(u"with"_s)).canonicalFilePath());
-    QCOMPARE(m_window->store().FileErr, 0);
+    QTRY_COMPARE(QDir::currentPath(), QFileInfo(m_ui->folder.filePath(u"with"_s)).canonicalFilePath());
+    QCOMPARE(m_ui->store().FileErr, 0);
     auto *books = control<QListWidget>("Book");
     QStringList items;
     for (int i = 0; i < books->count(); ++i)
@@ -368,20 +359,20 @@ void TestWindow::directoryChangeRetriesBookList()
 
 void TestWindow::fileRemovedBeforeGetFile()
 {
-    m_folder->write(u"gone.txt"_s, "Jan 1, 2020\n1 A\n2 B\n");
-    open(m_folder->path());
+    m_ui->folder.write(u"gone.txt"_s, "Jan 1, 2020\n1 A\n2 B\n");
+    open(m_ui->folder.path());
     getFile(u"gone.txt"_s);
-    QCOMPARE(m_window->store().EntryCount, 1);
+    QCOMPARE(m_ui->store().EntryCount, 1);
     auto *files = control<FileList>("File1");
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
-    QVERIFY(QFile::remove(m_folder->filePath(u"gone.txt"_s)));
+    QVERIFY(QFile::remove(m_ui->folder.filePath(u"gone.txt"_s)));
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
-    const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages();
+    const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"File Error"_s);
     QCOMPARE(messages[0].icon, Dialogs::Icon::Exclamation);
     QVERIFY(messages[0].text.contains(u"gone.txt"_s));
-    QCOMPARE(m_window->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().EntryCount, 0);
     QCOMPARE(control<QLabel>("Tally")->text(), u"0"_s);
     QCOMPARE(files->count(), 0);
 }
@@ -391,10 +382,10 @@ void TestWindow::limitReachedMessage()
     QByteArray bytes;
     for (int e = 1; e <= 1805; ++e)
         bytes += "Jan 1, 2020\n" + QByteArray::number(e) + " Hymn\n\n";
-    m_folder->write(u"big.txt"_s, bytes);
-    open(m_folder->path());
+    m_ui->folder.write(u"big.txt"_s, bytes);
+    open(m_ui->folder.path());
     getFile(u"big.txt"_s);
-    const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages();
+    const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"Limit reached"_s);
     QCOMPARE(messages[0].text, u"1800 items loaded - this is the program's maximum"_s);
@@ -404,15 +395,15 @@ void TestWindow::limitReachedMessage()
 
 void TestWindow::driveChangeFailureKeepsFolder()
 {
-    open(m_folder->path());
+    open(m_ui->folder.path());
     auto *drives = control<DriveList>("Drive1");
     auto *folders = control<DirList>("Dir1");
     const QString before = folders->path();
     const QString driveBefore = drives->drive();
     drives->addItem(u"/no/such/volume"_s);
     drives->setCurrentIndex(drives->count() - 1);
-    m_window->Drive1_Change();
-    const QList<ScriptedDialogs::Shown> messages = m_dialogs.messages();
+    m_ui->window().Drive1_Change();
+    const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"Change Drive"_s);
     QCOMPARE(messages[0].text, u"Error encountered while changing drive"_s);

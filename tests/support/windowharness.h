@@ -1,0 +1,39 @@
+// A window under test: a fresh folder to put files in, scripted dialogs, and the real window opened in that
+// folder, with the few moves every window test makes (finding a control, loading a file, reading a list).
+#pragma once
+
+#include "form1.h"
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QListWidget>
+
+#include <memory>
+
+class WindowHarness {
+public:
+    WindowHarness();
+    ~WindowHarness();
+
+    TestFolder folder;
+    ScriptedDialogs dialogs;
+
+    // Opens the window in dir (the harness's folder when empty), as the program starts in its current directory.
+    bool open(const QString &dir = QString());
+    Form1 &window() { return *m_window; }
+    const EntryStore &store() const { return m_window->store(); }
+
+    // Chooses name in the file list and presses "Get File"; false when the name is not listed.
+    bool load(const QString &name);
+
+    template <typename T> T *control(const char *name) const
+    {
+        return m_window->findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    }
+
+private:
+    std::unique_ptr<Form1> m_window;
+};
+
+// The texts of a list's rows, top to bottom.
+QStringList rowsOf(const QListWidget *list);
