@@ -1,0 +1,543 @@
+// Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
+// of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
+// the two lists), all measured in the same run.
+#include "entrystore.h"
+#include "findhymns.h"
+#include "form1.h"
+#include "hymnfileloader.h"
+#include "inputs.h"
+#include "scripteddialogs.h"
+#include "tally.h"
+#include "testfiles.h"
+#include "textdecoding.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QSignalBlocker>
+
+#include <ctime>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+enum class FileKind { Usage2000, Usage18000, Verse };
+
+struct FileFacts {
+    const char *label;     // benchmark name part
+    QString fileName;      // name on disk for the window benchmarks
+    int distinctHymns = 0; // usage files only
+};
+
+const FileFacts &factsOf(FileKind kind)
+{
+    static const std::array<FileFacts, 3> facts = {
+        FileFacts{"usage_2000distinct", u"usage2000.txt"_s, 2000},
+        FileFacts{"usage_18000distinct", u"usage18000.txt"_s, 18000},
+        FileFacts{"verse", u"verse.txt"_s, 0},
+    };
+    return facts[static_cast<size_t>(kind)];
+}
+
+const QByteArray &bytesOf(FileKind kind)
+{
+    static std::array<QByteArray, 3> cache;
+    QByteArray &bytes = cache[static_cast<size_t>(kind)];
+    if (bytes.isEmpty())
+        bytes =
+            kind == FileKind::Verse ? BenchInputs::verseFile() : BenchInputs::usageFile(factsOf(kind).distinctHymns);
+    return bytes;
+}
+
+const EntryStore &storeOf(FileKind kind)
+{
+    static std::array<std::unique_ptr<EntryStore>, 3> cache;
+    std::unique_ptr<EntryStore> &store = cache[static_cast<size_t>(kind)];
+    if (!store) {
+        store = std::make_unique<EntryStore>();
+        HymnFileLoader::loadBytes(bytesOf(kind), factsOf(kind).fileName, *store);
+    }
+    return *store;
+}
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// This thread's processor time: ratios taken in it do not move when other processes take the processor away.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The median processor time of a few runs, for a baseline reported beside a figure as a ratio.
+template <typename Work> double medianCpuMs(Work &&work, int runs = 21)
+{
+    work(); // warms the caches and the allocator, as the benchmark's own iterations are
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        const double start = threadCpuMs();
+        work();
+        times.push_back(threadCpuMs() - start);
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return times[runs / 2];
+}
+
+// Runs what a click leaves queued: the lists' delayed item layout and the repaint of the shown window.
+void drainEvents()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// One shown window over a temporary folder holding the three files; scripted dialogs answer its questions with OK.
+class WindowRig {
+public:
+    WindowRig()
+    {
+        for (FileKind kind : {FileKind::Usage2000, FileKind::Usage18000, FileKind::Verse})
+            m_folder.write(factsOf(kind).fileName, bytesOf(kind));
+        // The window's directory list starts at the current directory, so enter the folder first.
+        m_folder.enter();
+        m_form = std::make_unique<Form1>(&m_dialogs);
+        m_form->show();
+        drainEvents();
+    }
+
+    Form1 &form() { return *m_form; }
+    ScriptedDialogs &dialogs() { return m_dialogs; }
+
+    template <typename T> T *control(const QString &name) { return m_form->findChild<T *>(name); }
+
+    // Chooses the file in the file list the way a click on it does.
+    bool select(FileKind kind)
+    {
+        auto *files = control<QListWidget>(u"File1"_s);
+        const QList<QListWidgetItem *> found = files->findItems(factsOf(kind).fileName, Qt::MatchExactly);
+        if (found.isEmpty())
+            return false;
+        files->setCurrentItem(found.first());
+        found.first()->setSelected(true);
+        return true;
+    }
+
+    // "Get File" on the file; true when it filled the store. The store-full message it shows is dropped.
+    bool getFile(FileKind kind)
+    {
+        m_loaded.reset();
+        if (!select(kind))
+            return false;
+        m_form->Command1_Click();
+        m_dialogs.reset();
+        if (m_form->store().EntryCount != EntryStore::MaxEntries)
+            return false;
+        m_loaded = kind;
+        return true;
+    }
+
+    bool ensureLoaded(FileKind kind)
+    {
+        const bool loaded = m_loaded == kind || getFile(kind);
+        drainEvents();
+        return loaded;
+    }
+
+    // The boxes a search or tally reads; the ones not named stay empty after the load.
+    void setPhrase(const QString &phrase) { control<QLineEdit>(u"hymname"_s)->setText(phrase); }
+
+    int rows(const char16_t *list) { return control<QListWidget>(QString::fromUtf16(list))->count(); }
+
+private:
+    TestFolder m_folder; // declared first: the window goes before the folder and the current directory are restored
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<Form1> m_form;
+    std::optional<FileKind> m_loaded;
+};
+
+std::unique_ptr<WindowRig> g_rig;
+
+WindowRig &rig()
+{
+    if (!g_rig)
+        g_rig = std::make_unique<WindowRig>();
+    return *g_rig;
+}
+
+QString searchLabel(const SearchResult &result)
+{
+    return u"%1 rows, %2 heads"_s.arg(result.totalRows).arg(result.distinctHeads);
+}
+
+void setLabel(benchmark::State &state, const QString &label)
+{
+    state.SetLabel(label.toStdString());
+}
+
+// ---- Load
+
+void BM_SplitBytes(benchmark::State &state, FileKind kind)
+{
+    const QByteArray &bytes = bytesOf(kind);
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        const QByteArrayList parts = bytes.split('\n');
+        lines = parts.size();
+        benchmark::DoNotOptimize(parts.constData());
+    }
+    setLabel(state, u"QByteArray::split, %1 lines, %2 KiB"_s.arg(lines).arg(bytes.size() / 1024));
+}
+
+void BM_DecodeSplit(benchmark::State &state, FileKind kind)
+{
+    const QByteArray &bytes = bytesOf(kind);
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        const QStringList parts = TextDecoding::splitLines(TextDecoding::decode(bytes));
+        lines = parts.size();
+        benchmark::DoNotOptimize(parts.constData());
+    }
+    setLabel(state, u"decode + splitLines, %1 lines"_s.arg(lines));
+}
+
+void BM_LoadBytes(benchmark::State &state, FileKind kind)
+{
+    const QByteArray &bytes = bytesOf(kind);
+    const double splitMs = medianCpuMs([&] { benchmark::DoNotOptimize(bytes.split('\n').constData()); });
+    const double decodeSplitMs = medianCpuMs(
+        [&] { benchmark::DoNotOptimize(TextDecoding::splitLines(TextDecoding::decode(bytes)).constData()); });
+    EntryStore store;
+    LoadOutcome outcome;
+    const double start = threadCpuMs();
+    for (auto _ : state) {
+        outcome = HymnFileLoader::loadBytes(bytes, factsOf(kind).fileName, store);
+        benchmark::DoNotOptimize(store.EntryCount);
+    }
+    const double ownMs = (threadCpuMs() - start) / static_cast<double>(state.iterations());
+    if (outcome.failed() || store.EntryCount != EntryStore::MaxEntries) {
+        state.SkipWithError("the maximal file did not fill the store");
+        return;
+    }
+    // Processor times: the split's median over 21 runs, and the ratios of this benchmark's mean to the baselines.
+    state.counters["split_ms"] = splitMs;
+    state.counters["x_split"] = ownMs / splitMs;
+    state.counters["x_decsplit"] = ownMs / decodeSplitMs;
+    setLabel(state, u"%1 entries, %2 hymns"_s.arg(store.EntryCount).arg(store.hymnCount()));
+}
+
+void BM_GetFileWindow(benchmark::State &state, FileKind kind)
+{
+    WindowRig &window = rig();
+    const double loaderMs = medianCpuMs(
+        [&] {
+            EntryStore store;
+            HymnFileLoader::loadFile(factsOf(kind).fileName, store);
+        },
+        7);
+    double handlerMs = 0;
+    bool filled = true;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        filled = window.getFile(kind) && filled;
+        handlerMs += msSince(start);
+        drainEvents();
+    }
+    if (!filled) {
+        state.SkipWithError("Get File did not fill the store");
+        return;
+    }
+    state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
+    state.counters["loadFile_cpu_ms"] = loaderMs;
+    setLabel(state, u"Command1_Click + events; file on disk"_s);
+}
+
+// ---- Search
+
+// The floor of a search that lists everything: each stored line copied into the two row lists.
+void BM_SearchCopyRows(benchmark::State &state, FileKind kind)
+{
+    const EntryStore &store = storeOf(kind);
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        QStringList list1, list2;
+        for (int i = 1; i <= store.EntryCount; ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
+                list1.append(store.EntryHead[i]);
+                list2.append(store.VerseFile ? store.LineText[i][j]
+                                             : store.LineTag[i][j] + u' ' + store.LineText[i][j]);
+            }
+        }
+        rows = list1.size();
+        benchmark::DoNotOptimize(list2.constData());
+    }
+    setLabel(state, u"baseline: copy %1 rows"_s.arg(rows));
+}
+
+// Verse files are searched with "incl. refs" checked: otherwise a hymn's lines after its reference line are left
+// out, and a search without criteria would not list every stored line.
+SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QString &limit = QString())
+{
+    SearchCriteria criteria;
+    criteria.hymname = phrase;
+    criteria.Filter = limit;
+    criteria.showRefs = kind == FileKind::Verse;
+    return criteria;
+}
+
+void BM_FindHymns(benchmark::State &state, FileKind kind, QString phrase, QString limit)
+{
+    const EntryStore &store = storeOf(kind);
+    const SearchCriteria criteria = searchCriteria(kind, phrase, limit);
+    SearchResult result;
+    for (auto _ : state) {
+        result = FindHymns(store, criteria);
+        benchmark::DoNotOptimize(result.list1.constData());
+    }
+    const bool everything = phrase.isEmpty() && limit.isEmpty();
+    const int stored = kind == FileKind::Verse ? BenchInputs::kVerseHymns * BenchInputs::kVerseLinesPerHymn
+                                               : BenchInputs::kServices * BenchInputs::kHymnsPerService;
+    if ((everything && result.totalRows != stored) || result.totalRows == 0) {
+        state.SkipWithError("the search listed an unexpected number of rows");
+        return;
+    }
+    setLabel(state, searchLabel(result));
+}
+
+// Rows as a search hands them over: strings of their own, freshly allocated (a copy that shares the store's
+// strings makes the lists measurably slower to fill and to clear, so it would not be a fair floor).
+QStringList freshCopy(const QStringList &rows)
+{
+    QStringList copy;
+    copy.reserve(rows.size());
+    for (const QString &row : rows)
+        copy.append(QString(row.constData(), row.size()));
+    return copy;
+}
+
+// The floor of the window's part of a search: the same rows put into the window's own two lists.
+void BM_FillLists(benchmark::State &state, FileKind kind)
+{
+    WindowRig &window = rig();
+    if (!window.ensureLoaded(kind)) {
+        state.SkipWithError("Get File did not fill the store");
+        return;
+    }
+    const SearchResult result = FindHymns(storeOf(kind), searchCriteria(kind, QString()));
+    auto *list1 = window.control<QListWidget>(u"List1"_s);
+    auto *list2 = window.control<QListWidget>(u"List2"_s);
+    double clearMs = 0, addMs = 0;
+    for (auto _ : state) {
+        const QSignalBlocker block1(list1);
+        const QSignalBlocker block2(list2);
+        // Clear, make the rows, fill: the order of a click, which decides how the heap is laid out for the items.
+        Clock::time_point start = Clock::now();
+        list1->clear();
+        list2->clear();
+        clearMs += msSince(start);
+        state.PauseTiming();
+        const QStringList rows1 = freshCopy(result.list1);
+        const QStringList rows2 = freshCopy(result.list2);
+        state.ResumeTiming();
+        start = Clock::now();
+        list1->addItems(rows1);
+        list2->addItems(rows2);
+        addMs += msSince(start);
+        drainEvents();
+    }
+    state.counters["clear_ms"] = clearMs / static_cast<double>(state.iterations());
+    state.counters["add_ms"] = addMs / static_cast<double>(state.iterations());
+    setLabel(state, u"baseline: clear + addItems x2 + events, %1 rows"_s.arg(list1->count()));
+}
+
+void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
+{
+    WindowRig &window = rig();
+    if (!window.ensureLoaded(kind)) {
+        state.SkipWithError("Get File did not fill the store");
+        return;
+    }
+    window.setPhrase(phrase);
+    window.control<QCheckBox>(u"ShowRefs"_s)->setChecked(kind == FileKind::Verse);
+    double handlerMs = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        window.form().Go_Click();
+        handlerMs += msSince(start);
+        drainEvents();
+        window.dialogs().reset();
+    }
+    const int expected = FindHymns(storeOf(kind), searchCriteria(kind, phrase)).totalRows;
+    if (window.rows(u"List1") != expected || window.rows(u"List2") != expected) {
+        state.SkipWithError("the lists do not hold the search's rows");
+        return;
+    }
+    state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
+    setLabel(state, u"Go_Click + events, %1 rows"_s.arg(expected));
+}
+
+// ---- Tally
+
+// The floor of a tally: one hash lookup per line, one sort by count, and the two row texts per hymn.
+void BM_TallyCountSort(benchmark::State &state, FileKind kind)
+{
+    const EntryStore &store = storeOf(kind);
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        QHash<QString, int> rowOf;
+        std::vector<std::pair<qint64, int>> counts; // minus the count, so the plain sort puts the most used first
+        std::vector<std::pair<const QString *, const QString *>> lines; // the tag and title of each row's first use
+        for (int i = 1; i <= store.EntryCount; ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
+                const QString &tag = store.LineTag[i][j];
+                auto at = rowOf.constFind(tag);
+                if (at == rowOf.constEnd()) {
+                    at = rowOf.insert(tag, static_cast<int>(counts.size()));
+                    counts.emplace_back(0, static_cast<int>(counts.size()));
+                    lines.emplace_back(&tag, &store.LineText[i][j]);
+                }
+                --counts[*at].first;
+            }
+        }
+        std::sort(counts.begin(), counts.end());
+        QStringList list1, list2;
+        for (const auto &[negative, row] : counts) {
+            list1.append(u' ' + QString::number(-negative));
+            list2.append(*lines[row].first + u' ' + *lines[row].second);
+        }
+        rows = list1.size();
+        benchmark::DoNotOptimize(list2.constData());
+    }
+    setLabel(state, u"baseline: hash count + sort, %1 rows"_s.arg(rows));
+}
+
+void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort)
+{
+    const EntryStore &store = storeOf(kind);
+    const TallyCriteria criteria{.sortText = sort};
+    TallyResult result;
+    for (auto _ : state) {
+        result = TallyHymns(store, criteria);
+        benchmark::DoNotOptimize(result.list1.constData());
+    }
+    if (result.rows != factsOf(kind).distinctHymns) {
+        state.SkipWithError("the tally did not find every distinct hymn");
+        return;
+    }
+    setLabel(state, u"sort \"%1\", %2 rows, sum %3"_s.arg(sort).arg(result.rows).arg(result.sum));
+}
+
+void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
+{
+    WindowRig &window = rig();
+    if (!window.ensureLoaded(kind)) {
+        state.SkipWithError("Get File did not fill the store");
+        return;
+    }
+    window.setPhrase(QString());
+    window.control<QComboBox>(u"TallySort"_s)->setCurrentText(sort);
+    double handlerMs = 0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        window.form().TallyAll_Click();
+        handlerMs += msSince(start);
+        drainEvents();
+    }
+    if (window.rows(u"List2") != factsOf(kind).distinctHymns) {
+        state.SkipWithError("the lists do not hold one row per distinct hymn");
+        return;
+    }
+    state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
+    setLabel(state, u"TallyAll_Click + events, sort \"%1\""_s.arg(sort));
+}
+
+std::string nameOf(const char *bench, FileKind kind, const QString &suffix = QString())
+{
+    std::string name = std::string(bench) + '/' + factsOf(kind).label;
+    if (!suffix.isEmpty())
+        name += '/' + suffix.toStdString();
+    return name;
+}
+
+void registerAll()
+{
+    const auto add = [](const std::string &name, auto &&fn, auto &&...args) {
+        benchmark::RegisterBenchmark(name.c_str(), fn, args...)->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+    const std::array<FileKind, 3> all = {FileKind::Usage2000, FileKind::Usage18000, FileKind::Verse};
+    const std::array<FileKind, 2> usage = {FileKind::Usage2000, FileKind::Usage18000};
+    const std::array<FileKind, 2> searched = {FileKind::Usage2000, FileKind::Verse};
+    const QString phrase = BenchInputs::phraseWord();
+
+    for (FileKind kind : all)
+        add(nameOf("BM_SplitBytes", kind), BM_SplitBytes, kind);
+    for (FileKind kind : all)
+        add(nameOf("BM_DecodeSplit", kind), BM_DecodeSplit, kind);
+    for (FileKind kind : all)
+        add(nameOf(kind == FileKind::Verse ? "BM_LoadVerse" : "BM_LoadUsage", kind), BM_LoadBytes, kind);
+    for (FileKind kind : all)
+        add(nameOf("BM_GetFileWindow", kind), BM_GetFileWindow, kind);
+
+    for (FileKind kind : searched) {
+        add(nameOf("BM_SearchCopyRows", kind), BM_SearchCopyRows, kind);
+        add(nameOf("BM_FindHymns", kind, u"all"_s), BM_FindHymns, kind, QString(), QString());
+        add(nameOf("BM_FindHymns", kind, u"phrase"_s), BM_FindHymns, kind, phrase, QString());
+    }
+    add(nameOf("BM_FindHymns", FileKind::Usage2000, u"after2015"_s), BM_FindHymns, FileKind::Usage2000, QString(),
+        u">2015"_s);
+    for (FileKind kind : searched) {
+        add(nameOf("BM_FillLists", kind), BM_FillLists, kind);
+        add(nameOf("BM_GoClickWindow", kind, u"all"_s), BM_GoClickWindow, kind, QString());
+        add(nameOf("BM_GoClickWindow", kind, u"phrase"_s), BM_GoClickWindow, kind, phrase);
+    }
+
+    const std::array<QString, 3> sorts = {u"freq"_s, u"title"_s, u"hymn #"_s};
+    for (FileKind kind : usage) {
+        add(nameOf("BM_TallyCountSort", kind), BM_TallyCountSort, kind);
+        for (const QString &sort : sorts)
+            add(nameOf("BM_TallyHymns", kind, sort), BM_TallyHymns, kind, sort);
+    }
+    for (FileKind kind : usage) {
+        for (const QString &sort : sorts)
+            add(nameOf("BM_TallyAllWindow", kind, sort), BM_TallyAllWindow, kind, sort);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    // Date limits read the regional date order; fix it so figures do not depend on the machine's locale.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_rig.reset();
+    return 0;
+}
