@@ -2,6 +2,7 @@
 #include "filelist.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSignalBlocker>
 
 FileList::FileList(QWidget *parent) : QListWidget(parent)
@@ -35,7 +36,11 @@ void FileList::refresh()
     if (m_path.isEmpty())
         return;
     const QDir dir(m_path, m_pattern, QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    addItems(dir.entryList());
+    // QDir passes a symbolic link on its own existence, so a link to a device or a pipe is weeded out by its target.
+    for (const QFileInfo &info : dir.entryInfoList()) {
+        if (info.isFile())
+            addItem(info.fileName());
+    }
     if (chosen.isEmpty())
         return;
     const QList<QListWidgetItem *> again = findItems(chosen, Qt::MatchExactly);

@@ -13,6 +13,7 @@
 #include "helptext.h"
 #include "hymnfileloader.h"
 #include "panesync.h"
+#include "shortrowdelegate.h"
 #include "tally.h"
 
 #include <QApplication>
@@ -229,8 +230,12 @@ void Form1::createControls()
                 label->installEventFilter(this);
             }
         }
-        if (auto *list = qobject_cast<QListWidget *>(control))
+        if (auto *list = qobject_cast<QListWidget *>(control)) {
             list->setUniformItemSizes(true);
+            // Rows come from the user's files, so they can be of any length.
+            if (row.kind == Kind::ListBox)
+                list->setItemDelegate(new ShortRowDelegate(list));
+        }
         control->setVisible(row.shown);
     }
 

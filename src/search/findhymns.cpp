@@ -104,8 +104,9 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
             bool dotTag = false;
 
             // The credits line is the first line of the hymn; a continuation entry's first line is a verse line
-            // and keeps the outcome of the hymn's own test.
-            if (j == 1 && verse && !continuation && yearState < YearPassed) {
+            // and keeps the outcome of the hymn's own test. A hymn whose first entry ended before its first line
+            // (an empty tag) was never tested, so its continuation is tested instead of passing untested.
+            if (j == 1 && verse && (!continuation || yearState == YearUntested) && yearState < YearPassed) {
                 if (testYears) {
                     const YearTestResult test = TestYear(text, criteria.LimitYr, criteria.ofMusic);
                     century = test.century;

@@ -32,10 +32,11 @@ bool startsWith(const QByteArray &bytes, const char *mark, int length)
 
 QString decode(const QByteArray &bytes)
 {
+    // Stateless: a file cut in the middle of a character ends in a replacement mark instead of losing it unseen.
     if (startsWith(bytes, "\xFF\xFE", 2))
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
+        return QStringDecoder(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless).decode(bytes.sliced(2));
     if (startsWith(bytes, "\xFE\xFF", 2))
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
+        return QStringDecoder(QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless).decode(bytes.sliced(2));
     if (bytes.isValidUtf8()) {
         const QByteArray body = startsWith(bytes, "\xEF\xBB\xBF", 3) ? bytes.sliced(3) : bytes;
         return QString::fromUtf8(body);
@@ -43,22 +44,32 @@ QString decode(const QByteArray &bytes)
     return decodeCp1252(bytes);
 }
 
-QStringList splitLines(const QString &text)
+QList<QStringView> splitLineViews(QStringView text)
 {
-    QStringList lines;
+    QList<QStringView> lines;
+    lines.reserve(text.count(u'\n') + 1);
+    const QChar *data = text.data();
     const qsizetype n = text.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
+        const char16_t c = data[i].unicode();
         if (c != u'\n' && c != u'\r')
             continue;
         lines.append(text.sliced(start, i - start));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+        if (c == u'\r' && i + 1 < n && data[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
         lines.append(text.sliced(start));
+    return lines;
+}
+
+QStringList splitLines(const QString &text)
+{
+    QStringList lines;
+    for (QStringView line : splitLineViews(text))
+        lines.append(line.toString());
     return lines;
 }
 

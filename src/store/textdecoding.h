@@ -15,4 +15,7 @@ QString decode(const QByteArray &bytes);
 // The lines of the text, without their line ends; a line end at the very end does not start another line.
 QStringList splitLines(const QString &text);
 
+// The same lines as views into text, which must outlive them.
+QList<QStringView> splitLineViews(QStringView text);
+
 } // namespace TextDecoding
