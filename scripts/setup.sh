@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build needs (Debian packages only, nothing that is already there) and builds the program
-# and its tests into build/. Safe to run again: it only does what is missing.
+# Installs what the build needs (Debian packages only, nothing that is already there; extra package names may be
+# given as arguments) and builds the program and its tests into build/, or into CANTORIX_BUILD_DIR with the cmake
+# options in CANTORIX_CMAKE_ARGS. Safe to run again: it only does what is missing.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_BUILD_DIR:-$root/build}
@@ -23,4 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CANTORIX_CMAKE_ARGS:-}
-cmake --build "$build_dir" -j "$(nproc)"
+# CANTORIX_BUILD_TARGETS (names separated by blanks) builds only those targets, e.g. the fuzz harnesses.
+targets=()
+for target in ${CANTORIX_BUILD_TARGETS:-}; do
+    targets+=(--target "$target")
+done
+cmake --build "$build_dir" -j "$(nproc)" "${targets[@]}"

@@ -216,6 +216,15 @@ void TestLoader::fullStore()
     QVERIFY2(outcome.errorText.contains(u"1800"_s), qPrintable(outcome.errorText));
     QCOMPARE(store.EntryCount, 1800);
     QCOMPARE(store.LineText[1800][10], u"Hymn 10"_s);
+
+    // A separator in the part of the file that is not read does not make a service log a verse file.
+    const QByteArray unread = "Dec 31, 2020\nPostlude -- organ\n";
+    for (const QByteArray &log : {entries(1801, 2) + unread, bytes + unread}) {
+        load(log, store);
+        QCOMPARE(store.VerseFile, 0);
+        QCOMPARE(store.LineTag[1][1], u"1"_s);
+        QCOMPARE(store.LineText[1][1], u"Hymn 1"_s);
+    }
 }
 
 void TestLoader::verseFileFromTheStart()

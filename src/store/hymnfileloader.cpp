@@ -97,11 +97,14 @@ void applyCommaSuffix(EntryStore &store)
     }
 }
 
-void parseLines(const QList<QStringView> &lines, EntryStore &store, LoadOutcome &outcome)
+// Stores the lines as a verse file when verse is set. Returns whether a separator line was among the lines read
+// before the load stopped.
+bool parseLines(const QList<QStringView> &lines, bool verse, EntryStore &store, LoadOutcome &outcome)
 {
     store.EntryCount = 0;
     store.OverflowCount = 0;
-    store.VerseFile = holdsSeparator(lines) ? 1 : 0;
+    store.VerseFile = verse ? 1 : 0;
+    bool separatorRead = false;
 
     const qsizetype n = lines.size();
     qsizetype next = 0;
@@ -128,6 +131,7 @@ void parseLines(const QList<QStringView> &lines, EntryStore &store, LoadOutcome 
                 line = changed;
             }
             if (isSeparator(line)) {
+                separatorRead = true;
                 store.VerseFile = 1;
                 suffix = u"."_s;
                 continue;
@@ -152,7 +156,7 @@ void parseLines(const QList<QStringView> &lines, EntryStore &store, LoadOutcome 
                                         "(line %2 would need one more); the entries before it were loaded."_s
                                             .arg(EntryStore::MaxEntries)
                                             .arg(lineNumber);
-                    return;
+                    return separatorRead;
                 }
                 ++store.OverflowCount;
                 ++store.EntryCount;
@@ -175,6 +179,7 @@ void parseLines(const QList<QStringView> &lines, EntryStore &store, LoadOutcome 
             break;
         }
     }
+    return separatorRead;
 }
 
 LoadOutcome refuse(EntryStore &store, const QString &reason)
@@ -190,7 +195,17 @@ LoadOutcome refuse(EntryStore &store, const QString &reason)
 void parseBytes(const QByteArray &bytes, EntryStore &store, LoadOutcome &outcome)
 {
     const QString text = TextDecoding::decode(bytes);
-    parseLines(TextDecoding::splitLineViews(text), store, outcome);
+    const QList<QStringView> lines = TextDecoding::splitLineViews(text);
+    const bool verse = holdsSeparator(lines);
+    LoadOutcome read = outcome;
+    if (parseLines(lines, verse, store, read) || !verse) {
+        outcome = read;
+    } else {
+        // The only separators lie past the point where a full store stopped the load: the part that was read is
+        // a service log.
+        store.clearArrays();
+        parseLines(lines, false, store, outcome);
+    }
     if (store.VerseFile == 0)
         applyCommaSuffix(store);
 }

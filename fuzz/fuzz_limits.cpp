@@ -1,0 +1,102 @@
+// Harness: a limit text and some head lines, read and tested under the US and the British order of day and month,
+// with the date reader and the year test on the same texts.
+#include "datelimits.h"
+#include "dateparse.h"
+#include "fuzzcheck.h"
+#include "fuzzinput.h"
+#include "yeartest.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int MaxHeads = 16;
+
+struct Region {
+    QLocale locale;
+    QString numericFormat; // the locale's order of month and day, with a four-digit year
+};
+
+// A date the reader accepts must be read back the same from the forms it documents.
+void checkDate(const QString &text, const Region &region)
+{
+    const std::optional<QDate> date = DateParse::parse(text);
+    if (!date)
+        return;
+    FUZZ_CHECK(date->isValid() && date->year() >= 100 && date->year() <= 9999);
+    const QString named = date->toString(u"MMM d, yyyy"_s);
+    FUZZ_CHECK(DateParse::parse(named) == date);
+    FUZZ_CHECK(DateParse::parse(date->toString(region.numericFormat)) == date);
+}
+
+void checkYearTest(const QString &credits, const QString &limitYr)
+{
+    for (bool ofMusic : {false, true}) {
+        const YearTestResult test = TestYear(credits, limitYr, ofMusic);
+        // Four characters read as a number, and two characters before "th cent." times 100 less 50.
+        FUZZ_CHECK(test.year >= -999 && test.year <= 9999);
+        FUZZ_CHECK(test.century >= -950 && test.century <= 9850);
+    }
+}
+
+void checkLimit(const QString &limit, const QStringList &heads, const Region &region)
+{
+    QLocale::setDefault(region.locale);
+    QString filter = limit;
+    const qint16 kind = IsGtLt(filter);
+    FUZZ_CHECK(kind == LimitPhrase || kind == LimitBefore || kind == LimitOnOrAfter);
+    const bool hasSign = limit.startsWith(u'<') || limit.startsWith(u'>');
+    FUZZ_CHECK(hasSign || (kind == LimitPhrase && filter == limit));
+    FUZZ_CHECK(kind == LimitPhrase || DateParse::isDate(filter));
+    checkDate(limit, region);
+    checkDate(filter, region);
+    checkYearTest(limit, limit);
+
+    for (const QString &head : heads) {
+        qint16 gtLt = kind;
+        const qint16 usage = ChkGtLt(0, head, gtLt, filter);
+        FUZZ_CHECK((usage == 0 || usage == 1) && gtLt == kind);
+        const qint16 verse = ChkGtLt(1, head, gtLt, filter);
+        FUZZ_CHECK(verse == (head.contains(filter, Qt::CaseInsensitive) ? 0 : 1) && gtLt == kind);
+        if (kind != LimitPhrase) {
+            // A readable limit date splits the dated entries in two: each is kept by exactly one of "<" and ">".
+            // An entry whose date cannot be read is left out by both.
+            qint16 before = LimitBefore, onOrAfter = LimitOnOrAfter;
+            const int kept = (ChkGtLt(0, head, before, filter) == 0) + (ChkGtLt(0, head, onOrAfter, filter) == 0);
+            FUZZ_CHECK(before == LimitBefore && onOrAfter == LimitOnOrAfter);
+            FUZZ_CHECK(kept <= 1);
+            FUZZ_CHECK(!DateParse::isDate(head) || kept == 1);
+        }
+        checkDate(head, region);
+        checkYearTest(head, limit);
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const Region regions[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), u"M/d/yyyy"_s},
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), u"d/M/yyyy"_s},
+    };
+    FuzzInput input(data, size);
+    const QString limit = input.takeText();
+    QStringList heads;
+    while (!input.atEnd() && heads.size() < MaxHeads)
+        heads.append(input.takeText());
+
+    for (const Region &region : regions)
+        checkLimit(limit, heads, region);
+    QLocale::setDefault(regions[0].locale);
+
+    const QString dropped = DropDot(limit);
+    FUZZ_CHECK(dropped.size() == limit.size() - (limit.endsWith(u'.') ? 1 : 0) && limit.startsWith(dropped));
+    return 0;
+}

@@ -1,0 +1,13 @@
+// The tally done the slow, literal way: each line's keys worked out and looked for row by row from the top of the
+// table, then the exchange sort run pair by pair. The harness holds the real tally, with its look-up tables and its
+// n log n ordering, against it.
+#pragma once
+
+#include "entrystore.h"
+#include "tally.h"
+
+#include <optional>
+
+// The rows and sum the tally must list, or nothing when the table grows past maxRows (the literal sort is
+// quadratic, too slow to run on every input beyond that).
+std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCriteria &criteria, int maxRows);

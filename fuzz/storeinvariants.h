@@ -1,0 +1,18 @@
+// What must hold of the entry store after any load, whatever the file held.
+#pragma once
+
+#include "entrystore.h"
+#include "hymnfileloader.h"
+
+// Aborts when the store or the outcome breaks a rule of the store: counters in range, entry 0 and slot 0 empty,
+// each entry's slots used from 1 without gaps, nothing stored beyond the last entry, no line end inside a text,
+// texts trimmed and tags free of inner spaces, and no more continuation entries than full entries before a copy
+// of their head line.
+void checkStore(const EntryStore &store, const LoadOutcome &outcome);
+
+// The same head lines, tags, texts and counters, entry by entry and slot by slot.
+bool sameStore(const EntryStore &a, const EntryStore &b);
+
+// The lines stored in entries 1..EntryCount, counting each entry's slots up to its first empty tag (the lines a
+// search or a tally can reach).
+int reachableLines(const EntryStore &store);
