@@ -2,6 +2,7 @@
 // it stands for, run literally. Input: one byte giving the number of distinct ranks, then one byte per row.
 #include "exchangeorder.h"
 #include "fuzzcheck.h"
+#include "literalexchange.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -12,23 +13,6 @@ namespace {
 
 // Rows beyond this make the literal sort too slow to run on every input; the ring arithmetic is the same.
 constexpr size_t MaxRows = 600;
-
-std::vector<int> literalExchange(const std::vector<int> &ranks)
-{
-    std::vector<std::pair<int, int>> rows; // rank, row
-    for (int i = 0; i < static_cast<int>(ranks.size()); ++i)
-        rows.emplace_back(ranks[i], i);
-    for (size_t m = 0; m + 1 < rows.size(); ++m) {
-        for (size_t k = m + 1; k < rows.size(); ++k) {
-            if (rows[k].first < rows[m].first)
-                std::swap(rows[k], rows[m]);
-        }
-    }
-    std::vector<int> order;
-    for (const auto &row : rows)
-        order.push_back(row.second);
-    return order;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // compare equal, checked against a plain transcription of the exchange sort.
 #include "exchangeorder.h"
 #include "hymnfileloader.h"
+#include "literalexchange.h"
 #include "plaintext.h"
 #include "tally.h"
 
@@ -64,24 +65,6 @@ void exchangeSort(std::vector<PlainRow> &rows, const QString &sort)
                 std::swap(rows[k], rows[m]);
         }
     }
-}
-
-// Row indices in the order the exchange sort leaves them, comparing ranks only.
-std::vector<int> literalExchange(const std::vector<int> &ranks)
-{
-    std::vector<std::pair<int, int>> rows; // rank, row
-    for (int i = 0; i < int(ranks.size()); ++i)
-        rows.emplace_back(ranks[i], i);
-    for (size_t m = 0; m + 1 < rows.size(); ++m) {
-        for (size_t k = m + 1; k < rows.size(); ++k) {
-            if (rows[k].first < rows[m].first)
-                std::swap(rows[k], rows[m]);
-        }
-    }
-    std::vector<int> order;
-    for (const auto &row : rows)
-        order.push_back(row.second);
-    return order;
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {

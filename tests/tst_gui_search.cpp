@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -19,16 +19,6 @@ QStringView withoutClosingDot(QStringView text)
     return text.endsWith(u'.') ? text.chopped(1) : text;
 }
 
-QStringView trimmedSpaces(QStringView text)
-{
-    qsizetype start = 0, end = text.size();
-    while (start < end && text[start] == u' ')
-        ++start;
-    while (end > start && text[end - 1] == u' ')
-        --end;
-    return text.sliced(start, end - start);
-}
-
 // The tag less its part note: "12(2)" and "12*" give "12"; "378." (the first line of a verse) gives "378".
 QStringView numberPart(QStringView tag, bool dotTag)
 {
@@ -119,9 +109,9 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
                 break;
             }
 
-            if (!criteria.excludH.isEmpty() && trimmedSpaces(tag).contains(criteria.excludH))
+            if (!criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(criteria.excludH))
                 rejected = true;
-            if (!criteria.excludT.isEmpty() && trimmedSpaces(text).contains(criteria.excludT))
+            if (!criteria.excludT.isEmpty() && PlainText::trimView(text).contains(criteria.excludT))
                 rejected = true;
             if (!noPhrase && !text.contains(criteria.hymname, Qt::CaseInsensitive))
                 rejected = true;

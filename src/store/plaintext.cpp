@@ -24,12 +24,17 @@ qsizetype endWithoutSpaces(QStringView text)
 }
 } // namespace
 
-QString trim(QStringView text)
+QStringView trimView(QStringView text)
 {
     const qsizetype start = firstNonSpace(text);
     if (start == text.size())
-        return QString();
-    return text.sliced(start, endWithoutSpaces(text) - start).toString();
+        return {};
+    return text.sliced(start, endWithoutSpaces(text) - start);
+}
+
+QString trim(QStringView text)
+{
+    return trimView(text).toString();
 }
 
 QString trimLeft(QStringView text)

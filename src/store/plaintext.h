@@ -9,6 +9,8 @@ namespace PlainText {
 
 // Spaces removed at both ends, at the start, or at the end; other white space is kept.
 QString trim(QStringView text);
+// The same as a view into text, for comparisons that need no copy.
+QStringView trimView(QStringView text);
 QString trimLeft(QStringView text);
 QString trimRight(QStringView text);
 

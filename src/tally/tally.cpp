@@ -25,9 +25,9 @@ public:
 
     bool excludes(const QString &tag, const QString &text) const
     {
-        if (!m_criteria.excludT.isEmpty() && PlainText::trim(text).contains(m_criteria.excludT))
+        if (!m_criteria.excludT.isEmpty() && PlainText::trimView(text).contains(m_criteria.excludT))
             return true;
-        if (!m_criteria.excludH.isEmpty() && PlainText::trim(tag).contains(m_criteria.excludH))
+        if (!m_criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(m_criteria.excludH))
             return true;
         if (!m_upperNumber.isEmpty() && !tag.toUpper().contains(m_upperNumber))
             return true;
