@@ -47,6 +47,9 @@ void TestDateLimits::parsesDates_data()
     QTest::newRow("French short name") << u"fr_FR"_s << u"3 janv. 2021"_s << QDate(2021, 1, 3);
     QTest::newRow("numeric US order") << u"en_US"_s << u"5/1/2022"_s << QDate(2022, 5, 1);
     QTest::newRow("numeric British order") << u"en_GB"_s << u"5/1/2022"_s << QDate(2022, 1, 5);
+    // No regional setting at all (LANG=C, C.UTF-8): month first.
+    QTest::newRow("numeric C locale order") << u"C"_s << u"5/1/2022"_s << QDate(2022, 5, 1);
+    QTest::newRow("numeric C.UTF-8 order") << u"C.UTF-8"_s << u"12/31/2021"_s << QDate(2021, 12, 31);
     QTest::newRow("numeric with dashes") << u"en_US"_s << u"5-1-22"_s << QDate(2022, 5, 1);
     QTest::newRow("numeric German dots") << u"de_DE"_s << u"5.1.2022"_s << QDate(2022, 1, 5);
     QTest::newRow("Hungarian closing dot") << u"hu_HU"_s << u"2022. 05. 01."_s << QDate(2022, 5, 1);

@@ -1,8 +1,13 @@
 // Qt's message and input boxes behind the dialog interface.
 #include "dialogs.h"
 
+#include "designpalette.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace {
 QMessageBox::Icon toQt(Dialogs::Icon icon)
@@ -24,26 +29,57 @@ QString forDisplay(QString text)
     text.replace(QChar(u'\r'), QChar(u'\n'));
     return text;
 }
+
+// The width a window manager needs to show title in full: its title bars use a bold face, usually a little
+// larger than the dialog's own, and keep room for the window's icon and its buttons.
+int widthForTitle(const QWidget &box, const QString &title)
+{
+    QFont face = box.font();
+    face.setBold(true);
+    face.setPointSizeF(face.pointSizeF() * 1.2);
+    constexpr int iconAndButtons = 140;
+    return QFontMetrics(face).horizontalAdvance(title) + iconAndButtons;
+}
+
+// The window's boxes keep its light colours (a dark desktop theme would make their text unreadable on the
+// grey) and are made wide enough for their titles.
+void dress(QMessageBox &box, const QString &title)
+{
+    box.setPalette(designPalette());
+    box.setTextFormat(Qt::PlainText);
+    // A message box sizes itself to its text when shown; a spacer across its grid is the width it cannot go under.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
+        grid->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
 } // namespace
 
 void QtDialogs::message(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(toQt(icon), title, forDisplay(text), QMessageBox::Ok, m_parent);
-    box.setTextFormat(Qt::PlainText);
+    dress(box, title);
     box.exec();
 }
 
 bool QtDialogs::confirm(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, forDisplay(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
-    box.setTextFormat(Qt::PlainText);
+    dress(box, title);
     return box.exec() == QMessageBox::Ok;
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(m_parent, title, forDisplay(prompt), QLineEdit::Normal, defaultAnswer, &ok);
-    return ok ? answer : QString();
+    QInputDialog box(m_parent);
+    box.setPalette(designPalette());
+    box.setWindowTitle(title);
+    box.setLabelText(forDisplay(prompt));
+    box.setTextValue(defaultAnswer);
+    // Its layout fixes its size to what the layout asks for, so the width is asked for inside the layout. The
+    // layout is made on the first question of size.
+    box.minimumSizeHint();
+    if (QLayout *layout = box.layout())
+        layout->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

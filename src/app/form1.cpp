@@ -3,8 +3,10 @@
 #include "form1.h"
 
 #include "booklistreader.h"
+#include "captionbutton.h"
 #include "captioncheckbox.h"
 #include "clipcopy.h"
+#include "designpalette.h"
 #include "dialogs.h"
 #include "dirlist.h"
 #include "drivelist.h"
@@ -13,6 +15,7 @@
 #include "helptext.h"
 #include "hymnfileloader.h"
 #include "panesync.h"
+#include "rowpicker.h"
 #include "shortrowdelegate.h"
 #include "tally.h"
 
@@ -115,7 +118,7 @@ QWidget *createControl(Kind kind, QWidget *parent)
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::Button:
-        return new QPushButton(parent);
+        return new CaptionButton(parent);
     case Kind::ListBox:
         return new QListWidget(parent);
     case Kind::ComboBox:
@@ -178,9 +181,7 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
     setWindowTitle(u"Cantorix2"_s);
     setWindowIcon(drawWindowIcon());
     setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
-    QPalette grey = palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    setPalette(grey);
+    setPalette(designPalette());
     setAutoFillBackground(true);
     QFont own(u"Arial"_s);
     own.setPointSizeF(8.25);
@@ -290,6 +291,10 @@ void Form1::createControls()
     // A right click on an output list copies it; it must not also select a row.
     List1->viewport()->installEventFilter(this);
     List2->viewport()->installEventFilter(this);
+    // The title is declared last and so lies on top, but its "2" and "\u00A9" sit within its box: they are
+    // raised above it so that a click on them reaches them.
+    Label13->raise();
+    Label14->raise();
 }
 
 void Form1::connectControls()
@@ -297,11 +302,8 @@ void Form1::connectControls()
     connect(Drive1, &DriveList::driveChanged, this, &Form1::Drive1_Change);
     connect(Dir1, &DirList::pathChanged, this, &Form1::Dir1_Change);
     connect(Dir1, &DirList::mouseDown, this, &Form1::Dir1_MouseDown);
-    connect(File1, &QListWidget::itemClicked, this, &Form1::File1_Click);
-    connect(File1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            File1_Click();
-    });
+    // A click on a row and a move of the current row with the keys are both clicks; focus arriving is not.
+    connect(new RowPicker(File1), &RowPicker::picked, this, &Form1::File1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(BookList, &QPushButton::clicked, this, &Form1::BookList_Click);
     connect(Book, &QListWidget::itemClicked, this, &Form1::Book_Click);
@@ -317,11 +319,8 @@ void Form1::connectControls()
 
     connect(List1->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form1::List1_Scroll);
     connect(List2->verticalScrollBar(), &QScrollBar::valueChanged, this, &Form1::List2_Scroll);
-    // A mouse click and a move of the selection with the keys are both clicks on a row.
-    connect(List1, &QListWidget::itemClicked, this, &Form1::List1_Click);
-    connect(List2, &QListWidget::itemClicked, this, &Form1::List2_Click);
-    connect(List1, &QListWidget::currentRowChanged, this, &Form1::List1_Click);
-    connect(List2, &QListWidget::currentRowChanged, this, &Form1::List2_Click);
+    connect(new RowPicker(List1), &RowPicker::picked, this, &Form1::List1_Click);
+    connect(new RowPicker(List2), &RowPicker::picked, this, &Form1::List2_Click);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -355,7 +354,8 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 
 void Form1::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    // A press that a label (or a disabled control) let through arrives here too; only the bare background counts.
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr)
         Form_Click();
     QWidget::mousePressEvent(event);
 }
@@ -421,8 +421,7 @@ void Form1::Command1_Click()
 
 void Form1::GetFile()
 {
-    List1->clear();
-    List2->clear();
+    fillLists({}, {});
     TitleCount->setText(QString());
     indexPos->setText(QString());
     ShowRefs->hide();
@@ -542,8 +541,7 @@ void Form1::FindHymns()
     TallyAll->setEnabled(false);
     if (m_store.VerseFile == 0)
         Hcount->setText(u"  # of dates:"_s);
-    List1->clear();
-    List2->clear();
+    fillLists({}, {});
     indexPos->setText(QString());
 
     if (m_store.EntryCount > 0) {
@@ -571,8 +569,13 @@ void Form1::fillLists(const QStringList &left, const QStringList &right)
 {
     const QSignalBlocker blockLeft(List1);
     const QSignalBlocker blockRight(List2);
-    List1->clear();
-    List2->clear();
+    for (QListWidget *list : {List1, List2}) {
+        list->clear();
+        // Clearing lays the rows out again only later, so the scroll position of the old rows would survive
+        // into the new ones: every refill starts at the top, with no row chosen.
+        list->verticalScrollBar()->setValue(0);
+        list->horizontalScrollBar()->setValue(0);
+    }
     List1->addItems(left);
     List2->addItems(right);
 }
@@ -613,8 +616,7 @@ void Form1::Label14_Click()
 
 void Form1::TallyAll_Click()
 {
-    List1->clear();
-    List2->clear();
+    fillLists({}, {});
     indexPos->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);

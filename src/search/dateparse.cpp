@@ -108,7 +108,10 @@ const LocaleTables &tablesFor(const QLocale &locale)
     addNames(tables, QLocale(QLocale::English, QLocale::UnitedStates));
     if (locale.language() != QLocale::English || locale.territory() != QLocale::UnitedStates)
         addNames(tables, locale);
-    tables.numericOrder = orderOf(locale.dateFormat(QLocale::ShortFormat));
+    // The C locale's own short format puts the day first, but a machine without a regional setting is most
+    // often an American default left as it was: read its numeric dates month first, as 5/1/2022 for 1 May.
+    if (locale.language() != QLocale::C)
+        tables.numericOrder = orderOf(locale.dateFormat(QLocale::ShortFormat));
     tables.built = true;
     return tables;
 }
