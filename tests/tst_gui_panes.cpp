@@ -1,6 +1,7 @@
 // The window's output panes and tally: the tally click and its captions, the two lists kept at one top row, a
 // click turning a row into criteria, right-click copies onto the real clipboard, the help message and bold toggle.
 #include "helptext.h"
+#include "resultrows.h"
 #include "windowharness.h"
 
 #include <QCheckBox>
@@ -9,7 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -47,8 +48,8 @@ private Q_SLOTS:
 
 private:
     void load(const QString &name);
-    void rightClick(QListWidget *list);
-    void leftClickRow(QListWidget *list, int row);
+    void rightClick(QAbstractItemView *list);
+    void leftClickRow(QAbstractItemView *list, int row);
     template <typename T> T *control(const char *name) { return m_ui->control<T>(name); }
 
     std::unique_ptr<WindowHarness> m_ui;
@@ -74,16 +75,15 @@ void TestPanesWindow::load(const QString &name)
     QVERIFY(m_ui->store().EntryCount > 0);
 }
 
-void TestPanesWindow::rightClick(QListWidget *list)
+void TestPanesWindow::rightClick(QAbstractItemView *list)
 {
-    const QPoint at = list->count() > 0 ? list->visualItemRect(list->item(0)).center() : QPoint(5, 5);
+    const QPoint at = rowCount(list) > 0 ? rowRect(list, 0).center() : QPoint(5, 5);
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
 }
 
-void TestPanesWindow::leftClickRow(QListWidget *list, int row)
+void TestPanesWindow::leftClickRow(QAbstractItemView *list, int row)
 {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowRect(list, row).center());
 }
 
 void TestPanesWindow::tallyCaptionsAndOrder_data()
@@ -105,8 +105,8 @@ void TestPanesWindow::tallyCaptionsAndOrder()
     load(u"services.txt"_s);
     control<QComboBox>("TallySort")->setCurrentText(sort);
     QTest::mouseClick(control<QPushButton>("TallyAll"), Qt::LeftButton);
-    QCOMPARE(rowsOf(control<QListWidget>("List1")), left);
-    QCOMPARE(rowsOf(control<QListWidget>("List2")), right);
+    QCOMPARE(rowsOf(control<QAbstractItemView>("List1")), left);
+    QCOMPARE(rowsOf(control<QAbstractItemView>("List2")), right);
     QCOMPARE(control<QLabel>("Hcount")->text(), u"           sum:"_s);
     QCOMPARE(control<QLabel>("Tally")->text(), u"2"_s);
     QCOMPARE(control<QLabel>("TitleCount")->text(), u"3"_s);
@@ -127,16 +127,19 @@ void TestPanesWindow::scrollingKeepsListsTogether()
     m_ui->folder.write(u"many.txt"_s, many);
     load(u"many.txt"_s);
     m_ui->window().Go_Click();
-    auto *left = control<QListWidget>("List1");
-    auto *right = control<QListWidget>("List2");
-    QCOMPARE(left->count(), 60);
+    auto *left = control<QAbstractItemView>("List1");
+    auto *right = control<QAbstractItemView>("List2");
+    QCOMPARE(rowCount(left), 60);
     QCoreApplication::processEvents();
     left->verticalScrollBar()->setValue(17);
     QCOMPARE(right->verticalScrollBar()->value(), 17);
     right->verticalScrollBar()->setValue(30);
     QCOMPARE(left->verticalScrollBar()->value(), 30);
     // A top row past the other list's end is taken as far as it goes, without complaint.
-    right->addItem(u"extra"_s);
+    auto *rows = qobject_cast<ResultRows *>(right->model());
+    QVERIFY(rows != nullptr);
+    rows->setRows(rows->rows() + QStringList{u"extra"_s});
+    QCoreApplication::processEvents();
     right->verticalScrollBar()->setValue(right->verticalScrollBar()->maximum());
     QCOMPARE(left->verticalScrollBar()->value(), left->verticalScrollBar()->maximum());
 }
@@ -146,8 +149,8 @@ void TestPanesWindow::usageClicks()
     load(u"services.txt"_s);
     control<QLineEdit>("hymnmbr")->setText(u"123"_s);
     m_ui->window().Go_Click();
-    auto *left = control<QListWidget>("List1");
-    auto *right = control<QListWidget>("List2");
+    auto *left = control<QAbstractItemView>("List1");
+    auto *right = control<QAbstractItemView>("List2");
     control<QLineEdit>("LimitYr")->setText(u"1900"_s);
     control<QCheckBox>("ChkMusic")->setChecked(true);
     leftClickRow(right, 1);
@@ -177,13 +180,13 @@ void TestPanesWindow::verseClicks()
     load(u"hymns.txt"_s);
     control<QLineEdit>("hymname")->setText(u"grace"_s);
     m_ui->window().Go_Click();
-    auto *left = control<QListWidget>("List1");
-    auto *right = control<QListWidget>("List2");
-    QVERIFY(right->count() >= 2);
+    auto *left = control<QAbstractItemView>("List1");
+    auto *right = control<QAbstractItemView>("List2");
+    QVERIFY(rowCount(right) >= 2);
     control<QCheckBox>("TitleOnly")->setChecked(true);
     leftClickRow(right, 1);
     QCOMPARE(control<QLineEdit>("hymnmbr")->text(), u"378"_s);
-    QCOMPARE(control<QLineEdit>("hymname")->text(), right->item(1)->text());
+    QCOMPARE(control<QLineEdit>("hymname")->text(), rowsOf(right).value(1));
     QCOMPARE(control<QLineEdit>("Filter")->text(), u"Amazing Grace"_s);
     QVERIFY(control<QCheckBox>("TitleOnly")->isChecked());
     leftClickRow(left, 0);
@@ -195,11 +198,11 @@ void TestPanesWindow::rightClickCopiesList1()
 {
     load(u"services.txt"_s);
     m_ui->window().Go_Click();
-    auto *left = control<QListWidget>("List1");
-    QCOMPARE(left->count(), 3);
+    auto *left = control<QAbstractItemView>("List1");
+    QCOMPARE(rowCount(left), 3);
     rightClick(left);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"Jan 3, 2021\rJan 3, 2021\rJan 10, 2021"_s);
-    QCOMPARE(left->currentRow(), -1);
+    QCOMPARE(currentRow(left), -1);
     control<QCheckBox>("ClipCopy")->setChecked(true);
     rightClick(left);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"Jan 3, 2021\rJan 10, 2021"_s);
@@ -209,7 +212,7 @@ void TestPanesWindow::rightClickCopiesList1()
     QCOMPARE(messages[0].text, u"3 items copied"_s);
     QCOMPARE(messages[1].text, u"2 items copied"_s);
 
-    rightClick(control<QListWidget>("List2"));
+    rightClick(control<QAbstractItemView>("List2"));
     QCOMPARE(QGuiApplication::clipboard()->text(),
              u"Jan 3, 2021\r123 Amazing Grace\r45 Holy, Holy, Holy\r\rJan 10, 2021\r123 Amazing Grace"_s);
     QCOMPARE(m_ui->dialogs.messages().last().text, u"3 items copied +  2 dates"_s);
@@ -235,7 +238,7 @@ void TestPanesWindow::rightClickCopiesChosenVerse()
     m_ui->window().Go_Click();
     m_ui->dialogs.reset();
     m_ui->dialogs.inputAnswers = {answer};
-    rightClick(control<QListWidget>("List2"));
+    rightClick(control<QAbstractItemView>("List2"));
     QCOMPARE(m_ui->dialogs.shown.size(), 2);
     QCOMPARE(m_ui->dialogs.shown[0].kind, u"input"_s);
     QCOMPARE(m_ui->dialogs.shown[0].text, u"\r\r\r\rLimit copy to Verse #:"_s);
@@ -247,12 +250,12 @@ void TestPanesWindow::rightClickCopiesChosenVerse()
 void TestPanesWindow::clipboardLeftAloneWithoutCopy()
 {
     load(u"hymns.txt"_s);
-    auto *right = control<QListWidget>("List2");
+    auto *right = control<QAbstractItemView>("List2");
     rightClick(right);
     QVERIFY(m_ui->dialogs.shown.isEmpty());
     m_ui->window().Go_Click();
     leftClickRow(right, 0);
-    leftClickRow(control<QListWidget>("List1"), 0);
+    leftClickRow(control<QAbstractItemView>("List1"), 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user had"_s);
 
     m_ui->dialogs.reset();

@@ -15,6 +15,7 @@
 #include "helptext.h"
 #include "hymnfileloader.h"
 #include "panesync.h"
+#include "resultrows.h"
 #include "rowpicker.h"
 #include "shortrowdelegate.h"
 #include "tally.h"
@@ -29,13 +30,13 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygonF>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
 
@@ -45,7 +46,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 9600;
 constexpr int kClientHeight = 7305;
 
-enum class Kind { CheckBox, TextBox, Button, ListBox, ComboBox, DirList, DriveList, FileList, Label };
+enum class Kind { CheckBox, TextBox, Button, ListBox, ResultList, ComboBox, DirList, DriveList, FileList, Label };
 enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
 
 struct ControlRow {
@@ -73,11 +74,11 @@ constexpr ControlRow kControls[] = {
     {u"Filter", Kind::TextBox, u"", 5880, 600, 3615, 495, true, u"MS Sans Serif", 12, Plain},
     {u"TallyAll", Kind::Button, u"Tally", 8760, 1320, 735, 495, false, u"Arial", 9.75, Bold},
     {u"Check1", Kind::CheckBox, u" full # only", 6240, 2480, 1215, 255, true, u"Arial", 8.25, Bold},
-    {u"List2", Kind::ListBox, u"", 3120, 4320, 5295, 2910, true, u"MS Sans Serif", 9.75, Plain},
+    {u"List2", Kind::ResultList, u"", 3120, 4320, 5295, 2910, true, u"MS Sans Serif", 9.75, Plain},
     {u"Go", Kind::Button, u"Find", 8760, 2800, 735, 855, false, u"Arial", 9.75, Bold},
     {u"hymname", Kind::TextBox, u"", 960, 3600, 7575, 495, true, u"MS Sans Serif", 12, Plain},
     {u"hymnmbr", Kind::TextBox, u"", 6240, 1920, 1575, 495, true, u"MS Sans Serif", 12, Plain},
-    {u"List1", Kind::ListBox, u"", 120, 4320, 2895, 2910, true, u"MS Sans Serif", 9.75, Plain},
+    {u"List1", Kind::ResultList, u"", 120, 4320, 2895, 2910, true, u"MS Sans Serif", 9.75, Plain},
     {u"Command3", Kind::Button, u"Clear", 8640, 6840, 855, 375, true, u"Arial", 9.75, Bold},
     {u"Command1", Kind::Button, u"Get File", 8400, 120, 1095, 375, false, u"Arial", 9.75, Bold},
     {u"Dir1", Kind::DirList, u"", 120, 1440, 2415, 1890, true, u"MS Sans Serif", 8.25, Plain},
@@ -121,6 +122,8 @@ QWidget *createControl(Kind kind, QWidget *parent)
         return new CaptionButton(parent);
     case Kind::ListBox:
         return new QListWidget(parent);
+    case Kind::ResultList:
+        return new QListView(parent);
     case Kind::ComboBox:
         return new QComboBox(parent);
     case Kind::DirList:
@@ -231,11 +234,15 @@ void Form1::createControls()
                 label->installEventFilter(this);
             }
         }
-        if (auto *list = qobject_cast<QListWidget *>(control)) {
+        if (auto *list = qobject_cast<QListView *>(control)) {
             list->setUniformItemSizes(true);
             // Rows come from the user's files, so they can be of any length.
-            if (row.kind == Kind::ListBox)
+            if (row.kind == Kind::ListBox || row.kind == Kind::ResultList)
                 list->setItemDelegate(new ShortRowDelegate(list));
+            if (row.kind == Kind::ResultList) {
+                list->setModel(new ResultRows(list));
+                list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            }
         }
         control->setVisible(row.shown);
     }
@@ -262,6 +269,8 @@ void Form1::createControls()
     bind(hymname, u"hymname");
     bind(hymnmbr, u"hymnmbr");
     bind(List1, u"List1");
+    m_leftRows = static_cast<ResultRows *>(List1->model());
+    m_rightRows = static_cast<ResultRows *>(List2->model());
     bind(Command3, u"Command3");
     bind(Command1, u"Command1");
     bind(Dir1, u"Dir1");
@@ -567,17 +576,14 @@ void Form1::FindHymns()
 
 void Form1::fillLists(const QStringList &left, const QStringList &right)
 {
-    const QSignalBlocker blockLeft(List1);
-    const QSignalBlocker blockRight(List2);
-    for (QListWidget *list : {List1, List2}) {
-        list->clear();
-        // Clearing lays the rows out again only later, so the scroll position of the old rows would survive
-        // into the new ones: every refill starts at the top, with no row chosen.
+    m_leftRows->setRows(left);
+    m_rightRows->setRows(right);
+    for (QListView *list : {List1, List2}) {
+        // A reset lays the rows out again only later, so the scroll position of the old rows would survive into
+        // the new ones: every refill starts at the top, with no row chosen.
         list->verticalScrollBar()->setValue(0);
         list->horizontalScrollBar()->setValue(0);
     }
-    List1->addItems(left);
-    List2->addItems(right);
 }
 
 void Form1::Command3_Click()
@@ -672,40 +678,28 @@ void Form1::applyClick(const ClickEdit &edit)
 void Form1::List1_Click()
 {
     List2->verticalScrollBar()->setValue(List1->verticalScrollBar()->value());
-    const int row = List1->currentRow();
+    const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(List1ClickEdit(List1->item(row)->text(), row, m_store.VerseFile, m_store.TallyShown));
+    applyClick(List1ClickEdit(m_leftRows->text(row), row, m_store.VerseFile, m_store.TallyShown));
 }
 
 void Form1::List2_Click()
 {
     List1->verticalScrollBar()->setValue(List2->verticalScrollBar()->value());
-    const int row = List2->currentRow();
+    const int row = List2->currentIndex().row();
     if (row < 0)
         return;
-    const QString partner = row < List1->count() ? List1->item(row)->text() : QString();
-    applyClick(List2ClickEdit(List2->item(row)->text(), partner, row, m_store.VerseFile));
+    applyClick(List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.VerseFile));
 }
-
-namespace {
-QStringList rowsOf(const QListWidget *list)
-{
-    QStringList rows;
-    rows.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        rows.append(list->item(i)->text());
-    return rows;
-}
-} // namespace
 
 void Form1::List1_MouseDown(Qt::MouseButton button)
 {
     // Only a right click copies; any other click leaves the user's clipboard as it was.
-    if (button != Qt::RightButton || List1->count() == 0)
+    if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<CopyResult> copy =
-        List1Copy(rowsOf(List1), ClipCopy->isChecked(), m_store.TallyShown, m_store.VerseFile);
+        List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), m_store.TallyShown, m_store.VerseFile);
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -714,14 +708,14 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
 
 void Form1::List2_MouseDown(Qt::MouseButton button)
 {
-    if (button != Qt::RightButton || List2->count() == 0)
+    if (button != Qt::RightButton || m_rightRows->rows().isEmpty())
         return;
     if (TitleCountReadsOne(TitleCount->text()))
         hymname->clear();
 
     List2CopyInputs in;
-    in.list1 = rowsOf(List1);
-    in.list2 = rowsOf(List2);
+    in.list1 = m_leftRows->rows();
+    in.list2 = m_rightRows->rows();
     in.clipCopy = ClipCopy->isChecked();
     in.showRefsVisible = ShowRefs->isVisibleTo(this);
     in.hymname = hymname->text();

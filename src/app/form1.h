@@ -17,7 +17,9 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
+class ResultRows;
 class QPushButton;
 
 class Form1 : public QWidget {
@@ -83,6 +85,9 @@ private:
     void moveTwips(QWidget *control, int left, int width);
 
     EntryStore m_store;
+    // What the two output lists show, row for row.
+    ResultRows *m_leftRows = nullptr;
+    ResultRows *m_rightRows = nullptr;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
 
@@ -99,11 +104,11 @@ private:
     QLineEdit *Filter = nullptr;
     QPushButton *TallyAll = nullptr;
     QCheckBox *Check1 = nullptr;
-    QListWidget *List2 = nullptr;
+    QListView *List2 = nullptr;
     QPushButton *Go = nullptr;
     QLineEdit *hymname = nullptr;
     QLineEdit *hymnmbr = nullptr;
-    QListWidget *List1 = nullptr;
+    QListView *List1 = nullptr;
     QPushButton *Command3 = nullptr;
     QPushButton *Command1 = nullptr;
     DirList *Dir1 = nullptr;

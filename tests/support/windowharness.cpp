@@ -34,10 +34,33 @@ bool WindowHarness::load(const QString &name)
     return true;
 }
 
-QStringList rowsOf(const QListWidget *list)
+QStringList rowsOf(const QAbstractItemView *list)
 {
     QStringList rows;
-    for (int i = 0; i < list->count(); ++i)
-        rows.append(list->item(i)->text());
+    const QAbstractItemModel *model = list->model();
+    for (int i = 0; i < model->rowCount(); ++i)
+        rows.append(model->index(i, 0).data().toString());
     return rows;
+}
+
+int rowCount(const QAbstractItemView *list)
+{
+    return list->model()->rowCount();
+}
+
+int currentRow(const QAbstractItemView *list)
+{
+    return list->currentIndex().row();
+}
+
+int topRow(const QAbstractItemView *list)
+{
+    return list->indexAt(QPoint(2, 2)).row();
+}
+
+QRect rowRect(QAbstractItemView *list, int row)
+{
+    const QModelIndex index = list->model()->index(row, 0);
+    list->scrollTo(index);
+    return list->visualRect(index);
 }

@@ -6,7 +6,7 @@
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 
 #include <memory>
 
@@ -35,5 +35,13 @@ private:
     std::unique_ptr<Form1> m_window;
 };
 
-// The texts of a list's rows, top to bottom.
-QStringList rowsOf(const QListWidget *list);
+// Reading and clicking any list through its model and view, whatever kind of list it is.
+// The texts of the rows, top to bottom.
+QStringList rowsOf(const QAbstractItemView *list);
+int rowCount(const QAbstractItemView *list);
+// -1 when no row is current.
+int currentRow(const QAbstractItemView *list);
+// The row shown at the top.
+int topRow(const QAbstractItemView *list);
+// Where row is in the list's viewport, after scrolling it into view.
+QRect rowRect(QAbstractItemView *list, int row);
