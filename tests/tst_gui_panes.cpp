@@ -110,7 +110,7 @@ void TestPanesWindow::tallyCaptionsAndOrder()
     QCOMPARE(control<QLabel>("Hcount")->text(), u"           sum:"_s);
     QCOMPARE(control<QLabel>("Tally")->text(), u"2"_s);
     QCOMPARE(control<QLabel>("TitleCount")->text(), u"3"_s);
-    QCOMPARE(m_ui->store().TallyShown, 1);
+    QCOMPARE(m_ui->window().tallyShown(), 1);
     QVERIFY(control<QPushButton>("Go")->isEnabled());
     QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
     QVERIFY(!control<QPushButton>("Command1")->isVisible());
@@ -290,7 +290,7 @@ void TestPanesWindow::titleTogglesBold()
     QHash<QString, bool> before;
     for (QWidget *child : m_ui->window().findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
         before.insert(child->objectName(), child->font().bold());
-    const QStringList toggled = BoldToggleNames();
+    const QStringList toggled = Form1::boldToggleNames();
     QTest::mouseClick(control<QLabel>("Label2"), Qt::LeftButton);
     for (QWidget *child : m_ui->window().findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const bool expected =

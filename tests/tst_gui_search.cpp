@@ -112,7 +112,7 @@ void TestSearchWindow::wholeFileQuestion()
     QCOMPARE(control<QLabel>("Hcount")->text(), u"  # of dates:"_s);
     QVERIFY(control<QPushButton>("Go")->isEnabled());
     QVERIFY(control<QPushButton>("TallyAll")->isEnabled());
-    QCOMPARE(m_ui->store().TallyShown, 0);
+    QCOMPARE(m_ui->window().tallyShown(), 0);
 }
 
 void TestSearchWindow::cancelKeepsPanesAndTally()
@@ -121,13 +121,13 @@ void TestSearchWindow::cancelKeepsPanesAndTally()
     QTest::mouseClick(control<QPushButton>("TallyAll"), Qt::LeftButton);
     const QStringList tallied = rowsOf(control<QAbstractItemView>("List2"));
     QVERIFY(!tallied.isEmpty());
-    QCOMPARE(m_ui->store().TallyShown, 1);
+    QCOMPARE(m_ui->window().tallyShown(), 1);
     m_ui->dialogs.confirmAnswers = {false};
     QTest::mouseClick(control<QPushButton>("Go"), Qt::LeftButton);
     QCOMPARE(m_ui->dialogs.shown.size(), 1);
     QCOMPARE(rowsOf(control<QAbstractItemView>("List2")), tallied);
     // The panes still hold the tally, so they must still be read as one.
-    QCOMPARE(m_ui->store().TallyShown, 1);
+    QCOMPARE(m_ui->window().tallyShown(), 1);
 }
 
 void TestSearchWindow::clearCaption()

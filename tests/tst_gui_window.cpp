@@ -205,7 +205,7 @@ void TestWindow::bookListFromStartFolder()
     QCOMPARE(books->item(0)->text(), u"NONE"_s);
     QCOMPARE(books->item(1)->text(), u"Genesis"_s);
     QCOMPARE(books->item(66)->text(), u"Revelation"_s);
-    QCOMPARE(m_ui->store().FileErr, 0);
+    QCOMPARE(m_ui->window().fileErr(), 0);
 }
 
 void TestWindow::fileListShowsRegularTextFilesOnly()
@@ -305,7 +305,7 @@ void TestWindow::bookListButtonNeedsBookFile()
 {
     m_ui->folder.write(u"hymns.txt"_s, "1 A\nCredits\n--\nVerse\n--\n^Psalms 23\n");
     open(m_ui->folder.path());
-    QCOMPARE(m_ui->store().FileErr, 1);
+    QCOMPARE(m_ui->window().fileErr(), 1);
     QCOMPARE(control<QListWidget>("Book")->count(), 1);
     getFile(u"hymns.txt"_s);
     QVERIFY(control<QCheckBox>("ShowRefs")->isVisible());
@@ -343,7 +343,7 @@ void TestWindow::directoryChangeRetriesBookList()
     QVERIFY(QDir(m_ui->folder.path()).mkdir(u"with"_s));
     m_ui->folder.write(u"with/BibleBooks.txt"_s, "Genesis\nExodus\n\nLeviticus\n");
     open(m_ui->folder.path());
-    QCOMPARE(m_ui->store().FileErr, 1);
+    QCOMPARE(m_ui->window().fileErr(), 1);
     auto *folders = control<DirList>("Dir1");
     const QList<QListWidgetItem *> sub = folders->findItems(u"with"_s, Qt::MatchEndsWith);
     QCOMPARE(sub.size(), 1);
@@ -351,7 +351,7 @@ void TestWindow::directoryChangeRetriesBookList()
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
     QTRY_COMPARE(QDir::currentPath(), QFileInfo(m_ui->folder.filePath(u"with"_s)).canonicalFilePath());
-    QCOMPARE(m_ui->store().FileErr, 0);
+    QCOMPARE(m_ui->window().fileErr(), 0);
     auto *books = control<QListWidget>("Book");
     QStringList items;
     for (int i = 0; i < books->count(); ++i)

@@ -201,6 +201,12 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
 
 Form1::~Form1() = default;
 
+QStringList Form1::boldToggleNames()
+{
+    return {u"List1"_s,   u"List2"_s,     u"File1"_s,   u"Dir1"_s,    u"hymname"_s, u"Filter"_s,
+            u"hymnmbr"_s, u"TallySort"_s, u"excludT"_s, u"excludH"_s, u"Book"_s,    u"LimitYr"_s};
+}
+
 void Form1::registerFontSubstitutes()
 {
     // The design names the classic Windows faces; these metric-compatible ones keep its captions in their boxes.
@@ -401,7 +407,7 @@ void Form1::Dir1_Change()
 {
     File1->setPath(Dir1->path());
     QDir::setCurrent(Dir1->path());
-    if (m_store.FileErr == 1)
+    if (FileErr == 1)
         LoadBooks();
 }
 
@@ -490,18 +496,18 @@ void Form1::setLayoutFor(bool verseFile, bool hasReferences)
     TallySort->setVisible(!verseFile);
     TallyAll->setVisible(!verseFile);
     ShowRefs->setVisible(verseFile && hasReferences);
-    BookList->setVisible(verseFile && hasReferences && m_store.FileErr == 0);
+    BookList->setVisible(verseFile && hasReferences && FileErr == 0);
 }
 
 // ---- The scripture book list
 
 void Form1::LoadBooks()
 {
-    m_store.FileErr = 0;
+    FileErr = 0;
     const BookListResult books = BookListReader::readFile(BookListReader::fileName());
     Book->addItems(books.names);
     if (books.failed)
-        m_store.FileErr = 1;
+        FileErr = 1;
 }
 
 void Form1::BookList_Click()
@@ -530,10 +536,8 @@ void Form1::Go_Click()
     Command1->hide();
     ShowFile->show();
     Book->hide();
-    const bool everything = !TitleOnly->isChecked() && hymnmbr->text().isEmpty() && Filter->text().isEmpty() &&
-                            hymname->text().isEmpty() && excludH->text().isEmpty() && excludT->text().isEmpty() &&
-                            LimitYr->text().isEmpty();
-    if (everything && !m_dialogs->confirm(u"Show output"_s, u"Show entire file (may be slow)?"_s))
+    if (readCriteria().asksForEverything() &&
+        !m_dialogs->confirm(u"Show output"_s, u"Show entire file (may be slow)?"_s))
         return;
     FindHymns();
 }
@@ -541,7 +545,7 @@ void Form1::Go_Click()
 void Form1::FindHymns()
 {
     // Only a search that runs takes the panes over from a tally; a cancelled one leaves the tally and its flag.
-    m_store.TallyShown = 0;
+    TallyShown = 0;
     Tally->setText(u"0"_s);
     TitleCount->show();
     Hcount->show();
@@ -554,24 +558,29 @@ void Form1::FindHymns()
     indexPos->setText(QString());
 
     if (m_store.EntryCount > 0) {
-        SearchCriteria criteria;
-        criteria.hymnmbr = hymnmbr->text();
-        criteria.hymname = hymname->text();
-        criteria.excludH = excludH->text();
-        criteria.excludT = excludT->text();
-        criteria.Filter = Filter->text();
-        criteria.LimitYr = LimitYr->text();
-        criteria.fullNumberOnly = Check1->isChecked();
-        criteria.titleOnly = TitleOnly->isChecked();
-        criteria.ofMusic = ChkMusic->isChecked();
-        criteria.showRefs = ShowRefs->isChecked();
-        const SearchResult result = ::FindHymns(m_store, criteria);
+        const SearchResult result = ::FindHymns(m_store, readCriteria());
         fillLists(result.list1, result.list2);
         Tally->setText(QString::number(result.totalRows));
         TitleCount->setText(QString::number(result.distinctHeads));
     }
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
+}
+
+SearchCriteria Form1::readCriteria() const
+{
+    SearchCriteria criteria;
+    criteria.hymnmbr = hymnmbr->text();
+    criteria.hymname = hymname->text();
+    criteria.excludH = excludH->text();
+    criteria.excludT = excludT->text();
+    criteria.Filter = Filter->text();
+    criteria.LimitYr = LimitYr->text();
+    criteria.fullNumberOnly = Check1->isChecked();
+    criteria.titleOnly = TitleOnly->isChecked();
+    criteria.ofMusic = ChkMusic->isChecked();
+    criteria.showRefs = ShowRefs->isChecked();
+    return criteria;
 }
 
 void Form1::fillLists(const QStringList &left, const QStringList &right)
@@ -629,16 +638,17 @@ void Form1::TallyAll_Click()
     Command1->hide();
     ShowFile->show();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_store.TallyShown = 1;
+    TallyShown = 1;
 
-    TallyCriteria criteria;
-    criteria.excludT = excludT->text();
-    criteria.excludH = excludH->text();
-    criteria.hymnmbr = hymnmbr->text();
-    criteria.hymname = hymname->text();
-    criteria.Filter = Filter->text();
-    criteria.fullNumberOnly = Check1->isChecked();
-    criteria.sortText = TallySort->currentText();
+    // The tally reads the boxes a search reads, less those of verse files.
+    const SearchCriteria boxes = readCriteria();
+    const TallyCriteria criteria{.excludT = boxes.excludT,
+                                 .excludH = boxes.excludH,
+                                 .hymnmbr = boxes.hymnmbr,
+                                 .hymname = boxes.hymname,
+                                 .Filter = boxes.Filter,
+                                 .fullNumberOnly = boxes.fullNumberOnly,
+                                 .sortText = TallySort->currentText()};
     const TallyResult result = TallyHymns(m_store, criteria);
     fillLists(result.list1, result.list2);
 
@@ -681,7 +691,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(List1ClickEdit(m_leftRows->text(row), row, m_store.VerseFile, m_store.TallyShown));
+    applyClick(List1ClickEdit(m_leftRows->text(row), row, m_store.VerseFile, TallyShown));
 }
 
 void Form1::List2_Click()
@@ -699,7 +709,7 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<CopyResult> copy =
-        List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), m_store.TallyShown, m_store.VerseFile);
+        List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.VerseFile);
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -718,12 +728,13 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     in.list2 = m_rightRows->rows();
     in.clipCopy = ClipCopy->isChecked();
     in.showRefsVisible = ShowRefs->isVisibleTo(this);
-    in.hymname = hymname->text();
-    in.excludT = excludT->text();
-    in.LimitYr = LimitYr->text();
-    in.titleOnly = TitleOnly->isChecked();
+    const SearchCriteria boxes = readCriteria();
+    in.hymname = boxes.hymname;
+    in.excludT = boxes.excludT;
+    in.LimitYr = boxes.LimitYr;
+    in.titleOnly = boxes.titleOnly;
     in.verseFile = m_store.VerseFile;
-    in.tallyShown = m_store.TallyShown;
+    in.tallyShown = TallyShown;
 
     std::optional<QString> answer;
     if (List2AsksVerse(in)) {
@@ -749,7 +760,7 @@ void Form1::Label3_Click()
 void Form1::Label2_Click()
 {
     // Each control is switched by itself, so controls that differed before still differ after.
-    for (const QString &name : BoldToggleNames()) {
+    for (const QString &name : boldToggleNames()) {
         if (auto *control = findChild<QWidget *>(name, Qt::FindDirectChildrenOnly)) {
             QFont font = control->font();
             font.setBold(!font.bold());

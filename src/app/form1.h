@@ -3,6 +3,7 @@
 #pragma once
 
 #include "entrystore.h"
+#include "findhymns.h"
 
 #include <QWidget>
 
@@ -30,6 +31,12 @@ public:
     ~Form1() override;
 
     const EntryStore &store() const { return m_store; }
+    // 1 while the output lists hold a tally rather than search results.
+    qint16 tallyShown() const { return TallyShown; }
+    // 1 when the scripture book list could not be read from the current folder.
+    qint16 fileErr() const { return FileErr; }
+    // objectNames of the twelve controls the title label toggles, in the order they are toggled.
+    static QStringList boldToggleNames();
 
     // Lets the classic face names of the design render with installed metric-compatible fonts.
     static void registerFontSubstitutes();
@@ -81,10 +88,14 @@ private:
     void connectControls();
     void setLayoutFor(bool verseFile, bool hasReferences);
     void applyClick(const ClickEdit &edit);
+    // The criteria boxes and check boxes as they stand now.
+    SearchCriteria readCriteria() const;
     void fillLists(const QStringList &left, const QStringList &right);
     void moveTwips(QWidget *control, int left, int width);
 
     EntryStore m_store;
+    qint16 TallyShown = 0;
+    qint16 FileErr = 0;
     // What the two output lists show, row for row.
     ResultRows *m_leftRows = nullptr;
     ResultRows *m_rightRows = nullptr;

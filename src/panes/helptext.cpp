@@ -22,9 +22,3 @@ QString HelpText()
     };
     return lines.join(QChar(13));
 }
-
-QStringList BoldToggleNames()
-{
-    return {u"List1"_s,   u"List2"_s,     u"File1"_s,   u"Dir1"_s,    u"hymname"_s, u"Filter"_s,
-            u"hymnmbr"_s, u"TallySort"_s, u"excludT"_s, u"excludH"_s, u"Book"_s,    u"LimitYr"_s};
-}

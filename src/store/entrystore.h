@@ -27,8 +27,6 @@ public:
     qint16 EntryCount = 0;
     qint16 OverflowCount = 0;
     qint16 VerseFile = 0;
-    qint16 TallyShown = 0;
-    qint16 FileErr = 0;
 
     // Hymns (or services) as the user counts them: continuation entries are not separate ones.
     int hymnCount() const { return EntryCount - OverflowCount; }
