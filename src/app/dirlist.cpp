@@ -14,12 +14,6 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 // Levels of indent shown for the chain; the subfolders sit one step further in.
 constexpr int kChainIndentCap = 6;
-
-bool byNameIgnoringCase(const QByteArray &a, const QByteArray &b)
-{
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
 } // namespace
 
 DirList::DirList(QWidget *parent) : QListWidget(parent)
@@ -62,12 +56,12 @@ int DirList::open(const QByteArray &folder)
     setCurrentRow(count() - 1);
 
     // Hidden (dot) folders stay out of sight, as they do in file managers.
-    QList<QByteArray> subfolders;
+    std::vector<QByteArray> subfolders;
     for (FolderAccess::Entry &entry : entries) {
         if (entry.kind == FolderAccess::Kind::Folder && !entry.name.startsWith('.'))
-            subfolders.append(std::move(entry.name));
+            subfolders.push_back(std::move(entry.name));
     }
-    std::sort(subfolders.begin(), subfolders.end(), byNameIgnoringCase);
+    FolderAccess::sortNames(subfolders);
     const QString indent(std::min(depth, kChainIndentCap + 1), u' ');
     for (const QByteArray &sub : subfolders) {
         auto *item = new QListWidgetItem(closed, indent + FolderAccess::displayName(sub), this);
@@ -90,9 +84,9 @@ int DirList::openNearest(const QByteArray &folder)
     return error;
 }
 
-void DirList::refresh()
+void DirList::reenter()
 {
-    if (!m_path.isEmpty())
+    if (!m_path.isEmpty() && FolderAccess::active().enter(m_path) != 0)
         openNearest(m_path);
 }
 

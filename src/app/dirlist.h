@@ -20,11 +20,12 @@ public:
     int open(const QByteArray &folder);
     // Opens folder or, failing that, its nearest parent that opens; the error that kept folder out, or 0.
     int openNearest(const QByteArray &folder);
-    // Enters the current folder again and rereads it; a folder that has gone gives way to its nearest parent.
-    void refresh();
+    // Enters the current folder again by its path, so that a folder since put in its place is the one entered; a
+    // folder that has gone gives way to its nearest parent that opens.
+    void reenter();
 
 Q_SIGNALS:
-    // The current folder changed (by a double click, by open or by refresh).
+    // The current folder changed (by a double click, by open or by reenter).
     void pathChanged();
     // A double-clicked folder could not be opened, for the reason error (an errno value).
     void openFailed(const QByteArray &folder, int error);

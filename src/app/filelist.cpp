@@ -14,12 +14,6 @@
 
 namespace {
 constexpr int kNativeNameRole = Qt::UserRole;
-
-bool byNameIgnoringCase(const QByteArray &a, const QByteArray &b)
-{
-    const int folded = a.compare(b, Qt::CaseInsensitive);
-    return folded != 0 ? folded < 0 : a < b;
-}
 } // namespace
 
 FileList::FileList(QWidget *parent) : QListWidget(parent)
@@ -90,7 +84,7 @@ void FileList::refresh()
         if (entry.kind == FolderAccess::Kind::File && !entry.name.startsWith('.') && matches(entry.name))
             names.push_back(std::move(entry.name));
     }
-    std::sort(names.begin(), names.end(), byNameIgnoringCase);
+    FolderAccess::sortNames(names);
 
     QStringList shown;
     shown.reserve(qsizetype(names.size()));
@@ -99,7 +93,7 @@ void FileList::refresh()
     addItems(shown);
     int again = -1;
     for (size_t row = 0; row < names.size(); ++row) {
-        if (shown[qsizetype(row)].toUtf8() != names[row])
+        if (!FolderAccess::displayKeepsBytes(names[row]))
             item(int(row))->setData(kNativeNameRole, names[row]);
         if (again < 0 && !chosen.isEmpty() && names[row] == chosen)
             again = int(row);

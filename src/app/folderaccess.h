@@ -42,6 +42,10 @@ public:
     // A name as a row shows it: undecodable bytes as U+FFFD, control characters as their visible symbols, so
     // that every name takes one line and none shows as nothing.
     static QString displayName(const QByteArray &name);
+    // Puts names in the order they are listed in: ASCII letters without regard to case, ties by the bytes.
+    static void sortNames(std::vector<QByteArray> &names);
+    // True when displayName(name) gives name back as UTF-8, so a row's text is enough to find its file.
+    static bool displayKeepsBytes(const QByteArray &name);
     // The reason an errno value stands for, in the system's words.
     static QString reason(int error);
 };

@@ -439,7 +439,7 @@ void Form1::Command1_Click()
     Book->hide();
     // The lists show the folder as it is now: the file may have gone, or the folder itself. Entering the folder
     // again also moves the current directory to the folder that now has its name, should it have been replaced.
-    Dir1->refresh();
+    Dir1->reenter();
     File1->refresh();
 }
 
