@@ -1,6 +1,7 @@
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
 // the two lists), all measured in the same run.
+#include "bench_folders.h"
 #include "entrystore.h"
 #include "findhymns.h"
 #include "form1.h"
@@ -538,8 +539,10 @@ int main(int argc, char **argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     registerAll();
+    registerFolderBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     g_rig.reset();
+    releaseFolderBenchmarks();
     return 0;
 }

@@ -1,15 +1,19 @@
-// The folder chain is indented one step a level, as directory list boxes have always shown it.
+// The folder chain is indented one step a level, as directory list boxes have always shown it, up to a cap:
+// past it a deep chain would push the names out of the narrow list.
 #include "dirlist.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "folderaccess.h"
+#include "waitcursor.h"
+
 #include <QMouseEvent>
 #include <QStyle>
 
-using namespace Qt::StringLiterals;
+#include <algorithm>
 
 namespace {
 constexpr int kPathRole = Qt::UserRole;
+// Levels of indent shown for the chain; the subfolders sit one step further in.
+constexpr int kChainIndentCap = 6;
 } // namespace
 
 DirList::DirList(QWidget *parent) : QListWidget(parent)
@@ -19,49 +23,71 @@ DirList::DirList(QWidget *parent) : QListWidget(parent)
     connect(this, &QListWidget::itemActivated, this, &DirList::openItem);
 }
 
-bool DirList::setPath(const QString &path)
+int DirList::open(const QByteArray &folder)
 {
-    const QFileInfo info(path);
-    if (!info.isDir() || !info.isReadable() || !info.isExecutable())
-        return false;
-    const QString clean = info.canonicalFilePath();
-    if (clean.isEmpty())
-        return false;
+    const WaitCursor wait;
+    FolderAccess &access = FolderAccess::active();
+    QByteArray clean;
+    if (const int error = access.resolve(folder, clean))
+        return error;
+    std::vector<FolderAccess::Entry> entries;
+    if (const int error = access.list(clean, entries))
+        return error;
+    if (const int error = access.enter(clean))
+        return error;
+
     const bool changed = clean != m_path;
     m_path = clean;
-    refresh();
-    if (changed)
-        Q_EMIT pathChanged();
-    return true;
-}
-
-void DirList::refresh()
-{
     clear();
-    if (m_path.isEmpty())
-        return;
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    QStringList chain;
-    for (QDir dir(m_path);;) {
-        chain.prepend(dir.absolutePath());
-        if (dir.isRoot() || !dir.cdUp())
-            break;
-    }
+    QList<QByteArray> chain;
+    for (QByteArray at = m_path; !at.isEmpty(); at = FolderAccess::parentPath(at))
+        chain.prepend(at);
     int depth = 0;
-    for (const QString &folder : chain) {
-        const QString name = depth == 0 ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName();
-        auto *item = new QListWidgetItem(open, QString(depth, u' ') + name, this);
-        item->setData(kPathRole, folder);
+    for (const QByteArray &link : chain) {
+        const QString name =
+            depth == 0 ? FolderAccess::displayName(link) : FolderAccess::displayName(FolderAccess::baseName(link));
+        auto *item = new QListWidgetItem(open, QString(std::min(depth, kChainIndentCap), u' ') + name, this);
+        item->setData(kPathRole, link);
         ++depth;
     }
     setCurrentRow(count() - 1);
-    const QDir current(m_path);
-    for (const QString &sub : current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto *item = new QListWidgetItem(closed, QString(depth, u' ') + sub, this);
-        item->setData(kPathRole, current.absoluteFilePath(sub));
+
+    // Hidden (dot) folders stay out of sight, as they do in file managers.
+    std::vector<QByteArray> subfolders;
+    for (FolderAccess::Entry &entry : entries) {
+        if (entry.kind == FolderAccess::Kind::Folder && !entry.name.startsWith('.'))
+            subfolders.push_back(std::move(entry.name));
     }
+    FolderAccess::sortNames(subfolders);
+    const QString indent(std::min(depth, kChainIndentCap + 1), u' ');
+    for (const QByteArray &sub : subfolders) {
+        auto *item = new QListWidgetItem(closed, indent + FolderAccess::displayName(sub), this);
+        item->setData(kPathRole, FolderAccess::childPath(m_path, sub));
+    }
+    if (changed)
+        Q_EMIT pathChanged();
+    return 0;
+}
+
+int DirList::openNearest(const QByteArray &folder)
+{
+    const int error = open(folder);
+    if (error == 0)
+        return 0;
+    for (QByteArray up = FolderAccess::parentPath(folder); !up.isEmpty(); up = FolderAccess::parentPath(up)) {
+        if (open(up) == 0)
+            break;
+    }
+    return error;
+}
+
+void DirList::reenter()
+{
+    if (!m_path.isEmpty() && FolderAccess::active().enter(m_path) != 0)
+        openNearest(m_path);
 }
 
 void DirList::openItem(QListWidgetItem *item)
@@ -69,9 +95,14 @@ void DirList::openItem(QListWidgetItem *item)
     if (item == nullptr)
         return;
     // Opening rebuilds the list, which would delete the item while the view is still handling its click.
-    const QString folder = item->data(kPathRole).toString();
+    const QByteArray folder = item->data(kPathRole).toByteArray();
     QMetaObject::invokeMethod(
-        this, [this, folder] { setPath(folder); }, Qt::QueuedConnection);
+        this,
+        [this, folder] {
+            if (const int error = open(folder))
+                Q_EMIT openFailed(folder, error);
+        },
+        Qt::QueuedConnection);
 }
 
 bool DirList::viewportEvent(QEvent *event)

@@ -1,27 +1,36 @@
-// Volumes come from QStorageInfo; kernel and runtime pseudo file systems are not places for hymn files.
+// Volumes come from the mount table only. Asking each mount about itself (statfs, as a storage query does) is
+// what hangs on a network file system that has stopped answering, and this list is refreshed on every press
+// in the folder list. Kernel and runtime pseudo file systems are not places for hymn files.
 #include "drivelist.h"
 
-#include <QDir>
-#include <QSignalBlocker>
-#include <QStorageInfo>
+#include "folderaccess.h"
+#include "mounttable.h"
 
-using namespace Qt::StringLiterals;
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
-bool isRealVolume(const QStorageInfo &volume)
+constexpr int kNativeRole = Qt::UserRole;
+
+bool isRealVolume(const MountTable::Mount &mount)
 {
     static const QList<QByteArray> pseudo = {"proc",     "sysfs",       "devpts",  "cgroup",  "cgroup2",   "securityfs",
                                              "pstore",   "debugfs",     "tracefs", "mqueue",  "hugetlbfs", "configfs",
                                              "fusectl",  "binfmt_misc", "autofs",  "bpf",     "devtmpfs",  "nsfs",
                                              "efivarfs", "rpc_pipefs",  "ramfs",   "squashfs"};
-    if (!volume.isValid() || !volume.isReady() || pseudo.contains(volume.fileSystemType()))
+    if (!mount.point.startsWith('/') || pseudo.contains(mount.type))
         return false;
-    const QString root = volume.rootPath();
-    for (const auto &hidden : {u"/proc"_s, u"/sys"_s, u"/dev"_s, u"/run"_s, u"/snap"_s}) {
-        if (root == hidden || root.startsWith(hidden + u'/'))
+    for (const QByteArray hidden : {"/proc", "/sys", "/dev", "/run", "/snap"}) {
+        if (mount.point == hidden || mount.point.startsWith(hidden + '/'))
             return false;
     }
     return true;
+}
+
+bool holds(const QByteArray &root, const QByteArray &path)
+{
+    return root == "/" || path == root || path.startsWith(root + '/');
 }
 } // namespace
 
@@ -33,20 +42,20 @@ DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 
 void DriveList::refresh()
 {
-    const QString chosen = drive();
-    QStringList roots;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (isRealVolume(volume) && !roots.contains(volume.rootPath()))
-            roots.append(volume.rootPath());
+    const QByteArray chosen = nativeDrive();
+    QList<QByteArray> roots;
+    for (const MountTable::Mount &mount : MountTable::parse(MountTable::read())) {
+        if (isRealVolume(mount) && !roots.contains(mount.point))
+            roots.append(mount.point);
     }
-    const QString rootOfAll = QDir::rootPath();
-    if (!roots.contains(rootOfAll))
-        roots.append(rootOfAll);
-    roots.sort();
+    if (!roots.contains("/"))
+        roots.append(QByteArrayLiteral("/"));
+    std::sort(roots.begin(), roots.end());
     const QSignalBlocker blocker(this);
     clear();
-    addItems(roots);
-    const int again = findText(chosen);
+    for (const QByteArray &root : roots)
+        addItem(FolderAccess::displayName(root), root);
+    const int again = findData(chosen);
     setCurrentIndex(again >= 0 ? again : 0);
 }
 
@@ -55,14 +64,29 @@ QString DriveList::drive() const
     return currentText();
 }
 
-void DriveList::selectVolumeOf(const QString &path)
+QByteArray DriveList::nativeDrive() const
 {
-    const QString root = QStorageInfo(path).rootPath();
-    int index = findText(root);
-    if (index < 0) {
-        refresh();
-        index = findText(root);
-    }
+    const QVariant native = currentData(kNativeRole);
+    return native.isValid() ? native.toByteArray() : currentText().toUtf8();
+}
+
+void DriveList::selectVolumeOf(const QByteArray &path)
+{
+    const auto nearest = [this, &path] {
+        int best = -1;
+        qsizetype bestLength = -1;
+        for (int i = 0; i < count(); ++i) {
+            const QByteArray root = itemData(i, kNativeRole).toByteArray();
+            if (holds(root, path) && root.size() > bestLength) {
+                best = i;
+                bestLength = root.size();
+            }
+        }
+        return best;
+    };
+    // The table is read afresh: the volume may have been mounted since the last look.
+    refresh();
+    const int index = nearest();
     if (index >= 0) {
         const QSignalBlocker blocker(this);
         setCurrentIndex(index);

@@ -1,16 +1,27 @@
-// File names are matched without regard to case, as users of the format expect from their other machines.
+// File names are matched without regard to case, as users of the format expect from their other machines. A
+// folder of a hundred thousand files is listed in one pass over its entries and one fill of the list: the
+// entry types come from the listing itself, and a row keeps its bytes apart only when its text cannot give
+// them back.
 #include "filelist.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "folderaccess.h"
+#include "waitcursor.h"
+
+#include <QRegularExpression>
 #include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+constexpr int kNativeNameRole = Qt::UserRole;
+} // namespace
 
 FileList::FileList(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
 }
 
-void FileList::setPath(const QString &path)
+void FileList::setNativePath(const QByteArray &path)
 {
     m_path = path;
     refresh();
@@ -19,6 +30,10 @@ void FileList::setPath(const QString &path)
 void FileList::setPattern(const QString &pattern)
 {
     m_pattern = pattern;
+    const QString ext = pattern.mid(1);
+    const bool plainSuffix =
+        pattern.startsWith(u"*.") && !ext.contains(u'*') && !ext.contains(u'?') && !ext.contains(u'[') && ext != u".*";
+    m_suffix = plainSuffix ? ext.toUtf8() : QByteArray();
     refresh();
 }
 
@@ -28,22 +43,61 @@ QString FileList::fileName() const
     return item != nullptr && item->isSelected() ? item->text() : QString();
 }
 
+QByteArray FileList::nativeFileName() const
+{
+    const QListWidgetItem *item = currentItem();
+    if (item == nullptr || !item->isSelected())
+        return {};
+    const QVariant native = item->data(kNativeNameRole);
+    return native.isValid() ? native.toByteArray() : item->text().toUtf8();
+}
+
+bool FileList::matches(const QByteArray &name) const
+{
+    if (!m_suffix.isEmpty()) {
+        return name.size() > m_suffix.size() &&
+               QByteArrayView(name).last(m_suffix.size()).compare(m_suffix, Qt::CaseInsensitive) == 0;
+    }
+    if (m_pattern == u"*.*" || m_pattern == u"*")
+        return true;
+    const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(m_pattern),
+                                      QRegularExpression::CaseInsensitiveOption);
+    return wildcard.match(FolderAccess::displayName(name)).hasMatch();
+}
+
 void FileList::refresh()
 {
-    const QString chosen = fileName();
+    const QByteArray chosen = nativeFileName();
     const QSignalBlocker blocker(this);
     clear();
     if (m_path.isEmpty())
         return;
-    const QDir dir(m_path, m_pattern, QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
-    // QDir passes a symbolic link on its own existence, so a link to a device or a pipe is weeded out by its target.
-    for (const QFileInfo &info : dir.entryInfoList()) {
-        if (info.isFile())
-            addItem(info.fileName());
-    }
-    if (chosen.isEmpty())
+    const WaitCursor wait;
+    std::vector<FolderAccess::Entry> entries;
+    // A folder that cannot be read lists nothing; the folder list is where that is reported.
+    if (FolderAccess::active().list(m_path, entries) != 0)
         return;
-    const QList<QListWidgetItem *> again = findItems(chosen, Qt::MatchExactly);
-    if (!again.isEmpty())
-        setCurrentItem(again.first());
+    // Hidden (dot) files stay out of sight, as hidden folders do.
+    std::vector<QByteArray> names;
+    names.reserve(entries.size());
+    for (FolderAccess::Entry &entry : entries) {
+        if (entry.kind == FolderAccess::Kind::File && !entry.name.startsWith('.') && matches(entry.name))
+            names.push_back(std::move(entry.name));
+    }
+    FolderAccess::sortNames(names);
+
+    QStringList shown;
+    shown.reserve(qsizetype(names.size()));
+    for (const QByteArray &name : names)
+        shown.append(FolderAccess::displayName(name));
+    addItems(shown);
+    int again = -1;
+    for (size_t row = 0; row < names.size(); ++row) {
+        if (!FolderAccess::displayKeepsBytes(names[row]))
+            item(int(row))->setData(kNativeNameRole, names[row]);
+        if (again < 0 && !chosen.isEmpty() && names[row] == chosen)
+            again = int(row);
+    }
+    if (again >= 0)
+        setCurrentRow(again);
 }

@@ -10,15 +10,19 @@
 #include "dialogs.h"
 #include "dirlist.h"
 #include "drivelist.h"
+#include "filedate.h"
 #include "filelist.h"
 #include "findhymns.h"
+#include "folderaccess.h"
 #include "helptext.h"
 #include "hymnfileloader.h"
+#include "hymnfileread.h"
 #include "panesync.h"
 #include "resultrows.h"
 #include "rowpicker.h"
 #include "shortrowdelegate.h"
 #include "tally.h"
+#include "waitcursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -171,6 +175,13 @@ QIcon drawWindowIcon()
     return QIcon(pixmap);
 }
 
+// A folder that could not be opened: which one, and why, in the system's words.
+QString folderErrorText(const QByteArray &folder, int error)
+{
+    return u"The folder \"%1\" cannot be opened: %2."_s.arg(FolderAccess::displayName(folder),
+                                                            FolderAccess::reason(error));
+}
+
 } // namespace
 
 Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
@@ -194,8 +205,12 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
     connectControls();
 
     File1->setPattern(u"*.txt"_s);
-    Drive1->selectVolumeOf(QDir::currentPath());
-    Dir1->setPath(QDir::currentPath());
+    // Started in a folder that cannot be opened (unreadable, deleted), the window says why and opens the nearest
+    // parent that can be, rather than showing empty lists.
+    const QByteArray start = FolderAccess::active().current();
+    if (const int error = Dir1->openNearest(start))
+        m_dialogs->message(u"Change Folder"_s, folderErrorText(start, error), Dialogs::Icon::Exclamation);
+    Drive1->selectVolumeOf(Dir1->nativePath());
     Form_Load();
 }
 
@@ -317,6 +332,9 @@ void Form1::connectControls()
     connect(Drive1, &DriveList::driveChanged, this, &Form1::Drive1_Change);
     connect(Dir1, &DirList::pathChanged, this, &Form1::Dir1_Change);
     connect(Dir1, &DirList::mouseDown, this, &Form1::Dir1_MouseDown);
+    connect(Dir1, &DirList::openFailed, this, [this](const QByteArray &folder, int error) {
+        m_dialogs->message(u"Change Folder"_s, folderErrorText(folder, error), Dialogs::Icon::Exclamation);
+    });
     // A click on a row and a move of the current row with the keys are both clicks; focus arriving is not.
     connect(new RowPicker(File1), &RowPicker::picked, this, &Form1::File1_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
@@ -394,8 +412,8 @@ void Form1::Form_Click()
 
 void Form1::Drive1_Change()
 {
-    const QString previous = Dir1->path();
-    if (!Dir1->setPath(Drive1->drive())) {
+    const QByteArray previous = Dir1->nativePath();
+    if (Dir1->open(Drive1->nativeDrive()) != 0) {
         m_dialogs->message(u"Change Drive"_s, u"Error encountered while changing drive"_s, Dialogs::Icon::Exclamation);
         Drive1->selectVolumeOf(previous);
         return;
@@ -405,8 +423,8 @@ void Form1::Drive1_Change()
 
 void Form1::Dir1_Change()
 {
-    File1->setPath(Dir1->path());
-    QDir::setCurrent(Dir1->path());
+    // The folder list has already made its folder the current directory, where BibleBooks.txt is looked for.
+    File1->setNativePath(Dir1->nativePath());
     if (FileErr == 1)
         LoadBooks();
 }
@@ -419,8 +437,11 @@ void Form1::Dir1_MouseDown()
 void Form1::File1_Click()
 {
     Command1->show();
-    const QFileInfo info(QDir(File1->path()), File1->fileName());
-    ShowDate->setText(QLocale().toString(info.lastModified().date(), u"ddMMMyyyy"_s));
+    const QByteArray name = File1->nativeFileName();
+    qint64 seconds = 0;
+    const bool dated =
+        !name.isEmpty() && FolderAccess::active().modified(FolderAccess::childPath(File1->nativePath(), name), seconds);
+    ShowDate->setText(dated ? fileDateText(seconds) : QString());
     ShowFile->hide();
 }
 
@@ -431,6 +452,9 @@ void Form1::Command1_Click()
     ShowFile->setText(File1->fileName());
     ShowFile->show();
     Book->hide();
+    // The lists show the folder as it is now: the file may have gone, or the folder itself. Entering the folder
+    // again also moves the current directory to the folder that now has its name, should it have been replaced.
+    Dir1->reenter();
     File1->refresh();
 }
 
@@ -442,7 +466,16 @@ void Form1::GetFile()
     ShowRefs->hide();
     BookList->hide();
 
-    const LoadOutcome outcome = HymnFileLoader::loadFile(File1->fileName(), m_store);
+    const WaitCursor wait;
+    // The file is the one the list shows: the list's folder and the row's own bytes, not a bare name looked up
+    // in a current directory that may still be bound to a folder since renamed or deleted.
+    const QByteArray folder = File1->nativePath();
+    LoadOutcome outcome = loadHymnFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
+    QByteArray resolved;
+    if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
+        outcome.errorText = u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(
+            FolderAccess::displayName(folder), File1->fileName());
+    }
     Tally->setText(QString::number(m_store.hymnCount()));
     if (outcome.failed())
         m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);

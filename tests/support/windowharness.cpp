@@ -17,6 +17,12 @@ WindowHarness::~WindowHarness()
 bool WindowHarness::open(const QString &dir)
 {
     QDir::setCurrent(dir.isEmpty() ? folder.path() : dir);
+    return openHere();
+}
+
+bool WindowHarness::openHere()
+{
+    m_window.reset();
     m_window = std::make_unique<Form1>(&dialogs);
     m_window->show();
     return QTest::qWaitForWindowExposed(m_window.get());

@@ -20,6 +20,8 @@ public:
 
     // Opens the window in dir (the harness's folder when empty), as the program starts in its current directory.
     bool open(const QString &dir = QString());
+    // Opens the window in the process's current directory as it is (one a QString cannot name, or one deleted).
+    bool openHere();
     Form1 &window() { return *m_window; }
     const EntryStore &store() const { return m_window->store(); }
 

@@ -1,0 +1,171 @@
+// Listing a folder of 100,000 *.txt files: the raw listing alone (the floor), the way the file list used to
+// read it (QDir with a QFileInfo per entry, a row added at a time) as the figure to beat, the file list now,
+// and the window's own moves in such a folder: entering it and "Get File" (which lists it again).
+#include "bench_folders.h"
+
+#include "dirlist.h"
+#include "filelist.h"
+#include "folderaccess.h"
+#include "form1.h"
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kFiles = 100'000;
+
+void drain()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+// A temporary folder holding "big" (100,000 small *.txt files, one of them a real service log) and "small".
+class BigFolder {
+public:
+    BigFolder()
+    {
+        QDir(m_folder.path()).mkdir(u"big"_s);
+        QDir(m_folder.path()).mkdir(u"small"_s);
+        m_big = QFile::encodeName(m_folder.filePath(u"big"_s));
+        m_small = QFile::encodeName(m_folder.filePath(u"small"_s));
+        for (int i = 0; i < kFiles; ++i) {
+            const QByteArray name = m_big + "/service-" + QByteArray::number(i).rightJustified(6, '0') + ".txt";
+            const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (fd >= 0) {
+                if (i == 0)
+                    (void)!::write(fd, "Jan 1, 2020\n1 A\n2 B\n", 20);
+                ::close(fd);
+            }
+        }
+        m_folder.enter();
+        m_form = std::make_unique<Form1>(&m_dialogs);
+        m_form->show();
+        drain();
+    }
+    ~BigFolder()
+    {
+        m_form.reset();
+        QDir(QFile::decodeName(m_big)).removeRecursively();
+    }
+
+    const QByteArray &big() const { return m_big; }
+    const QByteArray &small() const { return m_small; }
+    Form1 &form() { return *m_form; }
+    template <typename T> T *control(const QString &name) { return m_form->findChild<T *>(name); }
+
+private:
+    TestFolder m_folder;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<Form1> m_form;
+    QByteArray m_big;
+    QByteArray m_small;
+};
+
+std::unique_ptr<BigFolder> g_folder;
+
+BigFolder &folder()
+{
+    if (!g_folder)
+        g_folder = std::make_unique<BigFolder>();
+    return *g_folder;
+}
+
+void BM_Folder100k_Readdir(benchmark::State &state)
+{
+    const QByteArray &big = folder().big();
+    std::vector<FolderAccess::Entry> entries;
+    for (auto _ : state) {
+        FolderAccess::system().list(big, entries);
+        benchmark::DoNotOptimize(entries.data());
+    }
+    state.SetLabel(std::to_string(entries.size()) + " entries");
+}
+
+void BM_Folder100k_QDirFileInfoRows(benchmark::State &state)
+{
+    const QString big = QFile::decodeName(folder().big());
+    QListWidget list;
+    list.setUniformItemSizes(true);
+    for (auto _ : state) {
+        list.clear();
+        const QDir dir(big, u"*.txt"_s, QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
+        for (const QFileInfo &info : dir.entryInfoList()) {
+            if (info.isFile())
+                list.addItem(info.fileName());
+        }
+    }
+    state.SetLabel(std::to_string(list.count()) + " rows");
+}
+
+void BM_Folder100k_FileList(benchmark::State &state)
+{
+    const QByteArray &big = folder().big();
+    FileList list;
+    list.setPattern(u"*.txt"_s);
+    for (auto _ : state)
+        list.setNativePath(big);
+    state.SetLabel(std::to_string(list.count()) + " rows");
+}
+
+void BM_Folder100k_EnterWindow(benchmark::State &state)
+{
+    BigFolder &rig = folder();
+    auto *folders = rig.control<DirList>(u"Dir1"_s);
+    auto *files = rig.control<FileList>(u"File1"_s);
+    for (auto _ : state) {
+        state.PauseTiming();
+        folders->open(rig.small());
+        drain();
+        state.ResumeTiming();
+        folders->open(rig.big());
+        drain();
+    }
+    state.SetLabel(std::to_string(files->count()) + " rows");
+}
+
+void BM_Folder100k_GetFileWindow(benchmark::State &state)
+{
+    BigFolder &rig = folder();
+    rig.control<DirList>(u"Dir1"_s)->open(rig.big());
+    auto *files = rig.control<FileList>(u"File1"_s);
+    for (auto _ : state) {
+        files->setCurrentRow(0);
+        rig.form().Command1_Click();
+        drain();
+    }
+    state.SetLabel(std::to_string(rig.form().store().EntryCount) + " entries loaded, " +
+                   std::to_string(files->count()) + " rows listed again");
+}
+
+} // namespace
+
+void registerFolderBenchmarks()
+{
+    for (auto *bench : {benchmark::RegisterBenchmark("BM_Folder100k_Readdir", BM_Folder100k_Readdir),
+                        benchmark::RegisterBenchmark("BM_Folder100k_QDirFileInfoRows", BM_Folder100k_QDirFileInfoRows),
+                        benchmark::RegisterBenchmark("BM_Folder100k_FileList", BM_Folder100k_FileList),
+                        benchmark::RegisterBenchmark("BM_Folder100k_EnterWindow", BM_Folder100k_EnterWindow),
+                        benchmark::RegisterBenchmark("BM_Folder100k_GetFileWindow", BM_Folder100k_GetFileWindow)})
+        bench->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+void releaseFolderBenchmarks()
+{
+    g_folder.reset();
+}
