@@ -2,11 +2,11 @@
 // entries into continuation entries, and gives dates without a year the year of the next dated service.
 #include "hymnfileloader.h"
 
+#include "nativefile.h"
 #include "plaintext.h"
 #include "textdecoding.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -261,27 +261,36 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
     return outcome;
 }
 
-LoadOutcome loadFile(const QString &path, EntryStore &store)
+LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store)
 {
     store.clearArrays();
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (!info.exists())
+    const QString name = QFile::decodeName(nativePath.sliced(nativePath.lastIndexOf('/') + 1));
+    QFile file;
+    const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);
+    switch (opened.refusal) {
+    case NativeFile::Refusal::None:
+        break;
+    case NativeFile::Refusal::NotFound:
         return refuse(store, u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name));
-    if (info.isDir())
+    case NativeFile::Refusal::Folder:
         return refuse(store, u"\"%1\" is a folder, not a hymn file."_s.arg(name));
-    if (!info.isFile())
+    case NativeFile::Refusal::NotRegular:
         return refuse(store, u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name));
-    if (info.size() > MaxFileBytes) {
+    case NativeFile::Refusal::CannotOpen:
+        return refuse(store, u"\"%1\" could not be opened (%2)."_s.arg(name, opened.systemText));
+    }
+    if (opened.size > MaxFileBytes) {
         // Rounded up, so that a file just over the cap does not read as being of the cap's size.
         return refuse(store,
                       u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
-                          (info.size() + 1024 * 1024 - 1) / (1024 * 1024)));
+                          (opened.size + 1024 * 1024 - 1) / (1024 * 1024)));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(store, u"\"%1\" could not be opened (%2)."_s.arg(name, file.errorString()));
     return loadDevice(file, name, store);
+}
+
+LoadOutcome loadFile(const QString &path, EntryStore &store)
+{
+    return loadFile(QFile::encodeName(path), store);
 }
 
 } // namespace HymnFileLoader
