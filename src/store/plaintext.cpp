@@ -107,4 +107,29 @@ bool isFourDigits(QStringView text)
     return true;
 }
 
+UpperNeedle::UpperNeedle(QStringView needle) : m_upper(needle.toString().toUpper()), m_ascii(QtPrivate::isAscii(m_upper))
+{
+}
+
+bool UpperNeedle::isIn(QStringView haystack) const
+{
+    // Upper-casing ASCII stays within ASCII, and for ASCII a case-blind comparison says the same as one of the
+    // upper-cased forms, without making a copy.
+    if (QtPrivate::isAscii(haystack))
+        return m_ascii && haystack.contains(m_upper, Qt::CaseInsensitive);
+    return haystack.toString().toUpper().contains(m_upper);
+}
+
+bool UpperNeedle::equals(QStringView text) const
+{
+    if (QtPrivate::isAscii(text))
+        return m_ascii && text.compare(m_upper, Qt::CaseInsensitive) == 0;
+    return text.toString().toUpper() == m_upper;
+}
+
+bool containsUpper(QStringView haystack, QStringView needle)
+{
+    return UpperNeedle(needle).isIn(haystack);
+}
+
 } // namespace PlainText
