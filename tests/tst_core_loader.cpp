@@ -3,6 +3,7 @@
 #include "booklistreader.h"
 #include "entrystore.h"
 #include "hymnfileloader.h"
+#include "textdecoding.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -132,6 +133,9 @@ private Q_SLOTS:
     void unreadableFiles_data();
     void unreadableFiles();
     void missingFileEmptiesStore();
+    void piecewiseReadingMatchesWhole_data();
+    void piecewiseReadingMatchesWhole();
+    void lineEndAcrossPieces();
     void notRegularAnswersAtOnce_data();
     void notRegularAnswersAtOnce();
     void fifoSwappedInNeverBlocks();
@@ -510,6 +514,77 @@ void TestLoader::nameInLatin1Bytes()
     QVERIFY2(refused.errorText.contains(u"not found"_s) &&
                  refused.errorText.contains(QFile::decodeName("gone\xE9.txt")),
              qPrintable(refused.errorText));
+}
+
+void TestLoader::piecewiseReadingMatchesWhole_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("cr-lf, lone cr, lf") << QByteArray("a\r\nb\rc\n\r\n\rd\r");
+    QTest::newRow("utf-8 with two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC\xF0\x9F\x8E\xB5");
+    QTest::newRow("utf-8 cut at the end") << QByteArray("caf\xC3\xA9\n\xE2\x82");
+    QTest::newRow("invalid utf-8 at the end") << QByteArray("caf\xC3\xA9\n\x93q\x94\xFF");
+    QTest::newRow("utf-16le, second mark, odd tail") << QByteArray("\xFF\xFE\xFF\xFE" "a\0\r\0\n\0\x01\xD8\x02\xDCz", 15);
+    QTest::newRow("utf-16be, cr-lf") << QByteArray("\xFE\xFF\0a\0\r\0\n\0b\0\r", 13);
+    QTest::newRow("nul bytes") << QByteArray("a\0b\n\0", 5);
+    // Random files from bytes that begin marks, sequences and line ends, for boundaries nobody thought of.
+    const QByteArrayList parts = {"\r", "\n", "\xC3", "\xA9", "\xEF\xBB\xBF", "\xFF\xFE", "\xE2\x82\xAC", "\x80", "a", " "};
+    QRandomGenerator random(20240611);
+    for (int f = 0; f < 300; ++f) {
+        QByteArray file;
+        for (int n = random.bounded(30); n > 0; --n)
+            file += parts[random.bounded(int(parts.size()))];
+        QTest::addRow("random %d", f) << file;
+    }
+}
+
+// Reading a file a few bytes at a time chooses the same encoding and gives the same lines as decoding it whole.
+void TestLoader::piecewiseReadingMatchesWhole()
+{
+    QFETCH(QByteArray, file);
+    const TextDecoding::Encoding whole = TextDecoding::encodingOf(file);
+    const QStringList expected = TextDecoding::splitLines(TextDecoding::decode(file));
+    for (qsizetype pieceBytes : {1, 2, 3, 5, 7, 64}) {
+        TextDecoding::EncodingProbe probe;
+        for (qsizetype at = 0; at < file.size(); at += pieceBytes)
+            probe.feed(QByteArrayView(file).sliced(at, qMin(pieceBytes, file.size() - at)));
+        QCOMPARE(probe.encoding().kind, whole.kind);
+        QCOMPARE(probe.encoding().markBytes, whole.markBytes);
+
+        qsizetype at = 0;
+        TextDecoding::LineReader reader(whole, [&]() -> QByteArrayView {
+            const QByteArrayView piece = QByteArrayView(file).sliced(at, qMin(pieceBytes, file.size() - at));
+            at += piece.size();
+            return piece;
+        });
+        QStringList lines;
+        for (QStringView line; reader.next(line);)
+            lines.append(line.toString());
+        QVERIFY2(lines == expected, qPrintable(u"pieces of %1: %2 lines, expected %3"_s.arg(pieceBytes)
+                                                   .arg(lines.size())
+                                                   .arg(expected.size())));
+    }
+}
+
+// A CR-LF pair split where the loader's own pieces meet, after a character that needs the UTF-8 decoder.
+void TestLoader::lineEndAcrossPieces()
+{
+    constexpr qsizetype piece = 256 * 1024;
+    QByteArray bytes = "Jan 1, 2020\r\n1 ";
+    bytes += QByteArray(piece - 1 - bytes.size() - 2, 'x') + "\xC3\xA9\r\n2 B\r\n";
+    QCOMPARE(bytes.at(piece - 1), '\r');
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"long.txt"_s);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    for (bool fromFile : {false, true}) {
+        EntryStore store;
+        const LoadOutcome outcome = fromFile ? HymnFileLoader::loadFile(path, store) : load(bytes, store);
+        QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
+        QCOMPARE(store.EntryCount, 1);
+        QVERIFY(store.LineText[1][1].endsWith(u"x\u00E9"_s));
+        QCOMPARE(store.LineText[1][2], u"B"_s);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLoader)
