@@ -205,6 +205,7 @@ private Q_SLOTS:
         QTest::newRow("ligature fi") << TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
         QTest::newRow("sharp s") << TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
         QTest::newRow("sharp s typed") << TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("Latin-1 letters") << TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
         QTest::newRow("ASCII in mixed case") << TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
         QTest::newRow("text exclusion keeps case")
             << TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
@@ -222,7 +223,7 @@ private Q_SLOTS:
         QFETCH(QStringList, numbers);
         const EntryStore store = storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
                                          "4 STRASSE Road\n5 Grace Alone\n6 grace notes\nLM7 Long Meter\n"
-                                         "lm8 Short Meter\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
+                                         "lm8 Short Meter\n9 No\u00EBl Carol\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
         SearchCriteria search;
         search.hymname = criteria.hymname;
         search.hymnmbr = criteria.hymnmbr;
