@@ -18,13 +18,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QLineEdit>
 #include <QAbstractItemView>
 #include <QListWidget>
 #include <QLocale>
+#include <QProcess>
 #include <QSignalBlocker>
+#include <QTemporaryDir>
 
+#include <cstdio>
 #include <ctime>
 
 #include <algorithm>
@@ -33,6 +38,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -275,6 +281,146 @@ void BM_GetFileWindow(benchmark::State &state, FileKind kind)
     setLabel(state, u"Command1_Click + events; file on disk"_s);
 }
 
+// ---- Largest accepted files: time and peak memory of a load in a process of its own
+
+enum class HugeKind { LineEnds, CarriageReturns, ShortLines, Separators };
+
+const char *hugeLabel(HugeKind kind)
+{
+    switch (kind) {
+    case HugeKind::LineEnds:
+        return "lf_only";
+    case HugeKind::CarriageReturns:
+        return "cr_only";
+    case HugeKind::ShortLines:
+        return "short_lines";
+    case HugeKind::Separators:
+        return "separators";
+    }
+    return "";
+}
+
+// A file of exactly the largest accepted size, made of one line pattern repeated; written once per run.
+QString hugeFile(HugeKind kind)
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QString::fromLatin1(hugeLabel(kind)) + u".txt"_s);
+    if (QFile::exists(path))
+        return path;
+    QByteArray unit;
+    switch (kind) {
+    case HugeKind::LineEnds:
+        unit = "\n";
+        break;
+    case HugeKind::CarriageReturns:
+        unit = "\r";
+        break;
+    case HugeKind::ShortLines:
+        // Services of ten short hymn lines: the store fills after about a quarter of a megabyte.
+        unit = "Jan 1, 2020\n";
+        for (int i = 1; i <= 10; ++i)
+            unit += QByteArray::number(100 + i) + " Hymn\n";
+        unit += '\n';
+        break;
+    case HugeKind::Separators:
+        // After the first line (a head line) every line is a separator, which takes no slot: the store never
+        // fills, so the whole file is read.
+        unit = "--\n";
+        break;
+    }
+    QByteArray block;
+    while (block.size() < 1024 * 1024)
+        block += unit;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QString();
+    qint64 left = HymnFileLoader::MaxFileBytes;
+    while (left > 0)
+        left -= file.write(block.constData(), std::min<qint64>(left, block.size()));
+    return path;
+}
+
+// Peak resident memory of this process so far, from the kernel's own account, in KiB.
+qint64 peakResidentKiB()
+{
+    QFile status(u"/proc/self/status"_s);
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// The child's side: "load" loads the file into a store, "split" is the baseline of reading the file whole and
+// splitting its bytes at line ends. Prints the time in ms and the peak before and after, in KiB.
+int runPeakChild(std::string_view what, const char *path)
+{
+    auto store = std::make_unique<EntryStore>();
+    const qint64 idle = peakResidentKiB();
+    const Clock::time_point start = Clock::now();
+    qint64 result = 0;
+    if (what == "load") {
+        const LoadOutcome outcome = HymnFileLoader::loadFile(QByteArray(path), *store);
+        result = outcome.opened ? store->EntryCount : -1;
+    } else {
+        QFile file(QFile::decodeName(path));
+        if (file.open(QIODevice::ReadOnly))
+            result = file.readAll().split('\n').size();
+    }
+    const double ms = msSince(start);
+    std::printf("%.3f %lld %lld %lld\n", ms, static_cast<long long>(idle), static_cast<long long>(peakResidentKiB()),
+                static_cast<long long>(result));
+    return 0;
+}
+
+struct PeakFigures {
+    double ms = 0;
+    double growthMiB = 0;
+    bool ok = false;
+};
+
+PeakFigures runInChild(const char *what, const QString &path)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(), {u"--peak-child"_s, QString::fromLatin1(what), path});
+    PeakFigures figures;
+    if (!child.waitForFinished(60000))
+        return figures;
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 4 || fields[3].toLongLong() < 0)
+        return figures;
+    figures.ms = fields[0].toDouble();
+    figures.growthMiB = static_cast<double>(fields[2].toLongLong() - fields[1].toLongLong()) / 1024.0;
+    figures.ok = true;
+    return figures;
+}
+
+// Each iteration starts a fresh process, so that its peak memory is the load's own.
+void BM_LoadLargestFile(benchmark::State &state, HugeKind kind)
+{
+    const QString path = hugeFile(kind);
+    const PeakFigures split = runInChild("split", path);
+    PeakFigures worst;
+    double totalMs = 0;
+    for (auto _ : state) {
+        const PeakFigures load = runInChild("load", path);
+        if (!load.ok) {
+            state.SkipWithError("the load failed in its process");
+            return;
+        }
+        totalMs += load.ms;
+        worst.growthMiB = std::max(worst.growthMiB, load.growthMiB);
+    }
+    state.counters["load_ms"] = totalMs / static_cast<double>(state.iterations());
+    state.counters["peak_MiB"] = worst.growthMiB;
+    state.counters["file_MiB"] = static_cast<double>(HymnFileLoader::MaxFileBytes) / (1024.0 * 1024.0);
+    state.counters["split_ms"] = split.ms;
+    state.counters["split_peak_MiB"] = split.growthMiB;
+    setLabel(state, u"peak = VmHWM growth in a child; split = read whole + QByteArray::split"_s);
+}
+
 // ---- Search
 
 // The floor of a search that lists everything: each stored line copied into the two row lists.
@@ -500,6 +646,14 @@ void registerAll()
         add(nameOf(kind == FileKind::Verse ? "BM_LoadVerse" : "BM_LoadUsage", kind), BM_LoadBytes, kind);
     for (FileKind kind : all)
         add(nameOf("BM_GetFileWindow", kind), BM_GetFileWindow, kind);
+    for (HugeKind kind :
+         {HugeKind::LineEnds, HugeKind::CarriageReturns, HugeKind::ShortLines, HugeKind::Separators}) {
+        benchmark::RegisterBenchmark((std::string("BM_LoadLargestFile/") + hugeLabel(kind)).c_str(),
+                                     BM_LoadLargestFile, kind)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Iterations(3);
+    }
 
     for (FileKind kind : searched) {
         add(nameOf("BM_SearchCopyRows", kind), BM_SearchCopyRows, kind);
@@ -530,6 +684,8 @@ void registerAll()
 
 int main(int argc, char **argv)
 {
+    if (argc == 4 && std::string_view(argv[1]) == "--peak-child")
+        return runPeakChild(argv[2], argv[3]);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);

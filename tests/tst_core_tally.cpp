@@ -1,6 +1,7 @@
 // The tally: which lines count and under which row, the three sort orders, and the exchange order of rows that
 // compare equal, checked against a plain transcription of the exchange sort.
 #include "exchangeorder.h"
+#include "findhymns.h"
 #include "hymnfileloader.h"
 #include "literalexchange.h"
 #include "plaintext.h"
@@ -39,6 +40,16 @@ struct PlainRow {
     QString title;
     int count = 0;
 };
+
+// The first word of each row ("12 Title" gives "12"), sorted, so that lists in different orders compare.
+QStringList sortedNumbers(const QStringList &rows)
+{
+    QStringList numbers;
+    for (const QString &row : rows)
+        numbers.append(row.section(u' ', 0, 0));
+    numbers.sort();
+    return numbers;
+}
 
 // The exchange sort exactly as the tally describes it, comparing the keys afresh at every step.
 bool standsBefore(const PlainRow &k, const PlainRow &m, const QString &sort)
@@ -183,6 +194,45 @@ private Q_SLOTS:
         QCOMPARE(result.list1.size(), result.list2.size());
         QCOMPARE(result.rows, expected.size());
         QCOMPARE(result.sum, sum);
+    }
+
+    // Find and Tally under the same boxes pick the same lines, whatever the case or spelling of the letters; the
+    // exclusions alone compare case for case.
+    void findAndTallyAgreeOnCase_data()
+    {
+        QTest::addColumn<TallyCriteria>("criteria");
+        QTest::addColumn<QStringList>("numbers");
+        QTest::newRow("ligature fi") << TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
+        QTest::newRow("sharp s") << TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("sharp s typed") << TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("Latin-1 letters") << TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
+        QTest::newRow("ASCII in mixed case") << TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
+        QTest::newRow("text exclusion keeps case")
+            << TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
+        QTest::newRow("tag exclusion keeps case")
+            << TallyCriteria{.excludH = u"lm"_s, .hymnmbr = u"LM"_s} << QStringList{u"LM7"_s};
+        QTest::newRow("number in any case") << TallyCriteria{.hymnmbr = u"lm"_s} << QStringList{u"LM7"_s, u"lm8"_s};
+        QTest::newRow("full number, ligature in the tag")
+            << TallyCriteria{.hymnmbr = u"FI9"_s, .fullNumberOnly = true} << QStringList{u"\uFB019"_s};
+        QTest::newRow("limit phrase") << TallyCriteria{.Filter = u"FIRST"_s} << QStringList{u"\uFB019"_s};
+    }
+
+    void findAndTallyAgreeOnCase()
+    {
+        QFETCH(TallyCriteria, criteria);
+        QFETCH(QStringList, numbers);
+        const EntryStore store = storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
+                                         "4 STRASSE Road\n5 Grace Alone\n6 grace notes\nLM7 Long Meter\n"
+                                         "lm8 Short Meter\n9 No\u00EBl Carol\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
+        SearchCriteria search;
+        search.hymname = criteria.hymname;
+        search.hymnmbr = criteria.hymnmbr;
+        search.excludH = criteria.excludH;
+        search.excludT = criteria.excludT;
+        search.Filter = criteria.Filter;
+        search.fullNumberOnly = criteria.fullNumberOnly;
+        QCOMPARE(sortedNumbers(FindHymns(store, search).list2), numbers);
+        QCOMPARE(sortedNumbers(TallyHymns(store, criteria).list2), numbers);
     }
 
     // Random files with many equal keys, tallied and compared with a linear table and the literal exchange sort.

@@ -25,7 +25,7 @@ QString rowAt(const QStringList &rows, qsizetype i)
 
 bool containsMark(const QString &row, const QString &mark)
 {
-    return row.contains(mark, Qt::CaseInsensitive);
+    return PlainText::containsUpper(row, mark);
 }
 
 // The first three characters are exactly "(R)": a refrain line as the hymnal marks it.

@@ -10,7 +10,7 @@ namespace {
 
 bool phraseMissing(const QString &text, const QString &phrase)
 {
-    return !text.contains(phrase, Qt::CaseInsensitive);
+    return !PlainText::containsUpper(text, phrase);
 }
 
 } // namespace

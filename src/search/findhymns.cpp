@@ -51,6 +51,9 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
     const bool testYears = verse && !PlainText::isBlank(criteria.LimitYr);
     // Verse rows show the year or century instead of the line only when nothing narrows the titles or lines.
     const bool showYear = criteria.Filter.isEmpty() && noPhrase;
+    // Upper-cased once for the whole walk; the tally and the copies test case the same way.
+    const PlainText::UpperNeedle phrase(criteria.hymname);
+    const PlainText::UpperNeedle number(criteria.hymnmbr);
     QString limitText = criteria.Filter;
     const qint16 limitKind = verse ? qint16(LimitPhrase) : IsGtLt(limitText);
 
@@ -113,7 +116,7 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
                 rejected = true;
             if (!criteria.excludT.isEmpty() && PlainText::trimView(text).contains(criteria.excludT))
                 rejected = true;
-            if (!noPhrase && !text.contains(criteria.hymname, Qt::CaseInsensitive))
+            if (!noPhrase && !phrase.isIn(text))
                 rejected = true;
             // Once a reference line is left out, so is the rest of the hymn's lines.
             if (!criteria.showRefs && isReference(verse, tag, text))
@@ -130,10 +133,10 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
                 list = true;
                 leaveEntry = criteria.titleOnly && noPhrase;
             } else if (!criteria.fullNumberOnly) {
-                list = tag.contains(criteria.hymnmbr, Qt::CaseInsensitive);
+                list = number.isIn(tag);
                 leaveEntry = criteria.titleOnly;
             } else {
-                list = numberPart(tag, dotTag).compare(criteria.hymnmbr, Qt::CaseInsensitive) == 0;
+                list = number.equals(numberPart(tag, dotTag));
             }
 
             if (list) {

@@ -1,11 +1,11 @@
 // The book list is read up to its first blank line, which is kept as an empty item and ends the list.
 #include "booklistreader.h"
 
+#include "nativefile.h"
 #include "plaintext.h"
 #include "textdecoding.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -39,20 +39,25 @@ BookListResult readBytes(const QByteArray &bytes)
     return result;
 }
 
-BookListResult readFile(const QString &path)
+BookListResult readFile(const QByteArray &nativePath)
 {
-    const QFileInfo info(path);
     BookListResult refused;
     refused.failed = true;
-    if (!info.isFile() || info.size() > kMaxBytes)
+    QFile file;
+    const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);
+    if (!opened.ok())
         return refused;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (opened.size > kMaxBytes)
         return refused;
     const QByteArray bytes = file.read(kMaxBytes + 1);
     if (bytes.size() > kMaxBytes || file.error() != QFile::NoError)
         return refused;
     return readBytes(bytes);
+}
+
+BookListResult readFile(const QString &path)
+{
+    return readFile(QFile::encodeName(path));
 }
 
 } // namespace BookListReader

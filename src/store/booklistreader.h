@@ -16,7 +16,10 @@ namespace BookListReader {
 QString fileName();
 
 // Names from the file at path; failed when it is missing, not an ordinary file, too large, unreadable or empty.
+// Never waits on a pipe or device: anything but a regular file is refused at once.
 BookListResult readFile(const QString &path);
+// The same for the name as the file system spells it.
+BookListResult readFile(const QByteArray &nativePath);
 
 // Names from bytes already in memory; failed when there are none.
 BookListResult readBytes(const QByteArray &bytes);

@@ -1,13 +1,17 @@
 // The loader: groups lines into entries at blank lines, splits or tags each following line, continues long
-// entries into continuation entries, and gives dates without a year the year of the next dated service.
+// entries into continuation entries, and gives dates without a year the year of the next dated service. The file
+// is read twice a piece at a time, once to choose its encoding and once to store it, and the second reading stops
+// when the store is full, so what the load keeps in memory follows the store, not the file.
 #include "hymnfileloader.h"
 
+#include "nativefile.h"
 #include "plaintext.h"
 #include "textdecoding.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringList>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -48,21 +52,8 @@ void replaceFirst(QString &line, QChar mark, const QString &with)
         line.replace(at, 1, with);
 }
 
-// A verse file is one in which some following line (not a head line) holds "--". Deciding this before
-// anything is stored lets the first hymn be stored like all the others.
-bool holdsSeparator(const QList<QStringView> &lines)
-{
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringView line = lines[i];
-        if (PlainText::isBlank(lines[i - 1]) || (!line.contains(kLeadByte) && !isSeparator(line)))
-            continue;
-        QString treated = line.toString();
-        dropLeadBytes(treated);
-        if (isSeparator(treated))
-            return true;
-    }
-    return false;
-}
+// Pieces of this size are decoded and split at a time.
+constexpr qsizetype kPieceBytes = 256 * 1024;
 
 // The number a verse file's lines are tagged with: the head line's first word, or nothing when the head
 // line holds no space.
@@ -75,6 +66,7 @@ QString firstWord(const QString &head)
 void storeUsageLine(QStringView line, QString &tag, QString &text)
 {
     const qsizetype space = line.indexOf(u' ');
+    tag.clear();
     if (space > 0)
         tag = line.first(space).toString();
     else if (space == 0)
@@ -97,30 +89,34 @@ void applyCommaSuffix(EntryStore &store)
     }
 }
 
-// Stores the lines as a verse file when verse is set. Returns whether a separator line was among the lines read
-// before the load stopped.
-bool parseLines(const QList<QStringView> &lines, bool verse, EntryStore &store, LoadOutcome &outcome)
+// What the store pass saw that decides how its lines are finally stored.
+struct StoredLines {
+    bool separatorRead = false; // a following line held "--": a verse file
+    bool referenceRead = false; // a following line began with "^"
+};
+
+// Groups the lines into entries and continuation entries, keeping each stored line as read (lead bytes dropped)
+// with "." in its tag when a separator came before it in its hymn. Whether the file is a verse file is known
+// only once a separator is read, and only the lines read before the store is full decide it, so the lines are
+// given their final form afterwards by finishLines. Stops reading once the store is full.
+StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadOutcome &outcome)
 {
     store.EntryCount = 0;
     store.OverflowCount = 0;
-    store.VerseFile = verse ? 1 : 0;
-    bool separatorRead = false;
-
-    const qsizetype n = lines.size();
-    qsizetype next = 0;
-    while (next < n) {
-        const QStringView headLine = lines[next++];
-        if (PlainText::isBlank(headLine))
+    StoredLines seen;
+    qsizetype lineNumber = 0;
+    QStringView line;
+    while (lines.next(line)) {
+        ++lineNumber;
+        if (PlainText::isBlank(line))
             continue;
         ++store.EntryCount;
         int counter = 0;
-        QString suffix;
-        store.EntryHead[store.EntryCount] = PlainText::trimRight(headLine);
-        const QString number = firstWord(store.EntryHead[store.EntryCount]);
+        bool afterSeparator = false;
+        store.EntryHead[store.EntryCount] = PlainText::trimRight(line);
 
-        while (next < n) {
-            const qsizetype lineNumber = next + 1;
-            QStringView line = lines[next++];
+        while (lines.next(line)) {
+            ++lineNumber;
             if (PlainText::isBlank(line))
                 break;
             // Most lines are stored as they stand; a copy is made only for a line that the marks change.
@@ -131,22 +127,13 @@ bool parseLines(const QList<QStringView> &lines, bool verse, EntryStore &store, 
                 line = changed;
             }
             if (isSeparator(line)) {
-                separatorRead = true;
-                store.VerseFile = 1;
-                suffix = u"."_s;
+                seen.separatorRead = true;
+                afterSeparator = true;
                 continue;
             }
-            if (store.VerseFile == 1) {
-                if (line.contains(u'%') || line.contains(u'$') || line.contains(u'~')) {
-                    changed = line.toString();
-                    replaceFirst(changed, u'%', u"Meter: "_s);
-                    replaceFirst(changed, u'$', u"Key: "_s);
-                    replaceFirst(changed, u'~', u"Time: "_s);
-                    line = changed;
-                }
-                if (line.startsWith(u'^'))
-                    outcome.hasReferences = true;
-            }
+            // The meter, key and time marks that a verse file rewrites never stand first on a reference line.
+            if (line.startsWith(u'^'))
+                seen.referenceRead = true;
             if (PlainText::isBlank(line))
                 continue;
 
@@ -156,7 +143,7 @@ bool parseLines(const QList<QStringView> &lines, bool verse, EntryStore &store, 
                                         "(line %2 would need one more); the entries before it were loaded."_s
                                             .arg(EntryStore::MaxEntries)
                                             .arg(lineNumber);
-                    return separatorRead;
+                    return seen;
                 }
                 ++store.OverflowCount;
                 ++store.EntryCount;
@@ -164,22 +151,54 @@ bool parseLines(const QList<QStringView> &lines, bool verse, EntryStore &store, 
                 store.EntryHead[store.EntryCount] = store.EntryHead[store.EntryCount - 1];
             }
             const int slot = ++counter;
-            QString &tag = store.LineTag[store.EntryCount][slot];
-            QString &text = store.LineText[store.EntryCount][slot];
-            if (store.VerseFile == 0) {
-                storeUsageLine(line, tag, text);
-            } else {
-                tag = number + suffix;
-                suffix.clear();
-                text = PlainText::trim(line);
-            }
+            store.LineTag[store.EntryCount][slot] = afterSeparator ? u"."_s : QString();
+            store.LineText[store.EntryCount][slot] = line.toString();
+            afterSeparator = false;
         }
         if (store.EntryCount >= EntryStore::MaxEntries) {
             outcome.limitReached = true;
             break;
         }
     }
-    return separatorRead;
+    return seen;
+}
+
+// Gives the stored lines their final tag and text: a verse file's lines are tagged with their hymn's number
+// (and "." for a line that follows a separator) and have their meter, key and time marks spelt out; a usage
+// file's lines are split at their first blank into tag and text.
+void finishLines(EntryStore &store, bool verse)
+{
+    for (int e = 1; e <= store.EntryCount; ++e) {
+        const QString number = verse ? firstWord(store.EntryHead[e]) : QString();
+        for (int s = 1; s <= EntryStore::MaxSlots; ++s) {
+            QString &tag = store.LineTag[e][s];
+            QString &text = store.LineText[e][s];
+            // Stored lines are never empty, so the first empty slot ends the entry.
+            if (text.isEmpty())
+                break;
+            QString line = std::exchange(text, QString());
+            if (!verse) {
+                storeUsageLine(line, tag, text);
+                continue;
+            }
+            replaceFirst(line, u'%', u"Meter: "_s);
+            replaceFirst(line, u'$', u"Key: "_s);
+            replaceFirst(line, u'~', u"Time: "_s);
+            tag.prepend(number);
+            text = PlainText::trim(line);
+        }
+    }
+}
+
+void parse(TextDecoding::LineReader &lines, EntryStore &store, LoadOutcome &outcome)
+{
+    store.clearArrays();
+    const StoredLines seen = storeLines(lines, store, outcome);
+    store.VerseFile = seen.separatorRead ? 1 : 0;
+    outcome.hasReferences = seen.separatorRead && seen.referenceRead;
+    finishLines(store, seen.separatorRead);
+    if (store.VerseFile == 0)
+        applyCommaSuffix(store);
 }
 
 LoadOutcome refuse(EntryStore &store, const QString &reason)
@@ -192,22 +211,77 @@ LoadOutcome refuse(EntryStore &store, const QString &reason)
     return outcome;
 }
 
-void parseBytes(const QByteArray &bytes, EntryStore &store, LoadOutcome &outcome)
+LoadOutcome opened()
 {
-    const QString text = TextDecoding::decode(bytes);
-    const QList<QStringView> lines = TextDecoding::splitLineViews(text);
-    const bool verse = holdsSeparator(lines);
-    LoadOutcome read = outcome;
-    if (parseLines(lines, verse, store, read) || !verse) {
-        outcome = read;
-    } else {
-        // The only separators lie past the point where a full store stopped the load: the part that was read is
-        // a service log.
-        store.clearArrays();
-        parseLines(lines, false, store, outcome);
+    LoadOutcome outcome;
+    outcome.opened = true;
+    return outcome;
+}
+
+void reportEmpty(const EntryStore &store, const QString &name, LoadOutcome &outcome)
+{
+    if (store.EntryCount == 0 && !outcome.failed())
+        outcome.errorText = u"\"%1\" is empty: it holds no hymns or services."_s.arg(name);
+}
+
+QString grewPastCap(const QString &name)
+{
+    return u"\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded."_s.arg(name);
+}
+
+QString readFailure(const QString &name, qint64 bytes, const QString &reason)
+{
+    return u"Reading \"%1\" failed after %2 bytes (%3); the entries read before the failure were kept."_s.arg(name)
+        .arg(bytes)
+        .arg(reason);
+}
+
+// A device that can be read again from where it started: read once to choose the encoding (and to see that it
+// stays under the cap), then again to store, each time a piece at a time.
+LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &store)
+{
+    const qint64 start = device.pos();
+    QByteArray buffer(kPieceBytes, Qt::Uninitialized);
+    TextDecoding::EncodingProbe probe;
+    qint64 total = 0;
+    QString readError;
+    for (;;) {
+        const qint64 got = device.read(buffer.data(), buffer.size());
+        if (got < 0) {
+            readError = device.errorString();
+            break;
+        }
+        if (got == 0)
+            break;
+        if (total + got > MaxFileBytes) {
+            store.clearArrays();
+            return refuse(store, grewPastCap(name));
+        }
+        probe.feed(QByteArrayView(buffer.constData(), got));
+        total += got;
     }
-    if (store.VerseFile == 0)
-        applyCommaSuffix(store);
+    const bool rewound = device.seek(start);
+    if (!rewound && readError.isEmpty())
+        readError = device.errorString();
+
+    // The second reading takes no more than the first one found, so a file that grows meanwhile stays capped.
+    qint64 left = rewound ? total : 0;
+    TextDecoding::LineReader lines(probe.encoding(), [&]() -> QByteArrayView {
+        const qint64 got = left > 0 ? device.read(buffer.data(), qMin<qint64>(left, buffer.size())) : 0;
+        if (got <= 0) {
+            if (got < 0 && readError.isEmpty())
+                readError = device.errorString();
+            return {};
+        }
+        left -= got;
+        return QByteArrayView(buffer.constData(), got);
+    });
+    LoadOutcome outcome = opened();
+    parse(lines, store, outcome);
+    reportEmpty(store, name, outcome);
+    if (!readError.isEmpty())
+        outcome.errorText = readFailure(name, total, readError);
+    return outcome;
 }
 
 } // namespace
@@ -219,20 +293,23 @@ QString limitMessage(int entryCount)
 
 LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &store)
 {
-    store.clearArrays();
-    LoadOutcome outcome;
-    outcome.opened = true;
-    store.EntryCount = 0;
-    store.OverflowCount = 0;
-    store.VerseFile = 0;
-    parseBytes(bytes, store, outcome);
-    if (store.EntryCount == 0 && !outcome.failed())
-        outcome.errorText = u"\"%1\" is empty: it holds no hymns or services."_s.arg(name);
+    qsizetype at = 0;
+    TextDecoding::LineReader lines(TextDecoding::encodingOf(bytes), [&]() -> QByteArrayView {
+        const QByteArrayView piece = QByteArrayView(bytes).sliced(at, qMin(kPieceBytes, bytes.size() - at));
+        at += piece.size();
+        return piece;
+    });
+    LoadOutcome outcome = opened();
+    parse(lines, store, outcome);
+    reportEmpty(store, name, outcome);
     return outcome;
 }
 
 LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store)
 {
+    if (!device.isSequential())
+        return loadSeekable(device, name, store);
+    // What a pipe-like device hands out cannot be read twice, so it is kept until it ends.
     QByteArray bytes;
     QString readError;
     char chunk[64 * 1024];
@@ -246,42 +323,46 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
             break;
         if (bytes.size() + got > MaxFileBytes) {
             store.clearArrays();
-            return refuse(store, u"\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing "
-                                 "was loaded."_s.arg(name));
+            return refuse(store, grewPastCap(name));
         }
         bytes.append(chunk, got);
     }
     LoadOutcome outcome = loadBytes(bytes, name, store);
-    if (!readError.isEmpty()) {
-        outcome.errorText = u"Reading \"%1\" failed after %2 bytes (%3); the entries read before the failure "
-                            "were kept."_s.arg(name)
-                                .arg(bytes.size())
-                                .arg(readError);
-    }
+    if (!readError.isEmpty())
+        outcome.errorText = readFailure(name, bytes.size(), readError);
     return outcome;
+}
+
+LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store)
+{
+    store.clearArrays();
+    const QString name = QFile::decodeName(nativePath.sliced(nativePath.lastIndexOf('/') + 1));
+    QFile file;
+    const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);
+    switch (opened.refusal) {
+    case NativeFile::Refusal::None:
+        break;
+    case NativeFile::Refusal::NotFound:
+        return refuse(store, u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name));
+    case NativeFile::Refusal::Folder:
+        return refuse(store, u"\"%1\" is a folder, not a hymn file."_s.arg(name));
+    case NativeFile::Refusal::NotRegular:
+        return refuse(store, u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name));
+    case NativeFile::Refusal::CannotOpen:
+        return refuse(store, u"\"%1\" could not be opened (%2)."_s.arg(name, opened.systemText));
+    }
+    if (opened.size > MaxFileBytes) {
+        // Rounded up, so that a file just over the cap does not read as being of the cap's size.
+        return refuse(store,
+                      u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
+                          (opened.size + 1024 * 1024 - 1) / (1024 * 1024)));
+    }
+    return loadDevice(file, name, store);
 }
 
 LoadOutcome loadFile(const QString &path, EntryStore &store)
 {
-    store.clearArrays();
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (!info.exists())
-        return refuse(store, u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name));
-    if (info.isDir())
-        return refuse(store, u"\"%1\" is a folder, not a hymn file."_s.arg(name));
-    if (!info.isFile())
-        return refuse(store, u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name));
-    if (info.size() > MaxFileBytes) {
-        // Rounded up, so that a file just over the cap does not read as being of the cap's size.
-        return refuse(store,
-                      u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
-                          (info.size() + 1024 * 1024 - 1) / (1024 * 1024)));
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(store, u"\"%1\" could not be opened (%2)."_s.arg(name, file.errorString()));
-    return loadDevice(file, name, store);
+    return loadFile(QFile::encodeName(path), store);
 }
 
 } // namespace HymnFileLoader

@@ -107,4 +107,46 @@ bool isFourDigits(QStringView text)
     return true;
 }
 
+namespace {
+// Latin-1 text without "ß" upper-cases one character to one, and only ASCII to ASCII; Qt's case-blind
+// comparison folds none of its other characters to ASCII. So against an ASCII needle, a case-blind search of such
+// text says the same as a search of its upper-cased form, without making a copy.
+bool upperCasesInPlace(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0xFF || c.unicode() == 0xDF)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+UpperNeedle::UpperNeedle(QStringView needle) : m_upper(needle.toString().toUpper()), m_ascii(QtPrivate::isAscii(m_upper))
+{
+}
+
+bool UpperNeedle::isIn(QStringView haystack) const
+{
+    if (m_ascii && upperCasesInPlace(haystack))
+        return haystack.contains(m_upper, Qt::CaseInsensitive);
+    // Upper-cased ASCII stays ASCII, so it never holds a needle that does not.
+    if (!m_ascii && QtPrivate::isAscii(haystack))
+        return false;
+    return haystack.toString().toUpper().contains(m_upper);
+}
+
+bool UpperNeedle::equals(QStringView text) const
+{
+    if (m_ascii && upperCasesInPlace(text))
+        return text.compare(m_upper, Qt::CaseInsensitive) == 0;
+    if (!m_ascii && QtPrivate::isAscii(text))
+        return false;
+    return text.toString().toUpper() == m_upper;
+}
+
+bool containsUpper(QStringView haystack, QStringView needle)
+{
+    return UpperNeedle(needle).isIn(haystack);
+}
+
 } // namespace PlainText

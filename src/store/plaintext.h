@@ -28,4 +28,25 @@ qint64 leadingInteger(QStringView text);
 // Exactly four decimal digits.
 bool isFourDigits(QStringView text);
 
+// A text looked for regardless of case. Both sides are upper-cased in full ("straße" holds "STRASSE", "ﬁnal"
+// holds "FINAL"), so that every search, tally and copy rule that ignores case selects the same lines. The
+// needle is upper-cased once; a haystack is upper-cased only when it is not plain ASCII.
+class UpperNeedle {
+public:
+    explicit UpperNeedle(QStringView needle);
+
+    bool isEmpty() const { return m_upper.isEmpty(); }
+    // The haystack holds the needle; an empty needle is in every text.
+    bool isIn(QStringView haystack) const;
+    // The text as a whole equals the needle.
+    bool equals(QStringView text) const;
+
+private:
+    QString m_upper;
+    bool m_ascii = true;
+};
+
+// The same test for a needle used once.
+bool containsUpper(QStringView haystack, QStringView needle);
+
 } // namespace PlainText

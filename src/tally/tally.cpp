@@ -20,7 +20,7 @@ namespace {
 class LineFilter {
 public:
     explicit LineFilter(const TallyCriteria &criteria)
-        : m_criteria(criteria), m_upperNumber(criteria.hymnmbr.toUpper()), m_upperPhrase(criteria.hymname.toUpper())
+        : m_criteria(criteria), m_number(criteria.hymnmbr), m_phrase(criteria.hymname)
     {}
 
     bool excludes(const QString &tag, const QString &text) const
@@ -29,18 +29,18 @@ public:
             return true;
         if (!m_criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(m_criteria.excludH))
             return true;
-        if (!m_upperNumber.isEmpty() && !tag.toUpper().contains(m_upperNumber))
+        if (!m_number.isEmpty() && !m_number.isIn(tag))
             return true;
         // Applies with an empty number box too: then only lines whose tag is a lone blank pass.
-        if (m_criteria.fullNumberOnly && PlainText::trim(tag).toUpper() != m_upperNumber)
+        if (m_criteria.fullNumberOnly && !m_number.equals(PlainText::trimView(tag)))
             return true;
-        return !m_upperPhrase.isEmpty() && !text.toUpper().contains(m_upperPhrase);
+        return !m_phrase.isEmpty() && !m_phrase.isIn(text);
     }
 
 private:
     const TallyCriteria &m_criteria;
-    QString m_upperNumber;
-    QString m_upperPhrase;
+    PlainText::UpperNeedle m_number;
+    PlainText::UpperNeedle m_phrase;
 };
 
 enum class SortRule { Count, Number, Title };

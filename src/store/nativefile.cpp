@@ -1,0 +1,75 @@
+// POSIX: the name is opened without blocking and the opened descriptor, not the name, is checked, so no file can
+// be swapped in between the check and the read.
+#include "nativefile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace NativeFile {
+
+namespace {
+
+Refusal refusalForKind(mode_t mode)
+{
+    return S_ISDIR(mode) ? Refusal::Folder : Refusal::NotRegular;
+}
+
+// After a failed open the name is looked at only to word the refusal; nothing is read through it.
+Opened refusalAfterFailedOpen(const QByteArray &nativePath, int openError)
+{
+    Opened result;
+    if (openError == ENOENT || openError == ENOTDIR) {
+        result.refusal = Refusal::NotFound;
+        return result;
+    }
+    struct stat info {};
+    if (::stat(nativePath.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        result.refusal = refusalForKind(info.st_mode);
+        return result;
+    }
+    result.refusal = Refusal::CannotOpen;
+    result.systemText = qt_error_string(openError);
+    return result;
+}
+
+} // namespace
+
+Opened openRegular(const QByteArray &nativePath, QFile &file)
+{
+    // O_NONBLOCK keeps a pipe without a writer (or a device that waits for a carrier) from holding up the open;
+    // O_NOCTTY keeps a terminal from becoming ours.
+    int fd = -1;
+    do {
+        fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return refusalAfterFailedOpen(nativePath, errno);
+
+    Opened result;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        result.refusal = Refusal::CannotOpen;
+        result.systemText = qt_error_string(errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        result.refusal = refusalForKind(info.st_mode);
+    } else {
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+            result.refusal = Refusal::CannotOpen;
+            result.systemText = qt_error_string(errno);
+        } else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            result.refusal = Refusal::CannotOpen;
+            result.systemText = file.errorString();
+        } else {
+            result.refusal = Refusal::None;
+            result.size = static_cast<qint64>(info.st_size);
+            return result;
+        }
+    }
+    ::close(fd);
+    return result;
+}
+
+} // namespace NativeFile

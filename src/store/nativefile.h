@@ -1,0 +1,33 @@
+// Opening a file for reading by the bytes of its name, refusing anything that is not a regular file. The one
+// place that speaks to the operating system directly, so that a port replaces this pair of files only.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QtGlobal>
+
+namespace NativeFile {
+
+enum class Refusal {
+    None,       // opened: the file is open for reading and size is set
+    NotFound,   // nothing by that name (a dangling link included)
+    Folder,     // a folder
+    NotRegular, // a pipe, socket or device
+    CannotOpen, // present but not openable; systemText says why
+};
+
+struct Opened {
+    qint64 size = 0;
+    Refusal refusal = Refusal::NotFound;
+    QString systemText; // the system's own words for a CannotOpen refusal
+
+    bool ok() const { return refusal == Refusal::None; }
+};
+
+// Opens nativePath for reading without ever waiting: a pipe without a writer or a device is refused at once,
+// and what is judged is the file that was opened, not whatever the name points to a moment later. On success file
+// reads from the opened descriptor (in blocking mode) and closes it when it is closed or destroyed.
+Opened openRegular(const QByteArray &nativePath, QFile &file);
+
+} // namespace NativeFile
