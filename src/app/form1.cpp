@@ -16,7 +16,6 @@
 #include "folderaccess.h"
 #include "helptext.h"
 #include "hymnfileloader.h"
-#include "hymnfileread.h"
 #include "panesync.h"
 #include "resultrows.h"
 #include "rowpicker.h"
@@ -470,7 +469,8 @@ void Form1::GetFile()
     // The file is the one the list shows: the list's folder and the row's own bytes, not a bare name looked up
     // in a current directory that may still be bound to a folder since renamed or deleted.
     const QByteArray folder = File1->nativePath();
-    LoadOutcome outcome = loadHymnFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
+    LoadOutcome outcome =
+        HymnFileLoader::loadFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
     QByteArray resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText = u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(
