@@ -3,10 +3,10 @@
 // and the window's own moves in such a folder: entering it and "Get File" (which lists it again).
 #include "bench_folders.h"
 
-#include "dirlist.h"
-#include "filelist.h"
-#include "folderaccess.h"
-#include "form1.h"
+#include "app/dirlist.h"
+#include "app/filelist.h"
+#include "app/folderaccess.h"
+#include "app/form1.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 

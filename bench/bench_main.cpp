@@ -1,20 +1,21 @@
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
 // the two lists), all measured in the same run.
+#include "app/form1.h"
+#include "app/resultrows.h"
 #include "bench_folders.h"
-#include "entrystore.h"
-#include "findhymns.h"
-#include "form1.h"
-#include "hymnfileloader.h"
 #include "inputs.h"
-#include "resultrows.h"
 #include "scripteddialogs.h"
-#include "tally.h"
+#include "search/findhymns.h"
+#include "store/entrystore.h"
+#include "store/hymnfileloader.h"
+#include "store/textdecoding.h"
+#include "tally/tally.h"
 #include "testfiles.h"
-#include "textdecoding.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +23,6 @@
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QListWidget>
 #include <QLocale>
 #include <QProcess>
@@ -646,10 +646,9 @@ void registerAll()
         add(nameOf(kind == FileKind::Verse ? "BM_LoadVerse" : "BM_LoadUsage", kind), BM_LoadBytes, kind);
     for (FileKind kind : all)
         add(nameOf("BM_GetFileWindow", kind), BM_GetFileWindow, kind);
-    for (HugeKind kind :
-         {HugeKind::LineEnds, HugeKind::CarriageReturns, HugeKind::ShortLines, HugeKind::Separators}) {
-        benchmark::RegisterBenchmark((std::string("BM_LoadLargestFile/") + hugeLabel(kind)).c_str(),
-                                     BM_LoadLargestFile, kind)
+    for (HugeKind kind : {HugeKind::LineEnds, HugeKind::CarriageReturns, HugeKind::ShortLines, HugeKind::Separators}) {
+        benchmark::RegisterBenchmark((std::string("BM_LoadLargestFile/") + hugeLabel(kind)).c_str(), BM_LoadLargestFile,
+                                     kind)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->Iterations(3);

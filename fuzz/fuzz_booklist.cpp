@@ -1,7 +1,7 @@
 // Harness: any bytes as the scripture book list, and the decoding every reader shares.
-#include "booklistreader.h"
 #include "fuzzcheck.h"
-#include "textdecoding.h"
+#include "store/booklistreader.h"
+#include "store/textdecoding.h"
 
 #include <QByteArray>
 

@@ -1,10 +1,10 @@
 // Harness: a limit text and some head lines, read and tested under the US and the British order of day and month,
 // with the date reader and the year test on the same texts.
-#include "datelimits.h"
-#include "dateparse.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
-#include "yeartest.h"
+#include "search/datelimits.h"
+#include "search/dateparse.h"
+#include "search/yeartest.h"
 
 #include <QLocale>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Harness: any bytes as a hymn file, loaded into a store that is reused from input to input; then the same file
 // written another way that must not change what is stored.
 #include "fuzzcheck.h"
-#include "hymnfileloader.h"
+#include "store/hymnfileloader.h"
 #include "storeinvariants.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 // Harness: the order the tally lists its rows in, worked out from ranks in n log n steps, against the exchange sort
 // it stands for, run literally. Input: one byte giving the number of distinct ranks, then one byte per row.
-#include "exchangeorder.h"
 #include "fuzzcheck.h"
 #include "literalexchange.h"
+#include "tally/exchangeorder.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,16 +2,16 @@
 // input; Find, Tally in each order, both copies and the clicks on the rows they list.
 //
 // Input: file NUL switches NUL hymnmbr NUL hymname NUL excludH NUL excludT NUL Filter NUL LimitYr NUL answer.
-#include "clipcopy.h"
-#include "datelimits.h"
-#include "findhymns.h"
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
-#include "hymnfileloader.h"
-#include "panesync.h"
+#include "panes/clipcopy.h"
+#include "panes/panesync.h"
 #include "referencetally.h"
+#include "search/datelimits.h"
+#include "search/findhymns.h"
+#include "store/hymnfileloader.h"
 #include "storeinvariants.h"
-#include "tally.h"
+#include "tally/tally.h"
 
 #include <QLocale>
 #include <QSet>

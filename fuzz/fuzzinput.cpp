@@ -2,7 +2,7 @@
 // a field is then a read past the end of an allocation, which AddressSanitizer sees.
 #include "fuzzinput.h"
 
-#include "textdecoding.h"
+#include "store/textdecoding.h"
 
 FuzzInput::FuzzInput(const uint8_t *data, size_t size)
     : m_bytes(QByteArray::fromRawData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)))

@@ -2,8 +2,8 @@
 // front of a text is shared with the program (PlainText), as both take it from the platform's number reading.
 #include "referencetally.h"
 
-#include "datelimits.h"
-#include "plaintext.h"
+#include "search/datelimits.h"
+#include "store/plaintext.h"
 
 #include <utility>
 #include <vector>

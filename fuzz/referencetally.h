@@ -3,8 +3,8 @@
 // n log n ordering, against it.
 #pragma once
 
-#include "entrystore.h"
-#include "tally.h"
+#include "store/entrystore.h"
+#include "tally/tally.h"
 
 #include <optional>
 

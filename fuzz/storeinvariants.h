@@ -1,8 +1,8 @@
 // What must hold of the entry store after any load, whatever the file held.
 #pragma once
 
-#include "entrystore.h"
-#include "hymnfileloader.h"
+#include "store/entrystore.h"
+#include "store/hymnfileloader.h"
 
 // Aborts when the store or the outcome breaks a rule of the store: counters in range, entry 0 and slot 0 empty,
 // each entry's slots used from 1 without gaps, nothing stored beyond the last entry, no line end inside a text,

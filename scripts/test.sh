@@ -24,6 +24,9 @@ run_tests() {
     return $status
 }
 
+# Warnings fail the build here and in CI; people building the sources elsewhere get them as warnings only.
+export CANTORIX_CMAKE_ARGS="${CANTORIX_CMAKE_ARGS:-} -DCANTORIX_WERROR=ON"
+
 start=$SECONDS
 echo "== plain build: $plain_dir"
 CANTORIX_BUILD_DIR="$plain_dir" "$root/scripts/setup.sh"

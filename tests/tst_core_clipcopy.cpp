@@ -1,7 +1,7 @@
 // Right-click copies of the output lists: the copied text (rows joined by a lone CR), the verse question and
 // its answers on a three-hymn listing, headings, and the message that counts what was copied.
-#include "clipcopy.h"
-#include "helptext.h"
+#include "panes/clipcopy.h"
+#include "panes/helptext.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The limit box rules and the date reader behind them, under the US and the British order of day and month.
-#include "datelimits.h"
-#include "dateparse.h"
+#include "search/datelimits.h"
+#include "search/dateparse.h"
 
 #include <QLocale>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The search over small usage and verse files: each criterion alone and in combination, continuation entries,
 // reference lines, the year test of verse files and the count of distinct head lines.
-#include "findhymns.h"
-#include "hymnfileloader.h"
-#include "yeartest.h"
+#include "search/findhymns.h"
+#include "search/yeartest.h"
+#include "store/hymnfileloader.h"
 
 #include <QLocale>
 #include <QTest>

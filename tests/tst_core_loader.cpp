@@ -1,9 +1,9 @@
 // The hymn file loader: both file kinds stored as users write them, long entries, the full store, the comma
 // suffix, text decoding and line ends, and files that cannot be read.
-#include "booklistreader.h"
-#include "entrystore.h"
-#include "hymnfileloader.h"
-#include "textdecoding.h"
+#include "store/booklistreader.h"
+#include "store/entrystore.h"
+#include "store/hymnfileloader.h"
+#include "store/textdecoding.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -520,14 +520,18 @@ void TestLoader::piecewiseReadingMatchesWhole_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("cr-lf, lone cr, lf") << QByteArray("a\r\nb\rc\n\r\n\rd\r");
-    QTest::newRow("utf-8 with two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "caf\xC3\xA9\r\n\xE2\x82\xAC\xF0\x9F\x8E\xB5");
+    QTest::newRow("utf-8 with two marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                                                        "caf\xC3\xA9\r\n\xE2\x82\xAC\xF0\x9F\x8E\xB5");
     QTest::newRow("utf-8 cut at the end") << QByteArray("caf\xC3\xA9\n\xE2\x82");
     QTest::newRow("invalid utf-8 at the end") << QByteArray("caf\xC3\xA9\n\x93q\x94\xFF");
-    QTest::newRow("utf-16le, second mark, odd tail") << QByteArray("\xFF\xFE\xFF\xFE" "a\0\r\0\n\0\x01\xD8\x02\xDCz", 15);
+    QTest::newRow("utf-16le, second mark, odd tail") << QByteArray("\xFF\xFE\xFF\xFE"
+                                                                   "a\0\r\0\n\0\x01\xD8\x02\xDCz",
+                                                                   15);
     QTest::newRow("utf-16be, cr-lf") << QByteArray("\xFE\xFF\0a\0\r\0\n\0b\0\r", 13);
     QTest::newRow("nul bytes") << QByteArray("a\0b\n\0", 5);
     // Random files from bytes that begin marks, sequences and line ends, for boundaries nobody thought of.
-    const QByteArrayList parts = {"\r", "\n", "\xC3", "\xA9", "\xEF\xBB\xBF", "\xFF\xFE", "\xE2\x82\xAC", "\x80", "a", " "};
+    const QByteArrayList parts = {"\r",       "\n",           "\xC3", "\xA9", "\xEF\xBB\xBF",
+                                  "\xFF\xFE", "\xE2\x82\xAC", "\x80", "a",    " "};
     QRandomGenerator random(20240611);
     for (int f = 0; f < 300; ++f) {
         QByteArray file;
@@ -559,9 +563,9 @@ void TestLoader::piecewiseReadingMatchesWhole()
         QStringList lines;
         for (QStringView line; reader.next(line);)
             lines.append(line.toString());
-        QVERIFY2(lines == expected, qPrintable(u"pieces of %1: %2 lines, expected %3"_s.arg(pieceBytes)
-                                                   .arg(lines.size())
-                                                   .arg(expected.size())));
+        QVERIFY2(lines == expected,
+                 qPrintable(
+                     u"pieces of %1: %2 lines, expected %3"_s.arg(pieceBytes).arg(lines.size()).arg(expected.size())));
     }
 }
 

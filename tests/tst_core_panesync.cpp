@@ -1,5 +1,5 @@
 // Left clicks on the output lists: which criteria boxes the clicked row and its partner row fill.
-#include "panesync.h"
+#include "panes/panesync.h"
 
 #include <QTest>
 

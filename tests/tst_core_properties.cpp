@@ -1,11 +1,11 @@
 // Properties that must hold for any file and any criteria, checked over a few hundred generated usage and verse
 // files (fixed seeds) and random criteria: the two lists stay paired, every listed row meets every criterion set,
 // the tally counts exactly the lines that pass and lists them in the order chosen, and loading is repeatable.
-#include "datelimits.h"
-#include "findhymns.h"
-#include "hymnfileloader.h"
-#include "tally.h"
-#include "yeartest.h"
+#include "search/datelimits.h"
+#include "search/findhymns.h"
+#include "search/yeartest.h"
+#include "store/hymnfileloader.h"
+#include "tally/tally.h"
 
 #include <QBuffer>
 #include <QLocale>

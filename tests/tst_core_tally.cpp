@@ -1,11 +1,11 @@
 // The tally: which lines count and under which row, the three sort orders, and the exchange order of rows that
 // compare equal, checked against a plain transcription of the exchange sort.
-#include "exchangeorder.h"
-#include "findhymns.h"
-#include "hymnfileloader.h"
 #include "literalexchange.h"
-#include "plaintext.h"
-#include "tally.h"
+#include "search/findhymns.h"
+#include "store/hymnfileloader.h"
+#include "store/plaintext.h"
+#include "tally/exchangeorder.h"
+#include "tally/tally.h"
 
 #include <QLocale>
 #include <QRandomGenerator>
@@ -221,9 +221,10 @@ private Q_SLOTS:
     {
         QFETCH(TallyCriteria, criteria);
         QFETCH(QStringList, numbers);
-        const EntryStore store = storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
-                                         "4 STRASSE Road\n5 Grace Alone\n6 grace notes\nLM7 Long Meter\n"
-                                         "lm8 Short Meter\n9 No\u00EBl Carol\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
+        const EntryStore store =
+            storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
+                    "4 STRASSE Road\n5 Grace Alone\n6 grace notes\nLM7 Long Meter\n"
+                    "lm8 Short Meter\n9 No\u00EBl Carol\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
         SearchCriteria search;
         search.hymname = criteria.hymname;
         search.hymnmbr = criteria.hymnmbr;

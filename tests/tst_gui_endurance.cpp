@@ -4,12 +4,12 @@
 // CANTORIX_ENDURANCE_CYCLES sets the number of rounds (scripts/endurance.sh runs 1,000); the figures are printed.
 #include "windowharness.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

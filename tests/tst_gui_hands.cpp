@@ -1,7 +1,7 @@
 // The window under a person's hands: focus arriving in a list is not a click, every refill starts at the top,
 // the clickable labels receive their clicks and do not hide the book list, a dark desktop theme leaves the
 // window readable, and a caption too wide for its button wraps.
-#include "dialogs.h"
+#include "app/dialogs.h"
 #include "windowharness.h"
 
 #include <QApplication>
@@ -311,7 +311,8 @@ void TestHands::darkThemeLeavesWindowReadable()
             QFont bold = box->font();
             bold.setBold(true);
             QVERIFY2(box->width() > QFontMetrics(bold).horizontalAdvance(title) + 60,
-                     qPrintable(QString::number(box->width()) + u" "_s + QString::number(QFontMetrics(bold).horizontalAdvance(title))));
+                     qPrintable(QString::number(box->width()) + u" "_s +
+                                QString::number(QFontMetrics(bold).horizontalAdvance(title))));
         };
     };
     const QString verseTitle = u"Select verse # (0 = credits only, ^ = references )"_s;

@@ -3,15 +3,15 @@
 // that are not regular files, files that vanish or change after the click, and a source that never ends. Each
 // must give the right message (or none), leave a store and window that make sense, and let Find, Tally and the
 // copies run on what was kept.
-#include "hymnfileloader.h"
+#include "store/hymnfileloader.h"
 #include "windowharness.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>

@@ -1,16 +1,16 @@
 // The window's output panes and tally: the tally click and its captions, the two lists kept at one top row, a
 // click turning a row into criteria, right-click copies onto the real clipboard, the help message and bold toggle.
-#include "helptext.h"
-#include "resultrows.h"
+#include "app/resultrows.h"
+#include "panes/helptext.h"
 #include "windowharness.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>

@@ -1,10 +1,10 @@
 // The file picker and start-up: what the folder, file and volume lists show, which file "Get File" reads, the
 // file's date in any locale, folders that cannot be opened, and starting without a display.
-#include "dirlist.h"
-#include "drivelist.h"
-#include "filelist.h"
-#include "folderaccess.h"
-#include "mounttable.h"
+#include "app/dirlist.h"
+#include "app/drivelist.h"
+#include "app/filelist.h"
+#include "app/folderaccess.h"
+#include "app/mounttable.h"
 #include "windowharness.h"
 
 #include <QCursor>
@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <fcntl.h>

@@ -2,10 +2,10 @@
 // counts a search leaves, the "Clear" button and its caption, and the two title labels that type into the phrase.
 #include "windowharness.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>

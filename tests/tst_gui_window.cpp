@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "dirlist.h"
-#include "drivelist.h"
-#include "filelist.h"
+#include "app/dirlist.h"
+#include "app/drivelist.h"
+#include "app/filelist.h"
 
 #include <sys/stat.h>
 

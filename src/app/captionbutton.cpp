@@ -1,5 +1,5 @@
 // The bevel is drawn by the style; a caption too wide for one line is laid out here, wrapped and centred.
-#include "captionbutton.h"
+#include "app/captionbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

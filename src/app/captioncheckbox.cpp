@@ -1,5 +1,5 @@
 // The indicator is drawn by the style; the caption is laid out here so that it can wrap.
-#include "captioncheckbox.h"
+#include "app/captioncheckbox.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

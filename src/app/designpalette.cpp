@@ -1,5 +1,5 @@
 // The colours are those of a classic light desktop, with the design's grey as the window's face.
-#include "designpalette.h"
+#include "app/designpalette.h"
 
 QPalette designPalette()
 {

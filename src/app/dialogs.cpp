@@ -1,7 +1,7 @@
 // Qt's message and input boxes behind the dialog interface.
-#include "dialogs.h"
+#include "app/dialogs.h"
 
-#include "designpalette.h"
+#include "app/designpalette.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>

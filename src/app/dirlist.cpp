@@ -1,9 +1,9 @@
 // The folder chain is indented one step a level, as directory list boxes have always shown it, up to a cap:
 // past it a deep chain would push the names out of the narrow list.
-#include "dirlist.h"
+#include "app/dirlist.h"
 
-#include "folderaccess.h"
-#include "waitcursor.h"
+#include "app/folderaccess.h"
+#include "app/waitcursor.h"
 
 #include <QMouseEvent>
 #include <QStyle>

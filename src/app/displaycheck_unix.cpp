@@ -1,6 +1,6 @@
 // The X11 check: a connection to the X server's socket for $DISPLAY, made by hand (the abstract and the
 // file-system unix socket for ":n", TCP port 6000 + n for "host:n") so that nothing links libxcb for it.
-#include "displaycheck.h"
+#include "app/displaycheck.h"
 
 #include <fcntl.h>
 #include <netdb.h>

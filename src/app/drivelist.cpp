@@ -1,10 +1,10 @@
 // Volumes come from the mount table only. Asking each mount about itself (statfs, as a storage query does) is
 // what hangs on a network file system that has stopped answering, and this list is refreshed on every press
 // in the folder list. Kernel and runtime pseudo file systems are not places for hymn files.
-#include "drivelist.h"
+#include "app/drivelist.h"
 
-#include "folderaccess.h"
-#include "mounttable.h"
+#include "app/folderaccess.h"
+#include "app/mounttable.h"
 
 #include <QSignalBlocker>
 

@@ -1,5 +1,5 @@
 // Local time, as the file's date is shown everywhere else on the machine.
-#include "filedate.h"
+#include "app/filedate.h"
 
 #include <QDateTime>
 

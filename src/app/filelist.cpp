@@ -2,10 +2,10 @@
 // folder of a hundred thousand files is listed in one pass over its entries and one fill of the list: the
 // entry types come from the listing itself, and a row keeps its bytes apart only when its text cannot give
 // them back.
-#include "filelist.h"
+#include "app/filelist.h"
 
-#include "folderaccess.h"
-#include "waitcursor.h"
+#include "app/folderaccess.h"
+#include "app/waitcursor.h"
 
 #include <QRegularExpression>
 #include <QSignalBlocker>

@@ -1,5 +1,5 @@
 // The portable half of the folder seam: which access is active, and how names are shown.
-#include "folderaccess.h"
+#include "app/folderaccess.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 // The system's folders on Linux and other POSIX systems: raw readdir with the entry types it reports (a
 // stat only for links and file systems that leave the type unknown), chdir and realpath on the native bytes.
-#include "folderaccess.h"
+#include "app/folderaccess.h"
 
 #include <QByteArray>
 

@@ -1,27 +1,27 @@
 // The window. Controls are built from a table of twips, captions, fonts and start states; each handler reads the
 // controls afresh, calls the core, and writes the result back.
-#include "form1.h"
+#include "app/form1.h"
 
-#include "booklistreader.h"
-#include "captionbutton.h"
-#include "captioncheckbox.h"
-#include "clipcopy.h"
-#include "designpalette.h"
-#include "dialogs.h"
-#include "dirlist.h"
-#include "drivelist.h"
-#include "filedate.h"
-#include "filelist.h"
-#include "findhymns.h"
-#include "folderaccess.h"
-#include "helptext.h"
-#include "hymnfileloader.h"
-#include "panesync.h"
-#include "resultrows.h"
-#include "rowpicker.h"
-#include "shortrowdelegate.h"
-#include "tally.h"
-#include "waitcursor.h"
+#include "app/captionbutton.h"
+#include "app/captioncheckbox.h"
+#include "app/designpalette.h"
+#include "app/dialogs.h"
+#include "app/dirlist.h"
+#include "app/drivelist.h"
+#include "app/filedate.h"
+#include "app/filelist.h"
+#include "app/folderaccess.h"
+#include "app/resultrows.h"
+#include "app/rowpicker.h"
+#include "app/shortrowdelegate.h"
+#include "app/waitcursor.h"
+#include "panes/clipcopy.h"
+#include "panes/helptext.h"
+#include "panes/panesync.h"
+#include "search/findhymns.h"
+#include "store/booklistreader.h"
+#include "store/hymnfileloader.h"
+#include "tally/tally.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -270,7 +270,9 @@ void Form1::createControls()
     const auto bind = [this](auto *&member, const char16_t *name) {
         member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromUtf16(name),
                                                                          Qt::FindDirectChildrenOnly);
-        Q_ASSERT(member != nullptr);
+        // The handlers use the members without checking them: a name out of step with the table is fatal at once.
+        if (member == nullptr)
+            qFatal("Form1: no control named %s in the window's table", qUtf8Printable(QString::fromUtf16(name)));
     };
     bind(TitleOnly, u"TitleOnly");
     bind(ChkMusic, u"ChkMusic");
@@ -469,8 +471,7 @@ void Form1::GetFile()
     // The file is the one the list shows: the list's folder and the row's own bytes, not a bare name looked up
     // in a current directory that may still be bound to a folder since renamed or deleted.
     const QByteArray folder = File1->nativePath();
-    LoadOutcome outcome =
-        HymnFileLoader::loadFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
+    LoadOutcome outcome = HymnFileLoader::loadFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
     QByteArray resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText = u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(

@@ -2,8 +2,8 @@
 // into a call of the core (loader, search, tally, pane rules) and write the results back to the controls.
 #pragma once
 
-#include "entrystore.h"
-#include "findhymns.h"
+#include "search/findhymns.h"
+#include "store/entrystore.h"
 
 #include <QWidget>
 

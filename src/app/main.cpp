@@ -1,7 +1,7 @@
 // Starts the program: one window, opened in the current directory. Without a display it says so in one line
 // and exits, before Qt would abort with a core dump.
-#include "displaycheck.h"
-#include "form1.h"
+#include "app/displaycheck.h"
+#include "app/form1.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // The Linux mount table: /proc/self/mounts, or /etc/mtab where /proc is not mounted.
-#include "mounttable.h"
+#include "app/mounttable.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,5 +1,5 @@
 // Rows are read-only texts; the view asks for nothing but their display text.
-#include "resultrows.h"
+#include "app/resultrows.h"
 
 void ResultRows::setRows(QStringList rows)
 {

@@ -1,5 +1,5 @@
 // Row picking by mouse and by the moving keys only.
-#include "rowpicker.h"
+#include "app/rowpicker.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

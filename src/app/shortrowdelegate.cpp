@@ -1,5 +1,5 @@
 // Cutting long rows short for drawing and measuring only.
-#include "shortrowdelegate.h"
+#include "app/shortrowdelegate.h"
 
 void ShortRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {

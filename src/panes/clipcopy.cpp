@@ -1,9 +1,9 @@
 // Copy rules for the output lists. Both lists are read defensively: List1 may be shorter than List2, and a
 // missing partner row reads as empty text.
-#include "clipcopy.h"
+#include "panes/clipcopy.h"
 
-#include "datelimits.h"
-#include "plaintext.h"
+#include "search/datelimits.h"
+#include "store/plaintext.h"
 
 #include <limits>
 

@@ -1,11 +1,13 @@
-// Help message and bold-toggle list; the tips repeat, in the user's words, rules that other parts enforce.
-#include "helptext.h"
+// The help message; the tips repeat, in the user's words, rules that other parts enforce.
+#include "panes/helptext.h"
+
+#include "version.h"
 
 using namespace Qt::StringLiterals;
 
 QString HelpTitle()
 {
-    return u"Cantorix2 ver 2.9.7"_s;
+    return u"Cantorix2 ver "_s + QString::fromUtf16(CantorixVersion);
 }
 
 QString HelpText()

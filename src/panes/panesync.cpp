@@ -1,8 +1,8 @@
 // Click rules for the two output lists, on 1-based "first space" positions as the users' row formats expect.
-#include "panesync.h"
+#include "panes/panesync.h"
 
-#include "datelimits.h"
-#include "plaintext.h"
+#include "search/datelimits.h"
+#include "store/plaintext.h"
 
 using namespace Qt::StringLiterals;
 

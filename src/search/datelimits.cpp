@@ -1,8 +1,8 @@
 // The limit box rules: "<" and ">" date limits on usage-file head lines, phrases on anything else.
-#include "datelimits.h"
+#include "search/datelimits.h"
 
-#include "dateparse.h"
-#include "plaintext.h"
+#include "search/dateparse.h"
+#include "store/plaintext.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 // Date reading without QDate::fromString: the text is split into runs of letters and of digits, the runs are
 // given their roles by their kind and by the locale's order of day, month and year, and QDate validates.
-#include "dateparse.h"
+#include "search/dateparse.h"
 
 #include <algorithm>
 #include <array>

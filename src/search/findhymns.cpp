@@ -1,10 +1,10 @@
 // The search walk: entry by entry and line by line, with the limit box, the year test of verse files, the
 // exclusions, the phrase, the reference lines and the number, in that order.
-#include "findhymns.h"
+#include "search/findhymns.h"
 
-#include "datelimits.h"
-#include "plaintext.h"
-#include "yeartest.h"
+#include "search/datelimits.h"
+#include "search/yeartest.h"
+#include "store/plaintext.h"
 
 #include <algorithm>
 

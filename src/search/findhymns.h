@@ -2,7 +2,7 @@
 // head line, with the counts the window shows.
 #pragma once
 
-#include "entrystore.h"
+#include "store/entrystore.h"
 
 #include <QString>
 #include <QStringList>

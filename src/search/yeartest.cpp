@@ -1,7 +1,7 @@
 // Reading a year or a century from a credits line and testing it against the year box.
-#include "yeartest.h"
+#include "search/yeartest.h"
 
-#include "plaintext.h"
+#include "store/plaintext.h"
 
 #include <cmath>
 

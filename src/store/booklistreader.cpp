@@ -1,9 +1,9 @@
 // The book list is read up to its first blank line, which is kept as an empty item and ends the list.
-#include "booklistreader.h"
+#include "store/booklistreader.h"
 
-#include "nativefile.h"
-#include "plaintext.h"
-#include "textdecoding.h"
+#include "store/nativefile.h"
+#include "store/plaintext.h"
+#include "store/textdecoding.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 // Storage and clearing of the entry store.
-#include "entrystore.h"
+#include "store/entrystore.h"
 
 EntryStore::EntryStore() : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1) {}
 

@@ -2,11 +2,11 @@
 // entries into continuation entries, and gives dates without a year the year of the next dated service. The file
 // is read twice a piece at a time, once to choose its encoding and once to store it, and the second reading stops
 // when the store is full, so what the load keeps in memory follows the store, not the file.
-#include "hymnfileloader.h"
+#include "store/hymnfileloader.h"
 
-#include "nativefile.h"
-#include "plaintext.h"
-#include "textdecoding.h"
+#include "store/nativefile.h"
+#include "store/plaintext.h"
+#include "store/textdecoding.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Reading a usage file (service log) or a verse file (hymnal text) into the entry store.
 #pragma once
 
-#include "entrystore.h"
+#include "store/entrystore.h"
 
 #include <QByteArray>
 #include <QString>

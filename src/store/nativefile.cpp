@@ -1,6 +1,6 @@
 // POSIX: the name is opened without blocking and the opened descriptor, not the name, is checked, so no file can
 // be swapped in between the check and the read.
-#include "nativefile.h"
+#include "store/nativefile.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,5 +1,5 @@
 // Trimming and number reading for the loader, the search, the tally and the copy rules.
-#include "plaintext.h"
+#include "store/plaintext.h"
 
 #include <cmath>
 #include <limits>
@@ -121,9 +121,9 @@ bool upperCasesInPlace(QStringView text)
 }
 } // namespace
 
-UpperNeedle::UpperNeedle(QStringView needle) : m_upper(needle.toString().toUpper()), m_ascii(QtPrivate::isAscii(m_upper))
-{
-}
+UpperNeedle::UpperNeedle(QStringView needle)
+    : m_upper(needle.toString().toUpper()), m_ascii(QtPrivate::isAscii(m_upper))
+{}
 
 bool UpperNeedle::isIn(QStringView haystack) const
 {

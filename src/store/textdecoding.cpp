@@ -1,5 +1,5 @@
 // Decoding is done with a table of our own for Windows-1252, so it does not depend on how Qt was built.
-#include "textdecoding.h"
+#include "store/textdecoding.h"
 
 namespace TextDecoding {
 
@@ -163,10 +163,8 @@ Encoding EncodingProbe::encoding() const
 }
 
 LineReader::LineReader(Encoding encoding, Source source)
-    : m_encoding(encoding), m_source(std::move(source)), m_decoder(decoderFor(encoding)),
-      m_markLeft(encoding.markBytes)
-{
-}
+    : m_encoding(encoding), m_source(std::move(source)), m_decoder(decoderFor(encoding)), m_markLeft(encoding.markBytes)
+{}
 
 void LineReader::decodeInto(QByteArrayView piece)
 {

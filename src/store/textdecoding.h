@@ -64,14 +64,14 @@ private:
     Encoding m_encoding;
     Source m_source;
     QStringDecoder m_decoder;
-    qint64 m_markLeft = 0;     // byte-order mark bytes still to drop
-    QByteArray m_head;         // the first bytes, held until a dropped mark's follower can be judged whole
+    qint64 m_markLeft = 0; // byte-order mark bytes still to drop
+    QByteArray m_head;     // the first bytes, held until a dropped mark's follower can be judged whole
     bool m_headDone = false;
-    bool m_oddUtf16 = false;   // an odd number of UTF-16 bytes so far
-    QString m_text;            // decoded text; m_pos is where the next line starts, m_scan where scanning resumes
+    bool m_oddUtf16 = false; // an odd number of UTF-16 bytes so far
+    QString m_text;          // decoded text; m_pos is where the next line starts, m_scan where scanning resumes
     qsizetype m_pos = 0;
     qsizetype m_scan = 0;
-    bool m_skipLf = false;     // the last piece ended in CR: an LF that starts the next belongs to it
+    bool m_skipLf = false; // the last piece ended in CR: an LF that starts the next belongs to it
     bool m_ended = false;
 };
 

@@ -6,7 +6,7 @@
 // order, row k goes behind the rows of its own rank, and every run of equal rank above it is shifted one place on
 // with its first row moved to its end. So each rank's rows are a ring in their original order, turned by one place
 // for every lower-ranked row that arrives after the first of them; only those turns need counting.
-#include "exchangeorder.h"
+#include "tally/exchangeorder.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,10 +1,10 @@
 // The tally: criteria per line, the row each use belongs to, and the sort of the rows.
-#include "tally.h"
+#include "tally/tally.h"
 
-#include "datelimits.h"
-#include "exchangeorder.h"
-#include "plaintext.h"
-#include "tallytable.h"
+#include "search/datelimits.h"
+#include "store/plaintext.h"
+#include "tally/exchangeorder.h"
+#include "tally/tallytable.h"
 
 #include <QStringView>
 

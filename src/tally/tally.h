@@ -2,7 +2,7 @@
 // the order chosen in the sort box.
 #pragma once
 
-#include "entrystore.h"
+#include "store/entrystore.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Matching each counted line to its tally row.
-#include "tallytable.h"
+#include "tally/tallytable.h"
 
-#include "plaintext.h"
+#include "store/plaintext.h"
 
 #include <QStringView>
 

@@ -1,7 +1,7 @@
 // Dialogs for window tests: every message is recorded, and questions and input boxes take scripted answers.
 #pragma once
 
-#include "dialogs.h"
+#include "app/dialogs.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // Opening, loading and reading the window for tests.
 #include "windowharness.h"
 
-#include "filelist.h"
+#include "app/filelist.h"
 
 #include <QPushButton>
 #include <QTest>
