@@ -588,14 +588,17 @@ void Form1::FindHymns()
     TallyAll->setEnabled(false);
     if (m_store.VerseFile == 0)
         Hcount->setText(u"  # of dates:"_s);
-    fillLists({}, {});
     indexPos->setText(QString());
 
+    // The lists are emptied and filled in one step: nothing is drawn in between, and a second reset of the
+    // views would only add to the wait.
     if (m_store.EntryCount > 0) {
         const SearchResult result = ::FindHymns(m_store, readCriteria());
         fillLists(result.list1, result.list2);
         Tally->setText(QString::number(result.totalRows));
         TitleCount->setText(QString::number(result.distinctHeads));
+    } else {
+        fillLists({}, {});
     }
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
@@ -665,7 +668,7 @@ void Form1::Label14_Click()
 
 void Form1::TallyAll_Click()
 {
-    fillLists({}, {});
+    // The old rows go when the counts are listed, in one reset of the views.
     indexPos->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);

@@ -126,8 +126,8 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     qint16 kind = IsGtLt(limit);
     const LineFilter filter(criteria);
 
-    TallyTable table;
     const int lastEntry = std::min<int>(store.EntryCount, static_cast<int>(store.EntryHead.size()) - 1);
+    TallyTable table(qsizetype(lastEntry) * EntryStore::MaxSlots);
     for (int i = 1; i <= lastEntry; ++i) {
         // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
         int outsideLimit = -1;

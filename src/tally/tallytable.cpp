@@ -26,6 +26,13 @@ QString titleKeyOf(const QString &text)
 
 } // namespace
 
+TallyTable::TallyTable(qsizetype uses)
+{
+    m_rows.reserve(size_t(uses));
+    for (QHash<QString, int> *index : {&m_rowByTitle, &m_rowByNumber, &m_rowByTag, &m_rowByText})
+        index->reserve(uses);
+}
+
 void TallyTable::addUse(const QString &tag, const QString &text)
 {
     // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by

@@ -15,6 +15,10 @@ struct TallyRow {
 
 class TallyTable {
 public:
+    // Room for up to uses distinct rows from the start: growing four indexes row by row would cost more than the
+    // counting itself on a file of all different hymns.
+    explicit TallyTable(qsizetype uses = 0);
+
     // Counts one use of the hymn on a line with this tag and text, in the first row whose key matches (by title
     // for tags that begin with a blank or have no digit 1-9 third, else by number), or in a new row.
     void addUse(const QString &tag, const QString &text);
