@@ -48,28 +48,26 @@ void checkYearTest(const QString &credits, const QString &limitYr)
 void checkLimit(const QString &limit, const QStringList &heads, const Region &region)
 {
     QLocale::setDefault(region.locale);
-    QString filter = limit;
-    const qint16 kind = IsGtLt(filter);
-    FUZZ_CHECK(kind == LimitPhrase || kind == LimitBefore || kind == LimitOnOrAfter);
+    const DateLimit read = IsGtLt(limit);
+    const QString &filter = read.text;
     const bool hasSign = limit.startsWith(u'<') || limit.startsWith(u'>');
-    FUZZ_CHECK(hasSign || (kind == LimitPhrase && filter == limit));
-    FUZZ_CHECK(kind == LimitPhrase || DateParse::isDate(filter));
+    FUZZ_CHECK(hasSign || (read.kind == LimitKind::Phrase && filter == limit));
+    FUZZ_CHECK(read.kind == LimitKind::Phrase || DateParse::isDate(filter));
     checkDate(limit, region);
     checkDate(filter, region);
     checkYearTest(limit, limit);
 
     for (const QString &head : heads) {
-        qint16 gtLt = kind;
-        const qint16 usage = ChkGtLt(0, head, gtLt, filter);
-        FUZZ_CHECK((usage == 0 || usage == 1) && gtLt == kind);
-        const qint16 verse = ChkGtLt(1, head, gtLt, filter);
-        FUZZ_CHECK(verse == (head.toUpper().contains(filter.toUpper()) ? 0 : 1) && gtLt == kind);
-        if (kind != LimitPhrase) {
+        const bool verse = ChkGtLt(true, head, read);
+        FUZZ_CHECK(verse == !head.toUpper().contains(filter.toUpper()));
+        // A text that is no date limit is a phrase in a usage file too.
+        const bool usage = ChkGtLt(false, head, read);
+        FUZZ_CHECK(read.kind != LimitKind::Phrase || usage == verse);
+        if (read.kind != LimitKind::Phrase) {
             // A readable limit date splits the dated entries in two: each is kept by exactly one of "<" and ">".
             // An entry whose date cannot be read is left out by both.
-            qint16 before = LimitBefore, onOrAfter = LimitOnOrAfter;
-            const int kept = (ChkGtLt(0, head, before, filter) == 0) + (ChkGtLt(0, head, onOrAfter, filter) == 0);
-            FUZZ_CHECK(before == LimitBefore && onOrAfter == LimitOnOrAfter);
+            const int kept = !ChkGtLt(false, head, DateLimit{LimitKind::Before, filter}) +
+                             !ChkGtLt(false, head, DateLimit{LimitKind::OnOrAfter, filter});
             FUZZ_CHECK(kept <= 1);
             FUZZ_CHECK(!DateParse::isDate(head) || kept == 1);
         }

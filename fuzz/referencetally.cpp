@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct Row {
@@ -71,9 +69,9 @@ bool byTitle(const QString &tag)
 }
 
 // Row k is to stand before row m.
-bool standsBefore(const Row &k, const Row &m, const QString &sort)
+bool standsBefore(const Row &k, const Row &m, TallyOrder order)
 {
-    if (sort == u"hymn #"_s) {
+    if (order == TallyOrder::Number) {
         const qint64 a = PlainText::leadingInteger(m.numberKey);
         const qint64 b = PlainText::leadingInteger(k.numberKey);
         if (b != a)
@@ -86,7 +84,7 @@ bool standsBefore(const Row &k, const Row &m, const QString &sort)
         const double tailM = m.numberKey.size() > 2 ? PlainText::leadingValue(QStringView(m.numberKey).sliced(2)) : 0;
         return prefixK == prefixM && tailM > tailK;
     }
-    if (sort == u"title"_s)
+    if (order == TallyOrder::Title)
         return k.upperTitle < m.upperTitle;
     return k.count > m.count;
 }
@@ -95,8 +93,7 @@ bool standsBefore(const Row &k, const Row &m, const QString &sort)
 
 std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCriteria &criteria, int maxRows)
 {
-    QString limit = criteria.Filter;
-    qint16 kind = IsGtLt(limit);
+    const DateLimit limit = IsGtLt(criteria.Filter);
     std::vector<Row> rows;
     for (int i = 1; i <= store.EntryCount; ++i) {
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
@@ -104,7 +101,7 @@ std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCr
             const QString &text = store.LineText[i][j];
             if (tag.isEmpty())
                 break;
-            if (leftOut(tag, text, criteria) || ChkGtLt(store.VerseFile, store.EntryHead[i], kind, limit) != 0)
+            if (leftOut(tag, text, criteria) || ChkGtLt(store.VerseFile != 0, store.EntryHead[i], limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();
@@ -128,7 +125,7 @@ std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCr
 
     for (size_t m = 0; m + 1 < rows.size(); ++m) {
         for (size_t k = m + 1; k < rows.size(); ++k) {
-            if (standsBefore(rows[k], rows[m], criteria.sortText))
+            if (standsBefore(rows[k], rows[m], criteria.order))
                 std::swap(rows[k], rows[m]);
         }
     }

@@ -275,11 +275,10 @@ double leadingNumber(const QString &text)
 // The limit box on one head line: a phrase for verse files and for texts that are no date limit.
 bool withinLimit(const EntryStore &store, const QString &head, const QString &filter, bool callIsGtLt)
 {
-    QString text = filter;
-    qint16 kind = callIsGtLt ? IsGtLt(text) : qint16(LimitPhrase);
-    if (store.VerseFile != 0 || kind == LimitPhrase)
-        return holdsAnyCase(head, text);
-    return ChkGtLt(store.VerseFile, head, kind, text) == 0;
+    const DateLimit limit = callIsGtLt ? IsGtLt(filter) : DateLimit{LimitKind::Phrase, filter};
+    if (store.VerseFile != 0 || limit.kind == LimitKind::Phrase)
+        return holdsAnyCase(head, limit.text);
+    return !ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
@@ -357,8 +356,9 @@ QString describe(const SearchCriteria &c)
 
 QString describe(const TallyCriteria &c)
 {
-    return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' sort '%7'"_s.arg(
-        c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter, c.sortText);
+    return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' order %7"_s.arg(
+        c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter,
+        QString::number(int(c.order)));
 }
 
 bool sameStore(const EntryStore &a, const EntryStore &b)
@@ -522,8 +522,10 @@ void TestProperties::tallyCountsAndOrder()
             }
 
             QStringList firstRows;
-            for (const QString &sort : {u"freq"_s, u"title"_s, u"hymn #"_s}) {
-                c.sortText = sort;
+            const QStringList captions{u"freq"_s, u"title"_s, u"hymn #"_s}; // the sort box's items, in order
+            for (int index = 0; index < captions.size(); ++index) {
+                const QString &sort = captions[index];
+                c.order = tallyOrderAt(index);
                 const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
                 const TallyResult result = TallyHymns(store, c);
                 QCOMPARE(result.list1.size(), result.list2.size());

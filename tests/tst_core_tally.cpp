@@ -26,6 +26,12 @@ EntryStore storeOf(const QString &fileText)
     return store;
 }
 
+// The order the window's sort box gives for one of its captions; a caption the box does not hold counts.
+TallyOrder orderOf(const QString &caption)
+{
+    return tallyOrderAt(QStringList{u"freq"_s, u"title"_s, u"hymn #"_s}.indexOf(caption));
+}
+
 // "count|number title" per row, so one column holds both lists.
 QStringList pairedRows(const TallyResult &result)
 {
@@ -99,7 +105,7 @@ private Q_SLOTS:
                                    "Dec 24, 2022\n123 Amazing Grace\n"_s;
         const QStringList countFirst{u" 2|123 Amazing Grace"_s, u" 1|45 Holy, Holy, Holy"_s};
         const QStringList numberFirst{u" 1|45 Holy, Holy, Holy"_s, u" 2|123 Amazing Grace"_s};
-        const auto sortBy = [](const QString &text) { return TallyCriteria{.sortText = text}; };
+        const auto sortBy = [](const QString &text) { return TallyCriteria{.order = orderOf(text)}; };
 
         QTest::newRow("freq") << twoServices << sortBy(u"freq"_s) << countFirst << qint64(3);
         QTest::newRow("freq, fewer used first") << fewerFirst << sortBy(u"freq"_s) << countFirst << qint64(3);
@@ -291,7 +297,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const PlainRow &row : table)
             expected.append(u' ' + QString::number(row.count) + u'|' + row.number + u' ' + row.title);
-        QCOMPARE(pairedRows(TallyHymns(storeOf(file), TallyCriteria{.sortText = sort})), expected);
+        QCOMPARE(pairedRows(TallyHymns(storeOf(file), TallyCriteria{.order = orderOf(sort)})), expected);
     }
 
     // The rank-based arrangement against the plain exchange sort, for every rank pattern of up to seven rows over

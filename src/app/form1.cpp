@@ -682,7 +682,7 @@ void Form1::TallyAll_Click()
                                  .hymname = boxes.hymname,
                                  .Filter = boxes.Filter,
                                  .fullNumberOnly = boxes.fullNumberOnly,
-                                 .sortText = TallySort->currentText()};
+                                 .order = tallyOrderAt(TallySort->currentIndex())};
     const TallyResult result = TallyHymns(m_store, criteria);
     fillLists(result.list1, result.list2);
 

@@ -54,8 +54,8 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
     // Upper-cased once for the whole walk; the tally and the copies test case the same way.
     const PlainText::UpperNeedle phrase(criteria.hymname);
     const PlainText::UpperNeedle number(criteria.hymnmbr);
-    QString limitText = criteria.Filter;
-    const qint16 limitKind = verse ? qint16(LimitPhrase) : IsGtLt(limitText);
+    // In a verse file the limit box is a title phrase as typed, never read as a date.
+    const DateLimit limit = verse ? DateLimit{LimitKind::Phrase, criteria.Filter} : IsGtLt(criteria.Filter);
 
     // A store that was never sized, or counters past the arrays, must not lead the walk out of bounds.
     const qsizetype arrays = std::min(
@@ -80,8 +80,7 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
         // A continuation entry adds nothing to a list of titles.
         if (criteria.titleOnly && noPhrase && continuation)
             continue;
-        qint16 kind = limitKind;
-        if (ChkGtLt(store.VerseFile, head, kind, limitText) != 0)
+        if (ChkGtLt(verse, head, limit))
             continue;
 
         const EntryStore::Slots &tags = store.LineTag[i];

@@ -10,9 +10,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <vector>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -42,17 +41,6 @@ private:
     PlainText::UpperNeedle m_number;
     PlainText::UpperNeedle m_phrase;
 };
-
-enum class SortRule { Count, Number, Title };
-
-SortRule sortRuleFor(const QString &text)
-{
-    if (text == u"hymn #"_s)
-        return SortRule::Number;
-    if (text == u"title"_s)
-        return SortRule::Title;
-    return SortRule::Count;
-}
 
 // The "hymn #" order: the leading number, then the first two characters (so "LM12" and "PS5" sort by their
 // letters), then the number from the third character on ("PS5" before "PS23").
@@ -87,10 +75,10 @@ template <typename Key> std::vector<int> ranksOf(const std::vector<Key> &keys)
     return ranks;
 }
 
-std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
+std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
 {
-    switch (rule) {
-    case SortRule::Number: {
+    switch (order) {
+    case TallyOrder::Number: {
         std::vector<NumberOrder> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows) {
@@ -100,14 +88,14 @@ std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
         }
         return ranksOf(keys);
     }
-    case SortRule::Title: {
+    case TallyOrder::Title: {
         std::vector<QString> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows)
             keys.push_back(row.titleKey.toUpper());
         return ranksOf(keys);
     }
-    case SortRule::Count:
+    case TallyOrder::Frequency:
         break;
     }
     // Higher counts first.
@@ -120,17 +108,30 @@ std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
 
 } // namespace
 
+TallyOrder tallyOrderAt(int comboIndex)
+{
+    switch (comboIndex) {
+    case 1:
+        return TallyOrder::Title;
+    case 2:
+        return TallyOrder::Number;
+    default:
+        return TallyOrder::Frequency;
+    }
+}
+
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
 {
-    QString limit = criteria.Filter;
-    qint16 kind = IsGtLt(limit);
+    // Read as a date limit even for a verse file, whose head lines then meet the rewritten text as a phrase.
+    const DateLimit limit = IsGtLt(criteria.Filter);
+    const bool verse = store.VerseFile != 0;
     const LineFilter filter(criteria);
 
     TallyTable table;
     const int lastEntry = std::min<int>(store.EntryCount, static_cast<int>(store.EntryHead.size()) - 1);
     for (int i = 1; i <= lastEntry; ++i) {
         // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
-        int outsideLimit = -1;
+        std::optional<bool> outsideLimit;
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
             const QString &tag = store.LineTag[i][j];
             const QString &text = store.LineText[i][j];
@@ -138,9 +139,9 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
                 break;
             if (filter.excludes(tag, text))
                 continue;
-            if (outsideLimit < 0)
-                outsideLimit = ChkGtLt(store.VerseFile, store.EntryHead[i], kind, limit) != 0 ? 1 : 0;
-            if (outsideLimit == 0)
+            if (!outsideLimit)
+                outsideLimit = ChkGtLt(verse, store.EntryHead[i], limit);
+            if (!*outsideLimit)
                 table.addUse(tag, text);
         }
     }
@@ -150,7 +151,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     result.rows = static_cast<int>(rows.size());
     result.list1.reserve(result.rows);
     result.list2.reserve(result.rows);
-    for (int r : ExchangeOrder::arrange(ranksFor(sortRuleFor(criteria.sortText), rows))) {
+    for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
         result.list1.append(u' ' + QString::number(row.count));
         result.list2.append(row.numberKey + u' ' + row.titleKey);
