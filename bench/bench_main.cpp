@@ -194,7 +194,7 @@ WindowRig &rig()
     return *g_rig;
 }
 
-QString searchLabel(const SearchResult &result)
+QString searchLabel(const Search::SearchResult &result)
 {
     return u"%1 rows, %2 heads"_s.arg(result.totalRows).arg(result.distinctHeads);
 }
@@ -445,9 +445,9 @@ void BM_SearchCopyRows(benchmark::State &state, FileKind kind)
 
 // Verse files are searched with "incl. refs" checked: otherwise a hymn's lines after its reference line are left
 // out, and a search without criteria would not list every stored line.
-SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QString &limit = QString())
+Search::SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QString &limit = QString())
 {
-    SearchCriteria criteria;
+    Search::SearchCriteria criteria;
     criteria.hymname = phrase;
     criteria.Filter = limit;
     criteria.showRefs = kind == FileKind::Verse;
@@ -457,10 +457,10 @@ SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QStrin
 void BM_FindHymns(benchmark::State &state, FileKind kind, QString phrase, QString limit)
 {
     const EntryStore &store = storeOf(kind);
-    const SearchCriteria criteria = searchCriteria(kind, phrase, limit);
-    SearchResult result;
+    const Search::SearchCriteria criteria = searchCriteria(kind, phrase, limit);
+    Search::SearchResult result;
     for (auto _ : state) {
-        result = FindHymns(store, criteria);
+        result = Search::FindHymns(store, criteria);
         benchmark::DoNotOptimize(result.list1.constData());
     }
     const bool everything = phrase.isEmpty() && limit.isEmpty();
@@ -492,7 +492,7 @@ void BM_FillLists(benchmark::State &state, FileKind kind)
         state.SkipWithError("Get File did not fill the store");
         return;
     }
-    const SearchResult result = FindHymns(storeOf(kind), searchCriteria(kind, QString()));
+    const Search::SearchResult result = Search::FindHymns(storeOf(kind), searchCriteria(kind, QString()));
     auto *list1 = window.control<QAbstractItemView>(u"List1"_s);
     auto *list2 = window.control<QAbstractItemView>(u"List2"_s);
     auto *rows1 = qobject_cast<ResultRows *>(list1->model());
@@ -536,7 +536,7 @@ void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
         drainEvents();
         window.dialogs().reset();
     }
-    const int expected = FindHymns(storeOf(kind), searchCriteria(kind, phrase)).totalRows;
+    const int expected = Search::FindHymns(storeOf(kind), searchCriteria(kind, phrase)).totalRows;
     if (window.rows(u"List1") != expected || window.rows(u"List2") != expected) {
         state.SkipWithError("the lists do not hold the search's rows");
         return;
@@ -580,13 +580,13 @@ void BM_TallyCountSort(benchmark::State &state, FileKind kind)
     setLabel(state, u"baseline: hash count + sort, %1 rows"_s.arg(rows));
 }
 
-void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, TallyOrder order)
+void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies::TallyOrder order)
 {
     const EntryStore &store = storeOf(kind);
-    const TallyCriteria criteria{.order = order};
-    TallyResult result;
+    const Tallies::TallyCriteria criteria{.order = order};
+    Tallies::TallyResult result;
     for (auto _ : state) {
-        result = TallyHymns(store, criteria);
+        result = Tallies::TallyHymns(store, criteria);
         benchmark::DoNotOptimize(result.list1.constData());
     }
     if (result.rows != factsOf(kind).distinctHymns) {
@@ -672,7 +672,8 @@ void registerAll()
         add(nameOf("BM_TallyCountSort", kind), BM_TallyCountSort, kind);
         // The sort box's captions stand in its order, so a caption's index is the box's index.
         for (int index = 0; index < int(sorts.size()); ++index)
-            add(nameOf("BM_TallyHymns", kind, sorts[index]), BM_TallyHymns, kind, sorts[index], tallyOrderAt(index));
+            add(nameOf("BM_TallyHymns", kind, sorts[index]), BM_TallyHymns, kind, sorts[index],
+                Tallies::tallyOrderAt(index));
     }
     for (FileKind kind : usage) {
         for (const QString &sort : sorts)

@@ -28,7 +28,7 @@ QString spacesTrimmed(const QString &text)
     return text.sliced(start, end - start);
 }
 
-bool leftOut(const QString &tag, const QString &text, const TallyCriteria &c)
+bool leftOut(const QString &tag, const QString &text, const Tallies::TallyCriteria &c)
 {
     bool out = false;
     if (!c.excludT.isEmpty() && spacesTrimmed(text).contains(c.excludT))
@@ -69,9 +69,9 @@ bool byTitle(const QString &tag)
 }
 
 // Row k is to stand before row m.
-bool standsBefore(const Row &k, const Row &m, TallyOrder order)
+bool standsBefore(const Row &k, const Row &m, Tallies::TallyOrder order)
 {
-    if (order == TallyOrder::Number) {
+    if (order == Tallies::TallyOrder::Number) {
         const qint64 a = PlainText::leadingInteger(m.numberKey);
         const qint64 b = PlainText::leadingInteger(k.numberKey);
         if (b != a)
@@ -84,16 +84,17 @@ bool standsBefore(const Row &k, const Row &m, TallyOrder order)
         const double tailM = m.numberKey.size() > 2 ? PlainText::leadingValue(QStringView(m.numberKey).sliced(2)) : 0;
         return prefixK == prefixM && tailM > tailK;
     }
-    if (order == TallyOrder::Title)
+    if (order == Tallies::TallyOrder::Title)
         return k.upperTitle < m.upperTitle;
     return k.count > m.count;
 }
 
 } // namespace
 
-std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCriteria &criteria, int maxRows)
+std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, const Tallies::TallyCriteria &criteria,
+                                                   int maxRows)
 {
-    const DateLimit limit = IsGtLt(criteria.Filter);
+    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     std::vector<Row> rows;
     for (int i = 1; i <= store.EntryCount; ++i) {
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
@@ -101,7 +102,7 @@ std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCr
             const QString &text = store.LineText[i][j];
             if (tag.isEmpty())
                 break;
-            if (leftOut(tag, text, criteria) || ChkGtLt(store.VerseFile != 0, store.EntryHead[i], limit))
+            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.VerseFile != 0, store.EntryHead[i], limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();
@@ -129,7 +130,7 @@ std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCr
                 std::swap(rows[k], rows[m]);
         }
     }
-    TallyResult result;
+    Tallies::TallyResult result;
     result.rows = static_cast<int>(rows.size());
     for (const Row &row : rows) {
         result.list1.append(u' ' + QString::number(row.count));

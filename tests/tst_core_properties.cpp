@@ -164,9 +164,9 @@ public:
 
     QByteArray file(bool verse) { return verse ? verseFile() : usageFile(); }
 
-    SearchCriteria searchCriteria(const EntryStore &store)
+    Search::SearchCriteria searchCriteria(const EntryStore &store)
     {
-        SearchCriteria c;
+        Search::SearchCriteria c;
         c.hymnmbr = number(store);
         c.fullNumberOnly = chance(30);
         c.hymname = phrase();
@@ -180,9 +180,9 @@ public:
         return c;
     }
 
-    TallyCriteria tallyCriteria(const EntryStore &store)
+    Tallies::TallyCriteria tallyCriteria(const EntryStore &store)
     {
-        TallyCriteria c;
+        Tallies::TallyCriteria c;
         c.hymnmbr = number(store);
         c.fullNumberOnly = chance(20);
         c.hymname = phrase();
@@ -275,10 +275,11 @@ double leadingNumber(const QString &text)
 // The limit box on one head line: a phrase for verse files and for texts that are no date limit.
 bool withinLimit(const EntryStore &store, const QString &head, const QString &filter, bool callIsGtLt)
 {
-    const DateLimit limit = callIsGtLt ? IsGtLt(filter) : DateLimit{LimitKind::Phrase, filter};
-    if (store.VerseFile != 0 || limit.kind == LimitKind::Phrase)
+    const Limits::DateLimit limit =
+        callIsGtLt ? Limits::IsGtLt(filter) : Limits::DateLimit{Limits::LimitKind::Phrase, filter};
+    if (store.VerseFile != 0 || limit.kind == Limits::LimitKind::Phrase)
         return holdsAnyCase(head, limit.text);
-    return !ChkGtLt(false, head, limit);
+    return !Limits::ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
@@ -295,7 +296,7 @@ QString numberPart(const QString &tag, bool dotTag)
 }
 
 // Why a line that the search listed should not have been, or an empty text.
-QString searchFault(const EntryStore &store, const SearchCriteria &c, int e, int s)
+QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, int e, int s)
 {
     const QString &tag = store.LineTag[e][s];
     const QString &text = store.LineText[e][s];
@@ -322,14 +323,14 @@ QString searchFault(const EntryStore &store, const SearchCriteria &c, int e, int
             --first;
         while (first < e && store.LineTag[first][1].isEmpty())
             ++first;
-        if (!TestYear(store.LineText[first][1], c.LimitYr, c.ofMusic).passed)
+        if (!Search::TestYear(store.LineText[first][1], c.LimitYr, c.ofMusic).passed)
             return u"hymn fails the year test"_s;
     }
     return QString();
 }
 
 // The tally's tests a to e and the limit, for one line.
-bool tallyCounts(const EntryStore &store, const TallyCriteria &c, int e, int s)
+bool tallyCounts(const EntryStore &store, const Tallies::TallyCriteria &c, int e, int s)
 {
     const QString &tag = store.LineTag[e][s];
     const QString &text = store.LineText[e][s];
@@ -346,7 +347,7 @@ bool tallyCounts(const EntryStore &store, const TallyCriteria &c, int e, int s)
     return withinLimit(store, store.EntryHead[e], c.Filter, true);
 }
 
-QString describe(const SearchCriteria &c)
+QString describe(const Search::SearchCriteria &c)
 {
     return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' year '%7'%8%9%10"_s.arg(
         c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter, c.LimitYr,
@@ -354,7 +355,7 @@ QString describe(const SearchCriteria &c)
         c.showRefs ? u" refs"_s : QString());
 }
 
-QString describe(const TallyCriteria &c)
+QString describe(const Tallies::TallyCriteria &c)
 {
     return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' order %7"_s.arg(
         c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter,
@@ -427,9 +428,9 @@ void TestProperties::searchRowsMeetCriteria()
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
         QCOMPARE(store.VerseFile != 0, verse);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
-            const SearchCriteria c = make.searchCriteria(store);
+            const Search::SearchCriteria c = make.searchCriteria(store);
             const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
-            const SearchResult result = FindHymns(store, c);
+            const Search::SearchResult result = Search::FindHymns(store, c);
             QCOMPARE(result.list1.size(), result.list2.size());
             QCOMPARE(result.totalRows, int(result.list1.size()));
 
@@ -480,7 +481,7 @@ void TestProperties::searchRowsMeetCriteria()
                 while (last + 1 < entryOfRow.size() && entryOfRow[last + 1] == entryOfRow[first])
                     ++last;
                 const QString before = first > 0 ? result.list1[first - 1] : QString();
-                distinct += DropDot(result.list1[last]) != DropDot(before) ? 1 : 0;
+                distinct += Limits::DropDot(result.list1[last]) != Limits::DropDot(before) ? 1 : 0;
             }
             QVERIFY2(result.distinctHeads == distinct,
                      qPrintable(where + u"%1 distinct heads, not %2"_s.arg(result.distinctHeads).arg(distinct)));
@@ -514,7 +515,7 @@ void TestProperties::tallyCountsAndOrder()
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
-            TallyCriteria c = make.tallyCriteria(store);
+            Tallies::TallyCriteria c = make.tallyCriteria(store);
             qint64 passing = 0;
             for (int e = 1; e <= store.EntryCount; ++e) {
                 for (int s = 1; s <= EntryStore::MaxSlots && !store.LineTag[e][s].isEmpty(); ++s)
@@ -525,9 +526,9 @@ void TestProperties::tallyCountsAndOrder()
             const QStringList captions{u"freq"_s, u"title"_s, u"hymn #"_s}; // the sort box's items, in order
             for (int index = 0; index < captions.size(); ++index) {
                 const QString &sort = captions[index];
-                c.order = tallyOrderAt(index);
+                c.order = Tallies::tallyOrderAt(index);
                 const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
-                const TallyResult result = TallyHymns(store, c);
+                const Tallies::TallyResult result = Tallies::TallyHymns(store, c);
                 QCOMPARE(result.list1.size(), result.list2.size());
                 QCOMPARE(result.rows, int(result.list1.size()));
 
@@ -632,10 +633,10 @@ void TestProperties::yearLimitOnHymnReachedOnlyByContinuation()
     QCOMPARE(store.EntryCount, 2);
     QCOMPARE(store.LineTag[2][1], u"."_s);
 
-    SearchCriteria c;
+    Search::SearchCriteria c;
     c.hymname = u"joy"_s;
     c.LimitYr = limitYr;
-    QCOMPARE(FindHymns(store, c).list2, rows);
+    QCOMPARE(Search::FindHymns(store, c).list2, rows);
 }
 
 QTEST_GUILESS_MAIN(TestProperties)

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace Panes {
+
 // What to put on the clipboard and how to report it.
 struct CopyResult {
     QString text;
@@ -54,3 +56,5 @@ VersePrompt List2VersePrompt(bool showRefsVisible);
 // List2's rows as text. `answer` is the reply to the verse question, or nullopt for Cancel; it is read only when
 // List2AsksVerse holds. Nothing to copy when List2 is empty or the question got no answer.
 std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::optional<QString> &answer);
+
+} // namespace Panes

@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Panes {
+
 namespace {
 
 // 1-based position of the first space, 0 when there is none.
@@ -37,7 +39,7 @@ ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16
         // A verse head line is "number title[.]"; a row without a space has no title to limit to.
         const qsizetype p = firstSpace(row);
         if (p > 0)
-            edit.Filter = DropDot(midFrom(row, p + 1));
+            edit.Filter = Limits::DropDot(midFrom(row, p + 1));
     } else if (tallyShown == 0) {
         // Under a tally List1 holds counts, which make no date limit.
         edit.Filter = row;
@@ -54,7 +56,7 @@ ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, 
             edit.hymnmbr = partner.first(q - 1);
         // The verse line is sought as a phrase exactly as listed, indentation included.
         edit.hymname = row;
-        edit.Filter = DropDot(midFrom(partner, q + 1));
+        edit.Filter = Limits::DropDot(midFrom(partner, q + 1));
     } else {
         const qsizetype p = firstSpace(row);
         if (p >= 2)
@@ -64,3 +66,5 @@ ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, 
     }
     return edit;
 }
+
+} // namespace Panes

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace Panes {
+
 // The boxes a click rewrites. hymnmbr, hymname and LimitYr are always emptied first, so their texts here are the
 // final ones; Filter is written only when it holds a value. ChkMusic is unchecked by every click.
 struct ClickEdit {
@@ -23,3 +25,5 @@ ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16
 
 // A click on List2 row `index` reading `row`; `partner` is List1 row `index`, empty when List1 has no such row.
 ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, qint16 verseFile);
+
+} // namespace Panes

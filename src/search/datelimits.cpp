@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Limits {
+
 namespace {
 
 bool phraseMissing(const QString &text, const QString &phrase)
@@ -63,3 +65,5 @@ QString DropDot(const QString &item)
 {
     return item.endsWith(u'.') ? item.chopped(1) : item;
 }
+
+} // namespace Limits

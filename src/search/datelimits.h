@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace Limits {
+
 // How a limit text is applied to head lines.
 enum class LimitKind {
     Phrase,    // the text is looked for in the head line, any case
@@ -29,3 +31,5 @@ bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit);
 
 // item without one closing ".".
 QString DropDot(const QString &item);
+
+} // namespace Limits

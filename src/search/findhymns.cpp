@@ -10,6 +10,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Search {
+
 namespace {
 
 enum YearState { YearUntested = 0, YearFailed = 1, YearPassed = 2 };
@@ -55,7 +57,8 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
     const PlainText::UpperNeedle phrase(criteria.hymname);
     const PlainText::UpperNeedle number(criteria.hymnmbr);
     // In a verse file the limit box is a title phrase as typed, never read as a date.
-    const DateLimit limit = verse ? DateLimit{LimitKind::Phrase, criteria.Filter} : IsGtLt(criteria.Filter);
+    const Limits::DateLimit limit =
+        verse ? Limits::DateLimit{Limits::LimitKind::Phrase, criteria.Filter} : Limits::IsGtLt(criteria.Filter);
 
     // A store that was never sized, or counters past the arrays, must not lead the walk out of bounds.
     const qsizetype arrays = std::min(
@@ -80,7 +83,7 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
         // A continuation entry adds nothing to a list of titles.
         if (criteria.titleOnly && noPhrase && continuation)
             continue;
-        if (ChkGtLt(verse, head, limit))
+        if (Limits::ChkGtLt(verse, head, limit))
             continue;
 
         const EntryStore::Slots &tags = store.LineTag[i];
@@ -165,3 +168,5 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
     result.totalRows = static_cast<int>(result.list1.size());
     return result;
 }
+
+} // namespace Search

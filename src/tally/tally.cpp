@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+namespace Tallies {
+
 namespace {
 
 // The criteria boxes, tested line by line; the limit box is tested separately, once per entry.
@@ -123,7 +125,7 @@ TallyOrder tallyOrderAt(int comboIndex)
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
 {
     // Read as a date limit even for a verse file, whose head lines then meet the rewritten text as a phrase.
-    const DateLimit limit = IsGtLt(criteria.Filter);
+    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     const bool verse = store.VerseFile != 0;
     const LineFilter filter(criteria);
 
@@ -140,7 +142,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
             if (filter.excludes(tag, text))
                 continue;
             if (!outsideLimit)
-                outsideLimit = ChkGtLt(verse, store.EntryHead[i], limit);
+                outsideLimit = Limits::ChkGtLt(verse, store.EntryHead[i], limit);
             if (!*outsideLimit)
                 table.addUse(tag, text);
         }
@@ -159,3 +161,5 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     }
     return result;
 }
+
+} // namespace Tallies

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+namespace Tallies {
+
 // The order of the listed rows, as chosen in the sort box.
 enum class TallyOrder {
     Frequency, // "freq": most used first
@@ -38,3 +40,5 @@ struct TallyResult {
 // Counts every line of the store that passes the criteria and the limit box, one row per distinct hymn in order
 // of first use, then sorts the rows. The store is only read.
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria);
+
+} // namespace Tallies
