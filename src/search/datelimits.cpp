@@ -61,9 +61,15 @@ bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit)
     return (limit.kind == LimitKind::Before) != before;
 }
 
-QString DropDot(const QString &item)
+QStringView DropDot(QStringView item)
 {
     return item.endsWith(u'.') ? item.chopped(1) : item;
+}
+
+QString DropDot(const QString &item)
+{
+    const QStringView kept = DropDot(QStringView(item));
+    return kept.size() == item.size() ? item : kept.toString();
 }
 
 } // namespace Limits

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace Limits {
 
@@ -29,7 +30,9 @@ DateLimit IsGtLt(const QString &Filter);
 // cannot be read is left out.
 bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit);
 
-// item without one closing ".".
+// item without one closing "." (verse-file head lines carry one on a verse's first line, month names may too).
+QStringView DropDot(QStringView item);
+// The same rule for a QString; an item without the dot comes back shared, not copied.
 QString DropDot(const QString &item);
 
 } // namespace Limits

@@ -2,6 +2,7 @@
 #include "tally/tally.h"
 
 #include "search/datelimits.h"
+#include "search/exclusions.h"
 #include "store/plaintext.h"
 #include "tally/exchangeorder.h"
 #include "tally/tallytable.h"
@@ -26,9 +27,7 @@ public:
 
     bool excludes(const QString &tag, const QString &text) const
     {
-        if (!m_criteria.excludT.isEmpty() && PlainText::trimView(text).contains(m_criteria.excludT))
-            return true;
-        if (!m_criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(m_criteria.excludH))
+        if (Search::isExcluded(tag, text, m_criteria.excludH, m_criteria.excludT))
             return true;
         if (!m_number.isEmpty() && !m_number.isIn(tag))
             return true;
