@@ -59,7 +59,7 @@ struct StoreFacts {
     int lines = 0;       // lines a search or a tally can reach
     bool verseFile = false;
 
-    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.VerseFile != 0)
+    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.VerseFile)
     {
         for (int e = 1; e <= store.EntryCount; ++e) {
             heads.insert(store.EntryHead[e]);
@@ -148,7 +148,7 @@ std::vector<std::pair<QString, QString>> rowsOf(const Tallies::TallyResult &tall
     return rows;
 }
 
-void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, qint16 verseFile,
+void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, bool verseFile,
                  qint16 tallyShown)
 {
     const bool clipCopy = in.switches & ClipCopy;
@@ -204,7 +204,7 @@ QString indexCaption(qsizetype i)
     return u"("_s + QString::number(i + 1) + u")"_s;
 }
 
-void checkClicks(const QStringList &list1, const QStringList &list2, qint16 verseFile, qint16 tallyShown)
+void checkClicks(const QStringList &list1, const QStringList &list2, bool verseFile, qint16 tallyShown)
 {
     for (qsizetype i : clickedRows(list1.size(), ClickedRows)) {
         const Panes::ClickEdit one = Panes::List1ClickEdit(list1.at(i), static_cast<int>(i), verseFile, tallyShown);
@@ -221,13 +221,13 @@ void checkClicks(const QStringList &list1, const QStringList &list2, qint16 vers
 void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const Inputs &in,
                         const Search::SearchResult &found)
 {
-    if (store.VerseFile != 0 || in.search.fullNumberOnly || in.search.titleOnly)
+    if (store.VerseFile || in.search.fullNumberOnly || in.search.titleOnly)
         return;
     for (qsizetype i : clickedRows(found.list2.size(), FoundAgainRows)) {
         const QString &date = found.list1.at(i);
         if (date.startsWith(u'<') || date.startsWith(u'>'))
             continue;
-        const Panes::ClickEdit edit = Panes::List2ClickEdit(found.list2.at(i), date, static_cast<int>(i), 0);
+        const Panes::ClickEdit edit = Panes::List2ClickEdit(found.list2.at(i), date, static_cast<int>(i), false);
         Search::SearchCriteria again = in.search;
         again.hymnmbr = edit.hymnmbr;
         again.hymname = edit.hymname;

@@ -102,7 +102,7 @@ std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, cons
             const QString &text = store.LineText[i][j];
             if (tag.isEmpty())
                 break;
-            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.VerseFile != 0, store.EntryHead[i], limit))
+            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.VerseFile, store.EntryHead[i], limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();

@@ -27,7 +27,6 @@ void checkStore(const EntryStore &store, const LoadOutcome &outcome)
     const int count = store.EntryCount;
     FUZZ_CHECK(count >= 0 && count <= EntryStore::MaxEntries);
     FUZZ_CHECK(store.OverflowCount >= 0 && store.OverflowCount <= count);
-    FUZZ_CHECK(store.VerseFile == 0 || store.VerseFile == 1);
     FUZZ_CHECK(outcome.opened);
     FUZZ_CHECK(!outcome.limitReached || count == EntryStore::MaxEntries);
     FUZZ_CHECK(count > 0 || outcome.failed());

@@ -56,7 +56,7 @@ Panes::List2CopyInputs verseListing(bool clipCopy)
     in.list1 = hymnHeads;
     in.list2 = hymnLines;
     in.clipCopy = clipCopy;
-    in.verseFile = 1;
+    in.verseFile = true;
     return in;
 }
 
@@ -117,8 +117,7 @@ void TestClipCopy::list1Copy()
     QFETCH(int, tallyShown);
     QFETCH(int, verseFile);
 
-    const std::optional<Panes::CopyResult> copy =
-        Panes::List1Copy(rows, clipCopy, qint16(tallyShown), qint16(verseFile));
+    const std::optional<Panes::CopyResult> copy = Panes::List1Copy(rows, clipCopy, qint16(tallyShown), verseFile != 0);
     QVERIFY(copy);
     QTEST(copy->text, "text");
     QTEST(copy->message, "message");
@@ -163,7 +162,7 @@ void TestClipCopy::verseQuestion()
     QFETCH(QString, LimitYr);
 
     Panes::List2CopyInputs in = verseListing(false);
-    in.verseFile = qint16(verseFile);
+    in.verseFile = verseFile != 0;
     in.titleOnly = titleOnly;
     in.hymname = hymname;
     in.excludT = excludT;
@@ -294,7 +293,7 @@ void TestClipCopy::markerEdges()
     Panes::List2CopyInputs in;
     in.list1 = QStringList(list2.size(), u"5 One hymn"_s);
     in.list2 = list2;
-    in.verseFile = 1;
+    in.verseFile = true;
     const std::optional<Panes::CopyResult> copy = Panes::List2Copy(in, answer);
     QVERIFY(copy);
     QTEST(copy->text, "text");
@@ -367,7 +366,7 @@ void TestClipCopy::unaskedCopies()
     in.list1 = list1;
     in.list2 = list2;
     in.clipCopy = clipCopy;
-    in.verseFile = qint16(verseFile);
+    in.verseFile = verseFile != 0;
     in.tallyShown = qint16(tallyShown);
     in.hymname = hymname;
     in.LimitYr = LimitYr;

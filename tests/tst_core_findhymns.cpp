@@ -212,7 +212,7 @@ void TestFindHymns::searchesUsageFile_data()
 void TestFindHymns::searchesUsageFile()
 {
     const auto store = storeFrom(usageText);
-    QCOMPARE(store->VerseFile, qint16(0));
+    QVERIFY(!store->VerseFile);
     check(*store);
 }
 
@@ -271,7 +271,7 @@ void TestFindHymns::searchesVerseFile_data()
 void TestFindHymns::searchesVerseFile()
 {
     const auto store = storeFrom(verseText);
-    QCOMPARE(store->VerseFile, qint16(1));
+    QVERIFY(store->VerseFile);
     QCOMPARE(store->OverflowCount, qint16(1));
     check(*store);
 }

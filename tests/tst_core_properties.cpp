@@ -172,8 +172,8 @@ public:
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s, u"."_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s, u"(v"_s, u"^"_s}) : QString();
-        c.Filter = limit(store.VerseFile != 0);
-        c.LimitYr = store.VerseFile != 0 && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
+        c.Filter = limit(store.VerseFile);
+        c.LimitYr = store.VerseFile && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
         c.titleOnly = chance(25);
         c.ofMusic = chance(20);
         c.showRefs = chance(50);
@@ -188,7 +188,7 @@ public:
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s}) : QString();
-        c.Filter = limit(store.VerseFile != 0);
+        c.Filter = limit(store.VerseFile);
         return c;
     }
 
@@ -277,14 +277,14 @@ bool withinLimit(const EntryStore &store, const QString &head, const QString &fi
 {
     const Limits::DateLimit limit =
         callIsGtLt ? Limits::IsGtLt(filter) : Limits::DateLimit{Limits::LimitKind::Phrase, filter};
-    if (store.VerseFile != 0 || limit.kind == Limits::LimitKind::Phrase)
+    if (store.VerseFile || limit.kind == Limits::LimitKind::Phrase)
         return holdsAnyCase(head, limit.text);
     return !Limits::ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
 {
-    return (store.VerseFile != 0 ? text : tag).startsWith(u'^');
+    return (store.VerseFile ? text : tag).startsWith(u'^');
 }
 
 QString numberPart(const QString &tag, bool dotTag)
@@ -300,7 +300,7 @@ QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, in
 {
     const QString &tag = store.LineTag[e][s];
     const QString &text = store.LineText[e][s];
-    const bool dotTag = store.VerseFile != 0 && tag.endsWith(u'.');
+    const bool dotTag = store.VerseFile && tag.endsWith(u'.');
     if (!c.hymnmbr.isEmpty() && !c.fullNumberOnly && !holdsAnyCase(tag, c.hymnmbr))
         return u"number not in tag"_s;
     if (!c.hymnmbr.isEmpty() && c.fullNumberOnly && numberPart(tag, dotTag).toUpper() != c.hymnmbr.toUpper())
@@ -311,11 +311,11 @@ QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, in
         return u"excluded tag"_s;
     if (!c.excludT.isEmpty() && trimSpaces(text).contains(c.excludT))
         return u"excluded text"_s;
-    if (!withinLimit(store, store.EntryHead[e], c.Filter, store.VerseFile == 0))
+    if (!withinLimit(store, store.EntryHead[e], c.Filter, !store.VerseFile))
         return u"outside the limit"_s;
     if (!c.showRefs && isReference(store, tag, text))
         return u"reference line"_s;
-    if (store.VerseFile != 0 && !trimSpaces(c.LimitYr).isEmpty()) {
+    if (store.VerseFile && !trimSpaces(c.LimitYr).isEmpty()) {
         // The year is read from the first line of the hymn that the search reaches: entries of one head line form
         // one hymn, and an entry whose first tag is empty ends before that line is read.
         int first = e;
@@ -426,7 +426,7 @@ void TestProperties::searchRowsMeetCriteria()
         Maker make(seed);
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
-        QCOMPARE(store.VerseFile != 0, verse);
+        QCOMPARE(store.VerseFile, verse);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
             const Search::SearchCriteria c = make.searchCriteria(store);
             const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));

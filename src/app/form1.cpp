@@ -490,7 +490,7 @@ void Form1::GetFile()
     Go->show();
     TallyAll->show();
     TallyAll->setEnabled(true);
-    setLayoutFor(m_store.VerseFile == 1, outcome.hasReferences);
+    setLayoutFor(m_store.VerseFile, outcome.hasReferences);
     for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
         box->clear();
     ChkMusic->setChecked(false);
@@ -586,7 +586,7 @@ void Form1::FindHymns()
     TitleCount->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);
-    if (m_store.VerseFile == 0)
+    if (!m_store.VerseFile)
         Hcount->setText(u"  # of dates:"_s);
     fillLists({}, {});
     indexPos->setText(QString());

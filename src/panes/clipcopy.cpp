@@ -59,7 +59,7 @@ Markers markersFor(const QString &answer)
 
 } // namespace
 
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, qint16 verseFile)
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile)
 {
     if (list1.isEmpty())
         return std::nullopt;
@@ -76,7 +76,7 @@ std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qin
         ++out.lines;
     }
     out.message = itemsCopied(out.lines);
-    out.title = verseFile == 1 ? u"Song titles"_s : u"Dates used"_s;
+    out.title = verseFile ? u"Song titles"_s : u"Dates used"_s;
     return out;
 }
 
@@ -87,7 +87,7 @@ bool TitleCountReadsOne(const QString &caption)
 
 bool List2AsksVerse(const List2CopyInputs &in)
 {
-    return !in.list2.isEmpty() && in.verseFile == 1 && !in.titleOnly && in.hymname.isEmpty() && in.excludT.isEmpty() &&
+    return !in.list2.isEmpty() && in.verseFile && !in.titleOnly && in.hymname.isEmpty() && in.excludT.isEmpty() &&
            in.LimitYr.isEmpty();
 }
 
@@ -156,7 +156,7 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
 
     out.message = itemsCopied(out.lines);
     if (out.heads > 0) {
-        const QString word = in.verseFile == 1 ? u" title"_s : in.tallyShown == 1 ? u" count"_s : u" date"_s;
+        const QString word = in.verseFile ? u" title"_s : in.tallyShown == 1 ? u" count"_s : u" date"_s;
         // The count is written with the leading blank that a non-negative number gets, hence two spaces after "+".
         out.message += u" +  "_s + QString::number(out.heads) + word + (out.heads == 1 ? QString() : u"s"_s);
     }

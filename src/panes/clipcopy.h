@@ -21,7 +21,7 @@ struct CopyResult {
 };
 
 // List1's rows as text. Nothing to copy when the list is empty.
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, qint16 verseFile);
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile);
 
 // Everything a List2 copy reads. hymname is the box's text after the window has emptied it for a TitleCount
 // of 1 (see TitleCountReadsOne).
@@ -34,7 +34,7 @@ struct List2CopyInputs {
     QString excludT;
     QString LimitYr;
     bool titleOnly = false;
-    qint16 verseFile = 0;
+    bool verseFile = false;
     qint16 tallyShown = 0;
 };
 

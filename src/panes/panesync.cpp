@@ -31,11 +31,11 @@ ClickEdit clearedEdit(int index)
 
 } // namespace
 
-ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16 tallyShown)
+ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 tallyShown)
 {
     ClickEdit edit = clearedEdit(index);
     edit.uncheckTitleOnly = true;
-    if (verseFile == 1) {
+    if (verseFile) {
         // A verse head line is "number title[.]"; a row without a space has no title to limit to.
         const qsizetype p = firstSpace(row);
         if (p > 0)
@@ -47,10 +47,10 @@ ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16
     return edit;
 }
 
-ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, qint16 verseFile)
+ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, bool verseFile)
 {
     ClickEdit edit = clearedEdit(index);
-    if (verseFile == 1) {
+    if (verseFile) {
         const qsizetype q = firstSpace(partner);
         if (q > 1)
             edit.hymnmbr = partner.first(q - 1);

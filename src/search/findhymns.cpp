@@ -39,7 +39,7 @@ struct NumberMatch {
 // The criteria as the walk applies them, worked out once per search.
 struct Rules {
     Rules(const EntryStore &store, const SearchCriteria &criteria)
-        : criteria(criteria), verse(store.VerseFile != 0), noPhrase(criteria.hymname.isEmpty()),
+        : criteria(criteria), verse(store.VerseFile), noPhrase(criteria.hymname.isEmpty()),
           noNumber(criteria.hymnmbr.isEmpty()), testYears(verse && !PlainText::isBlank(criteria.LimitYr)),
           // Verse rows show the year or century instead of the line only when nothing narrows titles or lines.
           showYear(criteria.Filter.isEmpty() && noPhrase), phrase(criteria.hymname), number(criteria.hymnmbr),

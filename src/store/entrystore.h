@@ -26,7 +26,7 @@ public:
 
     qint16 EntryCount = 0;
     qint16 OverflowCount = 0;
-    qint16 VerseFile = 0;
+    bool VerseFile = false; // a hymnal text with verses, rather than a service log
 
     // Hymns (or services) as the user counts them: continuation entries are not separate ones.
     int hymnCount() const { return EntryCount - OverflowCount; }

@@ -194,10 +194,10 @@ void parse(TextDecoding::LineReader &lines, EntryStore &store, LoadOutcome &outc
 {
     store.clearArrays();
     const StoredLines seen = storeLines(lines, store, outcome);
-    store.VerseFile = seen.separatorRead ? 1 : 0;
+    store.VerseFile = seen.separatorRead;
     outcome.hasReferences = seen.separatorRead && seen.referenceRead;
     finishLines(store, seen.separatorRead);
-    if (store.VerseFile == 0)
+    if (!store.VerseFile)
         applyCommaSuffix(store);
 }
 
@@ -205,7 +205,7 @@ LoadOutcome refuse(EntryStore &store, const QString &reason)
 {
     store.EntryCount = 0;
     store.OverflowCount = 0;
-    store.VerseFile = 0;
+    store.VerseFile = false;
     LoadOutcome outcome;
     outcome.errorText = reason;
     return outcome;

@@ -125,7 +125,6 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
 {
     // Read as a date limit even for a verse file, whose head lines then meet the rewritten text as a phrase.
     const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
-    const bool verse = store.VerseFile != 0;
     const LineFilter filter(criteria);
 
     TallyTable table;
@@ -141,7 +140,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
             if (filter.excludes(tag, text))
                 continue;
             if (!outsideLimit)
-                outsideLimit = Limits::ChkGtLt(verse, store.EntryHead[i], limit);
+                outsideLimit = Limits::ChkGtLt(store.VerseFile, store.EntryHead[i], limit);
             if (!*outsideLimit)
                 table.addUse(tag, text);
         }
