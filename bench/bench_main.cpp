@@ -160,7 +160,7 @@ public:
             return false;
         m_form->Command1_Click();
         m_dialogs.reset();
-        if (m_form->store().EntryCount != EntryStore::MaxEntries)
+        if (m_form->store().entryCount() != EntryStore::MaxEntries)
             return false;
         m_loaded = kind;
         return true;
@@ -241,10 +241,10 @@ void BM_LoadBytes(benchmark::State &state, FileKind kind)
     const double start = threadCpuMs();
     for (auto _ : state) {
         outcome = HymnFileLoader::loadBytes(bytes, factsOf(kind).fileName, store);
-        benchmark::DoNotOptimize(store.EntryCount);
+        benchmark::DoNotOptimize(store.entryCount());
     }
     const double ownMs = (threadCpuMs() - start) / static_cast<double>(state.iterations());
-    if (outcome.failed() || store.EntryCount != EntryStore::MaxEntries) {
+    if (outcome.failed() || store.entryCount() != EntryStore::MaxEntries) {
         state.SkipWithError("the maximal file did not fill the store");
         return;
     }
@@ -252,7 +252,7 @@ void BM_LoadBytes(benchmark::State &state, FileKind kind)
     state.counters["split_ms"] = splitMs;
     state.counters["x_split"] = ownMs / splitMs;
     state.counters["x_decsplit"] = ownMs / decodeSplitMs;
-    setLabel(state, u"%1 entries, %2 hymns"_s.arg(store.EntryCount).arg(store.hymnCount()));
+    setLabel(state, u"%1 entries, %2 hymns"_s.arg(store.entryCount()).arg(store.hymnCount()));
 }
 
 void BM_GetFileWindow(benchmark::State &state, FileKind kind)
@@ -363,7 +363,7 @@ int runPeakChild(std::string_view what, const char *path)
     qint64 result = 0;
     if (what == "load") {
         const LoadOutcome outcome = HymnFileLoader::loadFile(QByteArray(path), *store);
-        result = outcome.opened ? store->EntryCount : -1;
+        result = outcome.opened ? store->entryCount() : -1;
     } else {
         QFile file(QFile::decodeName(path));
         if (file.open(QIODevice::ReadOnly))
@@ -430,11 +430,10 @@ void BM_SearchCopyRows(benchmark::State &state, FileKind kind)
     qsizetype rows = 0;
     for (auto _ : state) {
         QStringList list1, list2;
-        for (int i = 1; i <= store.EntryCount; ++i) {
-            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
-                list1.append(store.EntryHead[i]);
-                list2.append(store.VerseFile ? store.LineText[i][j]
-                                             : store.LineTag[i][j] + u' ' + store.LineText[i][j]);
+        for (int i = 1; i <= store.entryCount(); ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
+                list1.append(store.head(i));
+                list2.append(store.isVerseFile() ? store.text(i, j) : store.tag(i, j) + u' ' + store.text(i, j));
             }
         }
         rows = list1.size();
@@ -556,14 +555,14 @@ void BM_TallyCountSort(benchmark::State &state, FileKind kind)
         QHash<QString, int> rowOf;
         std::vector<std::pair<qint64, int>> counts; // minus the count, so the plain sort puts the most used first
         std::vector<std::pair<const QString *, const QString *>> lines; // the tag and title of each row's first use
-        for (int i = 1; i <= store.EntryCount; ++i) {
-            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
-                const QString &tag = store.LineTag[i][j];
+        for (int i = 1; i <= store.entryCount(); ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
+                const QString &tag = store.tag(i, j);
                 auto at = rowOf.constFind(tag);
                 if (at == rowOf.constEnd()) {
                     at = rowOf.insert(tag, static_cast<int>(counts.size()));
                     counts.emplace_back(0, static_cast<int>(counts.size()));
-                    lines.emplace_back(&tag, &store.LineText[i][j]);
+                    lines.emplace_back(&tag, &store.text(i, j));
                 }
                 --counts[*at].first;
             }

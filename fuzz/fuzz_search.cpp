@@ -59,11 +59,11 @@ struct StoreFacts {
     int lines = 0;       // lines a search or a tally can reach
     bool verseFile = false;
 
-    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.VerseFile)
+    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.isVerseFile())
     {
-        for (int e = 1; e <= store.EntryCount; ++e) {
-            heads.insert(store.EntryHead[e]);
-            headEntries += store.EntryHead[e] != store.EntryHead[e - 1] ? 1 : 0;
+        for (int e = 1; e <= store.entryCount(); ++e) {
+            heads.insert(store.head(e));
+            headEntries += store.head(e) != store.head(e - 1) ? 1 : 0;
         }
     }
 };
@@ -221,7 +221,7 @@ void checkClicks(const QStringList &list1, const QStringList &list2, bool verseF
 void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const Inputs &in,
                         const Search::SearchResult &found)
 {
-    if (store.VerseFile || in.search.fullNumberOnly || in.search.titleOnly)
+    if (store.isVerseFile() || in.search.fullNumberOnly || in.search.titleOnly)
         return;
     for (qsizetype i : clickedRows(found.list2.size(), FoundAgainRows)) {
         const QString &date = found.list1.at(i);
@@ -273,8 +273,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Search::SearchResult found = Search::FindHymns(store, in.search);
     checkSearch(facts, in.search, found);
-    checkCopies(found.list1, found.list2, in, store.VerseFile, 0);
-    checkClicks(found.list1, found.list2, store.VerseFile, 0);
+    checkCopies(found.list1, found.list2, in, store.isVerseFile(), 0);
+    checkClicks(found.list1, found.list2, store.isVerseFile(), 0);
     checkClickThenFind(store, facts, in, found);
 
     Tallies::TallyCriteria criteria{.excludT = in.search.excludT,
@@ -301,8 +301,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (order == Tallies::TallyOrder::Frequency) {
             for (qsizetype r = 1; r < tally.list1.size(); ++r)
                 FUZZ_CHECK(tally.list1.at(r - 1).sliced(1).toLongLong() >= tally.list1.at(r).sliced(1).toLongLong());
-            checkCopies(tally.list1, tally.list2, in, store.VerseFile, 1);
-            checkClicks(tally.list1, tally.list2, store.VerseFile, 1);
+            checkCopies(tally.list1, tally.list2, in, store.isVerseFile(), 1);
+            checkClicks(tally.list1, tally.list2, store.isVerseFile(), 1);
         }
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

@@ -96,13 +96,13 @@ std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, cons
 {
     const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     std::vector<Row> rows;
-    for (int i = 1; i <= store.EntryCount; ++i) {
+    for (int i = 1; i <= store.entryCount(); ++i) {
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = store.LineTag[i][j];
-            const QString &text = store.LineText[i][j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty())
                 break;
-            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.VerseFile, store.EntryHead[i], limit))
+            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();

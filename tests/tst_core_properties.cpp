@@ -172,8 +172,8 @@ public:
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s, u"."_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s, u"(v"_s, u"^"_s}) : QString();
-        c.Filter = limit(store.VerseFile);
-        c.LimitYr = store.VerseFile && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
+        c.Filter = limit(store.isVerseFile());
+        c.LimitYr = store.isVerseFile() && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
         c.titleOnly = chance(25);
         c.ofMusic = chance(20);
         c.showRefs = chance(50);
@@ -188,7 +188,7 @@ public:
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s}) : QString();
-        c.Filter = limit(store.VerseFile);
+        c.Filter = limit(store.isVerseFile());
         return c;
     }
 
@@ -205,9 +205,9 @@ private:
     {
         if (chance(40))
             return QString();
-        if (chance(50) && store.EntryCount > 0) {
+        if (chance(50) && store.entryCount() > 0) {
             // Part of a tag that is really there, so that numbers find something.
-            const QString tag = store.LineTag[1 + below(store.EntryCount)][1 + below(3)];
+            const QString tag = store.tag(1 + below(store.entryCount()), 1 + below(3));
             if (!tag.trimmed().isEmpty()) {
                 const int from = below(int(tag.size()));
                 return randomCase(tag.mid(from, 1 + below(3)));
@@ -277,14 +277,14 @@ bool withinLimit(const EntryStore &store, const QString &head, const QString &fi
 {
     const Limits::DateLimit limit =
         callIsGtLt ? Limits::IsGtLt(filter) : Limits::DateLimit{Limits::LimitKind::Phrase, filter};
-    if (store.VerseFile || limit.kind == Limits::LimitKind::Phrase)
+    if (store.isVerseFile() || limit.kind == Limits::LimitKind::Phrase)
         return holdsAnyCase(head, limit.text);
     return !Limits::ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
 {
-    return (store.VerseFile ? text : tag).startsWith(u'^');
+    return (store.isVerseFile() ? text : tag).startsWith(u'^');
 }
 
 QString numberPart(const QString &tag, bool dotTag)
@@ -298,9 +298,9 @@ QString numberPart(const QString &tag, bool dotTag)
 // Why a line that the search listed should not have been, or an empty text.
 QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, int e, int s)
 {
-    const QString &tag = store.LineTag[e][s];
-    const QString &text = store.LineText[e][s];
-    const bool dotTag = store.VerseFile && tag.endsWith(u'.');
+    const QString &tag = store.tag(e, s);
+    const QString &text = store.text(e, s);
+    const bool dotTag = store.isVerseFile() && tag.endsWith(u'.');
     if (!c.hymnmbr.isEmpty() && !c.fullNumberOnly && !holdsAnyCase(tag, c.hymnmbr))
         return u"number not in tag"_s;
     if (!c.hymnmbr.isEmpty() && c.fullNumberOnly && numberPart(tag, dotTag).toUpper() != c.hymnmbr.toUpper())
@@ -311,19 +311,19 @@ QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, in
         return u"excluded tag"_s;
     if (!c.excludT.isEmpty() && trimSpaces(text).contains(c.excludT))
         return u"excluded text"_s;
-    if (!withinLimit(store, store.EntryHead[e], c.Filter, !store.VerseFile))
+    if (!withinLimit(store, store.head(e), c.Filter, !store.isVerseFile()))
         return u"outside the limit"_s;
     if (!c.showRefs && isReference(store, tag, text))
         return u"reference line"_s;
-    if (store.VerseFile && !trimSpaces(c.LimitYr).isEmpty()) {
+    if (store.isVerseFile() && !trimSpaces(c.LimitYr).isEmpty()) {
         // The year is read from the first line of the hymn that the search reaches: entries of one head line form
         // one hymn, and an entry whose first tag is empty ends before that line is read.
         int first = e;
-        while (first > 1 && store.EntryHead[first - 1] == store.EntryHead[e])
+        while (first > 1 && store.head(first - 1) == store.head(e))
             --first;
-        while (first < e && store.LineTag[first][1].isEmpty())
+        while (first < e && store.tag(first, 1).isEmpty())
             ++first;
-        if (!Search::TestYear(store.LineText[first][1], c.LimitYr, c.ofMusic).passed)
+        if (!Search::TestYear(store.text(first, 1), c.LimitYr, c.ofMusic).passed)
             return u"hymn fails the year test"_s;
     }
     return QString();
@@ -332,8 +332,8 @@ QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, in
 // The tally's tests a to e and the limit, for one line.
 bool tallyCounts(const EntryStore &store, const Tallies::TallyCriteria &c, int e, int s)
 {
-    const QString &tag = store.LineTag[e][s];
-    const QString &text = store.LineText[e][s];
+    const QString &tag = store.tag(e, s);
+    const QString &text = store.text(e, s);
     if (!c.excludT.isEmpty() && trimSpaces(text).contains(c.excludT))
         return false;
     if (!c.excludH.isEmpty() && trimSpaces(tag).contains(c.excludH))
@@ -344,7 +344,7 @@ bool tallyCounts(const EntryStore &store, const Tallies::TallyCriteria &c, int e
         return false;
     if (!c.hymname.isEmpty() && !holdsAnyCase(text, c.hymname))
         return false;
-    return withinLimit(store, store.EntryHead[e], c.Filter, true);
+    return withinLimit(store, store.head(e), c.Filter, true);
 }
 
 QString describe(const Search::SearchCriteria &c)
@@ -360,12 +360,6 @@ QString describe(const Tallies::TallyCriteria &c)
     return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' order %7"_s.arg(
         c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter,
         QString::number(int(c.order)));
-}
-
-bool sameStore(const EntryStore &a, const EntryStore &b)
-{
-    return a.EntryCount == b.EntryCount && a.OverflowCount == b.OverflowCount && a.VerseFile == b.VerseFile &&
-           a.EntryHead == b.EntryHead && a.LineTag == b.LineTag && a.LineText == b.LineText;
 }
 
 // A tally row of List2 split back into its keys: "123 Amazing Grace", or "  Title" for the blank number key.
@@ -426,7 +420,7 @@ void TestProperties::searchRowsMeetCriteria()
         Maker make(seed);
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
-        QCOMPARE(store.VerseFile, verse);
+        QCOMPARE(store.isVerseFile(), verse);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
             const Search::SearchCriteria c = make.searchCriteria(store);
             const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
@@ -441,19 +435,19 @@ void TestProperties::searchRowsMeetCriteria()
             QList<int> entryOfRow;
             const auto nextLine = [&] {
                 // The search reads an entry's lines up to the first with an empty tag.
-                if (++s > EntryStore::MaxSlots || store.LineTag[e][s].isEmpty()) {
+                if (++s > EntryStore::MaxSlots || store.tag(e, s).isEmpty()) {
                     ++e;
                     s = 1;
                 }
-                return e <= store.EntryCount;
+                return e <= store.entryCount();
             };
             for (qsizetype r = 0; r < result.list1.size(); ++r) {
                 bool found = false;
                 while (!found && nextLine()) {
-                    const QString &tag = store.LineTag[e][s];
-                    const QString &text = store.LineText[e][s];
+                    const QString &tag = store.tag(e, s);
+                    const QString &text = store.text(e, s);
                     const bool dot = verse && tag.endsWith(u'.');
-                    if (tag.isEmpty() || result.list1[r] != store.EntryHead[e] + (dot ? u"."_s : QString()))
+                    if (tag.isEmpty() || result.list1[r] != store.head(e) + (dot ? u"."_s : QString()))
                         continue;
                     const QString &row = result.list2[r];
                     const bool isYear = yearShown && !row.isEmpty() &&
@@ -469,7 +463,7 @@ void TestProperties::searchRowsMeetCriteria()
                 // "title only" with neither phrase nor number: one row per entry, none from a continuation.
                 if (c.titleOnly && c.hymname.isEmpty() && c.hymnmbr.isEmpty()) {
                     QVERIFY2(rowsOfEntry == 1, qPrintable(where + u"two rows from one entry"_s));
-                    QVERIFY2(store.EntryHead[e] != store.EntryHead[e - 1],
+                    QVERIFY2(store.head(e) != store.head(e - 1),
                              qPrintable(where + u"row from a continuation entry"_s));
                 }
             }
@@ -489,8 +483,8 @@ void TestProperties::searchRowsMeetCriteria()
             // With nothing that stops an entry early, every line that meets the criteria is listed.
             if (!c.titleOnly && c.showRefs && trimSpaces(c.LimitYr).isEmpty()) {
                 int passing = 0;
-                for (int pe = 1; pe <= store.EntryCount; ++pe) {
-                    for (int ps = 1; ps <= EntryStore::MaxSlots && !store.LineTag[pe][ps].isEmpty(); ++ps)
+                for (int pe = 1; pe <= store.entryCount(); ++pe) {
+                    for (int ps = 1; ps <= EntryStore::MaxSlots && !store.tag(pe, ps).isEmpty(); ++ps)
                         passing += searchFault(store, c, pe, ps).isEmpty() ? 1 : 0;
                 }
                 QVERIFY2(result.totalRows == passing,
@@ -517,8 +511,8 @@ void TestProperties::tallyCountsAndOrder()
         for (int round = 0; round < kCriteriaPerFile; ++round) {
             Tallies::TallyCriteria c = make.tallyCriteria(store);
             qint64 passing = 0;
-            for (int e = 1; e <= store.EntryCount; ++e) {
-                for (int s = 1; s <= EntryStore::MaxSlots && !store.LineTag[e][s].isEmpty(); ++s)
+            for (int e = 1; e <= store.entryCount(); ++e) {
+                for (int s = 1; s <= EntryStore::MaxSlots && !store.tag(e, s).isEmpty(); ++s)
                     passing += tallyCounts(store, c, e, s) ? 1 : 0;
             }
 
@@ -596,7 +590,7 @@ void TestProperties::loadingIsRepeatable()
         buffer.setData(bytes);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         const LoadOutcome again = HymnFileLoader::loadDevice(buffer, u"gen.txt"_s, store);
-        QVERIFY2(sameStore(once, store), qPrintable(u"seed %1"_s.arg(seed)));
+        QVERIFY2(once == store, qPrintable(u"seed %1"_s.arg(seed)));
         QCOMPARE(again.errorText, first.errorText);
         QCOMPARE(again.hasReferences, first.hasReferences);
         QCOMPARE(again.limitReached, first.limitReached);
@@ -630,8 +624,8 @@ void TestProperties::yearLimitOnHymnReachedOnlyByContinuation()
     file += u"--\n"_s + verseLine + u"\n"_s;
     EntryStore store;
     HymnFileLoader::loadBytes(file.toUtf8(), u"hymns.txt"_s, store);
-    QCOMPARE(store.EntryCount, 2);
-    QCOMPARE(store.LineTag[2][1], u"."_s);
+    QCOMPARE(store.entryCount(), 2);
+    QCOMPARE(store.tag(2, 1), u"."_s);
 
     Search::SearchCriteria c;
     c.hymname = u"joy"_s;

@@ -481,7 +481,7 @@ void Form1::GetFile()
     if (outcome.failed())
         m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
     if (outcome.limitReached) {
-        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.EntryCount),
+        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.entryCount()),
                            Dialogs::Icon::Exclamation);
     }
     if (!outcome.opened)
@@ -490,7 +490,7 @@ void Form1::GetFile()
     Go->show();
     TallyAll->show();
     TallyAll->setEnabled(true);
-    setLayoutFor(m_store.VerseFile, outcome.hasReferences);
+    setLayoutFor(m_store.isVerseFile(), outcome.hasReferences);
     for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
         box->clear();
     ChkMusic->setChecked(false);
@@ -586,12 +586,12 @@ void Form1::FindHymns()
     TitleCount->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);
-    if (!m_store.VerseFile)
+    if (!m_store.isVerseFile())
         Hcount->setText(u"  # of dates:"_s);
     fillLists({}, {});
     indexPos->setText(QString());
 
-    if (m_store.EntryCount > 0) {
+    if (m_store.entryCount() > 0) {
         const Search::SearchResult result = Search::FindHymns(m_store, readCriteria());
         fillLists(result.list1, result.list2);
         Tally->setText(QString::number(result.totalRows));
@@ -725,7 +725,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, m_store.VerseFile, TallyShown));
+    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, m_store.isVerseFile(), TallyShown));
 }
 
 void Form1::List2_Click()
@@ -734,7 +734,7 @@ void Form1::List2_Click()
     const int row = List2->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.VerseFile));
+    applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.isVerseFile()));
 }
 
 void Form1::List1_MouseDown(Qt::MouseButton button)
@@ -743,7 +743,7 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<Panes::CopyResult> copy =
-        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.VerseFile);
+        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.isVerseFile());
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -767,7 +767,7 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     in.excludT = boxes.excludT;
     in.LimitYr = boxes.LimitYr;
     in.titleOnly = boxes.titleOnly;
-    in.verseFile = m_store.VerseFile;
+    in.verseFile = m_store.isVerseFile();
     in.tallyShown = TallyShown;
 
     std::optional<QString> answer;

@@ -7,8 +7,6 @@
 #include "search/yeartest.h"
 #include "store/plaintext.h"
 
-#include <algorithm>
-
 namespace Search {
 
 namespace {
@@ -39,7 +37,7 @@ struct NumberMatch {
 // The criteria as the walk applies them, worked out once per search.
 struct Rules {
     Rules(const EntryStore &store, const SearchCriteria &criteria)
-        : criteria(criteria), verse(store.VerseFile), noPhrase(criteria.hymname.isEmpty()),
+        : criteria(criteria), verse(store.isVerseFile()), noPhrase(criteria.hymname.isEmpty()),
           noNumber(criteria.hymnmbr.isEmpty()), testYears(verse && !PlainText::isBlank(criteria.LimitYr)),
           // Verse rows show the year or century instead of the line only when nothing narrows titles or lines.
           showYear(criteria.Filter.isEmpty() && noPhrase), phrase(criteria.hymname), number(criteria.hymnmbr),
@@ -144,18 +142,13 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
     SearchResult result;
     const Rules rules(store, criteria);
 
-    // A store that was never sized, or counters past the arrays, must not lead the walk out of bounds.
-    const qsizetype arrays = std::min(
-        {qsizetype(store.EntryHead.size()), qsizetype(store.LineTag.size()), qsizetype(store.LineText.size())});
-    const int lastEntry = static_cast<int>(std::min<qsizetype>(store.EntryCount, arrays - 1));
-
     HymnYear hymn;
     bool skipReferences = false;
     static const QString noHead;
 
-    for (int i = 1; i <= lastEntry; ++i) {
-        const QString &head = store.EntryHead[i];
-        const bool continuation = head == store.EntryHead[i - 1];
+    for (int i = 1; i <= store.entryCount(); ++i) {
+        const QString &head = store.head(i);
+        const bool continuation = head == store.head(i - 1);
         int entryRows = 0;
         if (!continuation) {
             hymn.state = YearState::Untested;
@@ -164,11 +157,9 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
         if (!entryWalked(rules, head, continuation))
             continue;
 
-        const EntryStore::Slots &tags = store.LineTag[i];
-        const EntryStore::Slots &texts = store.LineText[i];
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = tags[j];
-            const QString &text = texts[j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty()) {
                 skipReferences = false;
                 break;

@@ -128,19 +128,18 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     const LineFilter filter(criteria);
 
     TallyTable table;
-    const int lastEntry = std::min<int>(store.EntryCount, static_cast<int>(store.EntryHead.size()) - 1);
-    for (int i = 1; i <= lastEntry; ++i) {
+    for (int i = 1; i <= store.entryCount(); ++i) {
         // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
         std::optional<bool> outsideLimit;
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = store.LineTag[i][j];
-            const QString &text = store.LineText[i][j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty())
                 break;
             if (filter.excludes(tag, text))
                 continue;
             if (!outsideLimit)
-                outsideLimit = Limits::ChkGtLt(store.VerseFile, store.EntryHead[i], limit);
+                outsideLimit = Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit);
             if (!*outsideLimit)
                 table.addUse(tag, text);
         }
