@@ -149,7 +149,7 @@ void BM_Folder100k_GetFileWindow(benchmark::State &state)
         rig.form().Command1_Click();
         drain();
     }
-    state.SetLabel(std::to_string(rig.form().store().EntryCount) + " entries loaded, " +
+    state.SetLabel(std::to_string(rig.form().store().entryCount()) + " entries loaded, " +
                    std::to_string(files->count()) + " rows listed again");
 }
 

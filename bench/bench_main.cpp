@@ -160,7 +160,7 @@ public:
             return false;
         m_form->Command1_Click();
         m_dialogs.reset();
-        if (m_form->store().EntryCount != EntryStore::MaxEntries)
+        if (m_form->store().entryCount() != EntryStore::MaxEntries)
             return false;
         m_loaded = kind;
         return true;
@@ -194,7 +194,7 @@ WindowRig &rig()
     return *g_rig;
 }
 
-QString searchLabel(const SearchResult &result)
+QString searchLabel(const Search::SearchResult &result)
 {
     return u"%1 rows, %2 heads"_s.arg(result.totalRows).arg(result.distinctHeads);
 }
@@ -241,10 +241,10 @@ void BM_LoadBytes(benchmark::State &state, FileKind kind)
     const double start = threadCpuMs();
     for (auto _ : state) {
         outcome = HymnFileLoader::loadBytes(bytes, factsOf(kind).fileName, store);
-        benchmark::DoNotOptimize(store.EntryCount);
+        benchmark::DoNotOptimize(store.entryCount());
     }
     const double ownMs = (threadCpuMs() - start) / static_cast<double>(state.iterations());
-    if (outcome.failed() || store.EntryCount != EntryStore::MaxEntries) {
+    if (outcome.failed() || store.entryCount() != EntryStore::MaxEntries) {
         state.SkipWithError("the maximal file did not fill the store");
         return;
     }
@@ -252,7 +252,7 @@ void BM_LoadBytes(benchmark::State &state, FileKind kind)
     state.counters["split_ms"] = splitMs;
     state.counters["x_split"] = ownMs / splitMs;
     state.counters["x_decsplit"] = ownMs / decodeSplitMs;
-    setLabel(state, u"%1 entries, %2 hymns"_s.arg(store.EntryCount).arg(store.hymnCount()));
+    setLabel(state, u"%1 entries, %2 hymns"_s.arg(store.entryCount()).arg(store.hymnCount()));
 }
 
 void BM_GetFileWindow(benchmark::State &state, FileKind kind)
@@ -363,7 +363,7 @@ int runPeakChild(std::string_view what, const char *path)
     qint64 result = 0;
     if (what == "load") {
         const LoadOutcome outcome = HymnFileLoader::loadFile(QByteArray(path), *store);
-        result = outcome.opened ? store->EntryCount : -1;
+        result = outcome.opened ? store->entryCount() : -1;
     } else {
         QFile file(QFile::decodeName(path));
         if (file.open(QIODevice::ReadOnly))
@@ -430,11 +430,10 @@ void BM_SearchCopyRows(benchmark::State &state, FileKind kind)
     qsizetype rows = 0;
     for (auto _ : state) {
         QStringList list1, list2;
-        for (int i = 1; i <= store.EntryCount; ++i) {
-            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
-                list1.append(store.EntryHead[i]);
-                list2.append(store.VerseFile ? store.LineText[i][j]
-                                             : store.LineTag[i][j] + u' ' + store.LineText[i][j]);
+        for (int i = 1; i <= store.entryCount(); ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
+                list1.append(store.head(i));
+                list2.append(store.isVerseFile() ? store.text(i, j) : store.tag(i, j) + u' ' + store.text(i, j));
             }
         }
         rows = list1.size();
@@ -445,9 +444,9 @@ void BM_SearchCopyRows(benchmark::State &state, FileKind kind)
 
 // Verse files are searched with "incl. refs" checked: otherwise a hymn's lines after its reference line are left
 // out, and a search without criteria would not list every stored line.
-SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QString &limit = QString())
+Search::SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QString &limit = QString())
 {
-    SearchCriteria criteria;
+    Search::SearchCriteria criteria;
     criteria.hymname = phrase;
     criteria.Filter = limit;
     criteria.showRefs = kind == FileKind::Verse;
@@ -457,10 +456,10 @@ SearchCriteria searchCriteria(FileKind kind, const QString &phrase, const QStrin
 void BM_FindHymns(benchmark::State &state, FileKind kind, QString phrase, QString limit)
 {
     const EntryStore &store = storeOf(kind);
-    const SearchCriteria criteria = searchCriteria(kind, phrase, limit);
-    SearchResult result;
+    const Search::SearchCriteria criteria = searchCriteria(kind, phrase, limit);
+    Search::SearchResult result;
     for (auto _ : state) {
-        result = FindHymns(store, criteria);
+        result = Search::FindHymns(store, criteria);
         benchmark::DoNotOptimize(result.list1.constData());
     }
     const bool everything = phrase.isEmpty() && limit.isEmpty();
@@ -492,7 +491,7 @@ void BM_FillLists(benchmark::State &state, FileKind kind)
         state.SkipWithError("Get File did not fill the store");
         return;
     }
-    const SearchResult result = FindHymns(storeOf(kind), searchCriteria(kind, QString()));
+    const Search::SearchResult result = Search::FindHymns(storeOf(kind), searchCriteria(kind, QString()));
     auto *list1 = window.control<QAbstractItemView>(u"List1"_s);
     auto *list2 = window.control<QAbstractItemView>(u"List2"_s);
     auto *rows1 = qobject_cast<ResultRows *>(list1->model());
@@ -536,7 +535,7 @@ void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
         drainEvents();
         window.dialogs().reset();
     }
-    const int expected = FindHymns(storeOf(kind), searchCriteria(kind, phrase)).totalRows;
+    const int expected = Search::FindHymns(storeOf(kind), searchCriteria(kind, phrase)).totalRows;
     if (window.rows(u"List1") != expected || window.rows(u"List2") != expected) {
         state.SkipWithError("the lists do not hold the search's rows");
         return;
@@ -556,14 +555,14 @@ void BM_TallyCountSort(benchmark::State &state, FileKind kind)
         QHash<QString, int> rowOf;
         std::vector<std::pair<qint64, int>> counts; // minus the count, so the plain sort puts the most used first
         std::vector<std::pair<const QString *, const QString *>> lines; // the tag and title of each row's first use
-        for (int i = 1; i <= store.EntryCount; ++i) {
-            for (int j = 1; j <= EntryStore::MaxSlots && !store.LineTag[i][j].isEmpty(); ++j) {
-                const QString &tag = store.LineTag[i][j];
+        for (int i = 1; i <= store.entryCount(); ++i) {
+            for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
+                const QString &tag = store.tag(i, j);
                 auto at = rowOf.constFind(tag);
                 if (at == rowOf.constEnd()) {
                     at = rowOf.insert(tag, static_cast<int>(counts.size()));
                     counts.emplace_back(0, static_cast<int>(counts.size()));
-                    lines.emplace_back(&tag, &store.LineText[i][j]);
+                    lines.emplace_back(&tag, &store.text(i, j));
                 }
                 --counts[*at].first;
             }
@@ -580,13 +579,13 @@ void BM_TallyCountSort(benchmark::State &state, FileKind kind)
     setLabel(state, u"baseline: hash count + sort, %1 rows"_s.arg(rows));
 }
 
-void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort)
+void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies::TallyOrder order)
 {
     const EntryStore &store = storeOf(kind);
-    const TallyCriteria criteria{.sortText = sort};
-    TallyResult result;
+    const Tallies::TallyCriteria criteria{.order = order};
+    Tallies::TallyResult result;
     for (auto _ : state) {
-        result = TallyHymns(store, criteria);
+        result = Tallies::TallyHymns(store, criteria);
         benchmark::DoNotOptimize(result.list1.constData());
     }
     if (result.rows != factsOf(kind).distinctHymns) {
@@ -670,8 +669,10 @@ void registerAll()
     const std::array<QString, 3> sorts = {u"freq"_s, u"title"_s, u"hymn #"_s};
     for (FileKind kind : usage) {
         add(nameOf("BM_TallyCountSort", kind), BM_TallyCountSort, kind);
-        for (const QString &sort : sorts)
-            add(nameOf("BM_TallyHymns", kind, sort), BM_TallyHymns, kind, sort);
+        // The sort box's captions stand in its order, so a caption's index is the box's index.
+        for (int index = 0; index < int(sorts.size()); ++index)
+            add(nameOf("BM_TallyHymns", kind, sorts[index]), BM_TallyHymns, kind, sorts[index],
+                Tallies::tallyOrderAt(index));
     }
     for (FileKind kind : usage) {
         for (const QString &sort : sorts)

@@ -38,7 +38,7 @@ void checkDate(const QString &text, const Region &region)
 void checkYearTest(const QString &credits, const QString &limitYr)
 {
     for (bool ofMusic : {false, true}) {
-        const YearTestResult test = TestYear(credits, limitYr, ofMusic);
+        const Search::YearTestResult test = Search::TestYear(credits, limitYr, ofMusic);
         // Four characters read as a number, and two characters before "th cent." times 100 less 50.
         FUZZ_CHECK(test.year >= -999 && test.year <= 9999);
         FUZZ_CHECK(test.century >= -950 && test.century <= 9850);
@@ -48,28 +48,26 @@ void checkYearTest(const QString &credits, const QString &limitYr)
 void checkLimit(const QString &limit, const QStringList &heads, const Region &region)
 {
     QLocale::setDefault(region.locale);
-    QString filter = limit;
-    const qint16 kind = IsGtLt(filter);
-    FUZZ_CHECK(kind == LimitPhrase || kind == LimitBefore || kind == LimitOnOrAfter);
+    const Limits::DateLimit read = Limits::IsGtLt(limit);
+    const QString &filter = read.text;
     const bool hasSign = limit.startsWith(u'<') || limit.startsWith(u'>');
-    FUZZ_CHECK(hasSign || (kind == LimitPhrase && filter == limit));
-    FUZZ_CHECK(kind == LimitPhrase || DateParse::isDate(filter));
+    FUZZ_CHECK(hasSign || (read.kind == Limits::LimitKind::Phrase && filter == limit));
+    FUZZ_CHECK(read.kind == Limits::LimitKind::Phrase || DateParse::isDate(filter));
     checkDate(limit, region);
     checkDate(filter, region);
     checkYearTest(limit, limit);
 
     for (const QString &head : heads) {
-        qint16 gtLt = kind;
-        const qint16 usage = ChkGtLt(0, head, gtLt, filter);
-        FUZZ_CHECK((usage == 0 || usage == 1) && gtLt == kind);
-        const qint16 verse = ChkGtLt(1, head, gtLt, filter);
-        FUZZ_CHECK(verse == (head.toUpper().contains(filter.toUpper()) ? 0 : 1) && gtLt == kind);
-        if (kind != LimitPhrase) {
+        const bool verse = Limits::ChkGtLt(true, head, read);
+        FUZZ_CHECK(verse == !head.toUpper().contains(filter.toUpper()));
+        // A text that is no date limit is a phrase in a usage file too.
+        const bool usage = Limits::ChkGtLt(false, head, read);
+        FUZZ_CHECK(read.kind != Limits::LimitKind::Phrase || usage == verse);
+        if (read.kind != Limits::LimitKind::Phrase) {
             // A readable limit date splits the dated entries in two: each is kept by exactly one of "<" and ">".
             // An entry whose date cannot be read is left out by both.
-            qint16 before = LimitBefore, onOrAfter = LimitOnOrAfter;
-            const int kept = (ChkGtLt(0, head, before, filter) == 0) + (ChkGtLt(0, head, onOrAfter, filter) == 0);
-            FUZZ_CHECK(before == LimitBefore && onOrAfter == LimitOnOrAfter);
+            const int kept = !Limits::ChkGtLt(false, head, Limits::DateLimit{Limits::LimitKind::Before, filter}) +
+                             !Limits::ChkGtLt(false, head, Limits::DateLimit{Limits::LimitKind::OnOrAfter, filter});
             FUZZ_CHECK(kept <= 1);
             FUZZ_CHECK(!DateParse::isDate(head) || kept == 1);
         }
@@ -96,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkLimit(limit, heads, region);
     QLocale::setDefault(regions[0].locale);
 
-    const QString dropped = DropDot(limit);
+    const QString dropped = Limits::DropDot(limit);
     FUZZ_CHECK(dropped.size() == limit.size() - (limit.endsWith(u'.') ? 1 : 0) && limit.startsWith(dropped));
     return 0;
 }

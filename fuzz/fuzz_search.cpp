@@ -48,7 +48,7 @@ constexpr QChar CR(13);
 
 struct Inputs {
     quint8 switches = 0;
-    SearchCriteria search;
+    Search::SearchCriteria search;
     std::optional<QString> answer;
 };
 
@@ -59,11 +59,11 @@ struct StoreFacts {
     int lines = 0;       // lines a search or a tally can reach
     bool verseFile = false;
 
-    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.VerseFile != 0)
+    explicit StoreFacts(const EntryStore &store) : lines(reachableLines(store)), verseFile(store.isVerseFile())
     {
-        for (int e = 1; e <= store.EntryCount; ++e) {
-            heads.insert(store.EntryHead[e]);
-            headEntries += store.EntryHead[e] != store.EntryHead[e - 1] ? 1 : 0;
+        for (int e = 1; e <= store.entryCount(); ++e) {
+            heads.insert(store.head(e));
+            headEntries += store.head(e) != store.head(e - 1) ? 1 : 0;
         }
     }
 };
@@ -87,10 +87,9 @@ QString numberPart(const QString &tag)
 
 // Each row a usage-file search lists meets every box: number, phrase, both exclusions, the references box and the
 // date limit of its own head line.
-void checkUsageRows(const SearchCriteria &criteria, const SearchResult &found)
+void checkUsageRows(const Search::SearchCriteria &criteria, const Search::SearchResult &found)
 {
-    QString limit = criteria.Filter;
-    const qint16 kind = IsGtLt(limit);
+    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     for (qsizetype i = 0; i < found.list2.size(); ++i) {
         const auto [tag, text] = tagAndText(found.list2.at(i));
         FUZZ_CHECK(!tag.isEmpty());
@@ -103,12 +102,11 @@ void checkUsageRows(const SearchCriteria &criteria, const SearchResult &found)
         FUZZ_CHECK(criteria.excludH.isEmpty() || tag == u" "_s || !tag.contains(criteria.excludH));
         FUZZ_CHECK(criteria.excludT.isEmpty() || !text.contains(criteria.excludT));
         FUZZ_CHECK(criteria.showRefs || !tag.startsWith(u'^'));
-        qint16 gtLt = kind;
-        FUZZ_CHECK(ChkGtLt(0, found.list1.at(i), gtLt, limit) == 0);
+        FUZZ_CHECK(!Limits::ChkGtLt(false, found.list1.at(i), limit));
     }
 }
 
-void checkSearch(const StoreFacts &facts, const SearchCriteria &criteria, const SearchResult &found)
+void checkSearch(const StoreFacts &facts, const Search::SearchCriteria &criteria, const Search::SearchResult &found)
 {
     FUZZ_CHECK(found.list1.size() == found.list2.size());
     FUZZ_CHECK(found.totalRows == found.list1.size());
@@ -125,7 +123,7 @@ void checkSearch(const StoreFacts &facts, const SearchCriteria &criteria, const 
         checkUsageRows(criteria, found);
 }
 
-void checkTally(const StoreFacts &facts, const TallyResult &tally)
+void checkTally(const StoreFacts &facts, const Tallies::TallyResult &tally)
 {
     FUZZ_CHECK(tally.list1.size() == tally.rows && tally.list2.size() == tally.rows);
     qint64 total = 0;
@@ -141,7 +139,7 @@ void checkTally(const StoreFacts &facts, const TallyResult &tally)
 }
 
 // The same rows, whatever order they were sorted into.
-std::vector<std::pair<QString, QString>> rowsOf(const TallyResult &tally)
+std::vector<std::pair<QString, QString>> rowsOf(const Tallies::TallyResult &tally)
 {
     std::vector<std::pair<QString, QString>> rows;
     for (qsizetype i = 0; i < tally.list1.size(); ++i)
@@ -150,11 +148,11 @@ std::vector<std::pair<QString, QString>> rowsOf(const TallyResult &tally)
     return rows;
 }
 
-void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, qint16 verseFile,
+void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, bool verseFile,
                  qint16 tallyShown)
 {
     const bool clipCopy = in.switches & ClipCopy;
-    const std::optional<CopyResult> copy1 = List1Copy(list1, clipCopy, tallyShown, verseFile);
+    const std::optional<Panes::CopyResult> copy1 = Panes::List1Copy(list1, clipCopy, tallyShown, verseFile);
     FUZZ_CHECK(copy1.has_value() == !list1.isEmpty());
     if (copy1) {
         // No stored text holds a carriage return, so the copy has one line per row copied.
@@ -163,7 +161,7 @@ void checkCopies(const QStringList &list1, const QStringList &list2, const Input
         FUZZ_CHECK((clipCopy && tallyShown == 0) || copy1->lines == list1.size());
     }
 
-    List2CopyInputs inputs;
+    Panes::List2CopyInputs inputs;
     inputs.list1 = list1;
     inputs.list2 = list2;
     inputs.clipCopy = clipCopy;
@@ -174,8 +172,8 @@ void checkCopies(const QStringList &list1, const QStringList &list2, const Input
     inputs.titleOnly = in.search.titleOnly;
     inputs.verseFile = verseFile;
     inputs.tallyShown = tallyShown;
-    const bool asks = List2AsksVerse(inputs);
-    const std::optional<CopyResult> copy2 = List2Copy(inputs, in.answer);
+    const bool asks = Panes::List2AsksVerse(inputs);
+    const std::optional<Panes::CopyResult> copy2 = Panes::List2Copy(inputs, in.answer);
     const bool answered = in.answer && !in.answer->isEmpty();
     FUZZ_CHECK(copy2.has_value() == (!list2.isEmpty() && (!asks || answered)));
     if (copy2) {
@@ -185,7 +183,7 @@ void checkCopies(const QStringList &list1, const QStringList &list2, const Input
     }
     if (!asks && !list2.isEmpty()) {
         // Without the question the answer is never read.
-        const std::optional<CopyResult> unanswered = List2Copy(inputs, std::nullopt);
+        const std::optional<Panes::CopyResult> unanswered = Panes::List2Copy(inputs, std::nullopt);
         FUZZ_CHECK(unanswered && copy2 && unanswered->text == copy2->text && unanswered->lines == copy2->lines);
     }
 }
@@ -206,12 +204,12 @@ QString indexCaption(qsizetype i)
     return u"("_s + QString::number(i + 1) + u")"_s;
 }
 
-void checkClicks(const QStringList &list1, const QStringList &list2, qint16 verseFile, qint16 tallyShown)
+void checkClicks(const QStringList &list1, const QStringList &list2, bool verseFile, qint16 tallyShown)
 {
     for (qsizetype i : clickedRows(list1.size(), ClickedRows)) {
-        const ClickEdit one = List1ClickEdit(list1.at(i), static_cast<int>(i), verseFile, tallyShown);
+        const Panes::ClickEdit one = Panes::List1ClickEdit(list1.at(i), static_cast<int>(i), verseFile, tallyShown);
         FUZZ_CHECK(one.indexPos == indexCaption(i) && one.uncheckTitleOnly);
-        const ClickEdit two = List2ClickEdit(list2.at(i), list1.at(i), static_cast<int>(i), verseFile);
+        const Panes::ClickEdit two = Panes::List2ClickEdit(list2.at(i), list1.at(i), static_cast<int>(i), verseFile);
         FUZZ_CHECK(two.indexPos == indexCaption(i));
     }
 }
@@ -220,22 +218,23 @@ void checkClicks(const QStringList &list1, const QStringList &list2, qint16 vers
 // lists that row again. Not when the date itself opens with "<" or ">" (it then reads as a limit), when only full
 // numbers count (the clicked tag keeps its part note, which the full number leaves off), or under "title only"
 // (which the click leaves checked, and which stops at the first line of an entry that the new phrase lets by).
-void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const Inputs &in, const SearchResult &found)
+void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const Inputs &in,
+                        const Search::SearchResult &found)
 {
-    if (store.VerseFile != 0 || in.search.fullNumberOnly || in.search.titleOnly)
+    if (store.isVerseFile() || in.search.fullNumberOnly || in.search.titleOnly)
         return;
     for (qsizetype i : clickedRows(found.list2.size(), FoundAgainRows)) {
         const QString &date = found.list1.at(i);
         if (date.startsWith(u'<') || date.startsWith(u'>'))
             continue;
-        const ClickEdit edit = List2ClickEdit(found.list2.at(i), date, static_cast<int>(i), 0);
-        SearchCriteria again = in.search;
+        const Panes::ClickEdit edit = Panes::List2ClickEdit(found.list2.at(i), date, static_cast<int>(i), false);
+        Search::SearchCriteria again = in.search;
         again.hymnmbr = edit.hymnmbr;
         again.hymname = edit.hymname;
         again.LimitYr = edit.LimitYr;
         again.Filter = edit.Filter.value_or(again.Filter);
         again.ofMusic = false;
-        const SearchResult refound = FindHymns(store, again);
+        const Search::SearchResult refound = Search::FindHymns(store, again);
         checkSearch(facts, again, refound);
         bool listed = false;
         for (qsizetype r = 0; r < refound.list2.size() && !listed; ++r)
@@ -272,37 +271,38 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QLocale::setDefault(in.switches & BritishDates ? QLocale(QLocale::English, QLocale::UnitedKingdom)
                                                    : QLocale(QLocale::English, QLocale::UnitedStates));
 
-    const SearchResult found = FindHymns(store, in.search);
+    const Search::SearchResult found = Search::FindHymns(store, in.search);
     checkSearch(facts, in.search, found);
-    checkCopies(found.list1, found.list2, in, store.VerseFile, 0);
-    checkClicks(found.list1, found.list2, store.VerseFile, 0);
+    checkCopies(found.list1, found.list2, in, store.isVerseFile(), 0);
+    checkClicks(found.list1, found.list2, store.isVerseFile(), 0);
     checkClickThenFind(store, facts, in, found);
 
-    TallyCriteria criteria{.excludT = in.search.excludT,
-                           .excludH = in.search.excludH,
-                           .hymnmbr = in.search.hymnmbr,
-                           .hymname = in.search.hymname,
-                           .Filter = in.search.Filter,
-                           .fullNumberOnly = in.search.fullNumberOnly};
+    Tallies::TallyCriteria criteria{.excludT = in.search.excludT,
+                                    .excludH = in.search.excludH,
+                                    .hymnmbr = in.search.hymnmbr,
+                                    .hymname = in.search.hymname,
+                                    .Filter = in.search.Filter,
+                                    .fullNumberOnly = in.search.fullNumberOnly};
     std::vector<std::pair<QString, QString>> firstRows;
-    for (const QString &sort : {u"freq"_s, u"hymn #"_s, u"title"_s}) {
-        criteria.sortText = sort;
-        const TallyResult tally = TallyHymns(store, criteria);
+    for (const Tallies::TallyOrder order :
+         {Tallies::TallyOrder::Frequency, Tallies::TallyOrder::Number, Tallies::TallyOrder::Title}) {
+        criteria.order = order;
+        const Tallies::TallyResult tally = Tallies::TallyHymns(store, criteria);
         checkTally(facts, tally);
-        if (const std::optional<TallyResult> expected = ReferenceTally(store, criteria, ReferenceRows)) {
+        if (const std::optional<Tallies::TallyResult> expected = ReferenceTally(store, criteria, ReferenceRows)) {
             FUZZ_CHECK(tally.list1 == expected->list1 && tally.list2 == expected->list2);
             FUZZ_CHECK(tally.rows == expected->rows && tally.sum == expected->sum);
         }
         // Sorting only reorders: each order holds the same rows.
         const auto rows = rowsOf(tally);
-        if (sort == u"freq"_s)
+        if (order == Tallies::TallyOrder::Frequency)
             firstRows = rows;
         FUZZ_CHECK(rows == firstRows);
-        if (sort == u"freq"_s) {
+        if (order == Tallies::TallyOrder::Frequency) {
             for (qsizetype r = 1; r < tally.list1.size(); ++r)
                 FUZZ_CHECK(tally.list1.at(r - 1).sliced(1).toLongLong() >= tally.list1.at(r).sliced(1).toLongLong());
-            checkCopies(tally.list1, tally.list2, in, store.VerseFile, 1);
-            checkClicks(tally.list1, tally.list2, store.VerseFile, 1);
+            checkCopies(tally.list1, tally.list2, in, store.isVerseFile(), 1);
+            checkClicks(tally.list1, tally.list2, store.isVerseFile(), 1);
         }
     }
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

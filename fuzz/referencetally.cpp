@@ -8,8 +8,6 @@
 #include <utility>
 #include <vector>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct Row {
@@ -30,7 +28,7 @@ QString spacesTrimmed(const QString &text)
     return text.sliced(start, end - start);
 }
 
-bool leftOut(const QString &tag, const QString &text, const TallyCriteria &c)
+bool leftOut(const QString &tag, const QString &text, const Tallies::TallyCriteria &c)
 {
     bool out = false;
     if (!c.excludT.isEmpty() && spacesTrimmed(text).contains(c.excludT))
@@ -71,9 +69,9 @@ bool byTitle(const QString &tag)
 }
 
 // Row k is to stand before row m.
-bool standsBefore(const Row &k, const Row &m, const QString &sort)
+bool standsBefore(const Row &k, const Row &m, Tallies::TallyOrder order)
 {
-    if (sort == u"hymn #"_s) {
+    if (order == Tallies::TallyOrder::Number) {
         const qint64 a = PlainText::leadingInteger(m.numberKey);
         const qint64 b = PlainText::leadingInteger(k.numberKey);
         if (b != a)
@@ -86,25 +84,25 @@ bool standsBefore(const Row &k, const Row &m, const QString &sort)
         const double tailM = m.numberKey.size() > 2 ? PlainText::leadingValue(QStringView(m.numberKey).sliced(2)) : 0;
         return prefixK == prefixM && tailM > tailK;
     }
-    if (sort == u"title"_s)
+    if (order == Tallies::TallyOrder::Title)
         return k.upperTitle < m.upperTitle;
     return k.count > m.count;
 }
 
 } // namespace
 
-std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCriteria &criteria, int maxRows)
+std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, const Tallies::TallyCriteria &criteria,
+                                                   int maxRows)
 {
-    QString limit = criteria.Filter;
-    qint16 kind = IsGtLt(limit);
+    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     std::vector<Row> rows;
-    for (int i = 1; i <= store.EntryCount; ++i) {
+    for (int i = 1; i <= store.entryCount(); ++i) {
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = store.LineTag[i][j];
-            const QString &text = store.LineText[i][j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty())
                 break;
-            if (leftOut(tag, text, criteria) || ChkGtLt(store.VerseFile, store.EntryHead[i], kind, limit) != 0)
+            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();
@@ -128,11 +126,11 @@ std::optional<TallyResult> ReferenceTally(const EntryStore &store, const TallyCr
 
     for (size_t m = 0; m + 1 < rows.size(); ++m) {
         for (size_t k = m + 1; k < rows.size(); ++k) {
-            if (standsBefore(rows[k], rows[m], criteria.sortText))
+            if (standsBefore(rows[k], rows[m], criteria.order))
                 std::swap(rows[k], rows[m]);
         }
     }
-    TallyResult result;
+    Tallies::TallyResult result;
     result.rows = static_cast<int>(rows.size());
     for (const Row &row : rows) {
         result.list1.append(u' ' + QString::number(row.count));

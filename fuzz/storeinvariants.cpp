@@ -22,33 +22,30 @@ bool isTrimmed(const QString &text)
 
 void checkStore(const EntryStore &store, const LoadOutcome &outcome)
 {
-    constexpr int arrays = EntryStore::MaxEntries + 1;
-    FUZZ_CHECK(store.EntryHead.size() == arrays && store.LineTag.size() == arrays && store.LineText.size() == arrays);
-    const int count = store.EntryCount;
+    const int count = store.entryCount();
     FUZZ_CHECK(count >= 0 && count <= EntryStore::MaxEntries);
-    FUZZ_CHECK(store.OverflowCount >= 0 && store.OverflowCount <= count);
-    FUZZ_CHECK(store.VerseFile == 0 || store.VerseFile == 1);
+    FUZZ_CHECK(store.overflowCount() >= 0 && store.overflowCount() <= count);
     FUZZ_CHECK(outcome.opened);
     FUZZ_CHECK(!outcome.limitReached || count == EntryStore::MaxEntries);
     FUZZ_CHECK(count > 0 || outcome.failed());
 
     int fullBeforeCopy = 0;
     int previousUsed = 0;
-    for (int e = 0; e < arrays; ++e) {
+    for (int e = 0; e <= EntryStore::MaxEntries; ++e) {
         const bool inUse = e >= 1 && e <= count;
-        const QString &head = store.EntryHead[e];
+        const QString &head = store.head(e);
         if (inUse) {
             FUZZ_CHECK(!head.isEmpty() && !head.endsWith(u' ') && !holdsLineEnd(head));
         } else {
             FUZZ_CHECK(head.isEmpty());
         }
-        FUZZ_CHECK(store.LineTag[e][0].isEmpty() && store.LineText[e][0].isEmpty());
+        FUZZ_CHECK(store.tag(e, 0).isEmpty() && store.text(e, 0).isEmpty());
 
         int used = 0;
         bool gap = false;
         for (int s = 1; s <= EntryStore::MaxSlots; ++s) {
-            const QString &tag = store.LineTag[e][s];
-            const QString &text = store.LineText[e][s];
+            const QString &tag = store.tag(e, s);
+            const QString &text = store.text(e, s);
             if (tag.isEmpty() && text.isEmpty()) {
                 gap = true;
                 continue;
@@ -59,25 +56,19 @@ void checkStore(const EntryStore &store, const LoadOutcome &outcome)
             FUZZ_CHECK(isTrimmed(text));
             ++used;
         }
-        if (inUse && e >= 2 && head == store.EntryHead[e - 1] && previousUsed == EntryStore::MaxSlots)
+        if (inUse && e >= 2 && head == store.head(e - 1) && previousUsed == EntryStore::MaxSlots)
             ++fullBeforeCopy;
         previousUsed = used;
     }
-    FUZZ_CHECK(store.OverflowCount <= fullBeforeCopy);
+    FUZZ_CHECK(store.overflowCount() <= fullBeforeCopy);
 }
 
 int reachableLines(const EntryStore &store)
 {
     int lines = 0;
-    for (int e = 1; e <= store.EntryCount; ++e) {
-        for (int s = 1; s <= EntryStore::MaxSlots && !store.LineTag[e][s].isEmpty(); ++s)
+    for (int e = 1; e <= store.entryCount(); ++e) {
+        for (int s = 1; s <= EntryStore::MaxSlots && !store.tag(e, s).isEmpty(); ++s)
             ++lines;
     }
     return lines;
-}
-
-bool sameStore(const EntryStore &a, const EntryStore &b)
-{
-    return a.EntryCount == b.EntryCount && a.OverflowCount == b.OverflowCount && a.VerseFile == b.VerseFile &&
-           a.EntryHead == b.EntryHead && a.LineTag == b.LineTag && a.LineText == b.LineText;
 }

@@ -10,9 +10,6 @@
 // of their head line.
 void checkStore(const EntryStore &store, const LoadOutcome &outcome);
 
-// The same head lines, tags, texts and counters, entry by entry and slot by slot.
-bool sameStore(const EntryStore &a, const EntryStore &b);
-
-// The lines stored in entries 1..EntryCount, counting each entry's slots up to its first empty tag (the lines a
+// The lines stored in entries 1..entryCount(), counting each entry's slots up to its first empty tag (the lines a
 // search or a tally can reach).
 int reachableLines(const EntryStore &store);

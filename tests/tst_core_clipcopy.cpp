@@ -50,13 +50,13 @@ const QStringList hymnLines{
     u"(v3 Holy holy though"_s,
 };
 
-List2CopyInputs verseListing(bool clipCopy)
+Panes::List2CopyInputs verseListing(bool clipCopy)
 {
-    List2CopyInputs in;
+    Panes::List2CopyInputs in;
     in.list1 = hymnHeads;
     in.list2 = hymnLines;
     in.clipCopy = clipCopy;
-    in.verseFile = 1;
+    in.verseFile = true;
     return in;
 }
 
@@ -117,7 +117,7 @@ void TestClipCopy::list1Copy()
     QFETCH(int, tallyShown);
     QFETCH(int, verseFile);
 
-    const std::optional<CopyResult> copy = List1Copy(rows, clipCopy, qint16(tallyShown), qint16(verseFile));
+    const std::optional<Panes::CopyResult> copy = Panes::List1Copy(rows, clipCopy, qint16(tallyShown), verseFile != 0);
     QVERIFY(copy);
     QTEST(copy->text, "text");
     QTEST(copy->message, "message");
@@ -126,13 +126,13 @@ void TestClipCopy::list1Copy()
 
 void TestClipCopy::emptyListsCopyNothing()
 {
-    QVERIFY(!List1Copy({}, true, 0, 0));
+    QVERIFY(!Panes::List1Copy({}, true, 0, 0));
 
     // An empty List2 is not offered the verse question and copies nothing, even with an answer at hand.
-    List2CopyInputs in = verseListing(true);
+    Panes::List2CopyInputs in = verseListing(true);
     in.list2.clear();
-    QVERIFY(!List2AsksVerse(in));
-    QVERIFY(!List2Copy(in, u"All"_s));
+    QVERIFY(!Panes::List2AsksVerse(in));
+    QVERIFY(!Panes::List2Copy(in, u"All"_s));
 }
 
 void TestClipCopy::verseQuestion_data()
@@ -161,22 +161,22 @@ void TestClipCopy::verseQuestion()
     QFETCH(QString, excludT);
     QFETCH(QString, LimitYr);
 
-    List2CopyInputs in = verseListing(false);
-    in.verseFile = qint16(verseFile);
+    Panes::List2CopyInputs in = verseListing(false);
+    in.verseFile = verseFile != 0;
     in.titleOnly = titleOnly;
     in.hymname = hymname;
     in.excludT = excludT;
     in.LimitYr = LimitYr;
-    QTEST(List2AsksVerse(in), "asks");
+    QTEST(Panes::List2AsksVerse(in), "asks");
 }
 
 void TestClipCopy::versePrompt()
 {
-    const VersePrompt plain = List2VersePrompt(false);
+    const Panes::VersePrompt plain = Panes::List2VersePrompt(false);
     QCOMPARE(plain.prompt, u"\r\r\r\rLimit copy to Verse #:"_s);
     QCOMPARE(plain.title, u"Select verse # (0 = credits only)"_s);
     QCOMPARE(plain.defaultAnswer, u"All"_s);
-    QCOMPARE(List2VersePrompt(true).title, u"Select verse # (0 = credits only; ^ = references )"_s);
+    QCOMPARE(Panes::List2VersePrompt(true).title, u"Select verse # (0 = credits only; ^ = references )"_s);
 }
 
 void TestClipCopy::verseAnswers_data()
@@ -258,17 +258,17 @@ void TestClipCopy::verseAnswers()
     QFETCH(QString, answer);
     QFETCH(bool, clipCopy);
 
-    const List2CopyInputs in = verseListing(clipCopy);
-    QVERIFY(List2AsksVerse(in));
-    const std::optional<CopyResult> copy = List2Copy(in, answer);
+    const Panes::List2CopyInputs in = verseListing(clipCopy);
+    QVERIFY(Panes::List2AsksVerse(in));
+    const std::optional<Panes::CopyResult> copy = Panes::List2Copy(in, answer);
     QVERIFY(copy);
     QTEST(copy->text, "text");
     QTEST(copy->message, "message");
     QCOMPARE(copy->title, u"Verse lines"_s);
 
     // Cancel and an empty answer copy nothing at all, headings included.
-    QVERIFY(!List2Copy(in, std::nullopt));
-    QVERIFY(!List2Copy(in, QString()));
+    QVERIFY(!Panes::List2Copy(in, std::nullopt));
+    QVERIFY(!Panes::List2Copy(in, QString()));
 }
 
 void TestClipCopy::markerEdges_data()
@@ -290,11 +290,11 @@ void TestClipCopy::markerEdges()
     QFETCH(QStringList, list2);
     QFETCH(QString, answer);
 
-    List2CopyInputs in;
+    Panes::List2CopyInputs in;
     in.list1 = QStringList(list2.size(), u"5 One hymn"_s);
     in.list2 = list2;
-    in.verseFile = 1;
-    const std::optional<CopyResult> copy = List2Copy(in, answer);
+    in.verseFile = true;
+    const std::optional<Panes::CopyResult> copy = Panes::List2Copy(in, answer);
     QVERIFY(copy);
     QTEST(copy->text, "text");
 }
@@ -362,20 +362,20 @@ void TestClipCopy::unaskedCopies()
     QFETCH(QString, LimitYr);
     QFETCH(bool, titleOnly);
 
-    List2CopyInputs in;
+    Panes::List2CopyInputs in;
     in.list1 = list1;
     in.list2 = list2;
     in.clipCopy = clipCopy;
-    in.verseFile = qint16(verseFile);
+    in.verseFile = verseFile != 0;
     in.tallyShown = qint16(tallyShown);
     in.hymname = hymname;
     in.LimitYr = LimitYr;
     in.titleOnly = titleOnly;
-    QVERIFY(!List2AsksVerse(in));
+    QVERIFY(!Panes::List2AsksVerse(in));
 
     // With no question asked, neither a cancelled nor a stray answer limits the copy.
     for (const std::optional<QString> &answer : {std::optional<QString>(), std::optional<QString>(u"2"_s)}) {
-        const std::optional<CopyResult> copy = List2Copy(in, answer);
+        const std::optional<Panes::CopyResult> copy = Panes::List2Copy(in, answer);
         QVERIFY(copy);
         QTEST(copy->text, "text");
         QTEST(copy->message, "message");
@@ -398,13 +398,13 @@ void TestClipCopy::titleCountReadsOne_data()
 void TestClipCopy::titleCountReadsOne()
 {
     QFETCH(QString, caption);
-    QTEST(TitleCountReadsOne(caption), "one");
+    QTEST(Panes::TitleCountReadsOne(caption), "one");
 }
 
 void TestClipCopy::helpText()
 {
-    QCOMPARE(HelpTitle(), u"Cantorix2 ver 2.9.7"_s);
-    const QString text = HelpText();
+    QCOMPARE(Panes::HelpTitle(), u"Cantorix2 ver 2.9.7"_s);
+    const QString text = Panes::HelpText();
     QVERIFY(!text.contains(u'\n'));
     const QStringList lines = text.split(QChar(13));
     QCOMPARE(lines.size(), 8);

@@ -108,32 +108,32 @@ void TestDateLimits::readsLimitBox_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("rewritten");
-    QTest::addColumn<int>("kind");
+    QTest::addColumn<Limits::LimitKind>("kind");
 
-    QTest::newRow("year after") << u">2019"_s << u"Jan 1, 2019"_s << int(LimitOnOrAfter);
-    QTest::newRow("year before") << u"<2022"_s << u"Jan 1, 2022"_s << int(LimitBefore);
-    QTest::newRow("blanks trimmed") << u">  2019 "_s << u"Jan 1, 2019"_s << int(LimitOnOrAfter);
-    QTest::newRow("numeric date") << u"<5/1/2022"_s << u"5/1/2022"_s << int(LimitBefore);
-    QTest::newRow("full date") << u"> May 5, 2019"_s << u"May 5, 2019"_s << int(LimitOnOrAfter);
-    QTest::newRow("two-digit year") << u"<19"_s << u"19"_s << int(LimitPhrase);
-    QTest::newRow("other century") << u"<1999"_s << u"1999"_s << int(LimitPhrase);
-    QTest::newRow("prefixed but no date") << u">2019 Easter"_s << u"Jan 1, 2019 Easter"_s << int(LimitPhrase);
-    QTest::newRow("sign alone") << u"<"_s << QString() << int(LimitPhrase);
-    QTest::newRow("bare year untouched") << u"2021"_s << u"2021"_s << int(LimitPhrase);
-    QTest::newRow("phrase untouched") << u" Easter "_s << u" Easter "_s << int(LimitPhrase);
-    QTest::newRow("blank before the sign") << u" >2019"_s << u" >2019"_s << int(LimitPhrase);
-    QTest::newRow("empty") << QString() << QString() << int(LimitPhrase);
+    QTest::newRow("year after") << u">2019"_s << u"Jan 1, 2019"_s << Limits::LimitKind::OnOrAfter;
+    QTest::newRow("year before") << u"<2022"_s << u"Jan 1, 2022"_s << Limits::LimitKind::Before;
+    QTest::newRow("blanks trimmed") << u">  2019 "_s << u"Jan 1, 2019"_s << Limits::LimitKind::OnOrAfter;
+    QTest::newRow("numeric date") << u"<5/1/2022"_s << u"5/1/2022"_s << Limits::LimitKind::Before;
+    QTest::newRow("full date") << u"> May 5, 2019"_s << u"May 5, 2019"_s << Limits::LimitKind::OnOrAfter;
+    QTest::newRow("two-digit year") << u"<19"_s << u"19"_s << Limits::LimitKind::Phrase;
+    QTest::newRow("other century") << u"<1999"_s << u"1999"_s << Limits::LimitKind::Phrase;
+    QTest::newRow("prefixed but no date") << u">2019 Easter"_s << u"Jan 1, 2019 Easter"_s << Limits::LimitKind::Phrase;
+    QTest::newRow("sign alone") << u"<"_s << QString() << Limits::LimitKind::Phrase;
+    QTest::newRow("bare year untouched") << u"2021"_s << u"2021"_s << Limits::LimitKind::Phrase;
+    QTest::newRow("phrase untouched") << u" Easter "_s << u" Easter "_s << Limits::LimitKind::Phrase;
+    QTest::newRow("blank before the sign") << u" >2019"_s << u" >2019"_s << Limits::LimitKind::Phrase;
+    QTest::newRow("empty") << QString() << QString() << Limits::LimitKind::Phrase;
 }
 
 void TestDateLimits::readsLimitBox()
 {
     QFETCH(QString, typed);
     QFETCH(QString, rewritten);
-    QFETCH(int, kind);
+    QFETCH(Limits::LimitKind, kind);
 
-    QString filter = typed;
-    QCOMPARE(int(IsGtLt(filter)), kind);
-    QCOMPARE(filter, rewritten);
+    const Limits::DateLimit limit = Limits::IsGtLt(typed);
+    QCOMPARE(limit.kind, kind);
+    QCOMPARE(limit.text, rewritten);
 }
 
 void TestDateLimits::checksEntries_data()
@@ -187,11 +187,8 @@ void TestDateLimits::checksEntries()
     QFETCH(int, leftOut);
 
     QLocale::setDefault(QLocale(locale));
-    QString limit = typed;
-    const qint16 kind = verse ? qint16(LimitPhrase) : IsGtLt(limit);
-    qint16 passed = kind;
-    QCOMPARE(int(ChkGtLt(verse ? 1 : 0, head, passed, limit)), leftOut);
-    QCOMPARE(passed, kind);
+    const Limits::DateLimit limit = verse ? Limits::DateLimit{Limits::LimitKind::Phrase, typed} : Limits::IsGtLt(typed);
+    QCOMPARE(int(Limits::ChkGtLt(verse, head, limit)), leftOut);
 }
 
 void TestDateLimits::dropsOneClosingDot_data()
@@ -210,7 +207,7 @@ void TestDateLimits::dropsOneClosingDot()
 {
     QFETCH(QString, item);
     QFETCH(QString, expected);
-    QCOMPARE(DropDot(item), expected);
+    QCOMPARE(Limits::DropDot(item), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDateLimits)

@@ -57,17 +57,16 @@ LoadOutcome load(const QByteArray &bytes, EntryStore &store)
 // "head|tag=text|tag=text" for one entry, so a table row can state a whole entry on one line.
 QString describe(const EntryStore &store, int e)
 {
-    QString out = store.EntryHead[e];
-    for (int s = 1; s <= EntryStore::MaxSlots && !(store.LineTag[e][s].isEmpty() && store.LineText[e][s].isEmpty());
-         ++s)
-        out += u'|' + store.LineTag[e][s] + u'=' + store.LineText[e][s];
+    QString out = store.head(e);
+    for (int s = 1; s <= EntryStore::MaxSlots && !(store.tag(e, s).isEmpty() && store.text(e, s).isEmpty()); ++s)
+        out += u'|' + store.tag(e, s) + u'=' + store.text(e, s);
     return out;
 }
 
 QStringList describeAll(const EntryStore &store)
 {
     QStringList all;
-    for (int e = 1; e <= store.EntryCount; ++e)
+    for (int e = 1; e <= store.entryCount(); ++e)
         all.append(describe(store, e));
     return all;
 }
@@ -126,6 +125,7 @@ private Q_SLOTS:
     void continuationEntries();
     void fullStore();
     void verseFileFromTheStart();
+    void storeKeepsCountersInBounds();
     void referencesFlag();
     void decoding_data();
     void decoding();
@@ -202,10 +202,10 @@ void TestLoader::storesFiles()
     const LoadOutcome outcome = load(file, store);
     QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
     QCOMPARE(describeAll(store), expected);
-    QCOMPARE(store.VerseFile, verse);
-    QCOMPARE(store.EntryHead[0], QString());
-    QCOMPARE(store.LineTag[1][0], QString());
-    QCOMPARE(store.LineText[1][0], QString());
+    QCOMPARE(store.isVerseFile(), verse != 0);
+    QCOMPARE(store.head(0), QString());
+    QCOMPARE(store.tag(1, 0), QString());
+    QCOMPARE(store.text(1, 0), QString());
 }
 
 void TestLoader::continuationEntries_data()
@@ -228,14 +228,14 @@ void TestLoader::continuationEntries()
     QFETCH(int, lastSlotsUsed);
     EntryStore store;
     QVERIFY(!load(entries(1, lines), store).failed());
-    QCOMPARE(store.EntryCount, entryCount);
-    QCOMPARE(store.OverflowCount, overflow);
+    QCOMPARE(store.entryCount(), entryCount);
+    QCOMPARE(store.overflowCount(), overflow);
     QCOMPARE(store.hymnCount(), 1);
     for (int e = 2; e <= entryCount; ++e)
-        QCOMPARE(store.EntryHead[e], store.EntryHead[1]);
-    QCOMPARE(store.LineText[entryCount][lastSlotsUsed], u"Hymn %1"_s.arg(lines));
+        QCOMPARE(store.head(e), store.head(1));
+    QCOMPARE(store.text(entryCount, lastSlotsUsed), u"Hymn %1"_s.arg(lines));
     if (lastSlotsUsed < EntryStore::MaxSlots)
-        QVERIFY(store.LineTag[entryCount][lastSlotsUsed + 1].isEmpty());
+        QVERIFY(store.tag(entryCount, lastSlotsUsed + 1).isEmpty());
 }
 
 void TestLoader::fullStore()
@@ -244,26 +244,48 @@ void TestLoader::fullStore()
     LoadOutcome outcome = load(entries(1801, 2), store);
     QVERIFY(outcome.limitReached);
     QVERIFY(!outcome.failed());
-    QCOMPARE(store.EntryCount, 1800);
-    QCOMPARE(store.EntryHead[1800], u"Jan 1, 2020 #1800"_s);
-    QCOMPARE(HymnFileLoader::limitMessage(store.EntryCount), u"1800 items loaded - this is the program's maximum"_s);
+    QCOMPARE(store.entryCount(), 1800);
+    QCOMPARE(store.head(1800), u"Jan 1, 2020 #1800"_s);
+    QCOMPARE(HymnFileLoader::limitMessage(store.entryCount()), u"1800 items loaded - this is the program's maximum"_s);
 
     // A continuation entry past the last one is a failure, not a crash; what was read stays.
     QByteArray bytes = entries(1799, 1) + entries(1, 25, "Dec 25, 2020 #");
     outcome = load(bytes, store);
     QVERIFY(outcome.failed());
     QVERIFY2(outcome.errorText.contains(u"1800"_s), qPrintable(outcome.errorText));
-    QCOMPARE(store.EntryCount, 1800);
-    QCOMPARE(store.LineText[1800][10], u"Hymn 10"_s);
+    QCOMPARE(store.entryCount(), 1800);
+    QCOMPARE(store.text(1800, 10), u"Hymn 10"_s);
 
     // A separator in the part of the file that is not read does not make a service log a verse file.
     const QByteArray unread = "Dec 31, 2020\nPostlude -- organ\n";
     for (const QByteArray &log : {entries(1801, 2) + unread, bytes + unread}) {
         load(log, store);
-        QCOMPARE(store.VerseFile, 0);
-        QCOMPARE(store.LineTag[1][1], u"1"_s);
-        QCOMPARE(store.LineText[1][1], u"Hymn 1"_s);
+        QVERIFY(!store.isVerseFile());
+        QCOMPARE(store.tag(1, 1), u"1"_s);
+        QCOMPARE(store.text(1, 1), u"Hymn 1"_s);
     }
+}
+
+// The store's own writes keep its counters within its arrays, whatever order they come in.
+void TestLoader::storeKeepsCountersInBounds()
+{
+    EntryStore store;
+    store.addContinuation(); // nothing to continue yet
+    store.setHead(1, u"Jan 1"_s);
+    store.setLine(1, 1, u"1"_s, u"A"_s);
+    QCOMPARE(store.entryCount(), 0);
+    QCOMPARE(store.overflowCount(), 0);
+    QVERIFY(store.head(1).isEmpty() && store.text(1, 1).isEmpty());
+
+    for (int e = 1; e <= EntryStore::MaxEntries + 1; ++e)
+        store.addEntry(u"Service %1"_s.arg(e));
+    store.addContinuation();
+    QCOMPARE(store.entryCount(), EntryStore::MaxEntries);
+    QCOMPARE(store.overflowCount(), 0);
+    QCOMPARE(store.head(EntryStore::MaxEntries), u"Service %1"_s.arg(EntryStore::MaxEntries));
+
+    store.clear();
+    QVERIFY(store == EntryStore());
 }
 
 void TestLoader::verseFileFromTheStart()
@@ -271,7 +293,7 @@ void TestLoader::verseFileFromTheStart()
     // The first hymn's credits come before any separator, yet are stored like every other hymn's.
     EntryStore store;
     QVERIFY(!load("378 Amazing Grace\nWords: John Newton, 1779\n--\n(v1) Amazing grace\n"_ba, store).failed());
-    QCOMPARE(store.VerseFile, 1);
+    QVERIFY(store.isVerseFile());
     QCOMPARE(describe(store, 1), u"378 Amazing Grace|378=Words: John Newton, 1779|378.=(v1) Amazing grace"_s);
 }
 
@@ -315,8 +337,8 @@ void TestLoader::readFailureKeepsEntries()
     const LoadOutcome outcome = HymnFileLoader::loadDevice(device, u"shaky.txt"_s, store);
     QVERIFY(outcome.failed());
     QVERIFY2(outcome.errorText.contains(u"device fault"_s), qPrintable(outcome.errorText));
-    QCOMPARE(store.EntryCount, 2);
-    QCOMPARE(store.LineText[2][1], u"B"_s);
+    QCOMPARE(store.entryCount(), 2);
+    QCOMPARE(store.text(2, 1), u"B"_s);
 }
 
 void TestLoader::unreadableFiles_data()
@@ -355,22 +377,22 @@ void TestLoader::unreadableFiles()
     QVERIFY(outcome.failed());
     QVERIFY2(outcome.errorText.contains(wordInMessage), qPrintable(outcome.errorText));
     QVERIFY(outcome.errorText.contains(u"x.txt"_s));
-    QCOMPARE(store.EntryCount, 0);
-    QCOMPARE(store.OverflowCount, 0);
-    QCOMPARE(store.EntryHead[1], QString());
+    QCOMPARE(store.entryCount(), 0);
+    QCOMPARE(store.overflowCount(), 0);
+    QCOMPARE(store.head(1), QString());
 }
 
 void TestLoader::missingFileEmptiesStore()
 {
     EntryStore store;
     QVERIFY(!load(entries(3, 12), store).failed());
-    QCOMPARE(store.OverflowCount, 3);
+    QCOMPARE(store.overflowCount(), 3);
     const LoadOutcome outcome = HymnFileLoader::loadFile(u"/nonexistent/folder/x.txt"_s, store);
     QVERIFY(!outcome.opened);
-    QCOMPARE(store.EntryCount, 0);
-    QCOMPARE(store.OverflowCount, 0);
-    QCOMPARE(store.VerseFile, 0);
-    QCOMPARE(store.LineTag[1][1], QString());
+    QCOMPARE(store.entryCount(), 0);
+    QCOMPARE(store.overflowCount(), 0);
+    QVERIFY(!store.isVerseFile());
+    QCOMPARE(store.tag(1, 1), QString());
 }
 
 void TestLoader::reloadGivesSameStore()
@@ -382,7 +404,7 @@ void TestLoader::reloadGivesSameStore()
     load(entries(5, 3), second);
     load(file, second);
     QCOMPARE(describeAll(second), describeAll(first));
-    QCOMPARE(second.OverflowCount, first.OverflowCount);
+    QCOMPARE(second.overflowCount(), first.overflowCount());
 }
 
 void TestLoader::notRegularAnswersAtOnce_data()
@@ -433,7 +455,7 @@ void TestLoader::notRegularAnswersAtOnce()
     QVERIFY(!outcome.opened);
     QVERIFY2(outcome.errorText.contains(wordInMessage) && outcome.errorText.contains(u"x.txt"_s),
              qPrintable(outcome.errorText));
-    QCOMPARE(store.EntryCount, 0);
+    QCOMPARE(store.entryCount(), 0);
 
     BookListResult books;
     QVERIFY2(answersAtOnce([&] { books = BookListReader::readFile(path); }, {path, fifo}),
@@ -585,9 +607,9 @@ void TestLoader::lineEndAcrossPieces()
         EntryStore store;
         const LoadOutcome outcome = fromFile ? HymnFileLoader::loadFile(path, store) : load(bytes, store);
         QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
-        QCOMPARE(store.EntryCount, 1);
-        QVERIFY(store.LineText[1][1].endsWith(u"x\u00E9"_s));
-        QCOMPARE(store.LineText[1][2], u"B"_s);
+        QCOMPARE(store.entryCount(), 1);
+        QVERIFY(store.text(1, 1).endsWith(u"x\u00E9"_s));
+        QCOMPARE(store.text(1, 2), u"B"_s);
     }
 }
 

@@ -51,7 +51,7 @@ void TestPaneSync::list1Click()
     QFETCH(QString, filter);
     QFETCH(QString, indexPos);
 
-    const ClickEdit edit = List1ClickEdit(row, index, qint16(verseFile), qint16(tallyShown));
+    const Panes::ClickEdit edit = Panes::List1ClickEdit(row, index, verseFile != 0, qint16(tallyShown));
     QVERIFY(edit.hymnmbr.isEmpty());
     QVERIFY(edit.hymname.isEmpty());
     QVERIFY(edit.LimitYr.isEmpty());
@@ -107,7 +107,7 @@ void TestPaneSync::list2Click()
     QFETCH(QString, filter);
     QFETCH(QString, indexPos);
 
-    const ClickEdit edit = List2ClickEdit(row, partner, index, qint16(verseFile));
+    const Panes::ClickEdit edit = Panes::List2ClickEdit(row, partner, index, verseFile != 0);
     QCOMPARE(edit.hymnmbr, hymnmbr);
     QCOMPARE(edit.hymname, hymname);
     QVERIFY(edit.LimitYr.isEmpty());

@@ -164,31 +164,31 @@ public:
 
     QByteArray file(bool verse) { return verse ? verseFile() : usageFile(); }
 
-    SearchCriteria searchCriteria(const EntryStore &store)
+    Search::SearchCriteria searchCriteria(const EntryStore &store)
     {
-        SearchCriteria c;
+        Search::SearchCriteria c;
         c.hymnmbr = number(store);
         c.fullNumberOnly = chance(30);
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s, u"."_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s, u"(v"_s, u"^"_s}) : QString();
-        c.Filter = limit(store.VerseFile != 0);
-        c.LimitYr = store.VerseFile != 0 && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
+        c.Filter = limit(store.isVerseFile());
+        c.LimitYr = store.isVerseFile() && chance(25) ? pick({u">1800"_s, u"<1850"_s, u"1779"_s, u" "_s}) : QString();
         c.titleOnly = chance(25);
         c.ofMusic = chance(20);
         c.showRefs = chance(50);
         return c;
     }
 
-    TallyCriteria tallyCriteria(const EntryStore &store)
+    Tallies::TallyCriteria tallyCriteria(const EntryStore &store)
     {
-        TallyCriteria c;
+        Tallies::TallyCriteria c;
         c.hymnmbr = number(store);
         c.fullNumberOnly = chance(20);
         c.hymname = phrase();
         c.excludH = chance(20) ? pick({u"1"_s, u"*"_s, u"("_s, u"^"_s}) : QString();
         c.excludT = chance(20) ? pick({u"Grace"_s, u"grace"_s, u"Holy"_s}) : QString();
-        c.Filter = limit(store.VerseFile != 0);
+        c.Filter = limit(store.isVerseFile());
         return c;
     }
 
@@ -205,9 +205,9 @@ private:
     {
         if (chance(40))
             return QString();
-        if (chance(50) && store.EntryCount > 0) {
+        if (chance(50) && store.entryCount() > 0) {
             // Part of a tag that is really there, so that numbers find something.
-            const QString tag = store.LineTag[1 + below(store.EntryCount)][1 + below(3)];
+            const QString tag = store.tag(1 + below(store.entryCount()), 1 + below(3));
             if (!tag.trimmed().isEmpty()) {
                 const int from = below(int(tag.size()));
                 return randomCase(tag.mid(from, 1 + below(3)));
@@ -275,16 +275,16 @@ double leadingNumber(const QString &text)
 // The limit box on one head line: a phrase for verse files and for texts that are no date limit.
 bool withinLimit(const EntryStore &store, const QString &head, const QString &filter, bool callIsGtLt)
 {
-    QString text = filter;
-    qint16 kind = callIsGtLt ? IsGtLt(text) : qint16(LimitPhrase);
-    if (store.VerseFile != 0 || kind == LimitPhrase)
-        return holdsAnyCase(head, text);
-    return ChkGtLt(store.VerseFile, head, kind, text) == 0;
+    const Limits::DateLimit limit =
+        callIsGtLt ? Limits::IsGtLt(filter) : Limits::DateLimit{Limits::LimitKind::Phrase, filter};
+    if (store.isVerseFile() || limit.kind == Limits::LimitKind::Phrase)
+        return holdsAnyCase(head, limit.text);
+    return !Limits::ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
 {
-    return (store.VerseFile != 0 ? text : tag).startsWith(u'^');
+    return (store.isVerseFile() ? text : tag).startsWith(u'^');
 }
 
 QString numberPart(const QString &tag, bool dotTag)
@@ -296,11 +296,11 @@ QString numberPart(const QString &tag, bool dotTag)
 }
 
 // Why a line that the search listed should not have been, or an empty text.
-QString searchFault(const EntryStore &store, const SearchCriteria &c, int e, int s)
+QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, int e, int s)
 {
-    const QString &tag = store.LineTag[e][s];
-    const QString &text = store.LineText[e][s];
-    const bool dotTag = store.VerseFile != 0 && tag.endsWith(u'.');
+    const QString &tag = store.tag(e, s);
+    const QString &text = store.text(e, s);
+    const bool dotTag = store.isVerseFile() && tag.endsWith(u'.');
     if (!c.hymnmbr.isEmpty() && !c.fullNumberOnly && !holdsAnyCase(tag, c.hymnmbr))
         return u"number not in tag"_s;
     if (!c.hymnmbr.isEmpty() && c.fullNumberOnly && numberPart(tag, dotTag).toUpper() != c.hymnmbr.toUpper())
@@ -311,29 +311,29 @@ QString searchFault(const EntryStore &store, const SearchCriteria &c, int e, int
         return u"excluded tag"_s;
     if (!c.excludT.isEmpty() && trimSpaces(text).contains(c.excludT))
         return u"excluded text"_s;
-    if (!withinLimit(store, store.EntryHead[e], c.Filter, store.VerseFile == 0))
+    if (!withinLimit(store, store.head(e), c.Filter, !store.isVerseFile()))
         return u"outside the limit"_s;
     if (!c.showRefs && isReference(store, tag, text))
         return u"reference line"_s;
-    if (store.VerseFile != 0 && !trimSpaces(c.LimitYr).isEmpty()) {
+    if (store.isVerseFile() && !trimSpaces(c.LimitYr).isEmpty()) {
         // The year is read from the first line of the hymn that the search reaches: entries of one head line form
         // one hymn, and an entry whose first tag is empty ends before that line is read.
         int first = e;
-        while (first > 1 && store.EntryHead[first - 1] == store.EntryHead[e])
+        while (first > 1 && store.head(first - 1) == store.head(e))
             --first;
-        while (first < e && store.LineTag[first][1].isEmpty())
+        while (first < e && store.tag(first, 1).isEmpty())
             ++first;
-        if (!TestYear(store.LineText[first][1], c.LimitYr, c.ofMusic).passed)
+        if (!Search::TestYear(store.text(first, 1), c.LimitYr, c.ofMusic).passed)
             return u"hymn fails the year test"_s;
     }
     return QString();
 }
 
 // The tally's tests a to e and the limit, for one line.
-bool tallyCounts(const EntryStore &store, const TallyCriteria &c, int e, int s)
+bool tallyCounts(const EntryStore &store, const Tallies::TallyCriteria &c, int e, int s)
 {
-    const QString &tag = store.LineTag[e][s];
-    const QString &text = store.LineText[e][s];
+    const QString &tag = store.tag(e, s);
+    const QString &text = store.text(e, s);
     if (!c.excludT.isEmpty() && trimSpaces(text).contains(c.excludT))
         return false;
     if (!c.excludH.isEmpty() && trimSpaces(tag).contains(c.excludH))
@@ -344,10 +344,10 @@ bool tallyCounts(const EntryStore &store, const TallyCriteria &c, int e, int s)
         return false;
     if (!c.hymname.isEmpty() && !holdsAnyCase(text, c.hymname))
         return false;
-    return withinLimit(store, store.EntryHead[e], c.Filter, true);
+    return withinLimit(store, store.head(e), c.Filter, true);
 }
 
-QString describe(const SearchCriteria &c)
+QString describe(const Search::SearchCriteria &c)
 {
     return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' year '%7'%8%9%10"_s.arg(
         c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter, c.LimitYr,
@@ -355,16 +355,11 @@ QString describe(const SearchCriteria &c)
         c.showRefs ? u" refs"_s : QString());
 }
 
-QString describe(const TallyCriteria &c)
+QString describe(const Tallies::TallyCriteria &c)
 {
-    return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' sort '%7'"_s.arg(
-        c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter, c.sortText);
-}
-
-bool sameStore(const EntryStore &a, const EntryStore &b)
-{
-    return a.EntryCount == b.EntryCount && a.OverflowCount == b.OverflowCount && a.VerseFile == b.VerseFile &&
-           a.EntryHead == b.EntryHead && a.LineTag == b.LineTag && a.LineText == b.LineText;
+    return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' order %7"_s.arg(
+        c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter,
+        QString::number(int(c.order)));
 }
 
 // A tally row of List2 split back into its keys: "123 Amazing Grace", or "  Title" for the blank number key.
@@ -425,11 +420,11 @@ void TestProperties::searchRowsMeetCriteria()
         Maker make(seed);
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
-        QCOMPARE(store.VerseFile != 0, verse);
+        QCOMPARE(store.isVerseFile(), verse);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
-            const SearchCriteria c = make.searchCriteria(store);
+            const Search::SearchCriteria c = make.searchCriteria(store);
             const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
-            const SearchResult result = FindHymns(store, c);
+            const Search::SearchResult result = Search::FindHymns(store, c);
             QCOMPARE(result.list1.size(), result.list2.size());
             QCOMPARE(result.totalRows, int(result.list1.size()));
 
@@ -440,19 +435,19 @@ void TestProperties::searchRowsMeetCriteria()
             QList<int> entryOfRow;
             const auto nextLine = [&] {
                 // The search reads an entry's lines up to the first with an empty tag.
-                if (++s > EntryStore::MaxSlots || store.LineTag[e][s].isEmpty()) {
+                if (++s > EntryStore::MaxSlots || store.tag(e, s).isEmpty()) {
                     ++e;
                     s = 1;
                 }
-                return e <= store.EntryCount;
+                return e <= store.entryCount();
             };
             for (qsizetype r = 0; r < result.list1.size(); ++r) {
                 bool found = false;
                 while (!found && nextLine()) {
-                    const QString &tag = store.LineTag[e][s];
-                    const QString &text = store.LineText[e][s];
+                    const QString &tag = store.tag(e, s);
+                    const QString &text = store.text(e, s);
                     const bool dot = verse && tag.endsWith(u'.');
-                    if (tag.isEmpty() || result.list1[r] != store.EntryHead[e] + (dot ? u"."_s : QString()))
+                    if (tag.isEmpty() || result.list1[r] != store.head(e) + (dot ? u"."_s : QString()))
                         continue;
                     const QString &row = result.list2[r];
                     const bool isYear = yearShown && !row.isEmpty() &&
@@ -468,7 +463,7 @@ void TestProperties::searchRowsMeetCriteria()
                 // "title only" with neither phrase nor number: one row per entry, none from a continuation.
                 if (c.titleOnly && c.hymname.isEmpty() && c.hymnmbr.isEmpty()) {
                     QVERIFY2(rowsOfEntry == 1, qPrintable(where + u"two rows from one entry"_s));
-                    QVERIFY2(store.EntryHead[e] != store.EntryHead[e - 1],
+                    QVERIFY2(store.head(e) != store.head(e - 1),
                              qPrintable(where + u"row from a continuation entry"_s));
                 }
             }
@@ -480,7 +475,7 @@ void TestProperties::searchRowsMeetCriteria()
                 while (last + 1 < entryOfRow.size() && entryOfRow[last + 1] == entryOfRow[first])
                     ++last;
                 const QString before = first > 0 ? result.list1[first - 1] : QString();
-                distinct += DropDot(result.list1[last]) != DropDot(before) ? 1 : 0;
+                distinct += Limits::DropDot(result.list1[last]) != Limits::DropDot(before) ? 1 : 0;
             }
             QVERIFY2(result.distinctHeads == distinct,
                      qPrintable(where + u"%1 distinct heads, not %2"_s.arg(result.distinctHeads).arg(distinct)));
@@ -488,8 +483,8 @@ void TestProperties::searchRowsMeetCriteria()
             // With nothing that stops an entry early, every line that meets the criteria is listed.
             if (!c.titleOnly && c.showRefs && trimSpaces(c.LimitYr).isEmpty()) {
                 int passing = 0;
-                for (int pe = 1; pe <= store.EntryCount; ++pe) {
-                    for (int ps = 1; ps <= EntryStore::MaxSlots && !store.LineTag[pe][ps].isEmpty(); ++ps)
+                for (int pe = 1; pe <= store.entryCount(); ++pe) {
+                    for (int ps = 1; ps <= EntryStore::MaxSlots && !store.tag(pe, ps).isEmpty(); ++ps)
                         passing += searchFault(store, c, pe, ps).isEmpty() ? 1 : 0;
                 }
                 QVERIFY2(result.totalRows == passing,
@@ -514,18 +509,20 @@ void TestProperties::tallyCountsAndOrder()
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
-            TallyCriteria c = make.tallyCriteria(store);
+            Tallies::TallyCriteria c = make.tallyCriteria(store);
             qint64 passing = 0;
-            for (int e = 1; e <= store.EntryCount; ++e) {
-                for (int s = 1; s <= EntryStore::MaxSlots && !store.LineTag[e][s].isEmpty(); ++s)
+            for (int e = 1; e <= store.entryCount(); ++e) {
+                for (int s = 1; s <= EntryStore::MaxSlots && !store.tag(e, s).isEmpty(); ++s)
                     passing += tallyCounts(store, c, e, s) ? 1 : 0;
             }
 
             QStringList firstRows;
-            for (const QString &sort : {u"freq"_s, u"title"_s, u"hymn #"_s}) {
-                c.sortText = sort;
+            const QStringList captions{u"freq"_s, u"title"_s, u"hymn #"_s}; // the sort box's items, in order
+            for (int index = 0; index < captions.size(); ++index) {
+                const QString &sort = captions[index];
+                c.order = Tallies::tallyOrderAt(index);
                 const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
-                const TallyResult result = TallyHymns(store, c);
+                const Tallies::TallyResult result = Tallies::TallyHymns(store, c);
                 QCOMPARE(result.list1.size(), result.list2.size());
                 QCOMPARE(result.rows, int(result.list1.size()));
 
@@ -593,7 +590,7 @@ void TestProperties::loadingIsRepeatable()
         buffer.setData(bytes);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
         const LoadOutcome again = HymnFileLoader::loadDevice(buffer, u"gen.txt"_s, store);
-        QVERIFY2(sameStore(once, store), qPrintable(u"seed %1"_s.arg(seed)));
+        QVERIFY2(once == store, qPrintable(u"seed %1"_s.arg(seed)));
         QCOMPARE(again.errorText, first.errorText);
         QCOMPARE(again.hasReferences, first.hasReferences);
         QCOMPARE(again.limitReached, first.limitReached);
@@ -627,13 +624,13 @@ void TestProperties::yearLimitOnHymnReachedOnlyByContinuation()
     file += u"--\n"_s + verseLine + u"\n"_s;
     EntryStore store;
     HymnFileLoader::loadBytes(file.toUtf8(), u"hymns.txt"_s, store);
-    QCOMPARE(store.EntryCount, 2);
-    QCOMPARE(store.LineTag[2][1], u"."_s);
+    QCOMPARE(store.entryCount(), 2);
+    QCOMPARE(store.tag(2, 1), u"."_s);
 
-    SearchCriteria c;
+    Search::SearchCriteria c;
     c.hymname = u"joy"_s;
     c.LimitYr = limitYr;
-    QCOMPARE(FindHymns(store, c).list2, rows);
+    QCOMPARE(Search::FindHymns(store, c).list2, rows);
 }
 
 QTEST_GUILESS_MAIN(TestProperties)

@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(TallyCriteria)
+Q_DECLARE_METATYPE(Tallies::TallyCriteria)
 
 namespace {
 
@@ -26,8 +26,14 @@ EntryStore storeOf(const QString &fileText)
     return store;
 }
 
+// The order the window's sort box gives for one of its captions; a caption the box does not hold counts.
+Tallies::TallyOrder orderOf(const QString &caption)
+{
+    return Tallies::tallyOrderAt(QStringList{u"freq"_s, u"title"_s, u"hymn #"_s}.indexOf(caption));
+}
+
 // "count|number title" per row, so one column holds both lists.
-QStringList pairedRows(const TallyResult &result)
+QStringList pairedRows(const Tallies::TallyResult &result)
 {
     QStringList rows;
     for (qsizetype r = 0; r < result.list1.size(); ++r)
@@ -89,7 +95,7 @@ private Q_SLOTS:
     void rows_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<TallyCriteria>("criteria");
+        QTest::addColumn<Tallies::TallyCriteria>("criteria");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<qint64>("sum");
 
@@ -99,7 +105,7 @@ private Q_SLOTS:
                                    "Dec 24, 2022\n123 Amazing Grace\n"_s;
         const QStringList countFirst{u" 2|123 Amazing Grace"_s, u" 1|45 Holy, Holy, Holy"_s};
         const QStringList numberFirst{u" 1|45 Holy, Holy, Holy"_s, u" 2|123 Amazing Grace"_s};
-        const auto sortBy = [](const QString &text) { return TallyCriteria{.sortText = text}; };
+        const auto sortBy = [](const QString &text) { return Tallies::TallyCriteria{.order = orderOf(text)}; };
 
         QTest::newRow("freq") << twoServices << sortBy(u"freq"_s) << countFirst << qint64(3);
         QTest::newRow("freq, fewer used first") << fewerFirst << sortBy(u"freq"_s) << countFirst << qint64(3);
@@ -128,68 +134,70 @@ private Q_SLOTS:
         QTest::newRow("marks cut the number")
             << u"Jan 1\n123* Amazing Grace\n123(2) Amazing Grace\n123 Amazing "
                "Grace\n12*(3) Jesus Loves Me\n"_s
-            << TallyCriteria{} << QStringList{u" 3|123 Amazing Grace"_s, u" 1|12* Jesus Loves Me"_s} << qint64(4);
+            << Tallies::TallyCriteria{} << QStringList{u" 3|123 Amazing Grace"_s, u" 1|12* Jesus Loves Me"_s}
+            << qint64(4);
         QTest::newRow("short numbers match by title")
             << u"Jan 1\n100 Old Hundredth\n100 OLD HUNDREDTH (doxology)\n12 Old Hundredth\n101 A\n101 B\n"_s
-            << TallyCriteria{} << QStringList{u" 3|100 Old Hundredth"_s, u" 2|101 A"_s} << qint64(5);
+            << Tallies::TallyCriteria{} << QStringList{u" 3|100 Old Hundredth"_s, u" 2|101 A"_s} << qint64(5);
         // A row keeps both keys whichever one found it: "5(23" is matched by its number "5".
         QTest::newRow("number finds a title row")
-            << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << TallyCriteria{}
+            << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << Tallies::TallyCriteria{}
             << QStringList{u" 2|5 Foo"_s, u" 2|345 Grace"_s} << qint64(4);
         QTest::newRow("line without a space ends entry")
-            << u"Jan 1\n123 A\nOffertory\n456 B\n\nJan 8\n789 C\n"_s << TallyCriteria{}
+            << u"Jan 1\n123 A\nOffertory\n456 B\n\nJan 8\n789 C\n"_s << Tallies::TallyCriteria{}
             << QStringList{u" 1|123 A"_s, u" 1|789 C"_s} << qint64(2);
-        QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << TallyCriteria{}
+        QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << Tallies::TallyCriteria{}
                                        << QStringList{u" 2|  Prelude"_s, u" 1|123 A"_s} << qint64(3);
-        QTest::newRow("continuation entries")
-            << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << TallyCriteria{} << QStringList{u" 12|321 A"_s} << qint64(12);
+        QTest::newRow("continuation entries") << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << Tallies::TallyCriteria{}
+                                              << QStringList{u" 12|321 A"_s} << qint64(12);
 
         const QString numbers = u"Jan 1\n Prelude\n123 A\n1234 B\n123* A\nps23 Shepherd\n"_s;
         QTest::newRow("full # only, empty box")
-            << numbers << TallyCriteria{.fullNumberOnly = true} << QStringList{u" 1|  Prelude"_s} << qint64(1);
-        QTest::newRow("full # only") << numbers << TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true}
+            << numbers << Tallies::TallyCriteria{.fullNumberOnly = true} << QStringList{u" 1|  Prelude"_s} << qint64(1);
+        QTest::newRow("full # only") << numbers << Tallies::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true}
                                      << QStringList{u" 1|123 A"_s} << qint64(1);
-        QTest::newRow("number part") << numbers << TallyCriteria{.hymnmbr = u"23"_s}
+        QTest::newRow("number part") << numbers << Tallies::TallyCriteria{.hymnmbr = u"23"_s}
                                      << QStringList{u" 2|123 A"_s, u" 1|1234 B"_s, u" 1|ps23 Shepherd"_s} << qint64(4);
-        QTest::newRow("number any case") << numbers << TallyCriteria{.hymnmbr = u"PS"_s}
+        QTest::newRow("number any case") << numbers << Tallies::TallyCriteria{.hymnmbr = u"PS"_s}
                                          << QStringList{u" 1|ps23 Shepherd"_s} << qint64(1);
 
         const QString graces = u"Jan 1\n378 Amazing Grace\n379 AMAZING GRACE\nPS23 Shepherd\n"_s;
         QTest::newRow("exclude title by case")
-            << graces << TallyCriteria{.excludT = u"Grace"_s}
+            << graces << Tallies::TallyCriteria{.excludT = u"Grace"_s}
             << QStringList{u" 1|379 AMAZING GRACE"_s, u" 1|PS23 Shepherd"_s} << qint64(2);
-        QTest::newRow("exclude number") << graces << TallyCriteria{.excludH = u"PS"_s}
+        QTest::newRow("exclude number") << graces << Tallies::TallyCriteria{.excludH = u"PS"_s}
                                         << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
                                         << qint64(2);
-        QTest::newRow("phrase any case") << graces << TallyCriteria{.hymname = u"grace"_s}
+        QTest::newRow("phrase any case") << graces << Tallies::TallyCriteria{.hymname = u"grace"_s}
                                          << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
                                          << qint64(2);
-        QTest::newRow("nothing matches") << graces << TallyCriteria{.hymnmbr = u"999"_s} << QStringList{} << qint64(0);
-        QTest::newRow("empty store") << QString() << TallyCriteria{} << QStringList{} << qint64(0);
+        QTest::newRow("nothing matches") << graces << Tallies::TallyCriteria{.hymnmbr = u"999"_s} << QStringList{}
+                                         << qint64(0);
+        QTest::newRow("empty store") << QString() << Tallies::TallyCriteria{} << QStringList{} << qint64(0);
 
         const QString dated = u"Dec 24, 2021 (evening)\n123 A\n\nJan 2, 2022\n45 B\n\nDec 31, 2021\n45 B\n\n"
                               "Easter\n678 C\n"_s;
-        QTest::newRow("before 2022") << dated << TallyCriteria{.Filter = u"<2022"_s}
+        QTest::newRow("before 2022") << dated << Tallies::TallyCriteria{.Filter = u"<2022"_s}
                                      << QStringList{u" 1|123 A"_s, u" 1|45 B"_s} << qint64(2);
-        QTest::newRow("from 2022") << dated << TallyCriteria{.Filter = u">2022"_s} << QStringList{u" 1|45 B"_s}
+        QTest::newRow("from 2022") << dated << Tallies::TallyCriteria{.Filter = u">2022"_s} << QStringList{u" 1|45 B"_s}
                                    << qint64(1);
-        QTest::newRow("limit phrase") << dated << TallyCriteria{.Filter = u"easter"_s} << QStringList{u" 1|678 C"_s}
-                                      << qint64(1);
+        QTest::newRow("limit phrase") << dated << Tallies::TallyCriteria{.Filter = u"easter"_s}
+                                      << QStringList{u" 1|678 C"_s} << qint64(1);
         // In a verse file the sign is dropped and the rest is a title phrase.
         QTest::newRow("verse file limit") << u"378 Amazing Grace\n--\nFirst line\nSecond line\n\n"
                                              "100 Old Hundredth\n--\nAll people\n"_s
-                                          << TallyCriteria{.Filter = u"<GRACE"_s}
+                                          << Tallies::TallyCriteria{.Filter = u"<GRACE"_s}
                                           << QStringList{u" 1|378. First line"_s, u" 1|378 Second line"_s} << qint64(2);
     }
 
     void rows()
     {
         QFETCH(QString, file);
-        QFETCH(TallyCriteria, criteria);
+        QFETCH(Tallies::TallyCriteria, criteria);
         QFETCH(QStringList, expected);
         QFETCH(qint64, sum);
 
-        const TallyResult result = TallyHymns(storeOf(file), criteria);
+        const Tallies::TallyResult result = Tallies::TallyHymns(storeOf(file), criteria);
         QCOMPARE(pairedRows(result), expected);
         QCOMPARE(result.list1.size(), result.list2.size());
         QCOMPARE(result.rows, expected.size());
@@ -200,40 +208,42 @@ private Q_SLOTS:
     // exclusions alone compare case for case.
     void findAndTallyAgreeOnCase_data()
     {
-        QTest::addColumn<TallyCriteria>("criteria");
+        QTest::addColumn<Tallies::TallyCriteria>("criteria");
         QTest::addColumn<QStringList>("numbers");
-        QTest::newRow("ligature fi") << TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
-        QTest::newRow("sharp s") << TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
-        QTest::newRow("sharp s typed") << TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
-        QTest::newRow("Latin-1 letters") << TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
-        QTest::newRow("ASCII in mixed case") << TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
+        QTest::newRow("ligature fi") << Tallies::TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
+        QTest::newRow("sharp s") << Tallies::TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("sharp s typed") << Tallies::TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("Latin-1 letters") << Tallies::TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
+        QTest::newRow("ASCII in mixed case")
+            << Tallies::TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
         QTest::newRow("text exclusion keeps case")
-            << TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
+            << Tallies::TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
         QTest::newRow("tag exclusion keeps case")
-            << TallyCriteria{.excludH = u"lm"_s, .hymnmbr = u"LM"_s} << QStringList{u"LM7"_s};
-        QTest::newRow("number in any case") << TallyCriteria{.hymnmbr = u"lm"_s} << QStringList{u"LM7"_s, u"lm8"_s};
+            << Tallies::TallyCriteria{.excludH = u"lm"_s, .hymnmbr = u"LM"_s} << QStringList{u"LM7"_s};
+        QTest::newRow("number in any case")
+            << Tallies::TallyCriteria{.hymnmbr = u"lm"_s} << QStringList{u"LM7"_s, u"lm8"_s};
         QTest::newRow("full number, ligature in the tag")
-            << TallyCriteria{.hymnmbr = u"FI9"_s, .fullNumberOnly = true} << QStringList{u"\uFB019"_s};
-        QTest::newRow("limit phrase") << TallyCriteria{.Filter = u"FIRST"_s} << QStringList{u"\uFB019"_s};
+            << Tallies::TallyCriteria{.hymnmbr = u"FI9"_s, .fullNumberOnly = true} << QStringList{u"\uFB019"_s};
+        QTest::newRow("limit phrase") << Tallies::TallyCriteria{.Filter = u"FIRST"_s} << QStringList{u"\uFB019"_s};
     }
 
     void findAndTallyAgreeOnCase()
     {
-        QFETCH(TallyCriteria, criteria);
+        QFETCH(Tallies::TallyCriteria, criteria);
         QFETCH(QStringList, numbers);
         const EntryStore store =
             storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
                     "4 STRASSE Road\n5 Grace Alone\n6 grace notes\nLM7 Long Meter\n"
                     "lm8 Short Meter\n9 No\u00EBl Carol\n\nJan 9, 2022 \uFB01rst Sunday\n\uFB019 Ninth\n"_s);
-        SearchCriteria search;
+        Search::SearchCriteria search;
         search.hymname = criteria.hymname;
         search.hymnmbr = criteria.hymnmbr;
         search.excludH = criteria.excludH;
         search.excludT = criteria.excludT;
         search.Filter = criteria.Filter;
         search.fullNumberOnly = criteria.fullNumberOnly;
-        QCOMPARE(sortedNumbers(FindHymns(store, search).list2), numbers);
-        QCOMPARE(sortedNumbers(TallyHymns(store, criteria).list2), numbers);
+        QCOMPARE(sortedNumbers(Search::FindHymns(store, search).list2), numbers);
+        QCOMPARE(sortedNumbers(Tallies::TallyHymns(store, criteria).list2), numbers);
     }
 
     // Random files with many equal keys, tallied and compared with a linear table and the literal exchange sort.
@@ -291,7 +301,8 @@ private Q_SLOTS:
         QStringList expected;
         for (const PlainRow &row : table)
             expected.append(u' ' + QString::number(row.count) + u'|' + row.number + u' ' + row.title);
-        QCOMPARE(pairedRows(TallyHymns(storeOf(file), TallyCriteria{.sortText = sort})), expected);
+        QCOMPARE(pairedRows(Tallies::TallyHymns(storeOf(file), Tallies::TallyCriteria{.order = orderOf(sort)})),
+                 expected);
     }
 
     // The rank-based arrangement against the plain exchange sort, for every rank pattern of up to seven rows over

@@ -115,8 +115,8 @@ void TestEndurance::load(const QString &name)
     const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"Limit reached"_s);
-    QCOMPARE(m_ui->store().EntryCount, 1800);
-    QCOMPARE(m_ui->store().OverflowCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 1800);
+    QCOMPARE(m_ui->store().overflowCount(), 0);
 }
 
 void TestEndurance::cycle()

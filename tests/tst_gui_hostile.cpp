@@ -65,10 +65,10 @@ QByteArray utf16(const QString &text, bool bigEndian)
 QStringList describe(const EntryStore &store)
 {
     QStringList all;
-    for (int e = 1; e <= store.EntryCount; ++e) {
-        QString out = store.EntryHead[e];
-        for (int s = 1; s <= EntryStore::MaxSlots && !store.LineText[e][s].isEmpty(); ++s)
-            out += u'|' + store.LineTag[e][s] + u'=' + store.LineText[e][s];
+    for (int e = 1; e <= store.entryCount(); ++e) {
+        QString out = store.head(e);
+        for (int s = 1; s <= EntryStore::MaxSlots && !store.text(e, s).isEmpty(); ++s)
+            out += u'|' + store.tag(e, s) + u'=' + store.text(e, s);
         all.append(out);
     }
     return all;
@@ -148,19 +148,19 @@ void TestHostileFiles::expectOneMessage(const QString &title, const QString &fra
 void TestHostileFiles::checkWindowAfterLoad()
 {
     const EntryStore &store = m_ui->store();
-    QVERIFY(store.EntryCount >= 0 && store.EntryCount <= EntryStore::MaxEntries);
-    QVERIFY(store.OverflowCount >= 0 && store.OverflowCount <= qMax(0, store.EntryCount - 1));
-    QCOMPARE(control<QLabel>("Tally")->text(), QString::number(store.EntryCount - store.OverflowCount));
+    QVERIFY(store.entryCount() >= 0 && store.entryCount() <= EntryStore::MaxEntries);
+    QVERIFY(store.overflowCount() >= 0 && store.overflowCount() <= qMax(0, store.entryCount() - 1));
+    QCOMPARE(control<QLabel>("Tally")->text(), QString::number(store.entryCount() - store.overflowCount()));
 
     // Entry 0, slot 0, entries past the count and slots past an entry's last line stay empty; no line end is kept.
     for (int e = 0; e <= EntryStore::MaxEntries; ++e) {
-        const bool inUse = e >= 1 && e <= store.EntryCount;
-        QVERIFY(inUse || store.EntryHead[e].isEmpty());
-        QVERIFY(!store.EntryHead[e].contains(u'\n') && !store.EntryHead[e].contains(u'\r'));
+        const bool inUse = e >= 1 && e <= store.entryCount();
+        QVERIFY(inUse || store.head(e).isEmpty());
+        QVERIFY(!store.head(e).contains(u'\n') && !store.head(e).contains(u'\r'));
         bool ended = !inUse;
         for (int s = 0; s <= EntryStore::MaxSlots; ++s) {
-            const QString &tag = store.LineTag[e][s];
-            const QString &text = store.LineText[e][s];
+            const QString &tag = store.tag(e, s);
+            const QString &text = store.text(e, s);
             if (s == 0 || ended) {
                 QVERIFY2(tag.isEmpty() && text.isEmpty(), qPrintable(u"entry %1 slot %2"_s.arg(e).arg(s)));
                 continue;
@@ -176,7 +176,7 @@ void TestHostileFiles::checkWindowAfterLoad()
     m_ui->window().Go_Click();
     QCOMPARE(rowCount(list1), rowCount(list2));
     QCOMPARE(control<QLabel>("Tally")->text(), QString::number(rowCount(list1)));
-    QVERIFY(store.EntryCount > 0 || rowCount(list1) == 0);
+    QVERIFY(store.entryCount() > 0 || rowCount(list1) == 0);
     QVERIFY(control<QPushButton>("Go")->isEnabled());
     // The rows must show at once, however long they are (a slow machine takes milliseconds for the largest here).
     QElapsedTimer drawing;
@@ -280,13 +280,13 @@ void TestHostileFiles::hostileFiles()
     QVERIFY(m_ui->load(u"x.txt"_s));
     expectOneMessage(title, fragment);
     if (entries >= 0)
-        QCOMPARE(m_ui->store().EntryCount, entries);
+        QCOMPARE(m_ui->store().entryCount(), entries);
     if (overflow >= 0)
-        QCOMPARE(m_ui->store().OverflowCount, overflow);
+        QCOMPARE(m_ui->store().overflowCount(), overflow);
     if (!store.isEmpty())
         QCOMPARE(describe(m_ui->store()), store);
     QCOMPARE(control<QLabel>("ShowFile")->text(), u"x.txt"_s);
-    QVERIFY(control<QPushButton>("Go")->isVisible() || m_ui->store().EntryCount == 0);
+    QVERIFY(control<QPushButton>("Go")->isVisible() || m_ui->store().entryCount() == 0);
     checkWindowAfterLoad();
 }
 
@@ -332,7 +332,7 @@ void TestHostileFiles::notRegularFiles()
     QVERIFY(!outcome.opened);
     QVERIFY2(outcome.errorText.contains(u"x.txt"_s) && outcome.errorText.contains(fragment),
              qPrintable(outcome.errorText));
-    QCOMPARE(store.EntryCount, 0);
+    QCOMPARE(store.entryCount(), 0);
 }
 
 void TestHostileFiles::changedAfterClick_data()
@@ -353,7 +353,7 @@ void TestHostileFiles::changedAfterClick()
     const QString path = m_ui->folder.write(u"x.txt"_s, "Jan 1, 2020\n1 A\n2 B\n");
     QVERIFY(m_ui->open());
     QVERIFY(m_ui->load(u"x.txt"_s));
-    QCOMPARE(m_ui->store().EntryCount, 1);
+    QCOMPARE(m_ui->store().entryCount(), 1);
     m_ui->dialogs.reset();
 
     // Clicking the file again shows "Get File" again.
@@ -380,7 +380,7 @@ void TestHostileFiles::changedAfterClick()
 
     expectOneMessage(u"File Error"_s, fragment);
     QVERIFY(m_ui->dialogs.messages()[0].text.contains(u"x.txt"_s));
-    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 0);
     QVERIFY(!getFile->isVisible());
     // The list now offers only what can be loaded.
     QCOMPARE(files->count(), change == u"grow"_s || change == u"empty"_s ? 1 : 0);
@@ -412,7 +412,7 @@ void TestHostileFiles::oversizedFileRefusedUnread()
     expectOneMessage(u"File Error"_s, u"was not read"_s);
     const QString text = m_ui->dialogs.messages()[0].text;
     QVERIFY2(text.contains(u"huge.txt"_s) && text.contains(shownSize), qPrintable(text));
-    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 0);
     checkWindowAfterLoad();
 }
 
@@ -427,8 +427,8 @@ void TestHostileFiles::endlessSourceStopsAtCap()
     // It stopped at the cap (give or take one read), not at the end of memory.
     QVERIFY(device.handedOut() >= HymnFileLoader::MaxFileBytes);
     QVERIFY(device.handedOut() <= HymnFileLoader::MaxFileBytes + 64 * 1024);
-    QCOMPARE(store.EntryCount, 0);
-    QVERIFY(store.EntryHead[1].isEmpty());
+    QCOMPARE(store.entryCount(), 0);
+    QVERIFY(store.head(1).isEmpty());
 }
 
 QTEST_MAIN(TestHostileFiles)

@@ -72,7 +72,7 @@ void TestPanesWindow::cleanup()
 void TestPanesWindow::load(const QString &name)
 {
     QVERIFY(m_ui->load(name));
-    QVERIFY(m_ui->store().EntryCount > 0);
+    QVERIFY(m_ui->store().entryCount() > 0);
 }
 
 void TestPanesWindow::rightClick(QAbstractItemView *list)

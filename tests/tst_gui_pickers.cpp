@@ -157,7 +157,7 @@ void TestPickers::getFileReadsTheListedFolder()
     QVERIFY(writeNative(hymns + "/x.txt", "Jan 1, 2020\n1 New\n\nFeb 2, 2020\n2 Newer\n"));
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(m_ui->dialogs.messages().size(), 0);
-    QCOMPARE(m_ui->store().EntryCount, 2);
+    QCOMPARE(m_ui->store().entryCount(), 2);
     QCOMPARE(QDir::currentPath(), QFile::decodeName(hymns));
 
     // The folder is deleted: the message names it, and the lists move to where the folder was.
@@ -168,7 +168,7 @@ void TestPickers::getFileReadsTheListedFolder()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].title, u"File Error"_s);
     QVERIFY2(messages[0].text.contains(QFile::decodeName(hymns)), qPrintable(messages[0].text));
-    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 0);
     QCOMPARE(control<DirList>("Dir1")->nativePath(), base());
     QCOMPARE(trimmedRows(control<DirList>("Dir1")).last(), u"hymns-old"_s);
 }
@@ -249,7 +249,7 @@ void TestPickers::namesThatAreNotUtf8()
     QCOMPARE(rowsOf(files), QStringList{u"caf\uFFFD.txt"_s});
     QVERIFY(m_ui->load(u"caf\uFFFD.txt"_s));
     QCOMPARE(m_ui->dialogs.messages().size(), 0);
-    QCOMPARE(m_ui->store().EntryCount, 3);
+    QCOMPARE(m_ui->store().entryCount(), 3);
 
     // Started inside such a folder, the lists are full all the same.
     QCOMPARE(::chdir(folder.constData()), 0);

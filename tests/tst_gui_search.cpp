@@ -63,7 +63,7 @@ void TestSearchWindow::cleanup()
 void TestSearchWindow::loadServices()
 {
     QVERIFY(m_ui->load(u"services.txt"_s));
-    QCOMPARE(m_ui->store().EntryCount, 4);
+    QCOMPARE(m_ui->store().entryCount(), 4);
 }
 
 void TestSearchWindow::enterSearchesFromThreeBoxes_data()

@@ -191,7 +191,7 @@ void TestWindow::startLists()
     QCOMPARE(sort->itemText(1), u"title"_s);
     QCOMPARE(sort->itemText(2), u"hymn #"_s);
     QCOMPARE(sort->currentText(), u"freq"_s);
-    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 0);
     QCOMPARE(m_ui->window().palette().color(QPalette::Window), QColor(224, 224, 224));
     QCOMPARE(control<QLabel>("Label2")->palette().color(QPalette::WindowText), QColor(0, 0, 128));
     QVERIFY(!m_ui->window().windowIcon().isNull());
@@ -247,9 +247,9 @@ void TestWindow::loadUsageSample()
     getFile(u"ServiceLog.txt"_s);
     QVERIFY(m_ui->dialogs.shown.isEmpty());
     const EntryStore &store = m_ui->store();
-    QCOMPARE(store.VerseFile, 0);
-    QVERIFY(store.OverflowCount >= 1);
-    QCOMPARE(control<QLabel>("Tally")->text(), QString::number(store.EntryCount - store.OverflowCount));
+    QVERIFY(!store.isVerseFile());
+    QVERIFY(store.overflowCount() >= 1);
+    QCOMPARE(control<QLabel>("Tally")->text(), QString::number(store.entryCount() - store.overflowCount()));
     QCOMPARE(control<QLabel>("Label7")->text(), u"Limit date to:"_s);
     QCOMPARE(control<QLabel>("Label5")->text(), u"Title phrase:"_s);
     QCOMPARE(control<QLabel>("Label15")->text(), u"exclude title:"_s);
@@ -275,7 +275,7 @@ void TestWindow::loadVerseSample()
     control<QCheckBox>("Check1")->setChecked(true);
     getFile(u"Hymnal.txt"_s);
     QVERIFY(m_ui->dialogs.shown.isEmpty());
-    QCOMPARE(m_ui->store().VerseFile, 1);
+    QVERIFY(m_ui->store().isVerseFile());
     QCOMPARE(control<QLabel>("Label7")->text(), u"Limit title to:"_s);
     QCOMPARE(control<QLabel>("Label5")->text(), u"Verse phrase:"_s);
     QCOMPARE(control<QLabel>("Label15")->text(), u"exclude phrase:"_s);
@@ -364,7 +364,7 @@ void TestWindow::fileRemovedBeforeGetFile()
     m_ui->folder.write(u"gone.txt"_s, "Jan 1, 2020\n1 A\n2 B\n");
     open(m_ui->folder.path());
     getFile(u"gone.txt"_s);
-    QCOMPARE(m_ui->store().EntryCount, 1);
+    QCOMPARE(m_ui->store().entryCount(), 1);
     auto *files = control<FileList>("File1");
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
     QVERIFY(QFile::remove(m_ui->folder.filePath(u"gone.txt"_s)));
@@ -374,7 +374,7 @@ void TestWindow::fileRemovedBeforeGetFile()
     QCOMPARE(messages[0].title, u"File Error"_s);
     QCOMPARE(messages[0].icon, Dialogs::Icon::Exclamation);
     QVERIFY(messages[0].text.contains(u"gone.txt"_s));
-    QCOMPARE(m_ui->store().EntryCount, 0);
+    QCOMPARE(m_ui->store().entryCount(), 0);
     QCOMPARE(control<QLabel>("Tally")->text(), u"0"_s);
     QCOMPARE(files->count(), 0);
 }

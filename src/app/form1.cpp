@@ -481,7 +481,7 @@ void Form1::GetFile()
     if (outcome.failed())
         m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
     if (outcome.limitReached) {
-        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.EntryCount),
+        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.entryCount()),
                            Dialogs::Icon::Exclamation);
     }
     if (!outcome.opened)
@@ -490,7 +490,7 @@ void Form1::GetFile()
     Go->show();
     TallyAll->show();
     TallyAll->setEnabled(true);
-    setLayoutFor(m_store.VerseFile == 1, outcome.hasReferences);
+    setLayoutFor(m_store.isVerseFile(), outcome.hasReferences);
     for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
         box->clear();
     ChkMusic->setChecked(false);
@@ -586,14 +586,14 @@ void Form1::FindHymns()
     TitleCount->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);
-    if (m_store.VerseFile == 0)
+    if (!m_store.isVerseFile())
         Hcount->setText(u"  # of dates:"_s);
     indexPos->setText(QString());
 
     // The lists are emptied and filled in one step: nothing is drawn in between, and a second reset of the
     // views would only add to the wait.
-    if (m_store.EntryCount > 0) {
-        const SearchResult result = ::FindHymns(m_store, readCriteria());
+    if (m_store.entryCount() > 0) {
+        const Search::SearchResult result = Search::FindHymns(m_store, readCriteria());
         fillLists(result.list1, result.list2);
         Tally->setText(QString::number(result.totalRows));
         TitleCount->setText(QString::number(result.distinctHeads));
@@ -604,9 +604,9 @@ void Form1::FindHymns()
     TallyAll->setEnabled(true);
 }
 
-SearchCriteria Form1::readCriteria() const
+Search::SearchCriteria Form1::readCriteria() const
 {
-    SearchCriteria criteria;
+    Search::SearchCriteria criteria;
     criteria.hymnmbr = hymnmbr->text();
     criteria.hymname = hymname->text();
     criteria.excludH = excludH->text();
@@ -678,15 +678,15 @@ void Form1::TallyAll_Click()
     TallyShown = 1;
 
     // The tally reads the boxes a search reads, less those of verse files.
-    const SearchCriteria boxes = readCriteria();
-    const TallyCriteria criteria{.excludT = boxes.excludT,
-                                 .excludH = boxes.excludH,
-                                 .hymnmbr = boxes.hymnmbr,
-                                 .hymname = boxes.hymname,
-                                 .Filter = boxes.Filter,
-                                 .fullNumberOnly = boxes.fullNumberOnly,
-                                 .sortText = TallySort->currentText()};
-    const TallyResult result = TallyHymns(m_store, criteria);
+    const Search::SearchCriteria boxes = readCriteria();
+    const Tallies::TallyCriteria criteria{.excludT = boxes.excludT,
+                                          .excludH = boxes.excludH,
+                                          .hymnmbr = boxes.hymnmbr,
+                                          .hymname = boxes.hymname,
+                                          .Filter = boxes.Filter,
+                                          .fullNumberOnly = boxes.fullNumberOnly,
+                                          .order = Tallies::tallyOrderAt(TallySort->currentIndex())};
+    const Tallies::TallyResult result = Tallies::TallyHymns(m_store, criteria);
     fillLists(result.list1, result.list2);
 
     Hcount->setText(u"           sum:"_s);
@@ -709,7 +709,7 @@ void Form1::List2_Scroll()
     List1->verticalScrollBar()->setValue(List2->verticalScrollBar()->value());
 }
 
-void Form1::applyClick(const ClickEdit &edit)
+void Form1::applyClick(const Panes::ClickEdit &edit)
 {
     hymnmbr->setText(edit.hymnmbr);
     hymname->setText(edit.hymname);
@@ -728,7 +728,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(List1ClickEdit(m_leftRows->text(row), row, m_store.VerseFile, TallyShown));
+    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, m_store.isVerseFile(), TallyShown));
 }
 
 void Form1::List2_Click()
@@ -737,7 +737,7 @@ void Form1::List2_Click()
     const int row = List2->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.VerseFile));
+    applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.isVerseFile()));
 }
 
 void Form1::List1_MouseDown(Qt::MouseButton button)
@@ -745,8 +745,8 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     // Only a right click copies; any other click leaves the user's clipboard as it was.
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
-    const std::optional<CopyResult> copy =
-        List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.VerseFile);
+    const std::optional<Panes::CopyResult> copy =
+        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.isVerseFile());
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -757,30 +757,30 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
 {
     if (button != Qt::RightButton || m_rightRows->rows().isEmpty())
         return;
-    if (TitleCountReadsOne(TitleCount->text()))
+    if (Panes::TitleCountReadsOne(TitleCount->text()))
         hymname->clear();
 
-    List2CopyInputs in;
+    Panes::List2CopyInputs in;
     in.list1 = m_leftRows->rows();
     in.list2 = m_rightRows->rows();
     in.clipCopy = ClipCopy->isChecked();
     in.showRefsVisible = ShowRefs->isVisibleTo(this);
-    const SearchCriteria boxes = readCriteria();
+    const Search::SearchCriteria boxes = readCriteria();
     in.hymname = boxes.hymname;
     in.excludT = boxes.excludT;
     in.LimitYr = boxes.LimitYr;
     in.titleOnly = boxes.titleOnly;
-    in.verseFile = m_store.VerseFile;
+    in.verseFile = m_store.isVerseFile();
     in.tallyShown = TallyShown;
 
     std::optional<QString> answer;
-    if (List2AsksVerse(in)) {
-        const VersePrompt ask = List2VersePrompt(in.showRefsVisible);
+    if (Panes::List2AsksVerse(in)) {
+        const Panes::VersePrompt ask = Panes::List2VersePrompt(in.showRefsVisible);
         const QString reply = m_dialogs->input(ask.prompt, ask.title, ask.defaultAnswer);
         if (!reply.isEmpty())
             answer = reply;
     }
-    const std::optional<CopyResult> copy = List2Copy(in, answer);
+    const std::optional<Panes::CopyResult> copy = Panes::List2Copy(in, answer);
     if (!copy.has_value())
         return;
     // A verse that no hymn has copies nothing; the message says so and the clipboard keeps what it had.
@@ -791,7 +791,7 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
 
 void Form1::Label3_Click()
 {
-    m_dialogs->message(HelpTitle(), HelpText(), Dialogs::Icon::Information);
+    m_dialogs->message(Panes::HelpTitle(), Panes::HelpText(), Dialogs::Icon::Information);
 }
 
 void Form1::Label2_Click()

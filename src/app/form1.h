@@ -13,7 +13,9 @@ class DirList;
 class DriveList;
 class FileList;
 class Dialogs;
+namespace Panes {
 struct ClickEdit;
+}
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -87,9 +89,9 @@ private:
     void createControls();
     void connectControls();
     void setLayoutFor(bool verseFile, bool hasReferences);
-    void applyClick(const ClickEdit &edit);
+    void applyClick(const Panes::ClickEdit &edit);
     // The criteria boxes and check boxes as they stand now.
-    SearchCriteria readCriteria() const;
+    Search::SearchCriteria readCriteria() const;
     void fillLists(const QStringList &left, const QStringList &right);
     void moveTwips(QWidget *control, int left, int width);
 

@@ -9,6 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Panes {
+
 namespace {
 
 constexpr QChar CR(13);
@@ -57,24 +59,24 @@ Markers markersFor(const QString &answer)
 
 } // namespace
 
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, qint16 verseFile)
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile)
 {
     if (list1.isEmpty())
         return std::nullopt;
     // Consecutive repeats are dropped only for search rows; tally counts repeat by nature and are all kept.
     const bool distinctOnly = clipCopy && tallyShown == 0;
     CopyResult out;
-    out.text = DropDot(list1.first());
+    out.text = Limits::DropDot(list1.first());
     out.lines = 1;
     for (qsizetype i = 1; i < list1.size(); ++i) {
-        const QString item = DropDot(list1.at(i));
-        if (distinctOnly && DropDot(list1.at(i - 1)) == item)
+        const QString item = Limits::DropDot(list1.at(i));
+        if (distinctOnly && Limits::DropDot(list1.at(i - 1)) == item)
             continue;
         out.text += CR + item;
         ++out.lines;
     }
     out.message = itemsCopied(out.lines);
-    out.title = verseFile == 1 ? u"Song titles"_s : u"Dates used"_s;
+    out.title = verseFile ? u"Song titles"_s : u"Dates used"_s;
     return out;
 }
 
@@ -85,7 +87,7 @@ bool TitleCountReadsOne(const QString &caption)
 
 bool List2AsksVerse(const List2CopyInputs &in)
 {
-    return !in.list2.isEmpty() && in.verseFile == 1 && !in.titleOnly && in.hymname.isEmpty() && in.excludT.isEmpty() &&
+    return !in.list2.isEmpty() && in.verseFile && !in.titleOnly && in.hymname.isEmpty() && in.excludT.isEmpty() &&
            in.LimitYr.isEmpty();
 }
 
@@ -114,16 +116,16 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
     CopyResult out;
     if (in.clipCopy) {
         out.heads = 1;
-        out.text = DropDot(rowAt(in.list1, 0));
+        out.text = Limits::DropDot(rowAt(in.list1, 0));
     }
     for (qsizetype i = 0; i < in.list2.size(); ++i) {
         const QString &row = in.list2.at(i);
         const QString partner = rowAt(in.list1, i);
-        if (i > 0 && DropDot(rowAt(in.list1, i - 1)) != DropDot(partner)) {
+        if (i > 0 && Limits::DropDot(rowAt(in.list1, i - 1)) != Limits::DropDot(partner)) {
             // A new hymn (or date): verse selection starts over, except that credits run from its first row.
             skip = !creditsOnly;
             if (in.clipCopy) {
-                out.text += QString(2, CR) + DropDot(partner);
+                out.text += QString(2, CR) + Limits::DropDot(partner);
                 ++out.heads;
             }
         }
@@ -154,10 +156,12 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
 
     out.message = itemsCopied(out.lines);
     if (out.heads > 0) {
-        const QString word = in.verseFile == 1 ? u" title"_s : in.tallyShown == 1 ? u" count"_s : u" date"_s;
+        const QString word = in.verseFile ? u" title"_s : in.tallyShown == 1 ? u" count"_s : u" date"_s;
         // The count is written with the leading blank that a non-negative number gets, hence two spaces after "+".
         out.message += u" +  "_s + QString::number(out.heads) + word + (out.heads == 1 ? QString() : u"s"_s);
     }
     out.title = u"Verse lines"_s;
     return out;
 }
+
+} // namespace Panes

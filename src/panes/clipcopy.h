@@ -9,6 +9,8 @@
 
 #include <optional>
 
+namespace Panes {
+
 // What to put on the clipboard and how to report it.
 struct CopyResult {
     QString text;
@@ -19,7 +21,7 @@ struct CopyResult {
 };
 
 // List1's rows as text. Nothing to copy when the list is empty.
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, qint16 verseFile);
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile);
 
 // Everything a List2 copy reads. hymname is the box's text after the window has emptied it for a TitleCount
 // of 1 (see TitleCountReadsOne).
@@ -32,7 +34,7 @@ struct List2CopyInputs {
     QString excludT;
     QString LimitYr;
     bool titleOnly = false;
-    qint16 verseFile = 0;
+    bool verseFile = false;
     qint16 tallyShown = 0;
 };
 
@@ -54,3 +56,5 @@ VersePrompt List2VersePrompt(bool showRefsVisible);
 // List2's rows as text. `answer` is the reply to the verse question, or nullopt for Cancel; it is read only when
 // List2AsksVerse holds. Nothing to copy when List2 is empty or the question got no answer.
 std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::optional<QString> &answer);
+
+} // namespace Panes

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Panes {
+
 QString HelpTitle()
 {
     return u"Cantorix2 ver "_s + QString::fromUtf16(CantorixVersion);
@@ -24,3 +26,5 @@ QString HelpText()
     };
     return lines.join(QChar(13));
 }
+
+} // namespace Panes

@@ -4,7 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace Panes {
+
 QString HelpTitle();
 
 // Eight lines joined by a lone carriage return, with no separator after the last.
 QString HelpText();
+
+} // namespace Panes

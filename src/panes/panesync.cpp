@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Panes {
+
 namespace {
 
 // 1-based position of the first space, 0 when there is none.
@@ -29,15 +31,15 @@ ClickEdit clearedEdit(int index)
 
 } // namespace
 
-ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16 tallyShown)
+ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 tallyShown)
 {
     ClickEdit edit = clearedEdit(index);
     edit.uncheckTitleOnly = true;
-    if (verseFile == 1) {
+    if (verseFile) {
         // A verse head line is "number title[.]"; a row without a space has no title to limit to.
         const qsizetype p = firstSpace(row);
         if (p > 0)
-            edit.Filter = DropDot(midFrom(row, p + 1));
+            edit.Filter = Limits::DropDot(midFrom(row, p + 1));
     } else if (tallyShown == 0) {
         // Under a tally List1 holds counts, which make no date limit.
         edit.Filter = row;
@@ -45,16 +47,16 @@ ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16
     return edit;
 }
 
-ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, qint16 verseFile)
+ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, bool verseFile)
 {
     ClickEdit edit = clearedEdit(index);
-    if (verseFile == 1) {
+    if (verseFile) {
         const qsizetype q = firstSpace(partner);
         if (q > 1)
             edit.hymnmbr = partner.first(q - 1);
         // The verse line is sought as a phrase exactly as listed, indentation included.
         edit.hymname = row;
-        edit.Filter = DropDot(midFrom(partner, q + 1));
+        edit.Filter = Limits::DropDot(midFrom(partner, q + 1));
     } else {
         const qsizetype p = firstSpace(row);
         if (p >= 2)
@@ -64,3 +66,5 @@ ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, 
     }
     return edit;
 }
+
+} // namespace Panes

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+namespace Panes {
+
 // The boxes a click rewrites. hymnmbr, hymname and LimitYr are always emptied first, so their texts here are the
 // final ones; Filter is written only when it holds a value. ChkMusic is unchecked by every click.
 struct ClickEdit {
@@ -19,7 +21,9 @@ struct ClickEdit {
 };
 
 // A click on List1 row `index` reading `row`.
-ClickEdit List1ClickEdit(const QString &row, int index, qint16 verseFile, qint16 tallyShown);
+ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 tallyShown);
 
 // A click on List2 row `index` reading `row`; `partner` is List1 row `index`, empty when List1 has no such row.
-ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, qint16 verseFile);
+ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, bool verseFile);
+
+} // namespace Panes

@@ -6,6 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Limits {
+
 namespace {
 
 bool phraseMissing(const QString &text, const QString &phrase)
@@ -15,64 +17,59 @@ bool phraseMissing(const QString &text, const QString &phrase)
 
 } // namespace
 
-qint16 IsGtLt(QString &Filter)
+DateLimit IsGtLt(const QString &Filter)
 {
+    DateLimit limit{LimitKind::Phrase, Filter};
     if (Filter.isEmpty())
-        return LimitPhrase;
-    qint16 kind = LimitPhrase;
+        return limit;
+    LimitKind kind = LimitKind::Phrase;
     if (Filter.front() == u'<')
-        kind = LimitBefore;
+        kind = LimitKind::Before;
     else if (Filter.front() == u'>')
-        kind = LimitOnOrAfter;
+        kind = LimitKind::OnOrAfter;
     else
-        return LimitPhrase;
+        return limit;
 
-    Filter = PlainText::trim(QStringView(Filter).sliced(1));
+    limit.text = PlainText::trim(QStringView(Filter).sliced(1));
     // A bare year of this century means its first day; other short forms are left for the date reader to judge.
-    if (Filter.startsWith("20"_L1))
-        Filter.prepend("Jan 1, "_L1);
-    return DateParse::isDate(Filter) ? kind : qint16(LimitPhrase);
+    if (limit.text.startsWith("20"_L1))
+        limit.text.prepend("Jan 1, "_L1);
+    if (DateParse::isDate(limit.text))
+        limit.kind = kind;
+    return limit;
 }
 
-qint16 ChkGtLt(qint16 vers2, const QString &whenDate, qint16 &GtLt, const QString &FilterItem)
+bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit)
 {
-    if (vers2 != 0)
-        return phraseMissing(whenDate, FilterItem) ? 1 : 0;
+    if (verseFile || limit.kind == LimitKind::Phrase)
+        return phraseMissing(whenDate, limit.text);
 
-    // Kinds 3 and 4 (an unreadable entry date) live only in this local copy, so GtLt never changes.
-    int kind = GtLt;
-    std::optional<QDate> entryDate;
-    if (kind > 0) {
-        entryDate = DateParse::parse(whenDate);
-        if (!entryDate) {
-            // A remark after the year ("May 5, 2019 Easter"): keep the month, day, comma and a four-digit year.
-            const qsizetype comma = whenDate.indexOf(u',');
-            const qsizetype keep = comma < 0 ? 5 : comma + 6;
-            entryDate = DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
-            if (!entryDate)
-                kind += 2;
-        }
+    std::optional<QDate> entryDate = DateParse::parse(whenDate);
+    if (!entryDate) {
+        // A remark after the year ("May 5, 2019 Easter"): keep the month, day, comma and a four-digit year.
+        const qsizetype comma = whenDate.indexOf(u',');
+        const qsizetype keep = comma < 0 ? 5 : comma + 6;
+        entryDate = DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
+        if (!entryDate)
+            return true;
     }
+    // IsGtLt lets only a readable limit through; a caller that passes anything else gets the entry left out.
+    const std::optional<QDate> limitDate = DateParse::parse(limit.text);
+    if (!limitDate)
+        return true;
+    const bool before = *entryDate < *limitDate;
+    return (limit.kind == LimitKind::Before) != before;
+}
 
-    switch (kind) {
-    case LimitBefore:
-    case LimitOnOrAfter: {
-        // IsGtLt let only a readable limit through; a caller that passes anything else gets the entry left out.
-        const std::optional<QDate> limit = DateParse::parse(FilterItem);
-        if (!limit)
-            return 1;
-        const bool before = *entryDate < *limit;
-        return (kind == LimitBefore) != before ? 1 : 0;
-    }
-    case LimitBefore + 2:
-    case LimitOnOrAfter + 2:
-        return 1;
-    default:
-        return phraseMissing(whenDate, FilterItem) ? 1 : 0;
-    }
+QStringView DropDot(QStringView item)
+{
+    return item.endsWith(u'.') ? item.chopped(1) : item;
 }
 
 QString DropDot(const QString &item)
 {
-    return item.endsWith(u'.') ? item.chopped(1) : item;
+    const QStringView kept = DropDot(QStringView(item));
+    return kept.size() == item.size() ? item : kept.toString();
 }
+
+} // namespace Limits

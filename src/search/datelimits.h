@@ -3,24 +3,36 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
+#include <QStringView>
+
+namespace Limits {
 
 // How a limit text is applied to head lines.
-enum LimitKind : qint16 {
-    LimitPhrase = 0,    // the text is looked for in the head line, any case
-    LimitBefore = 1,    // "<": keep entries dated strictly before the limit date
-    LimitOnOrAfter = 2, // ">": keep entries dated on or after the limit date
+enum class LimitKind {
+    Phrase,    // the text is looked for in the head line, any case
+    Before,    // "<": keep entries dated strictly before the limit date
+    OnOrAfter, // ">": keep entries dated on or after the limit date
 };
 
-// Reads the limit text once per search or tally. For "<" or ">" the sign is dropped and the rest trimmed, and a
-// year of this century ("2019") becomes "Jan 1, 2019"; Filter keeps that rewritten form even when it then turns
-// out not to be a date, in which case the kind is LimitPhrase.
-qint16 IsGtLt(QString &Filter);
+// The limit box as read once per search or tally.
+struct DateLimit {
+    LimitKind kind = LimitKind::Phrase;
+    QString text; // the limit date for Before and OnOrAfter, else the phrase
+};
 
-// 1 when the entry whose head line is whenDate falls outside the limit and is to be left out, else 0.
-// vers2 is the verse-file flag: for a verse file the limit is always a title phrase. GtLt is the kind from
-// IsGtLt; it is the same after the call as before it.
-qint16 ChkGtLt(qint16 vers2, const QString &whenDate, qint16 &GtLt, const QString &FilterItem);
+// Reads the limit box. For "<" or ">" the sign is dropped and the rest trimmed, and a year of this century ("2019")
+// becomes "Jan 1, 2019"; the text keeps that rewritten form even when it then turns out not to be a date, in which
+// case the kind is Phrase.
+DateLimit IsGtLt(const QString &Filter);
 
-// item without one closing ".".
+// True when the entry whose head line is whenDate falls outside the limit and is to be LEFT OUT; false keeps it.
+// In a verse file the limit is always a title phrase, whatever its kind. Under a date limit an entry whose own date
+// cannot be read is left out.
+bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit);
+
+// item without one closing "." (verse-file head lines carry one on a verse's first line, month names may too).
+QStringView DropDot(QStringView item);
+// The same rule for a QString; an item without the dot comes back shared, not copied.
 QString DropDot(const QString &item);
+
+} // namespace Limits

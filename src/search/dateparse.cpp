@@ -2,6 +2,8 @@
 // given their roles by their kind and by the locale's order of day, month and year, and QDate validates.
 #include "search/dateparse.h"
 
+#include "search/datelimits.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -51,17 +53,12 @@ bool isPunctuation(QChar c)
     return c == u',' || c == u'/' || c == u'-' || c == u'.';
 }
 
-QString withoutClosingDot(const QString &name)
-{
-    return name.endsWith(u'.') ? name.chopped(1) : name;
-}
-
 void addNames(LocaleTables &tables, const QLocale &locale)
 {
     for (int month = 1; month <= 12; ++month) {
         for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
             for (const QString &name : {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
-                const QString bare = withoutClosingDot(name);
+                const QString bare = Limits::DropDot(name);
                 if (bare.isEmpty())
                     continue;
                 tables.exact.push_back({bare, month});

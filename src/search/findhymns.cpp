@@ -3,21 +3,59 @@
 #include "search/findhymns.h"
 
 #include "search/datelimits.h"
+#include "search/exclusions.h"
 #include "search/yeartest.h"
 #include "store/plaintext.h"
 
-#include <algorithm>
-
-using namespace Qt::StringLiterals;
+namespace Search {
 
 namespace {
 
-enum YearState { YearUntested = 0, YearFailed = 1, YearPassed = 2 };
+enum class YearState { Untested, Failed, Passed };
 
-QStringView withoutClosingDot(QStringView text)
-{
-    return text.endsWith(u'.') ? text.chopped(1) : text;
-}
+// The year test's outcome for the hymn being walked. Century and year stay from the last test: a hymn lists no
+// line before its own test has run, so they are never read from an earlier hymn.
+struct HymnYear {
+    YearState state = YearState::Untested;
+    int century = 0;
+    int year = 0;
+};
+
+// What the year gate makes of one line.
+enum class Gate {
+    Open,      // the line goes on to the other boxes
+    Reject,    // the line is not listed, the walk goes on
+    LeaveEntry // no further line of this entry is listed
+};
+
+// What the number box makes of one line that passed the other boxes.
+struct NumberMatch {
+    bool list = false;       // the line is listed
+    bool leaveEntry = false; // no further line of this entry is looked at
+};
+
+// The criteria as the walk applies them, worked out once per search.
+struct Rules {
+    Rules(const EntryStore &store, const SearchCriteria &criteria)
+        : criteria(criteria), verse(store.isVerseFile()), noPhrase(criteria.hymname.isEmpty()),
+          noNumber(criteria.hymnmbr.isEmpty()), testYears(verse && !PlainText::isBlank(criteria.LimitYr)),
+          // Verse rows show the year or century instead of the line only when nothing narrows titles or lines.
+          showYear(criteria.Filter.isEmpty() && noPhrase), phrase(criteria.hymname), number(criteria.hymnmbr),
+          // In a verse file the limit box is a title phrase as typed, never read as a date.
+          limit(verse ? Limits::DateLimit{Limits::LimitKind::Phrase, criteria.Filter} : Limits::IsGtLt(criteria.Filter))
+    {}
+
+    const SearchCriteria &criteria;
+    const bool verse;
+    const bool noPhrase;
+    const bool noNumber;
+    const bool testYears;
+    const bool showYear;
+    // Upper-cased once for the whole walk; the tally and the copies test case the same way.
+    const PlainText::UpperNeedle phrase;
+    const PlainText::UpperNeedle number;
+    const Limits::DateLimit limit;
+};
 
 // The tag less its part note: "12(2)" and "12*" give "12"; "378." (the first line of a verse) gives "378".
 QStringView numberPart(QStringView tag, bool dotTag)
@@ -34,6 +72,63 @@ bool isReference(bool verse, QStringView tag, QStringView text)
     return verse ? text.startsWith(u'^') : tag.startsWith(u'^');
 }
 
+// The head line and limit test: whether any line of the entry can be listed.
+bool entryWalked(const Rules &rules, const QString &head, bool continuation)
+{
+    // A continuation entry adds nothing to a list of titles.
+    if (rules.criteria.titleOnly && rules.noPhrase && continuation)
+        return false;
+    return !Limits::ChkGtLt(rules.verse, head, rules.limit);
+}
+
+// The year gate of verse files at the line in slot `slot`. The credits line is the first line of the hymn; a
+// continuation entry's first line is a verse line and keeps the outcome of the hymn's own test. A hymn whose first
+// entry ended before its first line (an empty tag) was never tested, so its continuation is tested instead.
+Gate yearGate(const Rules &rules, int slot, const QString &text, HymnYear &hymn)
+{
+    if (slot == 1 && rules.verse && hymn.state == YearState::Untested) {
+        if (!rules.testYears)
+            return Gate::Open;
+        const YearTestResult test = TestYear(text, rules.criteria.LimitYr, rules.criteria.ofMusic);
+        hymn.century = test.century;
+        hymn.year = test.year;
+        hymn.state = test.passed ? YearState::Passed : YearState::Failed;
+        return test.passed ? Gate::Open : Gate::Reject;
+    }
+    // A hymn that passed the year test shows its credits line only, unless a phrase is sought.
+    if (hymn.state == YearState::Failed || (hymn.state == YearState::Passed && rules.noPhrase))
+        return Gate::LeaveEntry;
+    return Gate::Open;
+}
+
+// The exclusions and the phrase.
+bool textRejected(const Rules &rules, const QString &tag, const QString &text)
+{
+    return isExcluded(tag, text, rules.criteria.excludH, rules.criteria.excludT) ||
+           (!rules.noPhrase && !rules.phrase.isIn(text));
+}
+
+NumberMatch matchNumber(const Rules &rules, const QString &tag, bool dotTag)
+{
+    if (rules.noNumber)
+        return {true, rules.criteria.titleOnly && rules.noPhrase};
+    if (!rules.criteria.fullNumberOnly)
+        return {rules.number.isIn(tag), rules.criteria.titleOnly};
+    return {rules.number.equals(numberPart(tag, dotTag)), false};
+}
+
+// The List2 row of a listed line.
+QString listedText(const Rules &rules, const HymnYear &hymn, const QString &tag, const QString &text)
+{
+    if (!rules.verse)
+        return tag + u' ' + text;
+    if (rules.noNumber && rules.showYear && hymn.century >= 1)
+        return QString::number(hymn.century);
+    if (rules.noNumber && rules.showYear && hymn.year >= 1)
+        return QString::number(hymn.year);
+    return text;
+}
+
 } // namespace
 
 bool SearchCriteria::asksForEverything() const
@@ -45,124 +140,60 @@ bool SearchCriteria::asksForEverything() const
 SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
 {
     SearchResult result;
-    const bool verse = store.VerseFile != 0;
-    const bool noPhrase = criteria.hymname.isEmpty();
-    const bool noNumber = criteria.hymnmbr.isEmpty();
-    const bool testYears = verse && !PlainText::isBlank(criteria.LimitYr);
-    // Verse rows show the year or century instead of the line only when nothing narrows the titles or lines.
-    const bool showYear = criteria.Filter.isEmpty() && noPhrase;
-    // Upper-cased once for the whole walk; the tally and the copies test case the same way.
-    const PlainText::UpperNeedle phrase(criteria.hymname);
-    const PlainText::UpperNeedle number(criteria.hymnmbr);
-    QString limitText = criteria.Filter;
-    const qint16 limitKind = verse ? qint16(LimitPhrase) : IsGtLt(limitText);
+    const Rules rules(store, criteria);
 
-    // A store that was never sized, or counters past the arrays, must not lead the walk out of bounds.
-    const qsizetype arrays = std::min(
-        {qsizetype(store.EntryHead.size()), qsizetype(store.LineTag.size()), qsizetype(store.LineText.size())});
-    const int lastEntry = static_cast<int>(std::min<qsizetype>(store.EntryCount, arrays - 1));
-
-    int yearState = YearUntested;
+    HymnYear hymn;
     bool skipReferences = false;
-    int century = 0;
-    int year = 0;
     static const QString noHead;
 
-    for (int i = 1; i <= lastEntry; ++i) {
-        const QString &head = store.EntryHead[i];
-        const bool continuation = head == store.EntryHead[i - 1];
+    for (int i = 1; i <= store.entryCount(); ++i) {
+        const QString &head = store.head(i);
+        const bool continuation = head == store.head(i - 1);
         int entryRows = 0;
         if (!continuation) {
-            yearState = YearUntested;
+            hymn.state = YearState::Untested;
             skipReferences = false;
         }
-
-        // A continuation entry adds nothing to a list of titles.
-        if (criteria.titleOnly && noPhrase && continuation)
-            continue;
-        qint16 kind = limitKind;
-        if (ChkGtLt(store.VerseFile, head, kind, limitText) != 0)
+        if (!entryWalked(rules, head, continuation))
             continue;
 
-        const EntryStore::Slots &tags = store.LineTag[i];
-        const EntryStore::Slots &texts = store.LineText[i];
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = tags[j];
-            const QString &text = texts[j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty()) {
                 skipReferences = false;
                 break;
             }
-            bool rejected = false;
-            bool dotTag = false;
-
-            // The credits line is the first line of the hymn; a continuation entry's first line is a verse line
-            // and keeps the outcome of the hymn's own test. A hymn whose first entry ended before its first line
-            // (an empty tag) was never tested, so its continuation is tested instead of passing untested.
-            if (j == 1 && verse && (!continuation || yearState == YearUntested) && yearState < YearPassed) {
-                if (testYears) {
-                    const YearTestResult test = TestYear(text, criteria.LimitYr, criteria.ofMusic);
-                    century = test.century;
-                    year = test.year;
-                    yearState = test.passed ? YearPassed : YearFailed;
-                    rejected = !test.passed;
-                }
-            } else if (yearState == YearFailed || (yearState >= YearFailed && noPhrase)) {
-                // A hymn that passed the year test shows its credits line only, unless a phrase is sought.
+            const Gate gate = yearGate(rules, j, text, hymn);
+            if (gate == Gate::LeaveEntry)
                 break;
-            }
-
-            if (!criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(criteria.excludH))
-                rejected = true;
-            if (!criteria.excludT.isEmpty() && PlainText::trimView(text).contains(criteria.excludT))
-                rejected = true;
-            if (!noPhrase && !phrase.isIn(text))
-                rejected = true;
+            const bool rejected = gate == Gate::Reject || textRejected(rules, tag, text);
             // Once a reference line is left out, so is the rest of the hymn's lines.
-            if (!criteria.showRefs && isReference(verse, tag, text))
+            if (!criteria.showRefs && isReference(rules.verse, tag, text))
                 skipReferences = true;
             if (skipReferences || rejected)
                 continue;
 
-            if (verse && tag.endsWith(u'.'))
-                dotTag = true;
-
-            bool list = false;
-            bool leaveEntry = false;
-            if (noNumber) {
-                list = true;
-                leaveEntry = criteria.titleOnly && noPhrase;
-            } else if (!criteria.fullNumberOnly) {
-                list = number.isIn(tag);
-                leaveEntry = criteria.titleOnly;
-            } else {
-                list = number.equals(numberPart(tag, dotTag));
-            }
-
-            if (list) {
+            const bool dotTag = rules.verse && tag.endsWith(u'.');
+            const NumberMatch match = matchNumber(rules, tag, dotTag);
+            if (match.list) {
                 ++entryRows;
                 result.list1.append(dotTag ? head + u'.' : head);
-                if (!verse) {
-                    result.list2.append(tag + u' ' + text);
-                } else if (noNumber && showYear && century >= 1) {
-                    result.list2.append(QString::number(century));
-                } else if (noNumber && showYear && year >= 1) {
-                    result.list2.append(QString::number(year));
-                } else {
-                    result.list2.append(text);
-                }
+                result.list2.append(listedText(rules, hymn, tag, text));
             }
-            if (leaveEntry)
+            if (match.leaveEntry)
                 break;
         }
 
         if (entryRows > 0) {
             const qsizetype before = result.list1.size() - 1 - entryRows;
             const QString &previous = before >= 0 ? result.list1.at(before) : noHead;
-            if (withoutClosingDot(result.list1.constLast()) != withoutClosingDot(previous))
+            if (Limits::DropDot(QStringView(result.list1.constLast())) != Limits::DropDot(QStringView(previous)))
                 ++result.distinctHeads;
         }
     }
     result.totalRows = static_cast<int>(result.list1.size());
     return result;
 }
+
+} // namespace Search

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace Search {
+
 // The criteria boxes and check boxes as they stood when "Find" was pressed.
 struct SearchCriteria {
     QString hymnmbr, hymname, excludH, excludT, Filter, LimitYr; // the six text boxes, as typed
@@ -26,3 +28,5 @@ struct SearchResult {
 };
 
 SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria);
+
+} // namespace Search

@@ -7,6 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace Search {
+
 namespace {
 
 constexpr qsizetype YearWidth = 4;
@@ -62,3 +64,5 @@ YearTestResult TestYear(QStringView credits, QStringView limitYr, bool ofMusic)
     }
     return result;
 }
+
+} // namespace Search

@@ -1,9 +1,11 @@
-// Storage and clearing of the entry store.
+// Storage, clearing and the loader's writes of the entry store.
 #include "store/entrystore.h"
+
+#include <utility>
 
 EntryStore::EntryStore() : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1) {}
 
-void EntryStore::clearArrays()
+void EntryStore::clear()
 {
     for (int e = 0; e <= MaxEntries; ++e) {
         EntryHead[e].clear();
@@ -12,4 +14,38 @@ void EntryStore::clearArrays()
             LineText[e][s].clear();
         }
     }
+    EntryCount = 0;
+    OverflowCount = 0;
+    VerseFile = false;
+}
+
+void EntryStore::addEntry(const QString &head)
+{
+    if (EntryCount >= MaxEntries)
+        return;
+    ++EntryCount;
+    EntryHead[EntryCount] = head;
+}
+
+void EntryStore::addContinuation()
+{
+    if (EntryCount < 1 || EntryCount >= MaxEntries)
+        return;
+    ++OverflowCount;
+    ++EntryCount;
+    EntryHead[EntryCount] = EntryHead[EntryCount - 1];
+}
+
+void EntryStore::setLine(int entry, int slot, QString tag, QString text)
+{
+    if (!isAdded(entry, slot))
+        return;
+    LineTag[entry][slot] = std::move(tag);
+    LineText[entry][slot] = std::move(text);
+}
+
+void EntryStore::setHead(int entry, QString head)
+{
+    if (isAdded(entry, 1))
+        EntryHead[entry] = std::move(head);
 }

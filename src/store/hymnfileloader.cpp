@@ -79,13 +79,13 @@ void storeUsageLine(QStringView line, QString &tag, QString &text)
 void applyCommaSuffix(EntryStore &store)
 {
     QString carried;
-    for (int e = store.EntryCount; e >= 1; --e) {
-        QString &head = store.EntryHead[e];
+    for (int e = store.entryCount(); e >= 1; --e) {
+        const QString &head = store.head(e);
         const qsizetype comma = head.indexOf(u',');
         if (comma >= 0)
             carried = head.sliced(comma + 1);
         else if (!carried.isEmpty())
-            head += u',' + carried;
+            store.setHead(e, head + u',' + carried);
     }
 }
 
@@ -101,8 +101,6 @@ struct StoredLines {
 // given their final form afterwards by finishLines. Stops reading once the store is full.
 StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadOutcome &outcome)
 {
-    store.EntryCount = 0;
-    store.OverflowCount = 0;
     StoredLines seen;
     qsizetype lineNumber = 0;
     QStringView line;
@@ -110,10 +108,9 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
         ++lineNumber;
         if (PlainText::isBlank(line))
             continue;
-        ++store.EntryCount;
+        store.addEntry(PlainText::trimRight(line));
         int counter = 0;
         bool afterSeparator = false;
-        store.EntryHead[store.EntryCount] = PlainText::trimRight(line);
 
         while (lines.next(line)) {
             ++lineNumber;
@@ -138,24 +135,21 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
                 continue;
 
             if (counter == EntryStore::MaxSlots) {
-                if (store.EntryCount >= EntryStore::MaxEntries) {
+                if (store.entryCount() >= EntryStore::MaxEntries) {
                     outcome.errorText = u"The file holds more than the %1 entries the program can keep "
                                         "(line %2 would need one more); the entries before it were loaded."_s
                                             .arg(EntryStore::MaxEntries)
                                             .arg(lineNumber);
                     return seen;
                 }
-                ++store.OverflowCount;
-                ++store.EntryCount;
+                store.addContinuation();
                 counter = 0;
-                store.EntryHead[store.EntryCount] = store.EntryHead[store.EntryCount - 1];
             }
             const int slot = ++counter;
-            store.LineTag[store.EntryCount][slot] = afterSeparator ? u"."_s : QString();
-            store.LineText[store.EntryCount][slot] = line.toString();
+            store.setLine(store.entryCount(), slot, afterSeparator ? u"."_s : QString(), line.toString());
             afterSeparator = false;
         }
-        if (store.EntryCount >= EntryStore::MaxEntries) {
+        if (store.entryCount() >= EntryStore::MaxEntries) {
             outcome.limitReached = true;
             break;
         }
@@ -168,44 +162,45 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
 // file's lines are split at their first blank into tag and text.
 void finishLines(EntryStore &store, bool verse)
 {
-    for (int e = 1; e <= store.EntryCount; ++e) {
-        const QString number = verse ? firstWord(store.EntryHead[e]) : QString();
+    for (int e = 1; e <= store.entryCount(); ++e) {
+        const QString number = verse ? firstWord(store.head(e)) : QString();
         for (int s = 1; s <= EntryStore::MaxSlots; ++s) {
-            QString &tag = store.LineTag[e][s];
-            QString &text = store.LineText[e][s];
             // Stored lines are never empty, so the first empty slot ends the entry.
-            if (text.isEmpty())
+            if (store.text(e, s).isEmpty())
                 break;
-            QString line = std::exchange(text, QString());
+            QString tag = store.tag(e, s);
+            QString line = store.text(e, s);
+            QString text;
+            // The store's copies are dropped first, so that the line is changed in place rather than copied.
+            store.setLine(e, s, QString(), QString());
             if (!verse) {
                 storeUsageLine(line, tag, text);
-                continue;
+            } else {
+                replaceFirst(line, u'%', u"Meter: "_s);
+                replaceFirst(line, u'$', u"Key: "_s);
+                replaceFirst(line, u'~', u"Time: "_s);
+                tag.prepend(number);
+                text = PlainText::trim(line);
             }
-            replaceFirst(line, u'%', u"Meter: "_s);
-            replaceFirst(line, u'$', u"Key: "_s);
-            replaceFirst(line, u'~', u"Time: "_s);
-            tag.prepend(number);
-            text = PlainText::trim(line);
+            store.setLine(e, s, std::move(tag), std::move(text));
         }
     }
 }
 
 void parse(TextDecoding::LineReader &lines, EntryStore &store, LoadOutcome &outcome)
 {
-    store.clearArrays();
+    store.clear();
     const StoredLines seen = storeLines(lines, store, outcome);
-    store.VerseFile = seen.separatorRead ? 1 : 0;
+    store.setVerseFile(seen.separatorRead);
     outcome.hasReferences = seen.separatorRead && seen.referenceRead;
     finishLines(store, seen.separatorRead);
-    if (store.VerseFile == 0)
+    if (!store.isVerseFile())
         applyCommaSuffix(store);
 }
 
 LoadOutcome refuse(EntryStore &store, const QString &reason)
 {
-    store.EntryCount = 0;
-    store.OverflowCount = 0;
-    store.VerseFile = 0;
+    store.clear();
     LoadOutcome outcome;
     outcome.errorText = reason;
     return outcome;
@@ -220,7 +215,7 @@ LoadOutcome opened()
 
 void reportEmpty(const EntryStore &store, const QString &name, LoadOutcome &outcome)
 {
-    if (store.EntryCount == 0 && !outcome.failed())
+    if (store.entryCount() == 0 && !outcome.failed())
         outcome.errorText = u"\"%1\" is empty: it holds no hymns or services."_s.arg(name);
 }
 
@@ -254,7 +249,6 @@ LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &sto
         if (got == 0)
             break;
         if (total + got > MaxFileBytes) {
-            store.clearArrays();
             return refuse(store, grewPastCap(name));
         }
         probe.feed(QByteArrayView(buffer.constData(), got));
@@ -322,7 +316,6 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
         if (got == 0)
             break;
         if (bytes.size() + got > MaxFileBytes) {
-            store.clearArrays();
             return refuse(store, grewPastCap(name));
         }
         bytes.append(chunk, got);
@@ -335,7 +328,7 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
 
 LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store)
 {
-    store.clearArrays();
+    store.clear();
     const QString name = QFile::decodeName(nativePath.sliced(nativePath.lastIndexOf('/') + 1));
     QFile file;
     const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);

@@ -2,6 +2,7 @@
 #include "tally/tally.h"
 
 #include "search/datelimits.h"
+#include "search/exclusions.h"
 #include "store/plaintext.h"
 #include "tally/exchangeorder.h"
 #include "tally/tallytable.h"
@@ -10,9 +11,10 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
 #include <vector>
 
-using namespace Qt::StringLiterals;
+namespace Tallies {
 
 namespace {
 
@@ -25,9 +27,7 @@ public:
 
     bool excludes(const QString &tag, const QString &text) const
     {
-        if (!m_criteria.excludT.isEmpty() && PlainText::trimView(text).contains(m_criteria.excludT))
-            return true;
-        if (!m_criteria.excludH.isEmpty() && PlainText::trimView(tag).contains(m_criteria.excludH))
+        if (Search::isExcluded(tag, text, m_criteria.excludH, m_criteria.excludT))
             return true;
         if (!m_number.isEmpty() && !m_number.isIn(tag))
             return true;
@@ -42,17 +42,6 @@ private:
     PlainText::UpperNeedle m_number;
     PlainText::UpperNeedle m_phrase;
 };
-
-enum class SortRule { Count, Number, Title };
-
-SortRule sortRuleFor(const QString &text)
-{
-    if (text == u"hymn #"_s)
-        return SortRule::Number;
-    if (text == u"title"_s)
-        return SortRule::Title;
-    return SortRule::Count;
-}
 
 // The "hymn #" order: the leading number, then the first two characters (so "LM12" and "PS5" sort by their
 // letters), then the number from the third character on ("PS5" before "PS23").
@@ -87,10 +76,10 @@ template <typename Key> std::vector<int> ranksOf(const std::vector<Key> &keys)
     return ranks;
 }
 
-std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
+std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
 {
-    switch (rule) {
-    case SortRule::Number: {
+    switch (order) {
+    case TallyOrder::Number: {
         std::vector<NumberOrder> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows) {
@@ -100,14 +89,14 @@ std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
         }
         return ranksOf(keys);
     }
-    case SortRule::Title: {
+    case TallyOrder::Title: {
         std::vector<QString> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows)
             keys.push_back(row.titleKey.toUpper());
         return ranksOf(keys);
     }
-    case SortRule::Count:
+    case TallyOrder::Frequency:
         break;
     }
     // Higher counts first.
@@ -120,27 +109,38 @@ std::vector<int> ranksFor(SortRule rule, const std::vector<TallyRow> &rows)
 
 } // namespace
 
+TallyOrder tallyOrderAt(int comboIndex)
+{
+    switch (comboIndex) {
+    case 1:
+        return TallyOrder::Title;
+    case 2:
+        return TallyOrder::Number;
+    default:
+        return TallyOrder::Frequency;
+    }
+}
+
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
 {
-    QString limit = criteria.Filter;
-    qint16 kind = IsGtLt(limit);
+    // Read as a date limit even for a verse file, whose head lines then meet the rewritten text as a phrase.
+    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
     const LineFilter filter(criteria);
 
-    const int lastEntry = std::min<int>(store.EntryCount, static_cast<int>(store.EntryHead.size()) - 1);
-    TallyTable table(qsizetype(lastEntry) * EntryStore::MaxSlots);
-    for (int i = 1; i <= lastEntry; ++i) {
+    TallyTable table(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
+    for (int i = 1; i <= store.entryCount(); ++i) {
         // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
-        int outsideLimit = -1;
+        std::optional<bool> outsideLimit;
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
-            const QString &tag = store.LineTag[i][j];
-            const QString &text = store.LineText[i][j];
+            const QString &tag = store.tag(i, j);
+            const QString &text = store.text(i, j);
             if (tag.isEmpty())
                 break;
             if (filter.excludes(tag, text))
                 continue;
-            if (outsideLimit < 0)
-                outsideLimit = ChkGtLt(store.VerseFile, store.EntryHead[i], kind, limit) != 0 ? 1 : 0;
-            if (outsideLimit == 0)
+            if (!outsideLimit)
+                outsideLimit = Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit);
+            if (!*outsideLimit)
                 table.addUse(tag, text);
         }
     }
@@ -150,7 +150,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     result.rows = static_cast<int>(rows.size());
     result.list1.reserve(result.rows);
     result.list2.reserve(result.rows);
-    for (int r : ExchangeOrder::arrange(ranksFor(sortRuleFor(criteria.sortText), rows))) {
+    for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
         result.list1.append(u' ' + QString::number(row.count));
         result.list2.append(row.numberKey + u' ' + row.titleKey);
@@ -158,3 +158,5 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     }
     return result;
 }
+
+} // namespace Tallies

@@ -8,12 +8,25 @@
 #include <QStringList>
 #include <QtGlobal>
 
+namespace Tallies {
+
+// The order of the listed rows, as chosen in the sort box.
+enum class TallyOrder {
+    Frequency, // "freq": most used first
+    Title,     // "title": by title, any case
+    Number,    // "hymn #": by hymn number
+};
+
+// The order for the sort box's item at comboIndex (0 "freq", 1 "title", 2 "hymn #"); any other index, such as the
+// -1 of a box with no item chosen, sorts by count.
+TallyOrder tallyOrderAt(int comboIndex);
+
 // The criteria boxes as the user left them when pressing "Tally".
 struct TallyCriteria {
     // Initialised so that criteria can be written with designated initializers naming only the boxes in use.
     QString excludT{}, excludH{}, hymnmbr{}, hymname{}, Filter{}; // the boxes as typed
     bool fullNumberOnly = false;                                  // Check1 " full # only"
-    QString sortText{}; // "freq", "title", "hymn #" (anything else sorts by count)
+    TallyOrder order = TallyOrder::Frequency;
 };
 
 // The paired rows for the two output lists and the figures for the count captions.
@@ -27,3 +40,5 @@ struct TallyResult {
 // Counts every line of the store that passes the criteria and the limit box, one row per distinct hymn in order
 // of first use, then sorts the rows. The store is only read.
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria);
+
+} // namespace Tallies

@@ -5,6 +5,8 @@
 
 #include <QStringView>
 
+namespace Tallies {
+
 namespace {
 
 QString numberKeyOf(const QString &tag)
@@ -69,3 +71,5 @@ int TallyTable::findOrAddRow(const QString &tag, const QString &text, bool byTit
     m_rows.push_back({std::move(numberKey), std::move(titleKey), 0});
     return row;
 }
+
+} // namespace Tallies

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace Tallies {
+
 struct TallyRow {
     QString numberKey; // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
     QString titleKey;  // the text of the first use, cut before its first "(", trailing blanks removed
@@ -37,3 +39,5 @@ private:
     QHash<QString, int> m_rowByTag;
     QHash<QString, int> m_rowByText;
 };
+
+} // namespace Tallies
