@@ -47,15 +47,15 @@ private:
 // letters), then the number from the third character on ("PS5" before "PS23").
 struct NumberOrder {
     qint64 value = 0;
-    QString prefix;
+    QStringView prefix; // into the row's own number key
     double tail = 0;
 
     bool operator<(const NumberOrder &other) const
     {
         if (value != other.value)
             return value < other.value;
-        if (prefix != other.prefix)
-            return prefix < other.prefix;
+        if (const int byPrefix = prefix.compare(other.prefix); byPrefix != 0)
+            return byPrefix < 0;
         return tail < other.tail;
     }
 };
@@ -84,16 +84,16 @@ std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
         keys.reserve(rows.size());
         for (const TallyRow &row : rows) {
             const QStringView key(row.numberKey);
-            keys.push_back({PlainText::leadingInteger(key), key.first(std::min<qsizetype>(2, key.size())).toString(),
+            keys.push_back({PlainText::leadingInteger(key), key.first(std::min<qsizetype>(2, key.size())),
                             key.size() > 2 ? PlainText::leadingValue(key.sliced(2)) : 0.0});
         }
         return ranksOf(keys);
     }
     case TallyOrder::Title: {
-        std::vector<QString> keys;
+        std::vector<QStringView> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows)
-            keys.push_back(row.titleKey.toUpper());
+            keys.push_back(row.upperTitle);
         return ranksOf(keys);
     }
     case TallyOrder::Frequency:

@@ -62,13 +62,15 @@ int TallyTable::findOrAddRow(const QString &tag, const QString &text, bool byTit
     if (found != index.constEnd())
         return *found;
 
-    // A new row is findable by both keys, whichever way this line was matched.
+    // A new row is findable by both keys, whichever way this line was matched; the index just searched is known
+    // not to hold its key, and an earlier row keeps a key it already has in the other.
     const int row = static_cast<int>(m_rows.size());
-    if (!m_rowByTitle.contains(upperTitle))
-        m_rowByTitle.insert(upperTitle, row);
-    if (!m_rowByNumber.contains(upperNumber))
-        m_rowByNumber.insert(upperNumber, row);
-    m_rows.push_back({std::move(numberKey), std::move(titleKey), 0});
+    index.insert(byTitle ? upperTitle : upperNumber, row);
+    QHash<QString, int> &other = byTitle ? m_rowByNumber : m_rowByTitle;
+    const QString &otherKey = byTitle ? upperNumber : upperTitle;
+    if (!other.contains(otherKey))
+        other.insert(otherKey, row);
+    m_rows.push_back({std::move(numberKey), std::move(titleKey), upperTitle, 0});
     return row;
 }
 

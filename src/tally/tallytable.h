@@ -10,8 +10,9 @@
 namespace Tallies {
 
 struct TallyRow {
-    QString numberKey; // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
-    QString titleKey;  // the text of the first use, cut before its first "(", trailing blanks removed
+    QString numberKey;  // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
+    QString titleKey;   // the text of the first use, cut before its first "(", trailing blanks removed
+    QString upperTitle; // titleKey upper-cased: the key it is found and sorted by
     qint64 count = 0;
 };
 
