@@ -8,6 +8,13 @@ void ResultRows::setRows(QStringList rows)
     endResetModel();
 }
 
+QModelIndex ResultRows::index(int row, int column, const QModelIndex &parent) const
+{
+    if (row < 0 || row >= m_rows.size() || column != 0 || parent.isValid())
+        return {};
+    return createIndex(row, column);
+}
+
 int ResultRows::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
