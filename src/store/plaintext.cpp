@@ -127,6 +127,9 @@ UpperNeedle::UpperNeedle(QStringView needle)
 
 bool UpperNeedle::isIn(QStringView haystack) const
 {
+    // Every text holds the empty text; an empty limit box asks this once for every entry.
+    if (m_upper.isEmpty())
+        return true;
     if (m_ascii && upperCasesInPlace(haystack))
         return haystack.contains(m_upper, Qt::CaseInsensitive);
     // Upper-cased ASCII stays ASCII, so it never holds a needle that does not.

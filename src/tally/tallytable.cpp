@@ -39,7 +39,7 @@ void TallyTable::addUse(const QString &tag, const QString &text)
 {
     // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by
     // (a line that began with a blank has none at all), so such lines are matched by their title instead.
-    const bool shortNumber = tag.size() < 3 || PlainText::leadingValue(QStringView(tag).sliced(2, 1)) == 0;
+    const bool shortNumber = tag.size() < 3 || tag[2] < u'1' || tag[2] > u'9';
     const bool byTitle = tag.startsWith(u' ') || shortNumber;
 
     QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
