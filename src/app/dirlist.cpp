@@ -5,6 +5,7 @@
 #include "app/folderaccess.h"
 #include "app/waitcursor.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -110,4 +111,27 @@ bool DirList::viewportEvent(QEvent *event)
     if (event->type() == QEvent::MouseButtonPress)
         Q_EMIT mouseDown(static_cast<QMouseEvent *>(event)->button());
     return QListWidget::viewportEvent(event);
+}
+
+void DirList::keyboardSearch(const QString &search)
+{
+    if (search.isEmpty())
+        return;
+    if (!m_sinceTyped.isValid() || m_sinceTyped.elapsed() > QApplication::keyboardInputInterval())
+        m_typed.clear();
+    m_sinceTyped.start();
+    m_typed += search;
+
+    // A first letter moves on from the current row, so that pressing it again steps through the folders that
+    // start with it; more letters refine the current choice.
+    const int rows = count();
+    const int from = currentRow() < 0 ? 0 : currentRow() + (m_typed.size() == 1 ? 1 : 0);
+    for (int step = 0; step < rows; ++step) {
+        QListWidgetItem *candidate = item((from + step) % rows);
+        if (candidate->text().trimmed().startsWith(m_typed, Qt::CaseInsensitive)) {
+            setCurrentItem(candidate);
+            scrollToItem(candidate);
+            return;
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QListWidget>
 
 class DirList : public QListWidget {
@@ -23,6 +24,8 @@ public:
     // Enters the current folder again by its path, so that a folder since put in its place is the one entered; a
     // folder that has gone gives way to its nearest parent that opens.
     void reenter();
+    // Typing a folder's first letters chooses it, whatever its indentation.
+    void keyboardSearch(const QString &search) override;
 
 Q_SIGNALS:
     // The current folder changed (by a double click, by open or by reenter).
@@ -39,4 +42,7 @@ private:
     void openItem(QListWidgetItem *item);
 
     QByteArray m_path;
+    // Letters typed in quick succession, and when the last one came.
+    QString m_typed;
+    QElapsedTimer m_sinceTyped;
 };

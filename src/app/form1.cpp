@@ -27,6 +27,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -48,6 +49,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 9600;
 constexpr int kClientHeight = 7305;
+// Controls right of the lists from this height (in pixels) down sit at the bottom and move with it.
+constexpr int kBottomRightTop = 360;
 
 enum class Kind { CheckBox, TextBox, Button, ListBox, ResultList, ComboBox, DirList, DriveList, FileList, Label };
 enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
@@ -193,7 +196,9 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Cantorix2"_s);
     setWindowIcon(drawWindowIcon());
-    setFixedSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    // The design's size is where the window starts and the least it can be; it grows from there.
+    setMinimumSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    resize(minimumSize());
     setPalette(designPalette());
     setAutoFillBackground(true);
     QFont own(u"Arial"_s);
@@ -202,6 +207,12 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
 
     createControls();
     connectControls();
+    // The places the growing window moves from: the two lists and every control right of List2.
+    for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const bool besideLists = control->x() >= List2->geometry().right() && control->y() >= List2->y();
+        if (control == List1 || control == List2 || besideLists)
+            m_designPlaces.insert(control, control->geometry());
+    }
 
     File1->setPattern(u"*.txt"_s);
     // Started in a folder that cannot be opened (unreadable, deleted), the window says why and opens the nearest
@@ -211,6 +222,78 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
         m_dialogs->message(u"Change Folder"_s, folderErrorText(start, error), Dialogs::Icon::Exclamation);
     Drive1->selectVolumeOf(Dir1->nativePath());
     Form_Load();
+    setKeyboardOrder();
+    updateAccessibleNames();
+    hymnmbr->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::setKeyboardOrder()
+{
+    // The picker, then the criteria row by row, then the results and the controls beside them. Hidden and
+    // disabled controls are passed over by Tab on their own.
+    const QList<QWidget *> order{Drive1,   Dir1,    File1,  Command1, Filter,   TitleOnly, TallySort, TallyAll,
+                                 hymnmbr,  LimitYr, Check1, ChkMusic, Go,       excludT,   excludH,   hymname,
+                                 BookList, Book,    List1,  List2,    ShowRefs, ClipCopy,  Command3};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    // Each box is named by the caption beside it, which is also where Alt and its letter would lead.
+    const QList<std::pair<QLabel *, QWidget *>> buddies{{Label7, Filter},     {Label1, hymnmbr},  {Label5, hymname},
+                                                        {Label15, excludT},   {Label12, excludH}, {ShowYr, LimitYr},
+                                                        {Label11, TallySort}, {Label4, File1}};
+    for (const auto &[label, box] : buddies)
+        label->setBuddy(box);
+}
+
+void Form1::updateAccessibleNames()
+{
+    const auto captionOf = [](const QLabel *label) { return label->text().simplified(); };
+    for (QLabel *label : {Label7, Label1, Label5, Label15, Label12, ShowYr, Label11, Label4})
+        label->buddy()->setAccessibleName(captionOf(label));
+    Drive1->setAccessibleName(u"Volume"_s);
+    Dir1->setAccessibleName(u"Folders"_s);
+    Book->setAccessibleName(u"Scripture books"_s);
+
+    // The lists are named for what they hold now, and the counts for what they count.
+    const bool verse = m_store.isVerseFile();
+    if (TallyShown == 1) {
+        List1->setAccessibleName(u"Counts"_s);
+        List2->setAccessibleName(u"Hymns"_s);
+        Tally->setAccessibleName(u"Hymns tallied"_s);
+        TitleCount->setAccessibleName(u"Uses counted"_s);
+    } else {
+        List1->setAccessibleName(verse ? u"Titles"_s : u"Dates"_s);
+        List2->setAccessibleName(verse ? u"Verse lines"_s : u"Hymn lines"_s);
+        Tally->setAccessibleName(verse ? u"Lines listed"_s : u"Hymn lines listed"_s);
+        TitleCount->setAccessibleName(verse ? u"Hymns listed"_s : u"Dates listed"_s);
+    }
+    indexPos->setAccessibleName(u"Row clicked"_s);
+    ShowDate->setAccessibleName(u"File date"_s);
+    ShowFile->setAccessibleName(u"File loaded"_s);
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Everything above the lists keeps its place; the lists take the growth, List2 the larger share of the
+    // width, and the controls right of List2 (the lower ones also with the bottom edge) follow the edge.
+    const int dx = width() - kClientWidth / kTwipsPerPixel;
+    const int dy = height() - kClientHeight / kTwipsPerPixel;
+    const int leftShare = dx / 3;
+    for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        const auto design = m_designPlaces.constFind(control);
+        if (design == m_designPlaces.constEnd())
+            continue;
+        QRect place = *design;
+        if (control == List1) {
+            place.adjust(0, 0, leftShare, dy);
+        } else if (control == List2) {
+            place.adjust(leftShare, 0, dx, dy);
+        } else {
+            place.translate(dx, place.top() >= kBottomRightTop ? dy : 0);
+        }
+        control->setGeometry(place);
+    }
 }
 
 Form1::~Form1() = default;
@@ -320,8 +403,10 @@ void Form1::createControls()
     bind(Label2, u"Label2");
 
     // A right click on an output list copies it; it must not also select a row.
-    List1->viewport()->installEventFilter(this);
-    List2->viewport()->installEventFilter(this);
+    for (QListView *list : {List1, List2}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
     // The title is declared last and so lies on top, but its "2" and "\u00A9" sit within its box: they are
     // raised above it so that a click on them reaches them.
     Label13->raise();
@@ -338,6 +423,16 @@ void Form1::connectControls()
     });
     // A click on a row and a move of the current row with the keys are both clicks; focus arriving is not.
     connect(new RowPicker(File1), &RowPicker::picked, this, &Form1::File1_Click);
+    // Enter or a double click on a file loads it, as every file list does. The load refills the list, so it runs
+    // once the list has finished handling the key or click.
+    connect(
+        File1, &QListWidget::itemActivated, this,
+        [this](QListWidgetItem *item) {
+            File1->setCurrentItem(item);
+            File1_Click();
+            Command1_Click();
+        },
+        Qt::QueuedConnection);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(BookList, &QPushButton::clicked, this, &Form1::BookList_Click);
     connect(Book, &QListWidget::itemClicked, this, &Form1::Book_Click);
@@ -360,6 +455,22 @@ void Form1::connectControls()
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    // In a focused output list the copy keys and the menu key copy it, as a right click does.
+    if (watched == List1 || watched == List2) {
+        const bool copyKey =
+            type == QEvent::KeyPress && (static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy) ||
+                                         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Menu);
+        const bool menuKey = type == QEvent::ContextMenu &&
+                             static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
+        if (copyKey || menuKey) {
+            if (watched == List1)
+                List1_MouseDown(Qt::RightButton);
+            else
+                List2_MouseDown(Qt::RightButton);
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, event);
     const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
@@ -457,6 +568,9 @@ void Form1::Command1_Click()
     // again also moves the current directory to the folder that now has its name, should it have been replaced.
     Dir1->reenter();
     File1->refresh();
+    updateAccessibleNames();
+    // Ready for the first search: the number box has the keys after every load.
+    hymnmbr->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::GetFile()
@@ -600,6 +714,7 @@ void Form1::FindHymns()
     } else {
         fillLists({}, {});
     }
+    updateAccessibleNames();
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
 }
@@ -693,6 +808,7 @@ void Form1::TallyAll_Click()
     Tally->setText(QString::number(result.rows));
     TitleCount->setText(QString::number(result.sum));
     QGuiApplication::restoreOverrideCursor();
+    updateAccessibleNames();
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
 }

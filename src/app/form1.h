@@ -5,6 +5,8 @@
 #include "search/findhymns.h"
 #include "store/entrystore.h"
 
+#include <QHash>
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
@@ -83,11 +85,15 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void createControls();
     void connectControls();
+    void setKeyboardOrder();
+    // Names for screen readers: boxes by their captions, lists and counts by what they hold now.
+    void updateAccessibleNames();
     void setLayoutFor(bool verseFile, bool hasReferences);
     void applyClick(const Panes::ClickEdit &edit);
     // The criteria boxes and check boxes as they stand now.
@@ -96,6 +102,8 @@ private:
     void moveTwips(QWidget *control, int left, int width);
 
     EntryStore m_store;
+    // Where the lists and the controls right of them stand in the design's 640 x 487.
+    QHash<QWidget *, QRect> m_designPlaces;
     qint16 TallyShown = 0;
     qint16 FileErr = 0;
     // What the two output lists show, row for row.

@@ -1,0 +1,209 @@
+// The window without a mouse and beyond its design size: the Tab order of both layouts, where the keys start,
+// copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, and the
+// window growing from 640 x 487.
+#include "app/dirlist.h"
+#include "app/filelist.h"
+#include "windowharness.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QByteArray kServices = "Jan 3, 2021\n123 Amazing Grace\n45 Holy, Holy, Holy\n\n"
+                             "Jan 10, 2021\n123 Amazing Grace\n\n";
+const QByteArray kHymns = "378 Amazing Grace\nJohn Newton, 1779\n--\n(v1) Amazing grace\n--\n^Luke 15\n\n";
+
+QString accessibleName(QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    return face != nullptr ? face->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void tabOrder_data();
+    void tabOrder();
+    void keysCopyAndLoad();
+    void typingChoosesFolder();
+    void accessibleNames();
+    void windowGrows();
+
+private:
+    template <typename T> T *control(const char *name) { return m_ui->control<T>(name); }
+    std::unique_ptr<WindowHarness> m_ui;
+};
+
+void TestKeyboard::init()
+{
+    m_ui = std::make_unique<WindowHarness>();
+    m_ui->folder.write(u"services.txt"_s, kServices);
+    m_ui->folder.write(u"hymns.txt"_s, kHymns);
+    QVERIFY(m_ui->open());
+    m_ui->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
+    QGuiApplication::clipboard()->setText(u"what the user had"_s);
+}
+
+void TestKeyboard::cleanup()
+{
+    m_ui.reset();
+}
+
+void TestKeyboard::tabOrder_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("service log") << u"services.txt"_s
+                                 << QStringList{u"Drive1"_s,    u"Dir1"_s,     u"File1"_s,    u"Filter"_s,
+                                                u"TallySort"_s, u"TallyAll"_s, u"hymnmbr"_s,  u"Check1"_s,
+                                                u"Go"_s,        u"excludT"_s,  u"excludH"_s,  u"hymname"_s,
+                                                u"List1"_s,     u"List2"_s,    u"ClipCopy"_s, u"Command3"_s};
+    QTest::newRow("hymnal") << u"hymns.txt"_s
+                            << QStringList{u"Drive1"_s,   u"Dir1"_s,     u"File1"_s,   u"Filter"_s,   u"TitleOnly"_s,
+                                           u"hymnmbr"_s,  u"LimitYr"_s,  u"Check1"_s,  u"ChkMusic"_s, u"Go"_s,
+                                           u"excludT"_s,  u"excludH"_s,  u"hymname"_s, u"List1"_s,    u"List2"_s,
+                                           u"ShowRefs"_s, u"ClipCopy"_s, u"Command3"_s};
+}
+
+void TestKeyboard::tabOrder()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, order);
+    QVERIFY(m_ui->load(file));
+    // Focus goes back to the number box after every load.
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("hymnmbr"));
+
+    control<QWidget>("Drive1")->setFocus(Qt::TabFocusReason);
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size() + 1; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    // Round the whole chain and back to the start.
+    QCOMPARE(visited, order + QStringList{order.first()});
+}
+
+void TestKeyboard::keysCopyAndLoad()
+{
+    // Enter in the file list loads the current file, as "Get File" does.
+    auto *files = control<FileList>("File1");
+    files->setFocus(Qt::TabFocusReason);
+    files->setCurrentItem(files->findItems(u"services.txt"_s, Qt::MatchExactly).value(0));
+    QTest::keyClick(files, Qt::Key_Return);
+    QTRY_COMPARE(m_ui->store().entryCount(), 2);
+    QCOMPARE(control<QLabel>("ShowFile")->text(), u"services.txt"_s);
+
+    // A double click on a file loads it too.
+    QListWidgetItem *hymns = files->findItems(u"hymns.txt"_s, Qt::MatchExactly).value(0);
+    QVERIFY(hymns != nullptr);
+    // As a real double click arrives: a click, then the second press as a double click.
+    const QPoint at = files->visualItemRect(hymns).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
+    QTRY_VERIFY(m_ui->store().isVerseFile());
+
+    // In a focused output list, Ctrl+C and the menu key copy it with the right click's message.
+    QVERIFY(m_ui->load(u"services.txt"_s));
+    m_ui->window().Go_Click();
+    auto *left = control<QAbstractItemView>("List1");
+    left->setFocus(Qt::TabFocusReason);
+    m_ui->dialogs.reset();
+    QTest::keyClick(left, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Jan 3, 2021\rJan 3, 2021\rJan 10, 2021"_s);
+    QCOMPARE(m_ui->dialogs.messages().size(), 1);
+    QGuiApplication::clipboard()->setText(u"again"_s);
+    QTest::keyClick(left, Qt::Key_Menu);
+    QCOMPARE(QGuiApplication::clipboard()->text(), u"Jan 3, 2021\rJan 3, 2021\rJan 10, 2021"_s);
+}
+
+void TestKeyboard::typingChoosesFolder()
+{
+    QVERIFY(QDir(m_ui->folder.path()).mkdir(u"Psalms"_s));
+    QVERIFY(QDir(m_ui->folder.path()).mkdir(u"Hymns"_s));
+    auto *folders = control<DirList>("Dir1");
+    QCOMPARE(folders->open(folders->nativePath()), 0);
+    folders->setFocus(Qt::TabFocusReason);
+    // Subfolders are indented below the current folder; typing finds them by their names all the same.
+    QTest::keyClicks(folders, u"ps"_s);
+    QVERIFY(folders->currentItem() != nullptr);
+    QCOMPARE(folders->currentItem()->text().trimmed(), u"Psalms"_s);
+    QVERIFY(folders->currentItem()->text().startsWith(u' '));
+}
+
+void TestKeyboard::accessibleNames()
+{
+    QCOMPARE(accessibleName(control<QLineEdit>("hymnmbr")), u"Hymn #"_s);
+    QCOMPARE(accessibleName(control<QLineEdit>("excludT")), u"exclude title:"_s);
+    QCOMPARE(control<QLabel>("Label1")->buddy(), control<QLineEdit>("hymnmbr"));
+
+    QVERIFY(m_ui->load(u"services.txt"_s));
+    m_ui->window().Go_Click();
+    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Dates"_s);
+    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymn lines"_s);
+    QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit date to:"_s);
+    m_ui->window().TallyAll_Click();
+    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Counts"_s);
+    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymns"_s);
+    QCOMPARE(accessibleName(control<QLabel>("TitleCount")), u"Uses counted"_s);
+
+    QVERIFY(m_ui->load(u"hymns.txt"_s));
+    m_ui->window().Go_Click();
+    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Titles"_s);
+    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Verse lines"_s);
+    QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit title to:"_s);
+    QCOMPARE(accessibleName(control<QLineEdit>("hymname")), u"Verse phrase:"_s);
+}
+
+void TestKeyboard::windowGrows()
+{
+    Form1 &window = m_ui->window();
+    QCOMPARE(window.size(), QSize(640, 487));
+    QCOMPARE(window.minimumSize(), QSize(640, 487));
+    QHash<QString, QRect> design;
+    const QList<QWidget *> controls = window.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *control : controls)
+        design.insert(control->objectName(), control->geometry());
+
+    window.resize(640 + 300, 487 + 200);
+    QCoreApplication::processEvents();
+    const QRect left = control<QWidget>("List1")->geometry();
+    const QRect right = control<QWidget>("List2")->geometry();
+    QCOMPARE(left.height(), design[u"List1"_s].height() + 200);
+    QCOMPARE(right.height(), design[u"List2"_s].height() + 200);
+    QVERIFY(right.width() - design[u"List2"_s].width() > left.width() - design[u"List1"_s].width());
+    QCOMPARE(left.width() + right.width(), design[u"List1"_s].width() + design[u"List2"_s].width() + 300);
+    QCOMPARE(control<QWidget>("Command3")->geometry(), design[u"Command3"_s].translated(300, 200));
+    QCOMPARE(control<QWidget>("Label6")->geometry(), design[u"Label6"_s].translated(300, 0));
+    for (const char *above : {"Filter", "hymname", "Go", "File1", "Label2"})
+        QCOMPARE(control<QWidget>(above)->geometry(), design[QString::fromLatin1(above)]);
+
+    // Nothing that was apart in the design overlaps after growing.
+    for (QWidget *a : controls) {
+        for (QWidget *b : controls) {
+            if (a == b || design[a->objectName()].intersects(design[b->objectName()]))
+                continue;
+            QVERIFY2(!a->geometry().intersects(b->geometry()),
+                     qPrintable(a->objectName() + u" / "_s + b->objectName()));
+        }
+    }
+    // Not smaller than the design.
+    window.resize(500, 400);
+    QCOMPARE(window.size(), QSize(640, 487));
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_gui_keyboard.moc"
