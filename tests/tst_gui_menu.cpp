@@ -174,6 +174,7 @@ void TestMenu::enabledStates()
     window.form()->Command1_Click();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
+    QCOMPARE(RecentFiles::load().first(), files->nativePath() + "/Hymnal.txt");
 }
 
 void TestMenu::openFileOutsideTheList()

@@ -470,10 +470,15 @@ bool Form1::openFile(const QString &path)
 
 bool Form1::openFile(const QByteArray &nativePath)
 {
-    const QByteArray path =
+    const QByteArray given =
         nativePath.startsWith('/') ? nativePath : FolderAccess::childPath(FolderAccess::active().current(), nativePath);
-    const QByteArray folder = FolderAccess::parentPath(path);
-    const QByteArray name = FolderAccess::baseName(path);
+    // The folder without links, "." or "..", so that one file reached two ways is one recent file; a folder that
+    // is not there stays as it was given, for the message to name.
+    QByteArray folder = FolderAccess::parentPath(given);
+    const QByteArray name = FolderAccess::baseName(given);
+    if (QByteArray clean; FolderAccess::active().resolve(folder, clean) == 0)
+        folder = clean;
+    const QByteArray path = FolderAccess::childPath(folder, name);
     // A folder that cannot be entered leaves the lists where they were; the load below then says what is wrong.
     if (Dir1->nativePath() != folder && Dir1->open(folder) == 0)
         Drive1->selectVolumeOf(Dir1->nativePath());
