@@ -449,7 +449,8 @@ void Form1::File1_Click()
 
 void Form1::Command1_Click()
 {
-    const QByteArray chosen = FolderAccess::childPath(File1->nativePath(), File1->nativeFileName());
+    const QByteArray chosenName = File1->nativeFileName();
+    const QByteArray chosen = FolderAccess::childPath(File1->nativePath(), chosenName);
     GetFile();
     Command1->hide();
     ShowFile->setText(File1->fileName());
@@ -459,7 +460,9 @@ void Form1::Command1_Click()
     // again also moves the current directory to the folder that now has its name, should it have been replaced.
     Dir1->reenter();
     File1->refresh();
-    Q_EMIT fileOpened(chosen);
+    // With no row chosen there was no file to try, and nothing to offer again.
+    if (!chosenName.isEmpty())
+        Q_EMIT fileOpened(chosen);
     Q_EMIT stateChanged();
 }
 
