@@ -101,3 +101,19 @@ void FileList::refresh()
     if (again >= 0)
         setCurrentRow(again);
 }
+
+bool FileList::choose(const QByteArray &name)
+{
+    // Rows whose text keeps their bytes carry no native name of their own.
+    const QSignalBlocker blocker(this);
+    for (int row = 0; row < count(); ++row) {
+        const QVariant native = item(row)->data(kNativeNameRole);
+        if ((native.isValid() ? native.toByteArray() : item(row)->text().toUtf8()) == name) {
+            setCurrentRow(row);
+            return true;
+        }
+    }
+    setCurrentRow(-1);
+    clearSelection();
+    return false;
+}

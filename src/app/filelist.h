@@ -22,6 +22,8 @@ public:
     QByteArray nativeFileName() const;
     // Rereads the folder, keeping the chosen file when it is still there.
     void refresh();
+    // Chooses the row of the file named name on disk; with no such row listed, none is chosen. False then.
+    bool choose(const QByteArray &name);
 
 private:
     bool matches(const QByteArray &name) const;

@@ -29,6 +29,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -559,6 +560,8 @@ void Form1::File1_Click()
 
 void Form1::Command1_Click()
 {
+    const QByteArray chosenName = File1->nativeFileName();
+    const QByteArray chosen = FolderAccess::childPath(File1->nativePath(), chosenName);
     GetFile();
     Command1->hide();
     ShowFile->setText(File1->fileName());
@@ -571,9 +574,84 @@ void Form1::Command1_Click()
     updateAccessibleNames();
     // Ready for the first search: the number box has the keys after every load.
     hymnmbr->setFocus(Qt::OtherFocusReason);
+    // With no row chosen there was no file to try, and nothing to offer again.
+    if (!chosenName.isEmpty())
+        Q_EMIT fileOpened(chosen);
+    Q_EMIT stateChanged();
+}
+
+bool Form1::openFile(const QString &path)
+{
+    return openFile(QFile::encodeName(path));
+}
+
+bool Form1::openFile(const QByteArray &nativePath)
+{
+    const QByteArray given =
+        nativePath.startsWith('/') ? nativePath : FolderAccess::childPath(FolderAccess::active().current(), nativePath);
+    // The folder without links, "." or "..", so that one file reached two ways is one recent file; a folder that
+    // is not there stays as it was given, for the message to name.
+    QByteArray folder = FolderAccess::parentPath(given);
+    const QByteArray name = FolderAccess::baseName(given);
+    if (QByteArray clean; FolderAccess::active().resolve(folder, clean) == 0)
+        folder = clean;
+    const QByteArray path = FolderAccess::childPath(folder, name);
+    // A folder that cannot be entered leaves the lists where they were; the load below then says what is wrong.
+    if (Dir1->nativePath() != folder && Dir1->open(folder) == 0)
+        Drive1->selectVolumeOf(Dir1->nativePath());
+    File1->choose(name);
+    // Nobody clicked a row, so the date a click would have shown is shown here.
+    qint64 seconds = 0;
+    ShowDate->setText(FolderAccess::active().modified(path, seconds) ? fileDateText(seconds) : QString());
+
+    const QString shown = FolderAccess::displayName(name);
+    const bool opened = loadFrom(folder, name, shown);
+    Command1->hide();
+    ShowFile->setText(shown);
+    ShowFile->show();
+    Book->hide();
+    Dir1->reenter();
+    File1->refresh();
+    File1->choose(name);
+    updateAccessibleNames();
+    hymnmbr->setFocus(Qt::OtherFocusReason);
+    Q_EMIT fileOpened(path);
+    Q_EMIT stateChanged();
+    return opened;
+}
+
+bool Form1::canFind() const
+{
+    return Go->isVisibleTo(this) && Go->isEnabled();
+}
+
+bool Form1::canTally() const
+{
+    return TallyAll->isVisibleTo(this) && TallyAll->isEnabled();
+}
+
+int Form1::leftRowCount() const
+{
+    return int(m_leftRows->rows().size());
+}
+
+int Form1::rightRowCount() const
+{
+    return int(m_rightRows->rows().size());
+}
+
+void Form1::focusNumber()
+{
+    hymnmbr->setFocus(Qt::ShortcutFocusReason);
+    hymnmbr->selectAll();
 }
 
 void Form1::GetFile()
+{
+    loadFrom(File1->nativePath(), File1->nativeFileName(), File1->fileName());
+}
+
+bool Form1::loadFrom(const QByteArray &folder, const QByteArray &name, const QString &shownName)
 {
     fillLists({}, {});
     TitleCount->setText(QString());
@@ -582,14 +660,13 @@ void Form1::GetFile()
     BookList->hide();
 
     const WaitCursor wait;
-    // The file is the one the list shows: the list's folder and the row's own bytes, not a bare name looked up
-    // in a current directory that may still be bound to a folder since renamed or deleted.
-    const QByteArray folder = File1->nativePath();
-    LoadOutcome outcome = HymnFileLoader::loadFile(FolderAccess::childPath(folder, File1->nativeFileName()), m_store);
+    // The file is named by its folder and its own bytes, not by a bare name looked up in a current directory
+    // that may still be bound to a folder since renamed or deleted.
+    LoadOutcome outcome = HymnFileLoader::loadFile(FolderAccess::childPath(folder, name), m_store);
     QByteArray resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText = u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(
-            FolderAccess::displayName(folder), File1->fileName());
+            FolderAccess::displayName(folder), shownName);
     }
     Tally->setText(QString::number(m_store.hymnCount()));
     if (outcome.failed())
@@ -598,8 +675,10 @@ void Form1::GetFile()
         m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.entryCount()),
                            Dialogs::Icon::Exclamation);
     }
-    if (!outcome.opened)
-        return;
+    if (!outcome.opened) {
+        Q_EMIT stateChanged();
+        return false;
+    }
 
     Go->show();
     TallyAll->show();
@@ -610,6 +689,8 @@ void Form1::GetFile()
     ChkMusic->setChecked(false);
     Check1->setChecked(false);
     Go->setEnabled(true);
+    Q_EMIT stateChanged();
+    return true;
 }
 
 void Form1::moveTwips(QWidget *control, int left, int width)
@@ -717,6 +798,7 @@ void Form1::FindHymns()
     updateAccessibleNames();
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
+    Q_EMIT stateChanged();
 }
 
 Search::SearchCriteria Form1::readCriteria() const
@@ -759,6 +841,7 @@ void Form1::Command3_Click()
     LimitYr->clear();
     TitleOnly->setChecked(false);
     Book->hide();
+    Q_EMIT stateChanged();
 }
 
 void Form1::MarkClear()
@@ -811,6 +894,7 @@ void Form1::TallyAll_Click()
     updateAccessibleNames();
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
+    Q_EMIT stateChanged();
 }
 
 // ---- The output panes

@@ -45,6 +45,19 @@ public:
     // Lets the classic face names of the design render with installed metric-compatible fonts.
     static void registerFontSubstitutes();
 
+    // What the menu bar asks of the window.
+    // Find and Tally are offered when their buttons are (Tally for a service log only).
+    bool canFind() const;
+    bool canTally() const;
+    int leftRowCount() const;
+    int rightRowCount() const;
+    // Puts the cursor in the hymn number box with its text selected, ready to be typed over.
+    void focusNumber();
+    // Makes the file's folder the current one and loads the file as "Get File" does, also when the file list
+    // does not show it; false when nothing could be loaded. A relative path is taken from the current folder.
+    bool openFile(const QString &path);
+    bool openFile(const QByteArray &nativePath);
+
     // Start-up and the background.
     void Form_Load();
     void Form_Click();
@@ -83,6 +96,12 @@ public:
     void Label3_Click();
     void Label2_Click();
 
+Q_SIGNALS:
+    // Something the menu bar shows may have changed: a file loaded, the lists refilled, the criteria cleared.
+    void stateChanged();
+    // A load of the file at nativePath (absolute) was attempted, whether or not it succeeded.
+    void fileOpened(const QByteArray &nativePath);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -94,6 +113,8 @@ private:
     void setKeyboardOrder();
     // Names for screen readers: boxes by their captions, lists and counts by what they hold now.
     void updateAccessibleNames();
+    // GetFile for the file name in folder, shown as shownName in messages; true when it was opened.
+    bool loadFrom(const QByteArray &folder, const QByteArray &name, const QString &shownName);
     void setLayoutFor(bool verseFile, bool hasReferences);
     void applyClick(const Panes::ClickEdit &edit);
     // The criteria boxes and check boxes as they stand now.

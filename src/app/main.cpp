@@ -1,21 +1,61 @@
-// Starts the program: one window, opened in the current directory. Without a display it says so in one line
-// and exits, before Qt would abort with a core dump.
+// Starts the program: the command line is read first (help and version need no display), then the display is
+// checked, which without one says so in one line and exits, before Qt would abort with a core dump. A file given
+// on the command line is opened in its own folder, so the book list beside it is the one read.
+#include "app/commandline.h"
 #include "app/displaycheck.h"
-#include "app/form1.h"
+#include "app/folderaccess.h"
+#include "app/mainwindow.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
-    if (const std::string problem = DisplayCheck::problem(argc, argv); !problem.empty()) {
+    const CommandLine::Parsed command = CommandLine::parse(std::vector<std::string>(argv, argv + argc));
+    switch (command.action) {
+    case CommandLine::Parsed::Action::Help:
+        std::fputs(CommandLine::usage().c_str(), stdout);
+        return 0;
+    case CommandLine::Parsed::Action::Version:
+        std::fputs(CommandLine::versionLine().c_str(), stdout);
+        return 0;
+    case CommandLine::Parsed::Action::Error:
+        std::fprintf(stderr, "cantorix2: %s\nTry 'cantorix2 --help' for more information.\n", command.error.c_str());
+        return 2;
+    case CommandLine::Parsed::Action::Run:
+        break;
+    }
+
+    // QApplication keeps argc and argv, and may take its options out of them, for as long as it lives.
+    std::vector<std::string> qtStrings = command.qtArguments;
+    std::vector<char *> qtArgv;
+    for (std::string &each : qtStrings)
+        qtArgv.push_back(each.data());
+    qtArgv.push_back(nullptr);
+    int qtArgc = int(qtStrings.size());
+
+    if (const std::string problem = DisplayCheck::problem(qtArgc, qtArgv.data()); !problem.empty()) {
         std::fprintf(stderr, "cantorix2: cannot open a display: %s\n", problem.c_str());
         return 1;
     }
-    QApplication app(argc, argv);
+    QApplication app(qtArgc, qtArgv.data());
+    QApplication::setOrganizationName(QStringLiteral("Cantorix2"));
     QApplication::setApplicationName(QStringLiteral("Cantorix2"));
-    Form1 window;
+
+    QByteArray file(command.file.data(), qsizetype(command.file.size()));
+    if (!file.isEmpty()) {
+        FolderAccess &access = FolderAccess::active();
+        if (!file.startsWith('/'))
+            file = FolderAccess::childPath(access.current(), file);
+        // A folder that cannot be entered is reported by the window, which then starts where it can.
+        access.enter(FolderAccess::parentPath(file));
+    }
+    MainWindow window;
     window.show();
+    if (!file.isEmpty())
+        window.openFile(file);
     return QApplication::exec();
 }

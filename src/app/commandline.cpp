@@ -1,0 +1,105 @@
+// The command line: a hand-written reader, since QCommandLineParser would need the application object and
+// would not know which of Qt's own options take a value.
+#include "app/commandline.h"
+
+#include "version.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace CommandLine {
+namespace {
+
+// Qt's options (QGuiApplication, QApplication, the xcb platform) that take a value, and those that do not.
+constexpr std::array<std::string_view, 17> kQtWithValue = {"platform",      "platformpluginpath",
+                                                           "platformtheme", "plugin",
+                                                           "qmljsdebugger", "qwindowgeometry",
+                                                           "qwindowicon",   "qwindowtitle",
+                                                           "session",       "style",
+                                                           "stylesheet",    "display",
+                                                           "geometry",      "name",
+                                                           "title",         "visual",
+                                                           "qwindowscreen"};
+constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "nograb",
+                                                      "dograb",  "sync",        "testability"};
+
+template <size_t N> bool known(const std::array<std::string_view, N> &names, std::string_view name)
+{
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+Parsed failure(std::string line)
+{
+    Parsed parsed;
+    parsed.action = Parsed::Action::Error;
+    parsed.error = std::move(line);
+    return parsed;
+}
+
+} // namespace
+
+Parsed parse(const std::vector<std::string> &args)
+{
+    Parsed parsed;
+    parsed.qtArguments.push_back(args.empty() ? std::string("cantorix2") : args.front());
+    bool optionsEnded = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+            if (!parsed.file.empty())
+                return failure("more than one file given: '" + parsed.file + "' and '" + arg + "'");
+            parsed.file = arg;
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            parsed.action = Parsed::Action::Help;
+        } else if (arg == "--version" || arg == "-v") {
+            parsed.action = Parsed::Action::Version;
+        } else if (arg[1] != '-') {
+            // Qt's options are single-dash words, the value either joined by '=' or as the next argument.
+            const std::string_view body = std::string_view(arg).substr(1);
+            const size_t equals = body.find('=');
+            const std::string_view name = body.substr(0, equals);
+            if (known(kQtWithValue, name)) {
+                parsed.qtArguments.push_back(arg);
+                if (equals == std::string_view::npos) {
+                    if (i + 1 >= args.size())
+                        return failure("option '" + arg + "' needs a value");
+                    parsed.qtArguments.push_back(args[++i]);
+                }
+            } else if (known(kQtFlags, body)) {
+                parsed.qtArguments.push_back(arg);
+            } else {
+                return failure("unknown option '" + arg + "'");
+            }
+        } else {
+            return failure("unknown option '" + arg + "'");
+        }
+    }
+    // Help and version answer whatever else was given, as long as all of it was understood.
+    return parsed;
+}
+
+std::string usage()
+{
+    return "Usage: cantorix2 [OPTIONS] [FILE]\n"
+           "Searches a hymn file (a service log or a hymnal text) and tallies the hymns used.\n"
+           "FILE is loaded at start, and its folder becomes the current folder.\n"
+           "\n"
+           "Options:\n"
+           "  -h, --help       show this help and exit\n"
+           "  -v, --version    show the version and exit\n"
+           "  Qt's own options (-platform NAME, -style NAME, -stylesheet FILE, -reverse, ...) are passed to Qt.\n";
+}
+
+std::string versionLine()
+{
+    return "cantorix2 " + QString::fromUtf16(CantorixVersion).toStdString() + "\n";
+}
+
+} // namespace CommandLine

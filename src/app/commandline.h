@@ -1,0 +1,26 @@
+// The program's arguments, read before Qt is started so that --help and --version work without a display:
+// the program's own options, at most one file, and Qt's options passed on to QApplication as they came.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace CommandLine {
+
+struct Parsed {
+    enum class Action { Run, Help, Version, Error };
+    Action action = Action::Run;
+    // The file to open, as its bytes; empty for none.
+    std::string file;
+    // The program name followed by Qt's options and their values, for QApplication.
+    std::vector<std::string> qtArguments;
+    // For Error: the line to print, without the program's name.
+    std::string error;
+};
+
+// args holds the whole command line, program name first.
+Parsed parse(const std::vector<std::string> &args);
+std::string usage();
+std::string versionLine();
+
+} // namespace CommandLine

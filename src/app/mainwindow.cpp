@@ -1,0 +1,154 @@
+// The menu bar and its actions. Form1 keeps doing the work; this window only routes the commands to it and
+// keeps the recent-files list, which Form1 reports each load to.
+#include "app/mainwindow.h"
+
+#include "app/dialogs.h"
+#include "app/folderaccess.h"
+#include "app/form1.h"
+#include "app/recentfiles.h"
+#include "version.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The platform's key for a standard action, or the usual one where the platform (a bare X11 or offscreen
+// session) names none.
+QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
+{
+    const QKeySequence platform(key);
+    return platform.isEmpty() ? usual : platform;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
+{
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtDialogs>(this);
+        m_dialogs = m_ownDialogs.get();
+    }
+    setObjectName(u"MainWindow"_s);
+    setWindowTitle(u"Cantorix2"_s);
+    m_form = new Form1(m_dialogs, this);
+    setWindowIcon(m_form->windowIcon());
+    setCentralWidget(m_form);
+    m_chooser = [](QWidget *parent, const QString &startFolder) {
+        return QFileDialog::getOpenFileName(parent, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
+    };
+    createActions();
+    connect(m_form, &Form1::stateChanged, this, &MainWindow::updateActions);
+    // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
+    // can be tried again from the list.
+    connect(m_form, &Form1::fileOpened, this, [this](const QByteArray &path) {
+        RecentFiles::add(path);
+        rebuildRecentMenu();
+    });
+    updateActions();
+    rebuildRecentMenu();
+}
+
+MainWindow::~MainWindow()
+{
+    // Form1 refers to the dialogs this window may own; it goes first.
+    delete m_form;
+}
+
+void MainWindow::createActions()
+{
+    const auto add = [this](QMenu *menu, const QString &name, const QString &text, const QKeySequence &keys,
+                            auto slot) {
+        auto *action = menu->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu *file = menuBar()->addMenu(u"&File"_s);
+    add(file, u"actOpen"_s, u"&Open…"_s, keyFor(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &MainWindow::openChosen);
+    m_recentMenu = file->addMenu(u"Open &Recent"_s);
+    m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
+    file->addSeparator();
+    add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
+        &MainWindow::close);
+
+    QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
+    m_copyLeft = add(edit, u"actCopyLeft"_s, u"Copy &Left List"_s, QKeySequence(),
+                     [this] { m_form->List1_MouseDown(Qt::RightButton); });
+    m_copyRight = add(edit, u"actCopyRight"_s, u"Copy &Right List"_s, QKeySequence(),
+                      [this] { m_form->List2_MouseDown(Qt::RightButton); });
+    edit->addSeparator();
+    add(edit, u"actClear"_s, u"&Clear criteria"_s, QKeySequence(), [this] { m_form->Command3_Click(); });
+
+    QMenu *search = menuBar()->addMenu(u"&Search"_s);
+    m_find = add(search, u"actFind"_s, u"&Find"_s, QKeySequence(Qt::Key_F3), [this] { m_form->Go_Click(); });
+    m_tally = add(search, u"actTally"_s, u"&Tally"_s, QKeySequence(Qt::CTRL | Qt::Key_T),
+                  [this] { m_form->TallyAll_Click(); });
+    add(search, u"actFocusNumber"_s, u"Focus Hymn &#"_s, QKeySequence(Qt::CTRL | Qt::Key_L),
+        [this] { m_form->focusNumber(); });
+
+    QMenu *view = menuBar()->addMenu(u"&View"_s);
+    add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
+        [this] { m_form->Label2_Click(); });
+
+    QMenu *help = menuBar()->addMenu(u"&Help"_s);
+    add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
+        [this] { m_form->Label3_Click(); });
+    add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
+}
+
+void MainWindow::updateActions()
+{
+    m_find->setEnabled(m_form->canFind());
+    m_tally->setEnabled(m_form->canTally());
+    m_copyLeft->setEnabled(m_form->leftRowCount() > 0);
+    m_copyRight->setEnabled(m_form->rightRowCount() > 0);
+}
+
+void MainWindow::rebuildRecentMenu()
+{
+    // The action being triggered may be the one that asked for this rebuild: the old ones go once it returns.
+    for (QAction *old : m_recentMenu->actions()) {
+        m_recentMenu->removeAction(old);
+        old->deleteLater();
+    }
+    const QList<QByteArray> paths = RecentFiles::load();
+    for (const QByteArray &path : paths) {
+        QAction *action = m_recentMenu->addAction(FolderAccess::displayName(path));
+        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+    }
+    m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+bool MainWindow::openFile(const QByteArray &nativePath)
+{
+    // Form1 reports the load, which records it.
+    return m_form->openFile(nativePath);
+}
+
+void MainWindow::openChosen()
+{
+    const QString path = m_chooser(this, QString::fromLocal8Bit(FolderAccess::active().current()));
+    if (!path.isEmpty())
+        m_form->openFile(path);
+}
+
+void MainWindow::showAbout()
+{
+    m_dialogs->message(
+        u"About Cantorix2"_s,
+        u"Cantorix2 %1\n\n"
+        "Searches a plain-text service log or hymnal, tallies how often each hymn was used, and "
+        "copies what it finds to the clipboard.\n\n"
+        "Licensed under the GNU General Public License, version 3 or later."_s.arg(QString::fromUtf16(CantorixVersion)),
+        Dialogs::Icon::Information);
+}

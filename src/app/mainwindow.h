@@ -1,0 +1,47 @@
+// The top-level window: the menu bar over Form1. Every action calls a command the window already has, and the
+// actions are enabled from what Form1 reports after each change.
+#pragma once
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class Form1;
+class QAction;
+class QMenu;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Asked for the file to open; an empty path for Cancel.
+    using FileChooser = std::function<QString(QWidget *parent, const QString &startFolder)>;
+
+    // dialogs answers the message boxes of Form1 and of the menu; without one the real Qt dialogs are used.
+    explicit MainWindow(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    Form1 *form() const { return m_form; }
+    // Replaces the desktop's file dialog behind File > Open.
+    void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
+    // Loads path through Form1 and records it among the recent files.
+    bool openFile(const QByteArray &nativePath);
+
+private:
+    void createActions();
+    void updateActions();
+    void rebuildRecentMenu();
+    void openChosen();
+    void showAbout();
+
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs *m_dialogs;
+    Form1 *m_form;
+    FileChooser m_chooser;
+    QMenu *m_recentMenu = nullptr;
+    QAction *m_find = nullptr;
+    QAction *m_tally = nullptr;
+    QAction *m_copyLeft = nullptr;
+    QAction *m_copyRight = nullptr;
+};

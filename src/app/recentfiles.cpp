@@ -1,0 +1,55 @@
+// The recent files in QSettings as an array of byte arrays, newest first.
+#include "app/recentfiles.h"
+
+#include <QSettings>
+
+namespace RecentFiles {
+namespace {
+
+const QString kKey = QStringLiteral("recentFiles");
+const QString kPathKey = QStringLiteral("path");
+
+} // namespace
+
+QList<QByteArray> load()
+{
+    QSettings settings;
+    QList<QByteArray> paths;
+    const int stored = settings.beginReadArray(kKey);
+    for (int i = 0; i < stored && paths.size() < kMaximum; ++i) {
+        settings.setArrayIndex(i);
+        const QByteArray path = settings.value(kPathKey).toByteArray();
+        // A list edited by hand may repeat a path or hold an empty one; neither is offered.
+        if (!path.isEmpty() && !paths.contains(path))
+            paths.append(path);
+    }
+    settings.endArray();
+    return paths;
+}
+
+QList<QByteArray> withAdded(QList<QByteArray> list, const QByteArray &path)
+{
+    list.removeAll(path);
+    list.prepend(path);
+    if (list.size() > kMaximum)
+        list.resize(kMaximum);
+    return list;
+}
+
+QList<QByteArray> add(const QByteArray &path)
+{
+    const QList<QByteArray> paths = withAdded(load(), path);
+    QSettings settings;
+    settings.remove(kKey);
+    settings.beginWriteArray(kKey, int(paths.size()));
+    for (int i = 0; i < paths.size(); ++i) {
+        settings.setArrayIndex(i);
+        // A byte array is written as bytes (@ByteArray(...) in the file), never through a text encoding.
+        settings.setValue(kPathKey, paths.at(i));
+    }
+    settings.endArray();
+    settings.sync();
+    return paths;
+}
+
+} // namespace RecentFiles

@@ -1,0 +1,352 @@
+// The menu bar over the window: each action runs its command and is offered only when that command can run,
+// files are opened from anywhere (also names the file list would not show), the recent files survive a restart
+// byte for byte, and the command line is read before Qt starts.
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <cstdio>
+
+#include "app/commandline.h"
+#include "app/dirlist.h"
+#include "app/filelist.h"
+#include "app/form1.h"
+#include "app/mainwindow.h"
+#include "app/recentfiles.h"
+#include "panes/helptext.h"
+#include "version.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray sample(const char *name)
+{
+    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QAction *action(const MainWindow &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+template <typename T> T *control(const MainWindow &window, const char *name)
+{
+    return window.form()->findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+// Which of Find, Tally, Copy Left and Copy Right are enabled, as one string ("FT--").
+QString enabledActions(const MainWindow &window)
+{
+    QString marks;
+    for (const auto &[name, mark] :
+         {std::pair{"actFind", u'F'}, {"actTally", u'T'}, {"actCopyLeft", u'L'}, {"actCopyRight", u'R'}})
+        marks += action(window, name)->isEnabled() ? QChar(mark) : u'-';
+    return marks;
+}
+
+} // namespace
+
+class TestMenu : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void actionsRunTheirCommands();
+    void enabledStates();
+    void openFileOutsideTheList();
+    void openThroughTheChooser();
+    void recentFiles();
+    void commandLine_data();
+    void commandLine();
+    void binaryAnswersWithoutDisplay();
+
+private:
+    std::unique_ptr<TestFolder> m_folder;
+    ScriptedDialogs m_dialogs;
+};
+
+void TestMenu::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
+    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+}
+
+void TestMenu::init()
+{
+    QSettings().clear();
+    m_dialogs.reset();
+    m_folder = std::make_unique<TestFolder>();
+    QVERIFY(m_folder->isValid());
+    m_folder->write(u"ServiceLog.txt"_s, sample("ServiceLog.txt"));
+    m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"));
+    m_folder->enter();
+}
+
+void TestMenu::actionsRunTheirCommands()
+{
+    MainWindow window(&m_dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.objectName(), u"MainWindow"_s);
+    QCOMPARE(window.windowTitle(), u"Cantorix2"_s);
+    const QList<std::pair<const char *, QKeySequence>> keys = {
+        {"actOpen", QKeySequence(u"Ctrl+O"_s)}, {"actQuit", QKeySequence(u"Ctrl+Q"_s)},
+        {"actFind", QKeySequence(u"F3"_s)},     {"actTally", QKeySequence(u"Ctrl+T"_s)},
+        {"actBold", QKeySequence(u"Ctrl+B"_s)}, {"actFocusNumber", QKeySequence(u"Ctrl+L"_s)},
+        {"actHelp", QKeySequence(u"F1"_s)}};
+    for (const auto &[name, key] : keys)
+        QVERIFY2(action(window, name) && action(window, name)->shortcut() == key, name);
+
+    QVERIFY(window.openFile(m_folder->filePath(u"ServiceLog.txt"_s).toUtf8()));
+    auto *hymnmbr = control<QLineEdit>(window, "hymnmbr");
+    hymnmbr->setText(u"378"_s);
+    action(window, "actFind")->trigger();
+    const int found = window.form()->leftRowCount();
+    QVERIFY(found > 0);
+    QCOMPARE(window.form()->rightRowCount(), found);
+
+    QGuiApplication::clipboard()->clear();
+    action(window, "actCopyRight")->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(u"378"_s));
+    QGuiApplication::clipboard()->clear();
+    action(window, "actCopyLeft")->trigger();
+    QVERIFY(!QGuiApplication::clipboard()->text().isEmpty());
+    QCOMPARE(m_dialogs.messages().size(), 2);
+    QVERIFY(m_dialogs.messages().last().text.contains(QString::number(found)));
+
+    action(window, "actTally")->trigger();
+    QCOMPARE(window.form()->tallyShown(), qint16(1));
+
+    action(window, "actClear")->trigger();
+    QVERIFY(hymnmbr->text().isEmpty());
+
+    hymnmbr->setText(u"12"_s);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    action(window, "actFocusNumber")->trigger();
+    QVERIFY(hymnmbr->hasFocus());
+    QCOMPARE(hymnmbr->selectedText(), u"12"_s);
+
+    const bool wasBold = control<QListView>(window, "List1")->font().bold();
+    action(window, "actBold")->trigger();
+    QCOMPARE(control<QListView>(window, "List1")->font().bold(), !wasBold);
+
+    m_dialogs.reset();
+    action(window, "actHelp")->trigger();
+    action(window, "actAbout")->trigger();
+    QCOMPARE(m_dialogs.messages().size(), 2);
+    QCOMPARE(m_dialogs.messages().at(0).title, Panes::HelpTitle());
+    const QString about = m_dialogs.messages().at(1).text;
+    QVERIFY(about.contains(QString::fromUtf16(CantorixVersion)));
+    QVERIFY(about.contains(u"Licensed under the GNU General Public License, version 3 or later."_s));
+}
+
+void TestMenu::enabledStates()
+{
+    MainWindow window(&m_dialogs);
+    QCOMPARE(enabledActions(window), u"----"_s);
+    window.openFile(m_folder->filePath(u"ServiceLog.txt"_s).toUtf8());
+    QCOMPARE(enabledActions(window), u"FT--"_s);
+    control<QLineEdit>(window, "hymnmbr")->setText(u"378"_s);
+    action(window, "actFind")->trigger();
+    QCOMPARE(enabledActions(window), u"FTLR"_s);
+    // A search that finds nothing empties both lists, and the copies go with them.
+    control<QLineEdit>(window, "hymnmbr")->setText(u"99999"_s);
+    action(window, "actFind")->trigger();
+    QCOMPARE(enabledActions(window), u"FT--"_s);
+    // Loading through the file list's own button updates the menu as well.
+    auto *files = control<FileList>(window, "File1");
+    files->choose("Hymnal.txt");
+    window.form()->Command1_Click();
+    QVERIFY(window.form()->store().isVerseFile());
+    QCOMPARE(enabledActions(window), u"F---"_s);
+    QCOMPARE(RecentFiles::load().first(), files->nativePath() + "/Hymnal.txt");
+}
+
+void TestMenu::openFileOutsideTheList()
+{
+    TestFolder other;
+    QVERIFY(QDir(other.path()).mkdir(u"logs"_s));
+    const QString path = other.filePath(u"logs/services.log"_s);
+    other.write(u"logs/services.log"_s, sample("ServiceLog.txt"));
+    other.write(u"logs/listed.txt"_s, "Jan 3, 2021\n1 A\n");
+
+    MainWindow window(&m_dialogs);
+    QVERIFY(window.form()->openFile(path));
+    QVERIFY(m_dialogs.messages().isEmpty());
+    QVERIFY(window.form()->store().entryCount() > 0);
+    QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"services.log"_s);
+    const QString folder = QFileInfo(other.filePath(u"logs"_s)).canonicalFilePath();
+    QCOMPARE(QDir::currentPath(), folder);
+    QCOMPARE(control<DirList>(window, "Dir1")->path(), folder);
+    auto *files = control<FileList>(window, "File1");
+    QCOMPARE(files->path(), folder);
+    QCOMPARE(files->count(), 1);
+    QVERIFY(files->fileName().isEmpty());
+    QVERIFY(!control<QLabel>(window, "ShowDate")->text().isEmpty());
+
+    // A file the list shows is chosen in it, as if it had been clicked.
+    QVERIFY(window.form()->openFile(other.filePath(u"logs/listed.txt"_s)));
+    QCOMPARE(files->fileName(), u"listed.txt"_s);
+
+    // A file that is not there gets the usual message, and is remembered all the same.
+    QVERIFY(!window.form()->openFile(other.filePath(u"logs/gone.txt"_s)));
+    QCOMPARE(m_dialogs.messages().size(), 1);
+    QCOMPARE(m_dialogs.messages().first().title, u"File Error"_s);
+    QCOMPARE(RecentFiles::load().first(), QFile::encodeName(other.filePath(u"logs/gone.txt"_s)));
+}
+
+void TestMenu::openThroughTheChooser()
+{
+    MainWindow window(&m_dialogs);
+    QString answer;
+    QString startedIn;
+    window.setFileChooser([&](QWidget *, const QString &start) {
+        startedIn = start;
+        return answer;
+    });
+    action(window, "actOpen")->trigger();
+    QCOMPARE(startedIn, QDir::currentPath());
+    QCOMPARE(window.form()->store().entryCount(), 0);
+    QVERIFY(RecentFiles::load().isEmpty());
+
+    answer = m_folder->filePath(u"Hymnal.txt"_s);
+    action(window, "actOpen")->trigger();
+    QVERIFY(window.form()->store().isVerseFile());
+    QCOMPARE(RecentFiles::load(), QList<QByteArray>{QFile::encodeName(answer)});
+}
+
+void TestMenu::recentFiles()
+{
+    QList<QByteArray> written;
+    for (int i = 0; i < 10; ++i)
+        written.append(QFile::encodeName(m_folder->write(u"log%1.txt"_s.arg(i), "Jan 3, 2021\n1 A\n")));
+    // A Latin-1 name, which is not UTF-8: the bytes must come back as they went in.
+    const QByteArray latin1 = QFile::encodeName(m_folder->path()) + "/caf\xe9.txt";
+    // Written by its bytes: QFile would name it through a UTF-8 decoding that changes them.
+    std::FILE *file = std::fopen(latin1.constData(), "wb");
+    QVERIFY(file);
+    const QByteArray hymnal = sample("Hymnal.txt");
+    QCOMPARE(std::fwrite(hymnal.constData(), 1, size_t(hymnal.size()), file), size_t(hymnal.size()));
+    std::fclose(file);
+    {
+        MainWindow window(&m_dialogs);
+        for (const QByteArray &path : written)
+            window.openFile(path);
+        window.openFile(written.at(5)); // again: it moves up, and is not listed twice
+        window.openFile(latin1);
+    }
+    const QList<QByteArray> expected = {latin1,        written.at(5), written.at(9), written.at(8),
+                                        written.at(7), written.at(6), written.at(4), written.at(3)};
+    QCOMPARE(RecentFiles::load(), expected);
+
+    // A new window offers them in that order and opens the one chosen.
+    MainWindow window(&m_dialogs);
+    QMenu *recent = action(window, "actOpenRecent")->menu();
+    QVERIFY(recent);
+    QCOMPARE(recent->actions().size(), 8);
+    recent->actions().at(0)->trigger();
+    QVERIFY(window.form()->store().isVerseFile());
+    QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"caf\uFFFD.txt"_s);
+    recent->actions().at(7)->trigger();
+    QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"log3.txt"_s);
+    QCOMPARE(RecentFiles::load().first(), written.at(3));
+}
+
+void TestMenu::commandLine_data()
+{
+    using Action = CommandLine::Parsed::Action;
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("qt");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("nothing") << QStringList{} << int(Action::Run) << QString() << QStringList{} << QString();
+    QTest::newRow("a file") << QStringList{u"log.txt"_s} << int(Action::Run) << u"log.txt"_s << QStringList{}
+                            << QString();
+    QTest::newRow("help") << QStringList{u"--help"_s} << int(Action::Help) << QString() << QStringList{} << QString();
+    QTest::newRow("-h after a file") << QStringList{u"a.txt"_s, u"-h"_s} << int(Action::Help) << u"a.txt"_s
+                                     << QStringList{} << QString();
+    QTest::newRow("version") << QStringList{u"--version"_s} << int(Action::Version) << QString() << QStringList{}
+                             << QString();
+    QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << QString() << QStringList{} << QString();
+    QTest::newRow("Qt options with values")
+        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"x.txt"_s, u"-display"_s, u":1"_s}
+        << int(Action::Run) << u"x.txt"_s
+        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"-display"_s, u":1"_s} << QString();
+    QTest::newRow("a Qt value that looks like a file")
+        << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << int(Action::Run) << QString()
+        << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << QString();
+    QTest::newRow("a dash file after --")
+        << QStringList{u"--"_s, u"-odd.txt"_s} << int(Action::Run) << u"-odd.txt"_s << QStringList{} << QString();
+    QTest::newRow("unknown long") << QStringList{u"--frobnicate"_s} << int(Action::Error) << QString() << QStringList{}
+                                  << u"unknown option '--frobnicate'"_s;
+    QTest::newRow("unknown short") << QStringList{u"-x"_s} << int(Action::Error) << QString() << QStringList{}
+                                   << u"unknown option '-x'"_s;
+    QTest::newRow("Qt option with a double dash") << QStringList{u"--style"_s, u"Fusion"_s} << int(Action::Error)
+                                                  << QString() << QStringList{} << u"unknown option '--style'"_s;
+    QTest::newRow("value missing") << QStringList{u"-platform"_s} << int(Action::Error) << QString() << QStringList{}
+                                   << u"option '-platform' needs a value"_s;
+    QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
+                               << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
+}
+
+void TestMenu::commandLine()
+{
+    QFETCH(QStringList, args);
+    std::vector<std::string> argv{"cantorix2"};
+    for (const QString &arg : args)
+        argv.push_back(arg.toStdString());
+    const CommandLine::Parsed parsed = CommandLine::parse(argv);
+    QTEST(int(parsed.action), "action");
+    QFETCH(QString, error);
+    QCOMPARE(QString::fromStdString(parsed.error), error);
+    if (parsed.action == CommandLine::Parsed::Action::Error)
+        return;
+    QTEST(QString::fromStdString(parsed.file), "file");
+    QStringList passed;
+    for (const std::string &arg : parsed.qtArguments)
+        passed.append(QString::fromStdString(arg));
+    QFETCH(QStringList, qt);
+    QCOMPARE(passed, QStringList{u"cantorix2"_s} + qt);
+}
+
+void TestMenu::binaryAnswersWithoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    QProcess program;
+    program.setProcessEnvironment(env);
+
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"--version"_s});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()),
+             u"cantorix2 %1\n"_s.arg(QString::fromUtf16(CantorixVersion)));
+
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"--frobnicate"_s});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(program.readAllStandardError().startsWith("cantorix2: unknown option '--frobnicate'\n"));
+    QVERIFY(program.readAllStandardOutput().isEmpty());
+}
+
+QTEST_MAIN(TestMenu)
+#include "tst_gui_menu.moc"
