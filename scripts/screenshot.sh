@@ -6,7 +6,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh" xvfb xdotool imagemagick
 out=${1:-$root/docs/screenshot.png}
 display=:97
-Xvfb "$display" -screen 0 640x487x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 640x506x24 >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$app_pid" "$xvfb_pid" 2>/dev/null || true' EXIT
 sleep 1
@@ -16,11 +16,11 @@ app_pid=$!
 sleep 2
 export DISPLAY=$display
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.4; }
-click 210 130            # ServiceLog.txt in the file list
-click 596 20             # Get File
-click 468 144            # hymn number box
+click 210 149            # ServiceLog.txt in the file list (below the menu bar)
+click 596 39             # Get File
+click 468 163            # hymn number box
 xdotool type --delay 40 "378"
-click 512 56             # limit box
+click 512 75             # limit box
 xdotool type --delay 40 ">2022"
 xdotool key Return
 sleep 1
