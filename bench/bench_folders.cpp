@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Listing a folder of 100,000 *.txt files: the raw listing alone (the floor), the way the file list used to
 // read it (QDir with a QFileInfo per entry, a row added at a time) as the figure to beat, the file list now,
 // and the window's own moves in such a folder: entering it and "Get File" (which lists it again).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folder listing figures: a folder of 100,000 *.txt files entered, listed and loaded from.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
 // the two lists), all measured in the same run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files are built as text and encoded as Windows-1252 at the end, the way the program's users save them;
 // one title word carries a non-ASCII letter so the loader takes its 8-bit path, not the UTF-8 one.
 #include "inputs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deterministic maximal hymn files for the benchmarks: a service log that fills the entry store with dated
 // services of ten hymns each, and a hymnal text whose hymns fill it with verse lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: any bytes as the scripture book list, and the decoding every reader shares.
 #include "fuzzcheck.h"
 #include "store/booklistreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: a limit text and some head lines, read and tested under the US and the British order of day and month,
 // with the date reader and the year test on the same texts.
 #include "fuzzcheck.h"

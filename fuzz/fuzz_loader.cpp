@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: any bytes as a hymn file, loaded into a store that is reused from input to input; then the same file
 // written another way that must not change what is stored.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: the order the tally lists its rows in, worked out from ranks in n log n steps, against the exchange sort
 // it stands for, run literally. Input: one byte giving the number of distinct ranks, then one byte per row.
 #include "fuzzcheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: a file loaded into the store, then the boxes and check boxes of the window filled from the rest of the
 // input; Find, Tally in each order, both copies and the clicks on the rows they list.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check every harness uses: a broken invariant ends the run the way a crash does, so that libFuzzer keeps
 // the input and the replay test fails on it.
 #pragma once

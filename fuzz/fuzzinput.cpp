@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fields are copied out of the input so that each one ends exactly where its bytes do: a read past the end of
 // a field is then a read past the end of an allocation, which AddressSanitizer sees.
 #include "fuzzinput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One fuzz input cut into fields at its NUL bytes: the first field is usually a whole file, the later ones the
 // texts of boxes and a byte of switches. A field that is missing reads as empty, so every input is usable.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every rule here is read off the description of the tally step by step; only the reading of a number from the
 // front of a text is shared with the program (PlainText), as both take it from the platform's number reading.
 #include "referencetally.h"

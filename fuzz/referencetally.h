@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally done the slow, literal way: each line's keys worked out and looked for row by row from the top of the
 // table, then the exchange sort run pair by pair. The harness holds the real tally, with its look-up tables and its
 // n log n ordering, against it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a harness without libFuzzer over saved inputs: every file under the directories named on the command line
 // (or the files themselves), in name order, so that the ordinary build keeps each corpus, found faults included,
 // passing as a test.

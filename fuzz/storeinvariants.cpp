@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store checks walk the whole of the arrays, not only the entries in use, so that a harness reusing one store
 // for every input also catches a load that leaves something of the previous file behind.
 #include "storeinvariants.h"

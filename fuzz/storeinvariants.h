@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold of the entry store after any load, whatever the file held.
 #pragma once
 

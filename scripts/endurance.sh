@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the endurance test for many rounds (1,000 unless given) in one process and prints its memory figures.
 #   scripts/endurance.sh [cycles]          Release build (build-endure-release): resident memory must stay flat
 #   scripts/endurance.sh --asan [cycles]   AddressSanitizer/LeakSanitizer build (build-endure): leaks fail the run

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer harnesses with clang into build-fuzz/ and runs each one for a while on a working corpus
 # (fuzz/corpus-work/, not committed) seeded from fuzz/corpus/, then prints executions, coverage and crashes.
 #

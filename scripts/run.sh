@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds if needed, then starts the program in the sample files' folder. Only the program is built,
 # so a first start waits for nothing else; scripts/test.sh builds the tests and benchmarks.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshot: the program under a virtual display, a sample file loaded and searched.
 # Needs xvfb, xdotool and imagemagick (installed here when missing).
 set -euo pipefail

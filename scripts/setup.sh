@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs (Debian packages only, nothing that is already there; extra package names may be
 # given as arguments) and builds the program and its tests into build/, or into CANTORIX_BUILD_DIR with the cmake
 # options in CANTORIX_CMAKE_ARGS. Safe to run again: it only does what is missing.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds if needed, then runs every test twice: in the plain build (build/, or CANTORIX_BUILD_DIR) and
 # in a build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/, or CANTORIX_ASAN_BUILD_DIR), where
 # a sanitizer report of any kind fails the run. CANTORIX_SANITIZE_PASS=0 leaves out the second pass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Right-click copies of the output lists: the copied text (rows joined by a lone CR), the verse question and
 // its answers on a three-hymn listing, headings, and the message that counts what was copied.
 #include "panes/clipcopy.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The limit box rules and the date reader behind them, under the US and the British order of day and month.
 #include "search/datelimits.h"
 #include "search/dateparse.h"

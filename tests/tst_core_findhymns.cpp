@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search over small usage and verse files: each criterion alone and in combination, continuation entries,
 // reference lines, the year test of verse files and the count of distinct head lines.
 #include "search/findhymns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hymn file loader: both file kinds stored as users write them, long entries, the full store, the comma
 // suffix, text decoding and line ends, and files that cannot be read.
 #include "store/booklistreader.h"

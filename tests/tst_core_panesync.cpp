@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Left clicks on the output lists: which criteria boxes the clicked row and its partner row fill.
 #include "panes/panesync.h"
 

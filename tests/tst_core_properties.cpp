@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties that must hold for any file and any criteria, checked over a few hundred generated usage and verse
 // files (fixed seeds) and random criteria: the two lists stay paired, every listed row meets every criterion set,
 // the tally counts exactly the lines that pass and lists them in the order chosen, and loading is repeatable.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally: which lines count and under which row, the three sort orders, and the exchange order of rows that
 // compare equal, checked against a plain transcription of the exchange sort.
 #include "literalexchange.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many rounds of the heaviest use in one process: the largest usage and verse files the store takes (1800 entries
 // of 10 lines) loaded, searched, tallied in every order and copied, all through the window. Resident memory after
 // the last round must stay within a tenth of that after the first, so nothing piles up from round to round.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files no one should feed the program, loaded the way a user would (chosen in the file list, then "Get File"):
 // binary noise, NUL bytes, huge lines, floods of blank lines, overfull stores, odd line ends and encodings, names
 // that are not regular files, files that vanish or change after the click, and a source that never ends. Each

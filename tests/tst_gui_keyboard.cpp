@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window without a mouse and beyond its design size: the Tab order of both layouts, where the keys start,
 // copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, and the
 // window growing from 640 x 487.

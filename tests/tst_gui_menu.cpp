@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar over the window: each action runs its command and is offered only when that command can run,
 // files are opened from anywhere (also names the file list would not show), the recent files survive a restart
 // byte for byte, and the command line is read before Qt starts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file picker and start-up: what the folder, file and volume lists show, which file "Get File" reads, the
 // file's date in any locale, folders that cannot be opened, and starting without a display.
 #include "app/dirlist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Find from the window: Enter in the three search boxes, the question before listing a whole file, the panes and
 // counts a search leaves, the "Clear" button and its caption, and the two title labels that type into the phrase.
 #include "windowharness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a user meets it: its controls at start, the file picker, "Get File" with both kinds of file and
 // with files that cannot be loaded, and the scripture book list.
 #include "windowharness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A check box whose caption wraps onto a second line when the box is too narrow for it, as the window's small
 // option boxes ("copy w/ title", "incl. refs") need.
 #pragma once

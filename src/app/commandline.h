@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's arguments, read before Qt is started so that --help and --version work without a display:
 // the program's own options, at most one file, and Qt's options passed on to QApplication as they came.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's fixed colours: dark text on a light grey face, whatever the desktop's theme.
 #pragma once
 

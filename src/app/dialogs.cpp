@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's message and input boxes behind the dialog interface.
 #include "app/dialogs.h"
 

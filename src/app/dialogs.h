@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's only dialogs, behind one small interface so that tests can answer them without a modal loop.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder list: the chain of folders from the volume's root down to the current folder, then the current
 // folder's subfolders. A double click (or Enter) opens a folder, which also becomes the process's current
 // directory, so that the list, the file list and the files read by bare name agree on where they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the display the program would open is there, asked before Qt is started: Qt's own answer to a
 // missing display is generic advice and an abort.
 #pragma once

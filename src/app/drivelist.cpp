@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Volumes come from the mount table only. Asking each mount about itself (statfs, as a storage query does) is
 // what hangs on a network file system that has stopped answering, and this list is refreshed on every press
 // in the folder list. Kernel and runtime pseudo file systems are not places for hymn files.

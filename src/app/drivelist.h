@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop-down of the machine's volumes: the mount points of real file systems (drive letters on Windows).
 #pragma once
 

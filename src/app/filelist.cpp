@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names are matched without regard to case, as users of the format expect from their other machines. A
 // folder of a hundred thousand files is listed in one pass over its entries and one fill of the list: the
 // entry types come from the listing itself, and a row keeps its bytes apart only when its text cannot give

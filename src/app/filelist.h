@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files of one folder that match a pattern ("*.txt"): regular files only, so a folder or a pipe that
 // happens to carry the name is never offered for loading. Each row keeps the bytes that name its file on disk.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the pickers reach the file system: folders are listed, entered and resolved by their native bytes, so a
 // name that is not UTF-8 is found and opened like any other. One small interface, so that tests can make a
 // folder fail to open (a test runs as root, which enters any folder) and a later port can replace the system part.

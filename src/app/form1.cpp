@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window. Controls are built from a table of twips, captions, fonts and start states; each handler reads the
 // controls afresh, calls the core, and writes the result back.
 #include "app/form1.h"

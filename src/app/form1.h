@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window: its controls, the entry store it owns, and the event handlers that turn each user action
 // into a call of the core (loader, search, tally, pane rules) and write the results back to the controls.
 #pragma once

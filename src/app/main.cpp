@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program: the command line is read first (help and version need no display), then the display is
 // checked, which without one says so in one line and exits, before Qt would abort with a core dump. A file given
 // on the command line is opened in its own folder, so the book list beside it is the one read.

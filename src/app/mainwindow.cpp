@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar and its actions. Form1 keeps doing the work; this window only routes the commands to it and
 // keeps the recent-files list, which Form1 reports each load to.
 #include "app/mainwindow.h"

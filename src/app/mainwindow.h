@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The top-level window: the menu bar over Form1. Every action calls a command the window already has, and the
 // actions are enabled from what Form1 reports after each change.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's mounted file systems, from the kernel's mount table alone: nothing here stats or opens a mount,
 // so a network file system that has stopped answering cannot hold up whoever asks.
 #pragma once

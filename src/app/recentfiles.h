@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files loaded lately, newest first, kept between runs in the user's settings. Paths are kept as the bytes
 // that name them on disk, so a name that is not UTF-8 is offered again exactly as it was loaded.
 #pragma once

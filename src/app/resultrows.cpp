@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows are read-only texts; the view asks for nothing but their display text.
 #include "app/resultrows.h"
 

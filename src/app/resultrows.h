@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of one output list: plain texts, shown one per row. A refill swaps the whole list at once, so that
 // listing 18,000 results costs one reset of the view rather than 18,000 items.
 #pragma once

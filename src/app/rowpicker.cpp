@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row picking by mouse and by the moving keys only.
 #include "app/rowpicker.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells when the user picks a row of a list: a left click on a row, or a key that moves the current row while
 // the list has focus. Focus arriving in the list (by Tab, a dialog closing, the window being activated) picks
 // nothing, although an item view makes its first row current on such a focus change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting long rows short for drawing and measuring only.
 #include "app/shortrowdelegate.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing list rows of any length: a row longer than any list can show is drawn cut short, so that one huge line in
 // a file cannot stall the window; the row's own text, which copies and clicks read, stays whole.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The busy cursor for the length of a scope: folder entry, listing and loading can each take a noticeable time
 // on a large folder or a slow disk, and nested scopes simply stack.
 #pragma once

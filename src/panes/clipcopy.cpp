@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copy rules for the output lists. Both lists are read defensively: List1 may be shorter than List2, and a
 // missing partner row reads as empty text.
 #include "panes/clipcopy.h"

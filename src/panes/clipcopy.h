@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text a right click on an output list puts on the clipboard, and the message that reports it. Rows are
 // joined by a lone carriage return; for a verse file a List2 copy can be limited to one verse of each hymn, the
 // credits, the first refrain or the scripture references, chosen by the answer to a question.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help message; the tips repeat, in the user's words, rules that other parts enforce.
 #include "panes/helptext.h"
 

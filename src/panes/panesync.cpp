@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Click rules for the two output lists, on 1-based "first space" positions as the users' row formats expect.
 #include "panes/panesync.h"
 

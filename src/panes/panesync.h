@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a left click on a row of one output list writes back into the criteria boxes. The window keeps the two
 // lists at the same top row itself; these rules only turn the clicked row (and its partner) into box texts.
 #pragma once

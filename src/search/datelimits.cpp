@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The limit box rules: "<" and ">" date limits on usage-file head lines, phrases on anything else.
 #include "search/datelimits.h"
 

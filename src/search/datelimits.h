@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The limit box: reading a "<" or ">" date limit, testing one entry's head line against it, and the closing
 // full stop that verse-file head lines may carry.
 #pragma once

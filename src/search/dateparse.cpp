@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Date reading without QDate::fromString: the text is split into runs of letters and of digits, the runs are
 // given their roles by their kind and by the locale's order of day, month and year, and QDate validates.
 #include "search/dateparse.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a date typed by the user or written in a head line, the way the user's regional settings would.
 #pragma once
 

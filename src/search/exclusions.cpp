@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exclusion boxes, in one place so that a search and a tally under the same boxes count the same lines.
 #include "search/exclusions.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two exclusion boxes, applied the same way to a line by the search and by the tally.
 #pragma once
 

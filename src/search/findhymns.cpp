@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search walk: entry by entry and line by line, with the limit box, the year test of verse files, the
 // exclusions, the phrase, the reference lines and the number, in that order.
 #include "search/findhymns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search behind "Find": every line of the entry store that meets the criteria, listed beside its entry's
 // head line, with the counts the window shows.
 #pragma once

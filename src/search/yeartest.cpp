@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a year or a century from a credits line and testing it against the year box.
 #include "search/yeartest.h"
 

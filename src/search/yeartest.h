@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year test of a verse-file search: the year or century read from a hymn's credits line, held against the
 // year box ("1906", ">1900", "<1800").
 #pragma once

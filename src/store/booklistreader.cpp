@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book list is read up to its first blank line, which is kept as an empty item and ends the list.
 #include "store/booklistreader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the optional list of scripture book names, one per line.
 #pragma once
 

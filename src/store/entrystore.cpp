@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Storage, clearing and the loader's writes of the entry store.
 #include "store/entrystore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-memory copy of the one hymn file that is loaded: head lines, tags and texts by entry and line slot,
 // and the counters and flag that the loader, search, tally and panes share.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loader: groups lines into entries at blank lines, splits or tags each following line, continues long
 // entries into continuation entries, and gives dates without a year the year of the next dated service. The file
 // is read twice a piece at a time, once to choose its encoding and once to store it, and the second reading stops

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a usage file (service log) or a verse file (hymnal text) into the entry store.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trimming and number reading for the loader, the search, the tally and the copy rules.
 #include "store/plaintext.h"
 

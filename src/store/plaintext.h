@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text rules shared by every part of the program: trimming and blankness count spaces only (a tab is text),
 // and numbers are read from the front of a text the way a user would read them.
 #pragma once

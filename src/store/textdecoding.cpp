@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding is done with a table of our own for Windows-1252, so it does not depend on how Qt was built.
 #include "store/textdecoding.h"
 

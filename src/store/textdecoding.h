@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning the bytes of a text file into lines: UTF-8 (or UTF-16 with a byte-order mark) when the bytes are
 // that, Windows-1252 otherwise, and lines ended by CR-LF, LF or a lone CR alike. Whole texts are decoded at
 // once; large files go through a probe that sees every byte once and a line reader that decodes a piece at a

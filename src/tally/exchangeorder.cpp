@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchange sort on ranks without its quadratic running time.
 //
 // The sort performs "if row k ranks below row m, exchange them" for the pairs (m, k), m < k, taken m by m. Two such

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The final order of the tally's exchange sort, worked out from integer ranks in n log n steps rather than n^2.
 #pragma once
 

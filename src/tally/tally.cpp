@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally: criteria per line, the row each use belongs to, and the sort of the rows.
 #include "tally/tally.h"
 

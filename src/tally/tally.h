@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting how often each hymn of the loaded file was used under the criteria boxes, and listing the counts in
 // the order chosen in the sort box.
 #pragma once

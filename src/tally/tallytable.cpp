@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Matching each counted line to its tally row.
 #include "tally/tallytable.h"
 

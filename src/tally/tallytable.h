@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of one tally: one per distinct hymn, in order of first use, with the number of uses counted so far.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tally's exchange sort written out literally over ranks, as the yardstick for the fast order it stands for.
 // Header-only, so the fuzz harnesses can use it without the window test support.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recording and answering dialogs in window tests.
 #include "scripteddialogs.h"
 

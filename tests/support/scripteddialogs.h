@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialogs for window tests: every message is recorded, and questions and input boxes take scripted answers.
 #pragma once
 

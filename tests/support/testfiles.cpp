@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test folders put the process back where it was, so one test cannot move the next.
 #include "testfiles.h"
 

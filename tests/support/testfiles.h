@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing test files into a temporary folder, and moving the process into it for the window's bare file names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening, loading and reading the window for tests.
 #include "windowharness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window under test: a fresh folder to put files in, scripted dialogs, and the real window opened in that
 // folder, with the few moves every window test makes (finding a control, loading a file, reading a list).
 #pragma once
