@@ -873,7 +873,7 @@ void Form1::TallyAll_Click()
     TallyAll->setEnabled(false);
     Command1->hide();
     ShowFile->show();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     TallyShown = 1;
 
     // The tally reads the boxes a search reads, less those of verse files.
@@ -891,7 +891,6 @@ void Form1::TallyAll_Click()
     Hcount->setText(u"           sum:"_s);
     Tally->setText(QString::number(result.rows));
     TitleCount->setText(QString::number(result.sum));
-    QGuiApplication::restoreOverrideCursor();
     updateAccessibleNames();
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
