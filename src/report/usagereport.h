@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage report: how often, first and last each hymn of a service log was used in a date range, under the
+// main window's criteria, with the uses per year or month for the chart.
+#pragma once
+
+#include "store/entrystore.h"
+#include "tally/tally.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace Report {
+
+// The report window's range presets, all counted from the latest service date of the file, not from today.
+enum class Preset {
+    All,          // no range
+    LatestYear,   // the calendar year of the latest service
+    YearBefore,   // the calendar year before that
+    Last12Months, // the twelve months ending on the latest service
+    ChurchYear,   // Advent Sunday to the day before the next one, the one holding the latest service
+    Season,       // 1 September to 31 August, the one holding the latest service
+    Custom,       // the dates the user typed
+};
+
+// Both ends inclusive; both null means no range.
+struct DateRange {
+    QDate from, to;
+    bool isAll() const { return from.isNull() && to.isNull(); }
+};
+
+// The earliest and latest service dates of the store by date, whatever order the file keeps; both null when no
+// head line reads as a date.
+struct ServiceSpan {
+    QDate earliest, latest;
+};
+ServiceSpan serviceSpan(const EntryStore &store);
+
+// The Sunday on or after 27 November of year: the first Sunday of Advent.
+QDate adventSunday(int year);
+
+// The range of a preset counted from latest; All and Custom give no range (the window supplies Custom's dates).
+DateRange presetRange(Preset preset, QDate latest);
+
+struct ReportCriteria {
+    Tallies::TallyCriteria filters; // the main window's boxes as the tally reads them; the order is not used
+    DateRange range;                // no range: every service, dated or not
+    bool oncePerService = true;     // a hymn counts at most once per service (an entry with its continuations)
+};
+
+// The chart's bars: one per calendar year, or per month when the range is under two years.
+enum class Period { Year, Month };
+
+struct ReportRow {
+    QString number;             // the tally's number key
+    QString title;              // the tally's title key
+    int uses = 0;
+    QDate firstUsed, lastUsed;  // null when the hymn was used only in services without a date
+    int daysSince = -1;         // from lastUsed to the latest service of the file; -1 when lastUsed is null
+    std::vector<int> perPeriod; // dated uses in each period of ReportResult::periods
+};
+
+struct ReportResult {
+    std::vector<ReportRow> rows; // one per distinct hymn, keyed as the tally keys them, in order of first use
+    int services = 0;            // services counted: in the range and within the limit box
+    int undatedServices = 0;     // of those, services whose head line is not a date (counted only with no range)
+    QDate latestService;         // of the whole file: what daysSince counts to
+    Period period = Period::Year;
+    std::vector<QDate> periods;  // the first day of each period, consecutive, covering the range (or the file)
+};
+
+ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria);
+
+// The uses per period summed over the rows at rowIndexes, or over every row when rowIndexes is empty.
+std::vector<int> seriesOf(const ReportResult &result, const std::vector<int> &rowIndexes);
+
+// A period's label on the chart: "2019" for a year, "Jan 2019" for a month.
+QString periodLabel(Period period, QDate start);
+
+} // namespace Report
