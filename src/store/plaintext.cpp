@@ -122,6 +122,30 @@ bool upperCasesInPlace(QStringView text)
 }
 } // namespace
 
+QString upper(const QString &text)
+{
+    const QStringView view(text);
+    qsizetype first = 0;
+    for (; first < view.size(); ++first) {
+        const char16_t c = view[first].unicode();
+        if (c >= 0x80)
+            return text.toUpper();
+        if (c >= u'a' && c <= u'z')
+            break;
+    }
+    if (first == view.size())
+        return text;
+    QString result(view.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(result.data());
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const char16_t c = view[i].unicode();
+        if (c >= 0x80)
+            return text.toUpper();
+        out[i] = c >= u'a' && c <= u'z' ? char16_t(c - (u'a' - u'A')) : c;
+    }
+    return result;
+}
+
 UpperNeedle::UpperNeedle(QStringView needle)
     : m_upper(needle.toString().toUpper()), m_ascii(QtPrivate::isAscii(m_upper))
 {}

@@ -29,6 +29,10 @@ qint64 leadingInteger(QStringView text);
 // Exactly four decimal digits.
 bool isFourDigits(QStringView text);
 
+// text.toUpper(), without Unicode's case tables when the text is plain ASCII; a text with no lower-case letter
+// comes back shared, not copied.
+QString upper(const QString &text);
+
 // A text looked for regardless of case. Both sides are upper-cased in full ("straße" holds "STRASSE", "ﬁnal"
 // holds "FINAL"), so that every search, tally and copy rule that ignores case selects the same lines. The
 // needle is upper-cased once; a haystack is upper-cased only when it is not plain ASCII.

@@ -11,7 +11,8 @@
 #include <QStringView>
 
 #include <algorithm>
-#include <numeric>
+#include <array>
+#include <utility>
 #include <optional>
 #include <vector>
 
@@ -61,18 +62,45 @@ struct NumberOrder {
     }
 };
 
+// The "title" order: the upper-cased titles compared code unit by code unit. The first eight units, packed into
+// two numbers, settle most comparisons without reading the strings.
+struct TitleOrder {
+    std::array<quint64, 2> head{};
+    QStringView title;
+
+    static TitleOrder of(QStringView title)
+    {
+        TitleOrder key{{}, title};
+        for (qsizetype i = 0; i < 8; ++i) {
+            quint64 &part = key.head[size_t(i / 4)];
+            part = (part << 16) | (i < title.size() ? title[i].unicode() : 0u);
+        }
+        return key;
+    }
+
+    bool operator<(const TitleOrder &other) const
+    {
+        if (head != other.head)
+            return head < other.head;
+        return title < other.title;
+    }
+};
+
 // Dense ranks of the rows under a strict weak order: a row's rank is the number of distinct keys below its own.
 template <typename Key> std::vector<int> ranksOf(const std::vector<Key> &keys)
 {
-    std::vector<int> order(keys.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    // The keys are sorted beside their rows rather than through an index, which would read them in random order.
+    std::vector<std::pair<Key, int>> sorted;
+    sorted.reserve(keys.size());
+    for (size_t row = 0; row < keys.size(); ++row)
+        sorted.emplace_back(keys[row], static_cast<int>(row));
+    std::sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     std::vector<int> ranks(keys.size());
     int rank = 0;
-    for (size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && keys[order[i - 1]] < keys[order[i]])
+    for (size_t i = 0; i < sorted.size(); ++i) {
+        if (i > 0 && sorted[i - 1].first < sorted[i].first)
             ++rank;
-        ranks[order[i]] = rank;
+        ranks[size_t(sorted[i].second)] = rank;
     }
     return ranks;
 }
@@ -91,10 +119,13 @@ std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
         return ranksOf(keys);
     }
     case TallyOrder::Title: {
-        std::vector<QStringView> keys;
+        // Any case: the titles are compared upper-cased.
+        std::vector<QString> titles;
+        titles.reserve(rows.size());
+        std::vector<TitleOrder> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows)
-            keys.push_back(row.upperTitle);
+            keys.push_back(TitleOrder::of(titles.emplace_back(PlainText::upper(row.titleKey))));
         return ranksOf(keys);
     }
     case TallyOrder::Frequency:
@@ -154,7 +185,11 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
         result.list1.append(u' ' + QString::number(row.count));
-        result.list2.append(row.numberKey + u' ' + row.titleKey);
+        // Built in one allocation: the plain sum would copy the number key into a string that then grows.
+        QString line;
+        line.reserve(row.numberKey.size() + 1 + row.titleKey.size());
+        line.append(row.numberKey).append(u' ').append(row.titleKey);
+        result.list2.append(std::move(line));
         result.sum += row.count;
     }
     return result;

@@ -32,8 +32,6 @@ QString titleKeyOf(const QString &text)
 TallyTable::TallyTable(qsizetype uses)
 {
     m_rows.reserve(size_t(uses));
-    for (QHash<QString, int> *index : {&m_rowByTitle, &m_rowByNumber, &m_rowByTag, &m_rowByText})
-        index->reserve(uses);
 }
 
 void TallyTable::addUse(const QString &tag, const QString &text)
@@ -43,36 +41,51 @@ void TallyTable::addUse(const QString &tag, const QString &text)
     const bool shortNumber = tag.size() < 3 || tag[2] < u'1' || tag[2] > u'9';
     const bool byTitle = tag.startsWith(u' ') || shortNumber;
 
-    QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
-    const QString &seenKey = byTitle ? text : tag;
-    auto known = seen.constFind(seenKey);
-    if (known == seen.constEnd())
-        known = seen.insert(seenKey, findOrAddRow(tag, text, byTitle));
-    ++m_rows[*known].count;
+    int row = -1;
+    if (!byTitle && isOwnNumberKey(tag)) {
+        // Most tags are bare numbers, already their own upper-cased key: the number index answers at once.
+        row = rowWithKey(tag, tag, text, false);
+    } else {
+        QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
+        const QString &seenKey = byTitle ? text : tag;
+        auto known = seen.constFind(seenKey);
+        if (known == seen.constEnd()) {
+            const QString upperKey = PlainText::upper(byTitle ? titleKeyOf(text) : numberKeyOf(tag));
+            known = seen.insert(seenKey, rowWithKey(upperKey, tag, text, byTitle));
+        }
+        row = *known;
+    }
+    ++m_rows[size_t(row)].count;
 }
 
-int TallyTable::findOrAddRow(const QString &tag, const QString &text, bool byTitle)
+bool TallyTable::isOwnNumberKey(QStringView tag)
 {
-    QString numberKey = numberKeyOf(tag);
-    QString titleKey = titleKeyOf(text);
-    const QString upperNumber = numberKey.toUpper();
-    const QString upperTitle = titleKey.toUpper();
+    for (const QChar c : tag) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 || u == u'*' || u == u'(' || (u >= u'a' && u <= u'z'))
+            return false;
+    }
+    return true;
+}
 
-    QHash<QString, int> &index = byTitle ? m_rowByTitle : m_rowByNumber;
-    const auto found = index.constFind(byTitle ? upperTitle : upperNumber);
-    if (found != index.constEnd())
+int TallyTable::rowWithKey(const QString &upperKey, const QString &tag, const QString &text, bool byTitle)
+{
+    // An index takes in the rows added since it was last asked, in order, so it keeps the first row with each
+    // key; a file whose lines are all matched by number never builds the title index at all.
+    KeyIndex &index = byTitle ? m_byTitle : m_byNumber;
+    for (; index.rowsTaken < static_cast<int>(m_rows.size()); ++index.rowsTaken) {
+        const TallyRow &row = m_rows[size_t(index.rowsTaken)];
+        const QString key = PlainText::upper(byTitle ? row.titleKey : row.numberKey);
+        if (!index.firstRow.contains(key))
+            index.firstRow.insert(key, index.rowsTaken);
+    }
+    if (const auto found = index.firstRow.constFind(upperKey); found != index.firstRow.constEnd())
         return *found;
 
-    // A new row is findable by both keys, whichever way this line was matched; the index just searched is known
-    // not to hold its key, and an earlier row keeps a key it already has in the other.
-    const int row = static_cast<int>(m_rows.size());
-    index.insert(byTitle ? upperTitle : upperNumber, row);
-    QHash<QString, int> &other = byTitle ? m_rowByNumber : m_rowByTitle;
-    const QString &otherKey = byTitle ? upperNumber : upperTitle;
-    if (!other.contains(otherKey))
-        other.insert(otherKey, row);
-    m_rows.push_back({std::move(numberKey), std::move(titleKey), upperTitle, 0});
-    return row;
+    // The other index learns of the new row when it is next asked.
+    m_rows.push_back({numberKeyOf(tag), titleKeyOf(text), 0});
+    index.firstRow.insert(upperKey, index.rowsTaken++);
+    return static_cast<int>(m_rows.size()) - 1;
 }
 
 } // namespace Tallies

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <QtGlobal>
 
 #include <vector>
@@ -11,16 +12,14 @@
 namespace Tallies {
 
 struct TallyRow {
-    QString numberKey;  // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
-    QString titleKey;   // the text of the first use, cut before its first "(", trailing blanks removed
-    QString upperTitle; // titleKey upper-cased: the key it is found and sorted by
+    QString numberKey; // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
+    QString titleKey;  // the text of the first use, cut before its first "(", trailing blanks removed
     qint64 count = 0;
 };
 
 class TallyTable {
 public:
-    // Room for up to uses distinct rows from the start: growing four indexes row by row would cost more than the
-    // counting itself on a file of all different hymns.
+    // Room for up to uses distinct rows from the start.
     explicit TallyTable(qsizetype uses = 0);
 
     // Counts one use of the hymn on a line with this tag and text, in the first row whose key matches (by title
@@ -30,12 +29,21 @@ public:
     const std::vector<TallyRow> &rows() const { return m_rows; }
 
 private:
-    int findOrAddRow(const QString &tag, const QString &text, bool byTitle);
+    // A tag that is its own number key: no mark to cut and nothing to upper-case.
+    static bool isOwnNumberKey(QStringView tag);
+    // The first row whose upper-cased title (byTitle) or number key is upperKey, or a new row for the line.
+    int rowWithKey(const QString &upperKey, const QString &tag, const QString &text, bool byTitle);
+
+    // The first row holding each upper-cased key, the row a search from the top of the table would find, over
+    // the first rowsTaken rows.
+    struct KeyIndex {
+        QHash<QString, int> firstRow;
+        int rowsTaken = 0;
+    };
 
     std::vector<TallyRow> m_rows;
-    // First row holding each upper-cased key: the row a search from the top of the table would find.
-    QHash<QString, int> m_rowByTitle;
-    QHash<QString, int> m_rowByNumber;
+    KeyIndex m_byTitle;
+    KeyIndex m_byNumber;
     // The row a line's tag or text led to before. The same tag or text always gives the same key, and the first
     // row with a key never changes once made, so repeated lines skip the cutting and upper-casing.
     QHash<QString, int> m_rowByTag;
