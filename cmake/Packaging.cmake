@@ -75,7 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The long part; CPack puts the summary above it.
+# The long description; CPack puts the summary above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Cantorix2 is a desktop tool for church musicians and worship planners who
 keep plain-text records of hymns. It loads a service log (a date, then the
 hymns sung) or a hymnal text (numbers, titles, credits, verses, refrains and
