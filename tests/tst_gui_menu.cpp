@@ -26,6 +26,7 @@
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
 #include "panes/helptext.h"
+#include "installinfo.h"
 #include "version.h"
 
 using namespace Qt::StringLiterals;
@@ -154,6 +155,8 @@ void TestMenu::actionsRunTheirCommands()
     const QString about = m_dialogs.messages().at(1).text;
     QVERIFY(about.contains(QString::fromUtf16(CantorixVersion)));
     QVERIFY(about.contains(u"Licensed under the GNU General Public License, version 3 or later."_s));
+    QVERIFY(about.contains(u"Homepage: "_s + QString::fromUtf16(CantorixHomepage)));
+    QVERIFY(about.contains(u"Sample files: "_s + QString::fromUtf16(CantorixSamplesDir)));
 }
 
 void TestMenu::enabledStates()

@@ -6,6 +6,7 @@
 #include "app/displaycheck.h"
 #include "app/folderaccess.h"
 #include "app/mainwindow.h"
+#include "installinfo.h"
 
 #include <QApplication>
 
@@ -45,6 +46,8 @@ int main(int argc, char *argv[])
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setOrganizationName(QStringLiteral("Cantorix2"));
     QApplication::setApplicationName(QStringLiteral("Cantorix2"));
+    // Wayland names the window by this, so that the desktop shows the entry's name and icon for it.
+    QGuiApplication::setDesktopFileName(QString::fromUtf16(CantorixAppId));
 
     QByteArray file(command.file.data(), qsizetype(command.file.size()));
     if (!file.isEmpty()) {

@@ -7,6 +7,7 @@
 #include "app/folderaccess.h"
 #include "app/form1.h"
 #include "app/recentfiles.h"
+#include "installinfo.h"
 #include "version.h"
 
 #include <QAction>
@@ -150,6 +151,9 @@ void MainWindow::showAbout()
         u"Cantorix2 %1\n\n"
         "Searches a plain-text service log or hymnal, tallies how often each hymn was used, and "
         "copies what it finds to the clipboard.\n\n"
-        "Licensed under the GNU General Public License, version 3 or later."_s.arg(QString::fromUtf16(CantorixVersion)),
+        "Licensed under the GNU General Public License, version 3 or later.\n\n"
+        "Homepage: %2\n"
+        "Sample files: %3"_s.arg(QString::fromUtf16(CantorixVersion), QString::fromUtf16(CantorixHomepage),
+                                 QString::fromUtf16(CantorixSamplesDir)),
         Dialogs::Icon::Information);
 }
