@@ -827,6 +827,10 @@ void Form1::fillLists(const QStringList &left, const QStringList &right)
         // the new ones: every refill starts at the top, with no row chosen.
         list->verticalScrollBar()->setValue(0);
         list->horizontalScrollBar()->setValue(0);
+        // Rows share one size, measured on the last row as the view itself would: given as a grid, it spares the
+        // view asking the model for every row's index while it lays out the list.
+        if (const int rows = list->model()->rowCount(); rows > 0)
+            list->setGridSize(list->sizeHintForIndex(list->model()->index(rows - 1, 0)));
     }
 }
 
