@@ -21,6 +21,15 @@ class Fenwick {
 public:
     explicit Fenwick(int size) : m_tree(size + 1, 0) {}
 
+    // A count of one at every position, built in linear time: node i covers the i & -i positions ending at i.
+    static Fenwick ofOnes(int size)
+    {
+        Fenwick tree(size);
+        for (int i = 1; i <= size; ++i)
+            tree.m_tree[i] = i & -i;
+        return tree;
+    }
+
     void add(int position, int delta)
     {
         for (int i = position + 1; i < static_cast<int>(m_tree.size()); i += i & -i)
@@ -61,10 +70,21 @@ private:
 std::vector<int> arrange(const std::vector<int> &ranks)
 {
     const int n = static_cast<int>(ranks.size());
+    // Rows by rank, each rank's rows in their own order. The tally's ranks are dense, below the number of rows,
+    // and are sorted by counting; any others by comparison.
     std::vector<int> byRank(n);
-    std::iota(byRank.begin(), byRank.end(), 0);
-    std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
-
+    const int maxRank = n == 0 ? 0 : *std::max_element(ranks.begin(), ranks.end());
+    if (maxRank < n) {
+        std::vector<int> rankStart(size_t(maxRank) + 2, 0);
+        for (const int rank : ranks)
+            ++rankStart[size_t(rank) + 1];
+        std::partial_sum(rankStart.begin(), rankStart.end(), rankStart.begin());
+        for (int row = 0; row < n; ++row)
+            byRank[size_t(rankStart[size_t(ranks[size_t(row)])]++)] = row;
+    } else {
+        std::iota(byRank.begin(), byRank.end(), 0);
+        std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
+    }
     std::vector<int> arranged;
     arranged.reserve(n);
     Fenwick lower(n); // rows of the ranks already arranged, all below the current one
@@ -88,9 +108,7 @@ std::vector<int> arrange(const std::vector<int> &ranks)
 
         // Replaying the insertions backwards places each row in the free slot its insertion index points to.
         std::vector<int> ring(count);
-        Fenwick freeSlots(count);
-        for (int s = 0; s < count; ++s)
-            freeSlots.add(s, 1);
+        Fenwick freeSlots = Fenwick::ofOnes(count);
         for (int j = count - 1; j >= 0; --j) {
             const int slot = freeSlots.kth(insertedAt[j]);
             freeSlots.add(slot, -1);
