@@ -371,6 +371,7 @@ private Q_SLOTS:
         QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}), u"a b\tc  d\ne\n"_s);
         QCOMPARE(Report::csvFileName(QDate(2019, 1, 1), QDate(2019, 12, 31)),
                  u"hymn-usage 2019-01-01 to 2019-12-31.csv"_s);
+        QCOMPARE(Report::csvFileName(QDate(), QDate(2019, 12, 31)), u"hymn-usage.csv"_s);
     }
 };
 
