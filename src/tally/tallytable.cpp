@@ -34,28 +34,32 @@ TallyTable::TallyTable(qsizetype uses)
     m_rows.reserve(size_t(uses));
 }
 
-void TallyTable::addUse(const QString &tag, const QString &text)
+int TallyTable::addUse(const QString &tag, const QString &text)
+{
+    const int row = rowOf(tag, text);
+    ++m_rows[size_t(row)].count;
+    return row;
+}
+
+int TallyTable::rowOf(const QString &tag, const QString &text)
 {
     // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by
     // (a line that began with a blank has none at all), so such lines are matched by their title instead.
     const bool shortNumber = tag.size() < 3 || tag[2] < u'1' || tag[2] > u'9';
     const bool byTitle = tag.startsWith(u' ') || shortNumber;
 
-    int row = -1;
     if (!byTitle && isOwnNumberKey(tag)) {
         // Most tags are bare numbers, already their own upper-cased key: the number index answers at once.
-        row = rowWithKey(tag, tag, text, false);
-    } else {
-        QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
-        const QString &seenKey = byTitle ? text : tag;
-        auto known = seen.constFind(seenKey);
-        if (known == seen.constEnd()) {
-            const QString upperKey = PlainText::upper(byTitle ? titleKeyOf(text) : numberKeyOf(tag));
-            known = seen.insert(seenKey, rowWithKey(upperKey, tag, text, byTitle));
-        }
-        row = *known;
+        return rowWithKey(tag, tag, text, false);
     }
-    ++m_rows[size_t(row)].count;
+    QHash<QString, int> &seen = byTitle ? m_rowByText : m_rowByTag;
+    const QString &seenKey = byTitle ? text : tag;
+    auto known = seen.constFind(seenKey);
+    if (known == seen.constEnd()) {
+        const QString upperKey = PlainText::upper(byTitle ? titleKeyOf(text) : numberKeyOf(tag));
+        known = seen.insert(seenKey, rowWithKey(upperKey, tag, text, byTitle));
+    }
+    return *known;
 }
 
 bool TallyTable::isOwnNumberKey(QStringView tag)
