@@ -37,27 +37,48 @@ struct NumberOrder {
     }
 };
 
-// The "title" order: the upper-cased titles compared code unit by code unit. The first eight units, packed into
-// two numbers, settle most comparisons without reading the strings.
+// The "title" order: the titles compared upper-cased, code unit by code unit. The first eight upper-cased units,
+// packed into two numbers, settle most comparisons; past them a plain ASCII title is upper-cased as it is read, and
+// only the rest are upper-cased whole, once.
 struct TitleOrder {
     std::array<quint64, 2> head{};
-    QStringView title;
+    QStringView title; // plain ASCII as written, else already upper-cased
+    bool ascii = true;
 
-    static TitleOrder of(QStringView title)
+    static TitleOrder of(QStringView title, std::vector<QString> &uppers)
     {
-        TitleOrder key{{}, title};
+        TitleOrder key{{}, title, QtPrivate::isAscii(title)};
+        if (!key.ascii)
+            key.title = uppers.emplace_back(title.toString().toUpper());
         for (qsizetype i = 0; i < 8; ++i) {
             quint64 &part = key.head[size_t(i / 4)];
-            part = (part << 16) | (i < title.size() ? title[i].unicode() : 0u);
+            part = (part << 16) | (i < key.title.size() ? upperUnit(key.title[i]) : 0u);
         }
         return key;
     }
+
+    static char16_t upperUnit(QChar c)
+    {
+        const char16_t u = c.unicode();
+        return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+    }
+
+    QString upper() const { return ascii ? PlainText::upper(title.toString()) : title.toString(); }
 
     bool operator<(const TitleOrder &other) const
     {
         if (head != other.head)
             return head < other.head;
-        return title < other.title;
+        if (!ascii || !other.ascii)
+            return upper() < other.upper();
+        const qsizetype common = std::min(title.size(), other.title.size());
+        for (qsizetype i = 8; i < common; ++i) {
+            const char16_t a = upperUnit(title[i]);
+            const char16_t b = upperUnit(other.title[i]);
+            if (a != b)
+                return a < b;
+        }
+        return title.size() < other.title.size();
     }
 };
 
@@ -94,13 +115,12 @@ std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
         return ranksOf(keys);
     }
     case TallyOrder::Title: {
-        // Any case: the titles are compared upper-cased.
-        std::vector<QString> titles;
-        titles.reserve(rows.size());
+        std::vector<QString> uppers; // the non-ASCII titles upper-cased, each at a place that does not move
+        uppers.reserve(rows.size());
         std::vector<TitleOrder> keys;
         keys.reserve(rows.size());
         for (const TallyRow &row : rows)
-            keys.push_back(TitleOrder::of(titles.emplace_back(PlainText::upper(row.titleKey))));
+            keys.push_back(TitleOrder::of(row.titleKey, uppers));
         return ranksOf(keys);
     }
     case TallyOrder::Frequency:
