@@ -4,6 +4,7 @@
 
 #include "app/designpalette.h"
 
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -83,4 +84,10 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
     if (QLayout *layout = box.layout())
         layout->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &suggestedPath, const QString &filter)
+{
+    // The desktop's own file dialog, in the desktop's colours: it is the report window's, not Form1's.
+    return QFileDialog::getSaveFileName(m_parent, title, suggestedPath, filter);
 }
