@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_BUILD_DIR:-$root/build}
 
-packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation)
+packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation poppler-utils)
 packages+=("$@")
 
 missing=()
