@@ -31,6 +31,7 @@ void checkStore(const EntryStore &store, const LoadOutcome &outcome)
     FUZZ_CHECK(count > 0 || outcome.failed());
 
     int fullBeforeCopy = 0;
+    int continuations = 0;
     int previousUsed = 0;
     for (int e = 0; e <= EntryStore::MaxEntries; ++e) {
         const bool inUse = e >= 1 && e <= count;
@@ -59,9 +60,14 @@ void checkStore(const EntryStore &store, const LoadOutcome &outcome)
         }
         if (inUse && e >= 2 && head == store.head(e - 1) && previousUsed == EntryStore::MaxSlots)
             ++fullBeforeCopy;
+        if (store.isContinuation(e)) {
+            FUZZ_CHECK(inUse && e >= 2 && head == store.head(e - 1) && previousUsed == EntryStore::MaxSlots);
+            ++continuations;
+        }
         previousUsed = used;
     }
     FUZZ_CHECK(store.overflowCount() <= fullBeforeCopy);
+    FUZZ_CHECK(continuations == store.overflowCount());
 }
 
 int reachableLines(const EntryStore &store)

@@ -234,6 +234,8 @@ void TestLoader::continuationEntries()
     QCOMPARE(store.hymnCount(), 1);
     for (int e = 2; e <= entryCount; ++e)
         QCOMPARE(store.head(e), store.head(1));
+    for (int e = 1; e <= entryCount + 1; ++e)
+        QCOMPARE(store.isContinuation(e), e > 1 && e <= entryCount);
     QCOMPARE(store.text(entryCount, lastSlotsUsed), u"Hymn %1"_s.arg(lines));
     if (lastSlotsUsed < EntryStore::MaxSlots)
         QVERIFY(store.tag(entryCount, lastSlotsUsed + 1).isEmpty());
@@ -387,6 +389,7 @@ void TestLoader::missingFileEmptiesStore()
     QVERIFY(!outcome.opened);
     QCOMPARE(store.entryCount(), 0);
     QCOMPARE(store.overflowCount(), 0);
+    QVERIFY(!store.isContinuation(2));
     QVERIFY(!store.isVerseFile());
     QCOMPARE(store.tag(1, 1), QString());
 }
@@ -401,6 +404,7 @@ void TestLoader::reloadGivesSameStore()
     load(file, second);
     QCOMPARE(describeAll(second), describeAll(first));
     QCOMPARE(second.overflowCount(), first.overflowCount());
+    QVERIFY(second == first);
 }
 
 void TestLoader::notRegularAnswersAtOnce_data()

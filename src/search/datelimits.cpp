@@ -45,21 +45,24 @@ bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit)
     if (verseFile || limit.kind == LimitKind::Phrase)
         return phraseMissing(whenDate, limit.text);
 
-    std::optional<QDate> entryDate = DateParse::parse(whenDate);
-    if (!entryDate) {
-        // A remark after the year ("May 5, 2019 Easter"): keep the month, day, comma and a four-digit year.
-        const qsizetype comma = whenDate.indexOf(u',');
-        const qsizetype keep = comma < 0 ? 5 : comma + 6;
-        entryDate = DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
-        if (!entryDate)
-            return true;
-    }
+    const std::optional<QDate> entryDate = headDate(whenDate);
+    if (!entryDate)
+        return true;
     // IsGtLt lets only a readable limit through; a caller that passes anything else gets the entry left out.
     const std::optional<QDate> limitDate = DateParse::parse(limit.text);
     if (!limitDate)
         return true;
     const bool before = *entryDate < *limitDate;
     return (limit.kind == LimitKind::Before) != before;
+}
+
+std::optional<QDate> headDate(const QString &whenDate)
+{
+    if (std::optional<QDate> whole = DateParse::parse(whenDate))
+        return whole;
+    const qsizetype comma = whenDate.indexOf(u',');
+    const qsizetype keep = comma < 0 ? 5 : comma + 6;
+    return DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
 }
 
 QStringView DropDot(QStringView item)

@@ -3,8 +3,11 @@
 // full stop that verse-file head lines may carry.
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
+
+#include <optional>
 
 namespace Limits {
 
@@ -30,6 +33,10 @@ DateLimit IsGtLt(const QString &Filter);
 // In a verse file the limit is always a title phrase, whatever its kind. Under a date limit an entry whose own date
 // cannot be read is left out.
 bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit);
+
+// The date of a usage-file head line as the limit box reads it: the whole line, or failing that its month, day,
+// comma and four-digit year, so that a remark after the year ("May 5, 2019 Easter") does not hide the date.
+std::optional<QDate> headDate(const QString &whenDate);
 
 // item without one closing "." (verse-file head lines carry one on a verse's first line, month names may too).
 QStringView DropDot(QStringView item);

@@ -4,7 +4,9 @@
 
 #include <utility>
 
-EntryStore::EntryStore() : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1) {}
+EntryStore::EntryStore()
+    : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1), m_continuation(MaxEntries + 1)
+{}
 
 void EntryStore::clear()
 {
@@ -15,6 +17,7 @@ void EntryStore::clear()
             LineText[e][s].clear();
         }
     }
+    m_continuation.assign(m_continuation.size(), false);
     EntryCount = 0;
     OverflowCount = 0;
     VerseFile = false;
@@ -35,6 +38,7 @@ void EntryStore::addContinuation()
     ++OverflowCount;
     ++EntryCount;
     EntryHead[EntryCount] = EntryHead[EntryCount - 1];
+    m_continuation[EntryCount] = true;
 }
 
 void EntryStore::setLine(int entry, int slot, QString tag, QString text)

@@ -26,6 +26,8 @@ public:
     qint16 entryCount() const { return EntryCount; }
     // Continuation entries: those that carry on a hymn (or service) past MaxSlots lines under the same head line.
     qint16 overflowCount() const { return OverflowCount; }
+    // True for an entry added by addContinuation(): it belongs to the service or hymn of the entry before it.
+    bool isContinuation(int entry) const { return m_continuation[index(entry)]; }
     bool isVerseFile() const { return VerseFile; }
     // Hymns (or services) as the user counts them: continuation entries are not separate ones.
     int hymnCount() const { return EntryCount - OverflowCount; }
@@ -65,6 +67,8 @@ private:
     std::vector<QString> EntryHead;
     std::vector<Slots> LineTag;
     std::vector<Slots> LineText;
+    // Two services may share a head line, so which entries carry on the one before is kept, not inferred.
+    std::vector<bool> m_continuation;
 
     qint16 EntryCount = 0;
     qint16 OverflowCount = 0;

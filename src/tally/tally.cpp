@@ -3,9 +3,9 @@
 #include "tally/tally.h"
 
 #include "search/datelimits.h"
-#include "search/exclusions.h"
 #include "store/plaintext.h"
 #include "tally/exchangeorder.h"
+#include "tally/linefilter.h"
 #include "tally/tallytable.h"
 
 #include <QStringView>
@@ -18,31 +18,6 @@
 namespace Tallies {
 
 namespace {
-
-// The criteria boxes, tested line by line; the limit box is tested separately, once per entry.
-class LineFilter {
-public:
-    explicit LineFilter(const TallyCriteria &criteria)
-        : m_criteria(criteria), m_number(criteria.hymnmbr), m_phrase(criteria.hymname)
-    {}
-
-    bool excludes(const QString &tag, const QString &text) const
-    {
-        if (Search::isExcluded(tag, text, m_criteria.excludH, m_criteria.excludT))
-            return true;
-        if (!m_number.isEmpty() && !m_number.isIn(tag))
-            return true;
-        // Applies with an empty number box too: then only lines whose tag is a lone blank pass.
-        if (m_criteria.fullNumberOnly && !m_number.equals(PlainText::trimView(tag)))
-            return true;
-        return !m_phrase.isEmpty() && !m_phrase.isIn(text);
-    }
-
-private:
-    const TallyCriteria &m_criteria;
-    PlainText::UpperNeedle m_number;
-    PlainText::UpperNeedle m_phrase;
-};
 
 // The "hymn #" order: the leading number, then the first two characters (so "LM12" and "PS5" sort by their
 // letters), then the number from the third character on ("PS5" before "PS23").

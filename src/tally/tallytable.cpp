@@ -36,7 +36,14 @@ TallyTable::TallyTable(qsizetype uses)
         index->reserve(uses);
 }
 
-void TallyTable::addUse(const QString &tag, const QString &text)
+int TallyTable::addUse(const QString &tag, const QString &text)
+{
+    const int row = rowOf(tag, text);
+    ++m_rows[size_t(row)].count;
+    return row;
+}
+
+int TallyTable::rowOf(const QString &tag, const QString &text)
 {
     // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by
     // (a line that began with a blank has none at all), so such lines are matched by their title instead.
@@ -48,7 +55,7 @@ void TallyTable::addUse(const QString &tag, const QString &text)
     auto known = seen.constFind(seenKey);
     if (known == seen.constEnd())
         known = seen.insert(seenKey, findOrAddRow(tag, text, byTitle));
-    ++m_rows[*known].count;
+    return *known;
 }
 
 int TallyTable::findOrAddRow(const QString &tag, const QString &text, bool byTitle)

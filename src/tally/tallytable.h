@@ -24,8 +24,12 @@ public:
     explicit TallyTable(qsizetype uses = 0);
 
     // Counts one use of the hymn on a line with this tag and text, in the first row whose key matches (by title
-    // for tags that begin with a blank or have no digit 1-9 third, else by number), or in a new row.
-    void addUse(const QString &tag, const QString &text);
+    // for tags that begin with a blank or have no digit 1-9 third, else by number), or in a new row. Returns the
+    // row's index.
+    int addUse(const QString &tag, const QString &text);
+    // The row addUse would count the line in, made if need be but not counted: for callers that count uses their
+    // own way. A new row is always the last one.
+    int rowOf(const QString &tag, const QString &text);
 
     const std::vector<TallyRow> &rows() const { return m_rows; }
 

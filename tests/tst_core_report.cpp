@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage report: counts per service and per line, ranges and presets, first and last use in a file out of date
+// order, the criteria on top of a range, the chart's periods, and the CSV and tab-separated text read back.
+#include "report/tabletext.h"
+#include "report/usagereport.h"
+#include "store/hymnfileloader.h"
+#include "tally/tally.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Report::ReportCriteria)
+Q_DECLARE_METATYPE(Report::DateRange)
+Q_DECLARE_METATYPE(Report::Preset)
+
+namespace {
+
+EntryStore storeOf(const QString &fileText)
+{
+    EntryStore store;
+    HymnFileLoader::loadBytes(fileText.toUtf8(), u"test.txt"_s, store);
+    return store;
+}
+
+// "number title|uses|first|last|days since" per row, so one column states the whole row.
+QStringList describeRows(const Report::ReportResult &result)
+{
+    QStringList rows;
+    for (const Report::ReportRow &row : result.rows)
+        rows.append(u"%1 %2|%3|%4|%5|%6"_s.arg(row.number, row.title)
+                        .arg(row.uses)
+                        .arg(row.firstUsed.toString(Qt::ISODate), row.lastUsed.toString(Qt::ISODate))
+                        .arg(row.daysSince));
+    return rows;
+}
+
+// "Jan 2022:2 Mar 2022:1": the periods with any use, by label.
+QString describeSeries(const Report::ReportResult &result, const std::vector<int> &series)
+{
+    QStringList used;
+    for (size_t p = 0; p < series.size(); ++p) {
+        if (series[p] != 0)
+            used.append(Report::periodLabel(result.period, result.periods[p]) + u':' + QString::number(series[p]));
+    }
+    return used.join(u' ');
+}
+
+Report::ReportCriteria criteriaOf(Report::DateRange range, Tallies::TallyCriteria filters = {}, bool once = true)
+{
+    return {std::move(filters), range, once};
+}
+
+Report::DateRange range(int y1, int m1, int d1, int y2, int m2, int d2)
+{
+    return {QDate(y1, m1, d1), QDate(y2, m2, d2)};
+}
+
+// RFC 4180 as a reader sees it, one character at a time: a quoted field runs to a quote not followed by another,
+// and every record, the last included, ends in CR LF. Anything else makes *ok false.
+QList<QStringList> readCsv(const QString &text, bool *ok)
+{
+    enum class State { FieldStart, Plain, Quoted, QuoteSeen };
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    State state = State::FieldStart;
+    *ok = false;
+    const auto endField = [&] {
+        record.append(field);
+        field.clear();
+        state = State::FieldStart;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (state == State::Quoted) {
+            if (c == u'"')
+                state = State::QuoteSeen;
+            else
+                field += c;
+            continue;
+        }
+        if (state == State::QuoteSeen && c == u'"') {
+            field += c;
+            state = State::Quoted;
+            continue;
+        }
+        if (state == State::FieldStart && c == u'"') {
+            state = State::Quoted;
+            continue;
+        }
+        if (c == u',') {
+            endField();
+        } else if (c == u'\r') {
+            if (i + 1 >= text.size() || text[i + 1] != u'\n')
+                return {};
+            ++i;
+            endField();
+            records.append(record);
+            record.clear();
+        } else if (state == State::QuoteSeen || c == u'"' || c == u'\n') {
+            return {}; // text after a closing quote, a quote inside a plain field, or a bare line feed
+        } else {
+            field += c;
+            state = State::Plain;
+        }
+    }
+    *ok = state == State::FieldStart && record.isEmpty();
+    return records;
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void counts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Report::ReportCriteria>("criteria");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("services");
+        QTest::addColumn<int>("undated");
+
+        // The first service has twelve lines, so its last two stand in a continuation entry; 123 is sung three
+        // times in it under three spellings, 45 twice (once in the continuation), 300 seven times. The last two
+        // services share a head line.
+        const QString log = u"Jan 1, 2023\n123 Grace\n45 Hymn\n"_s + u"300 F\n"_s.repeated(7) +
+                            u"123(2) Grace\n123* Grace\n45 Hymn\n\n"
+                            "Jan 8, 2023\n123 Grace\n201 A\n\nJan 8, 2023\n123 Grace\n"_s;
+        QTest::newRow("once per service")
+            << log << Report::ReportCriteria{}
+            << QStringList{u"123 Grace|3|2023-01-01|2023-01-08|0"_s, u"45 Hymn|1|2023-01-01|2023-01-01|7"_s,
+                           u"300 F|1|2023-01-01|2023-01-01|7"_s, u"201 A|1|2023-01-08|2023-01-08|0"_s}
+            << 3 << 0;
+        QTest::newRow("every line") << log << criteriaOf({}, {}, false)
+                                    << QStringList{u"123 Grace|5|2023-01-01|2023-01-08|0"_s,
+                                                   u"45 Hymn|2|2023-01-01|2023-01-01|7"_s,
+                                                   u"300 F|7|2023-01-01|2023-01-01|7"_s,
+                                                   u"201 A|1|2023-01-08|2023-01-08|0"_s}
+                                    << 3 << 0;
+        QTest::newRow("one-day range holds both services")
+            << log << criteriaOf(range(2023, 1, 8, 2023, 1, 8))
+            << QStringList{u"123 Grace|2|2023-01-08|2023-01-08|0"_s, u"201 A|1|2023-01-08|2023-01-08|0"_s} << 2 << 0;
+        QTest::newRow("range ends the day before")
+            << log << criteriaOf(range(2023, 1, 1, 2023, 1, 7))
+            << QStringList{u"123 Grace|1|2023-01-01|2023-01-01|7"_s, u"45 Hymn|1|2023-01-01|2023-01-01|7"_s,
+                           u"300 F|1|2023-01-01|2023-01-01|7"_s}
+            << 1 << 0;
+        QTest::newRow("range between services")
+            << log << criteriaOf(range(2023, 1, 2, 2023, 1, 7)) << QStringList{} << 0 << 0;
+        QTest::newRow("open end") << log << criteriaOf({QDate(2023, 1, 2), QDate()})
+                                  << QStringList{u"123 Grace|2|2023-01-08|2023-01-08|0"_s,
+                                                 u"201 A|1|2023-01-08|2023-01-08|0"_s}
+                                  << 2 << 0;
+        // The line boxes choose hymns, not services: every service in range is still counted.
+        QTest::newRow("number box in a range")
+            << log << criteriaOf(range(2023, 1, 1, 2023, 1, 31), {.hymnmbr = u"20"_s})
+            << QStringList{u"201 A|1|2023-01-08|2023-01-08|0"_s} << 3 << 0;
+        QTest::newRow("limit box in a range")
+            << log << criteriaOf(range(2023, 1, 1, 2023, 1, 31), {.Filter = u">Jan 8, 2023"_s})
+            << QStringList{u"123 Grace|2|2023-01-08|2023-01-08|0"_s, u"201 A|1|2023-01-08|2023-01-08|0"_s} << 2 << 0;
+        QTest::newRow("limit box outside the range")
+            << log << criteriaOf(range(2023, 1, 8, 2023, 1, 31), {.Filter = u"<Jan 8, 2023"_s}) << QStringList{} << 0
+            << 0;
+
+        // Not in date order; the head with a remark still reads as a date, "Easter" does not.
+        const QString shuffled = u"Easter\n77 C\n\nMar 5, 2023\n123 A\n\nJan 1, 2023\n123 A\n45 B\n\n"
+                                 "Feb 1, 2023 (evening)\n45 B\n"_s;
+        QTest::newRow("out of order, no range")
+            << shuffled << Report::ReportCriteria{}
+            << QStringList{u"77 C|1|||-1"_s, u"123 A|2|2023-01-01|2023-03-05|0"_s, u"45 B|2|2023-01-01|2023-02-01|32"_s}
+            << 4 << 1;
+        QTest::newRow("undated left out of a range")
+            << shuffled << criteriaOf(Report::presetRange(Report::Preset::LatestYear, QDate(2023, 3, 5)))
+            << QStringList{u"123 A|2|2023-01-01|2023-03-05|0"_s, u"45 B|2|2023-01-01|2023-02-01|32"_s} << 3 << 0;
+        QTest::newRow("days since counts to the file's last service")
+            << shuffled << criteriaOf(range(2023, 1, 1, 2023, 1, 31))
+            << QStringList{u"123 A|1|2023-01-01|2023-01-01|63"_s, u"45 B|1|2023-01-01|2023-01-01|63"_s} << 1 << 0;
+        QTest::newRow("date limit leaves out undated")
+            << shuffled << criteriaOf({}, {.Filter = u">2023"_s})
+            << QStringList{u"123 A|2|2023-01-01|2023-03-05|0"_s, u"45 B|2|2023-01-01|2023-02-01|32"_s} << 3 << 0;
+
+        QTest::newRow("empty store") << QString() << Report::ReportCriteria{} << QStringList{} << 0 << 0;
+        QTest::newRow("verse file") << u"378 Amazing Grace\n--\nFirst line\n"_s << Report::ReportCriteria{}
+                                    << QStringList{} << 0 << 0;
+    }
+
+    void counts()
+    {
+        QFETCH(QString, file);
+        QFETCH(Report::ReportCriteria, criteria);
+        QFETCH(QStringList, rows);
+        QFETCH(int, services);
+        QFETCH(int, undated);
+
+        const Report::ReportResult result = Report::buildReport(storeOf(file), criteria);
+        QCOMPARE(describeRows(result), rows);
+        QCOMPARE(result.services, services);
+        QCOMPARE(result.undatedServices, undated);
+    }
+
+    // Without a range and counting every line, the report counts what the tally counts, under the same keys.
+    void agreesWithTally_data()
+    {
+        QTest::addColumn<Tallies::TallyCriteria>("filters");
+        QTest::newRow("no boxes") << Tallies::TallyCriteria{};
+        QTest::newRow("number") << Tallies::TallyCriteria{.hymnmbr = u"12"_s};
+        QTest::newRow("full number") << Tallies::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true};
+        QTest::newRow("phrase and exclusion") << Tallies::TallyCriteria{.excludT = u"Holy"_s, .hymname = u"o"_s};
+        QTest::newRow("date limit") << Tallies::TallyCriteria{.Filter = u"<Jan 8, 2023"_s};
+        QTest::newRow("limit phrase") << Tallies::TallyCriteria{.Filter = u"easter"_s};
+    }
+
+    void agreesWithTally()
+    {
+        QFETCH(Tallies::TallyCriteria, filters);
+        const EntryStore store = storeOf(
+            u"Easter\n12 Old Hundredth\n100 OLD HUNDREDTH (doxology)\n Prelude\n\nJan 1, 2023\n"_s +
+            u"123 Grace\n45 Holy, Holy\n"_s.repeated(6) + u"123(2) Grace\n5(23 Foo\n\nJan 8, 2023\n123* Grace\n"_s);
+        QStringList tallied;
+        const Tallies::TallyResult tally = Tallies::TallyHymns(store, filters);
+        for (qsizetype r = 0; r < tally.list1.size(); ++r)
+            tallied.append(tally.list1[r].trimmed() + u'|' + tally.list2[r]);
+        QStringList reported;
+        const Report::ReportResult report = Report::buildReport(store, criteriaOf({}, filters, false));
+        for (const Report::ReportRow &row : report.rows)
+            reported.append(QString::number(row.uses) + u'|' + row.number + u' ' + row.title);
+        tallied.sort();
+        reported.sort();
+        QVERIFY(!tallied.isEmpty());
+        QCOMPARE(reported, tallied);
+    }
+
+    void presets_data()
+    {
+        QTest::addColumn<Report::Preset>("preset");
+        QTest::addColumn<QDate>("latest");
+        QTest::addColumn<Report::DateRange>("expected");
+
+        using Report::Preset;
+        QTest::newRow("latest year on Dec 31")
+            << Preset::LatestYear << QDate(2022, 12, 31) << range(2022, 1, 1, 2022, 12, 31);
+        QTest::newRow("latest year on Jan 1")
+            << Preset::LatestYear << QDate(2023, 1, 1) << range(2023, 1, 1, 2023, 12, 31);
+        QTest::newRow("year before on Jan 1")
+            << Preset::YearBefore << QDate(2023, 1, 1) << range(2022, 1, 1, 2022, 12, 31);
+        QTest::newRow("last 12 months") << Preset::Last12Months << QDate(2023, 3, 15)
+                                        << range(2022, 3, 16, 2023, 3, 15);
+        QTest::newRow("last 12 months from Feb 29")
+            << Preset::Last12Months << QDate(2024, 2, 29) << range(2023, 3, 1, 2024, 2, 29);
+        QTest::newRow("church year on Advent Sunday")
+            << Preset::ChurchYear << QDate(2022, 11, 27) << range(2022, 11, 27, 2023, 12, 2);
+        QTest::newRow("church year over the new year")
+            << Preset::ChurchYear << QDate(2023, 1, 1) << range(2022, 11, 27, 2023, 12, 2);
+        QTest::newRow("church year the day before Advent")
+            << Preset::ChurchYear << QDate(2023, 12, 2) << range(2022, 11, 27, 2023, 12, 2);
+        QTest::newRow("church year from a December Advent")
+            << Preset::ChurchYear << QDate(2023, 12, 31) << range(2023, 12, 3, 2024, 11, 30);
+        QTest::newRow("church year on Nov 27, not a Sunday")
+            << Preset::ChurchYear << QDate(2021, 11, 27) << range(2020, 11, 29, 2021, 11, 27);
+        QTest::newRow("season on Aug 31") << Preset::Season << QDate(2023, 8, 31) << range(2022, 9, 1, 2023, 8, 31);
+        QTest::newRow("season on Sep 1") << Preset::Season << QDate(2023, 9, 1) << range(2023, 9, 1, 2024, 8, 31);
+        QTest::newRow("season on Dec 31") << Preset::Season << QDate(2023, 12, 31) << range(2023, 9, 1, 2024, 8, 31);
+        QTest::newRow("all") << Preset::All << QDate(2023, 5, 1) << Report::DateRange{};
+        QTest::newRow("custom") << Preset::Custom << QDate(2023, 5, 1) << Report::DateRange{};
+        QTest::newRow("no dated service") << Preset::LatestYear << QDate() << Report::DateRange{};
+    }
+
+    void presets()
+    {
+        QFETCH(Report::Preset, preset);
+        QFETCH(QDate, latest);
+        QFETCH(Report::DateRange, expected);
+        const Report::DateRange got = Report::presetRange(preset, latest);
+        QCOMPARE(got.from, expected.from);
+        QCOMPARE(got.to, expected.to);
+    }
+
+    void periods_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Report::DateRange>("range");
+        QTest::addColumn<QString>("layout"); // first label..last label/number of periods
+        QTest::addColumn<QString>("all");    // the series over every row
+        QTest::addColumn<std::vector<int>>("selected");
+        QTest::addColumn<QString>("ofSelected");
+
+        // "Easter" is counted under no range but has no period.
+        const QString log = u"Jan 5, 2022\n123 A\n45 B\n\nMar 1, 2022\n123 A\n\nEaster\n123 A\n\n"
+                            "Dec 31, 2023\n45 B\n"_s;
+        QTest::newRow("file under two years: months")
+            << log << Report::DateRange{} << u"Jan 2022..Dec 2023/24"_s << u"Jan 2022:2 Mar 2022:1 Dec 2023:1"_s
+            << std::vector<int>{1} << u"Jan 2022:1 Dec 2023:1"_s;
+        QTest::newRow("range a day under two years: months")
+            << log << range(2022, 1, 1, 2023, 12, 31) << u"Jan 2022..Dec 2023/24"_s
+            << u"Jan 2022:2 Mar 2022:1 Dec 2023:1"_s << std::vector<int>{0} << u"Jan 2022:1 Mar 2022:1"_s;
+        QTest::newRow("range of two years: years") << log << range(2022, 1, 1, 2024, 1, 1) << u"2022..2024/3"_s
+                                                   << u"2022:3 2023:1"_s << std::vector<int>{1} << u"2022:1 2023:1"_s;
+        QTest::newRow("one month, a stale selection")
+            << log << range(2022, 3, 1, 2022, 3, 31) << u"Mar 2022..Mar 2022/1"_s << u"Mar 2022:1"_s
+            << std::vector<int>{0, 5} << u"Mar 2022:1"_s;
+        QTest::newRow("no dated service")
+            << u"Easter\n123 A\n"_s << Report::DateRange{} << u"/0"_s << QString() << std::vector<int>{0} << QString();
+    }
+
+    void periods()
+    {
+        QFETCH(QString, file);
+        QFETCH(Report::DateRange, range);
+        QFETCH(QString, layout);
+        QFETCH(QString, all);
+        QFETCH(std::vector<int>, selected);
+        QFETCH(QString, ofSelected);
+
+        const Report::ReportResult result = Report::buildReport(storeOf(file), criteriaOf(range));
+        QString gotLayout = u"/%1"_s.arg(result.periods.size());
+        if (!result.periods.empty()) {
+            gotLayout.prepend(Report::periodLabel(result.period, result.periods.front()) + u".."_s +
+                              Report::periodLabel(result.period, result.periods.back()));
+        }
+        QCOMPARE(gotLayout, layout);
+        // The periods follow one another without a gap.
+        const int step = result.period == Report::Period::Year ? 12 : 1;
+        for (size_t p = 1; p < result.periods.size(); ++p)
+            QCOMPARE(result.periods[p], result.periods[p - 1].addMonths(step));
+        for (const Report::ReportRow &row : result.rows)
+            QCOMPARE(row.perPeriod.size(), result.periods.size());
+        QCOMPARE(describeSeries(result, Report::seriesOf(result, {})), all);
+        QCOMPARE(describeSeries(result, Report::seriesOf(result, selected)), ofSelected);
+    }
+
+    void csvReadsBack_data()
+    {
+        QTest::addColumn<QList<QStringList>>("records");
+        QTest::addColumn<QString>("csv");
+
+        const QStringList header{u"Number"_s, u"Title"_s, u"Uses"_s};
+        QTest::newRow("plain") << QList<QStringList>{header, {u"123"_s, u"Amazing Grace"_s, u"4"_s}}
+                               << u"Number,Title,Uses\r\n123,Amazing Grace,4\r\n"_s;
+        QTest::newRow("comma") << QList<QStringList>{{u"45"_s, u"Holy, Holy, Holy"_s}}
+                               << u"45,\"Holy, Holy, Holy\"\r\n"_s;
+        QTest::newRow("quotes") << QList<QStringList>{{u"He said \"Go\""_s, u"\""_s}}
+                                << u"\"He said \"\"Go\"\"\",\"\"\"\"\r\n"_s;
+        QTest::newRow("line breaks") << QList<QStringList>{{u"a\r\nb"_s, u"c\nd"_s, u"e\rf"_s}, {u"g"_s}}
+                                     << u"\"a\r\nb\",\"c\nd\",\"e\rf\"\r\ng\r\n"_s;
+        QTest::newRow("empty fields and blanks")
+            << QList<QStringList>{{QString(), u" lead"_s, u"trail "_s, QString()}} << u", lead,trail ,\r\n"_s;
+    }
+
+    void csvReadsBack()
+    {
+        QFETCH(QList<QStringList>, records);
+        QFETCH(QString, csv);
+        const QString written = Report::csvOf(records);
+        QCOMPARE(written, csv);
+        bool ok = false;
+        QCOMPARE(readCsv(written, &ok), records);
+        QVERIFY(ok);
+    }
+
+    void plainTextAndFileName()
+    {
+        QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}), u"a b\tc  d\ne\n"_s);
+        QCOMPARE(Report::csvFileName(QDate(2019, 1, 1), QDate(2019, 12, 31)),
+                 u"hymn-usage 2019-01-01 to 2019-12-31.csv"_s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestReport)
+#include "tst_core_report.moc"
