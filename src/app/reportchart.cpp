@@ -24,10 +24,10 @@ struct Layout {
     int labelEvery = 1;
 };
 
-// A tick step of 1, 2 or 5 times a power of ten that gives about four ticks up to max.
+// A tick step of 1, 2 or 5 times a power of ten that gives four to six ticks up to max.
 int tickStep(int max)
 {
-    const double raw = std::max(1.0, double(max) / 4.0);
+    const double raw = std::max(1.0, double(max) / 5.0);
     const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
     for (const double m : {1.0, 2.0, 5.0, 10.0}) {
         if (m * magnitude >= raw)
@@ -44,7 +44,8 @@ Layout layoutFor(const QRectF &area, const QFontMetricsF &metrics, const ReportC
     layout.axisTop = std::max(layout.step, int(std::ceil(double(highest) / layout.step)) * layout.step);
 
     const double em = metrics.height();
-    layout.title = QRectF(area.left(), area.top(), area.width(), em * 1.6);
+    const auto titleLines = qsizetype(data.title.count(u'\n') + 1);
+    layout.title = QRectF(area.left(), area.top(), area.width(), em * (0.4 + 1.2 * double(titleLines)));
     const double axisWidth = metrics.horizontalAdvance(QString::number(layout.axisTop)) + em * 0.6;
     layout.plot = QRectF(area.left() + axisWidth, layout.title.bottom() + em * 0.4,
                          std::max(1.0, area.width() - axisWidth - em * 0.6),
@@ -113,8 +114,10 @@ void ReportChart::paint(QPainter &painter, const QRect &area, const Data &data, 
     painter.setFont(titleFont);
     painter.setPen(text);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
-    painter.drawText(layout.title, Qt::AlignCenter,
-                     titleMetrics.elidedText(data.title, Qt::ElideRight, layout.title.width()));
+    QStringList lines = data.title.split(u'\n');
+    for (QString &line : lines)
+        line = titleMetrics.elidedText(line, Qt::ElideRight, layout.title.width());
+    painter.drawText(layout.title, Qt::AlignCenter, lines.join(u'\n'));
     painter.restore();
     painter.save();
 
@@ -142,11 +145,13 @@ void ReportChart::paint(QPainter &painter, const QRect &area, const Data &data, 
         if (!bar.isEmpty())
             painter.fillRect(bar, colours.color(QPalette::Highlight));
         if (i % layout.labelEvery == 0 && i < data.labels.size()) {
+            // Centred under its bar, but kept inside the area where the first or last label would run over.
+            const double width = metrics.horizontalAdvance(data.labels.at(i)) + 2;
             const double centre = layout.plot.left() + layout.slot * (i + 0.5);
-            const double half = std::max(layout.slot, metrics.horizontalAdvance(data.labels.at(i))) / 2 + em;
+            const double left = std::clamp(centre - width / 2, double(area.left()), area.right() + 1 - width);
             painter.setPen(text);
-            painter.drawText(QRectF(centre - half, layout.plot.bottom() + em * 0.25, half * 2, em),
-                             Qt::AlignHCenter | Qt::AlignTop, data.labels.at(i));
+            painter.drawText(QRectF(left, layout.plot.bottom() + em * 0.25, width, em), Qt::AlignHCenter | Qt::AlignTop,
+                             data.labels.at(i));
         }
     }
     painter.setPen(QPen(text, 0));

@@ -13,7 +13,7 @@ class ReportChart : public QWidget {
     Q_OBJECT
 public:
     struct Data {
-        QString title;
+        QString title;           // one line or two, split at "\n"
         QStringList labels;      // one per bar: "2019", "Jan 2019"
         std::vector<int> values; // the uses in each bar
     };

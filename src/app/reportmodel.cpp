@@ -54,6 +54,9 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
     case Qt::TextAlignmentRole:
         return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                          : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        // A title cut short in its column is read in full here.
+        return index.column() == Title ? QVariant(row.title) : QVariant();
     case FilterRole:
         return QString(row.number + u' ' + row.title);
     case SortRole:

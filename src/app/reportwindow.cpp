@@ -71,7 +71,7 @@ ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
     connect(m_form, &Form1::stateChanged, this, &ReportWindow::followForm);
-    resize(960, 620);
+    resize(1040, 640);
 }
 
 bool ReportWindow::canReport(const EntryStore &store)
@@ -135,7 +135,9 @@ void ReportWindow::createControls()
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
+    // The title takes the width the figures and dates leave; they are sized to their texts once there are rows.
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
     m_table->horizontalHeader()->setHighlightSections(false);
 
     m_chart = new ReportChart(this);
@@ -161,6 +163,7 @@ void ReportWindow::createControls()
     splitter->addWidget(m_chart);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({640, 380});
 
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actReportCopy"_s);
@@ -307,6 +310,13 @@ void ReportWindow::recompute()
         m_undatedInFile = Report::buildReport(store, everything).undatedServices;
     }
     m_model->setResult(std::move(result));
+    if (!m_columnsSized && m_model->rowCount() > 0) {
+        for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+            if (column != ReportModel::Title)
+                m_table->resizeColumnToContents(column);
+        }
+        m_columnsSized = true;
+    }
 
     if (!selected.isEmpty()) {
         QItemSelection again;
@@ -358,7 +368,7 @@ void ReportWindow::updateChart()
     } else {
         hymns = u"All hymns"_s;
     }
-    data.title = u"%1, %2: %3"_s.arg(result.period == Report::Period::Year ? u"Uses per year"_s : u"Uses per month"_s,
+    data.title = u"%1, %2\n%3"_s.arg(result.period == Report::Period::Year ? u"Uses per year"_s : u"Uses per month"_s,
                                      rangeText(), hymns);
     m_chart->setData(std::move(data));
 }

@@ -71,6 +71,7 @@ private:
     QString m_fileName;
     QByteArray m_folder;
     bool m_settingDates = false;
+    bool m_columnsSized = false;
     int m_undatedInFile = 0;
 
     QComboBox *m_preset = nullptr;
