@@ -23,10 +23,11 @@ public:
     virtual QString saveFileName(const QString &title, const QString &suggestedPath, const QString &filter) = 0;
 };
 
-// The real dialogs: QMessageBox and QInputDialog, modal to the given parent.
+// The real dialogs: QMessageBox and QInputDialog, modal to the given parent. Boxes of the design window keep its
+// light colours; designColours false gives them the desktop's, as the report window has.
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget *parent) : m_parent(parent) {}
+    explicit QtDialogs(QWidget *parent, bool designColours = true) : m_parent(parent), m_designColours(designColours) {}
 
     void message(const QString &title, const QString &text, Icon icon) override;
     bool confirm(const QString &title, const QString &text) override;
@@ -35,4 +36,5 @@ public:
 
 private:
     QWidget *m_parent;
+    bool m_designColours;
 };

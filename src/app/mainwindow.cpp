@@ -130,7 +130,8 @@ void MainWindow::showReport()
     if (!ReportWindow::canReport(m_form->store()))
         return;
     if (m_reportWindow == nullptr) {
-        m_reportWindow = new ReportWindow(m_form, m_dialogs, this);
+        // The real dialogs of the report open over the report, in the desktop's colours; scripted ones are shared.
+        m_reportWindow = new ReportWindow(m_form, m_ownDialogs ? nullptr : m_dialogs, this);
         m_reportWindow->setLoadedFile(m_loadedPath);
     }
     m_reportWindow->showReport();

@@ -65,6 +65,10 @@ QString hymnName(const Report::ReportRow &row)
 ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window), m_form(form), m_dialogs(dialogs)
 {
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtDialogs>(this, false);
+        m_dialogs = m_ownDialogs.get();
+    }
     setObjectName(u"UsageReport"_s);
     setWindowTitle(u"Usage Report"_s);
     // Closing the main window ends the program, whether or not the report is still open.
@@ -73,6 +77,8 @@ ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
     connect(m_form, &Form1::stateChanged, this, &ReportWindow::followForm);
     resize(1040, 640);
 }
+
+ReportWindow::~ReportWindow() = default;
 
 bool ReportWindow::canReport(const EntryStore &store)
 {

@@ -8,6 +8,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class Dialogs;
 class Form1;
 class QAction;
@@ -25,8 +27,9 @@ class ReportWindow : public QWidget {
     Q_OBJECT
 public:
     // form is the main window's, whose store and criteria the report reads; dialogs asks for file names and
-    // tells of files that could not be written.
-    ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent = nullptr);
+    // tells of files that could not be written, and without one the real dialogs are used, over this window.
+    ReportWindow(Form1 *form, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~ReportWindow() override;
 
     // Whether a report can be made of store: a service log with at least one service.
     static bool canReport(const EntryStore &store);
@@ -67,6 +70,7 @@ private:
     bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
 
     Form1 *m_form;
+    std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QString m_fileName;
     QByteArray m_folder;
