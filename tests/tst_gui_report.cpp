@@ -226,8 +226,6 @@ void TestReport::sortsByHeaderClick_data()
         << int(ReportModel::LastUsed) << int(Qt::AscendingOrder) << QStringList{u"300"_s, u"9"_s};
     QTest::newRow("numbers by value") << int(ReportModel::Number) << int(Qt::AscendingOrder)
                                       << QStringList{u"9"_s, u"10"_s, u"100"_s, u"200"_s, u"300"_s};
-    QTest::newRow("days since, most first")
-        << int(ReportModel::DaysSince) << int(Qt::DescendingOrder) << QStringList{u"300"_s, u"9"_s};
 }
 
 void TestReport::sortsByHeaderClick()

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
-#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
