@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
-// the two lists), all measured in the same run.
+// the two lists), all measured in the same run; and the usage report's core beside the tally's.
 #include "app/form1.h"
 #include "app/resultrows.h"
 #include "bench_folders.h"
 #include "inputs.h"
+#include "report/tabletext.h"
+#include "report/usagereport.h"
 #include "scripteddialogs.h"
 #include "search/findhymns.h"
 #include "store/entrystore.h"
@@ -596,6 +598,52 @@ void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies
     setLabel(state, u"sort \"%1\", %2 rows, sum %3"_s.arg(sort).arg(result.rows).arg(result.sum));
 }
 
+// ---- Usage report
+
+// The report over the whole log, once per service, beside the tally core on the same store: both read every line
+// and find its row in a TallyTable, so the tally is the report's floor.
+void BM_UsageReport(benchmark::State &state, FileKind kind)
+{
+    const EntryStore &store = storeOf(kind);
+    const Report::ReportCriteria criteria{Tallies::TallyCriteria{}, Report::DateRange{}, true};
+    Report::ReportResult result;
+    for (auto _ : state) {
+        result = Report::buildReport(store, criteria);
+        benchmark::DoNotOptimize(result.rows.data());
+    }
+    if (int(result.rows.size()) != factsOf(kind).distinctHymns || result.services != BenchInputs::kServices) {
+        state.SkipWithError("the report did not find every hymn and service");
+        return;
+    }
+    const double tallyMs = medianCpuMs([&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, {}).rows); });
+    const double reportMs =
+        medianCpuMs([&] { benchmark::DoNotOptimize(Report::buildReport(store, criteria).services); });
+    state.counters["tally_cpu_ms"] = tallyMs;
+    state.counters["x_tally"] = reportMs / tallyMs;
+    setLabel(
+        state,
+        u"%1 rows, %2 services, %3 periods"_s.arg(result.rows.size()).arg(result.services).arg(result.periods.size()));
+}
+
+// The report's rows as the window exports them: a header and one record per hymn, written as CSV.
+void BM_ReportCsv(benchmark::State &state, FileKind kind)
+{
+    const Report::ReportResult result =
+        Report::buildReport(storeOf(kind), {Tallies::TallyCriteria{}, Report::DateRange{}, true});
+    QList<QStringList> records{{u"Number"_s, u"Title"_s, u"Uses"_s, u"First used"_s, u"Last used"_s, u"Days since"_s}};
+    for (const Report::ReportRow &row : result.rows) {
+        records.append({row.number, row.title, QString::number(row.uses), row.firstUsed.toString(Qt::ISODate),
+                        row.lastUsed.toString(Qt::ISODate), QString::number(row.daysSince)});
+    }
+    qsizetype chars = 0;
+    for (auto _ : state) {
+        const QString csv = Report::csvOf(records);
+        chars = csv.size();
+        benchmark::DoNotOptimize(csv.constData());
+    }
+    setLabel(state, u"%1 records, %2 KiB"_s.arg(records.size()).arg(chars * 2 / 1024));
+}
+
 void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
 {
     WindowRig &window = rig();
@@ -674,6 +722,10 @@ void registerAll()
         for (int index = 0; index < int(sorts.size()); ++index)
             add(nameOf("BM_TallyHymns", kind, sorts[index]), BM_TallyHymns, kind, sorts[index],
                 Tallies::tallyOrderAt(index));
+        if (kind == FileKind::Usage2000) {
+            add(nameOf("BM_UsageReport", kind), BM_UsageReport, kind);
+            add(nameOf("BM_ReportCsv", kind), BM_ReportCsv, kind);
+        }
     }
     for (FileKind kind : usage) {
         for (const QString &sort : sorts)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: a file loaded into the store, then the boxes and check boxes of the window filled from the rest of the
-// input; Find, Tally in each order, both copies and the clicks on the rows they list.
+// input; Find, Tally in each order, both copies and the clicks on the rows they list, and the usage report.
 //
 // Input: file NUL switches NUL hymnmbr NUL hymname NUL excludH NUL excludT NUL Filter NUL LimitYr NUL answer.
 #include "fuzzcheck.h"
@@ -8,6 +8,7 @@
 #include "panes/clipcopy.h"
 #include "panes/panesync.h"
 #include "referencetally.h"
+#include "report/usagereport.h"
 #include "search/datelimits.h"
 #include "search/findhymns.h"
 #include "store/hymnfileloader.h"
@@ -244,6 +245,46 @@ void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const 
     }
 }
 
+// The usage report under the tally's boxes: counting every line with no range it holds the tally's rows; once
+// per service and within the latest year it counts no more, and its dates and periods hold together.
+void checkReport(const EntryStore &store, const Tallies::TallyCriteria &filters,
+                 const std::vector<std::pair<QString, QString>> &tallyRows)
+{
+    const Report::ReportResult every = Report::buildReport(store, {filters, Report::DateRange{}, false});
+    if (store.isVerseFile()) {
+        FUZZ_CHECK(every.rows.empty() && every.services == 0);
+        return;
+    }
+    std::vector<std::pair<QString, QString>> rows;
+    for (const Report::ReportRow &row : every.rows)
+        rows.emplace_back(u' ' + QString::number(row.uses), row.number + u' ' + row.title);
+    std::sort(rows.begin(), rows.end());
+    FUZZ_CHECK(rows == tallyRows);
+    FUZZ_CHECK(every.services <= store.hymnCount() && every.undatedServices <= every.services);
+
+    const Report::ServiceSpan span = Report::serviceSpan(store);
+    FUZZ_CHECK(every.latestService == span.latest);
+    const Report::DateRange year = Report::presetRange(Report::Preset::LatestYear, span.latest);
+    const Report::ReportResult once = Report::buildReport(store, {filters, year, true});
+    FUZZ_CHECK(once.services <= every.services && once.rows.size() <= every.rows.size());
+    FUZZ_CHECK(year.isAll() || once.undatedServices == 0);
+    for (size_t p = 1; p < once.periods.size(); ++p)
+        FUZZ_CHECK(once.periods[p - 1] < once.periods[p]);
+    for (const Report::ReportRow &row : once.rows) {
+        FUZZ_CHECK(row.uses >= 1 && row.uses <= once.services);
+        FUZZ_CHECK(row.perPeriod.size() == once.periods.size());
+        FUZZ_CHECK(row.lastUsed.isNull() == (row.daysSince < 0));
+        FUZZ_CHECK(row.firstUsed <= row.lastUsed && row.daysSince <= span.earliest.daysTo(span.latest));
+    }
+    int uses = 0;
+    for (const int perPeriod : Report::seriesOf(once, {}))
+        uses += perPeriod;
+    int dated = 0;
+    for (const Report::ReportRow &row : once.rows)
+        dated += row.lastUsed.isValid() ? row.uses : 0;
+    FUZZ_CHECK(uses == dated);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -306,6 +347,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             checkClicks(tally.list1, tally.list2, store.isVerseFile(), 1);
         }
     }
+    checkReport(store, criteria, firstRows);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     return 0;
 }

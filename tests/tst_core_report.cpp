@@ -304,6 +304,9 @@ private Q_SLOTS:
         QTest::newRow("one month, a stale selection")
             << log << range(2022, 3, 1, 2022, 3, 31) << u"Mar 2022..Mar 2022/1"_s << u"Mar 2022:1"_s
             << std::vector<int>{0, 5} << u"Mar 2022:1"_s;
+        QTest::newRow("mistyped year: the last periods only")
+            << u"Jan 1, 1023\n123 A\n\nJan 1, 2023\n45 B\n"_s << Report::DateRange{} << u"1524..2023/500"_s
+            << u"2023:1"_s << std::vector<int>{0} << QString();
         QTest::newRow("no dated service")
             << u"Easter\n123 A\n"_s << Report::DateRange{} << u"/0"_s << QString() << std::vector<int>{0} << QString();
     }
@@ -368,6 +371,7 @@ private Q_SLOTS:
         QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}), u"a b\tc  d\ne\n"_s);
         QCOMPARE(Report::csvFileName(QDate(2019, 1, 1), QDate(2019, 12, 31)),
                  u"hymn-usage 2019-01-01 to 2019-12-31.csv"_s);
+        QCOMPARE(Report::csvFileName(QDate(), QDate(2019, 12, 31)), u"hymn-usage.csv"_s);
     }
 };
 

@@ -16,7 +16,7 @@ QString csvOf(const QList<QStringList> &records);
 // blanks, so a paste lands in spreadsheet columns.
 QString tsvOf(const QList<QStringList> &records);
 
-// "hymn-usage 2019-01-01 to 2019-12-31.csv"
+// "hymn-usage 2019-01-01 to 2019-12-31.csv"; "hymn-usage.csv" when either date is null.
 QString csvFileName(QDate from, QDate to);
 
 } // namespace Report

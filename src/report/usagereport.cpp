@@ -122,7 +122,10 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                 result.periods.push_back(start);
         } else {
             result.period = Period::Year;
-            for (QDate start(from.year(), 1, 1); start.isValid() && start <= to; start = start.addYears(1))
+            QDate start(from.year(), 1, 1);
+            if (qint64(to.year()) - from.year() >= MaxPeriods)
+                start = QDate(to.year(), 1, 1).addYears(1 - MaxPeriods);
+            for (; start.isValid() && start <= to; start = start.addYears(1))
                 result.periods.push_back(start);
         }
     }
@@ -178,6 +181,7 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                 row.firstUsed = date;
             if (row.lastUsed.isNull() || date > row.lastUsed)
                 row.lastUsed = date;
+            // Uses before the periods of a capped range are counted but not charted.
             if (at >= 0 && at < periodCount)
                 ++row.perPeriod[size_t(at)];
         }

@@ -52,6 +52,10 @@ struct ReportCriteria {
 // The chart's bars: one per calendar year, or per month when the range is under two years.
 enum class Period { Year, Month };
 
+// The most periods a report holds, each row keeping a count for every one: a range wider than this many years (a
+// year mistyped in the file or the range) is charted over its last MaxPeriods years only.
+constexpr int MaxPeriods = 500;
+
 struct ReportRow {
     QString number;             // the tally's number key
     QString title;              // the tally's title key
