@@ -452,8 +452,8 @@ void ReportWindow::copyRows()
 QString ReportWindow::suggestedPath(const QString &suffix) const
 {
     const Report::DateRange range = shownRange();
-    QString name =
-        range.from.isValid() && range.to.isValid() ? Report::csvFileName(range.from, range.to) : u"hymn-usage.csv"_s;
+    // The CSV's name, which has no dates when the range has none, with the suffix of the file asked for.
+    QString name = Report::csvFileName(range.from, range.to);
     if (name.endsWith(u".csv"_s))
         name.chop(4);
     name += suffix;
