@@ -9,8 +9,8 @@ build_dir=${CANTORIX_BUILD_DIR:-$root/build}
 
 packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation)
 # The installed files: the icon's PNG sizes (rsvg-convert), the .deb's library dependencies (dpkg-shlibdeps) and the
-# validators the install test runs.
-packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base)
+# validators the install test runs; pdftotext and pdfinfo, which read back an exported report.
+packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base poppler-utils)
 packages+=("$@")
 
 missing=()

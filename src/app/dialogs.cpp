@@ -4,6 +4,7 @@
 
 #include "app/designpalette.h"
 
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -42,11 +43,12 @@ int widthForTitle(const QWidget &box, const QString &title)
     return QFontMetrics(face).horizontalAdvance(title) + iconAndButtons;
 }
 
-// The window's boxes keep its light colours (a dark desktop theme would make their text unreadable on the
-// grey) and are made wide enough for their titles.
-void dress(QMessageBox &box, const QString &title)
+// The design window's boxes keep its light colours (a dark desktop theme would make their text unreadable on the
+// grey), and all are made wide enough for their titles.
+void dress(QMessageBox &box, const QString &title, bool designColours)
 {
-    box.setPalette(designPalette());
+    if (designColours)
+        box.setPalette(designPalette());
     box.setTextFormat(Qt::PlainText);
     // A message box sizes itself to its text when shown; a spacer across its grid is the width it cannot go under.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout())) {
@@ -59,21 +61,22 @@ void dress(QMessageBox &box, const QString &title)
 void QtDialogs::message(const QString &title, const QString &text, Icon icon)
 {
     QMessageBox box(toQt(icon), title, forDisplay(text), QMessageBox::Ok, m_parent);
-    dress(box, title);
+    dress(box, title, m_designColours);
     box.exec();
 }
 
 bool QtDialogs::confirm(const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, forDisplay(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
-    dress(box, title);
+    dress(box, title, m_designColours);
     return box.exec() == QMessageBox::Ok;
 }
 
 QString QtDialogs::input(const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
     QInputDialog box(m_parent);
-    box.setPalette(designPalette());
+    if (m_designColours)
+        box.setPalette(designPalette());
     box.setWindowTitle(title);
     box.setLabelText(forDisplay(prompt));
     box.setTextValue(defaultAnswer);
@@ -83,4 +86,10 @@ QString QtDialogs::input(const QString &prompt, const QString &title, const QStr
     if (QLayout *layout = box.layout())
         layout->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+QString QtDialogs::saveFileName(const QString &title, const QString &suggestedPath, const QString &filter)
+{
+    // The desktop's own file dialog, in the desktop's colours: it is the report window's, not Form1's.
+    return QFileDialog::getSaveFileName(m_parent, title, suggestedPath, filter);
 }

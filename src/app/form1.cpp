@@ -880,16 +880,7 @@ void Form1::TallyAll_Click()
     const WaitCursor wait;
     TallyShown = 1;
 
-    // The tally reads the boxes a search reads, less those of verse files.
-    const Search::SearchCriteria boxes = readCriteria();
-    const Tallies::TallyCriteria criteria{.excludT = boxes.excludT,
-                                          .excludH = boxes.excludH,
-                                          .hymnmbr = boxes.hymnmbr,
-                                          .hymname = boxes.hymname,
-                                          .Filter = boxes.Filter,
-                                          .fullNumberOnly = boxes.fullNumberOnly,
-                                          .order = Tallies::tallyOrderAt(TallySort->currentIndex())};
-    const Tallies::TallyResult result = Tallies::TallyHymns(m_store, criteria);
+    const Tallies::TallyResult result = Tallies::TallyHymns(m_store, tallyCriteria());
     fillLists(result.list1, result.list2);
 
     Hcount->setText(u"           sum:"_s);
@@ -899,6 +890,19 @@ void Form1::TallyAll_Click()
     Go->setEnabled(true);
     TallyAll->setEnabled(true);
     Q_EMIT stateChanged();
+}
+
+Tallies::TallyCriteria Form1::tallyCriteria() const
+{
+    // The tally reads the boxes a search reads, less those of verse files.
+    const Search::SearchCriteria boxes = readCriteria();
+    return {.excludT = boxes.excludT,
+            .excludH = boxes.excludH,
+            .hymnmbr = boxes.hymnmbr,
+            .hymname = boxes.hymname,
+            .Filter = boxes.Filter,
+            .fullNumberOnly = boxes.fullNumberOnly,
+            .order = Tallies::tallyOrderAt(TallySort->currentIndex())};
 }
 
 // ---- The output panes

@@ -5,6 +5,7 @@
 
 #include "search/findhymns.h"
 #include "store/entrystore.h"
+#include "tally/tally.h"
 
 #include <QHash>
 #include <QRect>
@@ -52,6 +53,8 @@ public:
     bool canTally() const;
     int leftRowCount() const;
     int rightRowCount() const;
+    // The criteria boxes as Tally reads them now, in the order the sort box names.
+    Tallies::TallyCriteria tallyCriteria() const;
     // Puts the cursor in the hymn number box with its text selected, ready to be typed over.
     void focusNumber();
     // Makes the file's folder the current one and loads the file as "Get File" does, also when the file list

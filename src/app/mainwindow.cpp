@@ -7,6 +7,7 @@
 #include "app/folderaccess.h"
 #include "app/form1.h"
 #include "app/recentfiles.h"
+#include "app/reportwindow.h"
 #include "installinfo.h"
 #include "version.h"
 
@@ -52,6 +53,9 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent),
     connect(m_form, &Form1::fileOpened, this, [this](const QByteArray &path) {
         RecentFiles::add(path);
         rebuildRecentMenu();
+        m_loadedPath = path;
+        if (m_reportWindow != nullptr)
+            m_reportWindow->setLoadedFile(path);
     });
     updateActions();
     rebuildRecentMenu();
@@ -59,7 +63,9 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent),
 
 MainWindow::~MainWindow()
 {
-    // Form1 refers to the dialogs this window may own; it goes first.
+    // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form it
+    // reads.
+    delete m_reportWindow;
     delete m_form;
 }
 
@@ -97,6 +103,9 @@ void MainWindow::createActions()
                   [this] { m_form->TallyAll_Click(); });
     add(search, u"actFocusNumber"_s, u"Focus Hymn &#"_s, QKeySequence(Qt::CTRL | Qt::Key_L),
         [this] { m_form->focusNumber(); });
+    search->addSeparator();
+    m_report =
+        add(search, u"actReport"_s, u"Usage &Report…"_s, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
@@ -114,6 +123,19 @@ void MainWindow::updateActions()
     m_tally->setEnabled(m_form->canTally());
     m_copyLeft->setEnabled(m_form->leftRowCount() > 0);
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
+    m_report->setEnabled(ReportWindow::canReport(m_form->store()));
+}
+
+void MainWindow::showReport()
+{
+    if (!ReportWindow::canReport(m_form->store()))
+        return;
+    if (m_reportWindow == nullptr) {
+        // The real dialogs of the report open over the report, in the desktop's colours; scripted ones are shared.
+        m_reportWindow = new ReportWindow(m_form, m_ownDialogs ? nullptr : m_dialogs, this);
+        m_reportWindow->setLoadedFile(m_loadedPath);
+    }
+    m_reportWindow->showReport();
 }
 
 void MainWindow::rebuildRecentMenu()

@@ -12,6 +12,7 @@ class Dialogs;
 class Form1;
 class QAction;
 class QMenu;
+class ReportWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     void rebuildRecentMenu();
     void openChosen();
     void showAbout();
+    void showReport();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
@@ -45,4 +47,8 @@ private:
     QAction *m_tally = nullptr;
     QAction *m_copyLeft = nullptr;
     QAction *m_copyRight = nullptr;
+    QAction *m_report = nullptr;
+    // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
+    ReportWindow *m_reportWindow = nullptr;
+    QByteArray m_loadedPath;
 };

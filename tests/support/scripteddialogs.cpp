@@ -21,6 +21,12 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title, cons
     return inputAnswers.isEmpty() ? defaultAnswer : inputAnswers.takeFirst();
 }
 
+QString ScriptedDialogs::saveFileName(const QString &title, const QString &suggestedPath, const QString &)
+{
+    shown.append({u"save"_s, title, suggestedPath, Icon::Question, QString()});
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
 QList<ScriptedDialogs::Shown> ScriptedDialogs::messages() const
 {
     QList<Shown> only;
@@ -36,4 +42,5 @@ void ScriptedDialogs::reset()
     shown.clear();
     confirmAnswers.clear();
     inputAnswers.clear();
+    saveAnswers.clear();
 }

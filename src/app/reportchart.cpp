@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Drawing the report's bar chart with QPainter, and its tooltips.
+#include "app/reportchart.h"
+
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Where the parts of the chart go in an area, measured with the font the chart is drawn in.
+struct Layout {
+    QRectF title;
+    QRectF plot;     // the bars' area: zero on its bottom edge, axisTop on its top edge
+    double slot = 0; // the width each period has
+    int axisTop = 1;
+    int step = 1;
+    int labelEvery = 1;
+};
+
+// A tick step of 1, 2 or 5 times a power of ten that gives four to six ticks up to max.
+int tickStep(int max)
+{
+    const double raw = std::max(1.0, double(max) / 5.0);
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * magnitude >= raw)
+            return std::max(1, int(std::lround(m * magnitude)));
+    }
+    return int(10 * magnitude);
+}
+
+Layout layoutFor(const QRectF &area, const QFontMetricsF &metrics, const ReportChart::Data &data)
+{
+    Layout layout;
+    const int highest = data.values.empty() ? 0 : *std::max_element(data.values.begin(), data.values.end());
+    layout.step = tickStep(highest);
+    layout.axisTop = std::max(layout.step, int(std::ceil(double(highest) / layout.step)) * layout.step);
+
+    const double em = metrics.height();
+    const auto titleLines = qsizetype(data.title.count(u'\n') + 1);
+    layout.title = QRectF(area.left(), area.top(), area.width(), em * (0.4 + 1.2 * double(titleLines)));
+    const double axisWidth = metrics.horizontalAdvance(QString::number(layout.axisTop)) + em * 0.6;
+    layout.plot = QRectF(area.left() + axisWidth, layout.title.bottom() + em * 0.4,
+                         std::max(1.0, area.width() - axisWidth - em * 0.6),
+                         std::max(1.0, area.height() - layout.title.height() - em * 0.4 - em * 1.5));
+    const auto bars = qsizetype(data.values.size());
+    if (bars > 0) {
+        layout.slot = layout.plot.width() / double(bars);
+        double widest = 0;
+        for (const QString &label : data.labels)
+            widest = std::max(widest, metrics.horizontalAdvance(label));
+        // Labels that would touch are thinned to every second, fifth... period, so the ones left stay readable.
+        layout.labelEvery = std::max(1, int(std::ceil((widest + em) / layout.slot)));
+    }
+    return layout;
+}
+
+QRectF barRectIn(const Layout &layout, const ReportChart::Data &data, int index)
+{
+    if (index < 0 || size_t(index) >= data.values.size() || data.values.at(size_t(index)) <= 0)
+        return {};
+    const double height = layout.plot.height() * data.values.at(size_t(index)) / double(layout.axisTop);
+    const double width = std::max(1.0, layout.slot * 0.7);
+    const double left = layout.plot.left() + layout.slot * index + (layout.slot - width) / 2;
+    return QRectF(left, layout.plot.bottom() - height, width, height);
+}
+
+} // namespace
+
+ReportChart::ReportChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(u"ReportChart"_s);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void ReportChart::setData(Data data)
+{
+    m_data = std::move(data);
+    update();
+}
+
+QRect ReportChart::barRect(int index) const
+{
+    return barRectIn(layoutFor(rect(), QFontMetricsF(font()), m_data), m_data, index).toRect();
+}
+
+QSize ReportChart::sizeHint() const
+{
+    return {480, 300};
+}
+
+QSize ReportChart::minimumSizeHint() const
+{
+    return {200, 150};
+}
+
+void ReportChart::paint(QPainter &painter, const QRect &area, const Data &data, const QPalette &colours)
+{
+    painter.save();
+    painter.fillRect(area, colours.color(QPalette::Base));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const Layout layout = layoutFor(area, metrics, data);
+    const QColor text = colours.color(QPalette::Text);
+
+    QFont titleFont = painter.font();
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    painter.setPen(text);
+    const QFontMetricsF titleMetrics(titleFont, painter.device());
+    QStringList lines = data.title.split(u'\n');
+    for (QString &line : lines)
+        line = titleMetrics.elidedText(line, Qt::ElideRight, layout.title.width());
+    painter.drawText(layout.title, Qt::AlignCenter, lines.join(u'\n'));
+    painter.restore();
+    painter.save();
+
+    if (data.values.empty()) {
+        painter.setPen(text);
+        painter.drawText(layout.plot, Qt::AlignCenter, u"No dated services in this range"_s);
+        painter.restore();
+        return;
+    }
+
+    // The count axis: a faint line at each tick, its figure on the left.
+    const double em = metrics.height();
+    QColor grid = colours.color(QPalette::Mid);
+    for (int tick = 0; tick <= layout.axisTop; tick += layout.step) {
+        const double y = layout.plot.bottom() - layout.plot.height() * tick / double(layout.axisTop);
+        painter.setPen(QPen(grid, 0));
+        painter.drawLine(QPointF(layout.plot.left(), y), QPointF(layout.plot.right(), y));
+        painter.setPen(text);
+        const QRectF figure(layout.title.left(), y - em / 2, layout.plot.left() - layout.title.left() - em * 0.3, em);
+        painter.drawText(figure, Qt::AlignRight | Qt::AlignVCenter, QString::number(tick));
+    }
+
+    for (int i = 0; i < int(data.values.size()); ++i) {
+        const QRectF bar = barRectIn(layout, data, i);
+        if (!bar.isEmpty())
+            painter.fillRect(bar, colours.color(QPalette::Highlight));
+        if (i % layout.labelEvery == 0 && i < data.labels.size()) {
+            // Centred under its bar, but kept inside the area where the first or last label would run over.
+            const double width = metrics.horizontalAdvance(data.labels.at(i)) + 2;
+            const double centre = layout.plot.left() + layout.slot * (i + 0.5);
+            const double left = std::clamp(centre - width / 2, double(area.left()), area.right() + 1 - width);
+            painter.setPen(text);
+            painter.drawText(QRectF(left, layout.plot.bottom() + em * 0.25, width, em), Qt::AlignHCenter | Qt::AlignTop,
+                             data.labels.at(i));
+        }
+    }
+    painter.setPen(QPen(text, 0));
+    painter.drawLine(layout.plot.bottomLeft(), layout.plot.bottomRight());
+    painter.drawLine(layout.plot.bottomLeft(), layout.plot.topLeft());
+    painter.restore();
+}
+
+void ReportChart::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setFont(font());
+    paint(painter, rect(), m_data, palette());
+}
+
+bool ReportChart::event(QEvent *event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const Layout layout = layoutFor(rect(), QFontMetricsF(font()), m_data);
+    // The whole column of a period answers, so that a short bar, or none, can be pointed at too.
+    const double x = help->pos().x() - layout.plot.left();
+    const int index = layout.slot > 0 ? int(std::floor(x / layout.slot)) : -1;
+    if (x < 0 || index < 0 || size_t(index) >= m_data.values.size() || index >= m_data.labels.size() ||
+        !layout.plot.adjusted(0, 0, 0, layout.plot.height() * 0.2).contains(help->pos())) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const int uses = m_data.values.at(size_t(index));
+    const QRect column(int(layout.plot.left() + layout.slot * index), int(layout.plot.top()),
+                       std::max(1, int(layout.slot)), int(layout.plot.height()));
+    QToolTip::showText(help->globalPos(),
+                       u"%1: %2 %3"_s.arg(m_data.labels.at(index)).arg(uses).arg(uses == 1 ? u"use"_s : u"uses"_s),
+                       this, column);
+    return true;
+}

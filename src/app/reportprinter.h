@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage report as a document on pages: a title, the chart, then the table over as many pages as it needs with
+// its header row on each, and the page numbers at the foot. Print and PDF export both draw it.
+#pragma once
+
+#include "app/reportchart.h"
+
+#include <QList>
+#include <QStringList>
+
+class QPagedPaintDevice;
+
+class ReportPrinter {
+public:
+    struct Document {
+        QString title;
+        QStringList notes; // lines under the title: the range, the counts, the filter
+        QStringList headers;
+        QList<QStringList> rows;
+        QList<int> numericColumns; // aligned on the right
+        int wideColumn = 1;        // the column that takes the width the others leave, elided where it must be
+        ReportChart::Data chart;
+    };
+
+    explicit ReportPrinter(Document document) : m_document(std::move(document)) {}
+
+    // Draws the document on device from its first page on; false when the device cannot be painted on (a PDF
+    // file that cannot be created).
+    bool print(QPagedPaintDevice &device) const;
+    // The pages the document takes on device, as print numbers them.
+    int pageCount(const QPagedPaintDevice &device) const;
+
+private:
+    struct Pages;
+    Pages paginate(const QPagedPaintDevice &device) const;
+
+    Document m_document;
+};

@@ -1,0 +1,559 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report window's controls and commands. The counting is the report core's; this window reads the inputs
+// afresh for each computation and shows what comes back.
+#include "app/reportwindow.h"
+
+#include "app/dialogs.h"
+#include "app/folderaccess.h"
+#include "app/form1.h"
+#include "app/reportchart.h"
+#include "app/reportmodel.h"
+#include "app/waitcursor.h"
+#include "report/tabletext.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSet>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// In the order of Report::Preset.
+const QStringList &presetNames()
+{
+    static const QStringList names{u"All"_s,         u"Latest year"_s, u"Year before"_s, u"Last 12 months"_s,
+                                   u"Church year"_s, u"Season"_s,      u"Custom"_s};
+    return names;
+}
+
+QString counted(int count, const QString &one, const QString &many)
+{
+    return u"%1 %2"_s.arg(QLocale().toString(count), count == 1 ? one : many);
+}
+
+// A hymn as the chart's title names it: its title, or its number when it has none.
+QString hymnName(const Report::ReportRow &row)
+{
+    return row.title.trimmed().isEmpty() ? row.number : row.title.trimmed();
+}
+
+} // namespace
+
+ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_form(form), m_dialogs(dialogs)
+{
+    if (m_dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<QtDialogs>(this, false);
+        m_dialogs = m_ownDialogs.get();
+    }
+    setObjectName(u"UsageReport"_s);
+    setWindowTitle(u"Usage Report"_s);
+    // Closing the main window ends the program, whether or not the report is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    createControls();
+    connect(m_form, &Form1::stateChanged, this, &ReportWindow::followForm);
+    resize(1040, 640);
+}
+
+ReportWindow::~ReportWindow() = default;
+
+bool ReportWindow::canReport(const EntryStore &store)
+{
+    return !store.isVerseFile() && store.hymnCount() > 0;
+}
+
+void ReportWindow::createControls()
+{
+    m_preset = new QComboBox(this);
+    m_preset->setObjectName(u"ReportPreset"_s);
+    m_preset->addItems(presetNames());
+    m_preset->setToolTip(u"The range of services to count, taken back from the latest service of the file"_s);
+    for (QDateEdit **box : {&m_from, &m_to}) {
+        *box = new QDateEdit(this);
+        (*box)->setCalendarPopup(true);
+        (*box)->setDisplayFormat(u"yyyy-MM-dd"_s);
+        // The lowest date stands for none, shown as a dash: a file may have no dated service at all.
+        (*box)->setSpecialValueText(u"—"_s);
+        (*box)->setEnabled(false);
+    }
+    m_from->setObjectName(u"ReportFrom"_s);
+    m_to->setObjectName(u"ReportTo"_s);
+    m_once = new QCheckBox(u"Count a hymn once per service"_s, this);
+    m_once->setObjectName(u"ReportOncePerService"_s);
+    m_once->setChecked(true);
+
+    auto *rangeRow = new QHBoxLayout;
+    auto *rangeLabel = new QLabel(u"&Range:"_s, this);
+    rangeLabel->setBuddy(m_preset);
+    auto *fromLabel = new QLabel(u"&From"_s, this);
+    fromLabel->setBuddy(m_from);
+    auto *toLabel = new QLabel(u"&to"_s, this);
+    toLabel->setBuddy(m_to);
+    for (QWidget *each : std::initializer_list<QWidget *>{rangeLabel, m_preset, fromLabel, m_from, toLabel, m_to})
+        rangeRow->addWidget(each);
+    rangeRow->addSpacing(12);
+    rangeRow->addWidget(m_once);
+    rangeRow->addStretch(1);
+
+    m_filter = new QLineEdit(this);
+    m_filter->setObjectName(u"ReportFilter"_s);
+    m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
+    m_filter->setClearButtonEnabled(true);
+
+    m_model = new ReportModel(this);
+    m_proxy = new QSortFilterProxyModel(this);
+    m_proxy->setSourceModel(m_model);
+    m_proxy->setSortRole(ReportModel::SortRole);
+    m_proxy->setFilterRole(ReportModel::FilterRole);
+    m_proxy->setFilterKeyColumn(ReportModel::Number);
+    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"ReportTable"_s);
+    m_table->setModel(m_proxy);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(ReportModel::Uses, Qt::DescendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    // The title takes the width the figures and dates leave; they are sized to their texts once there are rows.
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setHighlightSections(false);
+
+    m_chart = new ReportChart(this);
+    auto *savePng = new QAction(u"Save as PNG…"_s, m_chart);
+    savePng->setObjectName(u"actReportSavePng"_s);
+    m_chart->addAction(savePng);
+    connect(savePng, &QAction::triggered, this, &ReportWindow::saveChart);
+
+    auto *tableSide = new QWidget(this);
+    auto *tableLayout = new QVBoxLayout(tableSide);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(m_filter);
+    tableLayout->addWidget(m_table, 1);
+    m_undated = new QLabel(this);
+    m_undated->setObjectName(u"ReportUndated"_s);
+    m_undated->setWordWrap(true);
+    m_undated->hide();
+    tableLayout->addWidget(m_undated);
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(tableSide);
+    splitter->addWidget(m_chart);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({640, 380});
+
+    m_copy = new QAction(u"&Copy"_s, this);
+    m_copy->setObjectName(u"actReportCopy"_s);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_copy);
+    connect(m_copy, &QAction::triggered, this, &ReportWindow::copyRows);
+    auto *close = new QAction(u"Close"_s, this);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    addAction(close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(u"ReportStatus"_s);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_status, 1);
+    const auto button = [&](const QString &name, const QString &text, auto slot) {
+        auto *push = new QPushButton(text, this);
+        push->setObjectName(name);
+        push->setAutoDefault(false);
+        connect(push, &QPushButton::clicked, this, slot);
+        buttons->addWidget(push);
+        return push;
+    };
+    button(u"ReportCopy"_s, u"&Copy"_s, &ReportWindow::copyRows)
+        ->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
+            m_copy->shortcut().toString(QKeySequence::NativeText)));
+    button(u"ReportExportCsv"_s, u"Export CS&V…"_s, &ReportWindow::exportCsv);
+    button(u"ReportExportPdf"_s, u"Export P&DF…"_s, &ReportWindow::exportPdf);
+    button(u"ReportPrint"_s, u"&Print…"_s, &ReportWindow::printReport);
+    button(u"ReportClose"_s, u"C&lose"_s, &QWidget::close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(rangeRow);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+
+    connect(m_preset, &QComboBox::currentIndexChanged, this, &ReportWindow::presetChosen);
+    connect(m_from, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
+    connect(m_to, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
+    connect(m_once, &QCheckBox::toggled, this, &ReportWindow::recompute);
+    connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
+        m_proxy->setFilterFixedString(text);
+        updateChart();
+        updateStatus();
+    });
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReportWindow::updateChart);
+    // A new sort order changes which rows a printout shows first, never the chart; nothing to follow there.
+}
+
+void ReportWindow::setLoadedFile(const QByteArray &nativePath)
+{
+    m_fileName = FolderAccess::displayName(FolderAccess::baseName(nativePath));
+    m_folder = FolderAccess::parentPath(nativePath);
+    setWindowTitle(m_fileName.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(m_fileName));
+}
+
+void ReportWindow::showReport()
+{
+    recompute();
+    show();
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::followForm()
+{
+    if (!canReport(m_form->store())) {
+        close();
+        return;
+    }
+    // A hidden report is computed when it is shown again.
+    if (isVisible())
+        recompute();
+}
+
+void ReportWindow::presetChosen()
+{
+    const bool custom = m_preset->currentIndex() == int(Report::Preset::Custom);
+    // Custom starts from the dates shown, so a preset can be taken as it is and then moved by a day or two.
+    m_from->setEnabled(custom);
+    m_to->setEnabled(custom);
+    recompute();
+}
+
+void ReportWindow::customDatesChanged()
+{
+    if (!m_settingDates && m_preset->currentIndex() == int(Report::Preset::Custom))
+        recompute();
+}
+
+void ReportWindow::setDateBoxes(QDate from, QDate to)
+{
+    m_settingDates = true;
+    m_from->setDate(from.isValid() ? from : m_from->minimumDate());
+    m_to->setDate(to.isValid() ? to : m_to->minimumDate());
+    m_settingDates = false;
+}
+
+Report::DateRange ReportWindow::shownRange() const
+{
+    const auto read = [](const QDateEdit *box) { return box->date() == box->minimumDate() ? QDate() : box->date(); };
+    return {read(m_from), read(m_to)};
+}
+
+void ReportWindow::recompute()
+{
+    const EntryStore &store = m_form->store();
+    if (!canReport(store))
+        return;
+    const WaitCursor wait;
+    const auto preset = Report::Preset(std::max(0, m_preset->currentIndex()));
+    const Report::ServiceSpan span = Report::serviceSpan(store);
+    Report::ReportCriteria criteria{
+        .filters = m_form->tallyCriteria(), .range = {}, .oncePerService = m_once->isChecked()};
+    bool empty = false;
+    if (preset == Report::Preset::All) {
+        setDateBoxes(span.earliest, span.latest);
+    } else if (preset == Report::Preset::Custom) {
+        criteria.range = shownRange();
+        // A range that is open at one end or runs backwards holds no service.
+        empty =
+            !criteria.range.from.isValid() || !criteria.range.to.isValid() || criteria.range.from > criteria.range.to;
+    } else {
+        criteria.range = Report::presetRange(preset, span.latest);
+        setDateBoxes(criteria.range.from, criteria.range.to);
+        // No dated service, no range to count: the undated services count under All only.
+        empty = criteria.range.isAll();
+    }
+
+    // The selection is kept across the new rows by hymn, so the chart goes on showing the same hymns.
+    QSet<QString> selected;
+    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
+        selected.insert(index.data(ReportModel::FilterRole).toString());
+
+    Report::ReportResult result;
+    if (!empty)
+        result = Report::buildReport(store, criteria);
+    if (criteria.range.isAll() && !empty) {
+        m_undatedInFile = result.undatedServices;
+    } else {
+        Report::ReportCriteria everything = criteria;
+        everything.range = {};
+        m_undatedInFile = Report::buildReport(store, everything).undatedServices;
+    }
+    m_model->setResult(std::move(result));
+    if (!m_columnsSized && m_model->rowCount() > 0) {
+        for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+            if (column != ReportModel::Title)
+                m_table->resizeColumnToContents(column);
+        }
+        m_columnsSized = true;
+    }
+
+    if (!selected.isEmpty()) {
+        QItemSelection again;
+        for (int row = 0; row < m_proxy->rowCount(); ++row) {
+            const QModelIndex index = m_proxy->index(row, 0);
+            if (selected.contains(index.data(ReportModel::FilterRole).toString()))
+                again.select(index, m_proxy->index(row, ReportModel::ColumnCount - 1));
+        }
+        m_table->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+    }
+    updateChart();
+    updateStatus();
+}
+
+void ReportWindow::updateChart()
+{
+    const Report::ReportResult &result = m_model->result();
+    std::vector<int> rows;
+    QStringList names;
+    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    const bool filtered = !m_filter->text().isEmpty();
+    if (!selected.isEmpty() || filtered) {
+        for (int row = 0; row < m_proxy->rowCount(); ++row) {
+            const QModelIndex index = m_proxy->index(row, 0);
+            if (!selected.isEmpty() && !m_table->selectionModel()->isRowSelected(row))
+                continue;
+            const int source = m_proxy->mapToSource(index).row();
+            rows.push_back(source);
+            names.append(hymnName(result.rows.at(size_t(source))));
+        }
+    }
+
+    ReportChart::Data data;
+    // An empty list would mean every row to seriesOf; a filter that leaves none shows bars of nothing.
+    if (filtered && rows.empty())
+        data.values.assign(result.periods.size(), 0);
+    else
+        data.values = Report::seriesOf(result, rows);
+    for (const QDate &start : result.periods)
+        data.labels.append(Report::periodLabel(result.period, start));
+
+    QString hymns;
+    if (!selected.isEmpty()) {
+        hymns = names.mid(0, 3).join(u", "_s);
+        if (names.size() > 3)
+            hymns += u" + %1 more"_s.arg(names.size() - 3);
+    } else if (filtered) {
+        hymns = u"Hymns matching “%1” (%2)"_s.arg(m_filter->text()).arg(names.size());
+    } else {
+        hymns = u"All hymns"_s;
+    }
+    data.title = u"%1, %2\n%3"_s.arg(result.period == Report::Period::Year ? u"Uses per year"_s : u"Uses per month"_s,
+                                     rangeText(), hymns);
+    m_chart->setData(std::move(data));
+}
+
+void ReportWindow::updateStatus()
+{
+    const Report::ReportResult &result = m_model->result();
+    QString status = u"%1, %2"_s.arg(counted(result.services, u"service"_s, u"services"_s),
+                                     counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
+    if (m_proxy->rowCount() != m_model->rowCount())
+        status += u" (%1 shown)"_s.arg(QLocale().toString(m_proxy->rowCount()));
+    m_status->setText(status);
+
+    const bool all = m_preset->currentIndex() == int(Report::Preset::All);
+    if (m_undatedInFile > 0) {
+        const QString services =
+            m_undatedInFile == 1 ? u"1 service has"_s : u"%1 services have"_s.arg(QLocale().toString(m_undatedInFile));
+        m_undated->setText(all ? u"%1 no date in its head line: counted in the table, not in the chart."_s.arg(services)
+                               : u"%1 no date in its head line: counted only under All."_s.arg(services));
+    }
+    m_undated->setVisible(m_undatedInFile > 0);
+}
+
+QString ReportWindow::rangeText() const
+{
+    const Report::DateRange range = shownRange();
+    if (!range.from.isValid() || !range.to.isValid())
+        return u"all services"_s;
+    return u"%1 to %2"_s.arg(ReportModel::dateText(range.from), ReportModel::dateText(range.to));
+}
+
+QString ReportWindow::criteriaText() const
+{
+    const Tallies::TallyCriteria boxes = m_form->tallyCriteria();
+    QStringList parts;
+    if (!boxes.hymnmbr.isEmpty())
+        parts.append(u"hymn # %1%2"_s.arg(boxes.hymnmbr, boxes.fullNumberOnly ? u" (full # only)"_s : QString()));
+    if (!boxes.hymname.isEmpty())
+        parts.append(u"title phrase “%1”"_s.arg(boxes.hymname));
+    if (!boxes.excludH.isEmpty())
+        parts.append(u"excluding # %1"_s.arg(boxes.excludH));
+    if (!boxes.excludT.isEmpty())
+        parts.append(u"excluding title “%1”"_s.arg(boxes.excludT));
+    if (!boxes.Filter.isEmpty())
+        parts.append(u"date limit %1"_s.arg(boxes.Filter));
+    return parts.join(u"; "_s);
+}
+
+QList<QStringList> ReportWindow::visibleRecords() const
+{
+    QList<QStringList> records;
+    for (int row = 0; row < m_proxy->rowCount(); ++row)
+        records.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
+    return records;
+}
+
+QList<QStringList> ReportWindow::selectedRecords() const
+{
+    QList<QStringList> records;
+    for (int row = 0; row < m_proxy->rowCount(); ++row) {
+        if (m_table->selectionModel()->isRowSelected(row))
+            records.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
+    }
+    return records;
+}
+
+void ReportWindow::copyRows()
+{
+    QList<QStringList> rows = selectedRecords();
+    if (rows.isEmpty())
+        rows = visibleRecords();
+    rows.prepend(ReportModel::headers());
+    QGuiApplication::clipboard()->setText(Report::tsvOf(rows));
+}
+
+QString ReportWindow::suggestedPath(const QString &suffix) const
+{
+    const Report::DateRange range = shownRange();
+    // The CSV's name, which has no dates when the range has none, with the suffix of the file asked for.
+    QString name = Report::csvFileName(range.from, range.to);
+    if (name.endsWith(u".csv"_s))
+        name.chop(4);
+    name += suffix;
+    return m_folder.isEmpty() ? name : QFile::decodeName(FolderAccess::childPath(m_folder, QFile::encodeName(name)));
+}
+
+bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const QString &what)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    file.cancelWriting();
+    m_dialogs->message(what,
+                       u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
+                           QDir::toNativeSeparators(path), file.errorString()),
+                       Dialogs::Icon::Exclamation);
+    return false;
+}
+
+void ReportWindow::exportCsv()
+{
+    const QString path =
+        m_dialogs->saveFileName(u"Export CSV"_s, suggestedPath(u".csv"_s), u"CSV files (*.csv);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    QList<QStringList> records = visibleRecords();
+    records.prepend(ReportModel::headers());
+    writeFile(path, Report::csvOf(records).toUtf8(), u"Export CSV"_s);
+}
+
+ReportPrinter::Document ReportWindow::document() const
+{
+    ReportPrinter::Document document;
+    document.title = m_fileName.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(m_fileName);
+    document.notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
+    document.notes.append(m_status->text() +
+                          (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    if (const QString criteria = criteriaText(); !criteria.isEmpty())
+        document.notes.append(u"Criteria: %1"_s.arg(criteria));
+    if (!m_filter->text().isEmpty())
+        document.notes.append(u"Rows matching “%1”"_s.arg(m_filter->text()));
+    if (m_undated->isVisible())
+        document.notes.append(m_undated->text());
+    document.headers = ReportModel::headers();
+    document.rows = visibleRecords();
+    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+        if (ReportModel::isNumeric(column))
+            document.numericColumns.append(column);
+    }
+    document.wideColumn = ReportModel::Title;
+    document.chart = m_chart->data();
+    return document;
+}
+
+void ReportWindow::exportPdf()
+{
+    const QString path =
+        m_dialogs->saveFileName(u"Export PDF"_s, suggestedPath(u".pdf"_s), u"PDF files (*.pdf);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    // The printer writes a file as it goes; it goes to a scratch folder first, so that a failure part way leaves
+    // the chosen file as it was.
+    const QTemporaryDir scratch;
+    const QString draft = scratch.filePath(u"report.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(draft);
+    printer.setDocName(windowTitle());
+    const WaitCursor wait;
+    QFile written(draft);
+    if (!scratch.isValid() || !ReportPrinter(document()).print(printer) || !written.open(QIODevice::ReadOnly)) {
+        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made in the temporary folder."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    writeFile(path, written.readAll(), u"Export PDF"_s);
+}
+
+void ReportWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(u"Print Usage Report"_s);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const WaitCursor wait;
+    if (!ReportPrinter(document()).print(printer))
+        m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
+}
+
+void ReportWindow::saveChart()
+{
+    const QString path =
+        m_dialogs->saveFileName(u"Save Chart"_s, suggestedPath(u".png"_s), u"PNG images (*.png);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    m_chart->grab().save(&buffer, "PNG");
+    writeFile(path, bytes, u"Save Chart"_s);
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage report window: the range and its rules, the table of hymns with their uses, the chart of the uses per
+// year or month, and the ways out (clipboard, CSV, PDF, print). It follows the main window's file and criteria.
+#pragma once
+
+#include "app/reportprinter.h"
+#include "report/usagereport.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Dialogs;
+class Form1;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
+class QTableView;
+class ReportChart;
+class ReportModel;
+
+class ReportWindow : public QWidget {
+    Q_OBJECT
+public:
+    // form is the main window's, whose store and criteria the report reads; dialogs asks for file names and
+    // tells of files that could not be written, and without one the real dialogs are used, over this window.
+    ReportWindow(Form1 *form, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ~ReportWindow() override;
+
+    // Whether a report can be made of store: a service log with at least one service.
+    static bool canReport(const EntryStore &store);
+
+    // The file the main window loaded last: its name heads the printout, its folder is where exports start.
+    void setLoadedFile(const QByteArray &nativePath);
+    // Computes the report afresh and brings the window up.
+    void showReport();
+    // Computes the report afresh from the store, the criteria boxes and the range.
+    void recompute();
+
+    // The table's rows as they are shown (filtered and sorted), as texts, and those of them that are selected.
+    QList<QStringList> visibleRecords() const;
+    QList<QStringList> selectedRecords() const;
+    // The range the date boxes show; null dates when they show none.
+    Report::DateRange shownRange() const;
+    ReportPrinter::Document document() const;
+
+    void copyRows();
+    void exportCsv();
+    void exportPdf();
+    void printReport();
+    void saveChart();
+
+private:
+    void createControls();
+    // The main window's file or criteria changed: a report that cannot be made any more closes.
+    void followForm();
+    void presetChosen();
+    void customDatesChanged();
+    void setDateBoxes(QDate from, QDate to);
+    void updateChart();
+    void updateStatus();
+    QString rangeText() const;
+    QString criteriaText() const;
+    QString suggestedPath(const QString &suffix) const;
+    // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
+    bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
+
+    Form1 *m_form;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs *m_dialogs;
+    QString m_fileName;
+    QByteArray m_folder;
+    bool m_settingDates = false;
+    bool m_columnsSized = false;
+    int m_undatedInFile = 0;
+
+    QComboBox *m_preset = nullptr;
+    QDateEdit *m_from = nullptr;
+    QDateEdit *m_to = nullptr;
+    QCheckBox *m_once = nullptr;
+    QLineEdit *m_filter = nullptr;
+    QTableView *m_table = nullptr;
+    ReportModel *m_model = nullptr;
+    QSortFilterProxyModel *m_proxy = nullptr;
+    ReportChart *m_chart = nullptr;
+    QLabel *m_status = nullptr;
+    QLabel *m_undated = nullptr;
+    QAction *m_copy = nullptr;
+};

@@ -1,0 +1,450 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage report window over the real main window: when it is offered, how its table sorts and filters, that
+// its chart draws the counts of the rows chosen, what it copies and writes, and how it follows the main window.
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/form1.h"
+#include "app/mainwindow.h"
+#include "app/reportchart.h"
+#include "app/reportmodel.h"
+#include "app/reportwindow.h"
+#include "report/tabletext.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Four dated services over three years and one without a date. Uses, a hymn once per service: 100 four times,
+// 200 three (one of them undated), the others once; per year 2020: 4, 2021: 2, 2022: 3.
+const QByteArray kLog = "Jan 5, 2020\n100 Alpha Hymn\n200 Beta Hymn\n\n"
+                        "Feb 2, 2020\n100 Alpha Hymn\n300 Gamma Hymn\n\n"
+                        "Mar 1, 2021\n100 Alpha Hymn\n9 Delta Hymn\n\n"
+                        "Jun 6, 2022\n100 Alpha Hymn\n200 Beta Hymn\n10 Epsilon Hymn\n\n"
+                        "Harvest Festival\n200 Beta Hymn\n";
+
+QByteArray sample(const char *name)
+{
+    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QAction *action(const QWidget &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+template <typename T> T *part(const ReportWindow *report, const char *name)
+{
+    return report->findChild<T *>(QString::fromLatin1(name));
+}
+
+// The hymn numbers of the table's rows, top to bottom.
+QStringList numbersShown(const QTableView *table)
+{
+    QStringList numbers;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        numbers.append(table->model()->index(row, ReportModel::Number).data().toString());
+    return numbers;
+}
+
+// The height in pixels of what is drawn in the bar colour along the middle of a bar's column.
+int paintedHeight(const ReportChart *chart, const QImage &image, int bar)
+{
+    const QRect slot = chart->barRect(bar);
+    const QColor colour = chart->palette().color(QPalette::Highlight);
+    const int x = slot.isEmpty() ? -1 : slot.center().x();
+    int height = 0;
+    for (int y = 0; x >= 0 && y < image.height(); ++y)
+        height += image.pixelColor(x, y) == colour ? 1 : 0;
+    return height;
+}
+
+// A tool's standard output, or a null array when it is not installed.
+QByteArray runTool(const QString &tool, const QStringList &args)
+{
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, args);
+    process.waitForFinished(30000);
+    return process.readAllStandardOutput() + " ";
+}
+
+int pagesOf(const QString &path)
+{
+    const QRegularExpressionMatch pages =
+        QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(runTool(u"pdfinfo"_s, {path})));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TestReport : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void offeredForServiceLogsOnly();
+    void rangeAndNotes();
+    void sortsByHeaderClick_data();
+    void sortsByHeaderClick();
+    void filterNarrows_data();
+    void filterNarrows();
+    void chartDrawsTheCounts();
+    void copyAndFiles();
+    void pdfPages_data();
+    void pdfPages();
+    void followsTheMainWindow();
+
+private:
+    // Opens the log in a fresh main window and the report over it.
+    ReportWindow *openReport(const QByteArray &log = kLog);
+
+    std::unique_ptr<TestFolder> m_folder;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestReport::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
+    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestReport::init()
+{
+    m_dialogs.reset();
+    m_folder = std::make_unique<TestFolder>();
+    QVERIFY(m_folder->isValid());
+    m_folder->enter();
+    m_window = std::make_unique<MainWindow>(&m_dialogs);
+}
+
+void TestReport::cleanup()
+{
+    m_window.reset();
+    m_folder.reset();
+}
+
+ReportWindow *TestReport::openReport(const QByteArray &log)
+{
+    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, log)));
+    action(*m_window, "actReport")->trigger();
+    auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
+    if (report != nullptr && !QTest::qWaitForWindowExposed(report))
+        return nullptr;
+    return report;
+}
+
+void TestReport::offeredForServiceLogsOnly()
+{
+    QAction *report = action(*m_window, "actReport");
+    QVERIFY(report);
+    QCOMPARE(report->shortcut(), QKeySequence(u"Ctrl+R"_s));
+    QVERIFY(!report->isEnabled());
+    m_window->openFile(QFile::encodeName(m_folder->write(u"empty.txt"_s, "")));
+    QVERIFY(!report->isEnabled());
+    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, kLog)));
+    QVERIFY(report->isEnabled());
+    m_window->openFile(QFile::encodeName(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
+    QVERIFY(!report->isEnabled());
+    report->trigger();
+    QVERIFY(!m_window->findChild<ReportWindow *>());
+}
+
+void TestReport::rangeAndNotes()
+{
+    ReportWindow *report = openReport();
+    QVERIFY(report && report->isVisible() && report->isWindow());
+    auto *preset = part<QComboBox>(report, "ReportPreset");
+    auto *from = part<QDateEdit>(report, "ReportFrom");
+    auto *to = part<QDateEdit>(report, "ReportTo");
+    auto *status = part<QLabel>(report, "ReportStatus");
+    auto *undated = part<QLabel>(report, "ReportUndated");
+    QCOMPARE(preset->currentText(), u"All"_s);
+    QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2020, 1, 5), QDate(2022, 6, 6)));
+    QVERIFY(!from->isEnabled() && !to->isEnabled());
+    QCOMPARE(status->text(), u"5 services, 5 hymns"_s);
+    QVERIFY(undated->isVisible() && undated->text().startsWith(u"1 service has no date"_s));
+
+    preset->setCurrentIndex(int(Report::Preset::LatestYear));
+    QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2022, 1, 1), QDate(2022, 12, 31)));
+    QVERIFY(!from->isEnabled());
+    QCOMPARE(status->text(), u"1 service, 3 hymns"_s);
+    // The undated service is left out of a range, and the note says so.
+    QVERIFY(undated->isVisible() && undated->text().contains(u"only under All"_s));
+
+    preset->setCurrentIndex(int(Report::Preset::Custom));
+    QVERIFY(from->isEnabled() && to->isEnabled());
+    from->setDate(QDate(2020, 2, 1));
+    to->setDate(QDate(2021, 12, 31));
+    QCOMPARE(status->text(), u"2 services, 3 hymns"_s);
+
+    // Counting every use of a hymn: Alpha twice in one service.
+    preset->setCurrentIndex(int(Report::Preset::All));
+    auto *table = part<QTableView>(report, "ReportTable");
+    report->findChild<QCheckBox *>(u"ReportOncePerService"_s)->setChecked(false);
+    const QByteArray twice = kLog + "\nJul 4, 2022\n100 Alpha Hymn\n100 Alpha Hymn\n";
+    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, twice)));
+    QCOMPARE(numbersShown(table).first(), u"100"_s);
+    QCOMPARE(table->model()->index(0, ReportModel::Uses).data().toString(), u"6"_s);
+    report->findChild<QCheckBox *>(u"ReportOncePerService"_s)->setChecked(true);
+    QCOMPARE(table->model()->index(0, ReportModel::Uses).data().toString(), u"5"_s);
+}
+
+void TestReport::sortsByHeaderClick_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QStringList>("first");
+
+    QTest::newRow("uses, most first") << int(ReportModel::Uses) << int(Qt::DescendingOrder)
+                                      << QStringList{u"100"_s, u"200"_s};
+    QTest::newRow("last used, longest ago first")
+        << int(ReportModel::LastUsed) << int(Qt::AscendingOrder) << QStringList{u"300"_s, u"9"_s};
+    QTest::newRow("numbers by value") << int(ReportModel::Number) << int(Qt::AscendingOrder)
+                                      << QStringList{u"9"_s, u"10"_s, u"100"_s, u"200"_s, u"300"_s};
+}
+
+void TestReport::sortsByHeaderClick()
+{
+    QFETCH(int, column);
+    QFETCH(int, order);
+    QFETCH(QStringList, first);
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    QHeaderView *header = table->horizontalHeader();
+    // A click sorts by a new column, a second click turns the order round.
+    for (int click = 0; click < 3; ++click) {
+        if (header->sortIndicatorSection() == column && header->sortIndicatorOrder() == Qt::SortOrder(order))
+            break;
+        const QPoint centre(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, centre);
+    }
+    QCOMPARE(header->sortIndicatorSection(), column);
+    QCOMPARE(int(header->sortIndicatorOrder()), order);
+
+    const QStringList numbers = numbersShown(table);
+    QCOMPARE(numbers.mid(0, first.size()), first);
+    QCOMPARE(numbers.size(), 5);
+    // Every neighbour pair in order, by the values themselves rather than their texts.
+    for (int row = 1; row < numbers.size(); ++row) {
+        const QVariant above = table->model()->index(row - 1, column).data(ReportModel::SortRole);
+        const QVariant below = table->model()->index(row, column).data(ReportModel::SortRole);
+        const auto ordering = QVariant::compare(above, below);
+        QVERIFY2(order == Qt::AscendingOrder ? ordering != QPartialOrdering::Greater
+                                             : ordering != QPartialOrdering::Less,
+                 qPrintable(numbers.join(u' ')));
+    }
+}
+
+void TestReport::filterNarrows_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("a title in another case") << u"gAMMA"_s << QStringList{u"300"_s} << u"(1 shown)"_s;
+    QTest::newRow("a number and those holding it") << u"10"_s << QStringList{u"10"_s, u"100"_s} << u"(2 shown)"_s;
+    QTest::newRow("nothing") << u"zeta"_s << QStringList{} << u"(0 shown)"_s;
+    QTest::newRow("everything") << u"hymn"_s << QStringList{u"9"_s, u"10"_s, u"100"_s, u"200"_s, u"300"_s}
+                                << u"5 hymns"_s;
+}
+
+void TestReport::filterNarrows()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, numbers);
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    table->sortByColumn(ReportModel::Number, Qt::AscendingOrder);
+    QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), typed);
+    QCOMPARE(numbersShown(table), numbers);
+    QFETCH(QString, status);
+    QVERIFY(part<QLabel>(report, "ReportStatus")->text().endsWith(status));
+}
+
+void TestReport::chartDrawsTheCounts()
+{
+    ReportWindow *report = openReport();
+    auto *chart = part<ReportChart>(report, "ReportChart");
+    auto *table = part<QTableView>(report, "ReportTable");
+    QCOMPARE(chart->data().labels, (QStringList{u"2020"_s, u"2021"_s, u"2022"_s}));
+    QCOMPARE(chart->data().values, (std::vector<int>{4, 2, 3}));
+    QVERIFY(chart->data().title.contains(u"All hymns"_s));
+
+    // The bars drawn stand in the proportion of their counts.
+    QImage image = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int h2020 = paintedHeight(chart, image, 0);
+    const int h2021 = paintedHeight(chart, image, 1);
+    const int h2022 = paintedHeight(chart, image, 2);
+    QVERIFY2(h2021 > 10, qPrintable(QString::number(h2021)));
+    QVERIFY(qAbs(h2020 - 2 * h2021) <= 2);
+    QVERIFY(qAbs(2 * h2022 - 3 * h2021) <= 2);
+
+    // Choosing rows charts only them, and the title names them.
+    table->sortByColumn(ReportModel::Number, Qt::AscendingOrder);
+    table->selectRow(4); // 300 Gamma, sung only in 2020
+    QCOMPARE(chart->data().values, (std::vector<int>{1, 0, 0}));
+    QVERIFY(chart->data().title.endsWith(u"Gamma Hymn"_s));
+    image = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(paintedHeight(chart, image, 0) > 10);
+    QCOMPARE(paintedHeight(chart, image, 1), 0);
+    QCOMPARE(paintedHeight(chart, image, 2), 0);
+
+    table->selectAll();
+    QVERIFY(chart->data().title.endsWith(u"+ 2 more"_s));
+    QCOMPARE(chart->data().values, (std::vector<int>{4, 2, 3}));
+}
+
+void TestReport::copyAndFiles()
+{
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    QGuiApplication::clipboard()->clear();
+    QTest::mouseClick(part<QPushButton>(report, "ReportCopy"), Qt::LeftButton);
+    QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 6);
+    QCOMPARE(lines.first(), ReportModel::headers().join(u'\t'));
+
+    // Ctrl+C in the table copies the selected rows only.
+    table->sortByColumn(ReportModel::Number, Qt::AscendingOrder);
+    table->selectRow(2);
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.at(1).startsWith(u"100\tAlpha Hymn\t4\t2020-01-05\t2022-06-06\t0"_s));
+
+    // The CSV holds the rows shown, in their order, after the header row.
+    QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), u"l"_s);
+    const QString csv = m_folder->filePath(u"out.csv"_s);
+    m_dialogs.saveAnswers = {csv};
+    QTest::mouseClick(part<QPushButton>(report, "ReportExportCsv"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.last().kind, u"save"_s);
+    QVERIFY(m_dialogs.shown.last().text.endsWith(u"hymn-usage 2020-01-05 to 2022-06-06.csv"_s));
+    QFile written(csv);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QList<QStringList> expected = report->visibleRecords();
+    QCOMPARE(expected.size(), 3); // Alpha, Delta, Epsilon
+    expected.prepend(ReportModel::headers());
+    QCOMPARE(written.readAll(), Report::csvOf(expected).toUtf8());
+
+    // A folder that is not there: the user is told, and nothing is written.
+    m_dialogs.saveAnswers = {m_folder->filePath(u"gone/out.csv"_s)};
+    QTest::mouseClick(part<QPushButton>(report, "ReportExportCsv"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages().size(), 1);
+    QVERIFY(m_dialogs.messages().first().text.contains(u"gone"_s));
+    // A cancelled chooser writes nothing and says nothing.
+    QTest::mouseClick(part<QPushButton>(report, "ReportExportCsv"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.messages().size(), 1);
+
+    // The chart as a picture, from its context menu.
+    const QString png = m_folder->filePath(u"chart.png"_s);
+    m_dialogs.saveAnswers = {png};
+    action(*report, "actReportSavePng")->trigger();
+    QCOMPARE(QImage(png).size(), part<ReportChart>(report, "ReportChart")->grab().size());
+
+    const QString pdf = m_folder->filePath(u"report.pdf"_s);
+    m_dialogs.saveAnswers = {pdf};
+    QTest::mouseClick(part<QPushButton>(report, "ReportExportPdf"), Qt::LeftButton);
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    const QString text = QString::fromUtf8(runTool(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
+    if (text.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text is not checked");
+    QVERIFY(text.contains(u"Hymn usage: log.txt"_s));
+    QVERIFY(text.contains(u"Alpha Hymn"_s));
+    QVERIFY(!text.contains(u"Beta Hymn"_s)); // filtered out
+    QVERIFY(pagesOf(pdf) > 0);
+}
+
+void TestReport::pdfPages_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::newRow("A4") << int(QPageSize::A4);
+    QTest::newRow("Letter") << int(QPageSize::Letter);
+}
+
+void TestReport::pdfPages()
+{
+    QFETCH(int, paper);
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the printed pages are not checked");
+    // Enough hymns for several pages, with titles long enough to need most of the width.
+    QByteArray log = "Jan 2, 2022\n";
+    for (int hymn = 1; hymn <= 150; ++hymn)
+        log += QByteArray::number(hymn) + " Hymn number " + QByteArray::number(hymn) + " of the long list\n";
+    ReportWindow *report = openReport(log);
+    QVERIFY(report);
+    const QString pdf = m_folder->filePath(u"pages.pdf"_s);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    QVERIFY(ReportPrinter(report->document()).print(printer));
+
+    const int pages = pagesOf(pdf);
+    QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+    const QString text = QString::fromUtf8(runTool(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s}));
+    for (int page = 1; page <= pages; ++page)
+        QVERIFY2(text.contains(u"Page %1 of %2"_s.arg(page).arg(pages)), qPrintable(QString::number(page)));
+    // No row is lost or doubled at a page break, and the header row heads every page.
+    for (int hymn = 1; hymn <= 150; ++hymn)
+        QCOMPARE(text.count(u"Hymn number %1 of the long list"_s.arg(hymn)), 1);
+    QCOMPARE(text.count(QRegularExpression(u"Hymn #\\s+Title"_s)), pages);
+}
+
+void TestReport::followsTheMainWindow()
+{
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    QCOMPARE(table->model()->rowCount(), 5);
+    auto *hymnmbr = m_window->form()->findChild<QLineEdit *>(u"hymnmbr"_s);
+    hymnmbr->setText(u"200"_s);
+    // Typing is not a search: the report waits for Find or Tally.
+    QCOMPARE(table->model()->rowCount(), 5);
+    action(*m_window, "actFind")->trigger();
+    QCOMPARE(numbersShown(table), QStringList{u"200"_s});
+    action(*m_window, "actClear")->trigger();
+    QCOMPARE(table->model()->rowCount(), 5);
+    hymnmbr->setText(u"300"_s);
+    action(*m_window, "actTally")->trigger();
+    QCOMPARE(numbersShown(table), QStringList{u"300"_s});
+
+    m_window->openFile(QFile::encodeName(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
+    QVERIFY(!report->isVisible());
+    // Opened again on a log, it shows that log.
+    m_window->openFile(QFile::encodeName(m_folder->write(u"other.txt"_s, "Jan 3, 2021\n1 Only Hymn\n")));
+    action(*m_window, "actReport")->trigger();
+    QVERIFY(report->isVisible());
+    QCOMPARE(numbersShown(table), QStringList{u"1"_s});
+    QVERIFY(report->windowTitle().endsWith(u"other.txt"_s));
+}
+
+QTEST_MAIN(TestReport)
+#include "tst_gui_report.moc"
