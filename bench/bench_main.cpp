@@ -3,6 +3,7 @@
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
 // the two lists), all measured in the same run; and the usage report's core beside the tally's.
 #include "app/form1.h"
+#include "app/reportchart.h"
 #include "app/resultrows.h"
 #include "bench_folders.h"
 #include "inputs.h"
@@ -25,9 +26,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QPainter>
+#include <QPalette>
 #include <QProcess>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
@@ -644,6 +648,28 @@ void BM_ReportCsv(benchmark::State &state, FileKind kind)
     setLabel(state, u"%1 records, %2 KiB"_s.arg(records.size()).arg(chars * 2 / 1024));
 }
 
+// The report's chart of all rows, summed and drawn on an image the size of the report window's chart: per year over
+// the whole log, per month over its last twelve months.
+void BM_ReportChart(benchmark::State &state, FileKind kind, Report::Preset preset)
+{
+    const EntryStore &store = storeOf(kind);
+    const Report::DateRange range = Report::presetRange(preset, Report::serviceSpan(store).latest);
+    const Report::ReportResult result = Report::buildReport(store, {Tallies::TallyCriteria{}, range, true});
+    QImage image(QSize(960, 360), QImage::Format_ARGB32_Premultiplied);
+    const QPalette colours = QApplication::palette();
+    for (auto _ : state) {
+        ReportChart::Data data;
+        data.title = u"All hymns"_s;
+        data.values = Report::seriesOf(result, {});
+        for (const QDate &start : result.periods)
+            data.labels.append(Report::periodLabel(result.period, start));
+        image.fill(colours.color(QPalette::Base));
+        QPainter painter(&image);
+        ReportChart::paint(painter, image.rect(), data, colours);
+    }
+    setLabel(state, u"%1 bars of %2 rows, 960 x 360"_s.arg(result.periods.size()).arg(result.rows.size()));
+}
+
 void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
 {
     WindowRig &window = rig();
@@ -725,6 +751,8 @@ void registerAll()
         if (kind == FileKind::Usage2000) {
             add(nameOf("BM_UsageReport", kind), BM_UsageReport, kind);
             add(nameOf("BM_ReportCsv", kind), BM_ReportCsv, kind);
+            add(nameOf("BM_ReportChart", kind, u"years"_s), BM_ReportChart, kind, Report::Preset::All);
+            add(nameOf("BM_ReportChart", kind, u"months"_s), BM_ReportChart, kind, Report::Preset::Last12Months);
         }
     }
     for (FileKind kind : usage) {
