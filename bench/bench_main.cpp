@@ -120,6 +120,26 @@ template <typename Work> double medianCpuMs(Work &&work, int runs = 21)
     return times[runs / 2];
 }
 
+// The ratio of the median processor times of two pieces of work, run in turn so that both meet the same state of
+// the machine, the heap and the caches: the figure that compares a call with its baseline within one run.
+template <typename Work, typename Base> double interleavedRatio(Work &&work, Base &&base, int runs = 21)
+{
+    work();
+    base();
+    std::vector<double> workMs, baseMs;
+    for (int r = 0; r < runs; ++r) {
+        double start = threadCpuMs();
+        work();
+        workMs.push_back(threadCpuMs() - start);
+        start = threadCpuMs();
+        base();
+        baseMs.push_back(threadCpuMs() - start);
+    }
+    for (std::vector<double> *times : {&workMs, &baseMs})
+        std::nth_element(times->begin(), times->begin() + runs / 2, times->end());
+    return workMs[size_t(runs / 2)] / baseMs[size_t(runs / 2)];
+}
+
 // Runs what a click leaves queued: the lists' delayed item layout and the repaint of the shown window.
 void drainEvents()
 {
@@ -548,41 +568,53 @@ void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
         return;
     }
     state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
+    const Search::SearchCriteria criteria = searchCriteria(kind, phrase);
+    state.counters["x_core"] = interleavedRatio(
+        [&] {
+            window.form().Go_Click();
+            drainEvents();
+            window.dialogs().reset();
+        },
+        [&] { benchmark::DoNotOptimize(Search::FindHymns(storeOf(kind), criteria).totalRows); });
     setLabel(state, u"Go_Click + events, %1 rows"_s.arg(expected));
 }
 
 // ---- Tally
 
 // The floor of a tally: one hash lookup per line, one sort by count, and the two row texts per hymn.
+qsizetype countAndSort(const EntryStore &store)
+{
+    QHash<QString, int> rowOf;
+    std::vector<std::pair<qint64, int>> counts; // minus the count, so the plain sort puts the most used first
+    std::vector<std::pair<const QString *, const QString *>> lines; // the tag and title of each row's first use
+    for (int i = 1; i <= store.entryCount(); ++i) {
+        for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
+            const QString &tag = store.tag(i, j);
+            auto at = rowOf.constFind(tag);
+            if (at == rowOf.constEnd()) {
+                at = rowOf.insert(tag, static_cast<int>(counts.size()));
+                counts.emplace_back(0, static_cast<int>(counts.size()));
+                lines.emplace_back(&tag, &store.text(i, j));
+            }
+            --counts[*at].first;
+        }
+    }
+    std::sort(counts.begin(), counts.end());
+    QStringList list1, list2;
+    for (const auto &[negative, row] : counts) {
+        list1.append(u' ' + QString::number(-negative));
+        list2.append(*lines[row].first + u' ' + *lines[row].second);
+    }
+    benchmark::DoNotOptimize(list2.constData());
+    return list1.size();
+}
+
 void BM_TallyCountSort(benchmark::State &state, FileKind kind)
 {
     const EntryStore &store = storeOf(kind);
     qsizetype rows = 0;
-    for (auto _ : state) {
-        QHash<QString, int> rowOf;
-        std::vector<std::pair<qint64, int>> counts; // minus the count, so the plain sort puts the most used first
-        std::vector<std::pair<const QString *, const QString *>> lines; // the tag and title of each row's first use
-        for (int i = 1; i <= store.entryCount(); ++i) {
-            for (int j = 1; j <= EntryStore::MaxSlots && !store.tag(i, j).isEmpty(); ++j) {
-                const QString &tag = store.tag(i, j);
-                auto at = rowOf.constFind(tag);
-                if (at == rowOf.constEnd()) {
-                    at = rowOf.insert(tag, static_cast<int>(counts.size()));
-                    counts.emplace_back(0, static_cast<int>(counts.size()));
-                    lines.emplace_back(&tag, &store.text(i, j));
-                }
-                --counts[*at].first;
-            }
-        }
-        std::sort(counts.begin(), counts.end());
-        QStringList list1, list2;
-        for (const auto &[negative, row] : counts) {
-            list1.append(u' ' + QString::number(-negative));
-            list2.append(*lines[row].first + u' ' + *lines[row].second);
-        }
-        rows = list1.size();
-        benchmark::DoNotOptimize(list2.constData());
-    }
+    for (auto _ : state)
+        rows = countAndSort(store);
     setLabel(state, u"baseline: hash count + sort, %1 rows"_s.arg(rows));
 }
 
@@ -599,6 +631,9 @@ void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies
         state.SkipWithError("the tally did not find every distinct hymn");
         return;
     }
+    state.counters["x_baseline"] = interleavedRatio(
+        [&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, criteria).rows); },
+        [&] { benchmark::DoNotOptimize(countAndSort(store)); });
     setLabel(state, u"sort \"%1\", %2 rows, sum %3"_s.arg(sort).arg(result.rows).arg(result.sum));
 }
 
@@ -691,6 +726,13 @@ void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
         return;
     }
     state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
+    const Tallies::TallyCriteria criteria = window.form().tallyCriteria();
+    state.counters["x_core"] = interleavedRatio(
+        [&] {
+            window.form().TallyAll_Click();
+            drainEvents();
+        },
+        [&] { benchmark::DoNotOptimize(Tallies::TallyHymns(storeOf(kind), criteria).rows); });
     setLabel(state, u"TallyAll_Click + events, sort \"%1\""_s.arg(sort));
 }
 

@@ -85,6 +85,11 @@ std::vector<int> arrange(const std::vector<int> &ranks)
         std::iota(byRank.begin(), byRank.end(), 0);
         std::stable_sort(byRank.begin(), byRank.end(), [&](int a, int b) { return ranks[a] < ranks[b]; });
     }
+    // With no two rows of one rank, nothing ties and the exchange sort leaves the rows in rank order.
+    if (std::adjacent_find(byRank.begin(), byRank.end(), [&](int a, int b) { return ranks[a] == ranks[b]; }) ==
+        byRank.end())
+        return byRank;
+
     std::vector<int> arranged;
     arranged.reserve(n);
     Fenwick lower(n); // rows of the ranks already arranged, all below the current one

@@ -37,11 +37,12 @@ struct NumberOrder {
     }
 };
 
-// The "title" order: the titles compared upper-cased, code unit by code unit. The first eight upper-cased units,
-// packed into two numbers, settle most comparisons; past them a plain ASCII title is upper-cased as it is read, and
+// The "title" order: the titles compared upper-cased, code unit by code unit. The first twelve upper-cased units,
+// packed into three numbers, settle most comparisons; past them a plain ASCII title is upper-cased as it is read, and
 // only the rest are upper-cased whole, once.
 struct TitleOrder {
-    std::array<quint64, 2> head{};
+    static constexpr qsizetype HeadUnits = 12;
+    std::array<quint64, HeadUnits / 4> head{};
     QStringView title; // plain ASCII as written, else already upper-cased
     bool ascii = true;
 
@@ -50,7 +51,7 @@ struct TitleOrder {
         TitleOrder key{{}, title, QtPrivate::isAscii(title)};
         if (!key.ascii)
             key.title = uppers.emplace_back(title.toString().toUpper());
-        for (qsizetype i = 0; i < 8; ++i) {
+        for (qsizetype i = 0; i < HeadUnits; ++i) {
             quint64 &part = key.head[size_t(i / 4)];
             part = (part << 16) | (i < key.title.size() ? upperUnit(key.title[i]) : 0u);
         }
@@ -72,7 +73,7 @@ struct TitleOrder {
         if (!ascii || !other.ascii)
             return upper() < other.upper();
         const qsizetype common = std::min(title.size(), other.title.size());
-        for (qsizetype i = 8; i < common; ++i) {
+        for (qsizetype i = HeadUnits; i < common; ++i) {
             const char16_t a = upperUnit(title[i]);
             const char16_t b = upperUnit(other.title[i]);
             if (a != b)
