@@ -80,7 +80,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Cantorix2 is a desktop tool for church mus
 keep plain-text records of hymns. It loads a service log (a date, then the
 hymns sung) or a hymnal text (numbers, titles, credits, verses, refrains and
 scripture references), searches it by hymn number, title, verse phrase,
-exclusions and date or year limits, tallies how often each hymn was used, and
-copies what it finds to the clipboard.")
+exclusions and date or year limits, tallies how often each hymn was used,
+reports each hymn's uses over a date range with a chart, CSV export and
+printing, and copies what it finds to the clipboard.")
 
 include(CPack)
