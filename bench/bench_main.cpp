@@ -631,9 +631,9 @@ void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies
         state.SkipWithError("the tally did not find every distinct hymn");
         return;
     }
-    state.counters["x_baseline"] = interleavedRatio(
-        [&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, criteria).rows); },
-        [&] { benchmark::DoNotOptimize(countAndSort(store)); });
+    state.counters["x_baseline"] =
+        interleavedRatio([&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, criteria).rows); },
+                         [&] { benchmark::DoNotOptimize(countAndSort(store)); });
     setLabel(state, u"sort \"%1\", %2 rows, sum %3"_s.arg(sort).arg(result.rows).arg(result.sum));
 }
 

@@ -273,10 +273,22 @@ private Q_SLOTS:
                 tags.append(u"1"_s + QString::number(d) + suffix);
         }
         // Long titles alike in their first eight letters, and upper-casing that changes a title's length.
-        const QStringList titles{u"Grace"_s,          u"GRACE"_s,          u"Holy God"_s,     u"holy god"_s,
-                                 u"Abide"_s,          u"Zion"_s,           u"zion"_s,         u"Be Still"_s,
-                                 u"Rock"_s,           u"rock (v2)"_s,      u"Holy God Above"_s, u"HOLY GOD above"_s,
-                                 u"Holy God Abides"_s, u"Stra\u00DFe Weg"_s, u"STRASSE WEG"_s,  u"Strasse Wege"_s};
+        const QStringList titles{u"Grace"_s,
+                                 u"GRACE"_s,
+                                 u"Holy God"_s,
+                                 u"holy god"_s,
+                                 u"Abide"_s,
+                                 u"Zion"_s,
+                                 u"zion"_s,
+                                 u"Be Still"_s,
+                                 u"Rock"_s,
+                                 u"rock (v2)"_s,
+                                 u"Holy God Above"_s,
+                                 u"HOLY GOD above"_s,
+                                 u"Holy God Abides"_s,
+                                 u"Stra\u00DFe Weg"_s,
+                                 u"STRASSE WEG"_s,
+                                 u"Strasse Wege"_s};
 
         QString file;
         std::vector<PlainRow> table;

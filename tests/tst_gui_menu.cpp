@@ -25,8 +25,8 @@
 #include "app/form1.h"
 #include "app/mainwindow.h"
 #include "app/recentfiles.h"
-#include "panes/helptext.h"
 #include "installinfo.h"
+#include "panes/helptext.h"
 #include "version.h"
 
 using namespace Qt::StringLiterals;

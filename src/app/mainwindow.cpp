@@ -168,14 +168,14 @@ void MainWindow::openChosen()
 
 void MainWindow::showAbout()
 {
-    m_dialogs->message(
-        u"About Cantorix2"_s,
-        u"Cantorix2 %1\n\n"
-        "Searches a plain-text service log or hymnal, tallies how often each hymn was used, and "
-        "copies what it finds to the clipboard.\n\n"
-        "Licensed under the GNU General Public License, version 3 or later.\n\n"
-        "Homepage: %2\n"
-        "Sample files: %3"_s.arg(QString::fromUtf16(CantorixVersion), QString::fromUtf16(CantorixHomepage),
-                                 QString::fromUtf16(CantorixSamplesDir)),
-        Dialogs::Icon::Information);
+    m_dialogs->message(u"About Cantorix2"_s,
+                       u"Cantorix2 %1\n\n"
+                       "Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports "
+                       "each hymn's use over a date range, and copies what it finds to the clipboard.\n\n"
+                       "Licensed under the GNU General Public License, version 3 or later.\n\n"
+                       "Homepage: %2\n"
+                       "Sample files: %3"_s.arg(QString::fromUtf16(CantorixVersion),
+                                                QString::fromUtf16(CantorixHomepage),
+                                                QString::fromUtf16(CantorixSamplesDir)),
+                       Dialogs::Icon::Information);
 }

@@ -57,8 +57,8 @@ enum class Period { Year, Month };
 constexpr int MaxPeriods = 500;
 
 struct ReportRow {
-    QString number;             // the tally's number key
-    QString title;              // the tally's title key
+    QString number; // the tally's number key
+    QString title;  // the tally's title key
     int uses = 0;
     QDate firstUsed, lastUsed;  // null when the hymn was used only in services without a date
     int daysSince = -1;         // from lastUsed to the latest service of the file; -1 when lastUsed is null
@@ -71,7 +71,7 @@ struct ReportResult {
     int undatedServices = 0;     // of those, services whose head line is not a date (counted only with no range)
     QDate latestService;         // of the whole file: what daysSince counts to
     Period period = Period::Year;
-    std::vector<QDate> periods;  // the first day of each period, consecutive, covering the range (or the file)
+    std::vector<QDate> periods; // the first day of each period, consecutive, covering the range (or the file)
 };
 
 ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria);

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace Tallies {
