@@ -202,6 +202,9 @@ private Q_SLOTS:
         QCOMPARE(describeRows(result), rows);
         QCOMPARE(result.services, services);
         QCOMPARE(result.undatedServices, undated);
+        Report::ReportCriteria unranged = criteria;
+        unranged.range = {};
+        QCOMPARE(result.undatedInFile, Report::buildReport(storeOf(file), unranged).undatedServices);
     }
 
     // Without a range and counting every line, the report counts what the tally counts, under the same keys.

@@ -304,16 +304,14 @@ void ReportWindow::recompute()
     for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
         selected.insert(index.data(ReportModel::FilterRole).toString());
 
-    Report::ReportResult result;
-    if (!empty)
-        result = Report::buildReport(store, criteria);
-    if (criteria.range.isAll() && !empty) {
-        m_undatedInFile = result.undatedServices;
-    } else {
-        Report::ReportCriteria everything = criteria;
-        everything.range = {};
-        m_undatedInFile = Report::buildReport(store, everything).undatedServices;
-    }
+    // A range that holds nothing still leaves the note on the file's undated services to show.
+    Report::ReportCriteria counted = criteria;
+    if (empty)
+        counted.range = {};
+    Report::ReportResult result = Report::buildReport(store, counted);
+    m_undatedInFile = result.undatedInFile;
+    if (empty)
+        result = {};
     m_model->setResult(std::move(result));
     if (!m_columnsSized && m_model->rowCount() > 0) {
         for (int column = 0; column < ReportModel::ColumnCount; ++column) {
@@ -422,31 +420,28 @@ QString ReportWindow::criteriaText() const
     return parts.join(u"; "_s);
 }
 
-QList<QStringList> ReportWindow::visibleRecords() const
+QList<QStringList> ReportWindow::records(bool selectedOnly) const
 {
-    QList<QStringList> records;
-    for (int row = 0; row < m_proxy->rowCount(); ++row)
-        records.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
-    return records;
-}
-
-QList<QStringList> ReportWindow::selectedRecords() const
-{
-    QList<QStringList> records;
+    QList<QStringList> rows;
     for (int row = 0; row < m_proxy->rowCount(); ++row) {
-        if (m_table->selectionModel()->isRowSelected(row))
-            records.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
+        if (!selectedOnly || m_table->selectionModel()->isRowSelected(row))
+            rows.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
     }
-    return records;
+    return rows;
 }
 
 void ReportWindow::copyRows()
 {
-    QList<QStringList> rows = selectedRecords();
+    QList<QStringList> rows = records(true);
     if (rows.isEmpty())
-        rows = visibleRecords();
+        rows = records(false);
     rows.prepend(ReportModel::headers());
     QGuiApplication::clipboard()->setText(Report::tsvOf(rows));
+}
+
+QString ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
+{
+    return m_dialogs->saveFileName(title, suggestedPath(suffix), filter);
 }
 
 QString ReportWindow::suggestedPath(const QString &suffix) const
@@ -475,13 +470,12 @@ bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const
 
 void ReportWindow::exportCsv()
 {
-    const QString path =
-        m_dialogs->saveFileName(u"Export CSV"_s, suggestedPath(u".csv"_s), u"CSV files (*.csv);;All files (*)"_s);
+    const QString path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
     if (path.isEmpty())
         return;
-    QList<QStringList> records = visibleRecords();
-    records.prepend(ReportModel::headers());
-    writeFile(path, Report::csvOf(records).toUtf8(), u"Export CSV"_s);
+    QList<QStringList> rows = records(false);
+    rows.prepend(ReportModel::headers());
+    writeFile(path, Report::csvOf(rows).toUtf8(), u"Export CSV"_s);
 }
 
 ReportPrinter::Document ReportWindow::document() const
@@ -498,7 +492,7 @@ ReportPrinter::Document ReportWindow::document() const
     if (m_undated->isVisible())
         document.notes.append(m_undated->text());
     document.headers = ReportModel::headers();
-    document.rows = visibleRecords();
+    document.rows = records(false);
     for (int column = 0; column < ReportModel::ColumnCount; ++column) {
         if (ReportModel::isNumeric(column))
             document.numericColumns.append(column);
@@ -510,8 +504,7 @@ ReportPrinter::Document ReportWindow::document() const
 
 void ReportWindow::exportPdf()
 {
-    const QString path =
-        m_dialogs->saveFileName(u"Export PDF"_s, suggestedPath(u".pdf"_s), u"PDF files (*.pdf);;All files (*)"_s);
+    const QString path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
     if (path.isEmpty())
         return;
     // The printer writes a file as it goes; it goes to a scratch folder first, so that a failure part way leaves
@@ -547,8 +540,7 @@ void ReportWindow::printReport()
 
 void ReportWindow::saveChart()
 {
-    const QString path =
-        m_dialogs->saveFileName(u"Save Chart"_s, suggestedPath(u".png"_s), u"PNG images (*.png);;All files (*)"_s);
+    const QString path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
     if (path.isEmpty())
         return;
     QByteArray bytes;

@@ -41,9 +41,8 @@ public:
     // Computes the report afresh from the store, the criteria boxes and the range.
     void recompute();
 
-    // The table's rows as they are shown (filtered and sorted), as texts, and those of them that are selected.
-    QList<QStringList> visibleRecords() const;
-    QList<QStringList> selectedRecords() const;
+    // The table's rows as they are shown (filtered and sorted), as texts; with selectedOnly, the selected ones.
+    QList<QStringList> records(bool selectedOnly) const;
     // The range the date boxes show; null dates when they show none.
     Report::DateRange shownRange() const;
     ReportPrinter::Document document() const;
@@ -66,6 +65,8 @@ private:
     QString rangeText() const;
     QString criteriaText() const;
     QString suggestedPath(const QString &suffix) const;
+    // A file name to save to, asked through the dialogs, starting from the suggested name; empty when cancelled.
+    QString askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
     // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
     bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
 

@@ -143,7 +143,10 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         const QDate &date = dates[e];
         if (!store.isContinuation(e)) {
             ++service;
-            counted = inRange(date) && !Limits::ChkGtLt(false, store.head(e), limit);
+            const bool withinLimit = !Limits::ChkGtLt(false, store.head(e), limit);
+            if (withinLimit && date.isNull())
+                ++result.undatedInFile;
+            counted = withinLimit && inRange(date);
             if (counted) {
                 ++result.services;
                 if (date.isNull())

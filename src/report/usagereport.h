@@ -69,6 +69,7 @@ struct ReportResult {
     std::vector<ReportRow> rows; // one per distinct hymn, keyed as the tally keys them, in order of first use
     int services = 0;            // services counted: in the range and within the limit box
     int undatedServices = 0;     // of those, services whose head line is not a date (counted only with no range)
+    int undatedInFile = 0;       // services without a date within the limit box, whatever the range
     QDate latestService;         // of the whole file: what daysSince counts to
     Period period = Period::Year;
     std::vector<QDate> periods; // the first day of each period, consecutive, covering the range (or the file)
