@@ -4,10 +4,10 @@
 // and the window's own moves in such a folder: entering it and "Get File" (which lists it again).
 #include "bench_folders.h"
 
-#include "app/dirlist.h"
-#include "app/filelist.h"
-#include "app/folderaccess.h"
-#include "app/form1.h"
+#include "app/form/form1.h"
+#include "app/pickers/dirlist.h"
+#include "app/pickers/filelist.h"
+#include "platform/folderaccess.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 

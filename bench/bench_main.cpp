@@ -2,9 +2,9 @@
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
 // the two lists), all measured in the same run; and the usage report's core beside the tally's.
-#include "app/form1.h"
-#include "app/reportchart.h"
-#include "app/resultrows.h"
+#include "app/form/form1.h"
+#include "app/form/resultrows.h"
+#include "app/report/reportchart.h"
 #include "bench_folders.h"
 #include "inputs.h"
 #include "report/tabletext.h"

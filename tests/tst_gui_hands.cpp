@@ -2,7 +2,7 @@
 // The window under a person's hands: focus arriving in a list is not a click, every refill starts at the top,
 // the clickable labels receive their clicks and do not hide the book list, a dark desktop theme leaves the
 // window readable, and a caption too wide for its button wraps.
-#include "app/dialogs.h"
+#include "app/widgets/dialogs.h"
 #include "windowharness.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // The window without a mouse and beyond its design size: the Tab order of both layouts, where the keys start,
 // copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, and the
 // window growing from 640 x 487.
-#include "app/dirlist.h"
-#include "app/filelist.h"
+#include "app/pickers/dirlist.h"
+#include "app/pickers/filelist.h"
 #include "windowharness.h"
 
 #include <QAccessible>

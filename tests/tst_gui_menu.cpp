@@ -19,12 +19,12 @@
 
 #include <cstdio>
 
-#include "app/commandline.h"
-#include "app/dirlist.h"
-#include "app/filelist.h"
-#include "app/form1.h"
-#include "app/mainwindow.h"
-#include "app/recentfiles.h"
+#include "app/form/form1.h"
+#include "app/mainwindow/commandline.h"
+#include "app/mainwindow/mainwindow.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/pickers/dirlist.h"
+#include "app/pickers/filelist.h"
 #include "installinfo.h"
 #include "panes/helptext.h"
 #include "version.h"

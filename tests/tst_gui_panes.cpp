@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's output panes and tally: the tally click and its captions, the two lists kept at one top row, a
 // click turning a row into criteria, right-click copies onto the real clipboard, the help message and bold toggle.
-#include "app/resultrows.h"
+#include "app/form/resultrows.h"
 #include "panes/helptext.h"
 #include "windowharness.h"
 

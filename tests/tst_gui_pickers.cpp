@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The file picker and start-up: what the folder, file and volume lists show, which file "Get File" reads, the
 // file's date in any locale, folders that cannot be opened, and starting without a display.
-#include "app/dirlist.h"
-#include "app/drivelist.h"
-#include "app/filelist.h"
-#include "app/folderaccess.h"
-#include "app/mounttable.h"
+#include "app/pickers/dirlist.h"
+#include "app/pickers/drivelist.h"
+#include "app/pickers/filelist.h"
+#include "platform/folderaccess.h"
+#include "platform/mounttable.h"
 #include "windowharness.h"
 
 #include <QCursor>

@@ -22,11 +22,11 @@
 #include <QTableView>
 #include <QtTest>
 
-#include "app/form1.h"
-#include "app/mainwindow.h"
-#include "app/reportchart.h"
-#include "app/reportmodel.h"
-#include "app/reportwindow.h"
+#include "app/form/form1.h"
+#include "app/mainwindow/mainwindow.h"
+#include "app/report/reportchart.h"
+#include "app/report/reportmodel.h"
+#include "app/report/reportwindow.h"
 #include "report/tabletext.h"
 
 using namespace Qt::StringLiterals;

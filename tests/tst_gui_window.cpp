@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app/dirlist.h"
-#include "app/drivelist.h"
-#include "app/filelist.h"
+#include "app/pickers/dirlist.h"
+#include "app/pickers/drivelist.h"
+#include "app/pickers/filelist.h"
 
 #include <sys/stat.h>
 

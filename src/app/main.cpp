@@ -2,11 +2,11 @@
 // Starts the program: the command line is read first (help and version need no display), then the display is
 // checked, which without one says so in one line and exits, before Qt would abort with a core dump. A file given
 // on the command line is opened in its own folder, so the book list beside it is the one read.
-#include "app/commandline.h"
-#include "app/displaycheck.h"
-#include "app/folderaccess.h"
-#include "app/mainwindow.h"
+#include "app/mainwindow/commandline.h"
+#include "app/mainwindow/mainwindow.h"
 #include "installinfo.h"
+#include "platform/displaycheck.h"
+#include "platform/folderaccess.h"
 
 #include <QApplication>
 

@@ -2,7 +2,7 @@
 // The book list is read up to its first blank line, which is kept as an empty item and ends the list.
 #include "store/booklistreader.h"
 
-#include "store/nativefile.h"
+#include "platform/nativefile.h"
 #include "store/plaintext.h"
 #include "store/textdecoding.h"
 

@@ -5,7 +5,7 @@
 // when the store is full, so what the load keeps in memory follows the store, not the file.
 #include "store/hymnfileloader.h"
 
-#include "store/nativefile.h"
+#include "platform/nativefile.h"
 #include "store/plaintext.h"
 #include "store/textdecoding.h"
 

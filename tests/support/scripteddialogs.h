@@ -2,7 +2,7 @@
 // Dialogs for window tests: every message is recorded, and questions and input boxes take scripted answers.
 #pragma once
 
-#include "app/dialogs.h"
+#include "app/widgets/dialogs.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // Opening, loading and reading the window for tests.
 #include "windowharness.h"
 
-#include "app/filelist.h"
+#include "app/pickers/filelist.h"
 
 #include <QPushButton>
 #include <QTest>

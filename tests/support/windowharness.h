@@ -3,7 +3,7 @@
 // folder, with the few moves every window test makes (finding a control, loading a file, reading a list).
 #pragma once
 
-#include "app/form1.h"
+#include "app/form/form1.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 

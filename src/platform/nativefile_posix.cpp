@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // POSIX: the name is opened without blocking and the opened descriptor, not the name, is checked, so no file can
 // be swapped in between the check and the read.
-#include "store/nativefile.h"
+#include "platform/nativefile.h"
 
 #include <cerrno>
 #include <fcntl.h>

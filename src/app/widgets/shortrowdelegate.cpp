@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting long rows short for drawing and measuring only.
-#include "app/shortrowdelegate.h"
+#include "app/widgets/shortrowdelegate.h"
 
 void ShortRowDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Local time, as the file's date is shown everywhere else on the machine.
-#include "app/filedate.h"
+#include "app/pickers/filedate.h"
 
 #include <QDateTime>
 

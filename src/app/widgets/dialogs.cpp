@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's message and input boxes behind the dialog interface.
-#include "app/dialogs.h"
+#include "app/widgets/dialogs.h"
 
-#include "app/designpalette.h"
+#include "app/widgets/designpalette.h"
 
 #include <QFileDialog>
 #include <QFontMetrics>

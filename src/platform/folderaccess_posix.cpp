@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's folders on Linux and other POSIX systems: raw readdir with the entry types it reports (a
 // stat only for links and file systems that leave the type unknown), chdir and realpath on the native bytes.
-#include "app/folderaccess.h"
+#include "platform/folderaccess.h"
 
 #include <QByteArray>
 

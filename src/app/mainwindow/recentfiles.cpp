@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files in QSettings as an array of byte arrays, newest first.
-#include "app/recentfiles.h"
+#include "app/mainwindow/recentfiles.h"
 
 #include <QSettings>
 

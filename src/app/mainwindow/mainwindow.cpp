@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar and its actions. Form1 keeps doing the work; this window only routes the commands to it and
 // keeps the recent-files list, which Form1 reports each load to.
-#include "app/mainwindow.h"
+#include "app/mainwindow/mainwindow.h"
 
-#include "app/dialogs.h"
-#include "app/folderaccess.h"
-#include "app/form1.h"
-#include "app/recentfiles.h"
-#include "app/reportwindow.h"
+#include "app/form/form1.h"
+#include "app/mainwindow/recentfiles.h"
+#include "app/report/reportwindow.h"
+#include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "platform/folderaccess.h"
 #include "version.h"
 
 #include <QAction>

@@ -2,10 +2,10 @@
 // Volumes come from the mount table only. Asking each mount about itself (statfs, as a storage query does) is
 // what hangs on a network file system that has stopped answering, and this list is refreshed on every press
 // in the folder list. Kernel and runtime pseudo file systems are not places for hymn files.
-#include "app/drivelist.h"
+#include "app/pickers/drivelist.h"
 
-#include "app/folderaccess.h"
-#include "app/mounttable.h"
+#include "platform/folderaccess.h"
+#include "platform/mounttable.h"
 
 #include <QSignalBlocker>
 

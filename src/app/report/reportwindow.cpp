@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report window's controls and commands. The counting is the report core's; this window reads the inputs
 // afresh for each computation and shows what comes back.
-#include "app/reportwindow.h"
+#include "app/report/reportwindow.h"
 
-#include "app/dialogs.h"
-#include "app/folderaccess.h"
-#include "app/form1.h"
-#include "app/reportchart.h"
-#include "app/reportmodel.h"
-#include "app/waitcursor.h"
+#include "app/form/form1.h"
+#include "app/report/reportchart.h"
+#include "app/report/reportmodel.h"
+#include "app/widgets/dialogs.h"
+#include "app/widgets/waitcursor.h"
+#include "platform/folderaccess.h"
 #include "report/tabletext.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opening a file for reading by the bytes of its name, refusing anything that is not a regular file. The one
-// place that speaks to the operating system directly, so that a port replaces this pair of files only.
+// Opening a file for reading by the bytes of its name, refusing anything that is not a regular file, without
+// ever waiting on a pipe or a device.
 #pragma once
 
 #include <QByteArray>

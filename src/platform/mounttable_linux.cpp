@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux mount table: /proc/self/mounts, or /etc/mtab where /proc is not mounted.
-#include "app/mounttable.h"
+#include "platform/mounttable.h"
 
 #include <fcntl.h>
 #include <unistd.h>

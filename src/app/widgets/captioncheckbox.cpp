@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator is drawn by the style; the caption is laid out here so that it can wrap.
-#include "app/captioncheckbox.h"
+#include "app/widgets/captioncheckbox.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -3,7 +3,7 @@
 // year or month, and the ways out (clipboard, CSV, PDF, print). It follows the main window's file and criteria.
 #pragma once
 
-#include "app/reportprinter.h"
+#include "app/report/reportprinter.h"
 #include "report/usagereport.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Row picking by mouse and by the moving keys only.
-#include "app/rowpicker.h"
+#include "app/widgets/rowpicker.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

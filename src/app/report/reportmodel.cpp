@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The report's table model.
-#include "app/reportmodel.h"
+#include "app/report/reportmodel.h"
 
 using namespace Qt::StringLiterals;
 

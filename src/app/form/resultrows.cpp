@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Rows are read-only texts; the view asks for nothing but their display text.
-#include "app/resultrows.h"
+#include "app/form/resultrows.h"
 
 void ResultRows::setRows(QStringList rows)
 {

@@ -3,10 +3,10 @@
 // folder of a hundred thousand files is listed in one pass over its entries and one fill of the list: the
 // entry types come from the listing itself, and a row keeps its bytes apart only when its text cannot give
 // them back.
-#include "app/filelist.h"
+#include "app/pickers/filelist.h"
 
-#include "app/folderaccess.h"
-#include "app/waitcursor.h"
+#include "app/widgets/waitcursor.h"
+#include "platform/folderaccess.h"
 
 #include <QRegularExpression>
 #include <QSignalBlocker>

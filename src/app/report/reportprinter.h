@@ -3,7 +3,7 @@
 // its header row on each, and the page numbers at the foot. Print and PDF export both draw it.
 #pragma once
 
-#include "app/reportchart.h"
+#include "app/report/reportchart.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bevel is drawn by the style; a caption too wide for one line is laid out here, wrapped and centred.
-#include "app/captionbutton.h"
+#include "app/widgets/captionbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Laying the report out on pages. Every size comes from the device's page and the fonts measured on it, so the
 // same document fits A4, Letter or any other paper.
-#include "app/reportprinter.h"
+#include "app/report/reportprinter.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folder chain is indented one step a level, as directory list boxes have always shown it, up to a cap:
 // past it a deep chain would push the names out of the narrow list.
-#include "app/dirlist.h"
+#include "app/pickers/dirlist.h"
 
-#include "app/folderaccess.h"
-#include "app/waitcursor.h"
+#include "app/widgets/waitcursor.h"
+#include "platform/folderaccess.h"
 
 #include <QApplication>
 #include <QMouseEvent>

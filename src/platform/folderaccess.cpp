@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The portable half of the folder seam: which access is active, and how names are shown.
-#include "app/folderaccess.h"
+#include "platform/folderaccess.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing the report's bar chart with QPainter, and its tooltips.
-#include "app/reportchart.h"
+#include "app/report/reportchart.h"
 
 #include <QFontMetricsF>
 #include <QHelpEvent>

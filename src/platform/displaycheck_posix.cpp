@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 check: a connection to the X server's socket for $DISPLAY, made by hand (the abstract and the
 // file-system unix socket for ":n", TCP port 6000 + n for "host:n") so that nothing links libxcb for it.
-#include "app/displaycheck.h"
+#include "platform/displaycheck.h"
 
 #include <fcntl.h>
 #include <netdb.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The colours are those of a classic light desktop, with the design's grey as the window's face.
-#include "app/designpalette.h"
+#include "app/widgets/designpalette.h"
 
 QPalette designPalette()
 {
