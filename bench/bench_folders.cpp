@@ -89,7 +89,7 @@ BigFolder &folder()
 
 void BM_Folder100k_Readdir(benchmark::State &state)
 {
-    const QByteArray &big = folder().big();
+    const NativePath big = NativePath::fromUnits(folder().big());
     std::vector<FolderAccess::Entry> entries;
     for (auto _ : state) {
         FolderAccess::system().list(big, entries);
@@ -116,7 +116,7 @@ void BM_Folder100k_QDirFileInfoRows(benchmark::State &state)
 
 void BM_Folder100k_FileList(benchmark::State &state)
 {
-    const QByteArray &big = folder().big();
+    const NativePath big = NativePath::fromUnits(folder().big());
     FileList list;
     list.setPattern(u"*.txt"_s);
     for (auto _ : state)
@@ -131,10 +131,10 @@ void BM_Folder100k_EnterWindow(benchmark::State &state)
     auto *files = rig.control<FileList>(u"File1"_s);
     for (auto _ : state) {
         state.PauseTiming();
-        folders->open(rig.small());
+        folders->open(NativePath::fromUnits(rig.small()));
         drain();
         state.ResumeTiming();
-        folders->open(rig.big());
+        folders->open(NativePath::fromUnits(rig.big()));
         drain();
     }
     state.SetLabel(std::to_string(files->count()) + " rows");
@@ -143,7 +143,7 @@ void BM_Folder100k_EnterWindow(benchmark::State &state)
 void BM_Folder100k_GetFileWindow(benchmark::State &state)
 {
     BigFolder &rig = folder();
-    rig.control<DirList>(u"Dir1"_s)->open(rig.big());
+    rig.control<DirList>(u"Dir1"_s)->open(NativePath::fromUnits(rig.big()));
     auto *files = rig.control<FileList>(u"File1"_s);
     for (auto _ : state) {
         files->setCurrentRow(0);

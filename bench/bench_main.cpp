@@ -288,7 +288,7 @@ void BM_GetFileWindow(benchmark::State &state, FileKind kind)
     const double loaderMs = medianCpuMs(
         [&] {
             EntryStore store;
-            HymnFileLoader::loadFile(factsOf(kind).fileName, store);
+            HymnFileLoader::loadFile(NativePath::fromText(factsOf(kind).fileName), store);
         },
         7);
     double handlerMs = 0;
@@ -389,7 +389,7 @@ int runPeakChild(std::string_view what, const char *path)
     const Clock::time_point start = Clock::now();
     qint64 result = 0;
     if (what == "load") {
-        const LoadOutcome outcome = HymnFileLoader::loadFile(QByteArray(path), *store);
+        const LoadOutcome outcome = HymnFileLoader::loadFile(NativePath::fromUnits(QByteArray(path)), *store);
         result = outcome.opened ? store->entryCount() : -1;
     } else {
         QFile file(QFile::decodeName(path));

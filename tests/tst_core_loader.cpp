@@ -371,7 +371,7 @@ void TestLoader::unreadableFiles()
     }
     EntryStore store;
     QVERIFY(!load("May 1, 2021\n1 A\n"_ba, store).failed());
-    const LoadOutcome outcome = HymnFileLoader::loadFile(path, store);
+    const LoadOutcome outcome = HymnFileLoader::loadFile(NativePath::fromText(path), store);
     QVERIFY(outcome.failed());
     QVERIFY2(outcome.errorText.contains(wordInMessage), qPrintable(outcome.errorText));
     QVERIFY(outcome.errorText.contains(u"x.txt"_s));
@@ -385,7 +385,7 @@ void TestLoader::missingFileEmptiesStore()
     EntryStore store;
     QVERIFY(!load(entries(3, 12), store).failed());
     QCOMPARE(store.overflowCount(), 3);
-    const LoadOutcome outcome = HymnFileLoader::loadFile(u"/nonexistent/folder/x.txt"_s, store);
+    const LoadOutcome outcome = HymnFileLoader::loadFile(NativePath::fromText(u"/nonexistent/folder/x.txt"_s), store);
     QVERIFY(!outcome.opened);
     QCOMPARE(store.entryCount(), 0);
     QCOMPARE(store.overflowCount(), 0);
@@ -450,15 +450,16 @@ void TestLoader::notRegularAnswersAtOnce()
     EntryStore store;
     QVERIFY(!load("May 1, 2021\n1 A\n"_ba, store).failed());
     LoadOutcome outcome;
-    QVERIFY2(answersAtOnce([&] { outcome = HymnFileLoader::loadFile(path, store); }, {path, fifo}),
-             "the loader waited on a name that is not a regular file");
+    QVERIFY2(
+        answersAtOnce([&] { outcome = HymnFileLoader::loadFile(NativePath::fromUnits(path), store); }, {path, fifo}),
+        "the loader waited on a name that is not a regular file");
     QVERIFY(!outcome.opened);
     QVERIFY2(outcome.errorText.contains(wordInMessage) && outcome.errorText.contains(u"x.txt"_s),
              qPrintable(outcome.errorText));
     QCOMPARE(store.entryCount(), 0);
 
     BookListResult books;
-    QVERIFY2(answersAtOnce([&] { books = BookListReader::readFile(path); }, {path, fifo}),
+    QVERIFY2(answersAtOnce([&] { books = BookListReader::readFile(NativePath::fromUnits(path)); }, {path, fifo}),
              "the book list reader waited on a name that is not a regular file");
     QVERIFY(books.failed);
     QVERIFY(books.names.isEmpty());
@@ -500,8 +501,8 @@ void TestLoader::fifoSwappedInNeverBlocks()
         BookListResult books;
         blocked = !answersAtOnce(
             [&] {
-                outcome = HymnFileLoader::loadFile(path, store);
-                books = BookListReader::readFile(path);
+                outcome = HymnFileLoader::loadFile(NativePath::fromUnits(path), store);
+                books = BookListReader::readFile(NativePath::fromUnits(path));
             },
             {path, other});
         if (outcome.failed())
@@ -526,13 +527,13 @@ void TestLoader::nameInLatin1Bytes()
     QVERIFY(written);
 
     EntryStore store;
-    const LoadOutcome outcome = HymnFileLoader::loadFile(path, store);
+    const LoadOutcome outcome = HymnFileLoader::loadFile(NativePath::fromUnits(path), store);
     QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
     QCOMPARE(describeAll(store), QStringList{u"May 1, 2021|1=A"_s});
-    QCOMPARE(BookListReader::readFile(path).names, (QStringList{u"May 1, 2021"_s, u"1 A"_s}));
+    QCOMPARE(BookListReader::readFile(NativePath::fromUnits(path)).names, (QStringList{u"May 1, 2021"_s, u"1 A"_s}));
 
     const QByteArray missing = QFile::encodeName(dir.path()) + "/gone\xE9.txt";
-    const LoadOutcome refused = HymnFileLoader::loadFile(missing, store);
+    const LoadOutcome refused = HymnFileLoader::loadFile(NativePath::fromUnits(missing), store);
     QVERIFY2(refused.errorText.contains(u"not found"_s) &&
                  refused.errorText.contains(QFile::decodeName("gone\xE9.txt")),
              qPrintable(refused.errorText));
@@ -605,7 +606,8 @@ void TestLoader::lineEndAcrossPieces()
     file.close();
     for (bool fromFile : {false, true}) {
         EntryStore store;
-        const LoadOutcome outcome = fromFile ? HymnFileLoader::loadFile(path, store) : load(bytes, store);
+        const LoadOutcome outcome =
+            fromFile ? HymnFileLoader::loadFile(NativePath::fromText(path), store) : load(bytes, store);
         QVERIFY2(!outcome.failed(), qPrintable(outcome.errorText));
         QCOMPARE(store.entryCount(), 1);
         QVERIFY(store.text(1, 1).endsWith(u"x\u00E9"_s));

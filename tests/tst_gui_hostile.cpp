@@ -322,7 +322,7 @@ void TestHostileFiles::notRegularFiles()
     // Asked for by name all the same, the loader must answer at once instead of waiting on a reader or a writer.
     EntryStore store;
     auto loading = std::async(std::launch::async,
-                              [&store, &path] { return HymnFileLoader::loadFile(QFile::decodeName(path), store); });
+                              [&store, &path] { return HymnFileLoader::loadFile(NativePath::fromUnits(path), store); });
     if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
         const int unblock = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
         if (unblock >= 0)

@@ -113,7 +113,7 @@ void TestMenu::actionsRunTheirCommands()
     for (const auto &[name, key] : keys)
         QVERIFY2(action(window, name) && action(window, name)->shortcut() == key, name);
 
-    QVERIFY(window.openFile(m_folder->filePath(u"ServiceLog.txt"_s).toUtf8()));
+    QVERIFY(window.openFile(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
     auto *hymnmbr = control<QLineEdit>(window, "hymnmbr");
     hymnmbr->setText(u"378"_s);
     action(window, "actFind")->trigger();
@@ -163,7 +163,7 @@ void TestMenu::enabledStates()
 {
     MainWindow window(&m_dialogs);
     QCOMPARE(enabledActions(window), u"----"_s);
-    window.openFile(m_folder->filePath(u"ServiceLog.txt"_s).toUtf8());
+    window.openFile(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s)));
     QCOMPARE(enabledActions(window), u"FT--"_s);
     control<QLineEdit>(window, "hymnmbr")->setText(u"378"_s);
     action(window, "actFind")->trigger();
@@ -174,11 +174,11 @@ void TestMenu::enabledStates()
     QCOMPARE(enabledActions(window), u"FT--"_s);
     // Loading through the file list's own button updates the menu as well.
     auto *files = control<FileList>(window, "File1");
-    files->choose("Hymnal.txt");
+    files->choose(NativePath::fromText(u"Hymnal.txt"_s));
     window.form()->Command1_Click();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
-    QCOMPARE(RecentFiles::load().first(), files->nativePath() + "/Hymnal.txt");
+    QCOMPARE(RecentFiles::load().first(), files->nativePath().child(u"Hymnal.txt"_s));
 }
 
 void TestMenu::openFileOutsideTheList()
@@ -189,14 +189,16 @@ void TestMenu::openFileOutsideTheList()
     other.write(u"logs/services.log"_s, sample("ServiceLog.txt"));
     other.write(u"logs/listed.txt"_s, "Jan 3, 2021\n1 A\n");
 
+    const QString startedIn = QDir::currentPath();
     MainWindow window(&m_dialogs);
-    QVERIFY(window.form()->openFile(path));
+    QVERIFY(window.form()->openFile(NativePath::fromText(path)));
     QVERIFY(m_dialogs.messages().isEmpty());
     QVERIFY(window.form()->store().entryCount() > 0);
     QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"services.log"_s);
     const QString folder = QFileInfo(other.filePath(u"logs"_s)).canonicalFilePath();
-    QCOMPARE(QDir::currentPath(), folder);
+    // The window shows the file's folder; the process's own current folder stays where it was.
     QCOMPARE(control<DirList>(window, "Dir1")->path(), folder);
+    QCOMPARE(QDir::currentPath(), startedIn);
     auto *files = control<FileList>(window, "File1");
     QCOMPARE(files->path(), folder);
     QCOMPARE(files->count(), 1);
@@ -204,14 +206,14 @@ void TestMenu::openFileOutsideTheList()
     QVERIFY(!control<QLabel>(window, "ShowDate")->text().isEmpty());
 
     // A file the list shows is chosen in it, as if it had been clicked.
-    QVERIFY(window.form()->openFile(other.filePath(u"logs/listed.txt"_s)));
+    QVERIFY(window.form()->openFile(NativePath::fromText(other.filePath(u"logs/listed.txt"_s))));
     QCOMPARE(files->fileName(), u"listed.txt"_s);
 
     // A file that is not there gets the usual message, and is remembered all the same.
-    QVERIFY(!window.form()->openFile(other.filePath(u"logs/gone.txt"_s)));
+    QVERIFY(!window.form()->openFile(NativePath::fromText(other.filePath(u"logs/gone.txt"_s))));
     QCOMPARE(m_dialogs.messages().size(), 1);
     QCOMPARE(m_dialogs.messages().first().title, u"File Error"_s);
-    QCOMPARE(RecentFiles::load().first(), QFile::encodeName(other.filePath(u"logs/gone.txt"_s)));
+    QCOMPARE(RecentFiles::load().first(), NativePath::fromText(other.filePath(u"logs/gone.txt"_s)));
 }
 
 void TestMenu::openThroughTheChooser()
@@ -231,14 +233,14 @@ void TestMenu::openThroughTheChooser()
     answer = m_folder->filePath(u"Hymnal.txt"_s);
     action(window, "actOpen")->trigger();
     QVERIFY(window.form()->store().isVerseFile());
-    QCOMPARE(RecentFiles::load(), QList<QByteArray>{QFile::encodeName(answer)});
+    QCOMPARE(RecentFiles::load(), QList<NativePath>{NativePath::fromText(answer)});
 }
 
 void TestMenu::recentFiles()
 {
-    QList<QByteArray> written;
+    QList<NativePath> written;
     for (int i = 0; i < 10; ++i)
-        written.append(QFile::encodeName(m_folder->write(u"log%1.txt"_s.arg(i), "Jan 3, 2021\n1 A\n")));
+        written.append(NativePath::fromText(m_folder->write(u"log%1.txt"_s.arg(i), "Jan 3, 2021\n1 A\n")));
     // A Latin-1 name, which is not UTF-8: the bytes must come back as they went in.
     const QByteArray latin1 = QFile::encodeName(m_folder->path()) + "/caf\xe9.txt";
     // Written by its bytes: QFile would name it through a UTF-8 decoding that changes them.
@@ -249,13 +251,19 @@ void TestMenu::recentFiles()
     std::fclose(file);
     {
         MainWindow window(&m_dialogs);
-        for (const QByteArray &path : written)
+        for (const NativePath &path : written)
             window.openFile(path);
         window.openFile(written.at(5)); // again: it moves up, and is not listed twice
-        window.openFile(latin1);
+        window.openFile(NativePath::fromUnits(latin1));
     }
-    const QList<QByteArray> expected = {latin1,        written.at(5), written.at(9), written.at(8),
-                                        written.at(7), written.at(6), written.at(4), written.at(3)};
+    const QList<NativePath> expected = {NativePath::fromUnits(latin1),
+                                        written.at(5),
+                                        written.at(9),
+                                        written.at(8),
+                                        written.at(7),
+                                        written.at(6),
+                                        written.at(4),
+                                        written.at(3)};
     QCOMPARE(RecentFiles::load(), expected);
 
     // A new window offers them in that order and opens the one chosen.

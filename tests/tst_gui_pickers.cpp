@@ -38,23 +38,22 @@ public:
     int error = 0;
     int readsWithoutWaitCursor = 0;
 
-    int list(const QByteArray &folder, std::vector<Entry> &entries) override
+    int list(const NativePath &folder, std::vector<Entry> &entries) override
     {
         const QCursor *cursor = QGuiApplication::overrideCursor();
         if (cursor == nullptr || cursor->shape() != Qt::WaitCursor)
             ++readsWithoutWaitCursor;
-        return folder == failing ? error : system().list(folder, entries);
+        return folder.units() == failing ? error : system().list(folder, entries);
     }
-    int enter(const QByteArray &folder) override { return system().enter(folder); }
-    int resolve(const QByteArray &path, QByteArray &clean) override { return system().resolve(path, clean); }
-    QByteArray current() override { return system().current(); }
-    bool modified(const QByteArray &path, qint64 &seconds) override { return system().modified(path, seconds); }
+    int resolve(const NativePath &path, NativePath &clean) override { return system().resolve(path, clean); }
+    NativePath startFolder() override { return system().startFolder(); }
+    bool modified(const NativePath &path, qint64 &seconds) override { return system().modified(path, seconds); }
 };
 
 QByteArray canonical(const QByteArray &path)
 {
-    QByteArray clean;
-    return FolderAccess::system().resolve(path, clean) == 0 ? clean : QByteArray();
+    NativePath clean;
+    return FolderAccess::system().resolve(NativePath::fromUnits(path), clean) == 0 ? clean.units() : QByteArray();
 }
 
 bool writeNative(const QByteArray &path, const QByteArray &bytes)
@@ -159,7 +158,7 @@ void TestPickers::getFileReadsTheListedFolder()
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QCOMPARE(m_ui->dialogs.messages().size(), 0);
     QCOMPARE(m_ui->store().entryCount(), 2);
-    QCOMPARE(QDir::currentPath(), QFile::decodeName(hymns));
+    QCOMPARE(control<DirList>("Dir1")->nativePath().units(), hymns);
 
     // The folder is deleted: the message names it, and the lists move to where the folder was.
     chooseFile(u"x.txt"_s);
@@ -170,7 +169,7 @@ void TestPickers::getFileReadsTheListedFolder()
     QCOMPARE(messages[0].title, u"File Error"_s);
     QVERIFY2(messages[0].text.contains(QFile::decodeName(hymns)), qPrintable(messages[0].text));
     QCOMPARE(m_ui->store().entryCount(), 0);
-    QCOMPARE(control<DirList>("Dir1")->nativePath(), base());
+    QCOMPARE(control<DirList>("Dir1")->nativePath().units(), base());
     QCOMPARE(trimmedRows(control<DirList>("Dir1")).last(), u"hymns-old"_s);
 }
 
@@ -196,8 +195,7 @@ void TestPickers::folderThatCannotBeOpened()
     QCOMPARE(shown.title, u"Change Folder"_s);
     QVERIFY2(shown.text.contains(QFile::decodeName(m_access.failing)) && shown.text.contains(reason),
              qPrintable(shown.text));
-    QCOMPARE(control<DirList>("Dir1")->nativePath(), base());
-    QCOMPARE(QFile::encodeName(QDir::currentPath()), base());
+    QCOMPARE(control<DirList>("Dir1")->nativePath().units(), base());
 }
 
 void TestPickers::startFolderThatCannotBeOpened_data()
@@ -228,7 +226,7 @@ void TestPickers::startFolderThatCannotBeOpened()
     QCOMPARE(messages[0].title, u"Change Folder"_s);
     QVERIFY2(messages[0].text.contains(QFile::decodeName(start)) && messages[0].text.contains(reason),
              qPrintable(messages[0].text));
-    QCOMPARE(control<DirList>("Dir1")->nativePath(), base());
+    QCOMPARE(control<DirList>("Dir1")->nativePath().units(), base());
     QCOMPARE(rowsOf(control<FileList>("File1")), QStringList{u"a.txt"_s});
 }
 
@@ -245,7 +243,7 @@ void TestPickers::namesThatAreNotUtf8()
     QVERIFY(writeNative(folder + "/caf\xe9.txt", "Jan 1, 2020\n1 A\n\nFeb 2, 2020\n2 B\n\nMar 3, 2020\n3 C\n"));
     QVERIFY(m_ui->open());
     enterFolder(u"Geb\uFFFDte"_s);
-    QTRY_COMPARE(control<DirList>("Dir1")->nativePath(), folder);
+    QTRY_COMPARE(control<DirList>("Dir1")->nativePath().units(), folder);
     auto *files = control<FileList>("File1");
     QCOMPARE(rowsOf(files), QStringList{u"caf\uFFFD.txt"_s});
     QVERIFY(m_ui->load(u"caf\uFFFD.txt"_s));
@@ -255,7 +253,7 @@ void TestPickers::namesThatAreNotUtf8()
     // Started inside such a folder, the lists are full all the same.
     QCOMPARE(::chdir(folder.constData()), 0);
     QVERIFY(m_ui->openHere());
-    QCOMPARE(control<DirList>("Dir1")->nativePath(), folder);
+    QCOMPARE(control<DirList>("Dir1")->nativePath().units(), folder);
     QCOMPARE(rowsOf(control<FileList>("File1")), QStringList{u"caf\uFFFD.txt"_s});
     QCOMPARE(m_ui->dialogs.messages().size(), 0);
 }

@@ -150,7 +150,7 @@ void TestReport::cleanup()
 
 ReportWindow *TestReport::openReport(const QByteArray &log)
 {
-    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, log)));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"log.txt"_s, log)));
     action(*m_window, "actReport")->trigger();
     auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
     if (report != nullptr && !QTest::qWaitForWindowExposed(report))
@@ -164,11 +164,11 @@ void TestReport::offeredForServiceLogsOnly()
     QVERIFY(report);
     QCOMPARE(report->shortcut(), QKeySequence(u"Ctrl+R"_s));
     QVERIFY(!report->isEnabled());
-    m_window->openFile(QFile::encodeName(m_folder->write(u"empty.txt"_s, "")));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"empty.txt"_s, "")));
     QVERIFY(!report->isEnabled());
-    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, kLog)));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"log.txt"_s, kLog)));
     QVERIFY(report->isEnabled());
-    m_window->openFile(QFile::encodeName(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
     QVERIFY(!report->isEnabled());
     report->trigger();
     QVERIFY(!m_window->findChild<ReportWindow *>());
@@ -207,7 +207,7 @@ void TestReport::rangeAndNotes()
     auto *table = part<QTableView>(report, "ReportTable");
     report->findChild<QCheckBox *>(u"ReportOncePerService"_s)->setChecked(false);
     const QByteArray twice = kLog + "\nJul 4, 2022\n100 Alpha Hymn\n100 Alpha Hymn\n";
-    m_window->openFile(QFile::encodeName(m_folder->write(u"log.txt"_s, twice)));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"log.txt"_s, twice)));
     QCOMPARE(numbersShown(table).first(), u"100"_s);
     QCOMPARE(table->model()->index(0, ReportModel::Uses).data().toString(), u"6"_s);
     report->findChild<QCheckBox *>(u"ReportOncePerService"_s)->setChecked(true);
@@ -436,10 +436,10 @@ void TestReport::followsTheMainWindow()
     action(*m_window, "actTally")->trigger();
     QCOMPARE(numbersShown(table), QStringList{u"300"_s});
 
-    m_window->openFile(QFile::encodeName(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"))));
     QVERIFY(!report->isVisible());
     // Opened again on a log, it shows that log.
-    m_window->openFile(QFile::encodeName(m_folder->write(u"other.txt"_s, "Jan 3, 2021\n1 Only Hymn\n")));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"other.txt"_s, "Jan 3, 2021\n1 Only Hymn\n")));
     action(*m_window, "actReport")->trigger();
     QVERIFY(report->isVisible());
     QCOMPARE(numbersShown(table), QStringList{u"1"_s});

@@ -345,13 +345,16 @@ void TestWindow::directoryChangeRetriesBookList()
     m_ui->folder.write(u"with/BibleBooks.txt"_s, "Genesis\nExodus\n\nLeviticus\n");
     open(m_ui->folder.path());
     QCOMPARE(m_ui->window().fileErr(), 1);
+    const QString startedIn = QDir::currentPath();
     auto *folders = control<DirList>("Dir1");
     const QList<QListWidgetItem *> sub = folders->findItems(u"with"_s, Qt::MatchEndsWith);
     QCOMPARE(sub.size(), 1);
     const QPoint at = folders->visualItemRect(sub.first()).center();
     QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-    QTRY_COMPARE(QDir::currentPath(), QFileInfo(m_ui->folder.filePath(u"with"_s)).canonicalFilePath());
+    QTRY_COMPARE(folders->path(), QFileInfo(m_ui->folder.filePath(u"with"_s)).canonicalFilePath());
+    // The book list is read from the folder shown; the process's own current folder is left where it was.
+    QCOMPARE(QDir::currentPath(), startedIn);
     QCOMPARE(m_ui->window().fileErr(), 0);
     auto *books = control<QListWidget>("Book");
     QStringList items;

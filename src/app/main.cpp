@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program: the command line is read first (help and version need no display), then the display is
-// checked, which without one says so in one line and exits, before Qt would abort with a core dump. A file given
-// on the command line is opened in its own folder, so the book list beside it is the one read.
+// checked, which without one says so in one line and exits, before Qt would abort with a core dump.
 #include "app/mainwindow/commandline.h"
 #include "app/mainwindow/mainwindow.h"
 #include "installinfo.h"
@@ -49,15 +48,12 @@ int main(int argc, char *argv[])
     // Wayland names the window by this, so that the desktop shows the entry's name and icon for it.
     QGuiApplication::setDesktopFileName(QString::fromUtf16(CantorixAppId));
 
-    QByteArray file(command.file.data(), qsizetype(command.file.size()));
-    if (!file.isEmpty()) {
-        FolderAccess &access = FolderAccess::active();
-        if (!file.startsWith('/'))
-            file = FolderAccess::childPath(access.current(), file);
-        // A folder that cannot be entered is reported by the window, which then starts where it can.
-        access.enter(FolderAccess::parentPath(file));
-    }
-    MainWindow window;
+    // The window starts in the file's folder, so that the book list beside it is the one read; a folder that
+    // cannot be opened is reported by the window, which then starts where it can.
+    NativePath file;
+    if (!command.file.empty())
+        file = NativePath::fromArgument(command.file).absoluteFrom(FolderAccess::active().startFolder());
+    MainWindow window(nullptr, nullptr, file.parent());
     window.show();
     if (!file.isEmpty())
         window.openFile(file);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The system's folders on Linux and other POSIX systems: raw readdir with the entry types it reports (a
-// stat only for links and file systems that leave the type unknown), chdir and realpath on the native bytes.
+// stat only for links and file systems that leave the type unknown) and realpath on the native bytes.
 #include "platform/folderaccess.h"
 
 #include <QByteArray>
@@ -27,10 +27,10 @@ FolderAccess::Kind kindOfMode(mode_t mode)
 
 class PosixFolderAccess : public FolderAccess {
 public:
-    int list(const QByteArray &folder, std::vector<Entry> &entries) override
+    int list(const NativePath &folder, std::vector<Entry> &entries) override
     {
         entries.clear();
-        DIR *dir = ::opendir(folder.constData());
+        DIR *dir = ::opendir(folder.units().constData());
         if (dir == nullptr)
             return errno;
         const std::unique_ptr<DIR, int (*)(DIR *)> closer(dir, ::closedir);
@@ -62,44 +62,42 @@ public:
             default:
                 break;
             }
-            entries.push_back({QByteArray(name), kind});
+            entries.push_back({NativePath::fromUnits(QByteArray(name)), kind, name[0] == '.'});
         }
     }
 
-    int enter(const QByteArray &folder) override { return ::chdir(folder.constData()) == 0 ? 0 : errno; }
-
-    int resolve(const QByteArray &path, QByteArray &clean) override
+    int resolve(const NativePath &path, NativePath &clean) override
     {
-        char *resolved = ::realpath(path.constData(), nullptr);
+        char *resolved = ::realpath(path.units().constData(), nullptr);
         if (resolved == nullptr)
             return errno;
-        clean = QByteArray(resolved);
+        clean = NativePath::fromUnits(QByteArray(resolved));
         std::free(resolved);
         struct stat info {};
-        if (::stat(clean.constData(), &info) != 0)
+        if (::stat(clean.units().constData(), &info) != 0)
             return errno;
         return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
     }
 
-    QByteArray current() override
+    NativePath startFolder() override
     {
         QByteArray buffer(PATH_MAX, '\0');
         if (::getcwd(buffer.data(), size_t(buffer.size())) != nullptr)
-            return QByteArray(buffer.constData());
+            return NativePath::fromUnits(QByteArray(buffer.constData()));
         // getcwd refuses a folder that was deleted under the process; the kernel still knows where it was.
         const ssize_t length = ::readlink("/proc/self/cwd", buffer.data(), size_t(buffer.size()));
         if (length <= 0)
-            return QByteArrayLiteral("/");
+            return NativePath::fromUnits(QByteArrayLiteral("/"));
         QByteArray where(buffer.constData(), length);
         if (where.endsWith(" (deleted)"))
             where.chop(int(std::strlen(" (deleted)")));
-        return where.startsWith('/') ? where : QByteArrayLiteral("/");
+        return NativePath::fromUnits(where.startsWith('/') ? where : QByteArrayLiteral("/"));
     }
 
-    bool modified(const QByteArray &path, qint64 &seconds) override
+    bool modified(const NativePath &path, qint64 &seconds) override
     {
         struct stat info {};
-        if (::stat(path.constData(), &info) != 0)
+        if (::stat(path.units().constData(), &info) != 0)
             return false;
         seconds = qint64(info.st_mtime);
         return true;
@@ -112,26 +110,6 @@ FolderAccess &FolderAccess::system()
 {
     static PosixFolderAccess access;
     return access;
-}
-
-QByteArray FolderAccess::childPath(const QByteArray &folder, const QByteArray &name)
-{
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
-}
-
-QByteArray FolderAccess::parentPath(const QByteArray &path)
-{
-    if (path.isEmpty() || path == "/")
-        return {};
-    const qsizetype slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return {};
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
-QByteArray FolderAccess::baseName(const QByteArray &path)
-{
-    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 QString FolderAccess::reason(int error)

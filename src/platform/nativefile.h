@@ -3,7 +3,8 @@
 // ever waiting on a pipe or a device.
 #pragma once
 
-#include <QByteArray>
+#include "platform/nativepath.h"
+
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
@@ -29,6 +30,6 @@ struct Opened {
 // Opens nativePath for reading without ever waiting: a pipe without a writer or a device is refused at once,
 // and what is judged is the file that was opened, not whatever the name points to a moment later. On success file
 // reads from the opened descriptor (in blocking mode) and closes it when it is closed or destroyed.
-Opened openRegular(const QByteArray &nativePath, QFile &file);
+Opened openRegular(const NativePath &path, QFile &file);
 
 } // namespace NativeFile

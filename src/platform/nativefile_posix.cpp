@@ -18,7 +18,7 @@ Refusal refusalForKind(mode_t mode)
 }
 
 // After a failed open the name is looked at only to word the refusal; nothing is read through it.
-Opened refusalAfterFailedOpen(const QByteArray &nativePath, int openError)
+Opened refusalAfterFailedOpen(const NativePath &path, int openError)
 {
     Opened result;
     if (openError == ENOENT || openError == ENOTDIR) {
@@ -26,7 +26,7 @@ Opened refusalAfterFailedOpen(const QByteArray &nativePath, int openError)
         return result;
     }
     struct stat info {};
-    if (::stat(nativePath.constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+    if (::stat(path.units().constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
         result.refusal = refusalForKind(info.st_mode);
         return result;
     }
@@ -37,16 +37,16 @@ Opened refusalAfterFailedOpen(const QByteArray &nativePath, int openError)
 
 } // namespace
 
-Opened openRegular(const QByteArray &nativePath, QFile &file)
+Opened openRegular(const NativePath &path, QFile &file)
 {
     // O_NONBLOCK keeps a pipe without a writer (or a device that waits for a carrier) from holding up the open;
     // O_NOCTTY keeps a terminal from becoming ours.
     int fd = -1;
     do {
-        fd = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.units().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
-        return refusalAfterFailedOpen(nativePath, errno);
+        return refusalAfterFailedOpen(path, errno);
 
     Opened result;
     struct stat info {};

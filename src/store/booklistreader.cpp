@@ -40,12 +40,12 @@ BookListResult readBytes(const QByteArray &bytes)
     return result;
 }
 
-BookListResult readFile(const QByteArray &nativePath)
+BookListResult readFile(const NativePath &path)
 {
     BookListResult refused;
     refused.failed = true;
     QFile file;
-    const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);
+    const NativeFile::Opened opened = NativeFile::openRegular(path, file);
     if (!opened.ok())
         return refused;
     if (opened.size > kMaxBytes)
@@ -54,11 +54,6 @@ BookListResult readFile(const QByteArray &nativePath)
     if (bytes.size() > kMaxBytes || file.error() != QFile::NoError)
         return refused;
     return readBytes(bytes);
-}
-
-BookListResult readFile(const QString &path)
-{
-    return readFile(QFile::encodeName(path));
 }
 
 } // namespace BookListReader

@@ -2,6 +2,8 @@
 // Reading the optional list of scripture book names, one per line.
 #pragma once
 
+#include "platform/nativepath.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,14 +15,12 @@ struct BookListResult {
 
 namespace BookListReader {
 
-// The file the program looks for in the current directory.
+// The file the program looks for in the folder it shows.
 QString fileName();
 
 // Names from the file at path; failed when it is missing, not an ordinary file, too large, unreadable or empty.
 // Never waits on a pipe or device: anything but a regular file is refused at once.
-BookListResult readFile(const QString &path);
-// The same for the name as the file system spells it.
-BookListResult readFile(const QByteArray &nativePath);
+BookListResult readFile(const NativePath &path);
 
 // Names from bytes already in memory; failed when there are none.
 BookListResult readBytes(const QByteArray &bytes);

@@ -327,12 +327,12 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
     return outcome;
 }
 
-LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store)
+LoadOutcome loadFile(const NativePath &path, EntryStore &store)
 {
     store.clear();
-    const QString name = QFile::decodeName(nativePath.sliced(nativePath.lastIndexOf('/') + 1));
+    const QString name = path.baseName().display();
     QFile file;
-    const NativeFile::Opened opened = NativeFile::openRegular(nativePath, file);
+    const NativeFile::Opened opened = NativeFile::openRegular(path, file);
     switch (opened.refusal) {
     case NativeFile::Refusal::None:
         break;
@@ -352,11 +352,6 @@ LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store)
                           (opened.size + 1024 * 1024 - 1) / (1024 * 1024)));
     }
     return loadDevice(file, name, store);
-}
-
-LoadOutcome loadFile(const QString &path, EntryStore &store)
-{
-    return loadFile(QFile::encodeName(path), store);
 }
 
 } // namespace HymnFileLoader

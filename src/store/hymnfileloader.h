@@ -2,6 +2,7 @@
 // Reading a usage file (service log) or a verse file (hymnal text) into the entry store.
 #pragma once
 
+#include "platform/nativepath.h"
 #include "store/entrystore.h"
 
 #include <QByteArray>
@@ -24,13 +25,10 @@ namespace HymnFileLoader {
 // Far more than the 18,000 lines a full store can take; anything larger is refused before it is read.
 constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 
-// Loads the file at path (a bare name is taken relative to the current directory). The store's arrays are
-// cleared first; a file that cannot be read at all leaves the store empty with its counters at 0. Only a regular
-// file is read: a pipe, socket or device is refused at once, without waiting on it.
-LoadOutcome loadFile(const QString &path, EntryStore &store);
-
-// The same for the name as the file system spells it, which need not be valid in the local encoding.
-LoadOutcome loadFile(const QByteArray &nativePath, EntryStore &store);
+// Loads the file at path. The store's arrays are cleared first; a file that cannot be read at all leaves the store
+// empty with its counters at 0. Only a regular file is read: a pipe, socket or device is refused at once, without
+// waiting on it.
+LoadOutcome loadFile(const NativePath &path, EntryStore &store);
 
 // Loads from a device that is already open for reading; name is used in messages.
 LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store);

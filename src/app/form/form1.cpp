@@ -180,15 +180,14 @@ QIcon drawWindowIcon()
 }
 
 // A folder that could not be opened: which one, and why, in the system's words.
-QString folderErrorText(const QByteArray &folder, int error)
+QString folderErrorText(const NativePath &folder, int error)
 {
-    return u"The folder \"%1\" cannot be opened: %2."_s.arg(FolderAccess::displayName(folder),
-                                                            FolderAccess::reason(error));
+    return u"The folder \"%1\" cannot be opened: %2."_s.arg(folder.display(), FolderAccess::reason(error));
 }
 
 } // namespace
 
-Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dialogs)
+Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder) : QWidget(parent), m_dialogs(dialogs)
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this);
@@ -219,7 +218,7 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent) : QWidget(parent), m_dialogs(dia
     File1->setPattern(u"*.txt"_s);
     // Started in a folder that cannot be opened (unreadable, deleted), the window says why and opens the nearest
     // parent that can be, rather than showing empty lists.
-    const QByteArray start = FolderAccess::active().current();
+    const NativePath start = startFolder.isEmpty() ? FolderAccess::active().startFolder() : startFolder;
     if (const int error = Dir1->openNearest(start))
         m_dialogs->message(u"Change Folder"_s, folderErrorText(start, error), Dialogs::Icon::Exclamation);
     Drive1->selectVolumeOf(Dir1->nativePath());
@@ -420,7 +419,7 @@ void Form1::connectControls()
     connect(Drive1, &DriveList::driveChanged, this, &Form1::Drive1_Change);
     connect(Dir1, &DirList::pathChanged, this, &Form1::Dir1_Change);
     connect(Dir1, &DirList::mouseDown, this, &Form1::Dir1_MouseDown);
-    connect(Dir1, &DirList::openFailed, this, [this](const QByteArray &folder, int error) {
+    connect(Dir1, &DirList::openFailed, this, [this](const NativePath &folder, int error) {
         m_dialogs->message(u"Change Folder"_s, folderErrorText(folder, error), Dialogs::Icon::Exclamation);
     });
     // A click on a row and a move of the current row with the keys are both clicks; focus arriving is not.
@@ -526,7 +525,7 @@ void Form1::Form_Click()
 
 void Form1::Drive1_Change()
 {
-    const QByteArray previous = Dir1->nativePath();
+    const NativePath previous = Dir1->nativePath();
     if (Dir1->open(Drive1->nativeDrive()) != 0) {
         m_dialogs->message(u"Change Drive"_s, u"Error encountered while changing drive"_s, Dialogs::Icon::Exclamation);
         Drive1->selectVolumeOf(previous);
@@ -537,7 +536,7 @@ void Form1::Drive1_Change()
 
 void Form1::Dir1_Change()
 {
-    // The folder list has already made its folder the current directory, where BibleBooks.txt is looked for.
+    // The book list is read from the folder shown, as the files are.
     File1->setNativePath(Dir1->nativePath());
     if (FileErr == 1)
         LoadBooks();
@@ -551,25 +550,23 @@ void Form1::Dir1_MouseDown()
 void Form1::File1_Click()
 {
     Command1->show();
-    const QByteArray name = File1->nativeFileName();
+    const NativePath name = File1->nativeFileName();
     qint64 seconds = 0;
-    const bool dated =
-        !name.isEmpty() && FolderAccess::active().modified(FolderAccess::childPath(File1->nativePath(), name), seconds);
+    const bool dated = !name.isEmpty() && FolderAccess::active().modified(File1->nativePath().child(name), seconds);
     ShowDate->setText(dated ? fileDateText(seconds) : QString());
     ShowFile->hide();
 }
 
 void Form1::Command1_Click()
 {
-    const QByteArray chosenName = File1->nativeFileName();
-    const QByteArray chosen = FolderAccess::childPath(File1->nativePath(), chosenName);
+    const NativePath chosenName = File1->nativeFileName();
+    const NativePath chosen = File1->nativePath().child(chosenName);
     GetFile();
     Command1->hide();
     ShowFile->setText(File1->fileName());
     ShowFile->show();
     Book->hide();
-    // The lists show the folder as it is now: the file may have gone, or the folder itself. Entering the folder
-    // again also moves the current directory to the folder that now has its name, should it have been replaced.
+    // The lists show the folder as it is now: the file may have gone, or the folder itself.
     Dir1->reenter();
     File1->refresh();
     updateAccessibleNames();
@@ -581,22 +578,21 @@ void Form1::Command1_Click()
     Q_EMIT stateChanged();
 }
 
-bool Form1::openFile(const QString &path)
+const NativePath &Form1::currentFolder() const
 {
-    return openFile(QFile::encodeName(path));
+    return Dir1->nativePath();
 }
 
-bool Form1::openFile(const QByteArray &nativePath)
+bool Form1::openFile(const NativePath &given)
 {
-    const QByteArray given =
-        nativePath.startsWith('/') ? nativePath : FolderAccess::childPath(FolderAccess::active().current(), nativePath);
+    const NativePath absolute = given.absoluteFrom(Dir1->nativePath());
     // The folder without links, "." or "..", so that one file reached two ways is one recent file; a folder that
     // is not there stays as it was given, for the message to name.
-    QByteArray folder = FolderAccess::parentPath(given);
-    const QByteArray name = FolderAccess::baseName(given);
-    if (QByteArray clean; FolderAccess::active().resolve(folder, clean) == 0)
+    NativePath folder = absolute.parent();
+    const NativePath name = absolute.baseName();
+    if (NativePath clean; FolderAccess::active().resolve(folder, clean) == 0)
         folder = clean;
-    const QByteArray path = FolderAccess::childPath(folder, name);
+    const NativePath path = folder.child(name);
     // A folder that cannot be entered leaves the lists where they were; the load below then says what is wrong.
     if (Dir1->nativePath() != folder && Dir1->open(folder) == 0)
         Drive1->selectVolumeOf(Dir1->nativePath());
@@ -605,7 +601,7 @@ bool Form1::openFile(const QByteArray &nativePath)
     qint64 seconds = 0;
     ShowDate->setText(FolderAccess::active().modified(path, seconds) ? fileDateText(seconds) : QString());
 
-    const QString shown = FolderAccess::displayName(name);
+    const QString shown = name.display();
     const bool opened = loadFrom(folder, name, shown);
     Command1->hide();
     ShowFile->setText(shown);
@@ -652,7 +648,7 @@ void Form1::GetFile()
     loadFrom(File1->nativePath(), File1->nativeFileName(), File1->fileName());
 }
 
-bool Form1::loadFrom(const QByteArray &folder, const QByteArray &name, const QString &shownName)
+bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName)
 {
     fillLists({}, {});
     TitleCount->setText(QString());
@@ -661,13 +657,12 @@ bool Form1::loadFrom(const QByteArray &folder, const QByteArray &name, const QSt
     BookList->hide();
 
     const WaitCursor wait;
-    // The file is named by its folder and its own bytes, not by a bare name looked up in a current directory
-    // that may still be bound to a folder since renamed or deleted.
-    LoadOutcome outcome = HymnFileLoader::loadFile(FolderAccess::childPath(folder, name), m_store);
-    QByteArray resolved;
+    // The file is named by its folder and its own name, the full path, never by a bare name.
+    LoadOutcome outcome = HymnFileLoader::loadFile(folder.child(name), m_store);
+    NativePath resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
-        outcome.errorText = u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(
-            FolderAccess::displayName(folder), shownName);
+        outcome.errorText =
+            u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(folder.display(), shownName);
     }
     Tally->setText(QString::number(m_store.hymnCount()));
     if (outcome.failed())
@@ -734,7 +729,7 @@ void Form1::setLayoutFor(bool verseFile, bool hasReferences)
 void Form1::LoadBooks()
 {
     FileErr = 0;
-    const BookListResult books = BookListReader::readFile(BookListReader::fileName());
+    const BookListResult books = BookListReader::readFile(Dir1->nativePath().child(BookListReader::fileName()));
     Book->addItems(books.names);
     if (books.failed)
         FileErr = 1;

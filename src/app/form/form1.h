@@ -3,6 +3,7 @@
 // into a call of the core (loader, search, tally, pane rules) and write the results back to the controls.
 #pragma once
 
+#include "platform/nativepath.h"
 #include "search/findhymns.h"
 #include "store/entrystore.h"
 #include "tally/tally.h"
@@ -32,8 +33,9 @@ class QPushButton;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used.
-    explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used. The window
+    // starts in startFolder, or without one in the folder the program was started in.
+    explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {});
     ~Form1() override;
 
     const EntryStore &store() const { return m_store; }
@@ -57,10 +59,11 @@ public:
     Tallies::TallyCriteria tallyCriteria() const;
     // Puts the cursor in the hymn number box with its text selected, ready to be typed over.
     void focusNumber();
-    // Makes the file's folder the current one and loads the file as "Get File" does, also when the file list
-    // does not show it; false when nothing could be loaded. A relative path is taken from the current folder.
-    bool openFile(const QString &path);
-    bool openFile(const QByteArray &nativePath);
+    // Makes the file's folder the window's current one and loads the file as "Get File" does, also when the file
+    // list does not show it; false when nothing could be loaded. A relative path is taken from the current folder.
+    bool openFile(const NativePath &path);
+    // The folder the folder list shows, where files are listed and the book list is read.
+    const NativePath &currentFolder() const;
 
     // Start-up and the background.
     void Form_Load();
@@ -103,8 +106,8 @@ public:
 Q_SIGNALS:
     // Something the menu bar shows may have changed: a file loaded, the lists refilled, the criteria cleared.
     void stateChanged();
-    // A load of the file at nativePath (absolute) was attempted, whether or not it succeeded.
-    void fileOpened(const QByteArray &nativePath);
+    // A load of the file at path (absolute) was attempted, whether or not it succeeded.
+    void fileOpened(const NativePath &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -118,7 +121,7 @@ private:
     // Names for screen readers: boxes by their captions, lists and counts by what they hold now.
     void updateAccessibleNames();
     // GetFile for the file name in folder, shown as shownName in messages; true when it was opened.
-    bool loadFrom(const QByteArray &folder, const QByteArray &name, const QString &shownName);
+    bool loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName);
     void setLayoutFor(bool verseFile, bool hasReferences);
     void applyClick(const Panes::ClickEdit &edit);
     // The criteria boxes and check boxes as they stand now.

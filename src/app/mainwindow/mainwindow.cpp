@@ -8,7 +8,6 @@
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
-#include "platform/folderaccess.h"
 #include "version.h"
 
 #include <QAction>
@@ -32,7 +31,8 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
+MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder)
+    : QMainWindow(parent), m_dialogs(dialogs)
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this);
@@ -40,7 +40,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent),
     }
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"Cantorix2"_s);
-    m_form = new Form1(m_dialogs, this);
+    m_form = new Form1(m_dialogs, this, startFolder);
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(m_form);
     m_chooser = [](QWidget *parent, const QString &startFolder) {
@@ -50,7 +50,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent),
     connect(m_form, &Form1::stateChanged, this, &MainWindow::updateActions);
     // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
     // can be tried again from the list.
-    connect(m_form, &Form1::fileOpened, this, [this](const QByteArray &path) {
+    connect(m_form, &Form1::fileOpened, this, [this](const NativePath &path) {
         RecentFiles::add(path);
         rebuildRecentMenu();
         m_loadedPath = path;
@@ -145,25 +145,25 @@ void MainWindow::rebuildRecentMenu()
         m_recentMenu->removeAction(old);
         old->deleteLater();
     }
-    const QList<QByteArray> paths = RecentFiles::load();
-    for (const QByteArray &path : paths) {
-        QAction *action = m_recentMenu->addAction(FolderAccess::displayName(path));
+    const QList<NativePath> paths = RecentFiles::load();
+    for (const NativePath &path : paths) {
+        QAction *action = m_recentMenu->addAction(path.display());
         connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
     }
     m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());
 }
 
-bool MainWindow::openFile(const QByteArray &nativePath)
+bool MainWindow::openFile(const NativePath &path)
 {
     // Form1 reports the load, which records it.
-    return m_form->openFile(nativePath);
+    return m_form->openFile(path);
 }
 
 void MainWindow::openChosen()
 {
-    const QString path = m_chooser(this, QString::fromLocal8Bit(FolderAccess::active().current()));
+    const QString path = m_chooser(this, m_form->currentFolder().toText());
     if (!path.isEmpty())
-        m_form->openFile(path);
+        m_form->openFile(NativePath::fromText(path));
 }
 
 void MainWindow::showAbout()

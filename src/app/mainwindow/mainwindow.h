@@ -3,6 +3,8 @@
 // actions are enabled from what Form1 reports after each change.
 #pragma once
 
+#include "platform/nativepath.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -21,14 +23,15 @@ public:
     using FileChooser = std::function<QString(QWidget *parent, const QString &startFolder)>;
 
     // dialogs answers the message boxes of Form1 and of the menu; without one the real Qt dialogs are used.
-    explicit MainWindow(Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    // startFolder is where the folder list starts (see Form1).
+    explicit MainWindow(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {});
     ~MainWindow() override;
 
     Form1 *form() const { return m_form; }
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Loads path through Form1 and records it among the recent files.
-    bool openFile(const QByteArray &nativePath);
+    bool openFile(const NativePath &path);
 
 private:
     void createActions();
@@ -50,5 +53,5 @@ private:
     QAction *m_report = nullptr;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
-    QByteArray m_loadedPath;
+    NativePath m_loadedPath;
 };

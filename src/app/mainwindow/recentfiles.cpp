@@ -12,14 +12,14 @@ const QString kPathKey = QStringLiteral("path");
 
 } // namespace
 
-QList<QByteArray> load()
+QList<NativePath> load()
 {
     QSettings settings;
-    QList<QByteArray> paths;
+    QList<NativePath> paths;
     const int stored = settings.beginReadArray(kKey);
     for (int i = 0; i < stored && paths.size() < kMaximum; ++i) {
         settings.setArrayIndex(i);
-        const QByteArray path = settings.value(kPathKey).toByteArray();
+        const NativePath path = NativePath::fromUnits(settings.value(kPathKey).toByteArray());
         // A list edited by hand may repeat a path or hold an empty one; neither is offered.
         if (!path.isEmpty() && !paths.contains(path))
             paths.append(path);
@@ -28,7 +28,7 @@ QList<QByteArray> load()
     return paths;
 }
 
-QList<QByteArray> withAdded(QList<QByteArray> list, const QByteArray &path)
+QList<NativePath> withAdded(QList<NativePath> list, const NativePath &path)
 {
     list.removeAll(path);
     list.prepend(path);
@@ -37,16 +37,16 @@ QList<QByteArray> withAdded(QList<QByteArray> list, const QByteArray &path)
     return list;
 }
 
-QList<QByteArray> add(const QByteArray &path)
+QList<NativePath> add(const NativePath &path)
 {
-    const QList<QByteArray> paths = withAdded(load(), path);
+    const QList<NativePath> paths = withAdded(load(), path);
     QSettings settings;
     settings.remove(kKey);
     settings.beginWriteArray(kKey, int(paths.size()));
     for (int i = 0; i < paths.size(); ++i) {
         settings.setArrayIndex(i);
         // A byte array is written as bytes (@ByteArray(...) in the file), never through a text encoding.
-        settings.setValue(kPathKey, paths.at(i));
+        settings.setValue(kPathKey, paths.at(i).units());
     }
     settings.endArray();
     settings.sync();

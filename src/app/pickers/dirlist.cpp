@@ -25,17 +25,15 @@ DirList::DirList(QWidget *parent) : QListWidget(parent)
     connect(this, &QListWidget::itemActivated, this, &DirList::openItem);
 }
 
-int DirList::open(const QByteArray &folder)
+int DirList::open(const NativePath &folder)
 {
     const WaitCursor wait;
     FolderAccess &access = FolderAccess::active();
-    QByteArray clean;
+    NativePath clean;
     if (const int error = access.resolve(folder, clean))
         return error;
     std::vector<FolderAccess::Entry> entries;
     if (const int error = access.list(clean, entries))
-        return error;
-    if (const int error = access.enter(clean))
         return error;
 
     const bool changed = clean != m_path;
@@ -44,42 +42,41 @@ int DirList::open(const QByteArray &folder)
     const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    QList<QByteArray> chain;
-    for (QByteArray at = m_path; !at.isEmpty(); at = FolderAccess::parentPath(at))
+    QList<NativePath> chain;
+    for (NativePath at = m_path; !at.isEmpty(); at = at.parent())
         chain.prepend(at);
     int depth = 0;
-    for (const QByteArray &link : chain) {
-        const QString name =
-            depth == 0 ? FolderAccess::displayName(link) : FolderAccess::displayName(FolderAccess::baseName(link));
+    for (const NativePath &link : chain) {
+        const QString name = depth == 0 ? link.display() : link.baseName().display();
         auto *item = new QListWidgetItem(open, QString(std::min(depth, kChainIndentCap), u' ') + name, this);
-        item->setData(kPathRole, link);
+        item->setData(kPathRole, link.units());
         ++depth;
     }
     setCurrentRow(count() - 1);
 
-    // Hidden (dot) folders stay out of sight, as they do in file managers.
-    std::vector<QByteArray> subfolders;
+    // Hidden folders stay out of sight, as they do in file managers.
+    std::vector<NativePath> subfolders;
     for (FolderAccess::Entry &entry : entries) {
-        if (entry.kind == FolderAccess::Kind::Folder && !entry.name.startsWith('.'))
+        if (entry.kind == FolderAccess::Kind::Folder && !entry.hidden)
             subfolders.push_back(std::move(entry.name));
     }
     FolderAccess::sortNames(subfolders);
     const QString indent(std::min(depth, kChainIndentCap + 1), u' ');
-    for (const QByteArray &sub : subfolders) {
-        auto *item = new QListWidgetItem(closed, indent + FolderAccess::displayName(sub), this);
-        item->setData(kPathRole, FolderAccess::childPath(m_path, sub));
+    for (const NativePath &sub : subfolders) {
+        auto *item = new QListWidgetItem(closed, indent + sub.display(), this);
+        item->setData(kPathRole, m_path.child(sub).units());
     }
     if (changed)
         Q_EMIT pathChanged();
     return 0;
 }
 
-int DirList::openNearest(const QByteArray &folder)
+int DirList::openNearest(const NativePath &folder)
 {
     const int error = open(folder);
     if (error == 0)
         return 0;
-    for (QByteArray up = FolderAccess::parentPath(folder); !up.isEmpty(); up = FolderAccess::parentPath(up)) {
+    for (NativePath up = folder.parent(); !up.isEmpty(); up = up.parent()) {
         if (open(up) == 0)
             break;
     }
@@ -88,7 +85,8 @@ int DirList::openNearest(const QByteArray &folder)
 
 void DirList::reenter()
 {
-    if (!m_path.isEmpty() && FolderAccess::active().enter(m_path) != 0)
+    NativePath clean;
+    if (!m_path.isEmpty() && FolderAccess::active().resolve(m_path, clean) != 0)
         openNearest(m_path);
 }
 
@@ -97,7 +95,7 @@ void DirList::openItem(QListWidgetItem *item)
     if (item == nullptr)
         return;
     // Opening rebuilds the list, which would delete the item while the view is still handling its click.
-    const QByteArray folder = item->data(kPathRole).toByteArray();
+    const NativePath folder = NativePath::fromUnits(item->data(kPathRole).toByteArray());
     QMetaObject::invokeMethod(
         this,
         [this, folder] {

@@ -1,38 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Volumes come from the mount table only. Asking each mount about itself (statfs, as a storage query does) is
-// what hangs on a network file system that has stopped answering, and this list is refreshed on every press
-// in the folder list. Kernel and runtime pseudo file systems are not places for hymn files.
+// The rows are the platform's volume list; each keeps its root's units, so a root the text cannot carry is kept.
 #include "app/pickers/drivelist.h"
 
-#include "platform/folderaccess.h"
-#include "platform/mounttable.h"
+#include "platform/volumes.h"
 
 #include <QSignalBlocker>
 
-#include <algorithm>
-
 namespace {
 constexpr int kNativeRole = Qt::UserRole;
-
-bool isRealVolume(const MountTable::Mount &mount)
-{
-    static const QList<QByteArray> pseudo = {"proc",     "sysfs",       "devpts",  "cgroup",  "cgroup2",   "securityfs",
-                                             "pstore",   "debugfs",     "tracefs", "mqueue",  "hugetlbfs", "configfs",
-                                             "fusectl",  "binfmt_misc", "autofs",  "bpf",     "devtmpfs",  "nsfs",
-                                             "efivarfs", "rpc_pipefs",  "ramfs",   "squashfs"};
-    if (!mount.point.startsWith('/') || pseudo.contains(mount.type))
-        return false;
-    for (const QByteArray hidden : {"/proc", "/sys", "/dev", "/run", "/snap"}) {
-        if (mount.point == hidden || mount.point.startsWith(hidden + '/'))
-            return false;
-    }
-    return true;
-}
-
-bool holds(const QByteArray &root, const QByteArray &path)
-{
-    return root == "/" || path == root || path.startsWith(root + '/');
-}
 } // namespace
 
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
@@ -43,20 +18,12 @@ DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 
 void DriveList::refresh()
 {
-    const QByteArray chosen = nativeDrive();
-    QList<QByteArray> roots;
-    for (const MountTable::Mount &mount : MountTable::parse(MountTable::read())) {
-        if (isRealVolume(mount) && !roots.contains(mount.point))
-            roots.append(mount.point);
-    }
-    if (!roots.contains("/"))
-        roots.append(QByteArrayLiteral("/"));
-    std::sort(roots.begin(), roots.end());
+    const NativePath chosen = nativeDrive();
     const QSignalBlocker blocker(this);
     clear();
-    for (const QByteArray &root : roots)
-        addItem(FolderAccess::displayName(root), root);
-    const int again = findData(chosen);
+    for (const Volumes::Volume &volume : Volumes::list())
+        addItem(volume.shown, volume.root.units());
+    const int again = findData(chosen.units());
     setCurrentIndex(again >= 0 ? again : 0);
 }
 
@@ -65,31 +32,27 @@ QString DriveList::drive() const
     return currentText();
 }
 
-QByteArray DriveList::nativeDrive() const
+NativePath DriveList::nativeDrive() const
 {
     const QVariant native = currentData(kNativeRole);
-    return native.isValid() ? native.toByteArray() : currentText().toUtf8();
+    return native.isValid() ? NativePath::fromUnits(native.toByteArray()) : NativePath::fromText(currentText());
 }
 
-void DriveList::selectVolumeOf(const QByteArray &path)
+void DriveList::selectVolumeOf(const NativePath &path)
 {
-    const auto nearest = [this, &path] {
-        int best = -1;
-        qsizetype bestLength = -1;
-        for (int i = 0; i < count(); ++i) {
-            const QByteArray root = itemData(i, kNativeRole).toByteArray();
-            if (holds(root, path) && root.size() > bestLength) {
-                best = i;
-                bestLength = root.size();
-            }
-        }
-        return best;
-    };
     // The table is read afresh: the volume may have been mounted since the last look.
     refresh();
-    const int index = nearest();
-    if (index >= 0) {
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < count(); ++i) {
+        const NativePath root = NativePath::fromUnits(itemData(i, kNativeRole).toByteArray());
+        if (path.isWithin(root) && root.units().size() > bestLength) {
+            best = i;
+            bestLength = root.units().size();
+        }
+    }
+    if (best >= 0) {
         const QSignalBlocker blocker(this);
-        setCurrentIndex(index);
+        setCurrentIndex(best);
     }
 }

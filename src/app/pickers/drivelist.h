@@ -2,7 +2,8 @@
 // A drop-down of the machine's volumes: the mount points of real file systems (drive letters on Windows).
 #pragma once
 
-#include <QByteArray>
+#include "platform/nativepath.h"
+
 #include <QComboBox>
 
 class DriveList : public QComboBox {
@@ -10,13 +11,13 @@ class DriveList : public QComboBox {
 public:
     explicit DriveList(QWidget *parent = nullptr);
 
-    // Lists the volumes afresh from the mount table, keeping the chosen one when it is still there.
+    // Lists the volumes afresh, keeping the chosen one when it is still there.
     void refresh();
-    // The root path of the chosen volume, as shown and as its native bytes.
+    // The chosen volume as shown, and its root.
     QString drive() const;
-    QByteArray nativeDrive() const;
-    // Chooses the volume that holds path (the mount point nearest above it), without reporting a change.
-    void selectVolumeOf(const QByteArray &path);
+    NativePath nativeDrive() const;
+    // Chooses the volume that holds path (the root nearest above it), without reporting a change.
+    void selectVolumeOf(const NativePath &path);
 
 Q_SIGNALS:
     // The user chose another volume.

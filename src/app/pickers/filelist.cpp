@@ -22,7 +22,7 @@ FileList::FileList(QWidget *parent) : QListWidget(parent)
     setUniformItemSizes(true);
 }
 
-void FileList::setNativePath(const QByteArray &path)
+void FileList::setNativePath(const NativePath &path)
 {
     m_path = path;
     refresh();
@@ -34,7 +34,7 @@ void FileList::setPattern(const QString &pattern)
     const QString ext = pattern.mid(1);
     const bool plainSuffix =
         pattern.startsWith(u"*.") && !ext.contains(u'*') && !ext.contains(u'?') && !ext.contains(u'[') && ext != u".*";
-    m_suffix = plainSuffix ? ext.toUtf8() : QByteArray();
+    m_suffix = plainSuffix ? NativePath::fromText(ext).units() : QByteArray();
     refresh();
 }
 
@@ -44,31 +44,38 @@ QString FileList::fileName() const
     return item != nullptr && item->isSelected() ? item->text() : QString();
 }
 
-QByteArray FileList::nativeFileName() const
+NativePath FileList::nameAt(int row) const
 {
-    const QListWidgetItem *item = currentItem();
-    if (item == nullptr || !item->isSelected())
-        return {};
-    const QVariant native = item->data(kNativeNameRole);
-    return native.isValid() ? native.toByteArray() : item->text().toUtf8();
+    const QListWidgetItem *at = item(row);
+    const QVariant native = at->data(kNativeNameRole);
+    return native.isValid() ? NativePath::fromUnits(native.toByteArray()) : NativePath::fromText(at->text());
 }
 
-bool FileList::matches(const QByteArray &name) const
+NativePath FileList::nativeFileName() const
+{
+    const QListWidgetItem *chosen = currentItem();
+    if (chosen == nullptr || !chosen->isSelected())
+        return {};
+    return nameAt(row(chosen));
+}
+
+bool FileList::matches(const NativePath &name) const
 {
     if (!m_suffix.isEmpty()) {
-        return name.size() > m_suffix.size() &&
-               QByteArrayView(name).last(m_suffix.size()).compare(m_suffix, Qt::CaseInsensitive) == 0;
+        const QByteArray &units = name.units();
+        return units.size() > m_suffix.size() &&
+               QByteArrayView(units).last(m_suffix.size()).compare(m_suffix, Qt::CaseInsensitive) == 0;
     }
     if (m_pattern == u"*.*" || m_pattern == u"*")
         return true;
     const QRegularExpression wildcard(QRegularExpression::wildcardToRegularExpression(m_pattern),
                                       QRegularExpression::CaseInsensitiveOption);
-    return wildcard.match(FolderAccess::displayName(name)).hasMatch();
+    return wildcard.match(name.display()).hasMatch();
 }
 
 void FileList::refresh()
 {
-    const QByteArray chosen = nativeFileName();
+    const NativePath chosen = nativeFileName();
     const QSignalBlocker blocker(this);
     clear();
     if (m_path.isEmpty())
@@ -78,24 +85,24 @@ void FileList::refresh()
     // A folder that cannot be read lists nothing; the folder list is where that is reported.
     if (FolderAccess::active().list(m_path, entries) != 0)
         return;
-    // Hidden (dot) files stay out of sight, as hidden folders do.
-    std::vector<QByteArray> names;
+    // Hidden files stay out of sight, as hidden folders do.
+    std::vector<NativePath> names;
     names.reserve(entries.size());
     for (FolderAccess::Entry &entry : entries) {
-        if (entry.kind == FolderAccess::Kind::File && !entry.name.startsWith('.') && matches(entry.name))
+        if (entry.kind == FolderAccess::Kind::File && !entry.hidden && matches(entry.name))
             names.push_back(std::move(entry.name));
     }
     FolderAccess::sortNames(names);
 
     QStringList shown;
     shown.reserve(qsizetype(names.size()));
-    for (const QByteArray &name : names)
-        shown.append(FolderAccess::displayName(name));
+    for (const NativePath &name : names)
+        shown.append(name.display());
     addItems(shown);
     int again = -1;
     for (size_t row = 0; row < names.size(); ++row) {
-        if (!FolderAccess::displayKeepsBytes(names[row]))
-            item(int(row))->setData(kNativeNameRole, names[row]);
+        if (!names[row].displayKeepsUnits())
+            item(int(row))->setData(kNativeNameRole, names[row].units());
         if (again < 0 && !chosen.isEmpty() && names[row] == chosen)
             again = int(row);
     }
@@ -103,13 +110,11 @@ void FileList::refresh()
         setCurrentRow(again);
 }
 
-bool FileList::choose(const QByteArray &name)
+bool FileList::choose(const NativePath &name)
 {
-    // Rows whose text keeps their bytes carry no native name of their own.
     const QSignalBlocker blocker(this);
     for (int row = 0; row < count(); ++row) {
-        const QVariant native = item(row)->data(kNativeNameRole);
-        if ((native.isValid() ? native.toByteArray() : item(row)->text().toUtf8()) == name) {
+        if (nameAt(row) == name) {
             setCurrentRow(row);
             return true;
         }

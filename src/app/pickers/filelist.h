@@ -3,6 +3,8 @@
 // happens to carry the name is never offered for loading. Each row keeps the bytes that name its file on disk.
 #pragma once
 
+#include "platform/nativepath.h"
+
 #include <QByteArray>
 #include <QListWidget>
 
@@ -11,25 +13,28 @@ class FileList : public QListWidget {
 public:
     explicit FileList(QWidget *parent = nullptr);
 
-    QString path() const { return QString::fromUtf8(m_path); }
-    QByteArray nativePath() const { return m_path; }
-    void setPath(const QString &path) { setNativePath(path.toUtf8()); }
-    void setNativePath(const QByteArray &path);
+    QString path() const { return m_path.toText(); }
+    const NativePath &nativePath() const { return m_path; }
+    void setPath(const QString &path) { setNativePath(NativePath::fromText(path)); }
+    void setNativePath(const NativePath &path);
     void setPattern(const QString &pattern);
     QString pattern() const { return m_pattern; }
     // The chosen file's name as the row shows it; empty when none is chosen.
     QString fileName() const;
     // The chosen file's name as it is on disk; empty when none is chosen.
-    QByteArray nativeFileName() const;
+    NativePath nativeFileName() const;
     // Rereads the folder, keeping the chosen file when it is still there.
     void refresh();
     // Chooses the row of the file named name on disk; with no such row listed, none is chosen. False then.
-    bool choose(const QByteArray &name);
+    bool choose(const NativePath &name);
 
 private:
-    bool matches(const QByteArray &name) const;
+    bool matches(const NativePath &name) const;
+    NativePath nameAt(int row) const;
 
-    QByteArray m_path;
+    NativePath m_path;
     QString m_pattern = QStringLiteral("*.*");
-    QByteArray m_suffix; // the pattern "*.ext" as ".ext", matched on the bytes; empty for any other pattern
+    // The pattern "*.ext" as the units of ".ext", matched on the units without regard to ASCII case; empty for any
+    // other pattern.
+    QByteArray m_suffix;
 };

@@ -8,7 +8,6 @@
 #include "app/report/reportmodel.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/waitcursor.h"
-#include "platform/folderaccess.h"
 #include "report/tabletext.h"
 
 #include <QAction>
@@ -219,10 +218,10 @@ void ReportWindow::createControls()
     // A new sort order changes which rows a printout shows first, never the chart; nothing to follow there.
 }
 
-void ReportWindow::setLoadedFile(const QByteArray &nativePath)
+void ReportWindow::setLoadedFile(const NativePath &path)
 {
-    m_fileName = FolderAccess::displayName(FolderAccess::baseName(nativePath));
-    m_folder = FolderAccess::parentPath(nativePath);
+    m_fileName = path.baseName().display();
+    m_folder = path.parent();
     setWindowTitle(m_fileName.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(m_fileName));
 }
 
@@ -452,7 +451,7 @@ QString ReportWindow::suggestedPath(const QString &suffix) const
     if (name.endsWith(u".csv"_s))
         name.chop(4);
     name += suffix;
-    return m_folder.isEmpty() ? name : QFile::decodeName(FolderAccess::childPath(m_folder, QFile::encodeName(name)));
+    return m_folder.isEmpty() ? name : m_folder.child(name).toText();
 }
 
 bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const QString &what)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/report/reportprinter.h"
+#include "platform/nativepath.h"
 #include "report/usagereport.h"
 
 #include <QWidget>
@@ -35,7 +36,7 @@ public:
     static bool canReport(const EntryStore &store);
 
     // The file the main window loaded last: its name heads the printout, its folder is where exports start.
-    void setLoadedFile(const QByteArray &nativePath);
+    void setLoadedFile(const NativePath &path);
     // Computes the report afresh and brings the window up.
     void showReport();
     // Computes the report afresh from the store, the criteria boxes and the range.
@@ -74,7 +75,7 @@ private:
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QString m_fileName;
-    QByteArray m_folder;
+    NativePath m_folder;
     bool m_settingDates = false;
     bool m_columnsSized = false;
     int m_undatedInFile = 0;

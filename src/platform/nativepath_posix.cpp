@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// POSIX paths: the bytes of the name, '/' between names, one root.
+#include "platform/nativepath.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+NativePath NativePath::fromText(const QString &text)
+{
+    return NativePath(QFile::encodeName(text));
+}
+
+NativePath NativePath::fromArgument(const std::string &argument)
+{
+    return NativePath(QByteArray(argument.data(), qsizetype(argument.size())));
+}
+
+bool NativePath::isAbsolute() const
+{
+    return m_units.startsWith('/');
+}
+
+bool NativePath::isRoot() const
+{
+    return m_units == "/";
+}
+
+NativePath NativePath::child(const NativePath &name) const
+{
+    if (m_units.isEmpty())
+        return name;
+    return NativePath(m_units.endsWith('/') ? m_units + name.m_units : m_units + '/' + name.m_units);
+}
+
+NativePath NativePath::parent() const
+{
+    if (m_units.isEmpty() || isRoot())
+        return {};
+    QByteArray path = m_units;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return {};
+    return NativePath(slash == 0 ? QByteArrayLiteral("/") : path.left(slash));
+}
+
+NativePath NativePath::baseName() const
+{
+    if (isRoot())
+        return *this;
+    QByteArray path = m_units;
+    while (path.size() > 1 && path.endsWith('/'))
+        path.chop(1);
+    return NativePath(path.mid(path.lastIndexOf('/') + 1));
+}
+
+bool NativePath::isWithin(const NativePath &folder) const
+{
+    if (folder.isRoot())
+        return isAbsolute();
+    return m_units == folder.m_units || m_units.startsWith(folder.m_units + '/');
+}
+
+QString NativePath::display() const
+{
+    return withVisibleControls(QString::fromUtf8(m_units));
+}
+
+bool NativePath::displayKeepsUnits() const
+{
+    for (const char c : m_units) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return false;
+    }
+    // A leading byte-order mark could be dropped in decoding.
+    return !m_units.startsWith("\xEF\xBB\xBF") && QByteArrayView(m_units).isValidUtf8();
+}
+
+QString NativePath::toText() const
+{
+    return QFile::decodeName(m_units);
+}
+
+QByteArray NativePath::sortKey() const
+{
+    // Names without capitals share their bytes with their key, so that sorting a large folder mostly compares
+    // plain bytes.
+    const bool capitals = std::any_of(m_units.cbegin(), m_units.cend(), [](char c) { return c >= 'A' && c <= 'Z'; });
+    return capitals ? m_units.toLower() : m_units;
+}
