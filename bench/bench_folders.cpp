@@ -147,7 +147,7 @@ void BM_Folder100k_GetFileWindow(benchmark::State &state)
     auto *files = rig.control<FileList>(u"File1"_s);
     for (auto _ : state) {
         files->setCurrentRow(0);
-        rig.form().Command1_Click();
+        rig.form().loadChosenFile();
         drain();
     }
     state.SetLabel(std::to_string(rig.form().store().entryCount()) + " entries loaded, " +

@@ -185,7 +185,7 @@ public:
         m_loaded.reset();
         if (!select(kind))
             return false;
-        m_form->Command1_Click();
+        m_form->loadChosenFile();
         m_dialogs.reset();
         if (m_form->store().entryCount() != EntryStore::MaxEntries)
             return false;
@@ -557,7 +557,7 @@ void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
     double handlerMs = 0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
-        window.form().Go_Click();
+        window.form().find();
         handlerMs += msSince(start);
         drainEvents();
         window.dialogs().reset();
@@ -571,7 +571,7 @@ void BM_GoClickWindow(benchmark::State &state, FileKind kind, QString phrase)
     const Search::SearchCriteria criteria = searchCriteria(kind, phrase);
     state.counters["x_core"] = interleavedRatio(
         [&] {
-            window.form().Go_Click();
+            window.form().find();
             drainEvents();
             window.dialogs().reset();
         },
@@ -717,7 +717,7 @@ void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
     double handlerMs = 0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
-        window.form().TallyAll_Click();
+        window.form().tally();
         handlerMs += msSince(start);
         drainEvents();
     }
@@ -729,7 +729,7 @@ void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
     const Tallies::TallyCriteria criteria = window.form().tallyCriteria();
     state.counters["x_core"] = interleavedRatio(
         [&] {
-            window.form().TallyAll_Click();
+            window.form().tally();
             drainEvents();
         },
         [&] { benchmark::DoNotOptimize(Tallies::TallyHymns(storeOf(kind), criteria).rows); });

@@ -128,13 +128,13 @@ void TestEndurance::cycle()
 
     m_ui->dialogs.reset();
     load(u"usage.txt"_s);
-    window.Go_Click(); // the whole file, after the question
+    window.find(); // the whole file, after the question
     QCOMPARE(rowCount(list1), 18000);
     QCOMPARE(rowCount(list2), 18000);
     QVERIFY(!window.grab().isNull()); // drawn, as the user would see it
     control<QLineEdit>("Filter")->setText(u">2010"_s);
     control<QLineEdit>("hymname")->setText(u"praise 1"_s);
-    window.Go_Click();
+    window.find();
     QVERIFY(rowCount(list1) > 0);
     QCOMPARE(rowCount(list1), rowCount(list2));
     control<QLineEdit>("Filter")->clear();
@@ -142,24 +142,24 @@ void TestEndurance::cycle()
     auto *sort = control<QComboBox>("TallySort");
     for (int order = 0; order < sort->count(); ++order) {
         sort->setCurrentIndex(order);
-        window.TallyAll_Click();
+        window.tally();
         QCOMPARE(control<QLabel>("TitleCount")->text(), u"18000"_s);
     }
-    window.List1_MouseDown(Qt::RightButton);
-    window.List2_MouseDown(Qt::RightButton);
+    window.copyList(Form1::Side::Left);
+    window.copyList(Form1::Side::Right);
 
     m_ui->dialogs.reset();
     load(u"verse.txt"_s);
-    window.Go_Click();
+    window.find();
     QCOMPARE(rowCount(list1), rowCount(list2));
     QVERIFY(rowCount(list1) >= 16200);
     QVERIFY(!window.grab().isNull());
     m_ui->dialogs.inputAnswers = {u"All"_s};
-    window.List2_MouseDown(Qt::RightButton);
+    window.copyList(Form1::Side::Right);
     m_ui->dialogs.inputAnswers = {u"2"_s};
-    window.List2_MouseDown(Qt::RightButton);
-    window.List1_MouseDown(Qt::RightButton);
-    window.TallyAll_Click();
+    window.copyList(Form1::Side::Right);
+    window.copyList(Form1::Side::Left);
+    window.tally();
     QCOMPARE(rowCount(list1), rowCount(list2));
 
     m_ui->dialogs.reset();

@@ -112,7 +112,7 @@ void TestHands::cleanup()
 void TestHands::loadAndFindAll()
 {
     QVERIFY(m_ui->load(u"many.txt"_s));
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     QCOMPARE(rowCount(control<QAbstractItemView>("List1")), 120);
 }
 
@@ -227,11 +227,11 @@ void TestHands::refillsStartAtTop()
     control<QLineEdit>("hymnmbr")->clear();
     control<QLineEdit>("Filter")->clear();
     control<QLineEdit>("hymname")->clear();
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     atTopWithNothingChosen("Find");
 
     scrolledDown();
-    m_ui->window().TallyAll_Click();
+    m_ui->window().tally();
     QVERIFY(rowCount(left) < 120);
     atTopWithNothingChosen("Tally");
 }

@@ -174,7 +174,7 @@ void TestHostileFiles::checkWindowAfterLoad()
     auto *list1 = control<QAbstractItemView>("List1");
     auto *list2 = control<QAbstractItemView>("List2");
     m_ui->dialogs.reset();
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     QCOMPARE(rowCount(list1), rowCount(list2));
     QCOMPARE(control<QLabel>("Tally")->text(), QString::number(rowCount(list1)));
     QVERIFY(store.entryCount() > 0 || rowCount(list1) == 0);
@@ -185,7 +185,7 @@ void TestHostileFiles::checkWindowAfterLoad()
     QVERIFY(!m_ui->window().grab().isNull());
     QVERIFY2(drawing.elapsed() < 10000, qPrintable(u"drawing the rows took %1 ms"_s.arg(drawing.elapsed())));
 
-    m_ui->window().TallyAll_Click();
+    m_ui->window().tally();
     QCOMPARE(rowCount(list1), rowCount(list2));
     QCOMPARE(control<QLabel>("Tally")->text(), QString::number(rowCount(list1)));
     qint64 sum = 0;
@@ -198,9 +198,9 @@ void TestHostileFiles::checkWindowAfterLoad()
         m_ui->dialogs.reset();
         QGuiApplication::clipboard()->setText(u"before"_s);
         if (list == list1)
-            m_ui->window().List1_MouseDown(Qt::RightButton);
+            m_ui->window().copyList(Form1::Side::Left);
         else
-            m_ui->window().List2_MouseDown(Qt::RightButton);
+            m_ui->window().copyList(Form1::Side::Right);
         if (rowCount(list) == 0) {
             QVERIFY(m_ui->dialogs.messages().isEmpty());
             continue;

@@ -119,7 +119,7 @@ void TestKeyboard::keysCopyAndLoad()
 
     // In a focused output list, Ctrl+C and the menu key copy it with the right click's message.
     QVERIFY(m_ui->load(u"services.txt"_s));
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     auto *left = control<QAbstractItemView>("List1");
     left->setFocus(Qt::TabFocusReason);
     m_ui->dialogs.reset();
@@ -152,17 +152,17 @@ void TestKeyboard::accessibleNames()
     QCOMPARE(control<QLabel>("Label1")->buddy(), control<QLineEdit>("hymnmbr"));
 
     QVERIFY(m_ui->load(u"services.txt"_s));
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     QCOMPARE(accessibleName(control<QWidget>("List1")), u"Dates"_s);
     QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymn lines"_s);
     QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit date to:"_s);
-    m_ui->window().TallyAll_Click();
+    m_ui->window().tally();
     QCOMPARE(accessibleName(control<QWidget>("List1")), u"Counts"_s);
     QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymns"_s);
     QCOMPARE(accessibleName(control<QLabel>("TitleCount")), u"Uses counted"_s);
 
     QVERIFY(m_ui->load(u"hymns.txt"_s));
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     QCOMPARE(accessibleName(control<QWidget>("List1")), u"Titles"_s);
     QCOMPARE(accessibleName(control<QWidget>("List2")), u"Verse lines"_s);
     QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit title to:"_s);

@@ -175,7 +175,7 @@ void TestMenu::enabledStates()
     // Loading through the file list's own button updates the menu as well.
     auto *files = control<FileList>(window, "File1");
     files->choose(NativePath::fromText(u"Hymnal.txt"_s));
-    window.form()->Command1_Click();
+    window.form()->loadChosenFile();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
     QCOMPARE(RecentFiles::load().first(), files->nativePath().child(u"Hymnal.txt"_s));

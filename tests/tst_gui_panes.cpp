@@ -127,7 +127,7 @@ void TestPanesWindow::scrollingKeepsListsTogether()
         many += "Mar " + QByteArray::number(e % 28 + 1) + ", 2022\n" + QByteArray::number(e) + " Hymn\n\n";
     m_ui->folder.write(u"many.txt"_s, many);
     load(u"many.txt"_s);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     auto *left = control<QAbstractItemView>("List1");
     auto *right = control<QAbstractItemView>("List2");
     QCOMPARE(rowCount(left), 60);
@@ -149,7 +149,7 @@ void TestPanesWindow::usageClicks()
 {
     load(u"services.txt"_s);
     control<QLineEdit>("hymnmbr")->setText(u"123"_s);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     auto *left = control<QAbstractItemView>("List1");
     auto *right = control<QAbstractItemView>("List2");
     control<QLineEdit>("LimitYr")->setText(u"1900"_s);
@@ -180,7 +180,7 @@ void TestPanesWindow::verseClicks()
 {
     load(u"hymns.txt"_s);
     control<QLineEdit>("hymname")->setText(u"grace"_s);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     auto *left = control<QAbstractItemView>("List1");
     auto *right = control<QAbstractItemView>("List2");
     QVERIFY(rowCount(right) >= 2);
@@ -198,7 +198,7 @@ void TestPanesWindow::verseClicks()
 void TestPanesWindow::rightClickCopiesList1()
 {
     load(u"services.txt"_s);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     auto *left = control<QAbstractItemView>("List1");
     QCOMPARE(rowCount(left), 3);
     rightClick(left);
@@ -236,7 +236,7 @@ void TestPanesWindow::rightClickCopiesChosenVerse()
     QFETCH(QString, copied);
     load(u"hymns.txt"_s);
     control<QCheckBox>("ShowRefs")->setChecked(true);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     m_ui->dialogs.reset();
     m_ui->dialogs.inputAnswers = {answer};
     rightClick(control<QAbstractItemView>("List2"));
@@ -254,7 +254,7 @@ void TestPanesWindow::clipboardLeftAloneWithoutCopy()
     auto *right = control<QAbstractItemView>("List2");
     rightClick(right);
     QVERIFY(m_ui->dialogs.shown.isEmpty());
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     leftClickRow(right, 0);
     leftClickRow(control<QAbstractItemView>("List1"), 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), u"what the user had"_s);

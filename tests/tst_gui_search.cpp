@@ -185,7 +185,7 @@ void TestSearchWindow::titleLabelsType()
 void TestSearchWindow::emptyStoreSearch()
 {
     control<QLineEdit>("hymnmbr")->setText(u"1"_s);
-    m_ui->window().Go_Click();
+    m_ui->window().find();
     QVERIFY(m_ui->dialogs.shown.isEmpty());
     QCOMPARE(rowCount(control<QAbstractItemView>("List1")), 0);
     QCOMPARE(control<QLabel>("Tally")->text(), u"0"_s);

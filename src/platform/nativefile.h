@@ -21,6 +21,7 @@ enum class Refusal {
 
 struct Opened {
     qint64 size = 0;
+    qint64 modifiedMs = 0; // the opened file's modification time, in ms since the epoch
     Refusal refusal = Refusal::NotFound;
     QString systemText; // the system's own words for a CannotOpen refusal
 

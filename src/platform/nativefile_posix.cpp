@@ -66,6 +66,7 @@ Opened openRegular(const NativePath &path, QFile &file)
         } else {
             result.refusal = Refusal::None;
             result.size = static_cast<qint64>(info.st_size);
+            result.modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
             return result;
         }
     }

@@ -9,9 +9,11 @@
 #include "store/plaintext.h"
 #include "store/textdecoding.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -234,11 +236,14 @@ QString readFailure(const QString &name, qint64 bytes, const QString &reason)
 
 // A device that can be read again from where it started: read once to choose the encoding (and to see that it
 // stays under the cap), then again to store, each time a piece at a time.
-LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &store)
+LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &store, FileFacts *facts)
 {
     const qint64 start = device.pos();
     QByteArray buffer(kPieceBytes, Qt::Uninitialized);
     TextDecoding::EncodingProbe probe;
+    std::optional<QCryptographicHash> digest;
+    if (facts != nullptr)
+        digest.emplace(QCryptographicHash::Sha256);
     qint64 total = 0;
     QString readError;
     for (;;) {
@@ -253,7 +258,13 @@ LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &sto
             return refuse(store, grewPastCap(name));
         }
         probe.feed(QByteArrayView(buffer.constData(), got));
+        if (digest)
+            digest->addData(QByteArrayView(buffer.constData(), got));
         total += got;
+    }
+    if (facts != nullptr) {
+        facts->size = total;
+        facts->digest = digest->result();
     }
     const bool rewound = device.seek(start);
     if (!rewound && readError.isEmpty())
@@ -300,10 +311,10 @@ LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &
     return outcome;
 }
 
-LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store)
+LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store, FileFacts *facts)
 {
     if (!device.isSequential())
-        return loadSeekable(device, name, store);
+        return loadSeekable(device, name, store, facts);
     // What a pipe-like device hands out cannot be read twice, so it is kept until it ends.
     QByteArray bytes;
     QString readError;
@@ -321,15 +332,21 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
         }
         bytes.append(chunk, got);
     }
+    if (facts != nullptr) {
+        facts->size = bytes.size();
+        facts->digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    }
     LoadOutcome outcome = loadBytes(bytes, name, store);
     if (!readError.isEmpty())
         outcome.errorText = readFailure(name, bytes.size(), readError);
     return outcome;
 }
 
-LoadOutcome loadFile(const NativePath &path, EntryStore &store)
+LoadOutcome loadFile(const NativePath &path, EntryStore &store, FileFacts *facts)
 {
     store.clear();
+    if (facts != nullptr)
+        *facts = {};
     const QString name = path.baseName().display();
     QFile file;
     const NativeFile::Opened opened = NativeFile::openRegular(path, file);
@@ -351,7 +368,9 @@ LoadOutcome loadFile(const NativePath &path, EntryStore &store)
                       u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
                           (opened.size + 1024 * 1024 - 1) / (1024 * 1024)));
     }
-    return loadDevice(file, name, store);
+    if (facts != nullptr)
+        facts->modifiedMs = opened.modifiedMs;
+    return loadDevice(file, name, store, facts);
 }
 
 } // namespace HymnFileLoader

@@ -20,6 +20,16 @@ struct LoadOutcome {
     bool failed() const { return !errorText.isEmpty(); }
 };
 
+// What a load read from disk, so that a later write can tell whether the file is still the one loaded.
+struct FileFacts {
+    qint64 size = -1;      // bytes read; -1 when the file was not read
+    qint64 modifiedMs = 0; // the opened file's modification time, in ms since the epoch
+    QByteArray digest;     // SHA-256 of the bytes read
+
+    bool isKnown() const { return size >= 0; }
+    friend bool operator==(const FileFacts &, const FileFacts &) = default;
+};
+
 namespace HymnFileLoader {
 
 // Far more than the 18,000 lines a full store can take; anything larger is refused before it is read.
@@ -28,10 +38,11 @@ constexpr qint64 MaxFileBytes = 64 * 1024 * 1024;
 // Loads the file at path. The store's arrays are cleared first; a file that cannot be read at all leaves the store
 // empty with its counters at 0. Only a regular file is read: a pipe, socket or device is refused at once, without
 // waiting on it.
-LoadOutcome loadFile(const NativePath &path, EntryStore &store);
+// With facts, what was read is recorded there as it is read.
+LoadOutcome loadFile(const NativePath &path, EntryStore &store, FileFacts *facts = nullptr);
 
 // Loads from a device that is already open for reading; name is used in messages.
-LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store);
+LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store, FileFacts *facts = nullptr);
 
 // Loads bytes already in memory; the store is cleared first.
 LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &store);

@@ -4,6 +4,7 @@
 #include "app/form/form1.h"
 
 #include "app/form/resultrows.h"
+#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/drivelist.h"
 #include "app/pickers/filedate.h"
@@ -187,8 +188,13 @@ QString folderErrorText(const NativePath &folder, int error)
 
 } // namespace
 
-Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder) : QWidget(parent), m_dialogs(dialogs)
+Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, Session *session)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs)
 {
+    if (m_session == nullptr) {
+        m_ownSession = std::make_unique<Session>();
+        m_session = m_ownSession.get();
+    }
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this);
         m_dialogs = m_ownDialogs.get();
@@ -256,7 +262,7 @@ void Form1::updateAccessibleNames()
     Book->setAccessibleName(u"Scripture books"_s);
 
     // The lists are named for what they hold now, and the counts for what they count.
-    const bool verse = m_store.isVerseFile();
+    const bool verse = store().isVerseFile();
     if (TallyShown == 1) {
         List1->setAccessibleName(u"Counts"_s);
         List2->setAccessibleName(u"Hymns"_s);
@@ -298,6 +304,49 @@ void Form1::resizeEvent(QResizeEvent *event)
 }
 
 Form1::~Form1() = default;
+
+const EntryStore &Form1::store() const
+{
+    return m_session->store();
+}
+
+void Form1::find()
+{
+    Go_Click();
+}
+
+void Form1::tally()
+{
+    TallyAll_Click();
+}
+
+void Form1::clearCriteria()
+{
+    Command3_Click();
+}
+
+void Form1::copyList(Side side)
+{
+    if (side == Side::Left)
+        List1_MouseDown(Qt::RightButton);
+    else
+        List2_MouseDown(Qt::RightButton);
+}
+
+void Form1::toggleBold()
+{
+    Label2_Click();
+}
+
+void Form1::showHelp()
+{
+    Label3_Click();
+}
+
+void Form1::loadChosenFile()
+{
+    Command1_Click();
+}
 
 QStringList Form1::boldToggleNames()
 {
@@ -658,17 +707,17 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
 
     const WaitCursor wait;
     // The file is named by its folder and its own name, the full path, never by a bare name.
-    LoadOutcome outcome = HymnFileLoader::loadFile(folder.child(name), m_store);
+    LoadOutcome outcome = m_session->load(folder.child(name));
     NativePath resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText =
             u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(folder.display(), shownName);
     }
-    Tally->setText(QString::number(m_store.hymnCount()));
+    Tally->setText(QString::number(store().hymnCount()));
     if (outcome.failed())
         m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
     if (outcome.limitReached) {
-        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(m_store.entryCount()),
+        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(store().entryCount()),
                            Dialogs::Icon::Exclamation);
     }
     if (!outcome.opened) {
@@ -679,7 +728,7 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
     Go->show();
     TallyAll->show();
     TallyAll->setEnabled(true);
-    setLayoutFor(m_store.isVerseFile(), outcome.hasReferences);
+    setLayoutFor(store().isVerseFile(), outcome.hasReferences);
     for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
         box->clear();
     ChkMusic->setChecked(false);
@@ -777,14 +826,14 @@ void Form1::FindHymns()
     TitleCount->setText(QString());
     Go->setEnabled(false);
     TallyAll->setEnabled(false);
-    if (!m_store.isVerseFile())
+    if (!store().isVerseFile())
         Hcount->setText(u"  # of dates:"_s);
     indexPos->setText(QString());
 
     // The lists are emptied and filled in one step: nothing is drawn in between, and a second reset of the
     // views would only add to the wait.
-    if (m_store.entryCount() > 0) {
-        const Search::SearchResult result = Search::FindHymns(m_store, readCriteria());
+    if (store().entryCount() > 0) {
+        const Search::SearchResult result = Search::FindHymns(store(), readCriteria());
         fillLists(result.list1, result.list2);
         Tally->setText(QString::number(result.totalRows));
         TitleCount->setText(QString::number(result.distinctHeads));
@@ -875,7 +924,7 @@ void Form1::TallyAll_Click()
     const WaitCursor wait;
     TallyShown = 1;
 
-    const Tallies::TallyResult result = Tallies::TallyHymns(m_store, tallyCriteria());
+    const Tallies::TallyResult result = Tallies::TallyHymns(store(), tallyCriteria());
     fillLists(result.list1, result.list2);
 
     Hcount->setText(u"           sum:"_s);
@@ -931,7 +980,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, m_store.isVerseFile(), TallyShown));
+    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown));
 }
 
 void Form1::List2_Click()
@@ -940,7 +989,7 @@ void Form1::List2_Click()
     const int row = List2->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, m_store.isVerseFile()));
+    applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, store().isVerseFile()));
 }
 
 void Form1::List1_MouseDown(Qt::MouseButton button)
@@ -949,7 +998,7 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<Panes::CopyResult> copy =
-        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, m_store.isVerseFile());
+        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, store().isVerseFile());
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -973,7 +1022,7 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     in.excludT = boxes.excludT;
     in.LimitYr = boxes.LimitYr;
     in.titleOnly = boxes.titleOnly;
-    in.verseFile = m_store.isVerseFile();
+    in.verseFile = store().isVerseFile();
     in.tallyShown = TallyShown;
 
     std::optional<QString> answer;

@@ -18,6 +18,7 @@ class DirList;
 class DriveList;
 class FileList;
 class Dialogs;
+class Session;
 namespace Panes {
 struct ClickEdit;
 }
@@ -33,12 +34,16 @@ class QPushButton;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
+    enum class Side { Left, Right };
+
     // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used. The window
-    // starts in startFolder, or without one in the folder the program was started in.
-    explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {});
+    // starts in startFolder, or without one in the folder the program was started in. session holds the loaded
+    // file; without one the window keeps its own.
+    explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {},
+                   Session *session = nullptr);
     ~Form1() override;
 
-    const EntryStore &store() const { return m_store; }
+    const EntryStore &store() const;
     // 1 while the output lists hold a tally rather than search results.
     qint16 tallyShown() const { return TallyShown; }
     // 1 when the scripture book list could not be read from the current folder.
@@ -57,6 +62,22 @@ public:
     int rightRowCount() const;
     // The criteria boxes as Tally reads them now, in the order the sort box names.
     Tallies::TallyCriteria tallyCriteria() const;
+
+    // The window's commands, for its own controls and for the menu bar alike.
+    // Searches with the criteria as they stand ("Find", Enter in a criteria box).
+    void find();
+    // Counts the uses of each hymn under the criteria ("Tally").
+    void tally();
+    // Empties the criteria boxes ("Clear").
+    void clearCriteria();
+    // Puts a list on the clipboard, as a right click on it does.
+    void copyList(Side side);
+    // Switches the lists and boxes between normal and bold type (a click on the title).
+    void toggleBold();
+    // Shows the help text (a click on the credits line).
+    void showHelp();
+    // Loads the file chosen in the file list ("Get File").
+    void loadChosenFile();
     // Puts the cursor in the hymn number box with its text selected, ready to be typed over.
     void focusNumber();
     // Makes the file's folder the window's current one and loads the file as "Get File" does, also when the file
@@ -65,6 +86,18 @@ public:
     // The folder the folder list shows, where files are listed and the book list is read.
     const NativePath &currentFolder() const;
 
+Q_SIGNALS:
+    // Something the menu bar shows may have changed: a file loaded, the lists refilled, the criteria cleared.
+    void stateChanged();
+    // A load of the file at path (absolute) was attempted, whether or not it succeeded.
+    void fileOpened(const NativePath &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
     // Start-up and the background.
     void Form_Load();
     void Form_Click();
@@ -103,18 +136,6 @@ public:
     void Label3_Click();
     void Label2_Click();
 
-Q_SIGNALS:
-    // Something the menu bar shows may have changed: a file loaded, the lists refilled, the criteria cleared.
-    void stateChanged();
-    // A load of the file at path (absolute) was attempted, whether or not it succeeded.
-    void fileOpened(const NativePath &path);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-
-private:
     void createControls();
     void connectControls();
     void setKeyboardOrder();
@@ -129,7 +150,8 @@ private:
     void fillLists(const QStringList &left, const QStringList &right);
     void moveTwips(QWidget *control, int left, int width);
 
-    EntryStore m_store;
+    std::unique_ptr<Session> m_ownSession;
+    Session *m_session;
     // Where the lists and the controls right of them stand in the design's 640 x 487.
     QHash<QWidget *, QRect> m_designPlaces;
     qint16 TallyShown = 0;

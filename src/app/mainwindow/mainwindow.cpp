@@ -5,6 +5,7 @@
 
 #include "app/form/form1.h"
 #include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/session.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
@@ -40,7 +41,8 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     }
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"Cantorix2"_s);
-    m_form = new Form1(m_dialogs, this, startFolder);
+    m_session = new Session(this);
+    m_form = new Form1(m_dialogs, this, startFolder, m_session);
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(m_form);
     m_chooser = [](QWidget *parent, const QString &startFolder) {
@@ -63,8 +65,8 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
 
 MainWindow::~MainWindow()
 {
-    // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form it
-    // reads.
+    // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form
+    // whose criteria it reads.
     delete m_reportWindow;
     delete m_form;
 }
@@ -91,16 +93,15 @@ void MainWindow::createActions()
 
     QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
     m_copyLeft = add(edit, u"actCopyLeft"_s, u"Copy &Left List"_s, QKeySequence(),
-                     [this] { m_form->List1_MouseDown(Qt::RightButton); });
+                     [this] { m_form->copyList(Form1::Side::Left); });
     m_copyRight = add(edit, u"actCopyRight"_s, u"Copy &Right List"_s, QKeySequence(),
-                      [this] { m_form->List2_MouseDown(Qt::RightButton); });
+                      [this] { m_form->copyList(Form1::Side::Right); });
     edit->addSeparator();
-    add(edit, u"actClear"_s, u"&Clear criteria"_s, QKeySequence(), [this] { m_form->Command3_Click(); });
+    add(edit, u"actClear"_s, u"&Clear criteria"_s, QKeySequence(), [this] { m_form->clearCriteria(); });
 
     QMenu *search = menuBar()->addMenu(u"&Search"_s);
-    m_find = add(search, u"actFind"_s, u"&Find"_s, QKeySequence(Qt::Key_F3), [this] { m_form->Go_Click(); });
-    m_tally = add(search, u"actTally"_s, u"&Tally"_s, QKeySequence(Qt::CTRL | Qt::Key_T),
-                  [this] { m_form->TallyAll_Click(); });
+    m_find = add(search, u"actFind"_s, u"&Find"_s, QKeySequence(Qt::Key_F3), [this] { m_form->find(); });
+    m_tally = add(search, u"actTally"_s, u"&Tally"_s, QKeySequence(Qt::CTRL | Qt::Key_T), [this] { m_form->tally(); });
     add(search, u"actFocusNumber"_s, u"Focus Hymn &#"_s, QKeySequence(Qt::CTRL | Qt::Key_L),
         [this] { m_form->focusNumber(); });
     search->addSeparator();
@@ -109,11 +110,11 @@ void MainWindow::createActions()
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
-        [this] { m_form->Label2_Click(); });
+        [this] { m_form->toggleBold(); });
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
-        [this] { m_form->Label3_Click(); });
+        [this] { m_form->showHelp(); });
     add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
 }
 
@@ -132,8 +133,11 @@ void MainWindow::showReport()
         return;
     if (m_reportWindow == nullptr) {
         // The real dialogs of the report open over the report, in the desktop's colours; scripted ones are shared.
-        m_reportWindow = new ReportWindow(m_form, m_ownDialogs ? nullptr : m_dialogs, this);
+        m_reportWindow = new ReportWindow(
+            m_session, [form = m_form] { return form->tallyCriteria(); }, m_ownDialogs ? nullptr : m_dialogs, this);
         m_reportWindow->setLoadedFile(m_loadedPath);
+        // The criteria change with every Find, Tally and Clear, and the file with every load.
+        connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
     }
     m_reportWindow->showReport();
 }

@@ -15,6 +15,7 @@ class Form1;
 class QAction;
 class QMenu;
 class ReportWindow;
+class Session;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -28,6 +29,7 @@ public:
     ~MainWindow() override;
 
     Form1 *form() const { return m_form; }
+    Session *session() const { return m_session; }
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Loads path through Form1 and records it among the recent files.
@@ -43,6 +45,7 @@ private:
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
+    Session *m_session;
     Form1 *m_form;
     FileChooser m_chooser;
     QMenu *m_recentMenu = nullptr;

@@ -3,7 +3,7 @@
 // afresh for each computation and shows what comes back.
 #include "app/report/reportwindow.h"
 
-#include "app/form/form1.h"
+#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/widgets/dialogs.h"
@@ -60,8 +60,8 @@ QString hymnName(const Report::ReportRow &row)
 
 } // namespace
 
-ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_form(form), m_dialogs(dialogs)
+ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_criteria(std::move(criteria)), m_dialogs(dialogs)
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this, false);
@@ -72,7 +72,6 @@ ReportWindow::ReportWindow(Form1 *form, Dialogs *dialogs, QWidget *parent)
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
-    connect(m_form, &Form1::stateChanged, this, &ReportWindow::followForm);
     resize(1040, 640);
 }
 
@@ -235,7 +234,7 @@ void ReportWindow::showReport()
 
 void ReportWindow::followForm()
 {
-    if (!canReport(m_form->store())) {
+    if (!canReport(m_session->store())) {
         close();
         return;
     }
@@ -275,14 +274,13 @@ Report::DateRange ReportWindow::shownRange() const
 
 void ReportWindow::recompute()
 {
-    const EntryStore &store = m_form->store();
+    const EntryStore &store = m_session->store();
     if (!canReport(store))
         return;
     const WaitCursor wait;
     const auto preset = Report::Preset(std::max(0, m_preset->currentIndex()));
     const Report::ServiceSpan span = Report::serviceSpan(store);
-    Report::ReportCriteria criteria{
-        .filters = m_form->tallyCriteria(), .range = {}, .oncePerService = m_once->isChecked()};
+    Report::ReportCriteria criteria{.filters = m_criteria(), .range = {}, .oncePerService = m_once->isChecked()};
     bool empty = false;
     if (preset == Report::Preset::All) {
         setDateBoxes(span.earliest, span.latest);
@@ -404,7 +402,7 @@ QString ReportWindow::rangeText() const
 
 QString ReportWindow::criteriaText() const
 {
-    const Tallies::TallyCriteria boxes = m_form->tallyCriteria();
+    const Tallies::TallyCriteria boxes = m_criteria();
     QStringList parts;
     if (!boxes.hymnmbr.isEmpty())
         parts.append(u"hymn # %1%2"_s.arg(boxes.hymnmbr, boxes.fullNumberOnly ? u" (full # only)"_s : QString()));

@@ -9,10 +9,11 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Dialogs;
-class Form1;
+class Session;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -27,9 +28,12 @@ class ReportModel;
 class ReportWindow : public QWidget {
     Q_OBJECT
 public:
-    // form is the main window's, whose store and criteria the report reads; dialogs asks for file names and
+    // The main window's criteria boxes as the tally reads them.
+    using CriteriaSource = std::function<Tallies::TallyCriteria()>;
+
+    // session holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
     // tells of files that could not be written, and without one the real dialogs are used, over this window.
-    ReportWindow(Form1 *form, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     // Whether a report can be made of store: a service log with at least one service.
@@ -54,10 +58,11 @@ public:
     void printReport();
     void saveChart();
 
-private:
-    void createControls();
     // The main window's file or criteria changed: a report that cannot be made any more closes.
     void followForm();
+
+private:
+    void createControls();
     void presetChosen();
     void customDatesChanged();
     void setDateBoxes(QDate from, QDate to);
@@ -71,7 +76,8 @@ private:
     // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
     bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
 
-    Form1 *m_form;
+    Session *m_session;
+    CriteriaSource m_criteria;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     QString m_fileName;
