@@ -27,7 +27,13 @@
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
+#include "platform/savefile.h"
 #include "report/tabletext.h"
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -89,6 +95,33 @@ QByteArray runTool(const QString &tool, const QStringList &args)
     return process.readAllStandardOutput() + " ";
 }
 
+// Files cannot grow past a size while it lives: writes beyond it fail with the system's own error (EFBIG), as on a
+// full disk, without a disk to fill or mount. The signal that comes with the error is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit lower{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_signal)(int);
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 int pagesOf(const QString &path)
 {
     const QRegularExpressionMatch pages =
@@ -115,6 +148,8 @@ private Q_SLOTS:
     void pdfPages_data();
     void pdfPages();
     void followsTheMainWindow();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
 
 private:
     // Opens the log in a fresh main window and the report over it.
@@ -144,6 +179,7 @@ void TestReport::init()
 
 void TestReport::cleanup()
 {
+    SaveFile::failWritesWith(0);
     m_window.reset();
     m_folder.reset();
 }
@@ -444,6 +480,52 @@ void TestReport::followsTheMainWindow()
     QVERIFY(report->isVisible());
     QCOMPARE(numbersShown(table), QStringList{u"1"_s});
     QVERIFY(report->windowTitle().endsWith(u"other.txt"_s));
+}
+
+void TestReport::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("error"); // the system error the seam fails the write with; 0: a file size limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("CSV, full disk") << u"csv"_s << ENOSPC << u"No space left on device"_s;
+    QTest::newRow("PDF, no permission") << u"pdf"_s << EACCES << u"Permission denied"_s;
+    QTest::newRow("PNG, full disk") << u"png"_s << ENOSPC << u"No space left on device"_s;
+    for (const QString &kind : {u"csv"_s, u"pdf"_s, u"png"_s})
+        QTest::addRow("%s, size limit", qPrintable(kind.toUpper())) << kind << 0 << u"File too large"_s;
+}
+
+void TestReport::failedWriteKeepsTheOldFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, error);
+    ReportWindow *report = openReport();
+    const auto exportTo = [&](const QString &path) {
+        m_dialogs.saveAnswers = {path};
+        if (kind == u"png"_s)
+            action(*report, "actReportSavePng")->trigger();
+        else
+            part<QPushButton>(report, kind == u"csv"_s ? "ReportExportCsv" : "ReportExportPdf")->click();
+        return contents(path);
+    };
+    const QString target = m_folder->filePath(u"report."_s + kind);
+    const QByteArray good = exportTo(target);
+    // What is written next differs, so that a file it replaced would show; its size sets the limit.
+    QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), u"Alpha"_s);
+    const auto next = rlim_t(exportTo(m_folder->filePath(u"next."_s + kind)).size());
+    const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (error == 0)
+            limit.emplace(next / 2);
+        SaveFile::failWritesWith(error);
+        exportTo(target);
+    }
+    QVERIFY(!good.isEmpty());
+    QCOMPARE(contents(target), good);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QCOMPARE(m_dialogs.messages().size(), 1);
+    QFETCH(QString, reason);
+    QVERIFY2(m_dialogs.messages().first().text.contains(reason), qPrintable(m_dialogs.messages().first().text));
 }
 
 QTEST_MAIN(TestReport)

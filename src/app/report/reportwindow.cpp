@@ -9,6 +9,7 @@
 #include "app/widgets/dialogs.h"
 #include "app/widgets/waitcursor.h"
 #include "platform/folderaccess.h"
+#include "platform/savefile.h"
 #include "report/tabletext.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -28,12 +30,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSet>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -457,13 +457,12 @@ QString ReportWindow::suggestedPath(const QString &suffix) const
 
 bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const QString &what)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const SaveFile::Result written = SaveFile::write(path, bytes);
+    if (written.ok)
         return true;
-    file.cancelWriting();
     m_dialogs->message(what,
                        u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
-                           QDir::toNativeSeparators(path), file.errorString()),
+                           QDir::toNativeSeparators(path), written.reason),
                        Dialogs::Icon::Exclamation);
     return false;
 }
@@ -507,22 +506,17 @@ void ReportWindow::exportPdf()
     const QString path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
     if (path.isEmpty())
         return;
-    // The printer writes a file as it goes; it goes to a scratch folder first, so that a failure part way leaves
-    // the chosen file as it was.
-    const QTemporaryDir scratch;
-    const QString draft = scratch.filePath(u"report.pdf"_s);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setDocName(windowTitle());
     const WaitCursor wait;
-    QFile written(draft);
-    if (!scratch.isValid() || !ReportPrinter(document()).print(printer) || !written.open(QIODevice::ReadOnly)) {
-        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made in the temporary folder."_s,
+    // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
+    // written in one step.
+    const QPrinter printer(QPrinter::HighResolution);
+    const QByteArray pdf = ReportPrinter(document()).pdf(printer.pageLayout(), printer.resolution(), windowTitle());
+    if (pdf.isEmpty()) {
+        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
                            Dialogs::Icon::Exclamation);
         return;
     }
-    writeFile(path, written.readAll(), u"Export PDF"_s);
+    writeFile(path, pdf, u"Export PDF"_s);
 }
 
 void ReportWindow::printReport()
@@ -545,7 +539,10 @@ void ReportWindow::saveChart()
         return;
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    m_chart->grab().save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !m_chart->grab().save(&buffer, "PNG")) {
+        m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
     writeFile(path, bytes, u"Save Chart"_s);
 }
