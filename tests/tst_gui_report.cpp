@@ -389,7 +389,7 @@ void TestReport::copyAndFiles()
     QList<QStringList> expected = report->records(false);
     QCOMPARE(expected.size(), 3); // Alpha, Delta, Epsilon
     expected.prepend(ReportModel::headers());
-    QCOMPARE(written.readAll(), Report::csvOf(expected).toUtf8());
+    QCOMPARE(written.readAll(), Report::csvFileOf(expected, ReportModel::textColumns()));
 
     // A folder that is not there: the user is told, and nothing is written.
     m_dialogs.saveAnswers = {m_folder->filePath(u"gone/out.csv"_s)};

@@ -117,6 +117,11 @@ bool ReportModel::isNumeric(int column)
     return column == Uses || column == DaysSince;
 }
 
+QList<int> ReportModel::textColumns()
+{
+    return {Number, Title};
+}
+
 QString ReportModel::dateText(QDate date)
 {
     return date.isValid() ? date.toString(u"yyyy-MM-dd"_s) : QString();

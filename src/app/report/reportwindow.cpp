@@ -436,7 +436,7 @@ void ReportWindow::copyRows()
     if (rows.isEmpty())
         rows = records(false);
     rows.prepend(ReportModel::headers());
-    QGuiApplication::clipboard()->setText(Report::tsvOf(rows));
+    QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
 }
 
 QString ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
@@ -474,7 +474,7 @@ void ReportWindow::exportCsv()
         return;
     QList<QStringList> rows = records(false);
     rows.prepend(ReportModel::headers());
-    writeFile(path, Report::csvOf(rows).toUtf8(), u"Export CSV"_s);
+    writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s);
 }
 
 ReportPrinter::Document ReportWindow::document() const
