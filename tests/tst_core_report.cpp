@@ -451,6 +451,32 @@ private Q_SLOTS:
         QCOMPARE(read, expected);
     }
 
+    void countedFrom_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("note");
+
+        const QString log = u"Jan 3, 9999\n1 A\n\nJan 8, 2023\n2 B\n"_s;
+        QTest::newRow("latest is today") << u"Jan 8, 2023\n2 B\n"_s << QDate(2023, 1, 8)
+                                         << u"Counted from 2023-01-08, the latest service"_s;
+        QTest::newRow("a mistyped year, not last in the file")
+            << log << QDate(2024, 1, 1)
+            << u"Counted from 9999-01-03, the latest service — after today: check the head line “Jan 3, 9999”"_s;
+        QTest::newRow("a long head line, cut")
+            << u"Jan 3, 9999 "_s + u"x"_s.repeated(60) + u"\n1 A\n"_s << QDate(2024, 1, 1)
+            << u"Counted from 9999-01-03, the latest service — after today: check the head line “Jan 3, 9999 "_s +
+                   u"x"_s.repeated(27) + u"…”"_s;
+        QTest::newRow("no dated service") << u"Easter\n1 A\n"_s << QDate(2024, 1, 1) << QString();
+    }
+
+    void countedFrom()
+    {
+        QFETCH(QString, file);
+        QFETCH(QDate, today);
+        QTEST(Report::countedFromNote(Report::serviceSpan(storeOf(file)), today), "note");
+    }
+
     void plainTextAndFileName()
     {
         QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}, {}), u"a b\tc  d\ne\n"_s);

@@ -150,6 +150,9 @@ private Q_SLOTS:
     void followsTheMainWindow();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void customRange_data();
+    void customRange();
+    void latestServiceAfterToday();
 
 private:
     // Opens the log in a fresh main window and the report over it.
@@ -219,16 +222,18 @@ void TestReport::rangeAndNotes()
     auto *to = part<QDateEdit>(report, "ReportTo");
     auto *status = part<QLabel>(report, "ReportStatus");
     auto *undated = part<QLabel>(report, "ReportUndated");
+    // The counts, before the note on the date they are counted from.
+    const auto counts = [status] { return status->text().section(u". "_s, 0, 0); };
     QCOMPARE(preset->currentText(), u"All"_s);
     QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2020, 1, 5), QDate(2022, 6, 6)));
     QVERIFY(!from->isEnabled() && !to->isEnabled());
-    QCOMPARE(status->text(), u"5 services, 5 hymns"_s);
+    QCOMPARE(status->text(), u"5 services, 5 hymns. Counted from 2022-06-06, the latest service"_s);
     QVERIFY(undated->isVisible() && undated->text().startsWith(u"1 service has no date"_s));
 
     preset->setCurrentIndex(int(Report::Preset::LatestYear));
     QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2022, 1, 1), QDate(2022, 12, 31)));
     QVERIFY(!from->isEnabled());
-    QCOMPARE(status->text(), u"1 service, 3 hymns"_s);
+    QCOMPARE(counts(), u"1 service, 3 hymns"_s);
     // The undated service is left out of a range, and the note says so.
     QVERIFY(undated->isVisible() && undated->text().contains(u"only under All"_s));
 
@@ -236,7 +241,7 @@ void TestReport::rangeAndNotes()
     QVERIFY(from->isEnabled() && to->isEnabled());
     from->setDate(QDate(2020, 2, 1));
     to->setDate(QDate(2021, 12, 31));
-    QCOMPARE(status->text(), u"2 services, 3 hymns"_s);
+    QCOMPARE(counts(), u"2 services, 3 hymns"_s);
 
     // Counting every use of a hymn: Alpha twice in one service.
     preset->setCurrentIndex(int(Report::Preset::All));
@@ -320,7 +325,7 @@ void TestReport::filterNarrows()
     QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), typed);
     QCOMPARE(numbersShown(table), numbers);
     QFETCH(QString, status);
-    QVERIFY(part<QLabel>(report, "ReportStatus")->text().endsWith(status));
+    QVERIFY(part<QLabel>(report, "ReportStatus")->text().section(u". "_s, 0, 0).endsWith(status));
 }
 
 void TestReport::chartDrawsTheCounts()
@@ -526,6 +531,54 @@ void TestReport::failedWriteKeepsTheOldFile()
     QCOMPARE(m_dialogs.messages().size(), 1);
     QFETCH(QString, reason);
     QVERIFY2(m_dialogs.messages().first().text.contains(reason), qPrintable(m_dialogs.messages().first().text));
+}
+
+void TestReport::customRange_data()
+{
+    QTest::addColumn<QDate>("from"); // null: that end open
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("a plain date box's lowest") << QDate(1752, 9, 14) << QDate(1752, 9, 14) << u"1 service,"_s;
+    QTest::newRow("before it") << QDate(1, 1, 1) << QDate(1752, 9, 13) << u"1 service,"_s;
+    QTest::newRow("open start") << QDate() << QDate(1752, 9, 14) << u"2 services,"_s;
+    QTest::newRow("open end") << QDate(1752, 9, 15) << QDate() << u"2 services,"_s;
+    QTest::newRow("backwards") << QDate(1800, 1, 5) << QDate(1700, 1, 1) << u"From is after To"_s;
+}
+
+void TestReport::customRange()
+{
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, status);
+    ReportWindow *report =
+        openReport("Mar 1, 1700\n1 Old\n\nSep 14, 1752\n2 New\n\nJan 5, 1800\n3 Later\n\nJun 6, 2020\n4 Recent\n");
+    auto *fromOpen = part<QCheckBox>(report, "ReportFromOpen");
+    // All is open at both ends, with nothing to edit.
+    QVERIFY(fromOpen && fromOpen->isChecked() && part<QCheckBox>(report, "ReportToOpen")->isChecked());
+    QVERIFY(!fromOpen->isEnabled());
+    part<QComboBox>(report, "ReportPreset")->setCurrentIndex(int(Report::Preset::Custom));
+    fromOpen->setChecked(from.isNull());
+    part<QCheckBox>(report, "ReportToOpen")->setChecked(to.isNull());
+    part<QDateEdit>(report, "ReportFrom")->setDate(from.isNull() ? QDate(2000, 1, 1) : from);
+    part<QDateEdit>(report, "ReportTo")->setDate(to.isNull() ? QDate(1000, 1, 1) : to);
+    QCOMPARE(part<QDateEdit>(report, "ReportFrom")->isEnabled(), from.isValid());
+    const QString shown = part<QLabel>(report, "ReportStatus")->text();
+    QVERIFY2(shown.startsWith(status), qPrintable(shown));
+    // A range that runs backwards leaves nothing to hand on.
+    const bool handsOn = !status.startsWith(u"From"_s);
+    for (const char *name : {"ReportCopy", "ReportExportCsv", "ReportExportPdf", "ReportPrint"})
+        QCOMPARE(part<QPushButton>(report, name)->isEnabled(), handsOn);
+    QCOMPARE(action(*report, "actReportCopy")->isEnabled(), handsOn);
+}
+
+void TestReport::latestServiceAfterToday()
+{
+    ReportWindow *report = openReport("Jan 8, 2023\n1 A\n\nJan 3, 9999\n2 B\n");
+    auto *status = part<QLabel>(report, "ReportStatus");
+    report->setToday(QDate(2024, 1, 1));
+    QVERIFY2(status->text().endsWith(u"after today: check the head line “Jan 3, 9999”"_s), qPrintable(status->text()));
+    report->setToday(QDate(9999, 1, 3));
+    QVERIFY2(status->text().endsWith(u"Counted from 9999-01-03, the latest service"_s), qPrintable(status->text()));
 }
 
 QTEST_MAIN(TestReport)
