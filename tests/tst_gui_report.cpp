@@ -152,6 +152,7 @@ private Q_SLOTS:
     void failedWriteKeepsTheOldFile();
     void customRange_data();
     void customRange();
+    void fileTextStaysText();
     void latestServiceAfterToday();
 
 private:
@@ -569,6 +570,26 @@ void TestReport::customRange()
     for (const char *name : {"ReportCopy", "ReportExportCsv", "ReportExportPdf", "ReportPrint"})
         QCOMPARE(part<QPushButton>(report, name)->isEnabled(), handsOn);
     QCOMPARE(action(*report, "actReportCopy")->isEnabled(), handsOn);
+}
+
+void TestReport::fileTextStaysText()
+{
+    // A file named like markup, whose hymns are made to render as markup or to run in a spreadsheet.
+    m_window->openFile(QFile::encodeName(m_folder->write(
+        u"<h1>log.txt"_s, "Jan 3, 2021\n=1+1 <h1>BIG</h1><font color=red>x</font>\n-12 +cmd|' /C calc'!A0\n")));
+    auto *showFile = m_window->form()->findChild<QLabel *>(u"ShowFile"_s);
+    QCOMPARE(std::pair(showFile->text(), showFile->textFormat()), std::pair(u"<h1>log.txt"_s, Qt::PlainText));
+    action(*m_window, "actReport")->trigger();
+    auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
+    for (const char *name : {"ReportStatus", "ReportUndated"})
+        QCOMPARE(part<QLabel>(report, name)->textFormat(), Qt::PlainText);
+    auto *table = part<QTableView>(report, "ReportTable");
+    table->sortByColumn(ReportModel::Number, Qt::DescendingOrder);
+    const QString tip = table->model()->index(0, ReportModel::Title).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(u"&lt;h1&gt;BIG"_s) && !tip.contains(u"<h1>"_s), qPrintable(tip));
+    // Numbers and titles go out as text, counts and dates as they are.
+    part<QPushButton>(report, "ReportCopy")->click();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(u"\n'-12\t'+cmd|' /C calc'!A0\t1\t2021-01-03\t"_s));
 }
 
 void TestReport::latestServiceAfterToday()

@@ -169,6 +169,7 @@ void ReportWindow::createControls()
     tableLayout->addWidget(m_table, 1);
     m_undated = new QLabel(this);
     m_undated->setObjectName(u"ReportUndated"_s);
+    m_undated->setTextFormat(Qt::PlainText);
     m_undated->setWordWrap(true);
     m_undated->hide();
     tableLayout->addWidget(m_undated);
@@ -194,6 +195,8 @@ void ReportWindow::createControls()
 
     m_status = new QLabel(this);
     m_status->setObjectName(u"ReportStatus"_s);
+    // It names a head line of the file, which is text, whatever it looks like.
+    m_status->setTextFormat(Qt::PlainText);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
     const auto button = [&](const QString &name, const QString &text, auto slot) {
