@@ -18,16 +18,16 @@ bool needsQuotes(const QString &field)
 }
 
 // A spreadsheet runs a cell that begins like a formula, whatever the file it came from meant by it; the apostrophe
-// makes it text and is not shown.
+// makes it text and is not shown. Most cells need nothing and are passed on shared, not copied.
 QString cellText(const QString &cell, bool isText)
 {
-    QString out = cell;
+    const QChar first = cell.isEmpty() ? QChar() : cell.front();
+    const bool formula = isText && (first == u'=' || first == u'+' || first == u'-' || first == u'@' ||
+                                    first == u'\t' || first == u'\r');
+    if (!formula && !cell.contains(QChar(u'\0')))
+        return cell;
+    QString out = formula ? u'\'' + cell : cell;
     out.replace(QChar(u'\0'), QChar(QChar::ReplacementCharacter));
-    if (isText && !out.isEmpty()) {
-        const QChar first = out.front();
-        if (first == u'=' || first == u'+' || first == u'-' || first == u'@' || first == u'\t' || first == u'\r')
-            out.prepend(u'\'');
-    }
     return out;
 }
 
