@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report window over the real main window: when it is offered, how its table sorts and filters, that
 // its chart draws the counts of the rows chosen, what it copies and writes, and how it follows the main window.
+// A failing write is reached through the writer's seam and through a file size limit (setrlimit): POSIX only.
 #include "scripteddialogs.h"
 #include "testfiles.h"
 

@@ -103,9 +103,11 @@ void ReportWindow::createControls()
     m_fromOpen = new QCheckBox(u"open"_s, this);
     m_fromOpen->setObjectName(u"ReportFromOpen"_s);
     m_fromOpen->setToolTip(u"Count from the first service of the file"_s);
+    m_fromOpen->setAccessibleName(u"From: open"_s);
     m_toOpen = new QCheckBox(u"open"_s, this);
     m_toOpen->setObjectName(u"ReportToOpen"_s);
     m_toOpen->setToolTip(u"Count to the last service of the file"_s);
+    m_toOpen->setAccessibleName(u"To: open"_s);
     for (QCheckBox *open : {m_fromOpen, m_toOpen}) {
         open->setChecked(true);
         open->setEnabled(false);
@@ -265,6 +267,11 @@ void ReportWindow::setToday(QDate today)
 {
     m_today = today;
     updateStatus();
+}
+
+QDate ReportWindow::today() const
+{
+    return m_today.isValid() ? m_today : QDate::currentDate();
 }
 
 void ReportWindow::presetChosen()
@@ -429,7 +436,7 @@ void ReportWindow::updateStatus()
                                counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
     if (m_proxy->rowCount() != m_model->rowCount())
         m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_proxy->rowCount()));
-    const QString countedFrom = Report::countedFromNote(m_span, m_today.isValid() ? m_today : QDate::currentDate());
+    const QString countedFrom = Report::countedFromNote(m_span, today());
     if (m_backwards)
         m_status->setText(u"From is after To: nothing is counted."_s);
     else
@@ -536,8 +543,7 @@ ReportPrinter::Document ReportWindow::document() const
     document.title = m_fileName.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(m_fileName);
     document.notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
     document.notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
-    if (const QString from = Report::countedFromNote(m_span, m_today.isValid() ? m_today : QDate::currentDate());
-        !from.isEmpty())
+    if (const QString from = Report::countedFromNote(m_span, today()); !from.isEmpty())
         document.notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())
         document.notes.append(u"Criteria: %1"_s.arg(criteria));

@@ -59,6 +59,7 @@ private:
     void createControls();
     // The main window's file or criteria changed: a report that cannot be made any more closes.
     void followForm();
+    QDate today() const;
     void presetChosen();
     void customDatesChanged();
     // Shows range in the date boxes, a null end as open, with the file's first or last service in its box.
