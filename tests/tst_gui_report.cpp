@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report window over the real main window: when it is offered, how its table sorts and filters, that
 // its chart draws the counts of the rows chosen, what it copies and writes, and how it follows the main window.
+// A failing write is reached through the writer's seam and through a file size limit (setrlimit): POSIX only.
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
@@ -27,7 +28,13 @@
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
+#include "platform/savefile.h"
 #include "report/tabletext.h"
+
+#include <cerrno>
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -89,6 +96,33 @@ QByteArray runTool(const QString &tool, const QStringList &args)
     return process.readAllStandardOutput() + " ";
 }
 
+// Files cannot grow past a size while it lives: writes beyond it fail with the system's own error (EFBIG), as on a
+// full disk, without a disk to fill or mount. The signal that comes with the error is ignored meanwhile.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        const rlimit lower{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_signal);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_signal)(int);
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 int pagesOf(const QString &path)
 {
     const QRegularExpressionMatch pages =
@@ -115,6 +149,12 @@ private Q_SLOTS:
     void pdfPages_data();
     void pdfPages();
     void followsTheMainWindow();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
+    void customRange_data();
+    void customRange();
+    void fileTextStaysText();
+    void latestServiceAfterToday();
 
 private:
     // Opens the log in a fresh main window and the report over it.
@@ -144,6 +184,7 @@ void TestReport::init()
 
 void TestReport::cleanup()
 {
+    SaveFile::failWritesWith(0);
     m_window.reset();
     m_folder.reset();
 }
@@ -183,16 +224,18 @@ void TestReport::rangeAndNotes()
     auto *to = part<QDateEdit>(report, "ReportTo");
     auto *status = part<QLabel>(report, "ReportStatus");
     auto *undated = part<QLabel>(report, "ReportUndated");
+    // The counts, before the note on the date they are counted from.
+    const auto counts = [status] { return status->text().section(u". "_s, 0, 0); };
     QCOMPARE(preset->currentText(), u"All"_s);
     QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2020, 1, 5), QDate(2022, 6, 6)));
     QVERIFY(!from->isEnabled() && !to->isEnabled());
-    QCOMPARE(status->text(), u"5 services, 5 hymns"_s);
+    QCOMPARE(status->text(), u"5 services, 5 hymns. Counted from 2022-06-06, the latest service"_s);
     QVERIFY(undated->isVisible() && undated->text().startsWith(u"1 service has no date"_s));
 
     preset->setCurrentIndex(int(Report::Preset::LatestYear));
     QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2022, 1, 1), QDate(2022, 12, 31)));
     QVERIFY(!from->isEnabled());
-    QCOMPARE(status->text(), u"1 service, 3 hymns"_s);
+    QCOMPARE(counts(), u"1 service, 3 hymns"_s);
     // The undated service is left out of a range, and the note says so.
     QVERIFY(undated->isVisible() && undated->text().contains(u"only under All"_s));
 
@@ -200,7 +243,7 @@ void TestReport::rangeAndNotes()
     QVERIFY(from->isEnabled() && to->isEnabled());
     from->setDate(QDate(2020, 2, 1));
     to->setDate(QDate(2021, 12, 31));
-    QCOMPARE(status->text(), u"2 services, 3 hymns"_s);
+    QCOMPARE(counts(), u"2 services, 3 hymns"_s);
 
     // Counting every use of a hymn: Alpha twice in one service.
     preset->setCurrentIndex(int(Report::Preset::All));
@@ -284,7 +327,7 @@ void TestReport::filterNarrows()
     QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), typed);
     QCOMPARE(numbersShown(table), numbers);
     QFETCH(QString, status);
-    QVERIFY(part<QLabel>(report, "ReportStatus")->text().endsWith(status));
+    QVERIFY(part<QLabel>(report, "ReportStatus")->text().section(u". "_s, 0, 0).endsWith(status));
 }
 
 void TestReport::chartDrawsTheCounts()
@@ -353,7 +396,7 @@ void TestReport::copyAndFiles()
     QList<QStringList> expected = report->records(false);
     QCOMPARE(expected.size(), 3); // Alpha, Delta, Epsilon
     expected.prepend(ReportModel::headers());
-    QCOMPARE(written.readAll(), Report::csvOf(expected).toUtf8());
+    QCOMPARE(written.readAll(), Report::csvFileOf(expected, ReportModel::textColumns()));
 
     // A folder that is not there: the user is told, and nothing is written.
     m_dialogs.saveAnswers = {m_folder->filePath(u"gone/out.csv"_s)};
@@ -444,6 +487,120 @@ void TestReport::followsTheMainWindow()
     QVERIFY(report->isVisible());
     QCOMPARE(numbersShown(table), QStringList{u"1"_s});
     QVERIFY(report->windowTitle().endsWith(u"other.txt"_s));
+}
+
+void TestReport::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("error"); // the system error the seam fails the write with; 0: a file size limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("CSV, full disk") << u"csv"_s << ENOSPC << u"No space left on device"_s;
+    QTest::newRow("PDF, no permission") << u"pdf"_s << EACCES << u"Permission denied"_s;
+    QTest::newRow("PNG, full disk") << u"png"_s << ENOSPC << u"No space left on device"_s;
+    for (const QString &kind : {u"csv"_s, u"pdf"_s, u"png"_s})
+        QTest::addRow("%s, size limit", qPrintable(kind.toUpper())) << kind << 0 << u"File too large"_s;
+}
+
+void TestReport::failedWriteKeepsTheOldFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, error);
+    ReportWindow *report = openReport();
+    const auto exportTo = [&](const QString &path) {
+        m_dialogs.saveAnswers = {path};
+        if (kind == u"png"_s)
+            action(*report, "actReportSavePng")->trigger();
+        else
+            part<QPushButton>(report, kind == u"csv"_s ? "ReportExportCsv" : "ReportExportPdf")->click();
+        return contents(path);
+    };
+    const QString target = m_folder->filePath(u"report."_s + kind);
+    const QByteArray good = exportTo(target);
+    // What is written next differs, so that a file it replaced would show; its size sets the limit.
+    QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), u"Alpha"_s);
+    const auto next = rlim_t(exportTo(m_folder->filePath(u"next."_s + kind)).size());
+    const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
+    {
+        std::optional<FileSizeLimit> limit;
+        if (error == 0)
+            limit.emplace(next / 2);
+        SaveFile::failWritesWith(error);
+        exportTo(target);
+    }
+    QVERIFY(!good.isEmpty());
+    QCOMPARE(contents(target), good);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QCOMPARE(m_dialogs.messages().size(), 1);
+    QFETCH(QString, reason);
+    QVERIFY2(m_dialogs.messages().first().text.contains(reason), qPrintable(m_dialogs.messages().first().text));
+}
+
+void TestReport::customRange_data()
+{
+    QTest::addColumn<QDate>("from"); // null: that end open
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("a plain date box's lowest") << QDate(1752, 9, 14) << QDate(1752, 9, 14) << u"1 service,"_s;
+    QTest::newRow("before it") << QDate(1, 1, 1) << QDate(1752, 9, 13) << u"1 service,"_s;
+    QTest::newRow("open start") << QDate() << QDate(1752, 9, 14) << u"2 services,"_s;
+    QTest::newRow("open end") << QDate(1752, 9, 15) << QDate() << u"2 services,"_s;
+    QTest::newRow("backwards") << QDate(1800, 1, 5) << QDate(1700, 1, 1) << u"From is after To"_s;
+}
+
+void TestReport::customRange()
+{
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QString, status);
+    ReportWindow *report =
+        openReport("Mar 1, 1700\n1 Old\n\nSep 14, 1752\n2 New\n\nJan 5, 1800\n3 Later\n\nJun 6, 2020\n4 Recent\n");
+    auto *fromOpen = part<QCheckBox>(report, "ReportFromOpen");
+    // All is open at both ends, with nothing to edit.
+    QVERIFY(fromOpen && fromOpen->isChecked() && part<QCheckBox>(report, "ReportToOpen")->isChecked());
+    QVERIFY(!fromOpen->isEnabled());
+    part<QComboBox>(report, "ReportPreset")->setCurrentIndex(int(Report::Preset::Custom));
+    fromOpen->setChecked(from.isNull());
+    part<QCheckBox>(report, "ReportToOpen")->setChecked(to.isNull());
+    part<QDateEdit>(report, "ReportFrom")->setDate(from.isNull() ? QDate(2000, 1, 1) : from);
+    part<QDateEdit>(report, "ReportTo")->setDate(to.isNull() ? QDate(1000, 1, 1) : to);
+    QCOMPARE(part<QDateEdit>(report, "ReportFrom")->isEnabled(), from.isValid());
+    const QString shown = part<QLabel>(report, "ReportStatus")->text();
+    QVERIFY2(shown.startsWith(status), qPrintable(shown));
+    // A range that runs backwards leaves nothing to hand on.
+    const bool handsOn = !status.startsWith(u"From"_s);
+    for (const char *name : {"ReportCopy", "ReportExportCsv", "ReportExportPdf", "ReportPrint"})
+        QCOMPARE(part<QPushButton>(report, name)->isEnabled(), handsOn);
+    QCOMPARE(action(*report, "actReportCopy")->isEnabled(), handsOn);
+}
+
+void TestReport::fileTextStaysText()
+{
+    // A file named like markup, whose hymns are made to render as markup or to run in a spreadsheet.
+    m_window->openFile(NativePath::fromText(m_folder->write(
+        u"<h1>log.txt"_s, "Jan 3, 2021\n=1+1 <h1>BIG</h1><font color=red>x</font>\n-12 +cmd|' /C calc'!A0\n")));
+    auto *showFile = m_window->form()->findChild<QLabel *>(u"ShowFile"_s);
+    QCOMPARE(std::pair(showFile->text(), showFile->textFormat()), std::pair(u"<h1>log.txt"_s, Qt::PlainText));
+    action(*m_window, "actReport")->trigger();
+    auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
+    for (const char *name : {"ReportStatus", "ReportUndated"})
+        QCOMPARE(part<QLabel>(report, name)->textFormat(), Qt::PlainText);
+    auto *table = part<QTableView>(report, "ReportTable");
+    table->sortByColumn(ReportModel::Number, Qt::DescendingOrder);
+    const QString tip = table->model()->index(0, ReportModel::Title).data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains(u"&lt;h1&gt;BIG"_s) && !tip.contains(u"<h1>"_s), qPrintable(tip));
+    // Numbers and titles go out as text, counts and dates as they are.
+    part<QPushButton>(report, "ReportCopy")->click();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(u"\n'-12\t'+cmd|' /C calc'!A0\t1\t2021-01-03\t"_s));
+}
+
+void TestReport::latestServiceAfterToday()
+{
+    ReportWindow *report = openReport("Jan 8, 2023\n1 A\n\nJan 3, 9999\n2 B\n");
+    auto *status = part<QLabel>(report, "ReportStatus");
+    report->setToday(QDate(2024, 1, 1));
+    QVERIFY2(status->text().endsWith(u"after today: check the head line “Jan 3, 9999”"_s), qPrintable(status->text()));
+    report->setToday(QDate(9999, 1, 3));
+    QVERIFY2(status->text().endsWith(u"Counted from 9999-01-03, the latest service"_s), qPrintable(status->text()));
 }
 
 QTEST_MAIN(TestReport)

@@ -17,16 +17,30 @@ bool needsQuotes(const QString &field)
     return false;
 }
 
+// A spreadsheet runs a cell that begins like a formula, whatever the file it came from meant by it; the apostrophe
+// makes it text and is not shown. Most cells need nothing and are passed on shared, not copied.
+QString cellText(const QString &cell, bool isText)
+{
+    const QChar first = cell.isEmpty() ? QChar() : cell.front();
+    const bool formula = isText && (first == u'=' || first == u'+' || first == u'-' || first == u'@' ||
+                                    first == u'\t' || first == u'\r');
+    if (!formula && !cell.contains(QChar(u'\0')))
+        return cell;
+    QString out = formula ? u'\'' + cell : cell;
+    out.replace(QChar(u'\0'), QChar(QChar::ReplacementCharacter));
+    return out;
+}
+
 } // namespace
 
-QString csvOf(const QList<QStringList> &records)
+QString csvOf(const QList<QStringList> &records, const QList<int> &textColumns)
 {
     QString out;
     for (const QStringList &record : records) {
         for (qsizetype f = 0; f < record.size(); ++f) {
             if (f > 0)
                 out += u',';
-            const QString &field = record[f];
+            const QString field = cellText(record[f], textColumns.contains(int(f)));
             if (!needsQuotes(field)) {
                 out += field;
                 continue;
@@ -44,14 +58,19 @@ QString csvOf(const QList<QStringList> &records)
     return out;
 }
 
-QString tsvOf(const QList<QStringList> &records)
+QByteArray csvFileOf(const QList<QStringList> &records, const QList<int> &textColumns)
+{
+    return QByteArrayLiteral("\xEF\xBB\xBF") + csvOf(records, textColumns).toUtf8();
+}
+
+QString tsvOf(const QList<QStringList> &records, const QList<int> &textColumns)
 {
     QString out;
     for (const QStringList &record : records) {
         for (qsizetype f = 0; f < record.size(); ++f) {
             if (f > 0)
                 out += u'\t';
-            QString field = record[f];
+            QString field = cellText(record[f], textColumns.contains(int(f)));
             for (QChar &c : field) {
                 if (c == u'\t' || c == u'\r' || c == u'\n')
                     c = u' ';

@@ -29,16 +29,21 @@ std::vector<QDate> entryDates(const EntryStore &store)
     return dates;
 }
 
-ServiceSpan spanOf(const std::vector<QDate> &dates)
+// The span's dates, and the entry whose head line gave the latest (0 when none did).
+ServiceSpan spanOf(const std::vector<QDate> &dates, int *latestEntry = nullptr)
 {
     ServiceSpan span;
-    for (const QDate &date : dates) {
+    for (size_t e = 0; e < dates.size(); ++e) {
+        const QDate &date = dates[e];
         if (date.isNull())
             continue;
         if (span.earliest.isNull() || date < span.earliest)
             span.earliest = date;
-        if (span.latest.isNull() || date > span.latest)
+        if (span.latest.isNull() || date > span.latest) {
             span.latest = date;
+            if (latestEntry != nullptr)
+                *latestEntry = int(e);
+        }
     }
     return span;
 }
@@ -56,7 +61,28 @@ ServiceSpan serviceSpan(const EntryStore &store)
 {
     if (store.isVerseFile())
         return {};
-    return spanOf(entryDates(store));
+    int latestEntry = 0;
+    ServiceSpan span = spanOf(entryDates(store), &latestEntry);
+    if (latestEntry > 0)
+        span.latestHead = store.head(latestEntry);
+    return span;
+}
+
+QString countedFromNote(const ServiceSpan &span, QDate today)
+{
+    if (!span.latest.isValid())
+        return QString();
+    const QString note = u"Counted from %1, the latest service"_s.arg(span.latest.toString(Qt::ISODate));
+    if (!today.isValid() || span.latest <= today)
+        return note;
+    // The head line goes into a one-line status, whatever length the file gave it.
+    constexpr qsizetype shownHead = 40;
+    QString head = span.latestHead.simplified();
+    if (head.size() > shownHead) {
+        const qsizetype cut = head.at(shownHead - 2).isHighSurrogate() ? shownHead - 2 : shownHead - 1;
+        head = head.first(cut) + u'…';
+    }
+    return note + u" — after today: check the head line “%1”"_s.arg(head);
 }
 
 QDate adventSunday(int year)

@@ -34,8 +34,13 @@ struct DateRange {
 // head line reads as a date.
 struct ServiceSpan {
     QDate earliest, latest;
+    QString latestHead; // the head line latest was read from, as the file has it
 };
 ServiceSpan serviceSpan(const EntryStore &store);
+
+// What the report counts from, for its status line: "Counted from 2023-01-08, the latest service", and when that
+// lies after today, the head line to check. Empty when the file has no dated service.
+QString countedFromNote(const ServiceSpan &span, QDate today);
 
 // The Sunday on or after 27 November of year: the first Sunday of Advent.
 QDate adventSunday(int year);

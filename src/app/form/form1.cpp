@@ -377,6 +377,8 @@ void Form1::createControls()
         control->setFont(font);
         setCaption(control, QString::fromUtf16(row.caption));
         if (auto *label = qobject_cast<QLabel *>(control)) {
+            // ShowFile names the file loaded, and a file's name is text, whatever it looks like.
+            label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
             if (isClickableLabel(name)) {

@@ -2,6 +2,8 @@
 // The report's table model.
 #include "app/report/reportmodel.h"
 
+#include <QTextDocument>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -55,8 +57,9 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                          : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-        // A title cut short in its column is read in full here.
-        return index.column() == Title ? QVariant(row.title) : QVariant();
+        // A title cut short in its column is read in full here, as the text it is: a tooltip renders markup.
+        return index.column() == Title ? QVariant(Qt::convertFromPlainText(row.title, Qt::WhiteSpaceNormal))
+                                       : QVariant();
     case FilterRole:
         return QString(row.number + u' ' + row.title);
     case SortRole:
@@ -115,6 +118,11 @@ QStringList ReportModel::record(int row) const
 bool ReportModel::isNumeric(int column)
 {
     return column == Uses || column == DaysSince;
+}
+
+QList<int> ReportModel::textColumns()
+{
+    return {Number, Title};
 }
 
 QString ReportModel::dateText(QDate date)

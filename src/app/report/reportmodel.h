@@ -34,6 +34,8 @@ public:
     QStringList record(int row) const;
     // Whether a column holds figures, which line up on the right.
     static bool isNumeric(int column);
+    // The columns whose cells come from the file (numbers and titles), not from counting.
+    static QList<int> textColumns();
     // How a date is shown: year first, so that copies and exports sort as text too.
     static QString dateText(QDate date);
 

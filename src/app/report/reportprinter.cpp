@@ -3,9 +3,11 @@
 // same document fits A4, Letter or any other paper.
 #include "app/report/reportprinter.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include <algorithm>
 #include <cmath>
@@ -179,4 +181,22 @@ bool ReportPrinter::print(QPagedPaintDevice &device) const
                          Qt::AlignHCenter | Qt::AlignTop, u"Page %1 of %2"_s.arg(page).arg(pages.count));
     }
     return painter.end();
+}
+
+QByteArray ReportPrinter::pdf(const QPageLayout &layout, int resolution, const QString &docName) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return {};
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(layout);
+        writer.setResolution(resolution);
+        writer.setTitle(docName);
+        if (!print(writer))
+            return {};
+    }
+    // The writer does not say when its device took less than it was given; a whole PDF ends with its trailer.
+    return bytes.trimmed().endsWith("%%EOF") ? bytes : QByteArray();
 }

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 
+class QPageLayout;
 class QPagedPaintDevice;
 
 class ReportPrinter {
@@ -27,6 +28,9 @@ public:
     // Draws the document on device from its first page on; false when the device cannot be painted on (a PDF
     // file that cannot be created).
     bool print(QPagedPaintDevice &device) const;
+    // The document as a PDF file's bytes, on pages of layout at resolution dots per inch, made in memory; empty
+    // when it could not be made whole.
+    QByteArray pdf(const QPageLayout &layout, int resolution, const QString &docName) const;
     // The pages the document takes on device, as print numbers them.
     int pageCount(const QPagedPaintDevice &device) const;
 

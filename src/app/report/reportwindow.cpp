@@ -8,6 +8,7 @@
 #include "app/report/reportmodel.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/waitcursor.h"
+#include "platform/savefile.h"
 #include "report/tabletext.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -27,12 +29,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSet>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -92,12 +92,24 @@ void ReportWindow::createControls()
         *box = new QDateEdit(this);
         (*box)->setCalendarPopup(true);
         (*box)->setDisplayFormat(u"yyyy-MM-dd"_s);
-        // The lowest date stands for none, shown as a dash: a file may have no dated service at all.
-        (*box)->setSpecialValueText(u"—"_s);
+        // Every date a head line can hold; an open end is its check box's, not a date's.
+        (*box)->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
         (*box)->setEnabled(false);
     }
     m_from->setObjectName(u"ReportFrom"_s);
     m_to->setObjectName(u"ReportTo"_s);
+    m_fromOpen = new QCheckBox(u"open"_s, this);
+    m_fromOpen->setObjectName(u"ReportFromOpen"_s);
+    m_fromOpen->setToolTip(u"Count from the first service of the file"_s);
+    m_fromOpen->setAccessibleName(u"From: open"_s);
+    m_toOpen = new QCheckBox(u"open"_s, this);
+    m_toOpen->setObjectName(u"ReportToOpen"_s);
+    m_toOpen->setToolTip(u"Count to the last service of the file"_s);
+    m_toOpen->setAccessibleName(u"To: open"_s);
+    for (QCheckBox *open : {m_fromOpen, m_toOpen}) {
+        open->setChecked(true);
+        open->setEnabled(false);
+    }
     m_once = new QCheckBox(u"Count a hymn once per service"_s, this);
     m_once->setObjectName(u"ReportOncePerService"_s);
     m_once->setChecked(true);
@@ -109,7 +121,8 @@ void ReportWindow::createControls()
     fromLabel->setBuddy(m_from);
     auto *toLabel = new QLabel(u"&to"_s, this);
     toLabel->setBuddy(m_to);
-    for (QWidget *each : std::initializer_list<QWidget *>{rangeLabel, m_preset, fromLabel, m_from, toLabel, m_to})
+    for (QWidget *each :
+         std::initializer_list<QWidget *>{rangeLabel, m_preset, fromLabel, m_from, m_fromOpen, toLabel, m_to, m_toOpen})
         rangeRow->addWidget(each);
     rangeRow->addSpacing(12);
     rangeRow->addWidget(m_once);
@@ -156,6 +169,7 @@ void ReportWindow::createControls()
     tableLayout->addWidget(m_table, 1);
     m_undated = new QLabel(this);
     m_undated->setObjectName(u"ReportUndated"_s);
+    m_undated->setTextFormat(Qt::PlainText);
     m_undated->setWordWrap(true);
     m_undated->hide();
     tableLayout->addWidget(m_undated);
@@ -181,6 +195,8 @@ void ReportWindow::createControls()
 
     m_status = new QLabel(this);
     m_status->setObjectName(u"ReportStatus"_s);
+    // It names a head line of the file, which is text, whatever it looks like.
+    m_status->setTextFormat(Qt::PlainText);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
     const auto button = [&](const QString &name, const QString &text, auto slot) {
@@ -191,12 +207,12 @@ void ReportWindow::createControls()
         buttons->addWidget(push);
         return push;
     };
-    button(u"ReportCopy"_s, u"&Copy"_s, &ReportWindow::copyRows)
-        ->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
-            m_copy->shortcut().toString(QKeySequence::NativeText)));
-    button(u"ReportExportCsv"_s, u"Export CS&V…"_s, &ReportWindow::exportCsv);
-    button(u"ReportExportPdf"_s, u"Export P&DF…"_s, &ReportWindow::exportPdf);
-    button(u"ReportPrint"_s, u"&Print…"_s, &ReportWindow::printReport);
+    QPushButton *copy = button(u"ReportCopy"_s, u"&Copy"_s, &ReportWindow::copyRows);
+    copy->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
+        m_copy->shortcut().toString(QKeySequence::NativeText)));
+    m_waysOut = {copy, button(u"ReportExportCsv"_s, u"Export CS&V…"_s, &ReportWindow::exportCsv),
+                 button(u"ReportExportPdf"_s, u"Export P&DF…"_s, &ReportWindow::exportPdf),
+                 button(u"ReportPrint"_s, u"&Print…"_s, &ReportWindow::printReport)};
     button(u"ReportClose"_s, u"C&lose"_s, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
@@ -207,6 +223,8 @@ void ReportWindow::createControls()
     connect(m_preset, &QComboBox::currentIndexChanged, this, &ReportWindow::presetChosen);
     connect(m_from, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
     connect(m_to, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
+    connect(m_fromOpen, &QCheckBox::toggled, this, &ReportWindow::customDatesChanged);
+    connect(m_toOpen, &QCheckBox::toggled, this, &ReportWindow::customDatesChanged);
     connect(m_once, &QCheckBox::toggled, this, &ReportWindow::recompute);
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         m_proxy->setFilterFixedString(text);
@@ -243,33 +261,65 @@ void ReportWindow::followForm()
         recompute();
 }
 
+void ReportWindow::setToday(QDate today)
+{
+    m_today = today;
+    updateStatus();
+}
+
+QDate ReportWindow::today() const
+{
+    return m_today.isValid() ? m_today : QDate::currentDate();
+}
+
 void ReportWindow::presetChosen()
 {
-    const bool custom = m_preset->currentIndex() == int(Report::Preset::Custom);
     // Custom starts from the dates shown, so a preset can be taken as it is and then moved by a day or two.
-    m_from->setEnabled(custom);
-    m_to->setEnabled(custom);
+    enableRangeControls();
     recompute();
 }
 
 void ReportWindow::customDatesChanged()
 {
-    if (!m_settingDates && m_preset->currentIndex() == int(Report::Preset::Custom))
+    if (m_settingDates)
+        return;
+    enableRangeControls();
+    if (m_preset->currentIndex() == int(Report::Preset::Custom))
         recompute();
 }
 
-void ReportWindow::setDateBoxes(QDate from, QDate to)
+void ReportWindow::enableRangeControls()
+{
+    const bool custom = m_preset->currentIndex() == int(Report::Preset::Custom);
+    m_fromOpen->setEnabled(custom);
+    m_toOpen->setEnabled(custom);
+    m_from->setEnabled(custom && !m_fromOpen->isChecked());
+    m_to->setEnabled(custom && !m_toOpen->isChecked());
+}
+
+void ReportWindow::showRange(const Report::DateRange &range)
 {
     m_settingDates = true;
-    m_from->setDate(from.isValid() ? from : m_from->minimumDate());
-    m_to->setDate(to.isValid() ? to : m_to->minimumDate());
+    m_fromOpen->setChecked(!range.from.isValid());
+    m_toOpen->setChecked(!range.to.isValid());
+    // A box keeps the date it had where there is nothing to show: a file with no dated service.
+    if (const QDate from = range.from.isValid() ? range.from : m_span.earliest; from.isValid())
+        m_from->setDate(from);
+    if (const QDate to = range.to.isValid() ? range.to : m_span.latest; to.isValid())
+        m_to->setDate(to);
     m_settingDates = false;
+    enableRangeControls();
+}
+
+Report::DateRange ReportWindow::customRange() const
+{
+    return {m_fromOpen->isChecked() ? QDate() : m_from->date(), m_toOpen->isChecked() ? QDate() : m_to->date()};
 }
 
 Report::DateRange ReportWindow::shownRange() const
 {
-    const auto read = [](const QDateEdit *box) { return box->date() == box->minimumDate() ? QDate() : box->date(); };
-    return {read(m_from), read(m_to)};
+    return {m_fromOpen->isChecked() ? m_span.earliest : m_from->date(),
+            m_toOpen->isChecked() ? m_span.latest : m_to->date()};
 }
 
 void ReportWindow::recompute()
@@ -279,19 +329,22 @@ void ReportWindow::recompute()
         return;
     const WaitCursor wait;
     const auto preset = Report::Preset(std::max(0, m_preset->currentIndex()));
-    const Report::ServiceSpan span = Report::serviceSpan(store);
+    m_span = Report::serviceSpan(store);
     Report::ReportCriteria criteria{.filters = m_criteria(), .range = {}, .oncePerService = m_once->isChecked()};
     bool empty = false;
+    m_backwards = false;
     if (preset == Report::Preset::All) {
-        setDateBoxes(span.earliest, span.latest);
+        showRange({});
     } else if (preset == Report::Preset::Custom) {
-        criteria.range = shownRange();
-        // A range that is open at one end or runs backwards holds no service.
-        empty =
-            !criteria.range.from.isValid() || !criteria.range.to.isValid() || criteria.range.from > criteria.range.to;
+        // An open end shows the file's first or last service, which may have moved with a new file.
+        showRange(customRange());
+        criteria.range = customRange();
+        m_backwards =
+            criteria.range.from.isValid() && criteria.range.to.isValid() && criteria.range.from > criteria.range.to;
+        empty = m_backwards;
     } else {
-        criteria.range = Report::presetRange(preset, span.latest);
-        setDateBoxes(criteria.range.from, criteria.range.to);
+        criteria.range = Report::presetRange(preset, m_span.latest);
+        showRange(criteria.range);
         // No dated service, no range to count: the undated services count under All only.
         empty = criteria.range.isAll();
     }
@@ -376,11 +429,18 @@ void ReportWindow::updateChart()
 void ReportWindow::updateStatus()
 {
     const Report::ReportResult &result = m_model->result();
-    QString status = u"%1, %2"_s.arg(counted(result.services, u"service"_s, u"services"_s),
-                                     counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
+    m_counts = u"%1, %2"_s.arg(counted(result.services, u"service"_s, u"services"_s),
+                               counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
     if (m_proxy->rowCount() != m_model->rowCount())
-        status += u" (%1 shown)"_s.arg(QLocale().toString(m_proxy->rowCount()));
-    m_status->setText(status);
+        m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_proxy->rowCount()));
+    const QString countedFrom = Report::countedFromNote(m_span, today());
+    if (m_backwards)
+        m_status->setText(u"From is after To: nothing is counted."_s);
+    else
+        m_status->setText(countedFrom.isEmpty() ? m_counts : u"%1. %2"_s.arg(m_counts, countedFrom));
+    for (QWidget *way : std::as_const(m_waysOut))
+        way->setEnabled(!m_backwards);
+    m_copy->setEnabled(!m_backwards);
 
     const bool all = m_preset->currentIndex() == int(Report::Preset::All);
     if (m_undatedInFile > 0) {
@@ -433,7 +493,7 @@ void ReportWindow::copyRows()
     if (rows.isEmpty())
         rows = records(false);
     rows.prepend(ReportModel::headers());
-    QGuiApplication::clipboard()->setText(Report::tsvOf(rows));
+    QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
 }
 
 QString ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
@@ -454,13 +514,12 @@ QString ReportWindow::suggestedPath(const QString &suffix) const
 
 bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const QString &what)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const SaveFile::Result written = SaveFile::write(path, bytes);
+    if (written.ok)
         return true;
-    file.cancelWriting();
     m_dialogs->message(what,
                        u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
-                           QDir::toNativeSeparators(path), file.errorString()),
+                           QDir::toNativeSeparators(path), written.reason),
                        Dialogs::Icon::Exclamation);
     return false;
 }
@@ -472,7 +531,7 @@ void ReportWindow::exportCsv()
         return;
     QList<QStringList> rows = records(false);
     rows.prepend(ReportModel::headers());
-    writeFile(path, Report::csvOf(rows).toUtf8(), u"Export CSV"_s);
+    writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s);
 }
 
 ReportPrinter::Document ReportWindow::document() const
@@ -480,8 +539,9 @@ ReportPrinter::Document ReportWindow::document() const
     ReportPrinter::Document document;
     document.title = m_fileName.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(m_fileName);
     document.notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
-    document.notes.append(m_status->text() +
-                          (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    document.notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    if (const QString from = Report::countedFromNote(m_span, today()); !from.isEmpty())
+        document.notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())
         document.notes.append(u"Criteria: %1"_s.arg(criteria));
     if (!m_filter->text().isEmpty())
@@ -504,22 +564,17 @@ void ReportWindow::exportPdf()
     const QString path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
     if (path.isEmpty())
         return;
-    // The printer writes a file as it goes; it goes to a scratch folder first, so that a failure part way leaves
-    // the chosen file as it was.
-    const QTemporaryDir scratch;
-    const QString draft = scratch.filePath(u"report.pdf"_s);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(draft);
-    printer.setDocName(windowTitle());
     const WaitCursor wait;
-    QFile written(draft);
-    if (!scratch.isValid() || !ReportPrinter(document()).print(printer) || !written.open(QIODevice::ReadOnly)) {
-        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made in the temporary folder."_s,
+    // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
+    // written in one step.
+    const QPrinter printer(QPrinter::HighResolution);
+    const QByteArray pdf = ReportPrinter(document()).pdf(printer.pageLayout(), printer.resolution(), windowTitle());
+    if (pdf.isEmpty()) {
+        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
                            Dialogs::Icon::Exclamation);
         return;
     }
-    writeFile(path, written.readAll(), u"Export PDF"_s);
+    writeFile(path, pdf, u"Export PDF"_s);
 }
 
 void ReportWindow::printReport()
@@ -542,7 +597,10 @@ void ReportWindow::saveChart()
         return;
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    m_chart->grab().save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !m_chart->grab().save(&buffer, "PNG")) {
+        m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
     writeFile(path, bytes, u"Save Chart"_s);
 }

@@ -48,8 +48,10 @@ public:
 
     // The table's rows as they are shown (filtered and sorted), as texts; with selectedOnly, the selected ones.
     QList<QStringList> records(bool selectedOnly) const;
-    // The range the date boxes show; null dates when they show none.
+    // The range the date boxes show, an open end as the file's first or last service; null where there is none.
     Report::DateRange shownRange() const;
+    // Tests: the day taken for today, against which the latest service is checked; null for the system's clock.
+    void setToday(QDate today);
     ReportPrinter::Document document() const;
 
     void copyRows();
@@ -63,9 +65,15 @@ public:
 
 private:
     void createControls();
+    QDate today() const;
     void presetChosen();
     void customDatesChanged();
-    void setDateBoxes(QDate from, QDate to);
+    // Shows range in the date boxes, a null end as open, with the file's first or last service in its box.
+    void showRange(const Report::DateRange &range);
+    // The range the boxes ask for under Custom: an open end as a null date.
+    Report::DateRange customRange() const;
+    // The boxes are edited only under Custom, and a date box only while its end is not open.
+    void enableRangeControls();
     void updateChart();
     void updateStatus();
     QString rangeText() const;
@@ -84,11 +92,17 @@ private:
     NativePath m_folder;
     bool m_settingDates = false;
     bool m_columnsSized = false;
+    bool m_backwards = false; // a Custom range whose From is after its To
     int m_undatedInFile = 0;
+    Report::ServiceSpan m_span;
+    QDate m_today;
+    QString m_counts; // the status's counts, for the printout
 
     QComboBox *m_preset = nullptr;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
+    QCheckBox *m_fromOpen = nullptr;
+    QCheckBox *m_toOpen = nullptr;
     QCheckBox *m_once = nullptr;
     QLineEdit *m_filter = nullptr;
     QTableView *m_table = nullptr;
@@ -98,4 +112,5 @@ private:
     QLabel *m_status = nullptr;
     QLabel *m_undated = nullptr;
     QAction *m_copy = nullptr;
+    QList<QWidget *> m_waysOut; // copy, exports and print: nothing to hand on while the range runs backwards
 };

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds a static Qt (qtbase) for 64-bit Windows from Debian's own qt6-base source, once, into a fixed cache folder
+# keyed by the Qt version, the configure flags and the toolchain file; prints the prefix on its last line. Later runs
+# find the prefix and return at once. The build tree (about 3 GB) is deleted after a successful install.
+#
+#   CANTORIX_WINQT_CACHE   the cache folder (default /var/cache/cantorix2); the prefix bakes in absolute paths,
+#                          so a prefix stays usable only where it was built
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cache=${CANTORIX_WINQT_CACHE:-/var/cache/cantorix2}
+toolchain=$root/cmake/mingw-w64-x86_64.cmake
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+
+qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+
+# Networking, SQL, XML and the 3D paths are not used by the program; everything else it links is bundled, so the
+# result depends on nothing but the system DLLs. direct2d stays on: without it 6.4.2's windows plugin and print
+# engine do not link.
+flags=(-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
+    -nomake tests -nomake examples -no-opengl -no-dbus -no-icu -no-pkg-config -no-zstd
+    -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml -no-feature-vulkan
+    -no-feature-androiddeployqt -no-feature-tabletevent
+    -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng -qt-libjpeg -qt-doubleconversion)
+
+key=$( (echo "$qt_version"; printf '%s\n' "${flags[@]}"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version |
+    head -1) | sha256sum | cut -c1-12)
+prefix=$cache/qt-${qt_version%%+*}-win64-$key
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
+
+"${sudo_cmd[@]}" mkdir -p "$cache"
+[ -w "$cache" ] || "${sudo_cmd[@]}" chown "$(id -u):$(id -g)" "$cache"
+work=$cache/work-$key
+rm -rf "$work" "$prefix"
+mkdir -p "$work"
+
+# Debian's source of exactly the installed version, through a deb-src entry of our own.
+sources=/etc/apt/sources.list.d/cantorix2-src.sources
+if [ ! -f "$sources" ]; then
+    printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm bookworm-updates' \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' '' \
+        'Types: deb-src' 'URIs: http://deb.debian.org/debian-security' 'Suites: bookworm-security' \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
+        "${sudo_cmd[@]}" tee "$sources" >/dev/null
+    "${sudo_cmd[@]}" apt-get update -qq
+fi
+(cd "$work" && apt-get source -qq --download-only "qt6-base=$qt_version" >/dev/null &&
+    dpkg-source -x ./qt6-base_*.dsc src >/dev/null)
+src=$work/src
+
+# The dfsg source drops src/3rdparty/wintab, which the windows platform plugin includes even with tablet events
+# off. Wine's LGPL headers of the same API serve, behind a shim for the macros Wine's headers expect.
+if [ ! -f "$src/src/3rdparty/wintab/wintab.h" ]; then
+    (cd "$work" && apt-get download -qq libwine-dev >/dev/null && dpkg -x libwine-dev_*.deb wine)
+    wine_include=$(dirname "$(find "$work/wine" -name wintab.h | head -1)")
+    mkdir -p "$src/src/3rdparty/wintab"
+    cp "$wine_include/pktdef.h" "$src/src/3rdparty/wintab/pktdef.h"
+    {
+        echo '/* Wine'"'"'s wintab.h (LGPL-2.1-or-later) with the Winelib macros it expects. */'
+        echo '#pragma once'
+        echo '#ifndef WINELIB_NAME_AW'
+        echo '#define WINELIB_NAME_AW(func) func##W'
+        echo '#endif'
+        echo '#ifndef DECL_WINELIB_TYPE_AW'
+        echo '#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;'
+        echo '#endif'
+        echo '#ifndef API'
+        echo '#define API WINAPI'
+        echo '#endif'
+        cat "$wine_include/wintab.h"
+    } >"$src/src/3rdparty/wintab/wintab.h"
+fi
+
+mkdir -p "$work/build"
+(cd "$work/build" && "$src/configure" -prefix "$prefix" "${flags[@]}" -- -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1) ||
+    { tail -40 "$work/build/configure.log" >&2; exit 1; }
+cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || { tail -60 "$work/build.log" >&2; exit 1; }
+cmake --install "$work/build" >/dev/null
+
+# The LGPL asks a static build to pass on the licence and the exact source it came from: keep both beside Qt.
+mkdir -p "$prefix/licenses"
+cp "$src"/LICENSES/*.txt "$prefix/licenses/" 2>/dev/null || true
+cp "$src/debian/copyright" "$prefix/licenses/debian-copyright" 2>/dev/null || true
+echo "qt6-base $qt_version (Debian source package, https://deb.debian.org/debian/pool/main/q/qt6-base/)" \
+    >"$prefix/licenses/SOURCE"
+cp "$work"/qt6-base_*.dsc "$prefix/licenses/"
+rm -rf "$work"
+touch "$prefix/.complete"
+echo "$prefix"
