@@ -13,11 +13,15 @@
 #include <QListView>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/form/form1.h"
 #include "app/mainwindow/commandline.h"
@@ -27,6 +31,8 @@
 #include "app/pickers/filelist.h"
 #include "installinfo.h"
 #include "panes/helptext.h"
+#include "platform/nativefile.h"
+#include "platform/settingslocation.h"
 #include "version.h"
 
 using namespace Qt::StringLiterals;
@@ -59,6 +65,42 @@ QString enabledActions(const MainWindow &window)
     return marks;
 }
 
+// The paths the recent-files menu offers, in order.
+QList<QByteArray> offered(const MainWindow &window)
+{
+    QList<QByteArray> paths;
+    for (const QAction *each : action(window, "actOpenRecent")->menu()->actions())
+        paths.append(each->data().toByteArray());
+    return paths;
+}
+
+// What is written to stderr while it lives. POSIX: the descriptor is pointed at a file and back.
+class StderrCapture {
+public:
+    StderrCapture() : m_saved(::dup(2))
+    {
+        m_file.open();
+        std::fflush(stderr);
+        ::dup2(m_file.handle(), 2);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(m_saved, 2);
+        ::close(m_saved);
+    }
+    QByteArray text()
+    {
+        std::fflush(stderr);
+        QFile written(m_file.fileName());
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryFile m_file;
+    int m_saved;
+};
+
 } // namespace
 
 class TestMenu : public QObject {
@@ -71,17 +113,27 @@ private Q_SLOTS:
     void openFileOutsideTheList();
     void openThroughTheChooser();
     void recentFiles();
+    void storedListRead_data();
+    void storedListRead();
+    void settingsFileNotRegular_data();
+    void settingsFileNotRegular();
+    void missingRecentFile();
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
 
 private:
+    QTemporaryDir m_home;
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
 };
 
 void TestMenu::initTestCase()
 {
+    // A home of the test's own, set before QSettings first looks for it: the settings file is made a pipe or a
+    // folder here, which must never reach another run's settings.
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
     QCoreApplication::setApplicationName(u"Cantorix2"_s);
@@ -178,7 +230,7 @@ void TestMenu::enabledStates()
     window.form()->Command1_Click();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
-    QCOMPARE(RecentFiles::load().first(), files->nativePath() + "/Hymnal.txt");
+    QCOMPARE(RecentFiles().load().first(), files->nativePath() + "/Hymnal.txt");
 }
 
 void TestMenu::openFileOutsideTheList()
@@ -211,7 +263,7 @@ void TestMenu::openFileOutsideTheList()
     QVERIFY(!window.form()->openFile(other.filePath(u"logs/gone.txt"_s)));
     QCOMPARE(m_dialogs.messages().size(), 1);
     QCOMPARE(m_dialogs.messages().first().title, u"File Error"_s);
-    QCOMPARE(RecentFiles::load().first(), QFile::encodeName(other.filePath(u"logs/gone.txt"_s)));
+    QCOMPARE(RecentFiles().load().first(), QFile::encodeName(other.filePath(u"logs/gone.txt"_s)));
 }
 
 void TestMenu::openThroughTheChooser()
@@ -226,12 +278,12 @@ void TestMenu::openThroughTheChooser()
     action(window, "actOpen")->trigger();
     QCOMPARE(startedIn, QDir::currentPath());
     QCOMPARE(window.form()->store().entryCount(), 0);
-    QVERIFY(RecentFiles::load().isEmpty());
+    QVERIFY(RecentFiles().load().isEmpty());
 
     answer = m_folder->filePath(u"Hymnal.txt"_s);
     action(window, "actOpen")->trigger();
     QVERIFY(window.form()->store().isVerseFile());
-    QCOMPARE(RecentFiles::load(), QList<QByteArray>{QFile::encodeName(answer)});
+    QCOMPARE(RecentFiles().load(), QList<QByteArray>{QFile::encodeName(answer)});
 }
 
 void TestMenu::recentFiles()
@@ -256,7 +308,7 @@ void TestMenu::recentFiles()
     }
     const QList<QByteArray> expected = {latin1,        written.at(5), written.at(9), written.at(8),
                                         written.at(7), written.at(6), written.at(4), written.at(3)};
-    QCOMPARE(RecentFiles::load(), expected);
+    QCOMPARE(RecentFiles().load(), expected);
 
     // A new window offers them in that order and opens the one chosen.
     MainWindow window(&m_dialogs);
@@ -268,7 +320,118 @@ void TestMenu::recentFiles()
     QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"caf\uFFFD.txt"_s);
     recent->actions().at(7)->trigger();
     QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"log3.txt"_s);
-    QCOMPARE(RecentFiles::load().first(), written.at(3));
+    QCOMPARE(RecentFiles().load().first(), written.at(3));
+}
+
+// The list as the settings file holds it, edited by hand: a count that is no count of entries, entries that name no
+// file.
+void TestMenu::storedListRead_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<QByteArray>>("stored");
+    QTest::addColumn<QList<QByteArray>>("offered");
+
+    const QByteArray longest = '/' + QByteArray(NativeFile::maxPathBytes() - 1, 'a');
+    QTest::newRow("huge count, no entries") << 2000000000 << QList<QByteArray>{} << QList<QByteArray>{};
+    QTest::newRow("huge count, two entries")
+        << 2000000000 << QList<QByteArray>{"/a.txt", "/b.txt"} << QList<QByteArray>{"/a.txt", "/b.txt"};
+    QTest::newRow("NUL byte") << 2 << QList<QByteArray>{QByteArray("/a.txt\0/b", 9), "/c.txt"}
+                              << QList<QByteArray>{"/c.txt"};
+    QTest::newRow("longer than a path") << 2 << QList<QByteArray>{longest + 'a', longest} << QList<QByteArray>{longest};
+}
+
+void TestMenu::storedListRead()
+{
+    QFETCH(int, size);
+    QFETCH(QList<QByteArray>, stored);
+    QFETCH(QList<QByteArray>, offered);
+    {
+        QSettings settings;
+        for (int i = 0; i < stored.size(); ++i)
+            settings.setValue(u"recentFiles/%1/path"_s.arg(i + 1), stored.at(i));
+        settings.setValue(u"recentFiles/size"_s, size);
+    }
+    const MainWindow window(&m_dialogs);
+    QCOMPARE(::offered(window), offered);
+    QCOMPARE(action(window, "actOpenRecent")->isEnabled(), !offered.isEmpty());
+}
+
+// POSIX only: pipes are made with mkfifo, and stderr is caught through its descriptor. QSettings reads its files
+// as it is made, so a pipe there would hold up the start for ever.
+void TestMenu::settingsFileNotRegular_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<bool>("kept");
+
+    const QString own = SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s);
+    // QSettings would also read the organisation's file beside the program's.
+    const QString organisation = QFileInfo(own).path() + u".conf"_s;
+    QTest::newRow("a pipe") << own << true << false;
+    QTest::newRow("a folder") << own << false << false;
+    QTest::newRow("a pipe in the organisation's place") << organisation << true << true;
+}
+
+void TestMenu::settingsFileNotRegular()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, pipe);
+    QFETCH(bool, kept);
+    QCOMPARE(QSettings().fileName(), SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s));
+    QSettings().setValue(u"recentFiles/1/path"_s, QByteArray("/stored.txt"));
+    QSettings().setValue(u"recentFiles/size"_s, 1);
+    QSettings().sync();
+
+    const QByteArray path = QFile::encodeName(file);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QFile::remove(file);
+    QVERIFY(pipe ? ::mkfifo(path.constData(), 0600) == 0 : QDir().mkdir(file));
+    const auto restore = qScopeGuard([&] { pipe ? ::unlink(path.constData()) : ::rmdir(path.constData()); });
+
+    StderrCapture errors;
+    MainWindow window(&m_dialogs);
+    const QByteArray loaded = QFile::encodeName(m_folder->filePath(u"Hymnal.txt"_s));
+    QVERIFY(window.openFile(loaded));
+    QCOMPARE(::offered(window), kept ? (QList<QByteArray>{loaded, "/stored.txt"}) : QList<QByteArray>{});
+    const QByteArray said = errors.text();
+    QCOMPARE(said, kept ? QByteArray()
+                        : "cantorix2: the settings file " + path +
+                              " is not a regular file; recent files are not kept this run\n");
+    // Not replaced by a regular file either.
+    struct stat info {};
+    QCOMPARE(::lstat(path.constData(), &info), 0);
+    QVERIFY(pipe ? S_ISFIFO(info.st_mode) : S_ISDIR(info.st_mode));
+}
+
+void TestMenu::missingRecentFile()
+{
+    const QByteArray kept = QFile::encodeName(m_folder->filePath(u"ServiceLog.txt"_s));
+    const QByteArray gone = QFile::encodeName(m_folder->write(u"gone.txt"_s, "Jan 3, 2021\n1 A\n"));
+    RecentFiles().add(kept);
+    RecentFiles().add(gone);
+    QVERIFY(QFile::remove(QString::fromUtf8(gone)));
+
+    MainWindow window(&m_dialogs);
+    QMenu *recent = action(window, "actOpenRecent")->menu();
+    // Looked at when the menu opens, not before.
+    QCOMPARE(recent->actions().at(0)->text(), QString::fromUtf8(gone));
+    Q_EMIT recent->aboutToShow();
+    QCOMPARE(recent->actions().at(0)->text(), QString::fromUtf8(gone) + u" (missing)"_s);
+    QCOMPARE(recent->actions().at(1)->text(), QString::fromUtf8(kept));
+    QVERIFY(recent->actions().at(0)->isEnabled());
+
+    m_dialogs.confirmAnswers = {false, true};
+    recent->actions().at(0)->trigger();
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown.at(0).kind, u"confirm"_s);
+    QCOMPARE(m_dialogs.shown.at(0).title, u"Remove from list"_s);
+    QCOMPARE(RecentFiles().load(), (QList<QByteArray>{gone, kept}));
+    recent->actions().at(0)->trigger();
+    QCOMPARE(RecentFiles().load(), QList<QByteArray>{kept});
+    QCOMPARE(::offered(window), QList<QByteArray>{kept});
+    // Nothing was loaded: the file was not tried.
+    QCOMPARE(m_dialogs.shown.size(), 2);
+    QCOMPARE(window.form()->store().entryCount(), 0);
 }
 
 void TestMenu::commandLine_data()

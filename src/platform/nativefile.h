@@ -31,4 +31,11 @@ struct Opened {
 // reads from the opened descriptor (in blocking mode) and closes it when it is closed or destroyed.
 Opened openRegular(const QByteArray &nativePath, QFile &file);
 
+// What openRegular would make of nativePath, judged by the name alone without opening it, so that nothing waits:
+// None for a regular file (a link is followed), CannotOpen when the name cannot be looked at (systemText says why).
+Opened inspect(const QByteArray &nativePath);
+
+// The longest path the system takes, in bytes; a longer one names no file.
+qsizetype maxPathBytes();
+
 } // namespace NativeFile

@@ -4,11 +4,11 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/form/form1.h"
-#include "app/mainwindow/recentfiles.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
 #include "platform/folderaccess.h"
+#include "platform/nativefile.h"
 #include "version.h"
 
 #include <QAction>
@@ -51,7 +51,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent) : QMainWindow(parent),
     // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
     // can be tried again from the list.
     connect(m_form, &Form1::fileOpened, this, [this](const QByteArray &path) {
-        RecentFiles::add(path);
+        m_recent.add(path);
         rebuildRecentMenu();
         m_loadedPath = path;
         if (m_reportWindow != nullptr)
@@ -85,6 +85,7 @@ void MainWindow::createActions()
         &MainWindow::openChosen);
     m_recentMenu = file->addMenu(u"Open &Recent"_s);
     m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::markMissingRecentFiles);
     file->addSeparator();
     add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
@@ -145,12 +146,37 @@ void MainWindow::rebuildRecentMenu()
         m_recentMenu->removeAction(old);
         old->deleteLater();
     }
-    const QList<QByteArray> paths = RecentFiles::load();
+    const QList<QByteArray> paths = m_recent.load();
     for (const QByteArray &path : paths) {
         QAction *action = m_recentMenu->addAction(FolderAccess::displayName(path));
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::markMissingRecentFiles()
+{
+    // Looked at each time the menu opens, not at start: a file on a share that is not mounted yet may come back.
+    for (QAction *action : m_recentMenu->actions()) {
+        const QByteArray path = action->data().toByteArray();
+        const bool missing = NativeFile::inspect(path).refusal == NativeFile::Refusal::NotFound;
+        action->setText(FolderAccess::displayName(path) + (missing ? u" (missing)"_s : QString()));
+    }
+}
+
+void MainWindow::openRecent(const QByteArray &path)
+{
+    if (NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound) {
+        openFile(path);
+        return;
+    }
+    const QString question = u"\"%1\" is no longer there; it may have been moved or deleted.\n\n"
+                             "Remove it from the recent files?"_s.arg(FolderAccess::displayName(path));
+    if (!m_dialogs->confirm(u"Remove from list"_s, question))
+        return;
+    m_recent.remove(path);
+    rebuildRecentMenu();
 }
 
 bool MainWindow::openFile(const QByteArray &nativePath)

@@ -3,6 +3,8 @@
 // actions are enabled from what Form1 reports after each change.
 #pragma once
 
+#include "app/mainwindow/recentfiles.h"
+
 #include <QMainWindow>
 
 #include <functional>
@@ -34,6 +36,8 @@ private:
     void createActions();
     void updateActions();
     void rebuildRecentMenu();
+    void markMissingRecentFiles();
+    void openRecent(const QByteArray &path);
     void openChosen();
     void showAbout();
     void showReport();
@@ -42,6 +46,7 @@ private:
     Dialogs *m_dialogs;
     Form1 *m_form;
     FileChooser m_chooser;
+    RecentFiles m_recent;
     QMenu *m_recentMenu = nullptr;
     QAction *m_find = nullptr;
     QAction *m_tally = nullptr;
