@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,8 +20,12 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include "app/form/form1.h"
@@ -121,8 +126,14 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
+    void startsWithoutDisplay_data();
+    void startsWithoutDisplay();
+    void windowSystemFailureExits();
 
 private:
+    // The test's environment for the program: no display, the platform given (if any), the test's home.
+    QProcessEnvironment withoutDisplay(const QString &platform) const;
+
     QTemporaryDir m_home;
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
@@ -137,6 +148,17 @@ void TestMenu::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
     QCoreApplication::setApplicationName(u"Cantorix2"_s);
+}
+
+QProcessEnvironment TestMenu::withoutDisplay(const QString &platform) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        env.remove(name);
+    if (!platform.isEmpty())
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+    env.insert(u"HOME"_s, m_home.path());
+    return env;
 }
 
 void TestMenu::init()
@@ -453,9 +475,9 @@ void TestMenu::commandLine_data()
                              << QString();
     QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << QString() << QStringList{} << QString();
     QTest::newRow("Qt options with values")
-        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"x.txt"_s, u"-display"_s, u":1"_s}
+        << QStringList{u"-platform=offscreen"_s, u"-style"_s, u"Fusion"_s, u"x.txt"_s, u"-display=:1"_s}
         << int(Action::Run) << u"x.txt"_s
-        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"-display"_s, u":1"_s} << QString();
+        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s, u"-display"_s, u":1"_s} << QString();
     QTest::newRow("a Qt value that looks like a file")
         << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << int(Action::Run) << QString()
         << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << QString();
@@ -469,6 +491,11 @@ void TestMenu::commandLine_data()
                                                   << QString() << QStringList{} << u"unknown option '--style'"_s;
     QTest::newRow("value missing") << QStringList{u"-platform"_s} << int(Action::Error) << QString() << QStringList{}
                                    << u"option '-platform' needs a value"_s;
+    for (const auto &[name, args] : {std::pair{"empty file", QStringList{QString()}},
+                                     {"empty value", QStringList{u"-platform"_s, QString()}},
+                                     {"empty joined value", QStringList{u"-platform="_s}},
+                                     {"empty after --", QStringList{u"--"_s, QString()}}})
+        QTest::newRow(name) << args << int(Action::Error) << QString() << QStringList{} << u"empty argument"_s;
     QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
                                << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
 }
@@ -495,12 +522,8 @@ void TestMenu::commandLine()
 
 void TestMenu::binaryAnswersWithoutDisplay()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"DISPLAY"_s);
-    env.remove(u"WAYLAND_DISPLAY"_s);
-    env.remove(u"QT_QPA_PLATFORM"_s);
     QProcess program;
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(withoutDisplay(QString()));
 
     program.start(QStringLiteral(CANTORIX_BINARY), {u"--version"_s});
     QVERIFY(program.waitForFinished(30000));
@@ -513,6 +536,69 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(program.readAllStandardError().startsWith("cantorix2: unknown option '--frobnicate'\n"));
     QVERIFY(program.readAllStandardOutput().isEmpty());
+
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"-platform"_s, u"offscreen"_s, QString()});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(program.readAllStandardError().startsWith("cantorix2: empty argument\n"));
+}
+
+// Options that choose a platform other than X11, or name what Qt only warns about, start the window without a
+// display: the program is still running when it is stopped.
+void TestMenu::startsWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("platform");
+    const QString file = QStringLiteral(CANTORIX_SAMPLES_DIR "/ServiceLog.txt");
+    QTest::newRow("joined values") << QStringList{u"-platform=offscreen"_s, u"-style=nosuch"_s, u"-stylesheet"_s,
+                                                  u"/nonexistent.qss"_s, file}
+                                   << QString();
+    QTest::newRow("-display beside another platform")
+        << QStringList{u"-display"_s, u":987"_s, file} << u"offscreen:fontengine=freetype"_s;
+}
+
+void TestMenu::startsWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, platform);
+    QProcess program;
+    program.setProcessEnvironment(withoutDisplay(platform));
+    program.start(QStringLiteral(CANTORIX_BINARY), args);
+    QVERIFY(program.waitForStarted(30000));
+    const bool ended = program.waitForFinished(3000);
+    program.kill();
+    program.waitForFinished(30000);
+    QVERIFY2(!ended, program.readAllStandardError().constData());
+}
+
+// POSIX only: an X server that closes every connection is an abstract unix socket. The display check gets through,
+// Qt's own connection fails, and Qt's fatal error ends the program with a message instead of an abort.
+void TestMenu::windowSystemFailureExits()
+{
+    const QByteArray name = "/tmp/.X11-unix/X" + QByteArray::number(20000 + QCoreApplication::applicationPid() % 10000);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    QVERIFY(server >= 0);
+    const auto closeServer = qScopeGuard([server] { ::close(server); });
+    QCOMPARE(::bind(server, reinterpret_cast<const sockaddr *>(&address),
+                    socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))),
+             0);
+    QCOMPARE(::listen(server, 8), 0);
+
+    QProcess program;
+    program.setProcessEnvironment(withoutDisplay(QString()));
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"-display"_s, u":"_s + QString::fromLatin1(name.mid(16))});
+    QDeadlineTimer deadline(30000);
+    while (!program.waitForFinished(50) && !deadline.hasExpired()) {
+        for (int client; (client = ::accept(server, nullptr, nullptr)) >= 0;)
+            ::close(client);
+    }
+    program.kill();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAllStandardError().endsWith("cantorix2: the window system could not be started\n"));
 }
 
 QTEST_MAIN(TestMenu)
