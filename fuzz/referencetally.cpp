@@ -101,8 +101,12 @@ std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, cons
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
             const QString &tag = store.tag(i, j);
             const QString &text = store.text(i, j);
-            if (tag.isEmpty())
+            // The entry's lines end at its line count; a hymnal's also at the first empty tag, while a service
+            // log's line with an empty tag (a word such as "Offertory") is passed over.
+            if (j > store.lineCount(i) || (tag.isEmpty() && store.isVerseFile()))
                 break;
+            if (tag.isEmpty())
+                continue;
             if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};

@@ -58,6 +58,7 @@ void checkStore(const EntryStore &store, const LoadOutcome &outcome)
             FUZZ_CHECK(isTrimmed(text));
             ++used;
         }
+        FUZZ_CHECK(store.lineCount(e) == used);
         if (inUse && e >= 2 && head == store.head(e - 1) && previousUsed == EntryStore::MaxSlots)
             ++fullBeforeCopy;
         if (store.isContinuation(e)) {
@@ -74,8 +75,11 @@ int reachableLines(const EntryStore &store)
 {
     int lines = 0;
     for (int e = 1; e <= store.entryCount(); ++e) {
-        for (int s = 1; s <= EntryStore::MaxSlots && !store.tag(e, s).isEmpty(); ++s)
-            ++lines;
+        for (int s = 1; s <= store.lineCount(e); ++s) {
+            if (store.tag(e, s).isEmpty() && store.isVerseFile())
+                break;
+            lines += store.tag(e, s).isEmpty() ? 0 : 1;
+        }
     }
     return lines;
 }

@@ -54,6 +54,25 @@ Offertory
 99 After the offertory
 )"_s;
 
+// Lines without a blank (no hymn number) at the start, between hymns, two in a row and at the end of a service,
+// and a service of nothing else.
+const QString wordsText = uR"(Jan 1, 2023
+Prelude
+100 A
+Offertory
+200 B
+Anthem
+Doxology
+350 Anthem of Praise
+Postlude
+
+Jan 8, 2023
+400 D
+
+Jan 15, 2023
+Communion
+)"_s;
+
 const QString jan = u"Jan 6, 2019"_s;
 const QString dec = u"Dec 24, 2021 (evening)"_s;
 const QString may = u"May 5, 2022"_s;
@@ -114,6 +133,8 @@ private Q_SLOTS:
 
     void searchesUsageFile_data();
     void searchesUsageFile();
+    void passesOverOneWordLines_data();
+    void passesOverOneWordLines();
     void searchesVerseFile_data();
     void searchesVerseFile();
     void listsWholeVerseFile();
@@ -158,9 +179,10 @@ void TestFindHymns::searchesUsageFile_data()
     const QStringList none;
 
     QTest::newRow("everything, references left out")
-        << Ask().c << QStringList{jan, jan, jan, dec, dec, dec, may}
-        << QStringList{u"378 Amazing Grace"_s, u"12 Joyful, Joyful"_s, u"112 joyful noise"_s, u"120a Silent Night"_s,
-                       u"12(2) O Come"_s,      u"12* Hark"_s,          u"378 Amazing Grace"_s}
+        << Ask().c << QStringList{jan, jan, jan, dec, dec, dec, may, may}
+        << QStringList{u"378 Amazing Grace"_s, u"12 Joyful, Joyful"_s,     u"112 joyful noise"_s,
+                       u"120a Silent Night"_s, u"12(2) O Come"_s,          u"12* Hark"_s,
+                       u"378 Amazing Grace"_s, u"99 After the offertory"_s}
         << 3;
     QTest::newRow("references shown") << Ask().refs().limit(u"<2020"_s).c << QStringList{jan, jan, jan, jan, jan}
                                       << QStringList{u"378 Amazing Grace"_s, u"12 Joyful, Joyful"_s,
@@ -183,11 +205,13 @@ void TestFindHymns::searchesUsageFile_data()
                                      << QStringList{u"12 Joyful, Joyful"_s, u"112 joyful noise"_s} << 1;
     QTest::newRow("excluded title is case-sensitive")
         << Ask().phrase(u"joy"_s).notText(u"Joy"_s).c << QStringList{jan} << QStringList{u"112 joyful noise"_s} << 1;
-    QTest::newRow("excluded number") << Ask().notTag(u"12"_s).c << QStringList{jan, may}
-                                     << QStringList{u"378 Amazing Grace"_s, u"378 Amazing Grace"_s} << 2;
-    QTest::newRow("on or after a year") << Ask().limit(u">2021"_s).c << QStringList{dec, dec, dec, may}
+    QTest::newRow("excluded number") << Ask().notTag(u"12"_s).c << QStringList{jan, may, may}
+                                     << QStringList{u"378 Amazing Grace"_s, u"378 Amazing Grace"_s,
+                                                    u"99 After the offertory"_s}
+                                     << 2;
+    QTest::newRow("on or after a year") << Ask().limit(u">2021"_s).c << QStringList{dec, dec, dec, may, may}
                                         << QStringList{u"120a Silent Night"_s, u"12(2) O Come"_s, u"12* Hark"_s,
-                                                       u"378 Amazing Grace"_s}
+                                                       u"378 Amazing Grace"_s, u"99 After the offertory"_s}
                                         << 2;
     QTest::newRow("before a year with a number")
         << Ask().limit(u"<2022"_s).number(u"378"_s).c << QStringList{jan} << QStringList{u"378 Amazing Grace"_s} << 1;
@@ -206,7 +230,8 @@ void TestFindHymns::searchesUsageFile_data()
     QTest::newRow("title only with full number lists all")
         << Ask().titleOnly().number(u"12"_s).fullNumber().c << QStringList{jan, dec, dec}
         << QStringList{u"12 Joyful, Joyful"_s, u"12(2) O Come"_s, u"12* Hark"_s} << 2;
-    QTest::newRow("a line without a number ends the entry") << Ask().number(u"99"_s).c << none << none << 0;
+    QTest::newRow("a line without a number is passed over")
+        << Ask().number(u"99"_s).c << QStringList{may} << QStringList{u"99 After the offertory"_s} << 1;
     QTest::newRow("nothing matches") << Ask().phrase(u"Kyrie"_s).c << none << none << 0;
 }
 
@@ -215,6 +240,23 @@ void TestFindHymns::searchesUsageFile()
     const auto store = storeFrom(usageText);
     QVERIFY(!store->isVerseFile());
     check(*store);
+}
+
+void TestFindHymns::passesOverOneWordLines_data()
+{
+    addColumns();
+    const QString first = u"Jan 1, 2023"_s, second = u"Jan 8, 2023"_s;
+    QTest::newRow("every hymn") << Ask().c << QStringList{first, first, first, second}
+                                << QStringList{u"100 A"_s, u"200 B"_s, u"350 Anthem of Praise"_s, u"400 D"_s} << 2;
+    QTest::newRow("phrase of a one-word line")
+        << Ask().phrase(u"anthem"_s).c << QStringList{first} << QStringList{u"350 Anthem of Praise"_s} << 1;
+    QTest::newRow("title only") << Ask().titleOnly().c << QStringList{first, second}
+                                << QStringList{u"100 A"_s, u"400 D"_s} << 2;
+}
+
+void TestFindHymns::passesOverOneWordLines()
+{
+    check(*storeFrom(wordsText));
 }
 
 void TestFindHymns::searchesVerseFile_data()

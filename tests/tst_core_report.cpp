@@ -213,6 +213,16 @@ private Q_SLOTS:
             << shuffled << criteriaOf({}, {.Filter = u">2023"_s})
             << QStringList{u"123 A|2|2023-01-01|2023-03-05|0"_s, u"45 B|2|2023-01-01|2023-02-01|32"_s} << 3 << 0;
 
+        // Lines without a blank (no hymn number) at the start, between hymns, two in a row and at the end.
+        const QString words = u"Jan 1, 2023\nPrelude\n123 A\nOffertory\n45 B\nAnthem\nDoxology\n123 A\nPostlude\n\n"
+                              "Jan 8, 2023\n45 B\n"_s;
+        QTest::newRow("one-word lines, once per service")
+            << words << Report::ReportCriteria{}
+            << QStringList{u"123 A|1|2023-01-01|2023-01-01|7"_s, u"45 B|2|2023-01-01|2023-01-08|0"_s} << 2 << 0;
+        QTest::newRow("one-word lines, every line")
+            << words << criteriaOf({}, {}, false)
+            << QStringList{u"123 A|2|2023-01-01|2023-01-01|7"_s, u"45 B|2|2023-01-01|2023-01-08|0"_s} << 2 << 0;
+
         QTest::newRow("empty store") << QString() << Report::ReportCriteria{} << QStringList{} << 0 << 0;
         QTest::newRow("verse file") << u"378 Amazing Grace\n--\nFirst line\n"_s << Report::ReportCriteria{}
                                     << QStringList{} << 0 << 0;

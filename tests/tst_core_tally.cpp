@@ -144,9 +144,18 @@ private Q_SLOTS:
         QTest::newRow("number finds a title row")
             << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << Tallies::TallyCriteria{}
             << QStringList{u" 2|5 Foo"_s, u" 2|345 Grace"_s} << qint64(4);
-        QTest::newRow("line without a space ends entry")
-            << u"Jan 1\n123 A\nOffertory\n456 B\n\nJan 8\n789 C\n"_s << Tallies::TallyCriteria{}
-            << QStringList{u" 1|123 A"_s, u" 1|789 C"_s} << qint64(2);
+        // Lines without a blank (no hymn number) at the start, between hymns, two in a row and at the end.
+        const QString words = u"Jan 1\nPrelude\n100 A\nOffertory\n200 B\nAnthem\nDoxology\n350 Anthem of Praise\n"
+                              "Postlude\n\nJan 8\n100 A\n"_s;
+        QTest::newRow("one-word lines passed over")
+            << words << Tallies::TallyCriteria{}
+            << QStringList{u" 2|100 A"_s, u" 1|200 B"_s, u" 1|350 Anthem of Praise"_s} << qint64(4);
+        QTest::newRow("phrase of a one-word line") << words << Tallies::TallyCriteria{.hymname = u"anthem"_s}
+                                                   << QStringList{u" 1|350 Anthem of Praise"_s} << qint64(1);
+        // An empty tag would equal the empty number box.
+        QTest::newRow("full # only, empty box, one-word line")
+            << u"Jan 1\nOffertory\n Introit\n"_s << Tallies::TallyCriteria{.fullNumberOnly = true}
+            << QStringList{u" 1|  Introit"_s} << qint64(1);
         QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << Tallies::TallyCriteria{}
                                        << QStringList{u" 2|  Prelude"_s, u" 1|123 A"_s} << qint64(3);
         QTest::newRow("continuation entries") << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << Tallies::TallyCriteria{}

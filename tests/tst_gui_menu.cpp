@@ -7,17 +7,26 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QtTest>
 
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "app/form/form1.h"
 #include "app/mainwindow/commandline.h"
@@ -27,6 +36,8 @@
 #include "app/pickers/filelist.h"
 #include "installinfo.h"
 #include "panes/helptext.h"
+#include "platform/nativefile.h"
+#include "platform/settingslocation.h"
 #include "version.h"
 
 using namespace Qt::StringLiterals;
@@ -59,6 +70,42 @@ QString enabledActions(const MainWindow &window)
     return marks;
 }
 
+// The paths the recent-files menu offers, in order.
+QList<QByteArray> offered(const MainWindow &window)
+{
+    QList<QByteArray> paths;
+    for (const QAction *each : action(window, "actOpenRecent")->menu()->actions())
+        paths.append(each->data().toByteArray());
+    return paths;
+}
+
+// What is written to stderr while it lives. POSIX: the descriptor is pointed at a file and back.
+class StderrCapture {
+public:
+    StderrCapture() : m_saved(::dup(2))
+    {
+        m_file.open();
+        std::fflush(stderr);
+        ::dup2(m_file.handle(), 2);
+    }
+    ~StderrCapture()
+    {
+        std::fflush(stderr);
+        ::dup2(m_saved, 2);
+        ::close(m_saved);
+    }
+    QByteArray text()
+    {
+        std::fflush(stderr);
+        QFile written(m_file.fileName());
+        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryFile m_file;
+    int m_saved;
+};
+
 } // namespace
 
 class TestMenu : public QObject {
@@ -71,20 +118,47 @@ private Q_SLOTS:
     void openFileOutsideTheList();
     void openThroughTheChooser();
     void recentFiles();
+    void storedListRead_data();
+    void storedListRead();
+    void settingsFileNotRegular_data();
+    void settingsFileNotRegular();
+    void missingRecentFile();
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
+    void startsWithoutDisplay_data();
+    void startsWithoutDisplay();
+    void windowSystemFailureExits();
 
 private:
+    // The test's environment for the program: no display, the platform given (if any), the test's home.
+    QProcessEnvironment withoutDisplay(const QString &platform) const;
+
+    QTemporaryDir m_home;
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
 };
 
 void TestMenu::initTestCase()
 {
+    // A home of the test's own, set before QSettings first looks for it: the settings file is made a pipe or a
+    // folder here, which must never reach another run's settings.
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
     QCoreApplication::setApplicationName(u"Cantorix2"_s);
+}
+
+QProcessEnvironment TestMenu::withoutDisplay(const QString &platform) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        env.remove(name);
+    if (!platform.isEmpty())
+        env.insert(u"QT_QPA_PLATFORM"_s, platform);
+    env.insert(u"HOME"_s, m_home.path());
+    return env;
 }
 
 void TestMenu::init()
@@ -178,7 +252,7 @@ void TestMenu::enabledStates()
     window.form()->loadChosenFile();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
-    QCOMPARE(RecentFiles::load().first(), files->nativePath().child(u"Hymnal.txt"_s));
+    QCOMPARE(RecentFiles().load().first(), files->nativePath().child(u"Hymnal.txt"_s));
 }
 
 void TestMenu::openFileOutsideTheList()
@@ -213,7 +287,7 @@ void TestMenu::openFileOutsideTheList()
     QVERIFY(!window.form()->openFile(NativePath::fromText(other.filePath(u"logs/gone.txt"_s))));
     QCOMPARE(m_dialogs.messages().size(), 1);
     QCOMPARE(m_dialogs.messages().first().title, u"File Error"_s);
-    QCOMPARE(RecentFiles::load().first(), NativePath::fromText(other.filePath(u"logs/gone.txt"_s)));
+    QCOMPARE(RecentFiles().load().first(), NativePath::fromText(other.filePath(u"logs/gone.txt"_s)));
 }
 
 void TestMenu::openThroughTheChooser()
@@ -228,12 +302,12 @@ void TestMenu::openThroughTheChooser()
     action(window, "actOpen")->trigger();
     QCOMPARE(startedIn, QDir::currentPath());
     QCOMPARE(window.form()->store().entryCount(), 0);
-    QVERIFY(RecentFiles::load().isEmpty());
+    QVERIFY(RecentFiles().load().isEmpty());
 
     answer = m_folder->filePath(u"Hymnal.txt"_s);
     action(window, "actOpen")->trigger();
     QVERIFY(window.form()->store().isVerseFile());
-    QCOMPARE(RecentFiles::load(), QList<NativePath>{NativePath::fromText(answer)});
+    QCOMPARE(RecentFiles().load(), QList<NativePath>{NativePath::fromText(answer)});
 }
 
 void TestMenu::recentFiles()
@@ -264,7 +338,7 @@ void TestMenu::recentFiles()
                                         written.at(6),
                                         written.at(4),
                                         written.at(3)};
-    QCOMPARE(RecentFiles::load(), expected);
+    QCOMPARE(RecentFiles().load(), expected);
 
     // A new window offers them in that order and opens the one chosen.
     MainWindow window(&m_dialogs);
@@ -276,7 +350,117 @@ void TestMenu::recentFiles()
     QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"caf\uFFFD.txt"_s);
     recent->actions().at(7)->trigger();
     QCOMPARE(control<QLabel>(window, "ShowFile")->text(), u"log3.txt"_s);
-    QCOMPARE(RecentFiles::load().first(), written.at(3));
+    QCOMPARE(RecentFiles().load().first(), written.at(3));
+}
+
+// The list as the settings file holds it, edited by hand: a count that is no count of entries, entries that name no
+// file.
+void TestMenu::storedListRead_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QList<QByteArray>>("stored");
+    QTest::addColumn<QList<QByteArray>>("offered");
+
+    const QByteArray longest = '/' + QByteArray(NativeFile::maxPathBytes() - 1, 'a');
+    QTest::newRow("huge count, no entries") << 2000000000 << QList<QByteArray>{} << QList<QByteArray>{};
+    QTest::newRow("huge count, two entries")
+        << 2000000000 << QList<QByteArray>{"/a.txt", "/b.txt"} << QList<QByteArray>{"/a.txt", "/b.txt"};
+    QTest::newRow("NUL byte") << 2 << QList<QByteArray>{QByteArray("/a.txt\0/b", 9), "/c.txt"}
+                              << QList<QByteArray>{"/c.txt"};
+    QTest::newRow("longer than a path") << 2 << QList<QByteArray>{longest + 'a', longest} << QList<QByteArray>{longest};
+}
+
+void TestMenu::storedListRead()
+{
+    QFETCH(int, size);
+    QFETCH(QList<QByteArray>, stored);
+    QFETCH(QList<QByteArray>, offered);
+    {
+        QSettings settings;
+        for (int i = 0; i < stored.size(); ++i)
+            settings.setValue(u"recentFiles/%1/path"_s.arg(i + 1), stored.at(i));
+        settings.setValue(u"recentFiles/size"_s, size);
+    }
+    const MainWindow window(&m_dialogs);
+    QCOMPARE(::offered(window), offered);
+    QCOMPARE(action(window, "actOpenRecent")->isEnabled(), !offered.isEmpty());
+}
+
+// POSIX only: pipes are made with mkfifo, and stderr is caught through its descriptor. QSettings reads its files
+// as it is made, so a pipe there would hold up the start for ever.
+void TestMenu::settingsFileNotRegular_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("pipe");
+    QTest::addColumn<bool>("kept");
+
+    const QString own = SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s);
+    // QSettings would also read the organisation's file beside the program's.
+    const QString organisation = QFileInfo(own).path() + u".conf"_s;
+    QTest::newRow("a pipe") << own << true << false;
+    QTest::newRow("a folder") << own << false << false;
+    QTest::newRow("a pipe in the organisation's place") << organisation << true << true;
+}
+
+void TestMenu::settingsFileNotRegular()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, pipe);
+    QFETCH(bool, kept);
+    QCOMPARE(QSettings().fileName(), SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s));
+    QSettings().setValue(u"recentFiles/1/path"_s, QByteArray("/stored.txt"));
+    QSettings().setValue(u"recentFiles/size"_s, 1);
+    QSettings().sync();
+
+    const QByteArray path = QFile::encodeName(file);
+    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+    QFile::remove(file);
+    QVERIFY(pipe ? ::mkfifo(path.constData(), 0600) == 0 : QDir().mkdir(file));
+    const auto restore = qScopeGuard([&] { pipe ? ::unlink(path.constData()) : ::rmdir(path.constData()); });
+
+    StderrCapture errors;
+    MainWindow window(&m_dialogs);
+    const QByteArray loaded = QFile::encodeName(m_folder->filePath(u"Hymnal.txt"_s));
+    QVERIFY(window.openFile(NativePath::fromUnits(loaded)));
+    QCOMPARE(::offered(window), kept ? (QList<QByteArray>{loaded, "/stored.txt"}) : QList<QByteArray>{});
+    const QByteArray said = errors.text();
+    QCOMPARE(said, kept ? QByteArray()
+                        : "cantorix2: the settings file " + path +
+                              " is not a regular file; recent files are not kept this run\n");
+    // Not replaced by a regular file either.
+    struct stat info {};
+    QCOMPARE(::lstat(path.constData(), &info), 0);
+    QVERIFY(pipe ? S_ISFIFO(info.st_mode) : S_ISDIR(info.st_mode));
+}
+
+void TestMenu::missingRecentFile()
+{
+    const QByteArray kept = QFile::encodeName(m_folder->filePath(u"ServiceLog.txt"_s));
+    const QByteArray gone = QFile::encodeName(m_folder->write(u"gone.txt"_s, "Jan 3, 2021\n1 A\n"));
+    RecentFiles().add(NativePath::fromUnits(kept));
+    RecentFiles().add(NativePath::fromUnits(gone));
+    QVERIFY(QFile::remove(QString::fromUtf8(gone)));
+
+    MainWindow window(&m_dialogs);
+    QMenu *recent = action(window, "actOpenRecent")->menu();
+    // Looked at when the menu opens, not before.
+    QCOMPARE(recent->actions().at(0)->text(), QString::fromUtf8(gone));
+    Q_EMIT recent->aboutToShow();
+    QCOMPARE(recent->actions().at(0)->text(), QString::fromUtf8(gone) + u" (missing)"_s);
+    QCOMPARE(recent->actions().at(1)->text(), QString::fromUtf8(kept));
+    QVERIFY(recent->actions().at(0)->isEnabled());
+
+    m_dialogs.confirmAnswers = {false, true};
+    recent->actions().at(0)->trigger();
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown.at(0).kind, u"confirm"_s);
+    QCOMPARE(m_dialogs.shown.at(0).title, u"Remove from list"_s);
+    QCOMPARE(RecentFiles().load(), (QList<NativePath>{NativePath::fromUnits(gone), NativePath::fromUnits(kept)}));
+    recent->actions().at(0)->trigger();
+    QCOMPARE(RecentFiles().load(), QList<NativePath>{NativePath::fromUnits(kept)});
+    QCOMPARE(::offered(window), QList<QByteArray>{kept});
+    // The file was not tried: no "File Error" message.
+    QCOMPARE(m_dialogs.shown.size(), 2);
 }
 
 void TestMenu::commandLine_data()
@@ -298,9 +482,9 @@ void TestMenu::commandLine_data()
                              << QString();
     QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << QString() << QStringList{} << QString();
     QTest::newRow("Qt options with values")
-        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"x.txt"_s, u"-display"_s, u":1"_s}
+        << QStringList{u"-platform=offscreen"_s, u"-style"_s, u"Fusion"_s, u"x.txt"_s, u"-display=:1"_s}
         << int(Action::Run) << u"x.txt"_s
-        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style=Fusion"_s, u"-display"_s, u":1"_s} << QString();
+        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s, u"-display"_s, u":1"_s} << QString();
     QTest::newRow("a Qt value that looks like a file")
         << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << int(Action::Run) << QString()
         << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << QString();
@@ -314,6 +498,11 @@ void TestMenu::commandLine_data()
                                                   << QString() << QStringList{} << u"unknown option '--style'"_s;
     QTest::newRow("value missing") << QStringList{u"-platform"_s} << int(Action::Error) << QString() << QStringList{}
                                    << u"option '-platform' needs a value"_s;
+    for (const auto &[name, args] : {std::pair{"empty file", QStringList{QString()}},
+                                     {"empty value", QStringList{u"-platform"_s, QString()}},
+                                     {"empty joined value", QStringList{u"-platform="_s}},
+                                     {"empty after --", QStringList{u"--"_s, QString()}}})
+        QTest::newRow(name) << args << int(Action::Error) << QString() << QStringList{} << u"empty argument"_s;
     QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
                                << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
 }
@@ -340,12 +529,8 @@ void TestMenu::commandLine()
 
 void TestMenu::binaryAnswersWithoutDisplay()
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(u"DISPLAY"_s);
-    env.remove(u"WAYLAND_DISPLAY"_s);
-    env.remove(u"QT_QPA_PLATFORM"_s);
     QProcess program;
-    program.setProcessEnvironment(env);
+    program.setProcessEnvironment(withoutDisplay(QString()));
 
     program.start(QStringLiteral(CANTORIX_BINARY), {u"--version"_s});
     QVERIFY(program.waitForFinished(30000));
@@ -358,6 +543,69 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(program.readAllStandardError().startsWith("cantorix2: unknown option '--frobnicate'\n"));
     QVERIFY(program.readAllStandardOutput().isEmpty());
+
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"-platform"_s, u"offscreen"_s, QString()});
+    QVERIFY(program.waitForFinished(30000));
+    QCOMPARE(program.exitCode(), 2);
+    QVERIFY(program.readAllStandardError().startsWith("cantorix2: empty argument\n"));
+}
+
+// Options that choose a platform other than X11, or name what Qt only warns about, start the window without a
+// display: the program is still running when it is stopped.
+void TestMenu::startsWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("platform");
+    const QString file = QStringLiteral(CANTORIX_SAMPLES_DIR "/ServiceLog.txt");
+    QTest::newRow("joined values") << QStringList{u"-platform=offscreen"_s, u"-style=nosuch"_s, u"-stylesheet"_s,
+                                                  u"/nonexistent.qss"_s, file}
+                                   << QString();
+    QTest::newRow("-display beside another platform")
+        << QStringList{u"-display"_s, u":987"_s, file} << u"offscreen:fontengine=freetype"_s;
+}
+
+void TestMenu::startsWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, platform);
+    QProcess program;
+    program.setProcessEnvironment(withoutDisplay(platform));
+    program.start(QStringLiteral(CANTORIX_BINARY), args);
+    QVERIFY(program.waitForStarted(30000));
+    const bool ended = program.waitForFinished(3000);
+    program.kill();
+    program.waitForFinished(30000);
+    QVERIFY2(!ended, program.readAllStandardError().constData());
+}
+
+// POSIX only: an X server that closes every connection is an abstract unix socket. The display check gets through,
+// Qt's own connection fails, and Qt's fatal error ends the program with a message instead of an abort.
+void TestMenu::windowSystemFailureExits()
+{
+    const QByteArray name = "/tmp/.X11-unix/X" + QByteArray::number(20000 + QCoreApplication::applicationPid() % 10000);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    QVERIFY(server >= 0);
+    const auto closeServer = qScopeGuard([server] { ::close(server); });
+    QCOMPARE(::bind(server, reinterpret_cast<const sockaddr *>(&address),
+                    socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))),
+             0);
+    QCOMPARE(::listen(server, 8), 0);
+
+    QProcess program;
+    program.setProcessEnvironment(withoutDisplay(QString()));
+    program.start(QStringLiteral(CANTORIX_BINARY), {u"-display"_s, u":"_s + QString::fromLatin1(name.mid(16))});
+    QDeadlineTimer deadline(30000);
+    while (!program.waitForFinished(50) && !deadline.hasExpired()) {
+        for (int client; (client = ::accept(server, nullptr, nullptr)) >= 0;)
+            ::close(client);
+    }
+    program.kill();
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(program.readAllStandardError().endsWith("cantorix2: the window system could not be started\n"));
 }
 
 QTEST_MAIN(TestMenu)

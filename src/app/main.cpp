@@ -1,17 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Starts the program: the command line is read first (help and version need no display), then the display is
-// checked, which without one says so in one line and exits, before Qt would abort with a core dump.
+// Starts the program: the command line is read first (help and version need no display), then the platform plugin
+// and the display are checked, which without one say so in one line and exit, before Qt would abort with a core
+// dump.
 #include "app/mainwindow/commandline.h"
 #include "app/mainwindow/mainwindow.h"
 #include "installinfo.h"
 #include "platform/displaycheck.h"
 #include "platform/folderaccess.h"
+#include "platform/qtplatforms.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+void startupMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    previousHandler(type, context, message);
+    if (type == QtFatalMsg) {
+        std::fputs("cantorix2: the window system could not be started\n", stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -38,10 +57,17 @@ int main(int argc, char *argv[])
     qtArgv.push_back(nullptr);
     int qtArgc = int(qtStrings.size());
 
+    if (const std::string missing = QtPlatforms::problem(qtArgc, qtArgv.data()); !missing.empty()) {
+        std::fprintf(stderr, "cantorix2: %s\n", missing.c_str());
+        return 1;
+    }
     if (const std::string problem = DisplayCheck::problem(qtArgc, qtArgv.data()); !problem.empty()) {
         std::fprintf(stderr, "cantorix2: cannot open a display: %s\n", problem.c_str());
         return 1;
     }
+    // Until the window is up, a fatal error is Qt failing to start its platform (a device or a server the checks
+    // above cannot judge): the program exits instead of aborting.
+    previousHandler = qInstallMessageHandler(startupMessage);
     QApplication app(qtArgc, qtArgv.data());
     QApplication::setOrganizationName(QStringLiteral("Cantorix2"));
     QApplication::setApplicationName(QStringLiteral("Cantorix2"));
@@ -55,6 +81,7 @@ int main(int argc, char *argv[])
         file = NativePath::fromArgument(command.file).absoluteFrom(FolderAccess::active().startFolder());
     MainWindow window(nullptr, nullptr, file.parent());
     window.show();
+    qInstallMessageHandler(previousHandler);
     if (!file.isEmpty())
         window.openFile(file);
     return QApplication::exec();

@@ -8,7 +8,8 @@
 namespace DisplayCheck {
 
 // Why no window can be shown (e.g. "DISPLAY is not set"); empty when the display answers, or when the chosen
-// platform (by -platform or QT_QPA_PLATFORM) is one this check does not know, which Qt then judges itself.
+// platform (by -platform or QT_QPA_PLATFORM) is not X11, which Qt then judges itself. The display is the one named
+// by -display, else $DISPLAY.
 std::string problem(int argc, char **argv);
 
 } // namespace DisplayCheck

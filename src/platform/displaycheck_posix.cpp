@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The X11 check: a connection to the X server's socket for $DISPLAY, made by hand (the abstract and the
+// The X11 check: a connection to the X server's socket for -display or $DISPLAY, made by hand (the abstract and the
 // file-system unix socket for ":n", TCP port 6000 + n for "host:n") so that nothing links libxcb for it.
 #include "platform/displaycheck.h"
+
+#include "platform/qtplatforms.h"
 
 #include <fcntl.h>
 #include <netdb.h>
@@ -10,27 +12,28 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace DisplayCheck {
 namespace {
 
-std::string chosenPlatform(int argc, char **argv)
+// The display named by the last -display NAME (or -display=NAME), which the X11 plugin takes over $DISPLAY;
+// nullptr when none is named.
+const char *namedDisplay(int argc, char **argv)
 {
+    const char *name = nullptr;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if ((arg == "-platform" || arg == "--platform") && i + 1 < argc)
-            return argv[i + 1];
-        for (const char *prefix : {"-platform=", "--platform="}) {
-            if (arg.rfind(prefix, 0) == 0)
-                return arg.substr(std::strlen(prefix));
-        }
+        if (std::strcmp(argv[i], "-display") == 0 && i + 1 < argc)
+            name = argv[++i];
+        else if (std::strncmp(argv[i], "-display=", 9) == 0)
+            name = argv[i] + 9;
     }
-    const char *env = std::getenv("QT_QPA_PLATFORM");
-    return env != nullptr ? env : "";
+    return name;
 }
 
 // 0 when the socket accepts a connection, or the errno value of the failure.
@@ -87,9 +90,10 @@ int tryTcp(const std::string &host, int port)
     return result;
 }
 
-std::string xProblem()
+// named: the display -display gives, or nullptr for $DISPLAY.
+std::string xProblem(const char *named)
 {
-    const char *env = std::getenv("DISPLAY");
+    const char *env = named != nullptr ? named : std::getenv("DISPLAY");
     if (env == nullptr || *env == '\0')
         return "DISPLAY is not set";
     const std::string display = env;
@@ -99,7 +103,7 @@ std::string xProblem()
     const size_t digits = rest.find_first_not_of("0123456789");
     const std::string number = rest.substr(0, digits);
     if (colon == std::string::npos || number.empty() || (digits != std::string::npos && rest[digits] != '.'))
-        return "DISPLAY \"" + display + "\" is not a display name";
+        return (named != nullptr ? "-display \"" : "DISPLAY \"") + display + "\" is not a display name";
     // A socket path given whole (as some systems' launchers do) is Qt's to judge.
     if (!host.empty() && host.front() == '/')
         return {};
@@ -123,9 +127,16 @@ std::string xProblem()
 
 std::string problem(int argc, char **argv)
 {
-    const std::string platform = chosenPlatform(argc, argv);
-    if (!platform.empty())
-        return platform.rfind("xcb", 0) == 0 ? xProblem() : std::string();
+    const char *named = namedDisplay(argc, argv);
+    const std::vector<std::string> platforms = QtPlatforms::chosen(argc, argv);
+    // Any other platform, or a list that offers one, Qt judges itself.
+    if (!platforms.empty()) {
+        const bool onlyX =
+            std::all_of(platforms.begin(), platforms.end(), [](const std::string &name) { return name == "xcb"; });
+        return onlyX ? xProblem(named) : std::string();
+    }
+    if (named != nullptr && *named != '\0')
+        return xProblem(named);
     // With no platform chosen, a Wayland session is left to Qt; otherwise the default is X11.
     const char *wayland = std::getenv("WAYLAND_DISPLAY");
     const char *x = std::getenv("DISPLAY");
@@ -133,7 +144,7 @@ std::string problem(int argc, char **argv)
         return {};
     if ((x == nullptr || *x == '\0'))
         return "DISPLAY and WAYLAND_DISPLAY are not set";
-    return xProblem();
+    return xProblem(nullptr);
 }
 
 } // namespace DisplayCheck

@@ -28,9 +28,16 @@ struct Opened {
     bool ok() const { return refusal == Refusal::None; }
 };
 
-// Opens nativePath for reading without ever waiting: a pipe without a writer or a device is refused at once,
+// Opens path for reading without ever waiting: a pipe without a writer or a device is refused at once,
 // and what is judged is the file that was opened, not whatever the name points to a moment later. On success file
 // reads from the opened descriptor (in blocking mode) and closes it when it is closed or destroyed.
 Opened openRegular(const NativePath &path, QFile &file);
+
+// What openRegular would make of path, judged by the name alone without opening it, so that nothing waits:
+// None for a regular file (a link is followed), CannotOpen when the name cannot be looked at (systemText says why).
+Opened inspect(const NativePath &path);
+
+// The longest path the system takes, in bytes of its units; a longer one names no file.
+qsizetype maxPathBytes();
 
 } // namespace NativeFile

@@ -4,6 +4,7 @@
 #include "platform/nativefile.h"
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,6 +73,32 @@ Opened openRegular(const NativePath &path, QFile &file)
     }
     ::close(fd);
     return result;
+}
+
+Opened inspect(const NativePath &path)
+{
+    const QByteArray &nativePath = path.units();
+    Opened result;
+    struct stat info {};
+    // A name with a NUL in it would be looked up cut short, as another name.
+    if (nativePath.contains('\0') || ::stat(nativePath.constData(), &info) != 0) {
+        const int error = nativePath.contains('\0') ? ENOENT : errno;
+        result.refusal = error == ENOENT || error == ENOTDIR ? Refusal::NotFound : Refusal::CannotOpen;
+        if (result.refusal == Refusal::CannotOpen)
+            result.systemText = qt_error_string(error);
+    } else if (S_ISREG(info.st_mode)) {
+        result.refusal = Refusal::None;
+        result.size = static_cast<qint64>(info.st_size);
+    } else {
+        result.refusal = refusalForKind(info.st_mode);
+    }
+    return result;
+}
+
+qsizetype maxPathBytes()
+{
+    // PATH_MAX counts the closing NUL.
+    return PATH_MAX - 1;
 }
 
 } // namespace NativeFile

@@ -184,11 +184,12 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         const qint64 at =
             date.isValid() && periodCount > 0 ? periodIndex(result.period, result.periods.front(), date) : -1;
 
-        for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
+        for (int j = 1; j <= store.lineCount(e); ++j) {
             const QString &tag = store.tag(e, j);
             const QString &text = store.text(e, j);
+            // A one-word line ("Offertory") names no hymn; the hymns after it are counted.
             if (tag.isEmpty())
-                break;
+                continue;
             if (filter.excludes(tag, text))
                 continue;
             const int r = table.rowOf(tag, text);

@@ -158,13 +158,18 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
         if (!entryWalked(rules, head, continuation))
             continue;
 
+        const int lines = store.lineCount(i);
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
             const QString &tag = store.tag(i, j);
             const QString &text = store.text(i, j);
-            if (tag.isEmpty()) {
+            // A hymnal's lines end at the first without a tag; a service log's one-word line ("Offertory") names
+            // no hymn and is passed over, and its entry ends at its last line.
+            if (j > lines || (tag.isEmpty() && rules.verse)) {
                 skipReferences = false;
                 break;
             }
+            if (tag.isEmpty())
+                continue;
             const Gate gate = yearGate(rules, j, text, hymn);
             if (gate == Gate::LeaveEntry)
                 break;

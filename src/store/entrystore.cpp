@@ -2,10 +2,12 @@
 // Storage, clearing and the loader's writes of the entry store.
 #include "store/entrystore.h"
 
+#include <algorithm>
 #include <utility>
 
 EntryStore::EntryStore()
-    : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1), m_continuation(MaxEntries + 1)
+    : EntryHead(MaxEntries + 1), LineTag(MaxEntries + 1), LineText(MaxEntries + 1), m_continuation(MaxEntries + 1),
+      m_lineCount(MaxEntries + 1)
 {}
 
 void EntryStore::clear()
@@ -18,6 +20,7 @@ void EntryStore::clear()
         }
     }
     m_continuation.assign(m_continuation.size(), false);
+    m_lineCount.assign(m_lineCount.size(), 0);
     EntryCount = 0;
     OverflowCount = 0;
     VerseFile = false;
@@ -47,6 +50,7 @@ void EntryStore::setLine(int entry, int slot, QString tag, QString text)
         return;
     LineTag[entry][slot] = std::move(tag);
     LineText[entry][slot] = std::move(text);
+    m_lineCount[entry] = std::max(m_lineCount[entry], qint8(slot));
 }
 
 void EntryStore::setHead(int entry, QString head)

@@ -23,6 +23,9 @@ public:
     const QString &head(int entry) const { return EntryHead[index(entry)]; }
     const QString &tag(int entry, int slot) const { return LineTag[index(entry)][slotIndex(slot)]; }
     const QString &text(int entry, int slot) const { return LineText[index(entry)][slotIndex(slot)]; }
+    // The slots an entry fills, 1..lineCount(entry): a line whose tag or text is empty still counts, so a reader
+    // knows the end of an entry without reading it off an empty tag.
+    int lineCount(int entry) const { return m_lineCount[index(entry)]; }
     qint16 entryCount() const { return EntryCount; }
     // Continuation entries: those that carry on a hymn (or service) past MaxSlots lines under the same head line.
     qint16 overflowCount() const { return OverflowCount; }
@@ -38,7 +41,7 @@ public:
     void addEntry(const QString &head);
     // A continuation entry: a new entry with the last one's head line, counted as a continuation.
     void addContinuation();
-    // The line in `slot` of an entry already added.
+    // The line in `slot` of an entry already added; the entry's line count reaches slot.
     void setLine(int entry, int slot, QString tag, QString text);
     // The head line of an entry already added.
     void setHead(int entry, QString head);
@@ -69,6 +72,7 @@ private:
     std::vector<Slots> LineText;
     // Two services may share a head line, so which entries carry on the one before is kept, not inferred.
     std::vector<bool> m_continuation;
+    std::vector<qint8> m_lineCount;
 
     qint16 EntryCount = 0;
     qint16 OverflowCount = 0;

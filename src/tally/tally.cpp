@@ -159,11 +159,15 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     for (int i = 1; i <= store.entryCount(); ++i) {
         // The limit depends on the head line only, so it is checked once for the entry, on its first passing line.
         std::optional<bool> outsideLimit;
-        for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
+        for (int j = 1; j <= store.lineCount(i); ++j) {
             const QString &tag = store.tag(i, j);
             const QString &text = store.text(i, j);
-            if (tag.isEmpty())
+            // A service log's one-word line ("Offertory") is no hymn and is passed over; in a hymnal a line without
+            // a tag ends the entry.
+            if (tag.isEmpty() && store.isVerseFile())
                 break;
+            if (tag.isEmpty())
+                continue;
             if (filter.excludes(tag, text))
                 continue;
             if (!outsideLimit)

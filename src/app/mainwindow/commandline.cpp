@@ -49,6 +49,9 @@ Parsed parse(const std::vector<std::string> &args)
     bool optionsEnded = false;
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string &arg = args[i];
+        // Nothing names an empty file or an empty value; Qt would take an empty platform for its default.
+        if (arg.empty())
+            return failure("empty argument");
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
             if (!parsed.file.empty())
                 return failure("more than one file given: '" + parsed.file + "' and '" + arg + "'");
@@ -67,12 +70,18 @@ Parsed parse(const std::vector<std::string> &args)
             const size_t equals = body.find('=');
             const std::string_view name = body.substr(0, equals);
             if (known(kQtWithValue, name)) {
-                parsed.qtArguments.push_back(arg);
-                if (equals == std::string_view::npos) {
+                // Qt reads most of its options only with the value as the next argument ("-platform=x" would
+                // be passed over and the default platform tried), so a joined value is passed on as two.
+                parsed.qtArguments.push_back('-' + std::string(name));
+                if (equals != std::string_view::npos) {
+                    parsed.qtArguments.push_back(std::string(body.substr(equals + 1)));
+                } else {
                     if (i + 1 >= args.size())
                         return failure("option '" + arg + "' needs a value");
                     parsed.qtArguments.push_back(args[++i]);
                 }
+                if (parsed.qtArguments.back().empty())
+                    return failure("empty argument");
             } else if (known(kQtFlags, body)) {
                 parsed.qtArguments.push_back(arg);
             } else {

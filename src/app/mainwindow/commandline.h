@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program's arguments, read before Qt is started so that --help and --version work without a display:
-// the program's own options, at most one file, and Qt's options passed on to QApplication as they came.
+// the program's own options, at most one file, and Qt's options passed on to QApplication, each value as an argument
+// of its own.
 #pragma once
 
 #include <string>
@@ -13,7 +14,8 @@ struct Parsed {
     Action action = Action::Run;
     // The file to open, as its bytes; empty for none.
     std::string file;
-    // The program name followed by Qt's options and their values, for QApplication.
+    // The program name followed by Qt's options and their values, for QApplication: "-style=Fusion" is passed on as
+    // "-style" "Fusion".
     std::vector<std::string> qtArguments;
     // For Error: the line to print, without the program's name.
     std::string error;

@@ -4,11 +4,11 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/form/form1.h"
-#include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/session.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "platform/nativefile.h"
 #include "version.h"
 
 #include <QAction>
@@ -53,7 +53,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
     // can be tried again from the list.
     connect(m_form, &Form1::fileOpened, this, [this](const NativePath &path) {
-        RecentFiles::add(path);
+        m_recent.add(path);
         rebuildRecentMenu();
         m_loadedPath = path;
         if (m_reportWindow != nullptr)
@@ -87,6 +87,7 @@ void MainWindow::createActions()
         &MainWindow::openChosen);
     m_recentMenu = file->addMenu(u"Open &Recent"_s);
     m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::markMissingRecentFiles);
     file->addSeparator();
     add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
@@ -149,12 +150,37 @@ void MainWindow::rebuildRecentMenu()
         m_recentMenu->removeAction(old);
         old->deleteLater();
     }
-    const QList<NativePath> paths = RecentFiles::load();
+    const QList<NativePath> paths = m_recent.load();
     for (const NativePath &path : paths) {
         QAction *action = m_recentMenu->addAction(path.display());
-        connect(action, &QAction::triggered, this, [this, path] { openFile(path); });
+        action->setData(path.units());
+        connect(action, &QAction::triggered, this, [this, path] { openRecent(path); });
     }
     m_recentMenu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::markMissingRecentFiles()
+{
+    // Looked at each time the menu opens, not at start: a file on a share that is not mounted yet may come back.
+    for (QAction *action : m_recentMenu->actions()) {
+        const NativePath path = NativePath::fromUnits(action->data().toByteArray());
+        const bool missing = NativeFile::inspect(path).refusal == NativeFile::Refusal::NotFound;
+        action->setText(path.display() + (missing ? u" (missing)"_s : QString()));
+    }
+}
+
+void MainWindow::openRecent(const NativePath &path)
+{
+    if (NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound) {
+        openFile(path);
+        return;
+    }
+    const QString question = u"\"%1\" is no longer there; it may have been moved or deleted.\n\n"
+                             "Remove it from the recent files?"_s.arg(path.display());
+    if (!m_dialogs->confirm(u"Remove from list"_s, question))
+        return;
+    m_recent.remove(path);
+    rebuildRecentMenu();
 }
 
 bool MainWindow::openFile(const NativePath &path)

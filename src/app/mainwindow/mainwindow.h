@@ -3,6 +3,7 @@
 // actions are enabled from what Form1 reports after each change.
 #pragma once
 
+#include "app/mainwindow/recentfiles.h"
 #include "platform/nativepath.h"
 
 #include <QMainWindow>
@@ -39,6 +40,8 @@ private:
     void createActions();
     void updateActions();
     void rebuildRecentMenu();
+    void markMissingRecentFiles();
+    void openRecent(const NativePath &path);
     void openChosen();
     void showAbout();
     void showReport();
@@ -48,6 +51,7 @@ private:
     Session *m_session;
     Form1 *m_form;
     FileChooser m_chooser;
+    RecentFiles m_recent;
     QMenu *m_recentMenu = nullptr;
     QAction *m_find = nullptr;
     QAction *m_tally = nullptr;

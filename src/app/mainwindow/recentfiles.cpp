@@ -1,34 +1,76 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The recent files in QSettings as an array of byte arrays, newest first.
+// The recent files in QSettings as an array of byte arrays, newest first. The settings file is looked at before
+// QSettings is made, since QSettings reads it at once and would wait for ever on a pipe.
 #include "app/mainwindow/recentfiles.h"
 
+#include "platform/nativefile.h"
+#include "platform/settingslocation.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QSettings>
 
-namespace RecentFiles {
+#include <algorithm>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString kKey = QStringLiteral("recentFiles");
-const QString kPathKey = QStringLiteral("path");
+const QString kKey = u"recentFiles"_s;
+const QString kPathKey = u"path"_s;
 
 } // namespace
 
-QList<NativePath> load()
+RecentFiles::RecentFiles()
+    : m_file(SettingsLocation::file(QCoreApplication::organizationName(), QCoreApplication::applicationName()))
 {
-    QSettings settings;
+    open();
+}
+
+std::unique_ptr<QSettings> RecentFiles::open()
+{
+    if (!m_kept)
+        return nullptr;
+    // Where the system keeps settings outside a file, nothing can stand in the file's place.
+    if (m_file.isEmpty())
+        return std::make_unique<QSettings>();
+    const NativeFile::Refusal kind = NativeFile::inspect(NativePath::fromText(m_file)).refusal;
+    if (kind == NativeFile::Refusal::Folder || kind == NativeFile::Refusal::NotRegular) {
+        m_kept = false;
+        std::fprintf(stderr,
+                     "cantorix2: the settings file %s is not a regular file; recent files are not kept this run\n",
+                     QFile::encodeName(m_file).constData());
+        return nullptr;
+    }
+    // Only the one file: the fallback files QSettings would read besides it could be pipes as well.
+    return std::make_unique<QSettings>(m_file, QSettings::IniFormat);
+}
+
+QList<NativePath> RecentFiles::load()
+{
+    const std::unique_ptr<QSettings> settings = open();
+    if (!settings)
+        return {};
     QList<NativePath> paths;
-    const int stored = settings.beginReadArray(kKey);
+    const int stored = std::min(settings->beginReadArray(kKey), kScanned);
     for (int i = 0; i < stored && paths.size() < kMaximum; ++i) {
-        settings.setArrayIndex(i);
-        const NativePath path = NativePath::fromUnits(settings.value(kPathKey).toByteArray());
-        // A list edited by hand may repeat a path or hold an empty one; neither is offered.
-        if (!path.isEmpty() && !paths.contains(path))
+        settings->setArrayIndex(i);
+        const NativePath path = NativePath::fromUnits(settings->value(kPathKey).toByteArray());
+        // A list edited by hand may repeat a path or hold one that names no file; neither is offered.
+        if (isKeepable(path) && !paths.contains(path))
             paths.append(path);
     }
-    settings.endArray();
+    settings->endArray();
     return paths;
 }
 
-QList<NativePath> withAdded(QList<NativePath> list, const NativePath &path)
+bool RecentFiles::isKeepable(const NativePath &path)
+{
+    return !path.isEmpty() && !path.units().contains('\0') && path.units().size() <= NativeFile::maxPathBytes();
+}
+
+QList<NativePath> RecentFiles::withAdded(QList<NativePath> list, const NativePath &path)
 {
     list.removeAll(path);
     list.prepend(path);
@@ -37,20 +79,36 @@ QList<NativePath> withAdded(QList<NativePath> list, const NativePath &path)
     return list;
 }
 
-QList<NativePath> add(const NativePath &path)
+QList<NativePath> RecentFiles::add(const NativePath &path)
 {
-    const QList<NativePath> paths = withAdded(load(), path);
-    QSettings settings;
-    settings.remove(kKey);
-    settings.beginWriteArray(kKey, int(paths.size()));
-    for (int i = 0; i < paths.size(); ++i) {
-        settings.setArrayIndex(i);
-        // A byte array is written as bytes (@ByteArray(...) in the file), never through a text encoding.
-        settings.setValue(kPathKey, paths.at(i).units());
-    }
-    settings.endArray();
-    settings.sync();
+    QList<NativePath> paths = load();
+    if (!isKeepable(path))
+        return paths;
+    paths = withAdded(paths, path);
+    store(paths);
     return paths;
 }
 
-} // namespace RecentFiles
+QList<NativePath> RecentFiles::remove(const NativePath &path)
+{
+    QList<NativePath> paths = load();
+    if (paths.removeAll(path) > 0)
+        store(paths);
+    return paths;
+}
+
+void RecentFiles::store(const QList<NativePath> &paths)
+{
+    const std::unique_ptr<QSettings> settings = open();
+    if (!settings)
+        return;
+    settings->remove(kKey);
+    settings->beginWriteArray(kKey, int(paths.size()));
+    for (int i = 0; i < paths.size(); ++i) {
+        settings->setArrayIndex(i);
+        // A byte array is written as bytes (@ByteArray(...) in the file), never through a text encoding.
+        settings->setValue(kPathKey, paths.at(i).units());
+    }
+    settings->endArray();
+    settings->sync();
+}

@@ -6,17 +6,43 @@
 #include "platform/nativepath.h"
 
 #include <QList>
+#include <QString>
 
-namespace RecentFiles {
+#include <memory>
 
-inline constexpr int kMaximum = 8;
+class QSettings;
 
-// The list as stored; empty when nothing is stored yet.
-QList<NativePath> load();
-// Puts path first (moving it up if it was there), drops what falls past the maximum, stores the list and
-// returns it.
-QList<NativePath> add(const NativePath &path);
-// list with path put first, no duplicates, at most kMaximum entries.
-QList<NativePath> withAdded(QList<NativePath> list, const NativePath &path);
+class RecentFiles {
+public:
+    static constexpr int kMaximum = 8;
+    // The most entries looked at when the list is read, whatever count the file claims: a list edited by hand may
+    // hold empty or repeated ones among the eight it offers.
+    static constexpr int kScanned = 64;
 
-} // namespace RecentFiles
+    // Looks at the settings file: one that is there but is not a regular file (a pipe, a folder, a device) is
+    // neither read nor written for as long as this object lives, and stderr says so once.
+    RecentFiles();
+
+    // False once the settings file was found not to be a regular file.
+    bool isKept() const { return m_kept; }
+    // The list as stored; empty when nothing is stored yet or the settings file is not kept.
+    QList<NativePath> load();
+    // Puts path first (moving it up if it was there), drops what falls past the maximum, stores the list and
+    // returns it.
+    QList<NativePath> add(const NativePath &path);
+    // Takes path out of the list, stores the list and returns it.
+    QList<NativePath> remove(const NativePath &path);
+
+    // list with path put first, no duplicates, at most kMaximum entries.
+    static QList<NativePath> withAdded(QList<NativePath> list, const NativePath &path);
+    // True for a path that can name a file: not empty, no NUL byte, not longer than the system takes.
+    static bool isKeepable(const NativePath &path);
+
+private:
+    // The settings, or nothing when the file is not kept.
+    std::unique_ptr<QSettings> open();
+    void store(const QList<NativePath> &paths);
+
+    QString m_file; // empty where the system keeps settings outside a file
+    bool m_kept = true;
+};
