@@ -57,7 +57,6 @@ Logbook::NewService serviceOf(QDate date, const QString &occasion, const QString
 
 const QStringList kLines{u"88|O Come, All Ye Faithful"_s, u"|Anthem"_s, u" | "_s, u"92(2)| Noël "_s};
 const QStringList kWritten{u"Dec 14, 2026 Advent 3"_s, u"88 O Come, All Ye Faithful"_s, u"Anthem"_s, u"92(2) Noël"_s};
-const QString kEntry = u"Dec 14, 2026 Advent 3|88=O Come, All Ye Faithful|=Anthem|92(2)=Noël"_s;
 const QString kStatus = u"Service of Dec 14, 2026 added: 2 hymns"_s;
 
 } // namespace
@@ -130,8 +129,6 @@ private Q_SLOTS:
         QCOMPARE(addedEntry.size(), 1);
         entries.insert(atTop ? 0 : entries.size(), addedEntry.front());
         QCOMPARE(entriesOf(added.bytes), entries);
-        if (lines == kLines)
-            QCOMPARE(addedEntry.front(), kEntry);
     }
 
     void refuses_data()
@@ -198,8 +195,6 @@ private Q_SLOTS:
             << u"en_US"_s << QString() << dec14 << QString() << QString() << u"Dec 14, 2026"_s;
         QTest::newRow("sample log") << u"en_US"_s << u"Apr 4, 2021 Easter"_s << dec14 << u"Advent 3"_s << QString()
                                     << u"Dec 14, 2026 Advent 3"_s;
-        QTest::newRow("long names") << u"en_US"_s << u"January 3, 2021"_s << dec14 << QString() << QString()
-                                    << u"December 14, 2026"_s;
         QTest::newRow("upper case, dotted")
             << u"en_US"_s << u"JAN. 3, 2021"_s << QDate(2026, 5, 3) << QString() << QString() << u"MAY. 3, 2026"_s;
         QTest::newRow("shortened name") << u"en_US"_s << u"Sept 12, 2021"_s << QDate(2026, 9, 13) << QString()
@@ -210,8 +205,6 @@ private Q_SLOTS:
                                    << u"14 Dec 2026"_s;
         QTest::newRow("day first cannot carry an occasion")
             << u"en_US"_s << u"3 Jan 2021"_s << dec14 << u"Advent 3"_s << QString() << u"Dec 14, 2026 Advent 3"_s;
-        QTest::newRow("year first with name")
-            << u"en_US"_s << u"2021 Jan 3"_s << QDate(2026, 12, 4) << QString() << QString() << u"2026 Dec 4"_s;
         QTest::newRow("numeric, US order")
             << u"en_US"_s << u"1/3/2021"_s << QDate(2026, 12, 4) << QString() << QString() << u"12/4/2026"_s;
         QTest::newRow("numeric, British order")
@@ -260,7 +253,6 @@ private Q_SLOTS:
                                       << u"Dec 14, 2026"_s;
         QTest::newRow("newest first") << u"Feb 7, 2021\n\nJan 17, 2021\n\nJan 31, 2021\n\nJan 3, 2021\n"_s << newest
                                       << u"Dec 14, 2026"_s;
-        QTest::newRow("one date") << u"Jan 3, 2021\n"_s << oldest << u"Dec 14, 2026"_s;
         QTest::newRow("equal dates") << u"Jan 3, 2021\n\nJan 3, 2021\n"_s << oldest << u"Dec 14, 2026"_s;
         QTest::newRow("style of the latest, not the last")
             << u"3 Jan 2021\n\n2021-02-07\n\n10 Jan 2021\n"_s << oldest << u"2026-12-14"_s;

@@ -89,6 +89,24 @@ void readEnds(const CodeUnits &units, bool oddByte, LineEnd fallback, FileForm &
     form.lastLineBlank = !oddByte && units.blankBetween(lastStart, lastEnd);
 }
 
+// Whether the loader takes a line after a head line for a verse separator: it holds "--" once the loader has
+// dropped up to two U+00C2 from it (the lead byte of UTF-8 read as Windows-1252), the second not right after the
+// first.
+bool isSeparator(QStringView line)
+{
+    if (line.contains(u"--"))
+        return true;
+    const qsizetype first = line.indexOf(QChar(0x00C2));
+    if (first < 0)
+        return false;
+    QString dropped = line.toString();
+    dropped.remove(first, 1);
+    const qsizetype second = dropped.indexOf(QChar(0x00C2), first + 1);
+    if (second >= 0)
+        dropped.remove(second, 1);
+    return dropped.contains(u"--");
+}
+
 // Judged by neighbouring dated services: more steps back in time than forward means newest first.
 ServiceOrder orderOf(const std::vector<QDate> &dates)
 {
@@ -155,7 +173,7 @@ FileForm readForm(const QByteArray &bytes, LineEnd fallback)
         form.hasText = true;
         if (!inEntry)
             heads.push_back(PlainText::trimRight(line));
-        else if (line.contains(u"--"))
+        else if (isSeparator(line))
             form.hymnTexts = true;
         inEntry = true;
     }
