@@ -28,7 +28,7 @@ public:
     void settleFrom(const HeadStyle &other);
 
     // The head line for date, with the occasion (if any) after one space: in this style when the program reads it
-    // back as that date, else in the default style; empty when neither reads back (a year before 1000, say).
+    // back as that date, else in the default style; empty when neither reads back (a year before 100, say).
     // The line is read back as the loader would store it: with "," and carriedSuffix added when it holds no comma.
     QString headLine(QDate date, const QString &occasion, const QString &carriedSuffix = QString()) const;
 
