@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_FUZZ_BUILD_DIR:-$root/build-fuzz}
 work_dir=$root/fuzz/corpus-work
-all_harnesses=(loader booklist limits search order)
+all_harnesses=(loader booklist limits search order logbook)
 
 merge=0
 seconds=600
@@ -33,7 +33,7 @@ done
 # The largest input worth trying: a whole file for the loader, less where the input is a few box texts.
 max_len_of() {
     case $1 in
-    loader) echo 65536 ;;
+    loader | logbook) echo 65536 ;;
     booklist) echo 16384 ;;
     limits) echo 1024 ;;
     search) echo 16384 ;;

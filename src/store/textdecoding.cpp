@@ -2,6 +2,9 @@
 // Decoding is done with a table of our own for Windows-1252, so it does not depend on how Qt was built.
 #include "store/textdecoding.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace TextDecoding {
 
 namespace {
@@ -103,6 +106,47 @@ Encoding encodingOf(const QByteArray &bytes)
     if (startsWith(bytes, "\xFF\xFE", 2) || startsWith(bytes, "\xFE\xFF", 2))
         return fromHead(bytes, false);
     return fromHead(bytes, bytes.isValidUtf8());
+}
+
+std::optional<QByteArray> encode(QStringView text, Encoding encoding, qsizetype *unwritable)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * (encoding.kind == Encoding::Windows1252 ? 1 : 2));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const bool pairs = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        bool written = !QChar::isSurrogate(c) || pairs;
+        if (written && encoding.kind == Encoding::Windows1252) {
+            // The table's five undefined bytes decode to themselves, so those characters go back to them.
+            const bool latin1 = c < 0x80 || (c >= 0xA0 && c <= 0xFF);
+            const char16_t *high = latin1 ? nullptr : std::find(std::begin(kCp1252High), std::end(kCp1252High), c);
+            written = latin1 || high != std::end(kCp1252High);
+            if (written)
+                bytes += char(latin1 ? c : 0x80 + (high - std::begin(kCp1252High)));
+        }
+        if (!written) {
+            if (unwritable)
+                *unwritable = i;
+            return std::nullopt;
+        }
+        if (pairs)
+            ++i;
+    }
+    switch (encoding.kind) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf16LE:
+    case Encoding::Utf16BE:
+        for (QChar c : text) {
+            const char low = char(c.unicode() & 0xFF), high = char(c.unicode() >> 8);
+            bytes += encoding.kind == Encoding::Utf16LE ? low : high;
+            bytes += encoding.kind == Encoding::Utf16LE ? high : low;
+        }
+        break;
+    case Encoding::Windows1252:
+        break;
+    }
+    return bytes;
 }
 
 QList<QStringView> splitLineViews(QStringView text)

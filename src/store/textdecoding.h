@@ -2,7 +2,8 @@
 // Turning the bytes of a text file into lines: UTF-8 (or UTF-16 with a byte-order mark) when the bytes are
 // that, Windows-1252 otherwise, and lines ended by CR-LF, LF or a lone CR alike. Whole texts are decoded at
 // once; large files go through a probe that sees every byte once and a line reader that decodes a piece at a
-// time, so that neither keeps a decoded copy of the whole file.
+// time, so that neither keeps a decoded copy of the whole file. Text going back into a file is encoded the way the
+// file was decoded.
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace TextDecoding {
 
@@ -33,6 +35,11 @@ struct Encoding {
 
 // The encoding decode() chooses for bytes.
 Encoding encodingOf(const QByteArray &bytes);
+
+// The bytes that decode() reads back as text in the given encoding, without a byte-order mark. Nothing when a
+// character cannot be written in it (one outside Windows-1252, or half a surrogate pair in any encoding); then
+// *unwritable, when given, is the index in text where that character begins.
+std::optional<QByteArray> encode(QStringView text, Encoding encoding, qsizetype *unwritable = nullptr);
 
 // Finds the encoding decode() would choose for the whole of a file that is handed over a piece at a time.
 class EncodingProbe {

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The new service is made as text, encoded as a whole and set into the old bytes at one place: after the last
+// byte or after the byte-order mark.
+#include "logbook/addservice.h"
+
+#include <QLocale>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace Logbook {
+
+namespace {
+
+QString encodingName(TextDecoding::Encoding encoding)
+{
+    switch (encoding.kind) {
+    case TextDecoding::Encoding::Utf16LE:
+        return u"UTF-16 LE"_s;
+    case TextDecoding::Encoding::Utf16BE:
+        return u"UTF-16 BE"_s;
+    case TextDecoding::Encoding::Windows1252:
+        return u"Windows-1252"_s;
+    case TextDecoding::Encoding::Utf8:
+        break;
+    }
+    return encoding.markBytes > 0 ? u"UTF-8 with byte-order mark"_s : u"UTF-8"_s;
+}
+
+// The character that begins at index, as the user can see it; one that does not show by itself (a combining
+// mark, a control or format character, half a surrogate pair) by its code point.
+QString characterAt(QStringView text, qsizetype index)
+{
+    const QChar c = text[index];
+    const bool pair = c.isHighSurrogate() && index + 1 < text.size() && text[index + 1].isLowSurrogate();
+    const char32_t code = pair ? QChar::surrogateToUcs4(c, text[index + 1]) : char32_t(c.unicode());
+    switch (QChar::category(code)) {
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_SpacingCombining:
+    case QChar::Mark_Enclosing:
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return u"U+%1"_s.arg(quint32(code), 4, 16, QChar(u'0')).toUpper();
+    default:
+        break;
+    }
+    return text.sliced(index, pair ? 2 : 1).toString();
+}
+
+bool holdsBreak(const QString &text)
+{
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0'));
+}
+
+QString breakMessage(const QString &where)
+{
+    return u"%1 holds a line break or a NUL character, which a line of the file cannot hold."_s.arg(where);
+}
+
+// The lines of the service as they are written, or the message that refuses them.
+QString serviceLines(const NewService &service, QStringList &lines, int &hymns)
+{
+    for (size_t i = 0; i < service.lines.size(); ++i) {
+        const QString number = service.lines[i].number.trimmed();
+        const QString text = service.lines[i].text.trimmed();
+        if (holdsBreak(number) || holdsBreak(text))
+            return breakMessage(u"Line %1 of the service"_s.arg(i + 1));
+        if (number.isEmpty() && text.isEmpty())
+            continue;
+        for (QChar c : number) {
+            // The loader takes a line's number up to its first space.
+            if (c.isSpace())
+                return u"The hymn number “%1” holds a space."_s.arg(number);
+        }
+        // A number alone would be read back as a line without a number.
+        if (!number.isEmpty() && text.isEmpty())
+            return u"Hymn %1 has no title."_s.arg(number);
+        const QString line = number.isEmpty() ? text : number + u' ' + text;
+        if (line.contains(u"--"))
+            return u"“%1” holds “--”, which would make the program read the whole file as hymn texts."_s.arg(line);
+        lines.append(line);
+        hymns += number.isEmpty() ? 0 : 1;
+    }
+    return QString();
+}
+
+} // namespace
+
+AddedService addService(const QByteArray &fileBytes, const NewService &service, LineEnd fallback)
+{
+    AddedService added;
+    const FileForm form = readForm(fileBytes, fallback);
+    const bool atTop = form.order == ServiceOrder::NewestFirst;
+    if (form.hymnTexts) {
+        added.error = u"This file holds hymn texts, not a service log, so no service can be added to it."_s;
+        return added;
+    }
+    if (!atTop && form.halfCharacterAtEnd) {
+        added.error = u"The file ends in the middle of a character, so nothing can be written after it."_s;
+        return added;
+    }
+
+    const QString occasion = service.occasion.trimmed();
+    if (holdsBreak(occasion)) {
+        added.error = breakMessage(u"The occasion"_s);
+        return added;
+    }
+    QStringList lines;
+    added.error = serviceLines(service, lines, added.hymns);
+    if (!added.ok())
+        return added;
+    // Only a service put above every other can have the loader add a year to its head line.
+    added.headLine = form.headStyle.headLine(service.date, occasion, atTop ? form.leadingSuffix : QString());
+    if (added.headLine.isEmpty()) {
+        added.error = u"The service's date cannot be written as a head line that the program reads back."_s;
+        return added;
+    }
+    lines.prepend(added.headLine);
+
+    const QString eol = lineEndText(form.lineEnd);
+    QString insert;
+    qsizetype at = form.textStart;
+    if (atTop) {
+        insert = lines.join(eol) + eol;
+        if (form.hasText && !form.firstLineBlank)
+            insert += eol;
+    } else {
+        at = fileBytes.size();
+        if (form.lastLineUnended)
+            insert += eol;
+        else if (form.endsInCr && form.lineEnd == LineEnd::Lf)
+            insert += u'\n'; // joins the lone CR, so that the blank line below is not taken into it
+        if (form.hasText && !form.lastLineBlank)
+            insert += eol;
+        // A file whose last line has no line end keeps it that way.
+        insert += lines.join(eol) + (form.lastLineUnended ? QString() : eol);
+    }
+
+    qsizetype unwritable = 0;
+    const std::optional<QByteArray> encoded = TextDecoding::encode(insert, form.encoding, &unwritable);
+    if (!encoded) {
+        added.error = u"The character “%1” cannot be written in this file's encoding (%2)."_s.arg(
+            characterAt(insert, unwritable), encodingName(form.encoding));
+        return added;
+    }
+    added.bytes = fileBytes.first(at) + *encoded + fileBytes.sliced(at);
+    const QString date = QLocale(QLocale::English, QLocale::UnitedStates).toString(service.date, u"MMM d, yyyy"_s);
+    added.status =
+        u"Service of %1 added: %2 %3"_s.arg(date).arg(added.hymns).arg(added.hymns == 1 ? u"hymn"_s : u"hymns"_s);
+    return added;
+}
+
+} // namespace Logbook

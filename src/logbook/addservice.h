@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Adding one service to a service log: the whole file's new bytes made from its old ones, the service written in
+// the file's own encoding, line ends, order and head line style, and every other byte left as it was.
+#pragma once
+
+#include "logbook/fileform.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace Logbook {
+
+struct ServiceLine {
+    QString number; // the hymn's number; empty for a line without one ("Anthem")
+    QString text;   // the hymn's title, or the whole line when it has no number
+};
+
+struct NewService {
+    QDate date;
+    QString occasion; // written after the date on the head line ("Easter"); may be empty
+    std::vector<ServiceLine> lines;
+};
+
+struct AddedService {
+    QByteArray bytes; // the whole new file; empty when the service was refused
+    QString error;    // why it was refused, as a message for the user
+    QString headLine; // the head line as written
+    int hymns = 0;    // lines written with a number
+    QString status;   // "Service of Dec 14, 2026 added: 5 hymns", for once the file is written
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The file's bytes with the service added: at the end of a file kept oldest first, at the top of one kept newest
+// first, one blank line between it and its neighbour. Each line is trimmed and blank lines are left out; a hymn
+// needs a title. Refused, with no bytes, when a text holds a line break or NUL, a line holds "--" (the program
+// would read the whole file as hymn texts), a character cannot be written in the file's encoding, or the file is
+// not a service log. fallback is the line end of a file that has none yet.
+AddedService addService(const QByteArray &fileBytes, const NewService &service, LineEnd fallback);
+
+} // namespace Logbook

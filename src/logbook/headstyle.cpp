@@ -1,0 +1,280 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A head line's date is cut into its three parts and the marks between them; a new date is written into the same
+// parts and accepted only when the program's own date reading gives it back.
+#include "logbook/headstyle.h"
+
+#include "search/datelimits.h"
+#include "search/dateparse.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Logbook {
+
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The same letters the date reader takes a month name from.
+bool isWordChar(QChar c)
+{
+    return c.isLetter() || c.isMark();
+}
+
+QStringList namesOf(const QLocale &locale, QLocale::FormatType format, bool standalone)
+{
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        names.append(
+            Limits::DropDot(standalone ? locale.standaloneMonthName(month, format) : locale.monthName(month, format)));
+    return names;
+}
+
+// The month names the date reader knows, short English names first since most logs use them.
+std::vector<QStringList> nameLists()
+{
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    std::vector<QStringList> lists{namesOf(english, QLocale::ShortFormat, false),
+                                   namesOf(english, QLocale::LongFormat, false)};
+    const QLocale local;
+    for (bool standalone : {false, true}) {
+        for (QLocale::FormatType format : {QLocale::ShortFormat, QLocale::LongFormat}) {
+            QStringList names = namesOf(local, format, standalone);
+            if (std::find(lists.begin(), lists.end(), names) == lists.end() && !names.contains(QString()))
+                lists.push_back(std::move(names));
+        }
+    }
+    return lists;
+}
+
+int valueOf(QStringView digits)
+{
+    int value = 0;
+    for (QChar c : digits)
+        value = value * 10 + (c.unicode() - u'0');
+    return value;
+}
+
+QString padded(int value, int width)
+{
+    return u"%1"_s.arg(value, width, 10, QChar(u'0'));
+}
+
+// The part of the head line the date reader took the date from: the whole line, or the front that
+// Limits::headDate falls back to.
+QString datePart(const QString &head)
+{
+    if (DateParse::isDate(head))
+        return head.trimmed();
+    const qsizetype comma = head.indexOf(u',');
+    const qsizetype keep = comma < 0 ? 5 : comma + 6;
+    return head.first(qMin(keep, head.size())).trimmed();
+}
+
+} // namespace
+
+HeadStyle::HeadStyle()
+    : m_parts{{{true, 3}, {false, 1}, {false, 4}}}, m_gaps{QString(), u" "_s, u", "_s, QString()},
+      m_orders{{Field::Month, Field::Day, Field::Year}}, m_names(nameLists().front())
+{}
+
+std::optional<HeadStyle> HeadStyle::ofHead(const QString &head)
+{
+    const std::optional<QDate> date = Limits::headDate(head);
+    if (!date)
+        return std::nullopt;
+    const QString text = datePart(head);
+
+    HeadStyle style;
+    style.m_gaps.fill(QString());
+    std::array<QStringView, 3> parts;
+    int count = 0;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool digits = isDigit(text[i]);
+        const qsizetype start = i;
+        while (i < text.size() && (digits ? isDigit(text[i]) : isWordChar(text[i])))
+            ++i;
+        if (i > start) {
+            if (count == 3)
+                return std::nullopt;
+            parts[count] = QStringView(text).sliced(start, i - start);
+            style.m_parts[count++] = {!digits, int(i - start)};
+            continue;
+        }
+        style.m_gaps[count] += text[i++];
+    }
+    if (count != 3)
+        return std::nullopt;
+
+    // Every reading of the parts that gives the line's own date; a new date is tried in each, since which one the
+    // reader takes for an all-number date (5/1/2022) depends on the regional settings.
+    style.m_orders.clear();
+    Order order{Field::Day, Field::Month, Field::Year};
+    do {
+        bool agrees = true;
+        for (int p = 0; p < 3 && agrees; ++p) {
+            const Part &part = style.m_parts[p];
+            if (part.word) {
+                agrees = order[p] == Field::Month;
+                continue;
+            }
+            const int value = valueOf(parts[p]);
+            switch (order[p]) {
+            case Field::Day:
+                agrees = part.digits <= 2 && value == date->day();
+                break;
+            case Field::Month:
+                agrees = part.digits <= 2 && value == date->month();
+                break;
+            case Field::Year:
+                agrees =
+                    (part.digits == 4 && value == date->year()) || (part.digits == 2 && value == date->year() % 100);
+                break;
+            }
+        }
+        if (agrees)
+            style.m_orders.push_back(order);
+    } while (std::next_permutation(order.begin(), order.end()));
+    if (style.m_orders.empty())
+        return std::nullopt;
+
+    // A one-digit day or month, or a leading zero, tells whether they are padded; "12" and "14" do not.
+    style.m_padKnown = false;
+    const Order &read = style.m_orders.front();
+    for (int p = 0; p < 3; ++p) {
+        if (style.m_parts[p].word || read[p] == Field::Year)
+            continue;
+        if (style.m_parts[p].digits == 1 || parts[p].startsWith(u'0')) {
+            style.m_pad = style.m_parts[p].digits == 2;
+            style.m_padKnown = true;
+            break;
+        }
+    }
+    // Dates that begin with a four-digit year are written padded, as ISO 8601 has them, unless shown otherwise.
+    if (!style.m_padKnown)
+        style.m_pad = read[0] == Field::Year && style.m_parts[0].digits == 4;
+
+    for (int p = 0; p < 3; ++p) {
+        if (!style.m_parts[p].word)
+            continue;
+        const QString word = parts[p].toString();
+        style.m_nameChoices.clear();
+        for (QStringList &names : nameLists()) {
+            if (names[date->month() - 1].compare(word, Qt::CaseInsensitive) == 0)
+                style.m_nameChoices.push_back(std::move(names));
+        }
+        style.m_namesKnown = style.m_nameChoices.size() == 1;
+        if (style.m_nameChoices.empty()) {
+            // A shortening the reader accepts ("Sept"): the other months take their short names.
+            style.m_word = word;
+            style.m_wordMonth = date->month();
+            style.m_nameChoices = nameLists();
+        }
+        style.m_names = style.m_nameChoices.front();
+        if (style.m_namesKnown)
+            style.m_nameChoices.clear();
+        if (word.size() > 1 && word == word.toUpper() && word != word.toLower())
+            style.m_case = Case::Upper;
+        else if (word == word.toLower())
+            style.m_case = Case::Lower;
+        else if (word.front().isUpper() && word.sliced(1) == word.sliced(1).toLower())
+            style.m_case = Case::Capitalised;
+    }
+    return style;
+}
+
+bool HeadStyle::sameShape(const HeadStyle &other) const
+{
+    for (int p = 0; p < 3; ++p) {
+        if (m_parts[p].word != other.m_parts[p].word)
+            return false;
+    }
+    return m_gaps == other.m_gaps;
+}
+
+void HeadStyle::settleFrom(const HeadStyle &other)
+{
+    if (!sameShape(other))
+        return;
+    if (!m_padKnown && other.m_padKnown) {
+        m_pad = other.m_pad;
+        m_padKnown = true;
+    }
+    if (!m_namesKnown && other.m_namesKnown &&
+        std::find(m_nameChoices.begin(), m_nameChoices.end(), other.m_names) != m_nameChoices.end()) {
+        m_names = other.m_names;
+        m_namesKnown = true;
+        m_nameChoices.clear();
+    }
+}
+
+QString HeadStyle::monthName(int month) const
+{
+    if (month == m_wordMonth)
+        return m_word;
+    const QString &name = m_names[month - 1];
+    switch (m_case) {
+    case Case::AsNamed:
+        break;
+    case Case::Upper:
+        return name.toUpper();
+    case Case::Lower:
+        return name.toLower();
+    case Case::Capitalised:
+        return name.first(1).toUpper() + name.sliced(1).toLower();
+    }
+    return name;
+}
+
+QString HeadStyle::dateText(QDate date, const Order &order, int yearDigits) const
+{
+    QString text = m_gaps[0];
+    for (int p = 0; p < 3; ++p) {
+        switch (order[p]) {
+        case Field::Day:
+            text += padded(date.day(), m_pad ? 2 : 1);
+            break;
+        case Field::Month:
+            text += m_parts[p].word ? monthName(date.month()) : padded(date.month(), m_pad ? 2 : 1);
+            break;
+        case Field::Year:
+            text += padded(yearDigits == 2 ? date.year() % 100 : date.year(), yearDigits);
+            break;
+        }
+        text += m_gaps[p + 1];
+    }
+    return text;
+}
+
+QString HeadStyle::tryLine(QDate date, const QString &occasion, const QString &carriedSuffix) const
+{
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        return QString();
+    for (const Order &order : m_orders) {
+        const int yearAt = int(std::find(order.begin(), order.end(), Field::Year) - order.begin());
+        // A two-digit year that would read as another century is written in full.
+        for (int yearDigits : {m_parts[yearAt].digits, 4}) {
+            QString line = dateText(date, order, yearDigits);
+            if (!occasion.isEmpty())
+                line += u' ' + occasion;
+            const QString stored = line.contains(u',') || carriedSuffix.isEmpty() ? line : line + u',' + carriedSuffix;
+            if (Limits::headDate(stored) == date)
+                return line;
+        }
+    }
+    return QString();
+}
+
+QString HeadStyle::headLine(QDate date, const QString &occasion, const QString &carriedSuffix) const
+{
+    const QString line = tryLine(date, occasion, carriedSuffix);
+    return line.isEmpty() ? HeadStyle().tryLine(date, occasion, carriedSuffix) : line;
+}
+
+} // namespace Logbook

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the log says about a hymn being planned: the title it was last used with, when it was last sung, how often
+// in the year before, whether in the last few weeks; and the numbers with their titles, for completion.
+#pragma once
+
+#include "store/entrystore.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+namespace Logbook {
+
+struct HymnMarks {
+    QString title;       // the title of the latest dated use (of the last use when none is dated); empty: never used
+    QDate lastSung;      // the latest dated use on or before the planned date; null when none
+    int usesInYear = 0;  // services from a year before the planned date (exclusive) up to it (inclusive)
+    bool recent = false; // sung in the given number of weeks up to the planned date, both ends included
+};
+
+struct KnownHymn {
+    QString number; // as the log writes it, without its mark ("12" for "12*")
+    QString title;  // as HymnMarks::title
+};
+
+class Planner {
+public:
+    // Reads the store once; the planner keeps no reference to it. A hymnal text gives an empty planner.
+    explicit Planner(const EntryStore &store);
+
+    // A hymn is counted once per service (an entry with its continuations), as the usage report counts it.
+    HymnMarks marks(QStringView number, QDate planned, int weeks = 4) const;
+
+    // Every number the log uses, ordered by its value and then as text.
+    std::vector<KnownHymn> knownHymns() const;
+
+    // The number a line's tag stands for: cut before its first mark ("12*", "12(2)" and "12" are all hymn 12)
+    // and matched regardless of case; empty for a tag that does not begin with a digit (a line without a number).
+    static QString numberKey(QStringView tag);
+
+private:
+    struct Use {
+        QDate date; // null for a service whose head line is not a date
+        QString number;
+        QString title;
+    };
+    // The use that names the hymn: the latest dated, the later in the file among equals, else the last one.
+    static const Use *namingUse(const std::vector<Use> &uses);
+
+    QHash<QString, std::vector<Use>> m_uses; // by numberKey, in file order, at most one per service
+};
+
+} // namespace Logbook

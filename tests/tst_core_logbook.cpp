@@ -1,0 +1,358 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeping the service log: a service added to a file in each encoding and line end and read back by the loader,
+// the refusals, head lines written in the file's style and read back, the file's order, the default date and
+// the planner's marks over a hand-counted log.
+#include "logbook/addservice.h"
+#include "logbook/fileform.h"
+#include "logbook/headstyle.h"
+#include "logbook/planner.h"
+#include "search/datelimits.h"
+#include "store/hymnfileloader.h"
+
+#include <QLocale>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(Logbook::LineEnd)
+Q_DECLARE_METATYPE(Logbook::ServiceOrder)
+
+namespace {
+
+// The test's own encoder, so that the expected bytes do not come from the code under test.
+QByteArray encoded(const QString &text, const QString &encoding)
+{
+    if (encoding == u"Windows-1252")
+        return text.toLatin1();
+    if (encoding.startsWith(u"UTF-8"))
+        return (encoding.endsWith(u"BOM") ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + text.toUtf8();
+    QStringEncoder encoder(encoding == u"UTF-16LE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                           QStringEncoder::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+QStringList entriesOf(const QByteArray &bytes)
+{
+    EntryStore store;
+    HymnFileLoader::loadBytes(bytes, u"log.txt"_s, store);
+    QStringList entries;
+    for (int e = 1; e <= store.entryCount(); ++e) {
+        QString entry = store.head(e);
+        for (int s = 1; s <= EntryStore::MaxSlots && !store.text(e, s).isEmpty(); ++s)
+            entry += u'|' + store.tag(e, s) + u'=' + store.text(e, s);
+        entries.append(entry);
+    }
+    return entries;
+}
+
+// "number|text" per line.
+Logbook::NewService serviceOf(QDate date, const QString &occasion, const QStringList &lines)
+{
+    Logbook::NewService service{date, occasion, {}};
+    for (const QString &line : lines)
+        service.lines.push_back({line.section(u'|', 0, 0), line.section(u'|', 1)});
+    return service;
+}
+
+const QStringList kLines{u"88|O Come, All Ye Faithful"_s, u"|Anthem"_s, u" | "_s, u"92(2)| Noël "_s};
+const QStringList kWritten{u"Dec 14, 2026 Advent 3"_s, u"88 O Come, All Ye Faithful"_s, u"Anthem"_s, u"92(2) Noël"_s};
+const QString kStatus = u"Service of Dec 14, 2026 added: 2 hymns"_s;
+
+} // namespace
+
+class TestLogbook : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void addsService_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("original");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("atTop");
+        QTest::addColumn<QString>("status");
+
+        // "é" makes the Windows-1252 file invalid UTF-8, as such files are.
+        const QStringList log{u"Jan 3, 2021"_s, u"130 As with Gladness"_s,  u"Doxology"_s,
+                              QString(),        u"Jan 10, 2021 Epiphany"_s, u"105 Noël é"_s};
+        for (const QString &encoding : {u"UTF-8"_s, u"UTF-8 BOM"_s, u"UTF-16LE"_s, u"UTF-16BE"_s, u"Windows-1252"_s}) {
+            for (const QString &eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
+                const QString name = encoding + (eol == u"\n" ? u" LF"_s : eol == u"\r" ? u" CR"_s : u" CRLF"_s);
+                QTest::newRow(qPrintable(name))
+                    << encoding << log.join(eol) + eol << kLines << log.join(eol) + eol + eol + kWritten.join(eol) + eol
+                    << false << kStatus;
+            }
+        }
+        const QString oldest = log.join(u'\n');
+        const QString newest = u"Jan 10, 2021\n105 Noël\n\nJan 3, 2021\n130 As with Gladness\n"_s;
+        const QString service = kWritten.join(u'\n');
+        QTest::newRow("newest first: at the top")
+            << u"UTF-8 BOM"_s << newest << kLines << service + u"\n\n"_s + newest << true << kStatus;
+        QTest::newRow("newest first, blank line at the top")
+            << u"UTF-16LE"_s << u"\n"_s + newest << kLines << service + u"\n\n"_s + newest << true << kStatus;
+        QTest::newRow("last line unended stays so")
+            << u"UTF-8"_s << oldest << kLines << oldest + u"\n\n"_s + service << false << kStatus;
+        QTest::newRow("unended blank last line")
+            << u"UTF-8"_s << oldest + u"\n  "_s << kLines << oldest + u"\n  \n"_s + service << false << kStatus;
+        QTest::newRow("blank lines already at the end") << u"UTF-8"_s << oldest + u"\n\n\n"_s << kLines
+                                                        << oldest + u"\n\n\n"_s + service + u'\n' << false << kStatus;
+        QTest::newRow("lone CR at the end of an LF file") << u"Windows-1252"_s << oldest + u'\r' << kLines
+                                                          << oldest + u"\r\n\n"_s + service + u'\n' << false << kStatus;
+        QTest::newRow("empty file: the caller's line end, one hymn")
+            << u"UTF-8"_s << QString() << QStringList{u"5|Hymn"_s} << u"Dec 14, 2026 Advent 3\r\n5 Hymn\r\n"_s << false
+            << u"Service of Dec 14, 2026 added: 1 hymn"_s;
+    }
+
+    void addsService()
+    {
+        QFETCH(QString, encoding);
+        QFETCH(QString, original);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, expected);
+        QFETCH(bool, atTop);
+
+        const QByteArray before = encoded(original, encoding);
+        const Logbook::AddedService added =
+            Logbook::addService(before, serviceOf(QDate(2026, 12, 14), u" Advent 3 "_s, lines), Logbook::LineEnd::CrLf);
+        QVERIFY2(added.ok(), qPrintable(added.error));
+        QCOMPARE(added.bytes, encoded(expected, encoding));
+        QTEST(added.status, "status");
+
+        QStringList entries = entriesOf(before);
+        const QString serviceText =
+            atTop ? expected.first(expected.size() - original.size()) : expected.sliced(original.size());
+        const QStringList addedEntry = entriesOf(encoded(serviceText, encoding));
+        QCOMPARE(addedEntry.size(), 1);
+        entries.insert(atTop ? 0 : entries.size(), addedEntry.front());
+        QCOMPARE(entriesOf(added.bytes), entries);
+    }
+
+    void refuses_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("occasion");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("error");
+
+        const QByteArray cp1252("Jan 3, 2021\n105 No\xEBl\n");
+        const QString encodingError = u"The character “%1” cannot be written in this file's encoding (%2)."_s;
+        QTest::newRow("arrow in Windows-1252")
+            << cp1252 << QString() << u"5|Lead → Follow"_s << encodingError.arg(u"→"_s, u"Windows-1252"_s);
+        QTest::newRow("macron in the occasion")
+            << cp1252 << u"Pāsca"_s << u"5|Hymn"_s << encodingError.arg(u"ā"_s, u"Windows-1252"_s);
+        QTest::newRow("combining mark by code point")
+            << cp1252 << QString() << u"5|Pa\u0304sca"_s << encodingError.arg(u"U+0304"_s, u"Windows-1252"_s);
+        QTest::newRow("half a surrogate pair in UTF-8")
+            << QByteArray("Jan 3, 2021\n") << QString() << u"5|A"_s + QChar(0xD800)
+            << encodingError.arg(u"U+D800"_s, u"UTF-8"_s);
+        QTest::newRow("line break in a title")
+            << QByteArray() << QString() << u"5|Amazing\nGrace"_s
+            << u"Line 1 of the service holds a line break or a NUL character, which a line of the file cannot hold."_s;
+        QTest::newRow("NUL in the occasion")
+            << QByteArray() << u"Ea\0ster"_s << u"5|Hymn"_s
+            << u"The occasion holds a line break or a NUL character, which a line of the file cannot hold."_s;
+        QTest::newRow("dash pair")
+            << QByteArray() << QString() << u"|Kyrie -- Gloria"_s
+            << u"“Kyrie -- Gloria” holds “--”, which would make the program read the whole file as hymn texts."_s;
+        QTest::newRow("number without a title")
+            << QByteArray() << QString() << u"12|  "_s << u"Hymn 12 has no title."_s;
+        QTest::newRow("space in a number")
+            << QByteArray() << QString() << u"12 a|Hymn"_s << u"The hymn number “12 a” holds a space."_s;
+        QTest::newRow("hymn texts") << QByteArray("378 Amazing Grace\n--\nverse\n") << QString() << u"5|Hymn"_s
+                                    << u"This file holds hymn texts, not a service log, so no service can be added to "
+                                       "it."_s;
+        QTest::newRow("UTF-16 cut in a character")
+            << QByteArray("\xFF\xFEJ\0\n\0A", 7) << QString() << u"5|Hymn"_s
+            << u"The file ends in the middle of a character, so nothing can be written after it."_s;
+    }
+
+    void refuses()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, occasion);
+        QFETCH(QString, line);
+        const Logbook::AddedService added =
+            Logbook::addService(file, serviceOf(QDate(2026, 12, 14), occasion, {line}), Logbook::LineEnd::Lf);
+        QTEST(added.error, "error");
+        QVERIFY(added.bytes.isEmpty());
+    }
+
+    void writesHeadLines_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("head"); // the file's latest dated head line; empty: none
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("occasion");
+        QTest::addColumn<QString>("suffix"); // what the loader would add to a head line without a comma
+        QTest::addColumn<QString>("expected");
+
+        const QDate dec14(2026, 12, 14);
+        QTest::newRow("no dated head line")
+            << u"en_US"_s << QString() << dec14 << QString() << QString() << u"Dec 14, 2026"_s;
+        QTest::newRow("sample log") << u"en_US"_s << u"Apr 4, 2021 Easter"_s << dec14 << u"Advent 3"_s << QString()
+                                    << u"Dec 14, 2026 Advent 3"_s;
+        QTest::newRow("upper case, dotted")
+            << u"en_US"_s << u"JAN. 3, 2021"_s << QDate(2026, 5, 3) << QString() << QString() << u"MAY. 3, 2026"_s;
+        QTest::newRow("shortened name") << u"en_US"_s << u"Sept 12, 2021"_s << QDate(2026, 9, 13) << QString()
+                                        << QString() << u"Sept 13, 2026"_s;
+        QTest::newRow("shortened name, other month")
+            << u"en_US"_s << u"Sept 12, 2021"_s << QDate(2026, 10, 11) << QString() << QString() << u"Oct 11, 2026"_s;
+        QTest::newRow("day first") << u"en_US"_s << u"3 Jan 2021"_s << dec14 << QString() << QString()
+                                   << u"14 Dec 2026"_s;
+        QTest::newRow("day first cannot carry an occasion")
+            << u"en_US"_s << u"3 Jan 2021"_s << dec14 << u"Advent 3"_s << QString() << u"Dec 14, 2026 Advent 3"_s;
+        QTest::newRow("numeric, US order")
+            << u"en_US"_s << u"1/3/2021"_s << QDate(2026, 12, 4) << QString() << QString() << u"12/4/2026"_s;
+        QTest::newRow("numeric, British order")
+            << u"en_GB"_s << u"3/1/2021"_s << QDate(2026, 12, 4) << QString() << QString() << u"4/12/2026"_s;
+        QTest::newRow("numeric, padded") << u"en_US"_s << u"01/03/2021"_s << QDate(2026, 2, 4) << QString() << QString()
+                                         << u"02/04/2026"_s;
+        QTest::newRow("two-digit year") << u"en_US"_s << u"1-3-21"_s << dec14 << QString() << QString()
+                                        << u"12-14-26"_s;
+        QTest::newRow("two-digit year of another century")
+            << u"en_US"_s << u"1-3-21"_s << QDate(2031, 1, 5) << QString() << QString() << u"1-5-2031"_s;
+        QTest::newRow("ISO") << u"en_US"_s << u"2021-12-13"_s << QDate(2026, 2, 4) << QString() << QString()
+                             << u"2026-02-04"_s;
+        QTest::newRow("ISO under a head line with a comma")
+            << u"en_US"_s << u"2021-12-13"_s << dec14 << QString() << u" 2021"_s << u"Dec 14, 2026"_s;
+        QTest::newRow("German") << u"de_DE"_s << u"1. Januar 2019"_s << dec14 << QString() << QString()
+                                << u"14. Dezember 2026"_s;
+        QTest::newRow("Hungarian closing dot")
+            << u"hu_HU"_s << u"2022. 05. 01."_s << QDate(2026, 2, 4) << QString() << QString() << u"2026. 02. 04."_s;
+    }
+
+    void writesHeadLines()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, head);
+        QFETCH(QDate, date);
+        QFETCH(QString, suffix);
+        QLocale::setDefault(QLocale(locale));
+        const std::optional<Logbook::HeadStyle> style =
+            head.isEmpty() ? Logbook::HeadStyle() : Logbook::HeadStyle::ofHead(head);
+        QVERIFY(style);
+        QFETCH(QString, occasion);
+        const QString line = style->headLine(date, occasion, suffix);
+        QTEST(line, "expected");
+        QCOMPARE(Limits::headDate(line.contains(u',') || suffix.isEmpty() ? line : line + u',' + suffix), date);
+    }
+
+    void readsForm_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<Logbook::ServiceOrder>("order");
+        QTest::addColumn<QString>("head"); // written for Dec 14, 2026 (or Jan 4, 2027 to show padding)
+
+        const auto oldest = Logbook::ServiceOrder::OldestFirst;
+        const auto newest = Logbook::ServiceOrder::NewestFirst;
+        QTest::newRow("oldest first") << u"Jan 3, 2021\n\nEaster\n\nJan 17, 2021\n\nFeb 7, 2021\n"_s << oldest
+                                      << u"Dec 14, 2026"_s;
+        QTest::newRow("newest first") << u"Feb 7, 2021\n\nJan 17, 2021\n\nJan 31, 2021\n\nJan 3, 2021\n"_s << newest
+                                      << u"Dec 14, 2026"_s;
+        QTest::newRow("equal dates") << u"Jan 3, 2021\n\nJan 3, 2021\n"_s << oldest << u"Dec 14, 2026"_s;
+        QTest::newRow("style of the latest, not the last")
+            << u"3 Jan 2021\n\n2021-02-07\n\n10 Jan 2021\n"_s << oldest << u"2026-12-14"_s;
+        QTest::newRow("May settled by a long name")
+            << u"April 4, 2021\n\nMay 2, 2021\n"_s << oldest << u"December 14, 2026"_s;
+        QTest::newRow("padding settled by an earlier date")
+            << u"01/03/2021\n\n12/14/2021\n\n11/21/2021\n"_s << oldest << u"01/04/2027"_s;
+        QTest::newRow("yearless head line on top takes the year below")
+            << u"Dec 31\n\nDecember 24, 2022\n"_s << newest << u"Dec 14, 2026"_s;
+    }
+
+    void readsForm()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, head);
+        const Logbook::FileForm form = Logbook::readForm(file.toUtf8(), Logbook::LineEnd::Lf);
+        QTEST(form.order, "order");
+        const QDate date = head.endsWith(u"2027") ? QDate(2027, 1, 4) : QDate(2026, 12, 14);
+        QCOMPARE(form.headStyle.headLine(date, QString()), head);
+    }
+
+    void defaultDate_data()
+    {
+        QTest::addColumn<QList<QDate>>("dates");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("expected");
+
+        const QDate sunday(2026, 12, 6), wednesday(2026, 12, 9);
+        QTest::newRow("after a Sunday service")
+            << QList<QDate>{QDate(2026, 11, 1), sunday, QDate()} << QDate(2026, 12, 1) << QDate(2026, 12, 13);
+        QTest::newRow("after a weekday service")
+            << QList<QDate>{wednesday} << QDate(2026, 12, 1) << QDate(2026, 12, 13);
+        QTest::newRow("today is later") << QList<QDate>{sunday} << QDate(2027, 2, 2) << QDate(2027, 2, 7);
+        QTest::newRow("today is a Sunday") << QList<QDate>{sunday} << QDate(2027, 2, 7) << QDate(2027, 2, 7);
+        QTest::newRow("no dated service") << QList<QDate>{QDate()} << QDate(2026, 12, 9) << QDate(2026, 12, 13);
+        QTest::newRow("more than a year ahead is passed over")
+            << QList<QDate>{sunday, QDate(2028, 1, 2)} << QDate(2026, 12, 9) << QDate(2026, 12, 13);
+        QTest::newRow("a year ahead is taken")
+            << QList<QDate>{sunday, QDate(2027, 12, 9)} << QDate(2026, 12, 9) << QDate(2027, 12, 12);
+    }
+
+    void defaultDate()
+    {
+        QFETCH(QList<QDate>, dates);
+        QFETCH(QDate, today);
+        QTEST(Logbook::defaultDate(std::vector<QDate>(dates.begin(), dates.end()), today), "expected");
+    }
+
+    void plannerMarks_data()
+    {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QDate>("planned");
+        QTest::addColumn<int>("weeks");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QDate>("lastSung");
+        QTest::addColumn<int>("usesInYear");
+        QTest::addColumn<bool>("recent");
+
+        // Planned for Dec 14, 2025: the year before runs from Dec 15, 2024, four weeks back to Nov 16, 2025.
+        const QDate planned(2025, 12, 14);
+        QTest::newRow("marked twice in one service")
+            << u"12"_s << planned << 4 << u"New Title"_s << QDate(2025, 11, 30) << 2 << true;
+        QTest::newRow("asked with a mark")
+            << u"12*"_s << planned << 4 << u"New Title"_s << QDate(2025, 11, 30) << 2 << true;
+        QTest::newRow("planned earlier") << u"12"_s << QDate(2025, 11, 1) << 4 << u"New Title"_s << QDate(2024, 12, 14)
+                                         << 1 << false;
+        QTest::newRow("two services on one day")
+            << u"300"_s << planned << 4 << u"Grace Again"_s << QDate(2025, 12, 7) << 3 << true;
+        QTest::newRow("again in a continuation, two weeks")
+            << u"150"_s << planned << 2 << u"Alpha"_s << QDate(2025, 11, 30) << 1 << true;
+        QTest::newRow("one week") << u"150"_s << planned << 1 << u"Alpha"_s << QDate(2025, 11, 30) << 1 << false;
+        QTest::newRow("undated only") << u"77"_s << planned << 4 << u"Only Undated"_s << QDate() << 0 << false;
+        QTest::newRow("never used") << u"999"_s << planned << 4 << QString() << QDate() << 0 << false;
+    }
+
+    void plannerMarks()
+    {
+        QFETCH(QString, number);
+        QFETCH(QDate, planned);
+        QFETCH(int, weeks);
+        const QString log = u"Dec 14, 2024\n12 Older\n\nNov 2, 2025\n12 Old Title\n300 Grace\n\n"
+                            "Nov 30, 2025\n150 Alpha\n12* New Title\n12(2) New Title\n"_s +
+                            u"Doxology\n"_s.repeated(7) +
+                            u"150 Alpha\n\nDec 7, 2025 (evening)\nAnthem\n300 Grace\n\nDec 7, 2025\n300 Grace Again\n\n"
+                            "Easter\n12 Undated Title\n77 Only Undated\n"_s;
+        EntryStore store;
+        HymnFileLoader::loadBytes(log.toUtf8(), u"log.txt"_s, store);
+        const Logbook::Planner planner(store);
+        const Logbook::HymnMarks marks = planner.marks(number, planned, weeks);
+        QTEST(marks.title, "title");
+        QTEST(marks.lastSung, "lastSung");
+        QTEST(marks.usesInYear, "usesInYear");
+        QTEST(marks.recent, "recent");
+
+        QStringList known;
+        for (const Logbook::KnownHymn &hymn : planner.knownHymns())
+            known.append(hymn.number + u' ' + hymn.title);
+        QCOMPARE(known, (QStringList{u"12 New Title"_s, u"77 Only Undated"_s, u"150 Alpha"_s, u"300 Grace Again"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogbook)
+#include "tst_core_logbook.moc"
