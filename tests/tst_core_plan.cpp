@@ -316,7 +316,7 @@ private Q_SLOTS:
             << u"Could not read the references \"Hez 1\", \"Luke 99:x\"."_s;
         QTest::newRow("meter unreadable")
             << C{.meter = u"--"_s} << QStringList{} << u"Could not read the meter \"--\"."_s;
-        QTest::newRow("no criteria") << C{.readings = u" "_s, .phrase = u" "_s} << QStringList{}
+        QTest::newRow("no criteria") << C{.readings = u" ; ;"_s, .phrase = u" \t"_s} << QStringList{}
                                      << u"Type readings, a phrase or a meter to see suggestions."_s;
     }
 

@@ -122,6 +122,7 @@ BookTable::BookTable()
         for (qsizetype n = 0; n < names.size(); ++n)
             addName(names[n], b + 1, n == 0);
     }
+    std::sort(m_fullNames.begin(), m_fullNames.end());
 }
 
 BookTable::BookTable(const QStringList &bookList) : BookTable()
@@ -131,19 +132,20 @@ BookTable::BookTable(const QStringList &bookList) : BookTable()
         if (key.isEmpty() || key == u"NONE"_s ||
             !std::any_of(key.begin(), key.end(), [](QChar c) { return c.isLetter(); }))
             continue;
-        // A list name for a book the table knows (the list's "Psalms" and the table's "Ps") is the same book.
-        int book = bookOf(name);
-        if (book == 0)
-            book = ++m_bookCount;
-        addName(name, book, true);
+        // A list name the table knows ("Psalms", "Ps") is that book; only whole names are taken, so that a list
+        // of any length is read in one pass.
+        const auto known = m_byKey.constFind(key);
+        addName(name, known != m_byKey.constEnd() ? *known : ++m_bookCount, true);
     }
+    std::sort(m_fullNames.begin(), m_fullNames.end());
 }
 
 void BookTable::addName(const QString &name, int book, bool fullName)
 {
     const QString key = keyOf(name);
-    if (!m_byKey.contains(key))
-        m_byKey.insert(key, book);
+    if (m_byKey.contains(key))
+        return;
+    m_byKey.insert(key, book);
     if (fullName)
         m_fullNames.emplace_back(key, book);
 }
@@ -157,13 +159,14 @@ int BookTable::bookOf(QStringView name) const
     const qsizetype letters = std::count_if(key.begin(), key.end(), [](QChar c) { return c.isLetter(); });
     if (letters < 2)
         return 0;
+    // The names that begin with key stand together in the sorted list, right from where key would go.
     int book = 0;
-    for (const auto &[fullName, fullBook] : m_fullNames) {
-        if (!fullName.startsWith(key) || fullBook == book)
-            continue;
-        if (book != 0)
+    auto at = std::lower_bound(m_fullNames.begin(), m_fullNames.end(), key,
+                               [](const std::pair<QString, int> &entry, const QString &k) { return entry.first < k; });
+    for (; at != m_fullNames.end() && at->first.startsWith(key); ++at) {
+        if (book != 0 && at->second != book)
             return 0;
-        book = fullBook;
+        book = at->second;
     }
     return book;
 }

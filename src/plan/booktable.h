@@ -14,8 +14,8 @@ namespace Plan {
 
 class BookTable {
 public:
-    // The 66 books of the Protestant canon are numbered 1..66 in canonical order; a book-list name that none of
-    // their names or abbreviations stands for becomes a book of its own, numbered after them.
+    // The 66 books of the Protestant canon are numbered 1..66 in canonical order; a book-list name that is none
+    // of their names or abbreviations (as a whole) becomes a book of its own, numbered after them.
     static constexpr int BuiltInBooks = 66;
 
     // The built-in English names only.
@@ -40,7 +40,7 @@ private:
     void addName(const QString &name, int book, bool fullName);
 
     QHash<QString, int> m_byKey;
-    // Full names only, for the abbreviations that no table lists.
+    // The keys of full names in sorted order, for the abbreviations that no table lists.
     std::vector<std::pair<QString, int>> m_fullNames;
     int m_bookCount = BuiltInBooks;
 };

@@ -105,8 +105,11 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
                       const BookTable &books)
 {
     SuggestResult result;
-    const bool byReadings = !criteria.readings.trimmed().isEmpty();
-    const bool byPhrase = !criteria.phrase.trimmed().isEmpty();
+    // Readings of nothing but semicolons and blanks are no readings at all.
+    const Readings readings = parseReadings(criteria.readings, books);
+    const bool byReadings = !readings.references.empty() || !readings.unreadable.isEmpty();
+    const QStringList phrase = criteria.phrase.simplified().split(u' ', Qt::SkipEmptyParts);
+    const bool byPhrase = !phrase.isEmpty();
     const bool byMeter = !criteria.meter.trimmed().isEmpty();
     if (!byReadings && !byPhrase && !byMeter) {
         result.message = u"Type readings, a phrase or a meter to see suggestions."_s;
@@ -121,7 +124,6 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
         return result;
     }
 
-    const Readings readings = parseReadings(criteria.readings, books);
     QStringList messages;
     if (!readings.unreadable.isEmpty())
         messages.append(unreadableMessage(readings.unreadable));
@@ -134,7 +136,7 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
         return result;
 
     std::vector<PhraseWord> words;
-    for (const QString &word : criteria.phrase.split(u' ', Qt::SkipEmptyParts))
+    for (const QString &word : phrase)
         words.push_back({word, PlainText::UpperNeedle(word)});
 
     HymnView hymn;
