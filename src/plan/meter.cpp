@@ -33,7 +33,8 @@ QStringList tokensOf(QStringView meter)
                 ++first;
             tokens.append(meter.sliced(first, at - first).toString());
         } else if (meter[at].isLetter()) {
-            while (at < meter.size() && meter[at].isLetter())
+            // Accents stay with their letter, as capitals such as "J\u030C" bring theirs.
+            while (at < meter.size() && (meter[at].isLetter() || meter[at].isMark()))
                 ++at;
             tokens.append(meter.sliced(start, at - start).toString().toUpper());
         } else {

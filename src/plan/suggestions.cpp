@@ -166,7 +166,7 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
         result.rows.push_back(std::move(row));
     }
 
-    if (log && !log->isVerseFile()) {
+    if (log && !log->isVerseFile() && log->entryCount() > 0) {
         QStringList keys;
         keys.reserve(qsizetype(result.rows.size()));
         for (const Suggestion &row : result.rows)
