@@ -79,8 +79,9 @@ public:
             refs[r].text = bounds.prefix;
             refs[r].text += m_s.sliced(bounds.start, bounds.end - bounds.start);
         }
+        // A piece of brackets and commas alone names nothing: it is reported rather than passed over.
         if (refs.empty())
-            return true;
+            return false;
         carry = {refs.back().book, m_texts.back().bookName};
         out.insert(out.end(), std::make_move_iterator(refs.begin()), std::make_move_iterator(refs.end()));
         return true;

@@ -42,7 +42,8 @@ struct Readings {
 // a chapter; in a book of one chapter ("Jude 24-25") it is a verse. A letter a-d after a verse ("8b") is
 // ignored, and en or em dashes work as hyphens. A piece without a book name continues the book of the piece
 // before it ("John 3:16; 4:1"). A piece with anything else in it, an unknown book, a chapter or verse of 0 or
-// over 999, or a span that runs backwards, is unreadable as a whole; blank pieces are passed over.
+// over 999, a span that runs backwards, or no reference at all, is unreadable as a whole; blank pieces are passed
+// over.
 Readings parseReadings(QStringView text, const BookTable &books);
 
 // Same book, and at least one span of each sharing a verse; a reading that touches a hymn's span only at its
