@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Load, search and tally on maximal files: each as the core call and as the whole window click, beside a baseline
 // of the work no version of it can avoid (splitting the bytes, copying the rows, counting in a plain hash, filling
-// the two lists), all measured in the same run; and the usage report's core beside the tally's.
+// the two lists), all measured in the same run; the usage report's core beside the tally's; and hymn suggestions
+// beside a Find over the same hymnal.
 #include "app/form/form1.h"
 #include "app/form/resultrows.h"
 #include "app/report/reportchart.h"
 #include "bench_folders.h"
 #include "inputs.h"
+#include "plan/booktable.h"
+#include "plan/suggestions.h"
 #include "report/tabletext.h"
 #include "report/usagereport.h"
 #include "scripteddialogs.h"
@@ -736,6 +739,41 @@ void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
     setLabel(state, u"TallyAll_Click + events, sort \"%1\""_s.arg(sort));
 }
 
+// ---- Suggestions
+
+// Two readings and a phrase over the maximal hymnal, the uses counted in the maximal log, beside a Find of the same
+// phrase over the same hymnal: both read every stored line of the hymnal once. The readings fit 16 hymns (Psalm 23
+// and Isaiah 40 are each the reference of eight), and the phrase leaves some of them.
+void BM_Suggest(benchmark::State &state)
+{
+    const EntryStore &hymnal = storeOf(FileKind::Verse);
+    const EntryStore &log = storeOf(FileKind::Usage2000);
+    const Plan::BookTable books;
+    const Plan::SuggestCriteria criteria{.readings = u"Psalm 23; Isaiah 40:1-20"_s,
+                                         .phrase = BenchInputs::phraseWord()};
+    Plan::SuggestResult result;
+    for (auto _ : state) {
+        result = Plan::suggest(hymnal, &log, criteria, books);
+        benchmark::DoNotOptimize(result.rows.data());
+    }
+    const qsizetype sung = std::count_if(result.rows.begin(), result.rows.end(),
+                                         [](const Plan::Suggestion &row) { return row.usesEver > 0; });
+    if (result.rows.empty() || result.rows.size() > 16 || sung == 0 || !result.message.isEmpty()) {
+        state.SkipWithError("the suggestions are not the hymns of the two readings");
+        return;
+    }
+    const Search::SearchCriteria find = searchCriteria(FileKind::Verse, BenchInputs::phraseWord());
+    const auto findWork = [&] { benchmark::DoNotOptimize(Search::FindHymns(hymnal, find).totalRows); };
+    state.counters["find_cpu_ms"] = medianCpuMs(findWork);
+    state.counters["x_find"] = interleavedRatio(
+        [&] { benchmark::DoNotOptimize(Plan::suggest(hymnal, &log, criteria, books).rows); }, findWork);
+    state.counters["x_find_nolog"] = interleavedRatio(
+        [&] { benchmark::DoNotOptimize(Plan::suggest(hymnal, nullptr, criteria, books).rows); }, findWork);
+    setLabel(state, u"%1 rows, %2 sung; baseline: Find \"%3\" over the hymnal"_s.arg(result.rows.size())
+                        .arg(sung)
+                        .arg(BenchInputs::phraseWord()));
+}
+
 std::string nameOf(const char *bench, FileKind kind, const QString &suffix = QString())
 {
     std::string name = std::string(bench) + '/' + factsOf(kind).label;
@@ -801,6 +839,7 @@ void registerAll()
         for (const QString &sort : sorts)
             add(nameOf("BM_TallyAllWindow", kind, sort), BM_TallyAllWindow, kind, sort);
     }
+    add("BM_Suggest/verse+usage_2000distinct", BM_Suggest);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_FUZZ_BUILD_DIR:-$root/build-fuzz}
 work_dir=$root/fuzz/corpus-work
-all_harnesses=(loader booklist limits search order logbook)
+all_harnesses=(loader booklist limits search order plan logbook)
 
 merge=0
 seconds=600
@@ -38,6 +38,7 @@ max_len_of() {
     limits) echo 1024 ;;
     search) echo 16384 ;;
     order) echo 601 ;;
+    plan) echo 1024 ;;
     esac
 }
 

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The hymnal read once, hymn by hymn, testing the cheap criteria first; the log is read afterwards for the hymns
+// that were found only.
+#include "plan/suggestions.h"
+
+#include "plan/hymnnumber.h"
+#include "plan/hymnview.h"
+#include "plan/logcounts.h"
+#include "plan/meter.h"
+#include "plan/scripture.h"
+#include "plan/suggestiontable.h"
+#include "store/plaintext.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Plan {
+
+namespace {
+
+// About this many characters of a matched line on either side of the word, cut at blanks.
+constexpr qsizetype ExcerptContext = 24;
+
+QString excerpt(QStringView line, QStringView word)
+{
+    // A word whose capitals are longer than itself ("ß") is found by the needle but not here: the excerpt then
+    // starts at the line's beginning.
+    qsizetype at = line.indexOf(word, 0, Qt::CaseInsensitive);
+    qsizetype length = word.size();
+    if (at < 0)
+        at = length = 0;
+    // A line hardly longer than the excerpt would be is shown whole.
+    if (line.size() <= 2 * ExcerptContext + length)
+        return line.trimmed().toString();
+    qsizetype start = std::max<qsizetype>(0, at - ExcerptContext);
+    while (start > 0 && start < at && !line[start - 1].isSpace())
+        ++start;
+    qsizetype end = std::min(line.size(), at + length + ExcerptContext);
+    while (end < line.size() && end > at + length && !line[end].isSpace())
+        --end;
+    QString text = line.sliced(start, end - start).trimmed().toString();
+    if (start > 0)
+        text.prepend(u'\u2026');
+    if (end < line.size())
+        text.append(u'\u2026');
+    return text;
+}
+
+QString phraseReason(const HymnView::TextLine &line, QStringView word)
+{
+    switch (line.part) {
+    case HymnView::Part::Title:
+        return u"title"_s;
+    case HymnView::Part::Refrain:
+        return u"refrain: "_s + excerpt(line.text, word);
+    case HymnView::Part::Verse:
+        break;
+    }
+    return (line.verse > 0 ? u"verse %1: "_s.arg(line.verse) : u"verse: "_s) + excerpt(line.text, word);
+}
+
+struct PhraseWord {
+    QString word;
+    PlainText::UpperNeedle needle;
+};
+
+// The reason when every word occurs somewhere in the hymn; empty when one does not.
+QString phraseMatch(const HymnView &hymn, const std::vector<PhraseWord> &words)
+{
+    QString reason;
+    for (const PhraseWord &w : words) {
+        const auto &lines = hymn.textLines();
+        const auto found = std::find_if(lines.begin(), lines.end(),
+                                        [&](const HymnView::TextLine &l) { return w.needle.isIn(l.text); });
+        if (found == lines.end())
+            return QString();
+        if (reason.isEmpty())
+            reason = phraseReason(*found, w.word);
+    }
+    return reason;
+}
+
+// The hymn's references that overlap a reading, as the hymnal writes them.
+QStringList readingMatches(const HymnView &hymn, const Readings &readings, const BookTable &books)
+{
+    QStringList matched;
+    for (const QStringView line : hymn.referenceLines()) {
+        // A reference line the reader cannot make out is simply not matched.
+        for (const Reference &ref : parseReadings(line, books).references) {
+            const bool hit = std::any_of(readings.references.begin(), readings.references.end(),
+                                         [&](const Reference &reading) { return overlaps(ref, reading); });
+            if (hit && !matched.contains(ref.text))
+                matched.append(ref.text);
+        }
+    }
+    return matched;
+}
+
+} // namespace
+
+SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const SuggestCriteria &criteria,
+                      const BookTable &books)
+{
+    SuggestResult result;
+    // Readings of nothing but semicolons and blanks are no readings at all.
+    const Readings readings = parseReadings(criteria.readings, books);
+    const bool byReadings = !readings.references.empty() || !readings.unreadable.isEmpty();
+    const QStringList phrase = criteria.phrase.simplified().split(u' ', Qt::SkipEmptyParts);
+    const bool byPhrase = !phrase.isEmpty();
+    const bool byMeter = !criteria.meter.trimmed().isEmpty();
+    if (!byReadings && !byPhrase && !byMeter) {
+        result.message = u"Type readings, a phrase or a meter to see suggestions."_s;
+        return result;
+    }
+    if (hymnal.entryCount() == 0) {
+        result.message = u"Load a hymnal to see suggestions."_s;
+        return result;
+    }
+    if (!hymnal.isVerseFile()) {
+        result.message = u"The loaded file is a service log; suggestions need a hymnal."_s;
+        return result;
+    }
+
+    QStringList messages;
+    if (!readings.unreadable.isEmpty())
+        messages.append(unreadableMessage(readings.unreadable));
+    const QString meter = meterPattern(criteria.meter);
+    if (byMeter && meter.isEmpty())
+        messages.append(u"Could not read the meter \"%1\"."_s.arg(criteria.meter.trimmed()));
+    result.message = messages.join(u' ');
+    // A criterion given but not readable is met by no hymn.
+    if ((byReadings && readings.references.empty()) || (byMeter && meter.isEmpty()))
+        return result;
+
+    std::vector<PhraseWord> words;
+    for (const QString &word : phrase)
+        words.push_back({word, PlainText::UpperNeedle(word)});
+
+    HymnView hymn;
+    for (int entry = 1; entry <= hymnal.entryCount(); entry = hymn.nextEntry()) {
+        hymn.read(hymnal, entry);
+        if (byMeter && meterPattern(hymn.meter()) != meter)
+            continue;
+        QStringList reasons;
+        if (byReadings) {
+            reasons = readingMatches(hymn, readings, books);
+            if (reasons.isEmpty())
+                continue;
+        }
+        if (byPhrase) {
+            const QString reason = phraseMatch(hymn, words);
+            if (reason.isEmpty())
+                continue;
+            reasons.append(reason);
+        }
+        if (reasons.isEmpty())
+            reasons.append(u"meter "_s + meter);
+        Suggestion row;
+        row.number = hymn.number();
+        row.title = hymn.title();
+        row.reason = reasons.join(u"; "_s);
+        row.meter = hymn.meter().toString();
+        result.rows.push_back(std::move(row));
+    }
+
+    if (log && !log->isVerseFile() && log->entryCount() > 0) {
+        QStringList keys;
+        keys.reserve(qsizetype(result.rows.size()));
+        for (const Suggestion &row : result.rows)
+            keys.append(numberKey(row.number));
+        const LogCounts counts = countUses(*log, keys, criteria.referenceDate);
+        result.referenceDate = counts.reference;
+        for (size_t r = 0; r < result.rows.size(); ++r) {
+            Suggestion &row = result.rows[r];
+            const HymnUses &uses = counts.uses[r];
+            row.usesLast12 = uses.usesLast12;
+            row.usesEver = uses.usesEver;
+            row.lastSung = uses.lastSung;
+            row.daysSince = uses.lastSung.isValid() ? int(uses.lastSung.daysTo(counts.reference)) : -1;
+        }
+    }
+    std::stable_sort(result.rows.begin(), result.rows.end(),
+                     [](const Suggestion &a, const Suggestion &b) { return compareDefault(a, b) < 0; });
+    return result;
+}
+
+} // namespace Plan
