@@ -44,11 +44,9 @@ Planner::Planner(const EntryStore &store)
             ++service;
             date = Limits::headDate(store.head(e)).value_or(QDate());
         }
-        for (int s = 1; s <= EntryStore::MaxSlots; ++s) {
+        // A line without a number ("Anthem") is passed over, as the tally passes over it.
+        for (int s = 1; s <= store.lineCount(e); ++s) {
             const QString &tag = store.tag(e, s);
-            // Unlike the tally, a line without a number ("Anthem") does not end the counting of its service.
-            if (tag.isEmpty() && store.text(e, s).isEmpty())
-                break;
             const QString key = numberKey(tag);
             if (key.isEmpty())
                 continue;

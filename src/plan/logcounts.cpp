@@ -48,10 +48,11 @@ LogCounts countUses(const EntryStore &log, const QStringList &keys, QDate refere
         }
         if (!counted)
             continue;
-        for (int slot = 1; slot <= EntryStore::MaxSlots; ++slot) {
+        // A line without a number ("Offertory") is passed over, as Find and the tally pass over it.
+        for (int slot = 1; slot <= log.lineCount(e); ++slot) {
             const QString &tag = log.tag(e, slot);
             if (tag.isEmpty())
-                break;
+                continue;
             const auto found = slotOf.constFind(numberKey(tag));
             if (found == slotOf.constEnd() || lastService[size_t(*found)] == service)
                 continue;

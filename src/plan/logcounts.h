@@ -24,7 +24,7 @@ struct LogCounts {
 };
 
 // The uses of the hymns whose number keys (Plan::numberKey) are keys. A service is an entry with its
-// continuations; a line's tag is read through numberKey, and a line without a tag ends its entry's lines, as in
+// continuations; a line's tag is read through numberKey, and a line without a tag is passed over, as in
 // the tally and the report. A null reference counts to the latest dated service of the log. Services dated after
 // the reference are not counted at all: as of that date they have not happened. "Last 12 months" is the usage
 // report's range of that name, counted from the reference.
