@@ -29,14 +29,14 @@ private Q_SLOTS:
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"log.txt"_s);
         const QByteArray native = QFile::encodeName(path);
-        QVERIFY(SaveFile::write(path, "old").ok);
+        QVERIFY(SaveFile::write(NativePath::fromText(path), "old").ok);
         QCOMPARE(::chmod(native.constData(), 0640), 0);
         // Only root can give the file to someone else beforehand.
         const bool root = ::geteuid() == 0;
         if (root)
             QCOMPARE(::chown(native.constData(), 4321, 4322), 0);
 
-        QVERIFY(SaveFile::write(path, "new").ok);
+        QVERIFY(SaveFile::write(NativePath::fromText(path), "new").ok);
         QCOMPARE(contents(path), QByteArray("new"));
         struct stat info {};
         QCOMPARE(::stat(native.constData(), &info), 0);

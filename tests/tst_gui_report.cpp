@@ -35,6 +35,8 @@
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -155,6 +157,8 @@ private Q_SLOTS:
     void customRange();
     void fileTextStaysText();
     void latestServiceAfterToday();
+    void exportBesideALatin1Name_data();
+    void exportBesideALatin1Name();
 
 private:
     // Opens the log in a fresh main window and the report over it.
@@ -601,6 +605,61 @@ void TestReport::latestServiceAfterToday()
     QVERIFY2(status->text().endsWith(u"after today: check the head line “Jan 3, 9999”"_s), qPrintable(status->text()));
     report->setToday(QDate(9999, 1, 3));
     QVERIFY2(status->text().endsWith(u"Counted from 9999-01-03, the latest service"_s), qPrintable(status->text()));
+}
+
+// POSIX only: a folder whose name is Latin-1 bytes, which Windows names cannot be.
+void TestReport::exportBesideALatin1Name_data()
+{
+    QTest::addColumn<bool>("suggested"); // the suggested folder kept, or another such folder chosen
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("the loaded file's folder") << true
+                                              << QByteArray("lat\xe9"
+                                                            "dir/mine.csv");
+    QTest::newRow("another folder named in Latin-1") << false << QByteArray();
+}
+
+void TestReport::exportBesideALatin1Name()
+{
+    QFETCH(bool, suggested);
+    QFETCH(QByteArray, written);
+    const QByteArray base = QFile::encodeName(m_folder->path()) + '/';
+    for (const QByteArray folder : {"lat\xe9"
+                                    "dir",
+                                    "autre\xe9"})
+        QCOMPARE(::mkdir((base + folder).constData(), 0755), 0);
+    const QByteArray log = base + "lat\xe9"
+                                  "dir/log.txt";
+    std::FILE *file = std::fopen(log.constData(), "wb");
+    QVERIFY(file);
+    std::fputs(kLog.constData(), file);
+    std::fclose(file);
+    m_window->openFile(NativePath::fromUnits(log));
+    action(*m_window, "actReport")->trigger();
+    auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
+    QVERIFY(report);
+
+    // The dialog hands back text, the folder's bytes shown as U+FFFD.
+    const QString folder = QFile::decodeName(base + (suggested ? "lat\xe9"
+                                                                 "dir"
+                                                               : "autre\xe9"));
+    QVERIFY(folder.contains(QChar::ReplacementCharacter));
+    m_dialogs.saveAnswers = {folder + u"/mine.csv"_s};
+    part<QPushButton>(report, "ReportExportCsv")->click();
+    for (const QByteArray place : {"lat\xe9"
+                                   "dir/mine.csv",
+                                   "autre\xe9/mine.csv"})
+        QCOMPARE(::access((base + place).constData(), F_OK) == 0, place == written);
+    QCOMPARE(m_dialogs.messages().size(), suggested ? 0 : 1);
+    // Nothing is written under the text's own bytes either.
+    QVERIFY(!QFileInfo::exists(folder + u"/mine.csv"_s));
+    for (const QByteArray place : {"lat\xe9"
+                                   "dir/mine.csv",
+                                   "lat\xe9"
+                                   "dir/log.txt",
+                                   "lat\xe9"
+                                   "dir",
+                                   "autre\xe9"})
+        ::remove((base + place).constData());
 }
 
 QTEST_MAIN(TestReport)

@@ -496,9 +496,27 @@ void ReportWindow::copyRows()
     QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
 }
 
-QString ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
+NativePath ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
 {
-    return m_dialogs->saveFileName(title, suggestedPath(suffix), filter);
+    const QString chosen = m_dialogs->saveFileName(title, suggestedPath(suffix), filter);
+    if (chosen.isEmpty())
+        return {};
+    const qsizetype slash = chosen.lastIndexOf(u'/');
+    const QString folder = slash < 0 ? QString() : chosen.first(slash == 0 ? 1 : slash);
+    const NativePath name = NativePath::fromText(chosen.mid(slash + 1));
+    // The dialog speaks text, in which a folder named in another encoding (Latin-1 bytes from an old disk) reads
+    // with U+FFFD in place of what it cannot show. The loaded file's own folder is written through its own name;
+    // any other such folder cannot be found again from its text, and is never guessed at.
+    if (!m_folder.isEmpty() && folder == m_folder.toText())
+        return m_folder.child(name);
+    if (folder.contains(QChar::ReplacementCharacter)) {
+        m_dialogs->message(title,
+                           u"The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
+                           "Choose another folder, or the folder of the loaded file."_s.arg(folder),
+                           Dialogs::Icon::Exclamation);
+        return {};
+    }
+    return NativePath::fromText(chosen);
 }
 
 QString ReportWindow::suggestedPath(const QString &suffix) const
@@ -512,21 +530,21 @@ QString ReportWindow::suggestedPath(const QString &suffix) const
     return m_folder.isEmpty() ? name : m_folder.child(name).toText();
 }
 
-bool ReportWindow::writeFile(const QString &path, const QByteArray &bytes, const QString &what)
+bool ReportWindow::writeFile(const NativePath &path, const QByteArray &bytes, const QString &what)
 {
     const SaveFile::Result written = SaveFile::write(path, bytes);
     if (written.ok)
         return true;
     m_dialogs->message(what,
                        u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
-                           QDir::toNativeSeparators(path), written.reason),
+                           path.display(), written.reason),
                        Dialogs::Icon::Exclamation);
     return false;
 }
 
 void ReportWindow::exportCsv()
 {
-    const QString path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
+    const NativePath path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
     if (path.isEmpty())
         return;
     QList<QStringList> rows = records(false);
@@ -561,7 +579,7 @@ ReportPrinter::Document ReportWindow::document() const
 
 void ReportWindow::exportPdf()
 {
-    const QString path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
+    const NativePath path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
     if (path.isEmpty())
         return;
     const WaitCursor wait;
@@ -592,7 +610,7 @@ void ReportWindow::printReport()
 
 void ReportWindow::saveChart()
 {
-    const QString path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
+    const NativePath path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
     if (path.isEmpty())
         return;
     QByteArray bytes;

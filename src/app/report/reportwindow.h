@@ -80,9 +80,9 @@ private:
     QString criteriaText() const;
     QString suggestedPath(const QString &suffix) const;
     // A file name to save to, asked through the dialogs, starting from the suggested name; empty when cancelled.
-    QString askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
+    NativePath askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
     // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
-    bool writeFile(const QString &path, const QByteArray &bytes, const QString &what);
+    bool writeFile(const NativePath &path, const QByteArray &bytes, const QString &what);
 
     Session *m_session;
     CriteriaSource m_criteria;
