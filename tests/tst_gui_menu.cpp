@@ -426,7 +426,7 @@ void TestMenu::settingsFileNotRegular()
     const QByteArray said = errors.text();
     QCOMPARE(said, kept ? QByteArray()
                         : "cantorix2: the settings file " + path +
-                              " is not a regular file; recent files are not kept this run\n");
+                              " is not a regular file; no settings are read or kept this run\n");
     // Not replaced by a regular file either.
     struct stat info {};
     QCOMPARE(::lstat(path.constData(), &info), 0);

@@ -3,6 +3,7 @@
 // actions are enabled from what Form1 reports after each change.
 #pragma once
 
+#include "app/mainwindow/appsettings.h"
 #include "app/mainwindow/recentfiles.h"
 #include "platform/nativepath.h"
 
@@ -30,6 +31,7 @@ public:
     ~MainWindow() override;
 
     Form1 *form() const { return m_form; }
+    AppSettings &settings() { return m_settings; }
     Session *session() const { return m_session; }
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
@@ -51,7 +53,9 @@ private:
     Session *m_session;
     Form1 *m_form;
     FileChooser m_chooser;
-    RecentFiles m_recent;
+    // The settings file, judged once for the window's life, and the recent files kept in it.
+    AppSettings m_settings;
+    RecentFiles m_recent{&m_settings};
     QMenu *m_recentMenu = nullptr;
     QAction *m_find = nullptr;
     QAction *m_tally = nullptr;

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The recent files in QSettings as an array of byte arrays, newest first. The settings file is looked at before
-// QSettings is made, since QSettings reads it at once and would wait for ever on a pipe.
+// The recent files in QSettings as an array of byte arrays, newest first.
 #include "app/mainwindow/recentfiles.h"
 
+#include "app/mainwindow/appsettings.h"
 #include "platform/nativefile.h"
-#include "platform/settingslocation.h"
 
-#include <QCoreApplication>
-#include <QFile>
 #include <QSettings>
 
 #include <algorithm>
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -22,34 +18,19 @@ const QString kPathKey = u"path"_s;
 
 } // namespace
 
-RecentFiles::RecentFiles()
-    : m_file(SettingsLocation::file(QCoreApplication::organizationName(), QCoreApplication::applicationName()))
+RecentFiles::RecentFiles(AppSettings *settings) : m_settings(settings)
 {
-    open();
+    if (m_settings == nullptr) {
+        m_own = std::make_unique<AppSettings>();
+        m_settings = m_own.get();
+    }
 }
 
-std::unique_ptr<QSettings> RecentFiles::open()
-{
-    if (!m_kept)
-        return nullptr;
-    // Where the system keeps settings outside a file, nothing can stand in the file's place.
-    if (m_file.isEmpty())
-        return std::make_unique<QSettings>();
-    const NativeFile::Refusal kind = NativeFile::inspect(NativePath::fromText(m_file)).refusal;
-    if (kind == NativeFile::Refusal::Folder || kind == NativeFile::Refusal::NotRegular) {
-        m_kept = false;
-        std::fprintf(stderr,
-                     "cantorix2: the settings file %s is not a regular file; recent files are not kept this run\n",
-                     QFile::encodeName(m_file).constData());
-        return nullptr;
-    }
-    // Only the one file: the fallback files QSettings would read besides it could be pipes as well.
-    return std::make_unique<QSettings>(m_file, QSettings::IniFormat);
-}
+RecentFiles::~RecentFiles() = default;
 
 QList<NativePath> RecentFiles::load()
 {
-    const std::unique_ptr<QSettings> settings = open();
+    const std::unique_ptr<QSettings> settings = m_settings->open();
     if (!settings)
         return {};
     QList<NativePath> paths;
@@ -99,7 +80,7 @@ QList<NativePath> RecentFiles::remove(const NativePath &path)
 
 void RecentFiles::store(const QList<NativePath> &paths)
 {
-    const std::unique_ptr<QSettings> settings = open();
+    const std::unique_ptr<QSettings> settings = m_settings->open();
     if (!settings)
         return;
     settings->remove(kKey);

@@ -6,11 +6,10 @@
 #include "platform/nativepath.h"
 
 #include <QList>
-#include <QString>
 
 #include <memory>
 
-class QSettings;
+class AppSettings;
 
 class RecentFiles {
 public:
@@ -19,12 +18,10 @@ public:
     // hold empty or repeated ones among the eight it offers.
     static constexpr int kScanned = 64;
 
-    // Looks at the settings file: one that is there but is not a regular file (a pipe, a folder, a device) is
-    // neither read nor written for as long as this object lives, and stderr says so once.
-    RecentFiles();
+    // The list in settings, or in settings of its own (see AppSettings) when none are given.
+    explicit RecentFiles(AppSettings *settings = nullptr);
+    ~RecentFiles();
 
-    // False once the settings file was found not to be a regular file.
-    bool isKept() const { return m_kept; }
     // The list as stored; empty when nothing is stored yet or the settings file is not kept.
     QList<NativePath> load();
     // Puts path first (moving it up if it was there), drops what falls past the maximum, stores the list and
@@ -39,10 +36,8 @@ public:
     static bool isKeepable(const NativePath &path);
 
 private:
-    // The settings, or nothing when the file is not kept.
-    std::unique_ptr<QSettings> open();
     void store(const QList<NativePath> &paths);
 
-    QString m_file; // empty where the system keeps settings outside a file
-    bool m_kept = true;
+    std::unique_ptr<AppSettings> m_own;
+    AppSettings *m_settings;
 };
