@@ -32,6 +32,7 @@
 #include "app/mainwindow/commandline.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/mainwindow/recentfiles.h"
+#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
 #include "installinfo.h"
@@ -123,6 +124,7 @@ private Q_SLOTS:
     void settingsFileNotRegular_data();
     void settingsFileNotRegular();
     void missingRecentFile();
+    void hymnalKeptBetweenRuns();
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
@@ -461,6 +463,28 @@ void TestMenu::missingRecentFile()
     QCOMPARE(::offered(window), QList<QByteArray>{kept});
     // The file was not tried: no "File Error" message.
     QCOMPARE(m_dialogs.shown.size(), 2);
+}
+
+void TestMenu::hymnalKeptBetweenRuns()
+{
+    const NativePath hymnal = NativePath::fromText(m_folder->filePath(u"Hymnal.txt"_s));
+    m_folder->write(u"BibleBooks.txt"_s, sample("BibleBooks.txt"));
+    {
+        MainWindow window(&m_dialogs);
+        QVERIFY(!action(window, "actClearHymnal")->isEnabled());
+        // A service log is no hymnal: nothing is set, and nothing kept.
+        QVERIFY(!window.setHymnal(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
+        QCOMPARE(window.hymnal()->kind(), Session::Kind::None);
+        QVERIFY(window.setHymnal(hymnal));
+        // The main window's own file is not touched by it.
+        QCOMPARE(window.form()->store().entryCount(), 0);
+    }
+    MainWindow again(&m_dialogs);
+    QCOMPARE(again.hymnal()->path(), hymnal);
+    QCOMPARE(again.hymnal()->kind(), Session::Kind::Hymnal);
+    QVERIFY(again.hymnalBooks().contains(u"Genesis"_s));
+    action(again, "actClearHymnal")->trigger();
+    QCOMPARE(MainWindow(&m_dialogs).hymnal()->kind(), Session::Kind::None);
 }
 
 void TestMenu::commandLine_data()

@@ -9,6 +9,7 @@
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
 #include "platform/nativefile.h"
+#include "store/booklistreader.h"
 #include "version.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 
 using namespace Qt::StringLiterals;
 
@@ -30,6 +32,9 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
     return platform.isEmpty() ? usual : platform;
 }
 
+// Where the hymnal's path is kept, as its units.
+const QString kHymnalKey = u"hymnal/path"_s;
+
 } // namespace
 
 MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder)
@@ -42,6 +47,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"Cantorix2"_s);
     m_session = new Session(this);
+    m_hymnal = new Session(this);
     m_form = new Form1(m_dialogs, this, startFolder, m_session);
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(m_form);
@@ -61,6 +67,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     });
     updateActions();
     rebuildRecentMenu();
+    restoreHymnal();
 }
 
 MainWindow::~MainWindow()
@@ -88,6 +95,9 @@ void MainWindow::createActions()
     m_recentMenu = file->addMenu(u"Open &Recent"_s);
     m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::markMissingRecentFiles);
+    file->addSeparator();
+    add(file, u"actSetHymnal"_s, u"Set &Hymnal…"_s, QKeySequence(), &MainWindow::chooseHymnal);
+    m_clearHymnal = add(file, u"actClearHymnal"_s, u"Clear H&ymnal"_s, QKeySequence(), &MainWindow::clearHymnal);
     file->addSeparator();
     add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
@@ -126,6 +136,68 @@ void MainWindow::updateActions()
     m_copyLeft->setEnabled(m_form->leftRowCount() > 0);
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
     m_report->setEnabled(ReportWindow::canReport(m_form->store()));
+    m_clearHymnal->setEnabled(m_hymnal->kind() == Session::Kind::Hymnal);
+}
+
+bool MainWindow::loadHymnal(const NativePath &path)
+{
+    const LoadOutcome outcome = m_hymnal->load(path);
+    const bool hymnal = outcome.opened && m_hymnal->kind() == Session::Kind::Hymnal;
+    if (!hymnal)
+        m_hymnal->clear();
+    m_hymnalBooks =
+        hymnal ? BookListReader::readFile(path.parent().child(BookListReader::fileName())).names : QStringList();
+    return hymnal;
+}
+
+bool MainWindow::setHymnal(const NativePath &path)
+{
+    const bool hymnal = loadHymnal(path);
+    if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
+        if (hymnal)
+            settings->setValue(kHymnalKey, path.units());
+        else
+            settings->remove(kHymnalKey);
+    }
+    updateActions();
+    Q_EMIT hymnalChanged();
+    return hymnal;
+}
+
+void MainWindow::chooseHymnal()
+{
+    const QString chosen = m_chooser(this, m_form->currentFolder().toText());
+    if (chosen.isEmpty())
+        return;
+    const NativePath path = NativePath::fromText(chosen);
+    if (setHymnal(path))
+        return;
+    m_dialogs->message(u"Set Hymnal"_s,
+                       u"“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so no hymnal is "
+                       "set."_s.arg(path.baseName().display()),
+                       Dialogs::Icon::Exclamation);
+}
+
+void MainWindow::clearHymnal()
+{
+    m_hymnal->clear();
+    m_hymnalBooks.clear();
+    if (const std::unique_ptr<QSettings> settings = m_settings.open())
+        settings->remove(kHymnalKey);
+    updateActions();
+    Q_EMIT hymnalChanged();
+}
+
+void MainWindow::restoreHymnal()
+{
+    const std::unique_ptr<QSettings> settings = m_settings.open();
+    if (!settings)
+        return;
+    const NativePath path = NativePath::fromUnits(settings->value(kHymnalKey).toByteArray());
+    if (RecentFiles::isKeepable(path) && loadHymnal(path)) {
+        updateActions();
+        Q_EMIT hymnalChanged();
+    }
 }
 
 void MainWindow::showReport()

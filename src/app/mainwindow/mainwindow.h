@@ -8,6 +8,7 @@
 #include "platform/nativepath.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -33,13 +34,29 @@ public:
     Form1 *form() const { return m_form; }
     AppSettings &settings() { return m_settings; }
     Session *session() const { return m_session; }
+    // The hymnal set with File > Set Hymnal…: a hymnal text in a store of its own, beside whatever the window shows,
+    // and the scripture book names from its folder.
+    Session *hymnal() const { return m_hymnal; }
+    const QStringList &hymnalBooks() const { return m_hymnalBooks; }
+    // Loads path as the hymnal and keeps it in the settings; false (and no hymnal) when it is not one.
+    bool setHymnal(const NativePath &path);
+    void clearHymnal();
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Loads path through Form1 and records it among the recent files.
     bool openFile(const NativePath &path);
 
+Q_SIGNALS:
+    // The hymnal was set, cleared or read again.
+    void hymnalChanged();
+
 private:
     void createActions();
+    void chooseHymnal();
+    // The hymnal kept in the settings, read at start; a file that is gone or is no hymnal is passed over quietly.
+    void restoreHymnal();
+    // Reads path into the hymnal's store; false when it is not a hymnal text.
+    bool loadHymnal(const NativePath &path);
     void updateActions();
     void rebuildRecentMenu();
     void markMissingRecentFiles();
@@ -51,6 +68,8 @@ private:
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     Session *m_session;
+    Session *m_hymnal;
+    QStringList m_hymnalBooks;
     Form1 *m_form;
     FileChooser m_chooser;
     // The settings file, judged once for the window's life, and the recent files kept in it.
@@ -62,6 +81,7 @@ private:
     QAction *m_copyLeft = nullptr;
     QAction *m_copyRight = nullptr;
     QAction *m_report = nullptr;
+    QAction *m_clearHymnal = nullptr;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     NativePath m_loadedPath;

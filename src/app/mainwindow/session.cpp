@@ -15,3 +15,12 @@ LoadOutcome Session::load(const NativePath &path)
     Q_EMIT loaded();
     return outcome;
 }
+
+void Session::clear()
+{
+    m_store.clear();
+    m_path = {};
+    m_kind = Kind::None;
+    m_facts = {};
+    Q_EMIT loaded();
+}

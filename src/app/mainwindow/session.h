@@ -26,6 +26,8 @@ public:
 
     // Loads path into the store (emptied first) and tells whoever follows the file.
     LoadOutcome load(const NativePath &path);
+    // Empties the store and forgets the file.
+    void clear();
 
 Q_SIGNALS:
     // A load was tried, whether or not it read anything.
