@@ -9,7 +9,7 @@ set(CMAKE_CXX_COMPILER ${triple}-g++-posix)
 set(CMAKE_RC_COMPILER ${triple}-windres)
 set(CMAKE_AR ${triple}-gcc-ar-posix CACHE FILEPATH "")
 set(CMAKE_RANLIB ${triple}-gcc-ranlib-posix CACHE FILEPATH "")
-
+set(CMAKE_STRIP ${triple}-strip CACHE FILEPATH "")
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -53,29 +53,8 @@ fi
     dpkg-source -x ./qt6-base_*.dsc src >/dev/null)
 src=$work/src
 
-# The dfsg source drops src/3rdparty/wintab, which the windows platform plugin includes even with tablet events
-# off. Wine's LGPL headers of the same API serve, behind a shim for the macros Wine's headers expect.
-if [ ! -f "$src/src/3rdparty/wintab/wintab.h" ]; then
-    (cd "$work" && apt-get download -qq libwine-dev >/dev/null && dpkg -x libwine-dev_*.deb wine)
-    wine_include=$(dirname "$(find "$work/wine" -name wintab.h | head -1)")
-    mkdir -p "$src/src/3rdparty/wintab"
-    cp "$wine_include/pktdef.h" "$src/src/3rdparty/wintab/pktdef.h"
-    {
-        echo '/* Wine'"'"'s wintab.h (LGPL-2.1-or-later) with the Winelib macros it expects. */'
-        echo '#pragma once'
-        echo '#ifndef WINELIB_NAME_AW'
-        echo '#define WINELIB_NAME_AW(func) func##W'
-        echo '#endif'
-        echo '#ifndef DECL_WINELIB_TYPE_AW'
-        echo '#define DECL_WINELIB_TYPE_AW(type) typedef WINELIB_NAME_AW(type) type;'
-        echo '#endif'
-        echo '#ifndef API'
-        echo '#define API WINAPI'
-        echo '#endif'
-        cat "$wine_include/wintab.h"
-    } >"$src/src/3rdparty/wintab/wintab.h"
-fi
-
+# The dfsg source drops src/3rdparty/wintab, which the windows platform plugin needs only for tablet events:
+# -no-feature-tabletevent leaves it out.
 mkdir -p "$work/build"
 (cd "$work/build" && "$src/configure" -prefix "$prefix" "${flags[@]}" -- -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1) ||

@@ -232,7 +232,8 @@ void TestMenu::actionsRunTheirCommands()
     QVERIFY(about.contains(QString::fromUtf16(CantorixVersion)));
     QVERIFY(about.contains(u"Licensed under the GNU General Public License, version 3 or later."_s));
     QVERIFY(about.contains(u"Homepage: "_s + QString::fromUtf16(CantorixHomepage)));
-    QVERIFY(about.contains(u"Sample files: "_s + QString::fromUtf16(CantorixSamplesDir)));
+    QVERIFY(about.contains(u"Sample files: "_s + MainWindow::samplesFolder()));
+    QVERIFY(about.contains(u"by the "_s + QString::fromUtf16(CantorixPublisher)));
 }
 
 void TestMenu::enabledStates()

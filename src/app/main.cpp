@@ -7,6 +7,7 @@
 #include "installinfo.h"
 #include "platform/displaycheck.h"
 #include "platform/folderaccess.h"
+#include "platform/processarguments.h"
 #include "platform/qtplatforms.h"
 
 #include <QApplication>
@@ -34,7 +35,9 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
-    const CommandLine::Parsed command = CommandLine::parse(std::vector<std::string>(argv, argv + argc));
+    const CommandLine::Parsed command = CommandLine::parse(ProcessArguments::read(argc, argv));
+    // What is printed before the window opens goes to the console the program was started from, if any.
+    ProcessArguments::attachConsole();
     switch (command.action) {
     case CommandLine::Parsed::Action::Help:
         std::fputs(CommandLine::usage().c_str(), stdout);

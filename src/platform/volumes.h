@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace Volumes {
@@ -17,7 +18,11 @@ struct Volume {
     QString shown; // the row's text: "/", "/media/usb"; "c:", "d: [DATA]" on Windows
 };
 
-// The volumes in the order the list shows them.
+// The volumes in the order the list shows them: the system's, or those of the lister a test installed.
 std::vector<Volume> list();
+// Installs lister in the system's place (empty for the system's again).
+void setLister(std::function<std::vector<Volume>()> lister);
+// The system's own volumes.
+std::vector<Volume> systemList();
 
 } // namespace Volumes

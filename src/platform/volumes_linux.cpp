@@ -28,7 +28,7 @@ bool isRealVolume(const MountTable::Mount &mount)
 
 } // namespace
 
-std::vector<Volume> list()
+std::vector<Volume> systemList()
 {
     QList<QByteArray> roots;
     for (const MountTable::Mount &mount : MountTable::parse(MountTable::read())) {

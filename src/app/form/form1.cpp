@@ -20,6 +20,7 @@
 #include "panes/helptext.h"
 #include "panes/panesync.h"
 #include "platform/folderaccess.h"
+#include "platform/systemfonts.h"
 #include "search/findhymns.h"
 #include "store/booklistreader.h"
 #include "store/hymnfileloader.h"
@@ -356,10 +357,9 @@ QStringList Form1::boldToggleNames()
 
 void Form1::registerFontSubstitutes()
 {
-    // The design names the classic Windows faces; these metric-compatible ones keep its captions in their boxes.
-    QFont::insertSubstitution(u"MS Sans Serif"_s, u"Liberation Sans"_s);
-    QFont::insertSubstitution(u"Arial"_s, u"Liberation Sans"_s);
-    QFont::insertSubstitution(u"Times New Roman"_s, u"Liberation Serif"_s);
+    // The design names the classic Windows faces; each system says what draws them there.
+    for (const auto &[named, drawn] : SystemFonts::substitutes())
+        QFont::insertSubstitution(named, drawn);
 }
 
 void Form1::createControls()
@@ -370,7 +370,7 @@ void Form1::createControls()
         QWidget *control = createControl(row.kind, this);
         control->setObjectName(name);
         control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        QFont font(QString::fromUtf16(row.family));
+        QFont font(SystemFonts::face(QString::fromUtf16(row.family)));
         font.setPointSizeF(row.points);
         font.setBold((row.style & Bold) != 0);
         font.setItalic((row.style & Italic) != 0);

@@ -51,7 +51,7 @@ public:
     // objectNames of the twelve controls the title label toggles, in the order they are toggled.
     static QStringList boldToggleNames();
 
-    // Lets the classic face names of the design render with installed metric-compatible fonts.
+    // Lets the classic face names of the design render with the faces this system has for them.
     static void registerFontSubstitutes();
 
     // What the menu bar asks of the window.

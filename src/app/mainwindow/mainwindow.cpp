@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMenu>
@@ -271,13 +272,20 @@ void MainWindow::openChosen()
 void MainWindow::showAbout()
 {
     m_dialogs->message(u"About Cantorix2"_s,
-                       u"Cantorix2 %1\n\n"
+                       u"Cantorix2 %1, by the %2\n\n"
                        "Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports "
                        "each hymn's use over a date range, and copies what it finds to the clipboard.\n\n"
                        "Licensed under the GNU General Public License, version 3 or later.\n\n"
-                       "Homepage: %2\n"
-                       "Sample files: %3"_s.arg(QString::fromUtf16(CantorixVersion),
-                                                QString::fromUtf16(CantorixHomepage),
-                                                QString::fromUtf16(CantorixSamplesDir)),
+                       "Homepage: %3\n"
+                       "Sample files: %4"_s.arg(QString::fromUtf16(CantorixVersion),
+                                                QString::fromUtf16(CantorixPublisher),
+                                                QString::fromUtf16(CantorixHomepage), samplesFolder()),
                        Dialogs::Icon::Information);
+}
+
+QString MainWindow::samplesFolder()
+{
+    // An installed tree of one folder keeps its samples beside the program; the Debian package names its place.
+    return QDir::toNativeSeparators(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf16(CantorixSamplesDir)));
 }

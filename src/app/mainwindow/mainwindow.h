@@ -43,6 +43,8 @@ public:
     void clearHymnal();
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
+    // Where the sample files are, as the About box names them.
+    static QString samplesFolder();
     // Loads path through Form1 and records it among the recent files.
     bool openFile(const NativePath &path);
 

@@ -48,4 +48,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestSaveFile)
-#include "tst_core_savefile.moc"
+#include "tst_core_savefile_posix.moc"

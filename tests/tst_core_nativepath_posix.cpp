@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paths as POSIX names them: bytes, '/' between names, one root; the rows Windows has are in
+// tst_core_nativepath_win.cpp.
+#include "platform/nativepath.h"
+
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+
+class TestNativePathPosix : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void parts_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<bool>("absolute");
+        QTest::addColumn<bool>("root");
+        QTest::addColumn<QByteArray>("parent");
+        QTest::addColumn<QByteArray>("base");
+        QTest::newRow("root") << QByteArray("/") << true << true << QByteArray() << QByteArray("/");
+        QTest::newRow("top folder") << QByteArray("/home") << true << false << QByteArray("/") << QByteArray("home");
+        QTest::newRow("file") << QByteArray("/a/b/c.txt") << true << false << QByteArray("/a/b") << QByteArray("c.txt");
+        QTest::newRow("trailing slash") << QByteArray("/a/b/") << true << false << QByteArray("/a") << QByteArray("b");
+        QTest::newRow("relative") << QByteArray("a/b") << false << false << QByteArray("a") << QByteArray("b");
+        QTest::newRow("bare name") << QByteArray("b") << false << false << QByteArray() << QByteArray("b");
+        QTest::newRow("Latin-1 bytes") << QByteArray("/x/caf\xe9") << true << false << QByteArray("/x")
+                                       << QByteArray("caf\xe9");
+    }
+    void parts()
+    {
+        QFETCH(QByteArray, path);
+        const NativePath native = NativePath::fromUnits(path);
+        QTEST(native.isAbsolute(), "absolute");
+        QTEST(native.isRoot(), "root");
+        QTEST(native.parent().units(), "parent");
+        QTEST(native.baseName().units(), "base");
+        // Joining the parts gives the path back (less a trailing slash).
+        if (!native.parent().isEmpty())
+            QCOMPARE(native.parent().child(native.baseName()).units(), path.endsWith('/') ? path.chopped(1) : path);
+    }
+
+    void shown_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("keeps");
+        QTest::newRow("UTF-8") << QByteArray("/Gebäude/Γειά") << u"/Gebäude/Γειά"_s << true;
+        QTest::newRow("Latin-1") << QByteArray("/caf\xe9") << u"/caf\uFFFD"_s << false;
+        QTest::newRow("newline") << QByteArray("/two\nlines") << u"/two\u240Alines"_s << false;
+        // The decoder drops a leading byte-order mark, so the text cannot give the bytes back.
+        QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFx") << u"x"_s << false;
+    }
+    void shown()
+    {
+        QFETCH(QByteArray, path);
+        const NativePath native = NativePath::fromUnits(path);
+        QTEST(native.display(), "display");
+        QTEST(native.displayKeepsUnits(), "keeps");
+    }
+
+    void within()
+    {
+        const NativePath file = NativePath::fromUnits("/mnt/usb/log.txt");
+        QVERIFY(file.isWithin(NativePath::fromUnits("/")));
+        QVERIFY(file.isWithin(NativePath::fromUnits("/mnt/usb")));
+        QVERIFY(!file.isWithin(NativePath::fromUnits("/mnt/us")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNativePathPosix)
+#include "tst_core_nativepath_posix.moc"
