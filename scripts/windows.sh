@@ -48,6 +48,8 @@ export WINEPREFIX=$cache/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
 mkdir -p "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1 || true
+# Wine marks Unix dot files hidden; Windows does not, and the tests check the hidden attribute as Windows has it.
+wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
 wineserver -w
 
 if [ "${CANTORIX_WIN_TESTS:-1}" != 0 ]; then

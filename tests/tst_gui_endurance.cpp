@@ -3,6 +3,7 @@
 // of 10 lines) loaded, searched, tallied in every order and copied, all through the window. Resident memory after
 // the last round must stay within a tenth of that after the first, so nothing piles up from round to round.
 // CANTORIX_ENDURANCE_CYCLES sets the number of rounds (scripts/endurance.sh runs 1,000); the figures are printed.
+#include "processmemory.h"
 #include "windowharness.h"
 
 #include <QAbstractItemView>
@@ -48,19 +49,6 @@ QByteArray fullVerseFile()
                  n + "\nrefrain line\n^Psalm " + QByteArray::number(h % 150 + 1) + "\n\n";
     }
     return bytes;
-}
-
-// A figure from /proc/self/status, in kB.
-qint64 statusKb(const QByteArray &field)
-{
-    QFile status(u"/proc/self/status"_s);
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field + ':'))
-            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
 }
 
 bool underAddressSanitizer()
@@ -175,12 +163,12 @@ void TestEndurance::repeatedHeavyUseKeepsMemoryFlat()
         cycles = kDefaultCycles;
 
     QVERIFY(m_ui->load(u"usage.txt"_s));
-    const qint64 peakLoaded = statusKb("VmHWM");
+    const qint64 peakLoaded = ProcessMemory::peakResidentKb();
     cycle();
     if (QTest::currentTestFailed())
         return;
-    const qint64 rssFirst = statusKb("VmRSS");
-    const qint64 peakFirst = statusKb("VmHWM");
+    const qint64 rssFirst = ProcessMemory::residentKb();
+    const qint64 peakFirst = ProcessMemory::peakResidentKb();
     QVERIFY(rssFirst > 0);
 
     QElapsedTimer timer;
@@ -190,8 +178,8 @@ void TestEndurance::repeatedHeavyUseKeepsMemoryFlat()
         if (QTest::currentTestFailed())
             return;
     }
-    const qint64 rssLast = statusKb("VmRSS");
-    const qint64 peakLast = statusKb("VmHWM");
+    const qint64 rssLast = ProcessMemory::residentKb();
+    const qint64 peakLast = ProcessMemory::peakResidentKb();
     qInfo("endurance: %d cycles, %.1f ms a cycle; VmRSS after cycle 1: %lld kB, after cycle %d: %lld kB (%+.1f%%); "
           "VmHWM with the full usage file loaded: %lld kB, after cycle 1: %lld kB, at the end: %lld kB",
           cycles, double(timer.elapsed()) / (cycles - 1), rssFirst, cycles, rssLast,

@@ -17,8 +17,12 @@ WindowHarness::~WindowHarness()
 
 bool WindowHarness::open(const QString &dir)
 {
-    QDir::setCurrent(dir.isEmpty() ? folder.path() : dir);
-    return openHere();
+    // The window is told where to start; the process's own current folder, which Windows would hold against
+    // renaming or deleting, is left alone.
+    m_window.reset();
+    m_window = std::make_unique<Form1>(&dialogs, nullptr, NativePath::fromText(dir.isEmpty() ? folder.path() : dir));
+    m_window->show();
+    return QTest::qWaitForWindowExposed(m_window.get());
 }
 
 bool WindowHarness::openHere()

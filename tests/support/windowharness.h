@@ -19,7 +19,7 @@ public:
     TestFolder folder;
     ScriptedDialogs dialogs;
 
-    // Opens the window in dir (the harness's folder when empty), as the program starts in its current directory.
+    // Opens the window in dir (the harness's folder when empty), as the program starts in its start folder.
     bool open(const QString &dir = QString());
     // Opens the window in the process's current directory as it is (one a QString cannot name, or one deleted).
     bool openHere();
