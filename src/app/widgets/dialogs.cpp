@@ -134,7 +134,8 @@ private:
         view->setPlainText(label->text());
         view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         view->setAccessibleName(windowTitle());
-        grid->replaceWidget(label, view);
+        // The item that held the label is handed back to be deleted.
+        delete grid->replaceWidget(label, view);
         label->hide();
         view->show();
 

@@ -31,7 +31,8 @@ public:
 
 // The real dialogs: QMessageBox and QInputDialog, modal to the given parent. Boxes of the design window keep its
 // light colours; designColours false gives them the desktop's, as the report window has. Every dialog opens within
-// the screen's free area and fits in 640 x 480: a text too long for that scrolls in the box.
+// the screen's free area; message and input boxes fit in 640 x 480 (a text too long for that scrolls in the box),
+// and the file dialogs go down to that size.
 class QtDialogs : public Dialogs {
 public:
     // The least room a dialog is made to fit in, with all its buttons in reach.

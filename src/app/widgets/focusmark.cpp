@@ -14,6 +14,9 @@
 
 namespace {
 
+// Wide enough to be seen at a glance, narrow enough to leave the rows' text clear.
+constexpr int kWidth = 2;
+
 // Relative luminance and contrast ratio as the accessibility guidelines define them.
 qreal luminance(const QColor &colour)
 {
@@ -31,15 +34,15 @@ qreal contrast(const QColor &a, const QColor &b)
 
 } // namespace
 
-FocusMark::FocusMark(QAbstractItemView *view) : QObject(view), m_view(view)
+FocusMark::FocusMark(QAbstractItemView *view) : QObject(view), m_view(view), m_viewport(view->viewport())
 {
     view->installEventFilter(this);
-    view->viewport()->installEventFilter(this);
+    m_viewport->installEventFilter(this);
     // Scrolling moves the pixels already drawn, the frame's edges with them: it is drawn afresh all round.
     for (QScrollBar *bar : {view->verticalScrollBar(), view->horizontalScrollBar()}) {
         connect(bar, &QScrollBar::valueChanged, this, [this] {
             if (m_view->hasFocus())
-                m_view->viewport()->update();
+                m_viewport->update();
         });
     }
 }
@@ -54,7 +57,9 @@ QColor FocusMark::colourFor(const QPalette &palette)
 
 bool FocusMark::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget *viewport = m_view->viewport();
+    QWidget *viewport = m_viewport.data();
+    if (viewport == nullptr)
+        return false;
     if (watched == m_view) {
         switch (event->type()) {
         case QEvent::FocusIn:
@@ -77,12 +82,12 @@ bool FocusMark::eventFilter(QObject *watched, QEvent *event)
     QCoreApplication::sendEvent(viewport, event);
     m_painting = false;
     QPainter painter(viewport);
-    QPen pen(colourFor(m_view->palette()), Width);
+    QPen pen(colourFor(m_view->palette()), kWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     // The pen is centred on the rectangle's edge: half a width in from the viewport's border.
-    const qreal inset = Width / 2.0;
+    const qreal inset = kWidth / 2.0;
     painter.drawRect(QRectF(viewport->rect()).adjusted(inset, inset, -inset, -inset));
     return true;
 }

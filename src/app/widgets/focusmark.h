@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
 class QAbstractItemView;
 class QPalette;
@@ -18,12 +19,13 @@ public:
     // The frame's colour: the palette's highlight where it stands out from the view's base, its text otherwise
     // (a theme whose highlight is close to its base).
     static QColor colourFor(const QPalette &palette);
-    static constexpr int Width = 2;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QAbstractItemView *m_view;
+    // Kept as widgets: while the view is being destroyed, only its QWidget part may still be asked anything.
+    QWidget *m_view;
+    QPointer<QWidget> m_viewport;
     bool m_painting = false;
 };

@@ -21,8 +21,6 @@ public:
     {
         if (kind == QAccessible::Name)
             return static_cast<const ValueLabel *>(widget())->spokenName();
-        if (kind == QAccessible::Value)
-            return static_cast<const ValueLabel *>(widget())->text();
         return QAccessibleWidget::text(kind);
     }
 };
