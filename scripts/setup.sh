@@ -11,6 +11,9 @@ packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation)
 # The installed files: the icon's PNG sizes (rsvg-convert), the .deb's library dependencies (dpkg-shlibdeps) and the
 # validators the install test runs; pdftotext and pdfinfo, which read back an exported report.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base poppler-utils)
+# What a screen reader is told of the windows (scripts/atspi-dump.py): an X server and a session bus of the test's
+# own, the accessibility bus and registry, and the Python binding that reads them.
+packages+=(xvfb dbus at-spi2-core python3-pyatspi)
 packages+=("$@")
 
 missing=()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window without a mouse and beyond its design size: the Tab order of both layouts, where the keys start,
-// copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, and the
-// window growing from 640 x 487.
+// copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, the mark of
+// the focused list, and the window growing from 640 x 487.
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
+#include "app/widgets/focusmark.h"
 #include "windowharness.h"
 
 #include <QAccessible>
@@ -41,6 +42,8 @@ private Q_SLOTS:
     void keysCopyAndLoad();
     void typingChoosesFolder();
     void accessibleNames();
+    void focusMark_data();
+    void focusMark();
     void windowGrows();
 
 private:
@@ -147,26 +150,94 @@ void TestKeyboard::typingChoosesFolder()
 
 void TestKeyboard::accessibleNames()
 {
-    QCOMPARE(accessibleName(control<QLineEdit>("hymnmbr")), u"Hymn #"_s);
-    QCOMPARE(accessibleName(control<QLineEdit>("excludT")), u"exclude title:"_s);
+    const auto heard = [this](const char *name) { return accessibleName(control<QWidget>(name)); };
+    QCOMPARE(heard("hymnmbr"), u"Hymn #"_s);
+    QCOMPARE(heard("excludT"), u"exclude title:"_s);
+    QCOMPARE(heard("Check1"), u"full number only"_s);
     QCOMPARE(control<QLabel>("Label1")->buddy(), control<QLineEdit>("hymnmbr"));
+    // A drop-down is named by its label on Linux, where its own name is its value.
+    const auto labels =
+        QAccessible::queryAccessibleInterface(control<QWidget>("Drive1"))->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.first().first->text(QAccessible::Name), u"Volume"_s);
 
+    // Counts and the file are heard with their values, as they change.
     QVERIFY(m_ui->load(u"services.txt"_s));
+    QCOMPARE(heard("Tally"), u"Services loaded: 2"_s);
+    QCOMPARE(heard("ShowFile"), u"File loaded: services.txt"_s);
+    QCOMPARE(heard("TitleCount"), u"Dates listed"_s);
+    control<QLineEdit>("hymnmbr")->setText(u"123"_s);
+    QCOMPARE(heard("Command3"), u"Clear, criteria set"_s);
     m_ui->window().find();
-    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Dates"_s);
-    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymn lines"_s);
-    QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit date to:"_s);
+    QCOMPARE(heard("List1"), u"Dates"_s);
+    QCOMPARE(heard("List2"), u"Hymn lines"_s);
+    QCOMPARE(heard("Tally"), u"Hymn lines listed: 2"_s);
+    QCOMPARE(heard("TitleCount"), u"Dates listed: 2"_s);
+    auto *left = control<QAbstractItemView>("List1");
+    QTest::mouseClick(left->viewport(), Qt::LeftButton, {}, rowRect(left, 1).center());
+    QCOMPARE(heard("indexPos"), u"Row clicked: (2)"_s);
     m_ui->window().tally();
-    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Counts"_s);
-    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Hymns"_s);
-    QCOMPARE(accessibleName(control<QLabel>("TitleCount")), u"Uses counted"_s);
+    QCOMPARE(heard("List1"), u"Counts"_s);
+    QCOMPARE(heard("Tally"), u"Hymns tallied: 1"_s);
+    QCOMPARE(heard("TitleCount"), u"Uses counted: 1"_s);
+    QCOMPARE(heard("Hcount"), u"sum:"_s);
+    m_ui->window().clearCriteria();
+    QCOMPARE(heard("Command3"), u"Clear"_s);
 
     QVERIFY(m_ui->load(u"hymns.txt"_s));
+    QCOMPARE(heard("Tally"), u"Hymns loaded: 1"_s);
     m_ui->window().find();
-    QCOMPARE(accessibleName(control<QWidget>("List1")), u"Titles"_s);
-    QCOMPARE(accessibleName(control<QWidget>("List2")), u"Verse lines"_s);
-    QCOMPARE(accessibleName(control<QLineEdit>("Filter")), u"Limit title to:"_s);
-    QCOMPARE(accessibleName(control<QLineEdit>("hymname")), u"Verse phrase:"_s);
+    QCOMPARE(heard("List1"), u"Titles"_s);
+    QCOMPARE(heard("List2"), u"Verse lines"_s);
+    QCOMPARE(heard("Filter"), u"Limit title to:"_s);
+    QCOMPARE(heard("hymname"), u"Verse phrase:"_s);
+}
+
+void TestKeyboard::focusMark_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<bool>("dark");
+    for (const char *name : {"List1", "List2", "Dir1", "File1"})
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+    // A theme whose highlight is barely apart from its base, as the report window may have.
+    QTest::newRow("dark theme, dim highlight") << QString() << true;
+}
+
+void TestKeyboard::focusMark()
+{
+    QFETCH(QString, list);
+    QFETCH(bool, dark);
+    QVERIFY(m_ui->load(u"services.txt"_s));
+    QAbstractItemView *view = m_ui->window().findChild<QAbstractItemView *>(list, Qt::FindDirectChildrenOnly);
+    std::unique_ptr<QListWidget> own;
+    if (dark) {
+        own = std::make_unique<QListWidget>(&m_ui->window());
+        QPalette palette = own->palette();
+        palette.setColor(QPalette::Base, QColor(32, 32, 32));
+        palette.setColor(QPalette::Highlight, QColor(40, 48, 64));
+        palette.setColor(QPalette::Text, QColor(224, 224, 224));
+        own->setPalette(palette);
+        own->setGeometry(10, 10, 100, 100);
+        own->show();
+        new FocusMark(own.get());
+        view = own.get();
+    }
+    QVERIFY(view != nullptr);
+    // The corner below any row: where the mark is, and only the mark.
+    const auto corner = [view] {
+        const QImage image = view->viewport()->grab().toImage();
+        return image.pixelColor(1, image.height() - 2);
+    };
+    const QColor base = view->palette().color(QPalette::Base);
+    view->clearFocus();
+    QCOMPARE(corner(), base);
+    view->setFocus(Qt::TabFocusReason);
+    QVERIFY(view->hasFocus());
+    const QColor marked = corner();
+    QVERIFY2(std::abs(qGray(marked.rgb()) - qGray(base.rgb())) > 100, qPrintable(marked.name()));
+    // Focus elsewhere takes the mark away.
+    control<QLineEdit>("hymnmbr")->setFocus(Qt::TabFocusReason);
+    QCOMPARE(corner(), base);
 }
 
 void TestKeyboard::windowGrows()

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar over the window: each action runs its command and is offered only when that command can run,
-// files are opened from anywhere (also names the file list would not show), the recent files survive a restart
-// byte for byte, and the command line is read before Qt starts.
+// files are opened from anywhere (also names the file list would not show), the title names the file open, the
+// recent files and the window's place survive a restart, and the command line is read before Qt starts.
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -15,9 +16,11 @@
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <QTextDocument>
 #include <QtTest>
 
 #include <cstddef>
@@ -35,6 +38,7 @@
 #include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
+#include "app/widgets/valuelabel.h"
 #include "installinfo.h"
 #include "panes/helptext.h"
 #include "platform/nativefile.h"
@@ -118,6 +122,9 @@ private Q_SLOTS:
     void enabledStates();
     void openFileOutsideTheList();
     void openThroughTheChooser();
+    void titleNamesTheFile_data();
+    void titleNamesTheFile();
+    void placeKeptBetweenRuns();
     void recentFiles();
     void storedListRead_data();
     void storedListRead();
@@ -311,6 +318,65 @@ void TestMenu::openThroughTheChooser()
     action(window, "actOpen")->trigger();
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(RecentFiles().load(), QList<NativePath>{NativePath::fromText(answer)});
+}
+
+void TestMenu::titleNamesTheFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << u"ServiceLog.txt"_s;
+    QTest::newRow("longer than its label") << QString(u"Services of the parish church, "_s.repeated(5) + u"end.txt"_s);
+    QTest::newRow("markup and Qt's mark") << u"<b>Lent & Easter<b> [*].txt"_s;
+}
+
+void TestMenu::titleNamesTheFile()
+{
+    QFETCH(QString, name);
+    const QString path = m_folder->write(name, sample("ServiceLog.txt"));
+    MainWindow window(&m_dialogs);
+    QVERIFY(window.openFile(NativePath::fromText(path)));
+    // As the window manager and a screen reader show it.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->text(QAccessible::Name), name + u" \u2014 Cantorix2"_s);
+
+    auto *shown = control<ValueLabel>(window, "ShowFile");
+    QCOMPARE(shown->text(), name);
+    const QString drawn = shown->shownText();
+    QVERIFY(shown->fontMetrics().horizontalAdvance(drawn) <= shown->contentsRect().width());
+    if (drawn != name) {
+        // Cut in the middle: both ends of the name stay in view.
+        QVERIFY(drawn.contains(QChar(0x2026)));
+        QVERIFY(name.startsWith(drawn.section(QChar(0x2026), 0, 0)));
+        QVERIFY(name.endsWith(drawn.section(QChar(0x2026), 1)));
+    }
+    QTextDocument tip;
+    tip.setHtml(shown->toolTip());
+    QCOMPARE(tip.toPlainText(), path);
+
+    // A file that cannot be read leaves nothing open to name.
+    QVERIFY(!window.openFile(NativePath::fromText(m_folder->filePath(u"gone.txt"_s))));
+    QCOMPARE(window.windowTitle(), u"Cantorix2"_s);
+}
+
+void TestMenu::placeKeptBetweenRuns()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QRect place;
+    {
+        MainWindow window(&m_dialogs);
+        window.show();
+        window.setGeometry(screen.x() + 40, screen.y() + 30, 700, 560);
+        place = window.geometry();
+        window.close();
+    }
+    MainWindow again(&m_dialogs);
+    again.show();
+    QCOMPARE(again.geometry(), place);
+    // Left on a monitor that is no longer there: brought back onto the screen.
+    again.move(screen.right() + 3000, screen.bottom() + 3000);
+    again.close();
+    MainWindow back(&m_dialogs);
+    back.show();
+    QVERIFY(back.frameGeometry().intersects(screen));
+    QCOMPARE(back.size(), place.size());
 }
 
 void TestMenu::recentFiles()

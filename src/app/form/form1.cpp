@@ -13,8 +13,10 @@
 #include "app/widgets/captioncheckbox.h"
 #include "app/widgets/designpalette.h"
 #include "app/widgets/dialogs.h"
+#include "app/widgets/focusmark.h"
 #include "app/widgets/rowpicker.h"
 #include "app/widgets/shortrowdelegate.h"
+#include "app/widgets/valuelabel.h"
 #include "app/widgets/waitcursor.h"
 #include "panes/clipcopy.h"
 #include "panes/helptext.h"
@@ -45,6 +47,7 @@
 #include <QPolygonF>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -56,7 +59,20 @@ constexpr int kClientHeight = 7305;
 // Controls right of the lists from this height (in pixels) down sit at the bottom and move with it.
 constexpr int kBottomRightTop = 360;
 
-enum class Kind { CheckBox, TextBox, Button, ListBox, ResultList, ComboBox, DirList, DriveList, FileList, Label };
+// A value label shows what the program found or counted; screen readers hear it with what it is.
+enum class Kind {
+    CheckBox,
+    TextBox,
+    Button,
+    ListBox,
+    ResultList,
+    ComboBox,
+    DirList,
+    DriveList,
+    FileList,
+    Label,
+    ValueLabel
+};
 enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
 
 struct ControlRow {
@@ -97,20 +113,20 @@ constexpr ControlRow kControls[] = {
     {u"ClipCopy", Kind::CheckBox, u"copy w/ title", 8620, 6000, 900, 435, true, u"Arial", 8.25, Bold},
     {u"ShowYr", Kind::Label, u"Year", 8280, 2020, 375, 255, false, u"Arial", 8.25, Bold},
     {u"Label15", Kind::Label, u"exclude title:", 5520, 2880, 1335, 255, true, u"Arial", 8.25, Bold | Italic},
-    {u"indexPos", Kind::Label, u"", 8640, 6600, 735, 255, true, u"MS Sans Serif", 8.25, Bold},
-    {u"TitleCount", Kind::Label, u"", 8880, 5040, 615, 375, true, u"MS Sans Serif", 9.75, Bold},
+    {u"indexPos", Kind::ValueLabel, u"", 8640, 6600, 735, 255, true, u"MS Sans Serif", 8.25, Bold},
+    {u"TitleCount", Kind::ValueLabel, u"", 8880, 5040, 615, 375, true, u"MS Sans Serif", 9.75, Bold},
     {u"Label13", Kind::Label, u"2", 2880, 120, 255, 495, true, u"Times New Roman", 20.25, Bold | Italic},
     {u"Hcount", Kind::Label, u"# of hymns:", 8520, 4800, 975, 375, true, u"Arial", 8.25, Bold},
     {u"Label14", Kind::Label, u"\u00A9", 3300, 200, 135, 255, true, u"Arial", 9, Plain},
     {u"Label12", Kind::Label, u"exclude hymn:", 7200, 2880, 1215, 255, true, u"Arial", 8.25, Bold | Italic},
     {u"Label11", Kind::Label, u"Sort tally by:", 7440, 1200, 1215, 255, false, u"Arial", 8.25, Bold},
-    {u"ShowFile", Kind::Label, u"", 6000, 120, 1575, 255, false, u"Arial", 8.25, Bold},
-    {u"ShowDate", Kind::Label, u"", 5040, 120, 900, 255, true, u"Arial", 8.25, Bold},
+    {u"ShowFile", Kind::ValueLabel, u"", 6000, 120, 1575, 255, false, u"Arial", 8.25, Bold},
+    {u"ShowDate", Kind::ValueLabel, u"", 5040, 120, 900, 255, true, u"Arial", 8.25, Bold},
     {u"Label7", Kind::Label, u"Limit date to:", 5040, 600, 735, 495, true, u"Arial", 9.75, Bold},
     {u"Label6", Kind::Label, u"#", 8520, 4320, 105, 375, true, u"Arial", 9.75, Bold},
     {u"Label5", Kind::Label, u"Title phrase:", 120, 3600, 855, 495, true, u"Arial", 9.75, Bold},
     {u"Label1", Kind::Label, u"Hymn #", 5400, 2040, 735, 375, true, u"Arial", 9.75, Bold},
-    {u"Tally", Kind::Label, u"", 8680, 4320, 815, 375, true, u"MS Sans Serif", 12, Bold},
+    {u"Tally", Kind::ValueLabel, u"", 8680, 4320, 815, 375, true, u"MS Sans Serif", 12, Bold},
     {u"Label4", Kind::Label, u"Files:", 2640, 1200, 735, 255, true, u"Arial", 9, Bold},
     {u"Label3", Kind::Label, u"Cantorix2 team 2026", 3480, 200, 1215, 375, true, u"Arial", 8.25, Bold},
     {u"Label2", Kind::Label, u"Cantorix", 120, 120, 3135, 735, true, u"Times New Roman", 30, Bold | Italic},
@@ -144,6 +160,8 @@ QWidget *createControl(Kind kind, QWidget *parent)
         return new FileList(parent);
     case Kind::Label:
         return new QLabel(parent);
+    case Kind::ValueLabel:
+        return new ValueLabel(parent);
     }
     return nullptr;
 }
@@ -258,26 +276,39 @@ void Form1::updateAccessibleNames()
     const auto captionOf = [](const QLabel *label) { return label->text().simplified(); };
     for (QLabel *label : {Label7, Label1, Label5, Label15, Label12, ShowYr, Label11, Label4})
         label->buddy()->setAccessibleName(captionOf(label));
-    Drive1->setAccessibleName(u"Volume"_s);
+    // Captions are read as they stand, less the blanks that place them.
+    Hcount->setAccessibleName(captionOf(Hcount));
+    Drive1->setAccessibleName(m_volumeCaption->text());
+    // The drop-downs' lists, read when they open.
+    Drive1->view()->setAccessibleName(m_volumeCaption->text());
+    TallySort->view()->setAccessibleName(captionOf(Label11));
     Dir1->setAccessibleName(u"Folders"_s);
     Book->setAccessibleName(u"Scripture books"_s);
+    Check1->setAccessibleName(u"full number only"_s);
 
-    // The lists are named for what they hold now, and the counts for what they count.
+    // The lists are named for what they hold now, and the counts for what they count; the counts' values are
+    // read with them (ValueLabel).
     const bool verse = store().isVerseFile();
     if (TallyShown == 1) {
         List1->setAccessibleName(u"Counts"_s);
         List2->setAccessibleName(u"Hymns"_s);
-        Tally->setAccessibleName(u"Hymns tallied"_s);
-        TitleCount->setAccessibleName(u"Uses counted"_s);
     } else {
         List1->setAccessibleName(verse ? u"Titles"_s : u"Dates"_s);
         List2->setAccessibleName(verse ? u"Verse lines"_s : u"Hymn lines"_s);
-        Tally->setAccessibleName(verse ? u"Lines listed"_s : u"Hymn lines listed"_s);
-        TitleCount->setAccessibleName(verse ? u"Hymns listed"_s : u"Dates listed"_s);
     }
-    indexPos->setAccessibleName(u"Row clicked"_s);
-    ShowDate->setAccessibleName(u"File date"_s);
-    ShowFile->setAccessibleName(u"File loaded"_s);
+    if (m_countsLoaded) {
+        Tally->setCaption(verse ? u"Hymns loaded"_s : u"Services loaded"_s);
+        TitleCount->setCaption(verse ? u"Hymns listed"_s : u"Dates listed"_s);
+    } else if (TallyShown == 1) {
+        Tally->setCaption(u"Hymns tallied"_s);
+        TitleCount->setCaption(u"Uses counted"_s);
+    } else {
+        Tally->setCaption(verse ? u"Lines listed"_s : u"Hymn lines listed"_s);
+        TitleCount->setCaption(verse ? u"Hymns listed"_s : u"Dates listed"_s);
+    }
+    indexPos->setCaption(u"Row clicked"_s);
+    ShowDate->setCaption(u"File date"_s);
+    ShowFile->setCaption(u"File loaded"_s);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -459,6 +490,19 @@ void Form1::createControls()
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
     }
+    // The lists show where the keys are, also before any row is current.
+    for (QAbstractItemView *list : std::initializer_list<QAbstractItemView *>{List1, List2, Dir1, File1, Book})
+        new FocusMark(list);
+    // A long file name keeps its start and its end in view.
+    ShowFile->setWordWrap(false);
+    ShowFile->setElidedInMiddle(true);
+    // The design has no caption beside the volume list; this one is never shown, and only names the list.
+    m_volumeCaption = new QLabel(u"Volume"_s, this);
+    m_volumeCaption->setObjectName(u"VolumeCaption"_s);
+    m_volumeCaption->setGeometry(QRect());
+    m_volumeCaption->hide();
+    m_volumeCaption->setBuddy(Drive1);
+
     // The title is declared last and so lies on top, but its "2" and "\u00A9" sit within its box: they are
     // raised above it so that a click on them reaches them.
     Label13->raise();
@@ -614,8 +658,7 @@ void Form1::Command1_Click()
     const NativePath chosen = File1->nativePath().child(chosenName);
     GetFile();
     Command1->hide();
-    ShowFile->setText(File1->fileName());
-    ShowFile->show();
+    showFileName(chosenName.isEmpty() ? NativePath() : chosen, File1->fileName());
     Book->hide();
     // The lists show the folder as it is now: the file may have gone, or the folder itself.
     Dir1->reenter();
@@ -655,8 +698,7 @@ bool Form1::openFile(const NativePath &given)
     const QString shown = name.display();
     const bool opened = loadFrom(folder, name, shown);
     Command1->hide();
-    ShowFile->setText(shown);
-    ShowFile->show();
+    showFileName(path, shown);
     Book->hide();
     Dir1->reenter();
     File1->refresh();
@@ -688,6 +730,15 @@ int Form1::rightRowCount() const
     return int(m_rightRows->rows().size());
 }
 
+void Form1::showFileName(const NativePath &path, const QString &shownName)
+{
+    ShowFile->setText(shownName);
+    // Whatever the name holds is shown as text, markup characters and all.
+    ShowFile->setToolTip(path.isEmpty() ? QString() : Qt::convertFromPlainText(path.display()));
+    ShowFile->setAccessibleDescription(path.display());
+    ShowFile->show();
+}
+
 void Form1::focusNumber()
 {
     hymnmbr->setFocus(Qt::ShortcutFocusReason);
@@ -716,6 +767,7 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
             u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(folder.display(), shownName);
     }
     Tally->setText(QString::number(store().hymnCount()));
+    m_countsLoaded = true;
     if (outcome.failed())
         m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
     if (outcome.limitReached) {
@@ -822,6 +874,7 @@ void Form1::FindHymns()
 {
     // Only a search that runs takes the panes over from a tally; a cancelled one leaves the tally and its flag.
     TallyShown = 0;
+    m_countsLoaded = false;
     Tally->setText(u"0"_s);
     TitleCount->show();
     Hcount->show();
@@ -901,6 +954,8 @@ void Form1::MarkClear()
     for (const QLineEdit *box : {excludH, hymname, hymnmbr, Filter, LimitYr, excludT})
         anySet = anySet || !box->text().isEmpty();
     Command3->setText(anySet ? u"Clear*"_s : u"Clear"_s);
+    // The mark is heard as words.
+    Command3->setAccessibleName(anySet ? u"Clear, criteria set"_s : u"Clear"_s);
 }
 
 void Form1::Label13_Click()
@@ -925,6 +980,7 @@ void Form1::TallyAll_Click()
     ShowFile->show();
     const WaitCursor wait;
     TallyShown = 1;
+    m_countsLoaded = false;
 
     const Tallies::TallyResult result = Tallies::TallyHymns(store(), tallyCriteria());
     fillLists(result.list1, result.list2);

@@ -29,6 +29,7 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class ResultRows;
+class ValueLabel;
 class QPushButton;
 
 class Form1 : public QWidget {
@@ -144,6 +145,8 @@ private:
     // GetFile for the file name in folder, shown as shownName in messages; true when it was opened.
     bool loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName);
     void setLayoutFor(bool verseFile, bool hasReferences);
+    // Names the file loaded (or tried) beside the file list, its full path in the tooltip.
+    void showFileName(const NativePath &path, const QString &shownName);
     void applyClick(const Panes::ClickEdit &edit);
     // The criteria boxes and check boxes as they stand now.
     Search::SearchCriteria readCriteria() const;
@@ -156,6 +159,10 @@ private:
     QHash<QWidget *, QRect> m_designPlaces;
     qint16 TallyShown = 0;
     qint16 FileErr = 0;
+    // The count beside "#" gives the entries read until a search or tally lists rows.
+    bool m_countsLoaded = true;
+    // Names the volume list for screen readers, which on Linux name a drop-down by its value and by its label.
+    QLabel *m_volumeCaption = nullptr;
     // What the two output lists show, row for row.
     ResultRows *m_leftRows = nullptr;
     ResultRows *m_rightRows = nullptr;
@@ -188,20 +195,20 @@ private:
     QCheckBox *ClipCopy = nullptr;
     QLabel *ShowYr = nullptr;
     QLabel *Label15 = nullptr;
-    QLabel *indexPos = nullptr;
-    QLabel *TitleCount = nullptr;
+    ValueLabel *indexPos = nullptr;
+    ValueLabel *TitleCount = nullptr;
     QLabel *Label13 = nullptr;
     QLabel *Hcount = nullptr;
     QLabel *Label14 = nullptr;
     QLabel *Label12 = nullptr;
     QLabel *Label11 = nullptr;
-    QLabel *ShowFile = nullptr;
-    QLabel *ShowDate = nullptr;
+    ValueLabel *ShowFile = nullptr;
+    ValueLabel *ShowDate = nullptr;
     QLabel *Label7 = nullptr;
     QLabel *Label6 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *Label1 = nullptr;
-    QLabel *Tally = nullptr;
+    ValueLabel *Tally = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label2 = nullptr;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeySequence>
@@ -35,6 +36,8 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
 
 // Where the hymnal's path is kept, as its units.
 const QString kHymnalKey = u"hymnal/path"_s;
+// Where the window's size and place are kept, as QWidget::saveGeometry gives them.
+const QString kPlaceKey = u"mainWindow/geometry"_s;
 
 } // namespace
 
@@ -53,10 +56,13 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(m_form);
     m_chooser = [](QWidget *parent, const QString &startFolder) {
-        return QFileDialog::getOpenFileName(parent, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
+        const std::unique_ptr<QFileDialog> dialog = QtDialogs::fileDialog(
+            parent, QtDialogs::FileUse::Open, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
+        return QtDialogs::chooseWith(*dialog);
     };
     createActions();
     connect(m_form, &Form1::stateChanged, this, &MainWindow::updateActions);
+    connect(m_session, &Session::loaded, this, &MainWindow::updateTitle);
     // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
     // can be tried again from the list.
     connect(m_form, &Form1::fileOpened, this, [this](const NativePath &path) {
@@ -69,6 +75,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     updateActions();
     rebuildRecentMenu();
     restoreHymnal();
+    restorePlace();
 }
 
 MainWindow::~MainWindow()
@@ -128,6 +135,34 @@ void MainWindow::createActions()
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
         [this] { m_form->showHelp(); });
     add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
+}
+
+void MainWindow::updateTitle()
+{
+    const QString program = u"Cantorix2"_s;
+    if (m_session->kind() == Session::Kind::None) {
+        setWindowTitle(program);
+        return;
+    }
+    // "[*]" in a title is Qt's mark for unsaved changes; doubled, it is shown as it is.
+    QString name = m_session->path().baseName().display();
+    name.replace(u"[*]"_s, u"[*][*]"_s);
+    setWindowTitle(name + u" \u2014 "_s + program);
+}
+
+void MainWindow::restorePlace()
+{
+    const std::unique_ptr<QSettings> settings = m_settings.open();
+    // Qt moves a window whose place lies off every screen there is now (a monitor since unplugged) onto one.
+    if (settings)
+        restoreGeometry(settings->value(kPlaceKey).toByteArray());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (const std::unique_ptr<QSettings> settings = m_settings.open())
+        settings->setValue(kPlaceKey, saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::updateActions()

@@ -52,8 +52,15 @@ Q_SIGNALS:
     // The hymnal was set, cleared or read again.
     void hymnalChanged();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void createActions();
+    // The title names the file loaded: "ServiceLog.txt — Cantorix2", or the program alone.
+    void updateTitle();
+    // The window's size and place as it was last closed, brought onto a screen that is there now.
+    void restorePlace();
     void chooseHymnal();
     // The hymnal kept in the settings, read at start; a file that is gone or is no hymnal is passed over quietly.
     void restoreHymnal();
