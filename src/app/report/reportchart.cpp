@@ -5,8 +5,6 @@
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <QToolTip>
 
 #include <algorithm>
@@ -216,11 +214,11 @@ void ReportChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(font());
     paint(painter, rect(), m_data, palette());
+    // A frame in the highlight colour: the style's own focus mark would tint the whole chart.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.backgroundColor = palette().color(QPalette::Base);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

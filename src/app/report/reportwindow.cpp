@@ -789,6 +789,8 @@ void ReportWindow::printReport()
     printer.setDocName(windowTitle());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(u"Print Usage Report"_s);
+    // Its Options button makes it taller, past the foot of a small screen.
+    dialog.installEventFilter(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     bool stopped = false;
@@ -838,6 +840,13 @@ void ReportWindow::saveChart()
         return;
     }
     writeFile(path, bytes, u"Save Chart"_s);
+}
+
+bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched->isWidgetType() && static_cast<QWidget *>(watched)->isVisible())
+        ScreenFit::keepOnScreen(static_cast<QWidget *>(watched));
+    return QWidget::eventFilter(watched, event);
 }
 
 void ReportWindow::closeEvent(QCloseEvent *event)

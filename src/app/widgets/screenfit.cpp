@@ -2,6 +2,10 @@
 // Fitting a window's frame into a screen's available area: the size first, then the place.
 #include "app/widgets/screenfit.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace ScreenFit {
@@ -27,6 +31,20 @@ QRect placed(const QRect &wanted, const QMargins &frame, const QList<QRect> &are
     fitted.moveLeft(std::max(room.left(), std::min(fitted.left(), room.right() - fitted.width() + 1)));
     fitted.moveTop(std::max(room.top(), std::min(fitted.top(), room.bottom() - fitted.height() + 1)));
     return fitted;
+}
+
+void keepOnScreen(QWidget *window)
+{
+    const QRect inner = window->geometry();
+    const QRect outer = window->frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QRect fitted = placed(inner, frame, areas, window->screen()->availableGeometry(), window->minimumSize());
+    if (fitted != inner)
+        window->setGeometry(fitted);
 }
 
 } // namespace ScreenFit

@@ -7,6 +7,8 @@
 #include <QMargins>
 #include <QRect>
 
+class QWidget;
+
 namespace ScreenFit {
 
 // The window's client rect for wanted (a client rect; frame is what the window manager adds around it) on the
@@ -14,5 +16,9 @@ namespace ScreenFit {
 // smaller where it is larger than the area, never below minimum.
 QRect placed(const QRect &wanted, const QMargins &frame, const QList<QRect> &areas, const QRect &fallback,
              const QSize &minimum);
+
+// Moves a shown window wholly onto the screen it overlaps most, smaller where it must be: for a dialog that grows
+// past the screen's edge.
+void keepOnScreen(QWidget *window);
 
 } // namespace ScreenFit
