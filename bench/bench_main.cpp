@@ -5,7 +5,10 @@
 // beside a Find over the same hymnal.
 #include "app/form/form1.h"
 #include "app/form/resultrows.h"
+#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
+#include "app/report/reportmodel.h"
+#include "app/report/reportwindow.h"
 #include "bench_folders.h"
 #include "inputs.h"
 #include "plan/booktable.h"
@@ -37,6 +40,7 @@
 #include <QPalette>
 #include <QProcess>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -45,6 +49,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -708,6 +713,120 @@ void BM_ReportChart(benchmark::State &state, FileKind kind, Report::Preset prese
     setLabel(state, u"%1 bars of %2 rows, 960 x 360"_s.arg(result.periods.size()).arg(result.rows.size()));
 }
 
+// One report window over the maximal log, shown, with scripted dialogs: what a user opens, sorts and filters.
+class ReportRig {
+public:
+    explicit ReportRig(FileKind kind)
+    {
+        m_session.load(NativePath::fromText(m_folder.write(factsOf(kind).fileName, bytesOf(kind))));
+    }
+
+    // Makes the window and shows its report, as the first Usage Report of a run does.
+    ReportWindow &open()
+    {
+        m_report = std::make_unique<ReportWindow>(
+            &m_session, [] { return Tallies::TallyCriteria{}; }, &m_dialogs);
+        m_report->showReport();
+        drainEvents();
+        return *m_report;
+    }
+    void close() { m_report.reset(); }
+    ReportWindow &report() { return m_report ? *m_report : open(); }
+    const EntryStore &store() const { return m_session.store(); }
+    int rows() { return report().findChild<QTableView *>(u"ReportTable"_s)->model()->rowCount(); }
+
+private:
+    TestFolder m_folder;
+    ScriptedDialogs m_dialogs;
+    Session m_session;
+    std::unique_ptr<ReportWindow> m_report;
+};
+
+ReportRig &reportRig(FileKind kind)
+{
+    static std::unique_ptr<ReportRig> rig;
+    static std::optional<FileKind> made;
+    if (!rig || made != kind) {
+        rig.reset();
+        rig = std::make_unique<ReportRig>(kind);
+        made = kind;
+    }
+    return *rig;
+}
+
+// The window's work beside what every report of the log costs whatever window shows it, the report core over the
+// whole log: each one's median processor time in this thread, and their ratio measured in turn.
+void besideReportCore(benchmark::State &state, ReportRig &rig, const std::function<void()> &work)
+{
+    const Report::ReportCriteria criteria{Tallies::TallyCriteria{}, Report::DateRange{}, true};
+    const auto core = [&] { benchmark::DoNotOptimize(Report::buildReport(rig.store(), criteria).rows.data()); };
+    state.counters["cpu_ms"] = medianCpuMs(work, 7);
+    state.counters["core_cpu_ms"] = medianCpuMs(core, 7);
+    state.counters["x_core"] = interleavedRatio(work, core, 7);
+}
+
+// Opening the report: the window made, the report computed and shown, and the events that follow, beside the
+// report core on the same log.
+void BM_ReportWindowOpen(benchmark::State &state, FileKind kind)
+{
+    ReportRig &rig = reportRig(kind);
+    // The program has shown a window before the report's first: the style and the fonts are loaded.
+    rig.open();
+    rig.close();
+    for (auto _ : state) {
+        rig.open();
+        state.PauseTiming();
+        rig.close();
+        state.ResumeTiming();
+    }
+    rig.open();
+    if (rig.rows() != factsOf(kind).distinctHymns) {
+        state.SkipWithError("the report does not show one row per distinct hymn");
+        return;
+    }
+    besideReportCore(state, rig, [&] { rig.open(); });
+    setLabel(state, u"window made + showReport + events, %1 rows; baseline: Report::buildReport"_s.arg(rig.rows()));
+}
+
+// A click on a column's header in the shown report, turning the order round each time so that every click sorts.
+void BM_ReportWindowSort(benchmark::State &state, FileKind kind, int column)
+{
+    ReportRig &rig = reportRig(kind);
+    auto *table = rig.report().findChild<QTableView *>(u"ReportTable"_s);
+    Qt::SortOrder order = Qt::AscendingOrder;
+    const auto sort = [&] {
+        order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+        table->sortByColumn(column, order);
+        drainEvents();
+    };
+    for (auto _ : state)
+        sort();
+    besideReportCore(state, rig, sort);
+    setLabel(state,
+             u"sort by \"%1\" + events, %2 rows; baseline: Report::buildReport"_s.arg(ReportModel::headers().at(column))
+                 .arg(rig.rows()));
+}
+
+// A keystroke in the filter box, typing one digit and then taking it back: each leaves a new set of rows shown.
+void BM_ReportWindowFilter(benchmark::State &state, FileKind kind)
+{
+    ReportRig &rig = reportRig(kind);
+    auto *filter = rig.report().findChild<QLineEdit *>(u"ReportFilter"_s);
+    filter->clear();
+    const auto key = [&] {
+        filter->setText(filter->text().isEmpty() ? u"4"_s : QString());
+        drainEvents();
+    };
+    int shown = 0;
+    for (auto _ : state) {
+        key();
+        shown = std::max(shown, rig.rows());
+    }
+    besideReportCore(state, rig, key);
+    filter->clear();
+    setLabel(state, u"filter \"4\" and back + events, up to %1 rows; baseline: Report::buildReport"_s.arg(shown));
+}
+
 void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
 {
     WindowRig &window = rig();
@@ -835,6 +954,13 @@ void registerAll()
             add(nameOf("BM_ReportChart", kind, u"months"_s), BM_ReportChart, kind, Report::Preset::Last12Months);
         }
     }
+    add(nameOf("BM_ReportWindowOpen", FileKind::Usage18000), BM_ReportWindowOpen, FileKind::Usage18000);
+    for (const auto &[column, label] :
+         {std::pair(int(ReportModel::Title), u"title"_s), std::pair(int(ReportModel::Number), u"number"_s),
+          std::pair(int(ReportModel::LastUsed), u"lastused"_s)})
+        add(nameOf("BM_ReportWindowSort", FileKind::Usage18000, label), BM_ReportWindowSort, FileKind::Usage18000,
+            column);
+    add(nameOf("BM_ReportWindowFilter", FileKind::Usage18000), BM_ReportWindowFilter, FileKind::Usage18000);
     for (FileKind kind : usage) {
         for (const QString &sort : sorts)
             add(nameOf("BM_TallyAllWindow", kind, sort), BM_TallyAllWindow, kind, sort);

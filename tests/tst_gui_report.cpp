@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report window over the real main window: when it is offered, how its table sorts and filters, that
 // its chart draws the counts of the rows chosen, what it copies and writes, and how it follows the main window.
-// A failing write is reached through the writer's seam and through a file size limit (setrlimit): POSIX only.
+// Also what a keyboard, a screen reader and a small screen meet, what is kept between runs, and how long printouts
+// can be stopped. A failing write is reached through the writer's seam and through a file size limit (setrlimit):
+// POSIX only.
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -19,6 +23,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QtTest>
@@ -28,6 +34,7 @@
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
+#include "app/widgets/progress.h"
 #include "platform/savefile.h"
 #include "report/tabletext.h"
 
@@ -132,6 +139,36 @@ int pagesOf(const QString &path)
     return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
+// Progress that stops a task when a given step is done, and remembers the steps it was told of.
+class StoppingProgress : public Progress {
+public:
+    int stopAt = -1;
+    QList<int> done;
+    int steps = 0;
+    bool ended = false;
+
+    void begin(const QString &, const QString &) override {}
+    bool advance(int step, int all) override
+    {
+        done.append(step);
+        steps = all;
+        return step != stopAt;
+    }
+    void end() override { ended = true; }
+};
+
+// The tab chain's controls from first, by their object names, as Tab walks it back to first.
+QStringList tabChain(QWidget *first)
+{
+    first->setFocus();
+    QStringList names;
+    for (int step = 0; step < 40 && (names.isEmpty() || QApplication::focusWidget() != first); ++step) {
+        names.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names;
+}
+
 } // namespace
 
 class TestReport : public QObject {
@@ -159,11 +196,24 @@ private Q_SLOTS:
     void latestServiceAfterToday();
     void exportBesideALatin1Name_data();
     void exportBesideALatin1Name();
+    void keyboardOnly();
+    void namedForScreenReaders();
+    void fitsASmallScreen();
+    void keptBetweenRuns_data();
+    void keptBetweenRuns();
+    void exportsCompleteTheName_data();
+    void exportsCompleteTheName();
+    void chartPicture();
+    void undatedNote_data();
+    void undatedNote();
+    void printoutCanBeStopped_data();
+    void printoutCanBeStopped();
 
 private:
     // Opens the log in a fresh main window and the report over it.
     ReportWindow *openReport(const QByteArray &log = kLog);
 
+    QTemporaryDir m_home; // the settings file's, this test's own
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<MainWindow> m_window;
@@ -171,6 +221,8 @@ private:
 
 void TestReport::initTestCase()
 {
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
     QCoreApplication::setApplicationName(u"Cantorix2"_s);
@@ -179,6 +231,7 @@ void TestReport::initTestCase()
 
 void TestReport::init()
 {
+    QSettings().clear();
     m_dialogs.reset();
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());
@@ -415,7 +468,7 @@ void TestReport::copyAndFiles()
     const QString png = m_folder->filePath(u"chart.png"_s);
     m_dialogs.saveAnswers = {png};
     action(*report, "actReportSavePng")->trigger();
-    QCOMPARE(QImage(png).size(), part<ReportChart>(report, "ReportChart")->grab().size());
+    QVERIFY(!QImage(png).isNull());
 
     const QString pdf = m_folder->filePath(u"report.pdf"_s);
     m_dialogs.saveAnswers = {pdf};
@@ -660,6 +713,290 @@ void TestReport::exportBesideALatin1Name()
                                    "dir",
                                    "autre\xe9"})
         ::remove((base + place).constData());
+}
+
+void TestReport::keyboardOnly()
+{
+    ReportWindow *report = openReport();
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    auto *table = part<QTableView>(report, "ReportTable");
+    auto *sort = part<QComboBox>(report, "ReportSort");
+    auto *descending = part<QCheckBox>(report, "ReportDescending");
+    QVERIFY(sort && descending);
+    QStringList columns;
+    for (int i = 0; i < sort->count(); ++i)
+        columns.append(sort->itemText(i));
+    QCOMPARE(columns, ReportModel::headers());
+
+    // Sorted by Last used, longest ago first, by mnemonics and arrows alone; the header follows.
+    QTest::keyClick(report, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), sort);
+    QTest::keyClick(sort, Qt::Key_Down);
+    QTest::keyClick(sort, Qt::Key_Down);
+    QTest::keyClick(report, Qt::Key_E, Qt::AltModifier);
+    QHeaderView *header = table->horizontalHeader();
+    // A check box's mnemonic clicks it a moment later, as a button shows itself pressed.
+    QTRY_COMPARE(std::pair(header->sortIndicatorSection(), header->sortIndicatorOrder()),
+                 std::pair(int(ReportModel::LastUsed), Qt::AscendingOrder));
+    QCOMPARE(numbersShown(table).mid(0, 2), (QStringList{u"300"_s, u"9"_s}));
+    // A click on a header moves the box and the order with it.
+    const QPoint number(header->sectionViewportPosition(ReportModel::Number) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, number);
+    QCOMPARE(std::pair(sort->currentIndex(), descending->isChecked()),
+             std::pair(int(ReportModel::Number), header->sortIndicatorOrder() == Qt::DescendingOrder));
+
+    // Tab passes through the table once, leaving its selection (and the chart) as it was.
+    table->selectRow(1);
+    const std::vector<int> charted = part<ReportChart>(report, "ReportChart")->data().values;
+    QCOMPARE(
+        tabChain(part<QComboBox>(report, "ReportPreset")),
+        (QStringList{u"ReportPreset"_s, u"ReportOncePerService"_s, u"ReportFilter"_s, u"ReportSort"_s,
+                     u"ReportDescending"_s, u"ReportTable"_s, u"ReportChart"_s, u"ReportCopy"_s, u"ReportExportCsv"_s,
+                     u"ReportExportPdf"_s, u"ReportPrint"_s, u"ReportSaveChart"_s, u"ReportClose"_s}));
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), descending);
+    QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(part<ReportChart>(report, "ReportChart")->data().values, charted);
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Escape);
+    QVERIFY(!report->isVisible());
+}
+
+void TestReport::namedForScreenReaders()
+{
+    ReportWindow *report = openReport();
+    QList<QWidget *> controls;
+    for (const char *name :
+         {"ReportPreset", "ReportFrom", "ReportTo", "ReportFromOpen", "ReportToOpen", "ReportOncePerService",
+          "ReportFilter", "ReportSort", "ReportDescending", "ReportTable", "ReportChart", "ReportSplitter"})
+        controls.append(part<QWidget>(report, name));
+    for (QPushButton *button : report->findChildren<QPushButton *>())
+        controls.append(button);
+    controls.append(part<QSplitter>(report, "ReportSplitter")->handle(1));
+    for (QWidget *control : std::as_const(controls)) {
+        QVERIFY(control);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control);
+        QVERIFY2(face && !face->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+    }
+    // The chart's bars as text, following the rows chosen.
+    QAccessibleInterface *chart = QAccessible::queryAccessibleInterface(part<ReportChart>(report, "ReportChart"));
+    QCOMPARE(chart->text(QAccessible::Description),
+             u"Uses per year, 2020-01-05 to 2022-06-06, All hymns: 2020 4, 2021 2, 2022 3"_s);
+    part<QLineEdit>(report, "ReportFilter")->setText(u"Gamma"_s);
+    QVERIFY2(chart->text(QAccessible::Description).endsWith(u"(1): 2020 1, 2021 0, 2022 0"_s),
+             qPrintable(chart->text(QAccessible::Description)));
+}
+
+void TestReport::fitsASmallScreen()
+{
+    ReportWindow *report = openReport();
+    // The offscreen screen is 800 × 600, smaller than the window would like.
+    QVERIFY(report->screen()->availableGeometry().contains(report->frameGeometry()));
+    QVERIFY2(report->minimumSize().boundedTo(QSize(640, 480)) == report->minimumSize(),
+             qPrintable(u"%1 x %2"_s.arg(report->minimumWidth()).arg(report->minimumHeight())));
+    report->resize(640, 480);
+    QTRY_COMPARE(report->size(), QSize(640, 480));
+    QCoreApplication::processEvents();
+    // Every control inside the window, at no less than its least size, none over another.
+    QList<QPair<QString, QRect>> places;
+    for (QWidget *control : report->findChildren<QWidget *>(QRegularExpression(u"^Report"_s))) {
+        if (!control->isVisibleTo(report) || control->objectName() == u"ReportSplitter"_s ||
+            qobject_cast<QLabel *>(control) != nullptr)
+            continue;
+        const QRect place(control->mapTo(report, QPoint()), control->size());
+        QVERIFY2(report->rect().contains(place), qPrintable(control->objectName()));
+        QVERIFY2(control->width() >= control->minimumSizeHint().width() &&
+                     control->height() >= control->minimumSizeHint().height(),
+                 qPrintable(control->objectName()));
+        for (const auto &[name, other] : std::as_const(places))
+            QVERIFY2(!place.intersects(other), qPrintable(control->objectName() + u" over "_s + name));
+        places.append({control->objectName(), place});
+    }
+    QCOMPARE(places.size(), 17);
+}
+
+void TestReport::keptBetweenRuns_data()
+{
+    QTest::addColumn<QRect>("left"); // where the window was closed
+    QTest::newRow("on the screen") << QRect(50, 60, 700, 500);
+    QTest::newRow("on a screen no longer there") << QRect(5000, -4000, 700, 500);
+    QTest::newRow("larger than the screen") << QRect(-20, 30, 1900, 1400);
+}
+
+void TestReport::keptBetweenRuns()
+{
+    QFETCH(QRect, left);
+    const QRect first(50, 60, 700, 500);
+    ReportWindow *report = openReport();
+    report->setGeometry(first);
+    part<QComboBox>(report, "ReportPreset")->setCurrentIndex(int(Report::Preset::LatestYear));
+    part<QComboBox>(report, "ReportSort")->setCurrentIndex(ReportModel::Title);
+    auto *splitter = part<QSplitter>(report, "ReportSplitter");
+    splitter->setSizes({200, 400});
+    const QList<int> split = splitter->sizes();
+    report->close();
+    m_window.reset();
+    QCOMPARE(QSettings().value(u"report/geometry"_s).toRect(), first);
+    QSettings().setValue(u"report/geometry"_s, left);
+
+    m_window = std::make_unique<MainWindow>(&m_dialogs);
+    report = openReport();
+    // Wholly on the screen, as large as it was where the screen has room.
+    const QRect screen = report->screen()->availableGeometry();
+    QVERIFY(screen.contains(report->frameGeometry()));
+    const QSize frame = report->frameGeometry().size() - report->size();
+    QCOMPARE(report->size(), left.size().boundedTo(screen.size() - frame));
+    if (left == first) {
+        QCOMPARE(report->geometry(), first);
+        QCOMPARE(part<QSplitter>(report, "ReportSplitter")->sizes(), split);
+    }
+    QCOMPARE(part<QComboBox>(report, "ReportPreset")->currentIndex(), int(Report::Preset::LatestYear));
+    QCOMPARE(part<QLabel>(report, "ReportStatus")->text().section(u". "_s, 0, 0), u"1 service, 3 hymns"_s);
+    QCOMPARE(std::pair(part<QTableView>(report, "ReportTable")->horizontalHeader()->sortIndicatorSection(),
+                       part<QCheckBox>(report, "ReportDescending")->isChecked()),
+             std::pair(int(ReportModel::Title), true));
+}
+
+void TestReport::exportsCompleteTheName_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("there"); // a file of the written name is there before
+    QTest::addColumn<bool>("asked"); // the report asks before replacing it
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("no extension") << u"csv"_s << u"hymns 2024"_s << u"hymns 2024.csv"_s << false << false << true;
+    QTest::newRow("a dot in the name") << u"csv"_s << u"hymns v2.1"_s << u"hymns v2.1.csv"_s << false << false << true;
+    QTest::newRow("extension in capitals") << u"pdf"_s << u"Report.PDF"_s << u"Report.PDF"_s << false << false << true;
+    QTest::newRow("completed name there, replaced")
+        << u"pdf"_s << u"report"_s << u"report.pdf"_s << true << true << true;
+    QTest::newRow("completed name there, kept") << u"png"_s << u"chart"_s << u"chart.png"_s << true << true << false;
+    QTest::newRow("typed name there: the dialog asked")
+        << u"png"_s << u"chart.png"_s << u"chart.png"_s << true << false << true;
+}
+
+void TestReport::exportsCompleteTheName()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, written);
+    QFETCH(bool, there);
+    QFETCH(bool, replace);
+    ReportWindow *report = openReport();
+    if (there)
+        m_folder->write(written, "old");
+    QFETCH(QString, typed);
+    m_dialogs.saveAnswers = {m_folder->filePath(typed)};
+    m_dialogs.confirmAnswers = {replace};
+    if (kind == u"png"_s)
+        part<QPushButton>(report, "ReportSaveChart")->click();
+    else
+        part<QPushButton>(report, kind == u"csv"_s ? "ReportExportCsv" : "ReportExportPdf")->click();
+    const QByteArray bytes = contents(m_folder->filePath(written));
+    QVERIFY(replace ? bytes.size() > 100 : bytes == "old");
+    const auto confirms =
+        int(std::count_if(m_dialogs.shown.cbegin(), m_dialogs.shown.cend(),
+                          [](const ScriptedDialogs::Shown &one) { return one.kind == u"confirm"_s; }));
+    QFETCH(bool, asked);
+    QCOMPARE(confirms, asked ? 1 : 0);
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files).size(), 2); // the log and the export
+}
+
+void TestReport::chartPicture()
+{
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    auto *chart = part<ReportChart>(report, "ReportChart");
+    table->sortByColumn(ReportModel::Number, Qt::DescendingOrder);
+    table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(2, 0)),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QString names = u"3 hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s;
+    QCOMPARE(report->pictureData().title.section(u'\n', 1), names);
+    QVERIFY(report->document().notes.contains(u"Chart of the 3 selected hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s));
+
+    // Saved at a print-like size in the paper's colours, whatever the screen's theme.
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    chart->setPalette(dark);
+    m_dialogs.saveAnswers = {m_folder->filePath(u"chart.png"_s)};
+    part<QPushButton>(report, "ReportSaveChart")->click();
+    const QImage picture(m_folder->filePath(u"chart.png"_s));
+    QVERIFY(picture.width() >= 1600 && picture.height() >= 900);
+    QCOMPARE(picture.pixelColor(2, 2), QColor(Qt::white));
+
+    // On screen, the grid lines stand out from the dark ground: look down the gap left of the first bar.
+    const QImage screen = chart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const int x = chart->barRect(0).left() - 2;
+    int lines = 0;
+    for (int y = chart->barRect(0).top(); y < chart->barRect(0).bottom(); ++y)
+        lines += qGray(screen.pixel(x, y)) - 30 >= 40 ? 1 : 0;
+    QVERIFY2(lines >= 2, qPrintable(QString::number(lines)));
+}
+
+void TestReport::undatedNote_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<QString>("note");
+    const QByteArray two = kLog + "\nEaster Vigil\n100 Alpha Hymn\n";
+    QTest::newRow("one, all") << kLog << int(Report::Preset::All)
+                              << u"1 service has no date in its head line: counted in the table, not in the chart."_s;
+    QTest::newRow("one, a year") << kLog << int(Report::Preset::LatestYear)
+                                 << u"1 service has no date in its head line: counted only under All."_s;
+    QTest::newRow("two, all") << two << int(Report::Preset::All)
+                              << u"2 services have no date in their head line: counted in the table, not in the "
+                                 "chart."_s;
+    QTest::newRow("two, a year") << two << int(Report::Preset::LatestYear)
+                                 << u"2 services have no date in their head line: counted only under All."_s;
+}
+
+void TestReport::undatedNote()
+{
+    QFETCH(QByteArray, log);
+    QFETCH(int, preset);
+    ReportWindow *report = openReport(log);
+    part<QComboBox>(report, "ReportPreset")->setCurrentIndex(preset);
+    QTEST(part<QLabel>(report, "ReportUndated")->text(), "note");
+}
+
+void TestReport::printoutCanBeStopped_data()
+{
+    QTest::addColumn<int>("stopAt"); // -1: not stopped
+    QTest::addColumn<bool>("there"); // a file of that name is there before
+    QTest::newRow("stopped, a new name") << 2 << false;
+    QTest::newRow("stopped, replacing") << 2 << true;
+    QTest::newRow("to the end") << -1 << true;
+}
+
+void TestReport::printoutCanBeStopped()
+{
+    QFETCH(int, stopAt);
+    QFETCH(bool, there);
+    QByteArray log = "Jan 2, 2022\n";
+    for (int hymn = 1; hymn <= 150; ++hymn)
+        log += QByteArray::number(hymn) + " Hymn " + QByteArray::number(hymn) + "\n";
+    ReportWindow *report = openReport(log);
+    StoppingProgress progress;
+    progress.stopAt = stopAt;
+    report->setProgress(&progress);
+    const QString pdf = m_folder->filePath(u"report.pdf"_s);
+    if (there)
+        m_folder->write(u"report.pdf"_s, "old");
+    const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
+    m_dialogs.saveAnswers = {pdf};
+    part<QPushButton>(report, "ReportExportPdf")->click();
+    report->setProgress(nullptr);
+    QVERIFY(progress.ended && progress.steps > 2);
+    QCOMPARE(progress.done.size(), stopAt < 0 ? progress.steps : stopAt);
+    QVERIFY(m_dialogs.messages().isEmpty());
+    if (stopAt < 0) {
+        QVERIFY(contents(pdf).startsWith("%PDF"));
+        return;
+    }
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), files);
+    QCOMPARE(contents(pdf), there ? QByteArray("old") : QByteArray());
 }
 
 QTEST_MAIN(TestReport)

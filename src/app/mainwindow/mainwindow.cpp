@@ -243,7 +243,8 @@ void MainWindow::showReport()
     if (m_reportWindow == nullptr) {
         // The real dialogs of the report open over the report, in the desktop's colours; scripted ones are shared.
         m_reportWindow = new ReportWindow(
-            m_session, [form = m_form] { return form->tallyCriteria(); }, m_ownDialogs ? nullptr : m_dialogs, this);
+            m_session, [form = m_form] { return form->tallyCriteria(); }, m_ownDialogs ? nullptr : m_dialogs,
+            &m_settings, this);
         m_reportWindow->setLoadedFile(m_loadedPath);
         // The criteria change with every Find, Tally and Clear, and the file with every load.
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Drawing the report's bar chart with QPainter, and its tooltips.
+// Drawing the report's bar chart with QPainter, its tooltips, and its text for a screen reader.
 #include "app/report/reportchart.h"
 
 #include <QFontMetricsF>
@@ -78,12 +78,57 @@ ReportChart::ReportChart(QWidget *parent) : QWidget(parent)
 {
     setObjectName(u"ReportChart"_s);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Reached by Tab, so that a screen reader reads the bars and the menu key offers the chart's commands; a click
+    // leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(u"Chart of uses"_s);
 }
 
 void ReportChart::setData(Data data)
 {
     m_data = std::move(data);
+    setAccessibleDescription(describe(m_data));
     update();
+}
+
+QString ReportChart::describe(const Data &data)
+{
+    QStringList bars;
+    for (size_t i = 0; i < data.values.size(); ++i)
+        bars.append(u"%1 %2"_s.arg(data.labels.value(qsizetype(i))).arg(data.values[i]));
+    const QString title = data.title.split(u'\n').join(u", "_s);
+    return bars.isEmpty() ? u"%1: no dated services in this range"_s.arg(title)
+                          : u"%1: %2"_s.arg(title, bars.join(u", "_s));
+}
+
+QPalette ReportChart::paperColours()
+{
+    QPalette colours;
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    colours.setColor(QPalette::Highlight, QColor(52, 101, 164));
+    return colours;
+}
+
+QFont ReportChart::pictureFont()
+{
+    QFont font;
+    font.setPixelSize(22);
+    return font;
+}
+
+QImage ReportChart::picture(const Data &data, const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    const QPalette colours = paperColours();
+    image.fill(colours.color(QPalette::Base));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(pictureFont());
+    // A margin, as paper has: the labels at the edges are not cut by the picture's border.
+    const int margin = size.width() / 40;
+    paint(painter, image.rect().adjusted(margin, margin, -margin, -margin), data, colours);
+    return image;
 }
 
 QRect ReportChart::barRect(int index) const
@@ -128,9 +173,13 @@ void ReportChart::paint(QPainter &painter, const QRect &area, const Data &data, 
         return;
     }
 
-    // The count axis: a faint line at each tick, its figure on the left.
+    // The count axis: a faint line at each tick, its figure on the left. Faint is a quarter of the way from the
+    // ground to the text, so that the lines show on a dark theme as on paper.
     const double em = metrics.height();
-    QColor grid = colours.color(QPalette::Mid);
+    const QColor ground = colours.color(QPalette::Base);
+    const QColor grid = QColor::fromRgbF(float(ground.redF() * 0.75 + text.redF() * 0.25),
+                                         float(ground.greenF() * 0.75 + text.greenF() * 0.25),
+                                         float(ground.blueF() * 0.75 + text.blueF() * 0.25));
     for (int tick = 0; tick <= layout.axisTop; tick += layout.step) {
         const double y = layout.plot.bottom() - layout.plot.height() * tick / double(layout.axisTop);
         painter.setPen(QPen(grid, 0));
@@ -165,6 +214,12 @@ void ReportChart::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setFont(font());
     paint(painter, rect(), m_data, palette());
+    // A frame in the highlight colour: the style's own focus mark would tint the whole chart.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }
 
 bool ReportChart::event(QEvent *event)

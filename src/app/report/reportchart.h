@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report's bar chart: uses per year or month, drawn in the colours of the palette it is given, on
-// screen and on paper alike.
+// screen, on paper and in a picture file alike, and told as text to a screen reader.
 #pragma once
 
+#include <QImage>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -27,6 +28,15 @@ public:
 
     // Draws data into area; the widget paints with its own palette, print with one for paper.
     static void paint(QPainter &painter, const QRect &area, const Data &data, const QPalette &colours);
+    // Black on white, whatever the desktop's theme: for paper and for pictures saved to a file.
+    static QPalette paperColours();
+    // The chart as a picture for a file: at size, in the paper's colours, with type sized for it, the same on any
+    // screen at any scale.
+    static QImage picture(const Data &data, const QSize &size);
+    // The font picture() draws in, to fit a title to its width.
+    static QFont pictureFont();
+    // The bars as words, for those who cannot see them: the title, then each period and its uses.
+    static QString describe(const Data &data);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

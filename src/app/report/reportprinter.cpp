@@ -31,17 +31,6 @@ QFont titleFont()
     return font;
 }
 
-// Black on white whatever the desktop's theme: the paper is white.
-QPalette paperColours()
-{
-    QPalette colours;
-    colours.setColor(QPalette::Base, Qt::white);
-    colours.setColor(QPalette::Text, Qt::black);
-    colours.setColor(QPalette::Mid, QColor(200, 200, 200));
-    colours.setColor(QPalette::Highlight, QColor(52, 101, 164));
-    return colours;
-}
-
 } // namespace
 
 struct ReportPrinter::Pages {
@@ -109,7 +98,7 @@ int ReportPrinter::pageCount(const QPagedPaintDevice &device) const
     return paginate(device).count;
 }
 
-bool ReportPrinter::print(QPagedPaintDevice &device) const
+bool ReportPrinter::print(QPagedPaintDevice &device, const PageDone &pageDone) const
 {
     const Pages pages = paginate(device);
     QPainter painter;
@@ -164,7 +153,7 @@ bool ReportPrinter::print(QPagedPaintDevice &device) const
             painter.setFont(bodyFont());
             ReportChart::paint(
                 painter, QRectF(pages.page.left(), pages.chartTop, pages.page.width(), pages.chartHeight).toRect(),
-                m_document.chart, paperColours());
+                m_document.chart, ReportChart::paperColours());
             top = pages.firstTableTop;
             rows = pages.firstRows;
         }
@@ -179,11 +168,16 @@ bool ReportPrinter::print(QPagedPaintDevice &device) const
         painter.setFont(bodyFont());
         painter.drawText(QRectF(pages.page.left(), pages.bodyBottom + pages.line * 0.8, pages.page.width(), pages.line),
                          Qt::AlignHCenter | Qt::AlignTop, u"Page %1 of %2"_s.arg(page).arg(pages.count));
+        if (pageDone && !pageDone(page, pages.count)) {
+            painter.end();
+            return false;
+        }
     }
     return painter.end();
 }
 
-QByteArray ReportPrinter::pdf(const QPageLayout &layout, int resolution, const QString &docName) const
+QByteArray ReportPrinter::pdf(const QPageLayout &layout, int resolution, const QString &docName,
+                              const PageDone &pageDone) const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -194,7 +188,7 @@ QByteArray ReportPrinter::pdf(const QPageLayout &layout, int resolution, const Q
         writer.setPageLayout(layout);
         writer.setResolution(resolution);
         writer.setTitle(docName);
-        if (!print(writer))
+        if (!print(writer, pageDone))
             return {};
     }
     // The writer does not say when its device took less than it was given; a whole PDF ends with its trailer.

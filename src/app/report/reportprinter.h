@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class QPageLayout;
 class QPagedPaintDevice;
 
@@ -25,12 +27,16 @@ public:
 
     explicit ReportPrinter(Document document) : m_document(std::move(document)) {}
 
+    // Told after each page is drawn, with the pages drawn and the pages in all; false stops the drawing there.
+    using PageDone = std::function<bool(int done, int pages)>;
+
     // Draws the document on device from its first page on; false when the device cannot be painted on (a PDF
-    // file that cannot be created).
-    bool print(QPagedPaintDevice &device) const;
+    // file that cannot be created) or pageDone stopped it.
+    bool print(QPagedPaintDevice &device, const PageDone &pageDone = {}) const;
     // The document as a PDF file's bytes, on pages of layout at resolution dots per inch, made in memory; empty
-    // when it could not be made whole.
-    QByteArray pdf(const QPageLayout &layout, int resolution, const QString &docName) const;
+    // when it could not be made whole or pageDone stopped it.
+    QByteArray pdf(const QPageLayout &layout, int resolution, const QString &docName,
+                   const PageDone &pageDone = {}) const;
     // The pages the document takes on device, as print numbers them.
     int pageCount(const QPagedPaintDevice &device) const;
 

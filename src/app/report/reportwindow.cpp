@@ -3,11 +3,16 @@
 // afresh for each computation and shows what comes back.
 #include "app/report/reportwindow.h"
 
+#include "app/mainwindow/appsettings.h"
 #include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/widgets/dialogs.h"
+#include "app/widgets/flowlayout.h"
+#include "app/widgets/progress.h"
+#include "app/widgets/screenfit.h"
 #include "app/widgets/waitcursor.h"
+#include "platform/nativefile.h"
 #include "platform/savefile.h"
 #include "report/tabletext.h"
 
@@ -15,10 +20,10 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
-#include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,11 +34,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSet>
-#include <QSortFilterProxyModel>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -47,6 +55,19 @@ const QStringList &presetNames()
     return names;
 }
 
+// Where the settings keep the window's state.
+const QString kGeometryKey = u"report/geometry"_s;
+const QString kMaximizedKey = u"report/maximized"_s;
+const QString kSplitterKey = u"report/splitter"_s;
+const QString kSortColumnKey = u"report/sortColumn"_s;
+const QString kDescendingKey = u"report/descending"_s;
+const QString kPresetKey = u"report/preset"_s;
+
+// The size the window asks for where the screen has room, in logical pixels.
+constexpr QSize kPreferredSize(1040, 640);
+// The size of the chart saved as a picture: print-like, whatever the screen.
+constexpr QSize kPictureSize(1600, 900);
+
 QString counted(int count, const QString &one, const QString &many)
 {
     return u"%1 %2"_s.arg(QLocale().toString(count), count == 1 ? one : many);
@@ -58,24 +79,69 @@ QString hymnName(const Report::ReportRow &row)
     return row.title.trimmed().isEmpty() ? row.number : row.title.trimmed();
 }
 
+// A label and the control it names, kept on one line of a row that wraps.
+QWidget *group(QWidget *parent, std::initializer_list<QWidget *> widgets)
+{
+    auto *box = new QWidget(parent);
+    auto *line = new QHBoxLayout(box);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *each : widgets)
+        line->addWidget(each);
+    return box;
+}
+
+// text as lines no wider than width, broken after the commas of a list, at most lines of them: the last takes the
+// rest, cut short with an ellipsis.
+QString wrapped(const QString &text, const QFontMetricsF &metrics, double width, int lines)
+{
+    const QStringList parts = text.split(u", "_s);
+    QStringList out;
+    QString line;
+    for (const QString &part : parts) {
+        if (line.isEmpty()) {
+            line = part;
+            continue;
+        }
+        const QString longer = line + u", "_s + part;
+        if (out.size() + 1 == lines || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+            continue;
+        }
+        out.append(line + u',');
+        line = part;
+    }
+    out.append(metrics.elidedText(line, Qt::ElideRight, width));
+    return out.join(u'\n');
+}
+
 } // namespace
 
-ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_criteria(std::move(criteria)), m_dialogs(dialogs)
+ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs, AppSettings *settings,
+                           QWidget *parent)
+    : QWidget(parent, Qt::Window), m_session(session), m_criteria(std::move(criteria)), m_dialogs(dialogs),
+      m_settings(settings)
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this, false);
         m_dialogs = m_ownDialogs.get();
     }
+    m_ownProgress = std::make_unique<QtProgress>(this);
+    m_progress = m_ownProgress.get();
     setObjectName(u"UsageReport"_s);
     setWindowTitle(u"Usage Report"_s);
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
-    resize(1040, 640);
+    restoreSettings();
+    resize(kPreferredSize);
 }
 
-ReportWindow::~ReportWindow() = default;
+ReportWindow::~ReportWindow()
+{
+    // The program ends with the report open: it is kept as it was shown.
+    if (isVisible())
+        saveSettings();
+}
 
 bool ReportWindow::canReport(const EntryStore &store)
 {
@@ -88,6 +154,7 @@ void ReportWindow::createControls()
     m_preset->setObjectName(u"ReportPreset"_s);
     m_preset->addItems(presetNames());
     m_preset->setToolTip(u"The range of services to count, taken back from the latest service of the file"_s);
+    m_preset->setAccessibleName(u"Range"_s);
     for (QDateEdit **box : {&m_from, &m_to}) {
         *box = new QDateEdit(this);
         (*box)->setCalendarPopup(true);
@@ -97,7 +164,9 @@ void ReportWindow::createControls()
         (*box)->setEnabled(false);
     }
     m_from->setObjectName(u"ReportFrom"_s);
+    m_from->setAccessibleName(u"From"_s);
     m_to->setObjectName(u"ReportTo"_s);
+    m_to->setAccessibleName(u"To"_s);
     m_fromOpen = new QCheckBox(u"open"_s, this);
     m_fromOpen->setObjectName(u"ReportFromOpen"_s);
     m_fromOpen->setToolTip(u"Count from the first service of the file"_s);
@@ -110,51 +179,64 @@ void ReportWindow::createControls()
         open->setChecked(true);
         open->setEnabled(false);
     }
-    m_once = new QCheckBox(u"Count a hymn once per service"_s, this);
+    m_once = new QCheckBox(u"Count a hymn &once per service"_s, this);
     m_once->setObjectName(u"ReportOncePerService"_s);
     m_once->setChecked(true);
 
-    auto *rangeRow = new QHBoxLayout;
     auto *rangeLabel = new QLabel(u"&Range:"_s, this);
     rangeLabel->setBuddy(m_preset);
     auto *fromLabel = new QLabel(u"&From"_s, this);
     fromLabel->setBuddy(m_from);
     auto *toLabel = new QLabel(u"&to"_s, this);
     toLabel->setBuddy(m_to);
-    for (QWidget *each :
-         std::initializer_list<QWidget *>{rangeLabel, m_preset, fromLabel, m_from, m_fromOpen, toLabel, m_to, m_toOpen})
-        rangeRow->addWidget(each);
-    rangeRow->addSpacing(12);
+    // The range's parts wrap onto more lines in a narrow window, each date with its label and its open end.
+    auto *rangeRow = new FlowLayout;
+    rangeRow->addWidget(group(this, {rangeLabel, m_preset}));
+    rangeRow->addWidget(group(this, {fromLabel, m_from, m_fromOpen}));
+    rangeRow->addWidget(group(this, {toLabel, m_to, m_toOpen}));
     rangeRow->addWidget(m_once);
-    rangeRow->addStretch(1);
 
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(u"ReportFilter"_s);
     m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
+    m_filter->setAccessibleName(u"Filter by hymn number or title"_s);
     m_filter->setClearButtonEnabled(true);
+    auto *filterLabel = new QLabel(u"F&ilter:"_s, this);
+    filterLabel->setBuddy(m_filter);
+    m_sort = new QComboBox(this);
+    m_sort->setObjectName(u"ReportSort"_s);
+    m_sort->addItems(ReportModel::headers());
+    m_sort->setAccessibleName(u"Sort by"_s);
+    auto *sortLabel = new QLabel(u"&Sort by:"_s, this);
+    sortLabel->setBuddy(m_sort);
+    m_descending = new QCheckBox(u"D&escending"_s, this);
+    m_descending->setObjectName(u"ReportDescending"_s);
+    QWidget *filterGroup = group(this, {filterLabel, m_filter});
+    filterGroup->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto *tableTop = new FlowLayout;
+    tableTop->addWidget(filterGroup);
+    tableTop->addWidget(group(this, {sortLabel, m_sort, m_descending}));
 
     m_model = new ReportModel(this);
-    m_proxy = new QSortFilterProxyModel(this);
-    m_proxy->setSourceModel(m_model);
-    m_proxy->setSortRole(ReportModel::SortRole);
-    m_proxy->setFilterRole(ReportModel::FilterRole);
-    m_proxy->setFilterKeyColumn(ReportModel::Number);
-    m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     m_table = new QTableView(this);
     m_table->setObjectName(u"ReportTable"_s);
-    m_table->setModel(m_proxy);
+    m_table->setAccessibleName(u"Hymns and their uses"_s);
+    m_table->setModel(m_model);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(ReportModel::Uses, Qt::DescendingOrder);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Tab leaves the table for the next control; the arrows move within it.
+    m_table->setTabKeyNavigation(false);
     m_table->setAlternatingRowColors(true);
     m_table->setWordWrap(false);
     m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     // The title takes the width the figures and dates leave; they are sized to their texts once there are rows.
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setHighlightSections(false);
+    header->setHighlightSections(false);
 
     m_chart = new ReportChart(this);
     auto *savePng = new QAction(u"Save as PNG…"_s, m_chart);
@@ -165,7 +247,7 @@ void ReportWindow::createControls()
     auto *tableSide = new QWidget(this);
     auto *tableLayout = new QVBoxLayout(tableSide);
     tableLayout->setContentsMargins(0, 0, 0, 0);
-    tableLayout->addWidget(m_filter);
+    tableLayout->addLayout(tableTop);
     tableLayout->addWidget(m_table, 1);
     m_undated = new QLabel(this);
     m_undated->setObjectName(u"ReportUndated"_s);
@@ -174,13 +256,16 @@ void ReportWindow::createControls()
     m_undated->hide();
     tableLayout->addWidget(m_undated);
 
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(tableSide);
-    splitter->addWidget(m_chart);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 2);
-    splitter->setSizes({640, 380});
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(u"ReportSplitter"_s);
+    m_splitter->setAccessibleName(u"Table and chart"_s);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(tableSide);
+    m_splitter->addWidget(m_chart);
+    m_splitter->setStretchFactor(0, 3);
+    m_splitter->setStretchFactor(1, 2);
+    m_splitter->setSizes({640, 380});
+    m_splitter->handle(1)->setAccessibleName(u"Divider between the table and the chart"_s);
 
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actReportCopy"_s);
@@ -189,7 +274,8 @@ void ReportWindow::createControls()
     addAction(m_copy);
     connect(m_copy, &QAction::triggered, this, &ReportWindow::copyRows);
     auto *close = new QAction(u"Close"_s, this);
-    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    close->setObjectName(u"actReportClose"_s);
+    close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
 
@@ -197,8 +283,8 @@ void ReportWindow::createControls()
     m_status->setObjectName(u"ReportStatus"_s);
     // It names a head line of the file, which is text, whatever it looks like.
     m_status->setTextFormat(Qt::PlainText);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_status, 1);
+    m_status->setWordWrap(true);
+    auto *buttons = new FlowLayout(nullptr, Qt::AlignRight);
     const auto button = [&](const QString &name, const QString &text, auto slot) {
         auto *push = new QPushButton(text, this);
         push->setObjectName(name);
@@ -213,12 +299,17 @@ void ReportWindow::createControls()
     m_waysOut = {copy, button(u"ReportExportCsv"_s, u"Export CS&V…"_s, &ReportWindow::exportCsv),
                  button(u"ReportExportPdf"_s, u"Export P&DF…"_s, &ReportWindow::exportPdf),
                  button(u"ReportPrint"_s, u"&Print…"_s, &ReportWindow::printReport)};
+    button(u"ReportSaveChart"_s, u"Save C&hart…"_s, &ReportWindow::saveChart)
+        ->setToolTip(u"Save the chart as a PNG picture"_s);
     button(u"ReportClose"_s, u"C&lose"_s, &QWidget::close);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(rangeRow);
-    layout->addWidget(splitter, 1);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
     layout->addLayout(buttons);
+    orderForTab(
+        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
 
     connect(m_preset, &QComboBox::currentIndexChanged, this, &ReportWindow::presetChosen);
     connect(m_from, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
@@ -227,12 +318,40 @@ void ReportWindow::createControls()
     connect(m_toOpen, &QCheckBox::toggled, this, &ReportWindow::customDatesChanged);
     connect(m_once, &QCheckBox::toggled, this, &ReportWindow::recompute);
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
-        m_proxy->setFilterFixedString(text);
-        updateChart();
+        changeRows([&] { m_model->setFilter(text); });
         updateStatus();
     });
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReportWindow::updateChart);
+    connect(m_sort, &QComboBox::currentIndexChanged, this, &ReportWindow::sortChosen);
+    connect(m_descending, &QCheckBox::toggled, this, &ReportWindow::sortChosen);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &ReportWindow::sortShown);
+    sortShown(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!m_changingRows)
+            updateChart();
+    });
     // A new sort order changes which rows a printout shows first, never the chart; nothing to follow there.
+}
+
+void ReportWindow::orderForTab(const QList<QWidget *> &controls)
+{
+    QList<QWidget *> chain = controls;
+    for (QPushButton *push : findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        chain.append(push);
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+void ReportWindow::sortChosen()
+{
+    m_table->sortByColumn(m_sort->currentIndex(), m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void ReportWindow::sortShown(int column, Qt::SortOrder order)
+{
+    const QSignalBlocker sortBlocker(m_sort);
+    const QSignalBlocker orderBlocker(m_descending);
+    m_sort->setCurrentIndex(column);
+    m_descending->setChecked(order == Qt::DescendingOrder);
 }
 
 void ReportWindow::setLoadedFile(const NativePath &path)
@@ -245,6 +364,8 @@ void ReportWindow::setLoadedFile(const NativePath &path)
 void ReportWindow::showReport()
 {
     recompute();
+    if (!m_placed)
+        placeOnScreen();
     show();
     raise();
     activateWindow();
@@ -265,6 +386,11 @@ void ReportWindow::setToday(QDate today)
 {
     m_today = today;
     updateStatus();
+}
+
+void ReportWindow::setProgress(Progress *progress)
+{
+    m_progress = progress != nullptr ? progress : m_ownProgress.get();
 }
 
 QDate ReportWindow::today() const
@@ -349,11 +475,6 @@ void ReportWindow::recompute()
         empty = criteria.range.isAll();
     }
 
-    // The selection is kept across the new rows by hymn, so the chart goes on showing the same hymns.
-    QSet<QString> selected;
-    for (const QModelIndex &index : m_table->selectionModel()->selectedRows())
-        selected.insert(index.data(ReportModel::FilterRole).toString());
-
     // A range that holds nothing still leaves the note on the file's undated services to show.
     Report::ReportCriteria counted = criteria;
     if (empty)
@@ -362,26 +483,63 @@ void ReportWindow::recompute()
     m_undatedInFile = result.undatedInFile;
     if (empty)
         result = {};
-    m_model->setResult(std::move(result));
+    changeRows([&] { m_model->setResult(std::move(result)); });
     if (!m_columnsSized && m_model->rowCount() > 0) {
-        for (int column = 0; column < ReportModel::ColumnCount; ++column) {
-            if (column != ReportModel::Title)
-                m_table->resizeColumnToContents(column);
-        }
+        sizeColumns();
         m_columnsSized = true;
     }
-
-    if (!selected.isEmpty()) {
-        QItemSelection again;
-        for (int row = 0; row < m_proxy->rowCount(); ++row) {
-            const QModelIndex index = m_proxy->index(row, 0);
-            if (selected.contains(index.data(ReportModel::FilterRole).toString()))
-                again.select(index, m_proxy->index(row, ReportModel::ColumnCount - 1));
-        }
-        m_table->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
-    }
-    updateChart();
     updateStatus();
+}
+
+void ReportWindow::changeRows(const std::function<void()> &change)
+{
+    // The selection and the current row are kept across new rows by hymn, so the chart goes on showing the same
+    // hymns and the keys go on from the same row.
+    QItemSelectionModel *selection = m_table->selectionModel();
+    QSet<QString> selected;
+    for (const QModelIndex &index : selection->selectedRows())
+        selected.insert(index.data(ReportModel::KeyRole).toString());
+    const QModelIndex wasCurrent = selection->currentIndex();
+    const QString current = wasCurrent.data(ReportModel::KeyRole).toString();
+    m_changingRows = true;
+    change();
+    // Nothing to find again, nothing to look at: a report of thousands of hymns opens without naming each.
+    const int rows = selected.isEmpty() && current.isEmpty() ? 0 : m_model->rowCount();
+    QItemSelection again;
+    int first = -1;
+    for (int row = 0; row <= rows; ++row) {
+        const QString key = row < rows ? m_model->index(row, 0).data(ReportModel::KeyRole).toString() : QString();
+        const bool chosen = row < rows && selected.contains(key);
+        // Neighbouring rows go in as one range: a selection of thousands stays a few ranges.
+        if (chosen && first < 0)
+            first = row;
+        if (!chosen && first >= 0) {
+            again.append(
+                QItemSelectionRange(m_model->index(first, 0), m_model->index(row - 1, ReportModel::ColumnCount - 1)));
+            first = -1;
+        }
+        if (!current.isEmpty() && key == current)
+            selection->setCurrentIndex(m_model->index(row, wasCurrent.column()), QItemSelectionModel::NoUpdate);
+    }
+    if (!again.isEmpty())
+        selection->select(again, QItemSelectionModel::ClearAndSelect);
+    m_changingRows = false;
+    updateChart();
+}
+
+void ReportWindow::sizeColumns()
+{
+    // The figures and dates are sized to their widest texts, found among the longest, without asking the table to
+    // measure every cell of thousands of rows.
+    QHeaderView *header = m_table->horizontalHeader();
+    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+        if (column == ReportModel::Title)
+            continue;
+        int width = header->sectionSizeHint(column);
+        for (const int row : m_model->longestRows(column, 16))
+            width = std::max(width, m_table->sizeHintForIndex(m_model->index(row, column)).width());
+        header->resizeSection(column, width);
+    }
 }
 
 void ReportWindow::updateChart()
@@ -389,18 +547,19 @@ void ReportWindow::updateChart()
     const Report::ReportResult &result = m_model->result();
     std::vector<int> rows;
     QStringList names;
-    const QModelIndexList selected = m_table->selectionModel()->selectedRows();
+    QItemSelectionModel *selection = m_table->selectionModel();
+    const bool chosen = selection->hasSelection();
     const bool filtered = !m_filter->text().isEmpty();
-    if (!selected.isEmpty() || filtered) {
-        for (int row = 0; row < m_proxy->rowCount(); ++row) {
-            const QModelIndex index = m_proxy->index(row, 0);
-            if (!selected.isEmpty() && !m_table->selectionModel()->isRowSelected(row))
+    if (chosen || filtered) {
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            if (chosen && !selection->isRowSelected(row))
                 continue;
-            const int source = m_proxy->mapToSource(index).row();
+            const int source = m_model->sourceRow(row);
             rows.push_back(source);
             names.append(hymnName(result.rows.at(size_t(source))));
         }
     }
+    m_selected = chosen ? names : QStringList();
 
     ReportChart::Data data;
     // An empty list would mean every row to seriesOf; a filter that leaves none shows bars of nothing.
@@ -412,7 +571,7 @@ void ReportWindow::updateChart()
         data.labels.append(Report::periodLabel(result.period, start));
 
     QString hymns;
-    if (!selected.isEmpty()) {
+    if (chosen) {
         hymns = names.mid(0, 3).join(u", "_s);
         if (names.size() > 3)
             hymns += u" + %1 more"_s.arg(names.size() - 3);
@@ -431,8 +590,8 @@ void ReportWindow::updateStatus()
     const Report::ReportResult &result = m_model->result();
     m_counts = u"%1, %2"_s.arg(counted(result.services, u"service"_s, u"services"_s),
                                counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
-    if (m_proxy->rowCount() != m_model->rowCount())
-        m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_proxy->rowCount()));
+    if (m_model->rowCount() != int(result.rows.size()))
+        m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_model->rowCount()));
     const QString countedFrom = Report::countedFromNote(m_span, today());
     if (m_backwards)
         m_status->setText(u"From is after To: nothing is counted."_s);
@@ -445,9 +604,11 @@ void ReportWindow::updateStatus()
     const bool all = m_preset->currentIndex() == int(Report::Preset::All);
     if (m_undatedInFile > 0) {
         const QString services =
-            m_undatedInFile == 1 ? u"1 service has"_s : u"%1 services have"_s.arg(QLocale().toString(m_undatedInFile));
-        m_undated->setText(all ? u"%1 no date in its head line: counted in the table, not in the chart."_s.arg(services)
-                               : u"%1 no date in its head line: counted only under All."_s.arg(services));
+            m_undatedInFile == 1
+                ? u"1 service has no date in its head line"_s
+                : u"%1 services have no date in their head line"_s.arg(QLocale().toString(m_undatedInFile));
+        m_undated->setText(all ? u"%1: counted in the table, not in the chart."_s.arg(services)
+                               : u"%1: counted only under All."_s.arg(services));
     }
     m_undated->setVisible(m_undatedInFile > 0);
 }
@@ -480,9 +641,9 @@ QString ReportWindow::criteriaText() const
 QList<QStringList> ReportWindow::records(bool selectedOnly) const
 {
     QList<QStringList> rows;
-    for (int row = 0; row < m_proxy->rowCount(); ++row) {
+    for (int row = 0; row < m_model->rowCount(); ++row) {
         if (!selectedOnly || m_table->selectionModel()->isRowSelected(row))
-            rows.append(m_model->record(m_proxy->mapToSource(m_proxy->index(row, 0)).row()));
+            rows.append(m_model->record(m_model->sourceRow(row)));
     }
     return rows;
 }
@@ -503,20 +664,32 @@ NativePath ReportWindow::askSavePath(const QString &title, const QString &suffix
         return {};
     const qsizetype slash = chosen.lastIndexOf(u'/');
     const QString folder = slash < 0 ? QString() : chosen.first(slash == 0 ? 1 : slash);
-    const NativePath name = NativePath::fromText(chosen.mid(slash + 1));
+    QString name = chosen.mid(slash + 1);
+    // A dot in a name ("hymns v2.1") is no extension: only the file's own counts as there.
+    const bool completed = !name.endsWith(suffix, Qt::CaseInsensitive);
+    if (completed)
+        name += suffix;
+    NativePath path;
     // The dialog speaks text, in which a folder named in another encoding (Latin-1 bytes from an old disk) reads
     // with U+FFFD in place of what it cannot show. The loaded file's own folder is written through its own name;
     // any other such folder cannot be found again from its text, and is never guessed at.
-    if (!m_folder.isEmpty() && folder == m_folder.toText())
-        return m_folder.child(name);
-    if (folder.contains(QChar::ReplacementCharacter)) {
+    if (!m_folder.isEmpty() && folder == m_folder.toText()) {
+        path = m_folder.child(NativePath::fromText(name));
+    } else if (folder.contains(QChar::ReplacementCharacter)) {
         m_dialogs->message(title,
                            u"The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
                            "Choose another folder, or the folder of the loaded file."_s.arg(folder),
                            Dialogs::Icon::Exclamation);
         return {};
+    } else {
+        path = NativePath::fromText(chosen.first(slash + 1) + name);
     }
-    return NativePath::fromText(chosen);
+    // The dialog asked before replacing the name as typed; the name completed here is asked about here.
+    if (completed && NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound &&
+        !m_dialogs->confirm(title,
+                            u"“%1” already exists.\nDo you want to replace it?"_s.arg(path.baseName().display())))
+        return {};
+    return path;
 }
 
 QString ReportWindow::suggestedPath(const QString &suffix) const
@@ -564,6 +737,12 @@ ReportPrinter::Document ReportWindow::document() const
         document.notes.append(u"Criteria: %1"_s.arg(criteria));
     if (!m_filter->text().isEmpty())
         document.notes.append(u"Rows matching “%1”"_s.arg(m_filter->text()));
+    // The table lists the rows shown, so a chart of fewer of them says which.
+    if (m_selected.size() == 1)
+        document.notes.append(u"Chart of the selected hymn: %1"_s.arg(m_selected.first()));
+    else if (!m_selected.isEmpty())
+        document.notes.append(
+            u"Chart of the %1 selected hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s)));
     if (m_undated->isVisible())
         document.notes.append(m_undated->text());
     document.headers = ReportModel::headers();
@@ -582,11 +761,20 @@ void ReportWindow::exportPdf()
     const NativePath path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
     if (path.isEmpty())
         return;
-    const WaitCursor wait;
     // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
-    // written in one step.
+    // written in one step; stopped part way, nothing is written at all.
     const QPrinter printer(QPrinter::HighResolution);
-    const QByteArray pdf = ReportPrinter(document()).pdf(printer.pageLayout(), printer.resolution(), windowTitle());
+    bool stopped = false;
+    m_progress->begin(u"Export PDF"_s, u"Making the PDF…"_s);
+    const QByteArray pdf =
+        ReportPrinter(document())
+            .pdf(printer.pageLayout(), printer.resolution(), windowTitle(), [&](int done, int pages) {
+                stopped = !m_progress->advance(done, pages);
+                return !stopped;
+            });
+    m_progress->end();
+    if (stopped)
+        return;
     if (pdf.isEmpty()) {
         m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
                            Dialogs::Icon::Exclamation);
@@ -601,11 +789,42 @@ void ReportWindow::printReport()
     printer.setDocName(windowTitle());
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(u"Print Usage Report"_s);
+    // Its Options button makes it taller, past the foot of a small screen.
+    dialog.installEventFilter(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const WaitCursor wait;
-    if (!ReportPrinter(document()).print(printer))
+    bool stopped = false;
+    m_progress->begin(u"Print"_s, u"Printing the report…"_s);
+    const bool printed = ReportPrinter(document()).print(printer, [&](int done, int pages) {
+        stopped = !m_progress->advance(done, pages);
+        // Nothing of a stopped printout goes to the printer, not even the pages already drawn.
+        if (stopped)
+            printer.abort();
+        return !stopped;
+    });
+    m_progress->end();
+    if (!printed && !stopped)
         m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
+}
+
+QString ReportWindow::selectionText() const
+{
+    if (m_selected.size() == 1)
+        return m_selected.first();
+    return m_selected.isEmpty() ? QString() : u"%1 hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s));
+}
+
+ReportChart::Data ReportWindow::pictureData() const
+{
+    ReportChart::Data data = m_chart->data();
+    if (m_selected.isEmpty())
+        return data;
+    QFont bold = ReportChart::pictureFont();
+    bold.setBold(true);
+    // The picture has room for every name of a short list; a long one keeps its count and as many as fit.
+    const double width = kPictureSize.width() * 0.9;
+    data.title = data.title.section(u'\n', 0, 0) + u'\n' + wrapped(selectionText(), QFontMetricsF(bold), width, 3);
+    return data;
 }
 
 void ReportWindow::saveChart()
@@ -615,10 +834,89 @@ void ReportWindow::saveChart()
         return;
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !m_chart->grab().save(&buffer, "PNG")) {
+    if (!buffer.open(QIODevice::WriteOnly) || !ReportChart::picture(pictureData(), kPictureSize).save(&buffer, "PNG")) {
         m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
                            Dialogs::Icon::Exclamation);
         return;
     }
     writeFile(path, bytes, u"Save Chart"_s);
+}
+
+bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched->isWidgetType() && static_cast<QWidget *>(watched)->isVisible())
+        ScreenFit::keepOnScreen(static_cast<QWidget *>(watched));
+    return QWidget::eventFilter(watched, event);
+}
+
+void ReportWindow::closeEvent(QCloseEvent *event)
+{
+    saveSettings();
+    QWidget::closeEvent(event);
+}
+
+void ReportWindow::restoreSettings()
+{
+    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
+    if (!settings)
+        return;
+    m_splitter->restoreState(settings->value(kSplitterKey).toByteArray());
+    bool known = false;
+    const int column = settings->value(kSortColumnKey).toInt(&known);
+    if (known && column >= 0 && column < ReportModel::ColumnCount) {
+        m_table->sortByColumn(column,
+                              settings->value(kDescendingKey).toBool() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+    // Computed when the window is first shown: the range is only shown here.
+    if (const qsizetype preset = presetNames().indexOf(settings->value(kPresetKey).toString()); preset >= 0) {
+        const QSignalBlocker blocker(m_preset);
+        m_preset->setCurrentIndex(int(preset));
+        enableRangeControls();
+    }
+}
+
+void ReportWindow::placeOnScreen()
+{
+    m_placed = true;
+    const QWidget *over = parentWidget() != nullptr && parentWidget()->isVisible() ? parentWidget() : nullptr;
+    QScreen *home = over != nullptr ? over->screen() : screen();
+    QRect wanted(QPoint(), kPreferredSize);
+    wanted.moveCenter(over != nullptr ? over->geometry().center() : home->availableGeometry().center());
+    bool maximized = false;
+    if (const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr) {
+        if (const QRect kept = settings->value(kGeometryKey).toRect(); kept.isValid())
+            wanted = kept;
+        maximized = settings->value(kMaximizedKey).toBool();
+    }
+    // A window not shown yet may not know its frame yet; the main window's shows what the window manager adds.
+    if (windowHandle() == nullptr)
+        create();
+    QMargins frame = windowHandle()->frameMargins();
+    if (frame.isNull() && over != nullptr) {
+        const QRect outer = over->frameGeometry();
+        const QRect inner = over->geometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    }
+    QList<QRect> areas;
+    for (const QScreen *each : QGuiApplication::screens())
+        areas.append(each->availableGeometry());
+    setGeometry(ScreenFit::placed(wanted, frame, areas, home->availableGeometry(), layout()->totalMinimumSize()));
+    if (maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void ReportWindow::saveSettings() const
+{
+    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
+    if (!settings)
+        return;
+    if (m_placed) {
+        settings->setValue(kGeometryKey, isMaximized() ? normalGeometry() : geometry());
+        settings->setValue(kMaximizedKey, isMaximized());
+    }
+    settings->setValue(kSplitterKey, m_splitter->saveState());
+    settings->setValue(kSortColumnKey, m_model->sortColumn());
+    settings->setValue(kDescendingKey, m_model->sortOrder() == Qt::DescendingOrder);
+    settings->setValue(kPresetKey, m_preset->currentText());
 }

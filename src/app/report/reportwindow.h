@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report window: the range and its rules, the table of hymns with their uses, the chart of the uses per
-// year or month, and the ways out (clipboard, CSV, PDF, print). It follows the main window's file and criteria.
+// year or month, and the ways out (clipboard, CSV, PDF, print, picture). It follows the main window's file and
+// criteria, keeps its place, split, sort and range in the settings, and fits a small or scaled screen.
 #pragma once
 
 #include "app/report/reportprinter.h"
@@ -12,7 +13,9 @@
 #include <functional>
 #include <memory>
 
+class AppSettings;
 class Dialogs;
+class Progress;
 class Session;
 class QAction;
 class QCheckBox;
@@ -20,7 +23,7 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
-class QSortFilterProxyModel;
+class QSplitter;
 class QTableView;
 class ReportChart;
 class ReportModel;
@@ -33,7 +36,9 @@ public:
 
     // session holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
     // tells of files that could not be written, and without one the real dialogs are used, over this window.
-    ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs = nullptr, QWidget *parent = nullptr);
+    // settings keeps the window's place, split, sort and range between runs; without them nothing is kept.
+    ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs = nullptr, AppSettings *settings = nullptr,
+                 QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     // Whether a report can be made of store: a service log with at least one service.
@@ -41,7 +46,7 @@ public:
 
     // The file the main window loaded last: its name heads the printout, its folder is where exports start.
     void setLoadedFile(const NativePath &path);
-    // Computes the report afresh and brings the window up.
+    // Computes the report afresh and brings the window up; the first time, where it was left, on a screen.
     void showReport();
     // Computes the report afresh from the store, the criteria boxes and the range.
     void recompute();
@@ -52,7 +57,11 @@ public:
     Report::DateRange shownRange() const;
     // Tests: the day taken for today, against which the latest service is checked; null for the system's clock.
     void setToday(QDate today);
+    // Tests: what shows the progress of a long printout and lets it be stopped; null for the real dialog.
+    void setProgress(Progress *progress);
     ReportPrinter::Document document() const;
+    // The chart as it is saved to a file: print-like in size and colours, its title naming every hymn it shows.
+    ReportChart::Data pictureData() const;
 
     void copyRows();
     void exportCsv();
@@ -63,11 +72,23 @@ public:
     // The main window's file or criteria changed: a report that cannot be made any more closes.
     void followForm();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void createControls();
+    // Orders the controls for Tab as they read, left to right and top to bottom.
+    void orderForTab(const QList<QWidget *> &controls);
     QDate today() const;
     void presetChosen();
     void customDatesChanged();
+    // The sort box or its order changed, or the table's header was clicked: each follows the other.
+    void sortChosen();
+    void sortShown(int column, Qt::SortOrder order);
+    // Runs change over the table's rows, keeping the selection and the current row by hymn, then follows it.
+    void changeRows(const std::function<void()> &change);
+    void sizeColumns();
     // Shows range in the date boxes, a null end as open, with the file's first or last service in its box.
     void showRange(const Report::DateRange &range);
     // The range the boxes ask for under Custom: an open end as a null date.
@@ -78,25 +99,39 @@ private:
     void updateStatus();
     QString rangeText() const;
     QString criteriaText() const;
+    // "3 hymns: Alpha, Beta, Gamma", or the one hymn's name: the hymns the chart shows when they are a selection.
+    QString selectionText() const;
     QString suggestedPath(const QString &suffix) const;
-    // A file name to save to, asked through the dialogs, starting from the suggested name; empty when cancelled.
+    // A file name to save to, asked through the dialogs, starting from the suggested name, ending in suffix;
+    // empty when cancelled, or when a file of a name the dialog did not show would be replaced and the user says no.
     NativePath askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
     // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
     bool writeFile(const NativePath &path, const QByteArray &bytes, const QString &what);
+
+    // The settings: read once when made, the place when first shown, all written when closed.
+    void restoreSettings();
+    void placeOnScreen();
+    void saveSettings() const;
 
     Session *m_session;
     CriteriaSource m_criteria;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
+    std::unique_ptr<Progress> m_ownProgress;
+    Progress *m_progress;
+    AppSettings *m_settings;
     QString m_fileName;
     NativePath m_folder;
     bool m_settingDates = false;
     bool m_columnsSized = false;
+    bool m_placed = false;
+    bool m_changingRows = false;
     bool m_backwards = false; // a Custom range whose From is after its To
     int m_undatedInFile = 0;
     Report::ServiceSpan m_span;
     QDate m_today;
-    QString m_counts; // the status's counts, for the printout
+    QString m_counts;       // the status's counts, for the printout
+    QStringList m_selected; // the names of the selected hymns the chart shows, in the table's order
 
     QComboBox *m_preset = nullptr;
     QDateEdit *m_from = nullptr;
@@ -105,10 +140,12 @@ private:
     QCheckBox *m_toOpen = nullptr;
     QCheckBox *m_once = nullptr;
     QLineEdit *m_filter = nullptr;
+    QComboBox *m_sort = nullptr;
+    QCheckBox *m_descending = nullptr;
     QTableView *m_table = nullptr;
     ReportModel *m_model = nullptr;
-    QSortFilterProxyModel *m_proxy = nullptr;
     ReportChart *m_chart = nullptr;
+    QSplitter *m_splitter = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_undated = nullptr;
     QAction *m_copy = nullptr;
