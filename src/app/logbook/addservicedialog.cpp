@@ -48,6 +48,8 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
     // A year before 100 cannot be written as a head line the program reads back.
     m_date->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    // Wide enough for the longest date it shows, beside the button of its calendar.
+    m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
     m_date->installEventFilter(this);
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_weeks->setRange(1, 52);
@@ -107,8 +109,6 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
             [this, hymnsLabel] { hymnsLabel->setBuddy(m_rows->row(0)->numberBox()); });
 
     setSources(log, hymnal);
-    const Logbook::Planner planner(log);
-    m_date->setDate(Logbook::defaultDate(planner.serviceDates(), QDate::currentDate()));
     updatePlanned();
     hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
     setKeyboardOrder();
@@ -124,7 +124,13 @@ void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymna
 {
     auto planner = std::make_shared<const Logbook::Planner>(log);
     auto titles = std::make_shared<const Logbook::HymnTitles>(*planner, hymnal);
+    // The date offered follows the log for as long as it is left as offered: a reload may bring that service.
+    const QDate offered = Logbook::defaultDate(planner->serviceDates(), QDate::currentDate());
     m_rows->setSources(std::move(planner), std::move(titles));
+    if (m_offered.isNull() || m_date->date() == m_offered) {
+        m_offered = offered;
+        m_date->setDate(offered);
+    }
 }
 
 void AddServiceDialog::appendLines(const std::vector<Logbook::ServiceLine> &lines)

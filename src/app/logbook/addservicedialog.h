@@ -7,6 +7,7 @@
 #include "logbook/addservice.h"
 #include "store/entrystore.h"
 
+#include <QDate>
 #include <QDialog>
 
 #include <functional>
@@ -63,5 +64,6 @@ private:
     QSpinBox *m_weeks;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QDate m_offered; // the date the log suggests
     bool m_placed = false;
 };

@@ -31,8 +31,9 @@ HymnRow::HymnRow(QWidget *parent)
     layout->setContentsMargins(2, 1, 2, 1);
     layout->addWidget(m_grip);
     layout->addWidget(m_number);
-    layout->addWidget(m_title, 3);
-    layout->addWidget(m_marks, 2);
+    // The notes run longer than most titles.
+    layout->addWidget(m_title, 2);
+    layout->addWidget(m_marks, 3);
 }
 
 Logbook::ServiceLine HymnRow::line() const

@@ -34,7 +34,7 @@ QString marksText(const Logbook::HymnMarks &marks, int weeks)
     if (marks.recent)
         parts.append(weeks == 1 ? u"within 1 week"_s : u"within %1 weeks"_s.arg(weeks));
     if (marks.usesInYear == 0)
-        parts.append(u"not in the last 12 months"_s);
+        parts.append(u"none in 12 months"_s);
     else if (marks.usesInYear == 1)
         parts.append(u"once in 12 months"_s);
     else

@@ -51,6 +51,16 @@ QString FileChangedBar::text() const
     return m_text->text();
 }
 
+void FileChangedBar::setVisible(bool visible)
+{
+    const bool was = !isHidden();
+    if (visible && !was)
+        Q_EMIT aboutToShow();
+    QFrame::setVisible(visible);
+    if (was && !visible)
+        Q_EMIT hidden();
+}
+
 void FileChangedBar::showText(const QString &text, bool canReload)
 {
     m_text->setText(text);

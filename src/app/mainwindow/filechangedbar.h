@@ -18,9 +18,14 @@ public:
     // "ServiceLog.txt was deleted on disk", with Dismiss.
     void showDeleted(const QString &fileName);
     QString text() const;
+    void setVisible(bool visible) override;
 
 Q_SIGNALS:
     void reloadClicked();
+    // Before it is shown, and once it was hidden, in its window (not with the window): the window's layout grows
+    // and shrinks while it is shown or hidden.
+    void aboutToShow();
+    void hidden();
 
 private:
     void showText(const QString &text, bool canReload);

@@ -75,7 +75,6 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     column->addWidget(m_changedBar);
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(central);
-    statusBar()->setObjectName(u"StatusBar"_s);
     m_chooser = [](QWidget *parent, const QString &startFolder) {
         return QFileDialog::getOpenFileName(parent, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
     };
@@ -89,12 +88,24 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
         m_loadedPath = path;
         if (m_reportWindow != nullptr)
             m_reportWindow->setLoadedFile(path);
-        statusBar()->clearMessage();
+        // The status bar is made for the first message, so that the window starts at the design's height.
+        if (auto *status = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+            status->clearMessage();
     });
     connect(m_session, &Session::loaded, this, &MainWindow::followSession);
     connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
     connect(m_hymnalWatch, &FileWatch::changed, this, &MainWindow::followHymnalOnDisk);
     connect(m_changedBar, &FileChangedBar::reloadClicked, this, &MainWindow::reloadFile);
+    connect(m_changedBar, &FileChangedBar::aboutToShow, this, [this] { m_heightWithoutBar = height(); });
+    connect(m_changedBar, &FileChangedBar::hidden, this, [this] {
+        // The room the window grew by for the notice is given back, unless the window was resized since.
+        if (isMaximized() || isFullScreen() || height() != m_heightWithoutBar + m_changedBar->height())
+            return;
+        // The least height drops only once the layouts have heard of the hidden notice.
+        centralWidget()->layout()->activate();
+        layout()->activate();
+        resize(width(), m_heightWithoutBar);
+    });
     connect(this, &MainWindow::hymnalChanged, this, [this] {
         if (m_addServiceDialog)
             m_addServiceDialog->setSources(m_session->store(), hymnalStore());

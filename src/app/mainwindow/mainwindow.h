@@ -109,6 +109,7 @@ private:
     FileWatch *m_logWatch;
     FileWatch *m_hymnalWatch;
     FileChangedBar *m_changedBar = nullptr;
+    int m_heightWithoutBar = 0;
     QPointer<AddServiceDialog> m_addServiceDialog;
     // The message boxes of adding a service, over its dialog; the window's own when they are scripted.
     std::unique_ptr<Dialogs> m_addServiceDialogs;
