@@ -27,8 +27,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -446,10 +444,8 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
 bool MainWindow::submitService(const Logbook::NewService &service)
 {
     Dialogs *dialogs = m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs;
-    const bool empty = std::all_of(service.lines.begin(), service.lines.end(), [](const Logbook::ServiceLine &line) {
-        return line.number.trimmed().isEmpty() && line.text.trimmed().isEmpty();
-    });
-    if (empty) {
+    // The dialog leaves its empty lines out.
+    if (service.lines.empty()) {
         dialogs->message(u"Add Service"_s, u"The service has no hymns yet: add at least one line."_s,
                          Dialogs::Icon::Exclamation);
         return false;
