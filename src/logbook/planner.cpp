@@ -43,6 +43,7 @@ Planner::Planner(const EntryStore &store)
         if (!store.isContinuation(e)) {
             ++service;
             date = Limits::headDate(store.head(e)).value_or(QDate());
+            m_serviceDates.push_back(date);
         }
         // A line without a number ("Anthem") is passed over, as the tally passes over it.
         for (int s = 1; s <= store.lineCount(e); ++s) {

@@ -37,6 +37,9 @@ public:
     // Every number the log uses, ordered by its value and then as text.
     std::vector<KnownHymn> knownHymns() const;
 
+    // Each service's date in file order (null where its head line is not a date), as defaultDate takes them.
+    const std::vector<QDate> &serviceDates() const { return m_serviceDates; }
+
     // The number a line's tag stands for: cut before its first mark ("12*", "12(2)" and "12" are all hymn 12)
     // and matched regardless of case; empty for a tag that does not begin with a digit (a line without a number).
     static QString numberKey(QStringView tag);
@@ -51,6 +54,7 @@ private:
     static const Use *namingUse(const std::vector<Use> &uses);
 
     QHash<QString, std::vector<Use>> m_uses; // by numberKey, in file order, at most one per service
+    std::vector<QDate> m_serviceDates;
 };
 
 } // namespace Logbook

@@ -227,6 +227,29 @@ QString grewPastCap(const QString &name)
     return u"\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded."_s.arg(name);
 }
 
+// Why a file opened (or not) for loading is not read; empty when it is read.
+QString refusalText(const QString &name, const NativeFile::Opened &opened)
+{
+    switch (opened.refusal) {
+    case NativeFile::Refusal::None:
+        break;
+    case NativeFile::Refusal::NotFound:
+        return u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name);
+    case NativeFile::Refusal::Folder:
+        return u"\"%1\" is a folder, not a hymn file."_s.arg(name);
+    case NativeFile::Refusal::NotRegular:
+        return u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name);
+    case NativeFile::Refusal::CannotOpen:
+        return u"\"%1\" could not be opened (%2)."_s.arg(name, opened.systemText);
+    }
+    if (opened.size > MaxFileBytes) {
+        // Rounded up, so that a file just over the cap does not read as being of the cap's size.
+        return u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
+            (opened.size + 1024 * 1024 - 1) / (1024 * 1024));
+    }
+    return QString();
+}
+
 QString readFailure(const QString &name, qint64 bytes, const QString &reason)
 {
     return u"Reading \"%1\" failed after %2 bytes (%3); the entries read before the failure were kept."_s.arg(name)
@@ -350,27 +373,36 @@ LoadOutcome loadFile(const NativePath &path, EntryStore &store, FileFacts *facts
     const QString name = path.baseName().display();
     QFile file;
     const NativeFile::Opened opened = NativeFile::openRegular(path, file);
-    switch (opened.refusal) {
-    case NativeFile::Refusal::None:
-        break;
-    case NativeFile::Refusal::NotFound:
-        return refuse(store, u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name));
-    case NativeFile::Refusal::Folder:
-        return refuse(store, u"\"%1\" is a folder, not a hymn file."_s.arg(name));
-    case NativeFile::Refusal::NotRegular:
-        return refuse(store, u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name));
-    case NativeFile::Refusal::CannotOpen:
-        return refuse(store, u"\"%1\" could not be opened (%2)."_s.arg(name, opened.systemText));
-    }
-    if (opened.size > MaxFileBytes) {
-        // Rounded up, so that a file just over the cap does not read as being of the cap's size.
-        return refuse(store,
-                      u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
-                          (opened.size + 1024 * 1024 - 1) / (1024 * 1024)));
-    }
+    if (const QString refusal = refusalText(name, opened); !refusal.isEmpty())
+        return refuse(store, refusal);
     if (facts != nullptr)
         facts->modifiedMs = opened.modifiedMs;
     return loadDevice(file, name, store, facts);
+}
+
+DiskFile readWhole(const NativePath &path)
+{
+    DiskFile read;
+    const QString name = path.baseName().display();
+    QFile file;
+    const NativeFile::Opened opened = NativeFile::openRegular(path, file);
+    read.missing = opened.refusal == NativeFile::Refusal::NotFound;
+    read.errorText = refusalText(name, opened);
+    if (!read.errorText.isEmpty())
+        return read;
+    // One byte past the cap tells a file that grew past it from one that ends there.
+    read.bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        read.errorText = u"Reading \"%1\" failed (%2)."_s.arg(name, file.errorString());
+    } else if (read.bytes.size() > MaxFileBytes) {
+        read.errorText = grewPastCap(name);
+    } else {
+        read.facts = {read.bytes.size(), opened.modifiedMs,
+                      QCryptographicHash::hash(read.bytes, QCryptographicHash::Sha256)};
+        return read;
+    }
+    read.bytes.clear();
+    return read;
 }
 
 } // namespace HymnFileLoader

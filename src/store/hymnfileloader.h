@@ -47,6 +47,20 @@ LoadOutcome loadDevice(QIODevice &device, const QString &name, EntryStore &store
 // Loads bytes already in memory; the store is cleared first.
 LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &store);
 
+// A whole file read into memory, and what was read.
+struct DiskFile {
+    bool missing = false; // nothing by that name
+    QString errorText;    // not empty: nothing was read (a missing file included), for this reason
+    QByteArray bytes;
+    FileFacts facts; // as loadFile records them; unknown when nothing was read
+
+    bool ok() const { return errorText.isEmpty(); }
+};
+
+// Reads the whole file at path as loadFile opens it (a regular file only, never waiting, under the cap), so that
+// its facts can be set against those of a load.
+DiskFile readWhole(const NativePath &path);
+
 // The text of the message shown when the store is full.
 QString limitMessage(int entryCount);
 

@@ -380,6 +380,16 @@ void Form1::loadChosenFile()
     Command1_Click();
 }
 
+bool Form1::reload()
+{
+    const NativePath path = m_session->path();
+    if (path.isEmpty())
+        return false;
+    const bool opened = loadFrom(path.parent(), path.baseName(), path.baseName().display(), Criteria::Keep);
+    updateAccessibleNames();
+    return opened;
+}
+
 QStringList Form1::boldToggleNames()
 {
     return {u"List1"_s,   u"List2"_s,     u"File1"_s,   u"Dir1"_s,    u"hymname"_s, u"Filter"_s,
@@ -750,7 +760,7 @@ void Form1::GetFile()
     loadFrom(File1->nativePath(), File1->nativeFileName(), File1->fileName());
 }
 
-bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName)
+bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName, Criteria criteria)
 {
     fillLists({}, {});
     TitleCount->setText(QString());
@@ -783,10 +793,12 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
     TallyAll->show();
     TallyAll->setEnabled(true);
     setLayoutFor(store().isVerseFile(), outcome.hasReferences);
-    for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
-        box->clear();
-    ChkMusic->setChecked(false);
-    Check1->setChecked(false);
+    if (criteria == Criteria::Clear) {
+        for (QLineEdit *box : {Filter, hymnmbr, hymname, excludH, excludT, LimitYr})
+            box->clear();
+        ChkMusic->setChecked(false);
+        Check1->setChecked(false);
+    }
     Go->setEnabled(true);
     Q_EMIT stateChanged();
     return true;

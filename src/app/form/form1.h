@@ -79,6 +79,9 @@ public:
     void showHelp();
     // Loads the file chosen in the file list ("Get File").
     void loadChosenFile();
+    // Loads the loaded file again from disk, as it is now, keeping the criteria boxes as they are; the lists clear
+    // as after any load. False when nothing could be read (or nothing was loaded).
+    bool reload();
     // Puts the cursor in the hymn number box with its text selected, ready to be typed over.
     void focusNumber();
     // Makes the file's folder the window's current one and loads the file as "Get File" does, also when the file
@@ -142,8 +145,10 @@ private:
     void setKeyboardOrder();
     // Names for screen readers: boxes by their captions, lists and counts by what they hold now.
     void updateAccessibleNames();
+    enum class Criteria { Clear, Keep };
     // GetFile for the file name in folder, shown as shownName in messages; true when it was opened.
-    bool loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName);
+    bool loadFrom(const NativePath &folder, const NativePath &name, const QString &shownName,
+                  Criteria criteria = Criteria::Clear);
     void setLayoutFor(bool verseFile, bool hasReferences);
     // Names the file loaded (or tried) beside the file list, its full path in the tooltip.
     void showFileName(const NativePath &path, const QString &shownName);

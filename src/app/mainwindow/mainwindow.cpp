@@ -4,10 +4,13 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/form/form1.h"
+#include "app/logbook/addservicedialog.h"
+#include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/session.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/writeservice.h"
 #include "platform/nativefile.h"
 #include "store/booklistreader.h"
 #include "version.h"
@@ -15,12 +18,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -38,6 +45,9 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
 const QString kHymnalKey = u"hymnal/path"_s;
 // Where the window's size and place are kept, as QWidget::saveGeometry gives them.
 const QString kPlaceKey = u"mainWindow/geometry"_s;
+// How many weeks back a hymn counts as sung lately when a service is planned.
+const QString kRecentWeeksKey = u"planner/recentWeeks"_s;
+constexpr int kRecentWeeks = 4;
 
 } // namespace
 
@@ -52,9 +62,21 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     setWindowTitle(u"Cantorix2"_s);
     m_session = new Session(this);
     m_hymnal = new Session(this);
-    m_form = new Form1(m_dialogs, this, startFolder, m_session);
+    m_logWatch = new FileWatch(this);
+    m_logWatch->setObjectName(u"LogWatch"_s);
+    m_hymnalWatch = new FileWatch(this);
+    m_hymnalWatch->setObjectName(u"HymnalWatch"_s);
+    // The notice goes below the design area, which keeps its size and place; the window grows to hold it.
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_form = new Form1(m_dialogs, central, startFolder, m_session);
+    m_changedBar = new FileChangedBar(central);
+    column->addWidget(m_form, 1);
+    column->addWidget(m_changedBar);
     setWindowIcon(m_form->windowIcon());
-    setCentralWidget(m_form);
+    setCentralWidget(central);
     m_chooser = [](QWidget *parent, const QString &startFolder) {
         const std::unique_ptr<QFileDialog> dialog = QtDialogs::fileDialog(
             parent, QtDialogs::FileUse::Open, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
@@ -71,6 +93,27 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
         m_loadedPath = path;
         if (m_reportWindow != nullptr)
             m_reportWindow->setLoadedFile(path);
+        // The status bar is made for the first message, so that the window starts at the design's height.
+        if (auto *status = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
+            status->clearMessage();
+    });
+    connect(m_session, &Session::loaded, this, &MainWindow::followSession);
+    connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
+    connect(m_hymnalWatch, &FileWatch::changed, this, &MainWindow::followHymnalOnDisk);
+    connect(m_changedBar, &FileChangedBar::reloadClicked, this, &MainWindow::reloadFile);
+    connect(m_changedBar, &FileChangedBar::aboutToShow, this, [this] { m_heightWithoutBar = height(); });
+    connect(m_changedBar, &FileChangedBar::hidden, this, [this] {
+        // The room the window grew by for the notice is given back, unless the window was resized since.
+        if (isMaximized() || isFullScreen() || height() != m_heightWithoutBar + m_changedBar->height())
+            return;
+        // The least height drops only once the layouts have heard of the hidden notice.
+        centralWidget()->layout()->activate();
+        layout()->activate();
+        resize(width(), m_heightWithoutBar);
+    });
+    connect(this, &MainWindow::hymnalChanged, this, [this] {
+        if (m_addServiceDialog)
+            m_addServiceDialog->setSources(m_session->store(), hymnalStore());
     });
     updateActions();
     rebuildRecentMenu();
@@ -103,6 +146,9 @@ void MainWindow::createActions()
     m_recentMenu = file->addMenu(u"Open &Recent"_s);
     m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::markMissingRecentFiles);
+    m_reload = add(file, u"actReload"_s, u"Re&load"_s, QKeySequence(Qt::Key_F5), &MainWindow::reloadFile);
+    m_editExternally =
+        add(file, u"actEditExternally"_s, u"Open in Text &Editor"_s, QKeySequence(), &MainWindow::editExternally);
     file->addSeparator();
     add(file, u"actSetHymnal"_s, u"Set &Hymnal…"_s, QKeySequence(), &MainWindow::chooseHymnal);
     m_clearHymnal = add(file, u"actClearHymnal"_s, u"Clear H&ymnal"_s, QKeySequence(), &MainWindow::clearHymnal);
@@ -111,6 +157,9 @@ void MainWindow::createActions()
         &MainWindow::close);
 
     QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
+    m_addService = add(edit, u"actAddService"_s, u"&Add Service…"_s, QKeySequence(Qt::CTRL | Qt::Key_N),
+                       [this] { openAddService(); });
+    edit->addSeparator();
     m_copyLeft = add(edit, u"actCopyLeft"_s, u"Copy &Left List"_s, QKeySequence(),
                      [this] { m_form->copyList(Form1::Side::Left); });
     m_copyRight = add(edit, u"actCopyRight"_s, u"Copy &Right List"_s, QKeySequence(),
@@ -173,6 +222,9 @@ void MainWindow::updateActions()
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
     m_report->setEnabled(ReportWindow::canReport(m_form->store()));
     m_clearHymnal->setEnabled(m_hymnal->kind() == Session::Kind::Hymnal);
+    m_reload->setEnabled(m_session->kind() != Session::Kind::None);
+    m_editExternally->setEnabled(m_session->kind() != Session::Kind::None);
+    m_addService->setEnabled(m_session->kind() == Session::Kind::ServiceLog);
 }
 
 bool MainWindow::loadHymnal(const NativePath &path)
@@ -189,6 +241,10 @@ bool MainWindow::loadHymnal(const NativePath &path)
 bool MainWindow::setHymnal(const NativePath &path)
 {
     const bool hymnal = loadHymnal(path);
+    if (hymnal)
+        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
+    else
+        m_hymnalWatch->stop();
     if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
         if (hymnal)
             settings->setValue(kHymnalKey, path.units());
@@ -218,6 +274,7 @@ void MainWindow::clearHymnal()
 {
     m_hymnal->clear();
     m_hymnalBooks.clear();
+    m_hymnalWatch->stop();
     if (const std::unique_ptr<QSettings> settings = m_settings.open())
         settings->remove(kHymnalKey);
     updateActions();
@@ -231,6 +288,7 @@ void MainWindow::restoreHymnal()
         return;
     const NativePath path = NativePath::fromUnits(settings->value(kHymnalKey).toByteArray());
     if (RecentFiles::isKeepable(path) && loadHymnal(path)) {
+        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
         updateActions();
         Q_EMIT hymnalChanged();
     }
@@ -324,4 +382,137 @@ QString MainWindow::samplesFolder()
     // An installed tree of one folder keeps its samples beside the program; the Debian package names its place.
     return QDir::toNativeSeparators(
         QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf16(CantorixSamplesDir)));
+}
+
+AddServiceDialog *MainWindow::addServiceDialog() const
+{
+    return m_addServiceDialog;
+}
+
+void MainWindow::followSession()
+{
+    m_changedBar->hide();
+    if (m_session->kind() == Session::Kind::None)
+        m_logWatch->stop();
+    else
+        m_logWatch->watch(m_session->path(), m_session->readFromDisk());
+    if (m_addServiceDialog && m_session->kind() == Session::Kind::ServiceLog)
+        m_addServiceDialog->setSources(m_session->store(), hymnalStore());
+}
+
+void MainWindow::showDiskChange(FileWatch::Disk disk)
+{
+    const QString name = m_session->path().baseName().display();
+    switch (disk) {
+    case FileWatch::Disk::AsLoaded:
+        m_changedBar->hide();
+        break;
+    case FileWatch::Disk::Changed:
+        m_changedBar->showChanged(name);
+        break;
+    case FileWatch::Disk::Deleted:
+        m_changedBar->showDeleted(name);
+        break;
+    }
+}
+
+void MainWindow::followHymnalOnDisk(FileWatch::Disk disk)
+{
+    // A hymnal deleted stays as it was read; one saved over it by rename comes back as a change.
+    if (disk == FileWatch::Disk::Deleted ||
+        (disk == FileWatch::Disk::AsLoaded && m_hymnal->kind() == Session::Kind::Hymnal))
+        return;
+    const NativePath path = m_hymnalWatch->path();
+    // A file that is no hymnal now leaves none set, and is still watched for when it is one again.
+    if (loadHymnal(path))
+        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
+    updateActions();
+    Q_EMIT hymnalChanged();
+}
+
+void MainWindow::reloadFile()
+{
+    m_form->reload();
+}
+
+void MainWindow::editExternally()
+{
+    if (m_session->kind() == Session::Kind::None)
+        return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_session->path().toText()))) {
+        m_dialogs->message(u"Open in Text Editor"_s,
+                           u"No program was found to open \"%1\" with."_s.arg(m_session->path().display()),
+                           Dialogs::Icon::Exclamation);
+    }
+}
+
+const EntryStore *MainWindow::hymnalStore() const
+{
+    return m_hymnal->kind() == Session::Kind::Hymnal ? &m_hymnal->store() : nullptr;
+}
+
+int MainWindow::recentWeeks()
+{
+    const std::unique_ptr<QSettings> settings = m_settings.open();
+    return settings ? qBound(1, settings->value(kRecentWeeksKey, kRecentWeeks).toInt(), 52) : kRecentWeeks;
+}
+
+void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
+{
+    if (m_session->kind() != Session::Kind::ServiceLog) {
+        m_dialogs->message(u"Add Service"_s, u"Load a service log first: a service is added to the log loaded."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    // A dialog just closed is still there until the events after it have run.
+    if (m_addServiceDialog && m_addServiceDialog->isVisible()) {
+        m_addServiceDialog->appendLines(hymns);
+        m_addServiceDialog->raise();
+        m_addServiceDialog->activateWindow();
+        return;
+    }
+    auto *dialog = new AddServiceDialog(
+        m_session->store(), hymnalStore(), recentWeeks(),
+        [this](const Logbook::NewService &service) { return submitService(service); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->appendLines(hymns);
+    connect(dialog, &AddServiceDialog::recentWeeksChanged, this, [this](int weeks) {
+        if (const std::unique_ptr<QSettings> settings = m_settings.open())
+            settings->setValue(kRecentWeeksKey, weeks);
+    });
+    m_addServiceDialog = dialog;
+    m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
+    dialog->open();
+}
+
+bool MainWindow::submitService(const Logbook::NewService &service)
+{
+    Dialogs *dialogs = m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs;
+    // The dialog leaves its empty lines out.
+    if (service.lines.empty()) {
+        dialogs->message(u"Add Service"_s, u"The service has no hymns yet: add at least one line."_s,
+                         Dialogs::Icon::Exclamation);
+        return false;
+    }
+    // Only a file without any line end yet (empty, or a single line) takes this one; every editor reads LF.
+    const Logbook::WrittenService written =
+        Logbook::writeService(m_session->path(), m_session->readFromDisk(), service, Logbook::LineEnd::Lf);
+    switch (written.outcome) {
+    case Logbook::WrittenService::Outcome::Written:
+        // The watch compares what it finds with what this reload reads, so the program's own write is no change.
+        m_form->reload();
+        statusBar()->showMessage(written.status);
+        return true;
+    case Logbook::WrittenService::Outcome::Changed:
+        if (dialogs->confirm(u"Add Service"_s,
+                             written.message + u"\n\nReload it now? The service stays in the dialog, to be added to "
+                                               "the file as it is now."_s))
+            m_form->reload();
+        return false;
+    case Logbook::WrittenService::Outcome::Refused:
+    case Logbook::WrittenService::Outcome::Failed:
+        dialogs->message(u"Add Service"_s, written.message, Dialogs::Icon::Exclamation);
+        return false;
+    }
+    return false;
 }

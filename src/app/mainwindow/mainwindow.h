@@ -4,16 +4,21 @@
 #pragma once
 
 #include "app/mainwindow/appsettings.h"
+#include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/recentfiles.h"
+#include "logbook/addservice.h"
 #include "platform/nativepath.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 
+class AddServiceDialog;
 class Dialogs;
+class FileChangedBar;
 class Form1;
 class QAction;
 class QMenu;
@@ -47,6 +52,11 @@ public:
     static QString samplesFolder();
     // Loads path through Form1 and records it among the recent files.
     bool openFile(const NativePath &path);
+    // Edit > Add Service…, with hymns already in its lines (after any the open dialog has); a message when no
+    // service log is loaded.
+    void openAddService(const std::vector<Logbook::ServiceLine> &hymns = {});
+    // The dialog while it is open.
+    AddServiceDialog *addServiceDialog() const;
 
 Q_SIGNALS:
     // The hymnal was set, cleared or read again.
@@ -73,6 +83,17 @@ private:
     void openChosen();
     void showAbout();
     void showReport();
+    // The window's file was loaded (or reloaded, or not): the watch follows it and the notice goes.
+    void followSession();
+    void showDiskChange(FileWatch::Disk disk);
+    // The hymnal is not edited here, so a change on disk is simply read.
+    void followHymnalOnDisk(FileWatch::Disk disk);
+    void reloadFile();
+    void editExternally();
+    // Writes the service into the loaded log; false when it was not written, and the user was told why.
+    bool submitService(const Logbook::NewService &service);
+    const EntryStore *hymnalStore() const;
+    int recentWeeks();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
@@ -91,6 +112,16 @@ private:
     QAction *m_copyRight = nullptr;
     QAction *m_report = nullptr;
     QAction *m_clearHymnal = nullptr;
+    QAction *m_reload = nullptr;
+    QAction *m_editExternally = nullptr;
+    QAction *m_addService = nullptr;
+    FileWatch *m_logWatch;
+    FileWatch *m_hymnalWatch;
+    FileChangedBar *m_changedBar = nullptr;
+    int m_heightWithoutBar = 0;
+    QPointer<AddServiceDialog> m_addServiceDialog;
+    // The message boxes of adding a service, over its dialog; the window's own when they are scripted.
+    std::unique_ptr<Dialogs> m_addServiceDialogs;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     NativePath m_loadedPath;

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The dialog gathers the service and hands it to the caller; titles, marks and the default date come from the log
+// and the hymnal, read when the dialog opens and again after a reload.
+#include "app/logbook/addservicedialog.h"
+
+#include "app/logbook/hymnrow.h"
+#include "app/logbook/hymnrows.h"
+#include "logbook/fileform.h"
+#include "logbook/hymntitles.h"
+#include "logbook/planner.h"
+
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
+                                   QWidget *parent)
+    : QDialog(parent), m_submit(std::move(submit)), m_date(new QDateEdit(this)), m_occasion(new QLineEdit(this)),
+      m_rows(new HymnRows(this)), m_addRow(new QPushButton(u"Add &Row"_s, this)),
+      m_removeRow(new QPushButton(u"Re&move Row"_s, this)), m_moveUp(new QPushButton(u"Move &Up"_s, this)),
+      m_moveDown(new QPushButton(u"Move &Down"_s, this)), m_weeks(new QSpinBox(this)),
+      m_ok(new QPushButton(u"Add Service"_s, this)), m_cancel(new QPushButton(u"Cancel"_s, this))
+{
+    setObjectName(u"AddService"_s);
+    setWindowTitle(u"Add Service"_s);
+    m_date->setObjectName(u"ServiceDate"_s);
+    m_occasion->setObjectName(u"ServiceOccasion"_s);
+    m_addRow->setObjectName(u"AddRow"_s);
+    m_removeRow->setObjectName(u"RemoveRow"_s);
+    m_moveUp->setObjectName(u"MoveUp"_s);
+    m_moveDown->setObjectName(u"MoveDown"_s);
+    m_weeks->setObjectName(u"RecentWeeks"_s);
+    m_ok->setObjectName(u"AddServiceOk"_s);
+    m_cancel->setObjectName(u"AddServiceCancel"_s);
+
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
+    // A year before 100 cannot be written as a head line the program reads back.
+    m_date->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    // Wide enough for the longest date it shows, beside the button of its calendar.
+    m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
+    m_date->installEventFilter(this);
+    m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
+    m_weeks->setRange(1, 52);
+    m_weeks->setValue(qBound(1, recentWeeks, 52));
+    // Enter adds the service from anywhere but a focused button, which Enter presses.
+    m_ok->setDefault(true);
+
+    auto *dateLabel = new QLabel(u"Da&te:"_s, this);
+    auto *occasionLabel = new QLabel(u"&Occasion:"_s, this);
+    auto *hymnsLabel = new QLabel(u"&Hymns:"_s, this);
+    auto *weeksLabel = new QLabel(u"Mark hymns sung &within"_s, this);
+    dateLabel->setBuddy(m_date);
+    occasionLabel->setBuddy(m_occasion);
+    weeksLabel->setBuddy(m_weeks);
+    m_date->setAccessibleName(u"Service date"_s);
+    m_occasion->setAccessibleName(u"Occasion"_s);
+    m_weeks->setAccessibleName(u"Mark hymns sung within this many weeks"_s);
+
+    auto *head = new QGridLayout;
+    head->addWidget(dateLabel, 0, 0);
+    head->addWidget(m_date, 0, 1);
+    head->addWidget(occasionLabel, 0, 2);
+    head->addWidget(m_occasion, 0, 3);
+    head->setColumnStretch(3, 1);
+    auto *rowButtons = new QHBoxLayout;
+    for (QPushButton *button : {m_addRow, m_removeRow, m_moveUp, m_moveDown})
+        rowButtons->addWidget(button);
+    rowButtons->addStretch(1);
+    auto *foot = new QHBoxLayout;
+    foot->addWidget(weeksLabel);
+    foot->addWidget(m_weeks);
+    foot->addWidget(new QLabel(u"weeks"_s, this));
+    foot->addStretch(1);
+    foot->addWidget(m_ok);
+    foot->addWidget(m_cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addWidget(hymnsLabel);
+    layout->addWidget(m_rows, 1);
+    layout->addLayout(rowButtons);
+    layout->addLayout(foot);
+
+    connect(m_addRow, &QPushButton::clicked, m_rows, &HymnRows::addRow);
+    connect(m_removeRow, &QPushButton::clicked, m_rows, &HymnRows::removeCurrent);
+    connect(m_moveUp, &QPushButton::clicked, m_rows, [this] { m_rows->moveCurrent(-1); });
+    connect(m_moveDown, &QPushButton::clicked, m_rows, [this] { m_rows->moveCurrent(1); });
+    connect(m_rows, &HymnRows::rowsChanged, this, &AddServiceDialog::setKeyboardOrder);
+    connect(m_ok, &QPushButton::clicked, this, &AddServiceDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &AddServiceDialog::reject);
+    connect(m_date, &QDateEdit::dateChanged, this, &AddServiceDialog::updatePlanned);
+    connect(m_weeks, &QSpinBox::valueChanged, this, [this](int weeks) {
+        updatePlanned();
+        Q_EMIT recentWeeksChanged(weeks);
+    });
+    // The hymns label leads to the first line.
+    connect(m_rows, &HymnRows::rowsChanged, hymnsLabel,
+            [this, hymnsLabel] { hymnsLabel->setBuddy(m_rows->row(0)->numberBox()); });
+
+    setSources(log, hymnal);
+    updatePlanned();
+    hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
+    setKeyboardOrder();
+    m_date->setFocus(Qt::OtherFocusReason);
+
+    // Roomy where the screen allows, never larger than the room it has.
+    const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
+    resize(QSize(760, 560).boundedTo(room).expandedTo(minimumSizeHint()));
+}
+
+void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymnal)
+{
+    auto planner = std::make_shared<const Logbook::Planner>(log);
+    auto titles = std::make_shared<const Logbook::HymnTitles>(*planner, hymnal);
+    // The date offered follows the log for as long as it is left as offered: a reload may bring that service.
+    const QDate offered = Logbook::defaultDate(planner->serviceDates(), QDate::currentDate());
+    m_rows->setSources(std::move(planner), std::move(titles));
+    if (m_offered.isNull() || m_date->date() == m_offered) {
+        m_offered = offered;
+        m_date->setDate(offered);
+    }
+}
+
+void AddServiceDialog::appendLines(const std::vector<Logbook::ServiceLine> &lines)
+{
+    m_rows->appendLines(lines);
+}
+
+Logbook::NewService AddServiceDialog::service() const
+{
+    return {m_date->date(), m_occasion->text(), m_rows->lines()};
+}
+
+int AddServiceDialog::recentWeeks() const
+{
+    return m_weeks->value();
+}
+
+void AddServiceDialog::accept()
+{
+    if (m_submit && !m_submit(service()))
+        return;
+    QDialog::accept();
+}
+
+bool AddServiceDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab leaves the date box at once instead of stepping through its day, month and year, which the arrow keys
+    // reach; the date is usually right as offered.
+    if (watched == m_date && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AddServiceDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Placed by the window manager or next to the main window, it may still hang over the screen's edge.
+    const QScreen *screen = this->screen();
+    if (m_placed || screen == nullptr)
+        return;
+    m_placed = true;
+    const QRect room = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    QPoint at = frame.topLeft();
+    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - frame.width() + 1)));
+    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - frame.height() + 1)));
+    if (at != frame.topLeft())
+        move(at);
+}
+
+void AddServiceDialog::setKeyboardOrder()
+{
+    QList<QWidget *> order{m_date, m_occasion};
+    order += m_rows->focusChain();
+    order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_weeks, m_ok, m_cancel};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void AddServiceDialog::updatePlanned()
+{
+    m_rows->setPlanned(m_date->date(), m_weeks->value());
+}

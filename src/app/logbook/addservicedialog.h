@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Edit > Add Service…: the date and occasion of a service and the hymns sung, each with what the log says about
+// it. What OK does with the service is the caller's: the dialog stays open, with everything typed, when it could
+// not be added.
+#pragma once
+
+#include "logbook/addservice.h"
+#include "store/entrystore.h"
+
+#include <QDate>
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+class HymnRows;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+class AddServiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    // True when the service was added; false keeps the dialog open.
+    using Submit = std::function<bool(const Logbook::NewService &service)>;
+
+    // log is the service log loaded, hymnal the hymnal set (nullptr for none); neither is kept. A hymn counts as
+    // sung lately within recentWeeks weeks before the service.
+    AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
+                     QWidget *parent = nullptr);
+
+    // Reads the log and the hymnal again (after a reload) for titles and marks; what is typed stays.
+    void setSources(const EntryStore &log, const EntryStore *hymnal);
+    void appendLines(const std::vector<Logbook::ServiceLine> &lines);
+    Logbook::NewService service() const;
+    int recentWeeks() const;
+
+    // The least size every command stays usable at.
+    static constexpr QSize SmallestSize{640, 480};
+
+Q_SIGNALS:
+    void recentWeeksChanged(int weeks);
+
+public Q_SLOTS:
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setKeyboardOrder();
+    void updatePlanned();
+
+    Submit m_submit;
+    QDateEdit *m_date;
+    QLineEdit *m_occasion;
+    HymnRows *m_rows;
+    QPushButton *m_addRow;
+    QPushButton *m_removeRow;
+    QPushButton *m_moveUp;
+    QPushButton *m_moveDown;
+    QSpinBox *m_weeks;
+    QPushButton *m_ok;
+    QPushButton *m_cancel;
+    QDate m_offered; // the date the log suggests
+    bool m_placed = false;
+};

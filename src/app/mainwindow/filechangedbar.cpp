@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A plain frame in the window's light colours with a pale yellow face, so that it reads as a notice, not a control.
+#include "app/mainwindow/filechangedbar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+FileChangedBar::FileChangedBar(QWidget *parent)
+    : QFrame(parent), m_text(new QLabel(this)), m_reload(new QPushButton(u"&Reload"_s, this)),
+      m_dismiss(new QPushButton(u"&Dismiss"_s, this))
+{
+    setObjectName(u"FileChangedBar"_s);
+    m_text->setObjectName(u"FileChangedText"_s);
+    m_reload->setObjectName(u"FileChangedReload"_s);
+    m_dismiss->setObjectName(u"FileChangedDismiss"_s);
+    m_reload->setAccessibleName(u"Reload the file"_s);
+    m_dismiss->setAccessibleName(u"Dismiss the notice"_s);
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, QColor(255, 244, 196));
+    face.setColor(QPalette::WindowText, Qt::black);
+    setPalette(face);
+    m_text->setTextFormat(Qt::PlainText);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_reload);
+    layout->addWidget(m_dismiss);
+    connect(m_reload, &QPushButton::clicked, this, &FileChangedBar::reloadClicked);
+    connect(m_dismiss, &QPushButton::clicked, this, &FileChangedBar::hide);
+    hide();
+}
+
+void FileChangedBar::showChanged(const QString &fileName)
+{
+    showText(u"%1 changed on disk"_s.arg(fileName), true);
+}
+
+void FileChangedBar::showDeleted(const QString &fileName)
+{
+    showText(u"%1 was deleted on disk"_s.arg(fileName), false);
+}
+
+QString FileChangedBar::text() const
+{
+    return m_text->text();
+}
+
+void FileChangedBar::setVisible(bool visible)
+{
+    const bool was = !isHidden();
+    if (visible && !was)
+        Q_EMIT aboutToShow();
+    QFrame::setVisible(visible);
+    if (was && !visible)
+        Q_EMIT hidden();
+}
+
+void FileChangedBar::showText(const QString &text, bool canReload)
+{
+    m_text->setText(text);
+    // A screen reader announces the bar by its name when it appears.
+    setAccessibleName(text);
+    m_reload->setVisible(canReload);
+    show();
+}

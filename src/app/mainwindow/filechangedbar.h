@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The notice under the window's design area that the loaded file was changed or deleted by another program, with
+// Reload (for a change) and Dismiss. It never reloads by itself: the user may be in the middle of something.
+#pragma once
+
+#include <QFrame>
+
+class QLabel;
+class QPushButton;
+
+class FileChangedBar : public QFrame {
+    Q_OBJECT
+public:
+    explicit FileChangedBar(QWidget *parent = nullptr);
+
+    // "ServiceLog.txt changed on disk", with Reload and Dismiss.
+    void showChanged(const QString &fileName);
+    // "ServiceLog.txt was deleted on disk", with Dismiss.
+    void showDeleted(const QString &fileName);
+    QString text() const;
+    void setVisible(bool visible) override;
+
+Q_SIGNALS:
+    void reloadClicked();
+    // Before it is shown, and once it was hidden, in its window (not with the window): the window's layout grows
+    // and shrinks while it is shown or hidden.
+    void aboutToShow();
+    void hidden();
+
+private:
+    void showText(const QString &text, bool canReload);
+
+    QLabel *m_text;
+    QPushButton *m_reload;
+    QPushButton *m_dismiss;
+};

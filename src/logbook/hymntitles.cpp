@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Both sources are read into tables by number key once; the dialog asks on every key press.
+#include "logbook/hymntitles.h"
+
+#include "plan/hymnnumber.h"
+#include "search/datelimits.h"
+#include "store/plaintext.h"
+
+#include <algorithm>
+
+namespace Logbook {
+
+HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
+{
+    if (hymnal != nullptr && hymnal->isVerseFile()) {
+        for (int e = 1; e <= hymnal->entryCount(); ++e) {
+            if (hymnal->isContinuation(e))
+                continue;
+            const QString &head = hymnal->head(e);
+            const qsizetype space = head.indexOf(u' ');
+            if (space > 0)
+                add(head.first(space), Limits::DropDot(PlainText::trim(QStringView(head).sliced(space + 1))),
+                    m_fromHymnal);
+        }
+    }
+    for (const KnownHymn &known : log.knownHymns()) {
+        add(known.number, known.title, m_fromLog);
+        if (const QString key = Plan::numberKey(known.number); !m_logNumbers.contains(key))
+            m_logNumbers.insert(key, known.number);
+    }
+    std::sort(m_titles.begin(), m_titles.end(), [](const QString &a, const QString &b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    m_titles.erase(std::unique(m_titles.begin(), m_titles.end()), m_titles.end());
+}
+
+void HymnTitles::add(const QString &number, const QString &title, QHash<QString, QString> &byKey)
+{
+    const QString key = Plan::numberKey(number);
+    if (key.isEmpty() || title.isEmpty() || byKey.contains(key))
+        return;
+    byKey.insert(key, title);
+    m_titles.append(title);
+    const auto known = m_numbers.constFind(title);
+    if (known == m_numbers.constEnd())
+        m_numbers.insert(title, number);
+    else if (!known->isEmpty() && Plan::numberKey(*known) != key)
+        m_numbers[title].clear();
+}
+
+QString HymnTitles::titleFor(const QString &number) const
+{
+    const QString key = Plan::numberKey(number);
+    if (key.isEmpty())
+        return QString();
+    const auto hymnal = m_fromHymnal.constFind(key);
+    return hymnal != m_fromHymnal.constEnd() ? *hymnal : m_fromLog.value(key);
+}
+
+QString HymnTitles::logNumber(const QString &number) const
+{
+    return m_logNumbers.value(Plan::numberKey(number), number);
+}
+
+QString HymnTitles::numberFor(const QString &title) const
+{
+    return m_numbers.value(title);
+}
+
+} // namespace Logbook

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The titles offered for the lines of a new service: by hymn number from the hymnal when one is set (its title
+// wins, being the book the congregation sings from) or else the title the log last used with that number; and
+// every title either of them knows, for completion.
+#pragma once
+
+#include "logbook/planner.h"
+#include "store/entrystore.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+namespace Logbook {
+
+class HymnTitles {
+public:
+    // Reads the log's planner and the hymnal (none: nullptr, or a store that is no hymnal text) once.
+    HymnTitles(const Planner &log, const EntryStore *hymnal);
+
+    // The title for a typed number; empty when neither knows it. Numbers are joined as "14", "014" and "#14" are
+    // one hymn, and "14*" in the log is hymn 14.
+    QString titleFor(const QString &number) const;
+    // The number a title stands for, as the hymnal (or else the log) writes it; empty when the title is unknown or
+    // belongs to more than one number.
+    QString numberFor(const QString &title) const;
+    // The number as the log writes it, for the planner's marks ("12" for a typed "012" where the log has "12");
+    // the number itself when the log does not have it.
+    QString logNumber(const QString &number) const;
+    // Every known title once, in alphabetical order regardless of case.
+    const QStringList &titles() const { return m_titles; }
+
+private:
+    void add(const QString &number, const QString &title, QHash<QString, QString> &byKey);
+
+    QHash<QString, QString> m_fromHymnal; // by number key
+    QHash<QString, QString> m_fromLog;
+    QHash<QString, QString> m_numbers;    // by title; empty for a title under several numbers
+    QHash<QString, QString> m_logNumbers; // by number key
+    QStringList m_titles;
+};
+
+} // namespace Logbook

@@ -1,0 +1,492 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Keeping the log in the program: reloading with the criteria kept, the notice of a file changed or deleted by
+// another program, the hymnal read again by itself, and a service added through the real dialog, with every way
+// the write can be refused leaving the file as it was.
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <cerrno>
+
+#include "app/form/form1.h"
+#include "app/logbook/addservicedialog.h"
+#include "app/logbook/hymnrow.h"
+#include "app/logbook/hymnrows.h"
+#include "app/mainwindow/filewatch.h"
+#include "app/mainwindow/mainwindow.h"
+#include "app/mainwindow/session.h"
+#include "platform/savefile.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Counted by hand for a service on Dec 13, 2026: within 4 weeks reaches back to Nov 15, 12 months to Dec 13, 2025.
+const QByteArray kLog = "Mar 3, 2024\n500 Delta\n\n"
+                        "Jan 4, 2026\n100 Alpha\n200 Beta\n\n"
+                        "Nov 1, 2026\n100 Alpha Two\n300 Gamma\n\n"
+                        "Nov 29, 2026 Advent 1\n200 Beta\n";
+const QByteArray kHymnal = "100 Alpha Hymnal\nWords, 1900\n--\n(v1) A line\n\n"
+                           "600 Epsilon\nWords, 1901\n--\n(v1) Another line\n";
+const QDate kPlanned(2026, 12, 13);
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+QAction *action(const MainWindow &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+template <typename T> T *part(const QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
+
+// Receives the URLs the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl &url) { urls.append(url); }
+};
+
+enum class Change { InPlace, Renamed, Deleted, Touched };
+
+} // namespace
+
+class TestKeepLog : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void actionsFollowTheFile();
+    void reloadKeepsCriteria();
+    void noticeFollowsTheDisk_data();
+    void noticeFollowsTheDisk();
+    void hymnalFollowsTheDisk();
+    void addServiceWithKeys();
+    void refusedWriteLeavesTheFile_data();
+    void refusedWriteLeavesTheFile();
+    void changedFileIsReloadedOnRequest();
+    void marksAndTitles_data();
+    void marksAndTitles();
+    void rowsMoveAndFit();
+
+private:
+    // Opens the log in the window and Add Service over it, dated kPlanned.
+    AddServiceDialog *openDialog(const QByteArray &log = kLog);
+    HymnRows *rows() const { return part<HymnRows>(m_window.get(), "ServiceHymns"); }
+    QPushButton *button(const char *name) const { return part<QPushButton>(m_window.get(), name); }
+
+    std::unique_ptr<TestFolder> m_folder;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+    QString m_log;
+};
+
+void TestKeepLog::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
+    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void TestKeepLog::init()
+{
+    QSettings().clear();
+    m_dialogs.reset();
+    m_folder = std::make_unique<TestFolder>();
+    QVERIFY(m_folder->isValid());
+    m_folder->enter();
+    m_log = m_folder->write(u"log.txt"_s, kLog);
+    m_window = std::make_unique<MainWindow>(&m_dialogs);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestKeepLog::cleanup()
+{
+    SaveFile::failWritesWith(0);
+    m_window.reset();
+    m_folder.reset();
+}
+
+AddServiceDialog *TestKeepLog::openDialog(const QByteArray &log)
+{
+    m_folder->write(u"log.txt"_s, log);
+    if (!m_window->openFile(NativePath::fromText(m_log)))
+        return nullptr;
+    action(*m_window, "actAddService")->trigger();
+    AddServiceDialog *dialog = m_window->addServiceDialog();
+    if (dialog == nullptr || !QTest::qWaitForWindowExposed(dialog))
+        return nullptr;
+    part<QDateEdit>(dialog, "ServiceDate")->setDate(kPlanned);
+    dialog->activateWindow();
+    return QTest::qWaitForWindowActive(dialog) ? dialog : nullptr;
+}
+
+void TestKeepLog::actionsFollowTheFile()
+{
+    // Reload, Open in Text Editor, Add Service.
+    const auto enabled = [this] {
+        QString marks;
+        for (const char *name : {"actReload", "actEditExternally", "actAddService"})
+            marks += action(*m_window, name)->isEnabled() ? u'+' : u'-';
+        return marks;
+    };
+    QCOMPARE(enabled(), u"---"_s);
+    QCOMPARE(action(*m_window, "actReload")->shortcut(), QKeySequence(u"F5"_s));
+    QCOMPARE(action(*m_window, "actAddService")->shortcut(), QKeySequence(u"Ctrl+N"_s));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"hymnal.txt"_s, kHymnal)));
+    QCOMPARE(enabled(), u"++-"_s);
+    m_window->openFile(NativePath::fromText(m_log));
+    QCOMPARE(enabled(), u"+++"_s);
+
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(u"file"_s, &catcher, "open");
+    action(*m_window, "actEditExternally")->trigger();
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+    QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(m_log)});
+
+    m_window->openFile(NativePath::fromText(m_folder->filePath(u"gone.txt"_s)));
+    QCOMPARE(enabled(), u"---"_s);
+}
+
+void TestKeepLog::reloadKeepsCriteria()
+{
+    QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
+    Form1 *form = m_window->form();
+    part<QLineEdit>(form, "hymnmbr")->setText(u"200"_s);
+    part<QLineEdit>(form, "Filter")->setText(u">2026"_s);
+    part<QCheckBox>(form, "Check1")->setChecked(true);
+    form->find();
+    QCOMPARE(form->leftRowCount(), 2);
+
+    m_folder->write(u"log.txt"_s, kLog + "\nDec 6, 2026\n200 Beta\n");
+    action(*m_window, "actReload")->trigger();
+    QCOMPARE(form->leftRowCount(), 0);
+    QCOMPARE(part<QLineEdit>(form, "hymnmbr")->text(), u"200"_s);
+    QCOMPARE(part<QLineEdit>(form, "Filter")->text(), u">2026"_s);
+    QVERIFY(part<QCheckBox>(form, "Check1")->isChecked());
+    form->find();
+    QCOMPARE(form->leftRowCount(), 3);
+}
+
+void TestKeepLog::noticeFollowsTheDisk_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("written in place") << Change::InPlace << u"log.txt changed on disk"_s;
+    QTest::newRow("saved by rename") << Change::Renamed << u"log.txt changed on disk"_s;
+    QTest::newRow("deleted") << Change::Deleted << u"log.txt was deleted on disk"_s;
+    QTest::newRow("touched") << Change::Touched << QString();
+}
+
+void TestKeepLog::noticeFollowsTheDisk()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, notice);
+    QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
+    auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
+    const FileWatch *watch = part<FileWatch>(m_window.get(), "LogWatch");
+    const int looks = watch->looks();
+    const int height = m_window->height();
+    const QByteArray changed = kLog + "\nDec 6, 2026\n100 Alpha\n";
+    switch (change) {
+    case Change::InPlace:
+        m_folder->write(u"log.txt"_s, changed);
+        break;
+    case Change::Renamed: {
+        QSaveFile file(m_log);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(changed) == changed.size() && file.commit());
+        break;
+    }
+    case Change::Deleted:
+        QVERIFY(QFile::remove(m_log));
+        break;
+    case Change::Touched: {
+        QFile file(m_log);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
+        break;
+    }
+    }
+    QTRY_VERIFY(watch->looks() > looks);
+    QCOMPARE(bar->isVisible() ? part<QLabel>(bar, "FileChangedText")->text() : QString(), notice);
+    if (notice.isEmpty())
+        return;
+    QCOMPARE(part<QPushButton>(bar, "FileChangedReload")->isVisible(), change != Change::Deleted);
+    QVERIFY(m_window->form()->geometry().bottom() < bar->geometry().top());
+    QCOMPARE(m_window->form()->size(), QSize(640, 487));
+    QTest::mouseClick(part<QPushButton>(bar, "FileChangedDismiss"), Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    // The window grew to hold the notice, and gives the room back.
+    QCOMPARE(m_window->height(), height);
+
+    // The file that has the name now is watched, and a dismissed notice comes back with the next change.
+    part<QLineEdit>(m_window->form(), "hymnmbr")->setText(u"700"_s);
+    m_folder->write(u"log.txt"_s, kLog + "\nDec 20, 2026\n700 Eta\n");
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(part<QLabel>(bar, "FileChangedText")->text(), u"log.txt changed on disk"_s);
+    QTest::mouseClick(part<QPushButton>(bar, "FileChangedReload"), Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    m_window->form()->find();
+    QCOMPARE(m_window->form()->leftRowCount(), 1);
+}
+
+void TestKeepLog::hymnalFollowsTheDisk()
+{
+    const NativePath hymnal = NativePath::fromText(m_folder->write(u"hymnal.txt"_s, kHymnal));
+    QVERIFY(m_window->setHymnal(hymnal));
+    QSignalSpy changed(m_window.get(), &MainWindow::hymnalChanged);
+    QSaveFile file(hymnal.toText());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("100 Alpha Renamed\nWords\n--\n(v1) A line\n") > 0 &&
+            file.commit());
+    QTRY_COMPARE(changed.count(), 1);
+    QCOMPARE(m_window->hymnal()->store().head(1), u"100 Alpha Renamed"_s);
+    QVERIFY(!part<QWidget>(m_window.get(), "FileChangedBar")->isVisible());
+}
+
+void TestKeepLog::addServiceWithKeys()
+{
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    Form1 *form = m_window->form();
+    part<QLineEdit>(form, "hymnmbr")->setText(u"300"_s);
+    const auto focused = [] { return QApplication::focusWidget(); };
+    const auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(focused(), key, modifiers);
+    };
+    QCOMPARE(focused(), part<QDateEdit>(dialog, "ServiceDate"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), part<QLineEdit>(dialog, "ServiceOccasion"));
+    QTest::keyClicks(focused(), u"Advent 3"_s);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), rows()->row(0)->numberBox());
+    QTest::keyClicks(focused(), u"200"_s);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), rows()->row(0)->titleBox());
+    QCOMPARE(rows()->row(0)->titleBox()->text(), u"Beta"_s);
+    press(Qt::Key_Tab);
+    QTest::keyClicks(focused(), u"300"_s);
+    // The line with 300 goes first, and the keys stay in it.
+    press(Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(focused(), rows()->row(0)->numberBox());
+    for (int i = 0; i < 5; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focused(), rows()->row(2)->titleBox());
+    QTest::keyClicks(focused(), u"Anthem"_s);
+    QCOMPARE(rows()->count(), 4);
+    // Past the empty last line: the buttons.
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(focused(), button("AddRow"));
+
+    // Enter in a line adds the service.
+    const int looks = part<FileWatch>(m_window.get(), "LogWatch")->looks();
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    press(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(focused(), rows()->row(2)->titleBox());
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!m_window->addServiceDialog());
+
+    QCOMPARE(contents(m_log), kLog + "\nDec 13, 2026 Advent 3\n300 Gamma\n200 Beta\nAnthem\n");
+    QCOMPARE(contents(m_log + u".bak"_s), kLog);
+    QCOMPARE(m_window->statusBar()->currentMessage(), u"Service of Dec 13, 2026 added: 2 hymns"_s);
+    QCOMPARE(part<QLineEdit>(form, "hymnmbr")->text(), u"300"_s);
+    form->find();
+    QCOMPARE(form->leftRowCount(), 2);
+
+    // The program's own write is no change on disk: once the watch has looked at the folder after it, no notice.
+    // The replaced file is watched as before.
+    const FileWatch *watch = part<FileWatch>(m_window.get(), "LogWatch");
+    m_folder->write(u"other.txt"_s, "x");
+    QTRY_VERIFY(watch->looks() > looks);
+    auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
+    QVERIFY(!bar->isVisible());
+    m_folder->write(u"log.txt"_s, kLog);
+    QTRY_VERIFY(bar->isVisible());
+}
+
+void TestKeepLog::refusedWriteLeavesTheFile_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("changeFirst");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("changed since loaded")
+        << kLog << u"Beta"_s << 0 << true << u"\"log.txt\" has changed on disk since it was loaded"_s;
+    QTest::newRow("not writable") << kLog << u"Beta"_s << EACCES << false << u"Permission denied"_s;
+    QTest::newRow("disk full") << kLog << u"Beta"_s << ENOSPC << false << u"No space left on device"_s;
+    QTest::newRow("not in Windows-1252") << QByteArray("Jan 4, 2026\n100 Caf\xE9\n") << u"Ωmega"_s << 0 << false
+                                         << u"The character “Ω” cannot be written in this file's encoding"_s;
+}
+
+void TestKeepLog::refusedWriteLeavesTheFile()
+{
+    QFETCH(QByteArray, log);
+    QFETCH(QString, title);
+    QFETCH(int, error);
+    QFETCH(bool, changeFirst);
+    QFETCH(QString, message);
+    const QString backup = m_folder->write(u"log.txt.bak"_s, "the last backup");
+    AddServiceDialog *dialog = openDialog(log);
+    QVERIFY(dialog);
+    QTest::keyClicks(rows()->row(0)->numberBox(), u"200"_s);
+    rows()->row(0)->titleBox()->setText(title);
+    if (changeFirst) {
+        log += "\nDec 6, 2026\n100 Alpha\n";
+        m_folder->write(u"log.txt"_s, log);
+        m_dialogs.confirmAnswers = {false};
+    }
+    SaveFile::failWritesWith(error);
+    QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown[0].kind, changeFirst ? u"confirm"_s : u"message"_s);
+    QVERIFY2(m_dialogs.shown[0].text.contains(message), qPrintable(m_dialogs.shown[0].text));
+    QCOMPARE(contents(m_log), log);
+    QCOMPARE(contents(backup), QByteArray("the last backup"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    // Nothing typed is lost: the dialog stays for another try.
+    QCOMPARE(m_window->addServiceDialog(), dialog);
+    QCOMPARE(rows()->row(0)->titleBox()->text(), title);
+}
+
+void TestKeepLog::changedFileIsReloadedOnRequest()
+{
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    part<QLineEdit>(m_window->form(), "hymnmbr")->setText(u"100"_s);
+    QTest::keyClicks(rows()->row(0)->numberBox(), u"100"_s);
+    const QByteArray changed = kLog + "\nDec 6, 2026\n100 Alpha Three\n";
+    m_folder->write(u"log.txt"_s, changed);
+    m_dialogs.confirmAnswers = {true};
+    QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(contents(m_log), changed);
+    // Reloaded with the criteria kept; the line's note now counts the new service.
+    QCOMPARE(part<QLineEdit>(m_window->form(), "hymnmbr")->text(), u"100"_s);
+    QVERIFY(rows()->row(0)->marksLabel()->text().startsWith(u"Last sung Dec 6, 2026"_s));
+    QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+    QTRY_VERIFY(!m_window->addServiceDialog());
+    QCOMPARE(contents(m_log), changed + "\nDec 13, 2026\n100 Alpha Two\n");
+    QCOMPARE(contents(m_log + u".bak"_s), changed);
+}
+
+void TestKeepLog::marksAndTitles_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("weeks");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("marks");
+
+    QTest::newRow("hymnal's title wins") << u"100"_s << 4 << u"Alpha Hymnal"_s
+                                         << u"Last sung Nov 1, 2026 · 2 times in 12 months"_s;
+    QTest::newRow("within the weeks") << u"200"_s << 4 << u"Beta"_s
+                                      << u"Last sung Nov 29, 2026 · within 4 weeks · 2 times in 12 months"_s;
+    QTest::newRow("more weeks") << u"100"_s << 7 << u"Alpha Hymnal"_s
+                                << u"Last sung Nov 1, 2026 · within 7 weeks · 2 times in 12 months"_s;
+    QTest::newRow("log's title, once") << u"0300"_s << 4 << u"Gamma"_s
+                                       << u"Last sung Nov 1, 2026 · once in 12 months"_s;
+    QTest::newRow("years ago") << u"500"_s << 4 << u"Delta"_s << u"Last sung Mar 3, 2024 · none in 12 months"_s;
+    QTest::newRow("hymnal only") << u"600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s;
+    QTest::newRow("nowhere") << u"999"_s << 4 << QString() << u"Not in the log"_s;
+}
+
+void TestKeepLog::marksAndTitles()
+{
+    QFETCH(QString, number);
+    QFETCH(int, weeks);
+    QFETCH(QString, title);
+    QFETCH(QString, marks);
+    QVERIFY(m_window->setHymnal(NativePath::fromText(m_folder->write(u"hymnal.txt"_s, kHymnal))));
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    part<QSpinBox>(dialog, "RecentWeeks")->setValue(weeks);
+    HymnRow *row = rows()->row(0);
+    QTest::keyClicks(row->numberBox(), number);
+    QCOMPARE(row->titleBox()->text(), title);
+    QCOMPARE(row->marksLabel()->text(), marks);
+    QCOMPARE(row->marksLabel()->font().bold(), marks.contains(u"within"));
+    // The number of weeks is kept for the next time.
+    dialog->reject();
+    action(*m_window, "actAddService")->trigger();
+    QCOMPARE(part<QSpinBox>(m_window->addServiceDialog(), "RecentWeeks")->value(), weeks);
+}
+
+void TestKeepLog::rowsMoveAndFit()
+{
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    m_window->openAddService({{u"100"_s, u"Alpha"_s}, {u"200"_s, u"Beta"_s}, {QString(), u"Anthem"_s}});
+    m_window->openAddService({{u"300"_s, u"Gamma"_s}});
+    const auto order = [this] {
+        QStringList texts;
+        for (const Logbook::ServiceLine &line : rows()->lines())
+            texts.append(line.text);
+        return texts.join(u',');
+    };
+    QCOMPARE(order(), u"Alpha,Beta,Anthem,Gamma"_s);
+    QVERIFY(rows()->row(3)->marksLabel()->text().startsWith(u"Last sung"_s));
+
+    // Dragged by its grip from the last line to above the first.
+    dialog->resize(AddServiceDialog::SmallestSize);
+    QVERIFY(dialog->minimumSizeHint().width() <= 640 && dialog->minimumSizeHint().height() <= 480);
+    QLabel *grip = rows()->row(3)->grip();
+    QTest::mousePress(grip, Qt::LeftButton, {}, grip->rect().center());
+    const QPoint top = grip->mapFromGlobal(rows()->row(0)->mapToGlobal(QPoint(5, 2)));
+    QTest::mouseMove(grip, top);
+    QTest::mouseRelease(grip, Qt::LeftButton, {}, top);
+    QCOMPARE(order(), u"Gamma,Alpha,Beta,Anthem"_s);
+
+    // The buttons act on the line last focused; the keys go back to it.
+    rows()->row(1)->titleBox()->setFocus();
+    QTest::mouseClick(button("MoveDown"), Qt::LeftButton);
+    QCOMPARE(order(), u"Gamma,Beta,Alpha,Anthem"_s);
+    QTest::mouseClick(button("RemoveRow"), Qt::LeftButton);
+    QCOMPARE(order(), u"Gamma,Beta,Anthem"_s);
+    QTest::mouseClick(button("AddRow"), Qt::LeftButton);
+    QCOMPARE(rows()->count(), 5);
+    QVERIFY(rows()->row(3)->isBlank() && rows()->row(3)->numberBox()->hasFocus());
+
+    // At its smallest every command is on the dialog.
+    for (const char *name : {"ServiceDate", "ServiceOccasion", "AddRow", "RemoveRow", "MoveUp", "MoveDown",
+                             "RecentWeeks", "AddServiceOk", "AddServiceCancel"}) {
+        auto *widget = part<QWidget>(dialog, name);
+        QVERIFY2(widget->isVisible() &&
+                     dialog->rect().contains(QRect(widget->mapTo(dialog, QPoint(0, 0)), widget->size())),
+                 name);
+    }
+    QTest::keyClick(rows()->row(0)->numberBox(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_window->addServiceDialog());
+    QCOMPARE(contents(m_log), kLog);
+}
+
+QTEST_MAIN(TestKeepLog)
+#include "tst_gui_keeplog.moc"
