@@ -5,6 +5,7 @@
 
 #include "app/form/form1.h"
 #include "app/mainwindow/session.h"
+#include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
@@ -73,7 +74,8 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
 MainWindow::~MainWindow()
 {
     // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form
-    // whose criteria it reads.
+    // whose criteria it reads. The suggestions follow the sessions, which go with this window.
+    delete m_suggestWindow;
     delete m_reportWindow;
     delete m_form;
 }
@@ -118,6 +120,8 @@ void MainWindow::createActions()
     search->addSeparator();
     m_report =
         add(search, u"actReport"_s, u"Usage &Report…"_s, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
+    m_suggest = add(search, u"actSuggest"_s, u"Suggest &Hymns…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                    &MainWindow::showSuggestions);
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
@@ -137,6 +141,7 @@ void MainWindow::updateActions()
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
     m_report->setEnabled(ReportWindow::canReport(m_form->store()));
     m_clearHymnal->setEnabled(m_hymnal->kind() == Session::Kind::Hymnal);
+    m_suggest->setEnabled(SuggestWindow::canSuggest(*m_hymnal));
 }
 
 bool MainWindow::loadHymnal(const NativePath &path)
@@ -213,6 +218,19 @@ void MainWindow::showReport()
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
     }
     m_reportWindow->showReport();
+}
+
+void MainWindow::showSuggestions()
+{
+    if (!SuggestWindow::canSuggest(*m_hymnal))
+        return;
+    if (m_suggestWindow == nullptr) {
+        m_suggestWindow = new SuggestWindow(m_session, m_hymnal, this);
+        m_suggestWindow->followHymnal(m_hymnalBooks);
+        connect(this, &MainWindow::hymnalChanged, m_suggestWindow,
+                [this] { m_suggestWindow->followHymnal(m_hymnalBooks); });
+    }
+    m_suggestWindow->showSuggestions();
 }
 
 void MainWindow::rebuildRecentMenu()

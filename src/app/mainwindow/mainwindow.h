@@ -19,6 +19,7 @@ class QAction;
 class QMenu;
 class ReportWindow;
 class Session;
+class SuggestWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -64,6 +65,7 @@ private:
     void openChosen();
     void showAbout();
     void showReport();
+    void showSuggestions();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
@@ -82,7 +84,9 @@ private:
     QAction *m_copyRight = nullptr;
     QAction *m_report = nullptr;
     QAction *m_clearHymnal = nullptr;
+    QAction *m_suggest = nullptr;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
+    SuggestWindow *m_suggestWindow = nullptr;
     NativePath m_loadedPath;
 };
