@@ -212,6 +212,11 @@ private Q_SLOTS:
         });
         QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(added, (QStringList{u"101|Silent Night"_s, u"999|=HYPERLINK(\"http://x.test\",\"Carol\")"_s}));
+        // Escape in the sort box's open list closes the list only; then it closes the window.
+        auto *sort = part<QComboBox>("SuggestSort");
+        sort->showPopup();
+        QTest::keyClick(sort->view(), Qt::Key_Escape);
+        QVERIFY(m_suggest->isVisible() && !sort->view()->isVisible());
         QTest::keyClick(table, Qt::Key_Escape);
         QVERIFY(!m_suggest->isVisible());
     }

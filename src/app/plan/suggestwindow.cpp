@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -150,13 +151,13 @@ void SuggestWindow::createControls()
     connect(m_copy, &QAction::triggered, this, &SuggestWindow::copyRows);
     m_add = new QAction(u"&Add to Service"_s, this);
     m_add->setObjectName(u"actSuggestAdd"_s);
-    m_add->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_add->setShortcutContext(Qt::WindowShortcut);
     addAction(m_add);
     connect(m_add, &QAction::triggered, this, &SuggestWindow::addSelected);
     auto *close = new QAction(u"Close"_s, this);
     close->setObjectName(u"actSuggestClose"_s);
-    close->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     close->setShortcutContext(Qt::WindowShortcut);
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -206,6 +207,17 @@ void SuggestWindow::createControls()
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
     connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
     updateActions();
+}
+
+void SuggestWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As in a dialog, Escape closes the window only when no control took it: a shortcut would also fire while the
+    // sort box's list is open, closing the window with the list.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SuggestWindow::placeOnScreen()

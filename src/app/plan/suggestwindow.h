@@ -52,6 +52,9 @@ Q_SIGNALS:
     // The hymns chosen for a service, number and title, in the order shown.
     void addToService(const std::vector<Logbook::ServiceLine> &lines);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void createControls();
     void placeOnScreen();
