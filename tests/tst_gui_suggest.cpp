@@ -83,6 +83,10 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // A settings file of this test's own, which QSettings() and the window both open, apart from the files
+        // of the tests running beside it.
+        QCoreApplication::setOrganizationName(u"Cantorix2"_s);
+        QCoreApplication::setApplicationName(u"SuggestTest"_s);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
