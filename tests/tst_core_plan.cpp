@@ -453,7 +453,7 @@ private Q_SLOTS:
         row.usesLast12 = 0;
         row.usesEver = 0;
         QCOMPARE(Plan::copyText({row}), u"Hymn #\tTitle\tWhy\tMeter\tLast 12 months\tUses\tLast sung\tDays since\n"
-                                        "'-5\t'=SUM(A1) x\t'@cmd  rest\tC.M.\t0\t0\tnew\t\n"_s);
+                                        "'-5\t'=SUM(A1) x\t\uFFFD@cmd  rest\tC.M.\t0\t0\tnew\t\n"_s);
     }
 };
 

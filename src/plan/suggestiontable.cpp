@@ -3,6 +3,7 @@
 #include "plan/suggestiontable.h"
 
 #include "plan/hymnnumber.h"
+#include "report/tabletext.h"
 
 #include <algorithm>
 #include <limits>
@@ -146,35 +147,20 @@ void sortRows(std::vector<Suggestion> &rows, Column column, Qt::SortOrder order)
     });
 }
 
-QString safeCell(const QString &text)
-{
-    QString cell = text;
-    cell.remove(QChar(0));
-    static const QString formulaStarts = u"=+-@\t\r"_s;
-    if (!cell.isEmpty() && formulaStarts.contains(cell.front()))
-        cell.prepend(u'\'');
-    for (QChar &c : cell) {
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
-    }
-    return cell;
-}
-
 QString copyText(const std::vector<Suggestion> &rows)
 {
-    QString text = columnHeaders().join(u'\t') + u'\n';
+    QList<QStringList> records{columnHeaders()};
+    records.reserve(qsizetype(rows.size()) + 1);
     for (const Suggestion &row : rows) {
-        for (int c = 0; c < ColumnCount; ++c) {
-            const Column column = static_cast<Column>(c);
-            if (c > 0)
-                text += u'\t';
-            // Counts and dates are made here, never from the file: only the texts need guarding.
-            text += isNumeric(column) || column == Column::LastSung ? cellText(row, column)
-                                                                    : safeCell(cellText(row, column));
-        }
-        text += u'\n';
+        QStringList cells;
+        for (int c = 0; c < ColumnCount; ++c)
+            cells.append(cellText(row, static_cast<Column>(c)));
+        records.append(cells);
     }
-    return text;
+    // Counts and dates are made here, never read from the file: only the texts need guarding.
+    static const QList<int> textColumns{int(Column::Number), int(Column::Title), int(Column::Reason),
+                                        int(Column::Meter)};
+    return Report::tsvOf(records, textColumns);
 }
 
 } // namespace Plan

@@ -38,12 +38,8 @@ int compareDefault(const Suggestion &a, const Suggestion &b);
 
 void sortRows(std::vector<Suggestion> &rows, Column column, Qt::SortOrder order);
 
-// A tab-separated copy with the header row: one line per row ending in "\n", the cells as cellText gives them.
-// Text cells that could start a spreadsheet formula (beginning with "=", "+", "-", "@", a tab or a CR) get a
-// leading "'"; tabs and line breaks inside a cell become blanks and NUL characters are dropped.
+// A tab-separated copy with the header row, as Report::tsvOf writes it: one line per row ending in "\n", the cells
+// as cellText gives them, the hymnal's texts (number, title, reason, meter) guarded against spreadsheet formulas.
 QString copyText(const std::vector<Suggestion> &rows);
-
-// One text cell made safe as copyText makes it.
-QString safeCell(const QString &text);
 
 } // namespace Plan

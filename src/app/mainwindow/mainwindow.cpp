@@ -7,6 +7,7 @@
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/session.h"
+#include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
@@ -124,7 +125,8 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
 MainWindow::~MainWindow()
 {
     // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form
-    // whose criteria it reads.
+    // whose criteria it reads. The suggestions follow the sessions, which go with this window.
+    delete m_suggestWindow;
     delete m_reportWindow;
     delete m_form;
 }
@@ -175,6 +177,8 @@ void MainWindow::createActions()
     search->addSeparator();
     m_report =
         add(search, u"actReport"_s, u"Usage &Report…"_s, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
+    m_suggest = add(search, u"actSuggest"_s, u"Suggest &Hymns…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+                    &MainWindow::showSuggestions);
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
@@ -225,6 +229,7 @@ void MainWindow::updateActions()
     m_reload->setEnabled(m_session->kind() != Session::Kind::None);
     m_editExternally->setEnabled(m_session->kind() != Session::Kind::None);
     m_addService->setEnabled(m_session->kind() == Session::Kind::ServiceLog);
+    m_suggest->setEnabled(SuggestWindow::canSuggest(*m_hymnal));
 }
 
 bool MainWindow::loadHymnal(const NativePath &path)
@@ -308,6 +313,20 @@ void MainWindow::showReport()
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
     }
     m_reportWindow->showReport();
+}
+
+void MainWindow::showSuggestions()
+{
+    if (!SuggestWindow::canSuggest(*m_hymnal))
+        return;
+    if (m_suggestWindow == nullptr) {
+        m_suggestWindow = new SuggestWindow(m_session, m_hymnal, this);
+        m_suggestWindow->followHymnal(m_hymnalBooks);
+        connect(this, &MainWindow::hymnalChanged, m_suggestWindow,
+                [this] { m_suggestWindow->followHymnal(m_hymnalBooks); });
+        connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
+    }
+    m_suggestWindow->showSuggestions();
 }
 
 void MainWindow::rebuildRecentMenu()

@@ -24,6 +24,7 @@ class QAction;
 class QMenu;
 class ReportWindow;
 class Session;
+class SuggestWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -94,6 +95,7 @@ private:
     bool submitService(const Logbook::NewService &service);
     const EntryStore *hymnalStore() const;
     int recentWeeks();
+    void showSuggestions();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
@@ -122,7 +124,9 @@ private:
     QPointer<AddServiceDialog> m_addServiceDialog;
     // The message boxes of adding a service, over its dialog; the window's own when they are scripted.
     std::unique_ptr<Dialogs> m_addServiceDialogs;
+    QAction *m_suggest = nullptr;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
+    SuggestWindow *m_suggestWindow = nullptr;
     NativePath m_loadedPath;
 };

@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The suggestion window's controls and commands. The matching, counting and ordering are the planner's; this window
+// reads the boxes afresh as they change and shows what comes back.
+#include "app/plan/suggestwindow.h"
+
+#include "app/mainwindow/session.h"
+#include "app/plan/suggestmodel.h"
+#include "plan/suggestiontable.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The size the window asks for, when the screen has room for it.
+constexpr QSize kPreferredSize(1000, 600);
+// Room left for the window manager's frame and title bar, which are not known before the window is shown.
+constexpr QSize kFrameAllowance(16, 64);
+
+} // namespace
+
+SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_log(log), m_hymnal(hymnal)
+{
+    setObjectName(u"SuggestHymns"_s);
+    setWindowTitle(u"Suggest Hymns"_s);
+    // Closing the main window ends the program, whether or not this one is still open.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    createControls();
+    // A new log changes the counts; a hymnal loaded into the main window is no log, and counts nothing.
+    connect(m_log, &Session::loaded, this, &SuggestWindow::recompute);
+}
+
+SuggestWindow::~SuggestWindow() = default;
+
+bool SuggestWindow::canSuggest(const Session &hymnal)
+{
+    return hymnal.kind() == Session::Kind::Hymnal;
+}
+
+void SuggestWindow::createControls()
+{
+    const auto lineEdit = [this](const QString &name, const QString &accessible, const QString &placeholder) {
+        auto *edit = new QLineEdit(this);
+        edit->setObjectName(name);
+        edit->setAccessibleName(accessible);
+        edit->setPlaceholderText(placeholder);
+        edit->setClearButtonEnabled(true);
+        connect(edit, &QLineEdit::textChanged, this, &SuggestWindow::recompute);
+        return edit;
+    };
+    m_readings = lineEdit(u"SuggestReadings"_s, u"Readings"_s, u"Isaiah 40:1-11; Mark 1:1-8"_s);
+    m_readings->setToolTip(u"Scripture references, separated by semicolons"_s);
+    m_phrase = lineEdit(u"SuggestPhrase"_s, u"Phrase"_s, u"every word somewhere in the hymn"_s);
+    m_phrase->setToolTip(u"Words that must all occur in the title, a verse or a refrain, in any case"_s);
+    m_meter = lineEdit(u"SuggestMeter"_s, u"Meter"_s, u"C.M. or 8.7.8.7 D"_s);
+    m_meter->setToolTip(u"A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)"_s);
+
+    m_sort = new QComboBox(this);
+    m_sort->setObjectName(u"SuggestSort"_s);
+    m_sort->setAccessibleName(u"Sort by"_s);
+    m_sort->addItem(u"Suggested order"_s);
+    m_sort->addItems(Plan::columnHeaders());
+    m_sort->setToolTip(u"Suggested order: hymns sung often but not lately first, hymns never sung (new) last"_s);
+    m_descending = new QCheckBox(u"&Descending"_s, this);
+    m_descending->setObjectName(u"SuggestDescending"_s);
+    m_descending->setAccessibleName(u"Descending"_s);
+
+    auto *criteria = new QGridLayout;
+    const auto label = [this](const QString &text, QWidget *buddy) {
+        auto *caption = new QLabel(text, this);
+        caption->setBuddy(buddy);
+        return caption;
+    };
+    criteria->addWidget(label(u"&Readings:"_s, m_readings), 0, 0);
+    criteria->addWidget(m_readings, 0, 1, 1, 3);
+    criteria->addWidget(label(u"&Phrase:"_s, m_phrase), 1, 0);
+    criteria->addWidget(m_phrase, 1, 1);
+    criteria->addWidget(label(u"&Meter:"_s, m_meter), 1, 2);
+    criteria->addWidget(m_meter, 1, 3);
+    auto *sortRow = new QHBoxLayout;
+    sortRow->addWidget(m_sort);
+    sortRow->addWidget(m_descending);
+    sortRow->addStretch(1);
+    criteria->addWidget(label(u"&Sort by:"_s, m_sort), 2, 0);
+    criteria->addLayout(sortRow, 2, 1, 1, 3);
+    criteria->setColumnStretch(1, 3);
+    criteria->setColumnStretch(3, 2);
+
+    m_model = new SuggestModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"SuggestTable"_s);
+    m_table->setAccessibleName(u"Suggested hymns"_s);
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the buttons; the arrows move within the table.
+    m_table->setTabKeyNavigation(false);
+    m_table->setAlternatingRowColors(true);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(int(Plan::Column::Reason), QHeaderView::Stretch);
+    // A third click on a heading goes back to the suggested order, as choosing it in the sort box does.
+    header->setSortIndicatorClearable(true);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(-1, Qt::AscendingOrder);
+    // Widths from the font and the sort mark, not from the rows, so that the columns stand still while the user
+    // types; the reasons take what is left.
+    const int chars[Plan::ColumnCount] = {5, 30, 0, 16, 0, 0, 10, 0};
+    for (int column = 0; column < Plan::ColumnCount; ++column) {
+        const int text = m_table->fontMetrics().horizontalAdvance(QString(chars[column], u'n')) + 12;
+        if (column != int(Plan::Column::Reason))
+            header->resizeSection(column, std::max(header->sectionSizeHint(column), text));
+    }
+
+    m_status = new QLabel(this);
+    m_status->setObjectName(u"SuggestStatus"_s);
+    // It names what the user typed, which is text, whatever it looks like.
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setWordWrap(true);
+
+    m_copy = new QAction(u"&Copy"_s, this);
+    m_copy->setObjectName(u"actSuggestCopy"_s);
+    m_copy->setShortcut(QKeySequence::Copy);
+    m_copy->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_copy);
+    connect(m_copy, &QAction::triggered, this, &SuggestWindow::copyRows);
+    m_add = new QAction(u"&Add to Service"_s, this);
+    m_add->setObjectName(u"actSuggestAdd"_s);
+    m_add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    m_add->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_add);
+    connect(m_add, &QAction::triggered, this, &SuggestWindow::addSelected);
+    auto *close = new QAction(u"Close"_s, this);
+    close->setObjectName(u"actSuggestClose"_s);
+    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    close->setShortcutContext(Qt::WindowShortcut);
+    addAction(close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto button = [&](const QString &name, QAction *action) {
+        auto *push = new QPushButton(action->text(), this);
+        push->setObjectName(name);
+        push->setAutoDefault(false);
+        connect(push, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, push, &QWidget::setEnabled);
+        buttons->addWidget(push);
+        return push;
+    };
+    QPushButton *copy = button(u"SuggestCopy"_s, m_copy);
+    copy->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
+        m_copy->shortcut().toString(QKeySequence::NativeText)));
+    m_addButton = button(u"SuggestAdd"_s, m_add);
+    m_addButton->setToolTip(
+        u"Start a service with the selected hymns (%1)"_s.arg(m_add->shortcut().toString(QKeySequence::NativeText)));
+    auto *closeButton = new QPushButton(u"C&lose"_s, this);
+    closeButton->setObjectName(u"SuggestClose"_s);
+    closeButton->setAutoDefault(false);
+    closeButton->setToolTip(u"Close (Esc)"_s);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(closeButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(criteria);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_status);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_readings, m_phrase);
+    setTabOrder(m_phrase, m_meter);
+    setTabOrder(m_meter, m_sort);
+    setTabOrder(m_sort, m_descending);
+    setTabOrder(m_descending, m_table);
+    setTabOrder(m_table, copy);
+    setTabOrder(copy, m_addButton);
+    setTabOrder(m_addButton, closeButton);
+
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &SuggestWindow::headerSorted);
+    connect(m_sort, &QComboBox::currentIndexChanged, this, &SuggestWindow::sortBoxChanged);
+    connect(m_descending, &QCheckBox::toggled, this, &SuggestWindow::sortBoxChanged);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
+    updateActions();
+}
+
+void SuggestWindow::keyPressEvent(QKeyEvent *event)
+{
+    // As in a dialog, Escape closes the window only when no control took it: a shortcut would also fire while the
+    // sort box's list is open, closing the window with the list.
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void SuggestWindow::placeOnScreen()
+{
+    QScreen *screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QSize room = (free.size() - kFrameAllowance).expandedTo(minimumSizeHint());
+    resize(kPreferredSize.boundedTo(room));
+    // Over the middle of the main window, moved in where that would run off the free area.
+    const QPoint centre = parentWidget() != nullptr ? parentWidget()->frameGeometry().center() : free.center();
+    const QSize outer = size() + kFrameAllowance;
+    const int x = std::clamp(centre.x() - outer.width() / 2, free.left(),
+                             std::max(free.left(), free.right() + 1 - outer.width()));
+    const int y = std::clamp(centre.y() - outer.height() / 2, free.top(),
+                             std::max(free.top(), free.bottom() + 1 - outer.height()));
+    move(x, y);
+}
+
+void SuggestWindow::showSuggestions()
+{
+    if (!m_placed) {
+        placeOnScreen();
+        m_placed = true;
+        m_readings->setFocus(Qt::OtherFocusReason);
+    }
+    show();
+    recompute();
+    raise();
+    activateWindow();
+}
+
+void SuggestWindow::followHymnal(const QStringList &books)
+{
+    m_books = Plan::BookTable(books);
+    if (!canSuggest(*m_hymnal)) {
+        close();
+        return;
+    }
+    recompute();
+}
+
+void SuggestWindow::recompute()
+{
+    if (!isVisible())
+        return;
+    const bool counted = m_log->kind() == Session::Kind::ServiceLog;
+    const Plan::SuggestCriteria criteria{
+        .readings = m_readings->text(), .phrase = m_phrase->text(), .meter = m_meter->text()};
+    Plan::SuggestResult result =
+        Plan::suggest(m_hymnal->store(), counted ? &m_log->store() : nullptr, criteria, m_books);
+    updateStatus(result, counted);
+
+    // The selection stays on the same hymns while the boxes and the log change.
+    QSet<QString> selected;
+    for (const Plan::Suggestion &row : shownRows(true))
+        selected.insert(row.number);
+    m_model->setRows(std::move(result.rows));
+    if (!selected.isEmpty()) {
+        QItemSelection again;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            if (selected.contains(m_model->row(row).number))
+                again.select(m_model->index(row, 0), m_model->index(row, Plan::ColumnCount - 1));
+        }
+        m_table->selectionModel()->select(again, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted)
+{
+    const int count = int(result.rows.size());
+    QString text = result.message;
+    if (count == 0) {
+        if (text.isEmpty())
+            text = u"No hymn in the hymnal fits."_s;
+        m_status->setText(text);
+        return;
+    }
+    QString hymns = count == 1 ? u"1 hymn suggested"_s : u"%1 hymns suggested"_s.arg(QLocale().toString(count));
+    if (!counted)
+        hymns += u". Load a service log to see how often each was sung."_s;
+    else if (result.referenceDate.isValid())
+        hymns += u", uses counted to %1, the last service in the log."_s.arg(
+            QLocale().toString(result.referenceDate, QLocale::LongFormat));
+    else
+        hymns += u", uses counted over every service in the log (none of them is dated)."_s;
+    m_status->setText(text.isEmpty() ? hymns : text + u' ' + hymns);
+}
+
+void SuggestWindow::headerSorted(int section, Qt::SortOrder order)
+{
+    if (m_syncingSort)
+        return;
+    m_syncingSort = true;
+    m_sort->setCurrentIndex(section + 1);
+    m_descending->setChecked(order == Qt::DescendingOrder);
+    m_syncingSort = false;
+}
+
+void SuggestWindow::sortBoxChanged()
+{
+    if (m_syncingSort)
+        return;
+    m_syncingSort = true;
+    m_table->sortByColumn(m_sort->currentIndex() - 1,
+                          m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_syncingSort = false;
+}
+
+void SuggestWindow::updateActions()
+{
+    m_copy->setEnabled(m_model->rowCount() > 0);
+    m_add->setEnabled(m_table->selectionModel()->hasSelection());
+}
+
+std::vector<Plan::Suggestion> SuggestWindow::shownRows(bool selectedOnly) const
+{
+    std::vector<Plan::Suggestion> rows;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!selectedOnly || m_table->selectionModel()->isRowSelected(row))
+            rows.push_back(m_model->row(row));
+    }
+    return rows;
+}
+
+void SuggestWindow::copyRows()
+{
+    std::vector<Plan::Suggestion> rows = shownRows(true);
+    if (rows.empty())
+        rows = shownRows(false);
+    if (!rows.empty())
+        QGuiApplication::clipboard()->setText(Plan::copyText(rows));
+}
+
+void SuggestWindow::addSelected()
+{
+    std::vector<Logbook::ServiceLine> lines;
+    for (const Plan::Suggestion &row : shownRows(true))
+        lines.push_back({row.number, row.title});
+    if (!lines.empty())
+        Q_EMIT addToService(lines);
+}

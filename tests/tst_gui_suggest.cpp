@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Suggest Hymns window over the real main window and the sample files: what typed readings list and in which
+// order, the header and the sort box in step, the keys, the copy, and how it follows the hymnal and the log.
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QtTest>
+
+#include "app/mainwindow/mainwindow.h"
+#include "app/plan/suggestwindow.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Never sung in the sample log, with a title a spreadsheet would run.
+const QByteArray kHostileHymn = "\n999 =HYPERLINK(\"http://x.test\",\"Carol\")\nWords: Anonymous\n--\n%C.M.\n"
+                                "(v1) Glory to the newborn king\n--\n^Luke 2:1-7\n";
+const QString kCounted = u"uses counted to Sunday, December 29, 2024, the last service in the log."_s;
+
+QByteArray sample(const char *name)
+{
+    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each row's cells, joined by "|"; by default number, why, meter, last 12 months, uses, last sung, days since.
+QStringList rowsShown(const QTableView *table, const QList<int> &columns = {0, 2, 3, 4, 5, 6, 7})
+{
+    QStringList rows;
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column : columns)
+            cells.append(table->model()->index(row, column).data().toString());
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+} // namespace
+
+class TestSuggest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestFolder> m_folder;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<MainWindow> m_window;
+    SuggestWindow *m_suggest = nullptr;
+
+    template <typename T> T *part(const char *name) const
+    {
+        return m_suggest->findChild<T *>(QString::fromLatin1(name));
+    }
+
+    // Sets the hymnal, loads the sample log when asked, and opens the window with its key.
+    SuggestWindow *openSuggestions(bool withLog = true)
+    {
+        if (withLog && !m_window->openFile(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))))
+            return nullptr;
+        if (!m_window->setHymnal(NativePath::fromText(m_folder->filePath(u"Hymnal.txt"_s))))
+            return nullptr;
+        QTest::keyClick(m_window.get(), Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+        m_suggest = m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s);
+        // Its keys work while it is the application's active window. (QWindow calls a window over the main window
+        // active as soon as the main window is.)
+        if (m_suggest == nullptr || !QTest::qWaitFor([this] { return QApplication::activeWindow() == m_suggest; }))
+            return nullptr;
+        return m_suggest;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // A settings file of this test's own, which QSettings() and the window both open, apart from the files
+        // of the tests running beside it.
+        QCoreApplication::setOrganizationName(u"Cantorix2"_s);
+        QCoreApplication::setApplicationName(u"SuggestTest"_s);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+
+    void init()
+    {
+        QSettings().clear();
+        m_folder = std::make_unique<TestFolder>();
+        QVERIFY(m_folder->isValid());
+        m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt") + kHostileHymn);
+        m_folder->write(u"BibleBooks.txt"_s, sample("BibleBooks.txt"));
+        m_folder->write(u"ServiceLog.txt"_s, sample("ServiceLog.txt"));
+        m_folder->enter();
+        m_window = std::make_unique<MainWindow>(&m_dialogs);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+    }
+
+    void readingsList_data()
+    {
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<QString>("phrase");
+        QTest::addColumn<QString>("meter");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("status");
+        // Counted by hand in ServiceLog.txt ("92(2)" is 92), to its last service.
+        QTest::newRow("Christmas: often sung before lately sung, never sung last")
+            << u"Isaiah 7:10-16; Luke 2:1-20"_s << QString() << QString()
+            << QStringList{u"83|Isaiah 7:14|L.M. with refrain|3|11|2024-12-15|14"_s,
+                           u"92|Luke 2:13-14|7.7.7.7.D. with refrain|1|5|2024-12-24|5"_s,
+                           u"101|Luke 2:8-14|Irregular|1|6|2024-12-24|5"_s, u"999|Luke 2:1-7|C.M.|0|0|new|"_s}
+            << u"4 hymns suggested, "_s + kCounted;
+        QTest::newRow("unreadable reference named; phrase and meter")
+            << u"Hez 1; Luke 2"_s << u"HEAVEN"_s << u"irregular"_s
+            << QStringList{u"101|Luke 2:8-14; verse 1: Sleep in heavenly peace,|Irregular|1|6|2024-12-24|5"_s}
+            << u"Could not read the reference \"Hez 1\". 1 hymn suggested, "_s + kCounted;
+        QTest::newRow("nothing fits") << u"Jude 3"_s << QString() << QString() << QStringList{}
+                                      << u"No hymn in the hymnal fits."_s;
+    }
+
+    void readingsList()
+    {
+        QFETCH(QString, readings);
+        QFETCH(QString, phrase);
+        QFETCH(QString, meter);
+        QVERIFY(openSuggestions());
+        QCOMPARE(part<QLabel>("SuggestStatus")->text(), u"Type readings, a phrase or a meter to see suggestions."_s);
+        QTest::keyClicks(part<QLineEdit>("SuggestReadings"), readings);
+        QTest::keyClicks(part<QLineEdit>("SuggestPhrase"), phrase);
+        QTest::keyClicks(part<QLineEdit>("SuggestMeter"), meter);
+        QTEST(rowsShown(part<QTableView>("SuggestTable")), "rows");
+        QTEST(part<QLabel>("SuggestStatus")->text(), "status");
+    }
+
+    void headerAndSortBoxAgree()
+    {
+        QVERIFY(openSuggestions());
+        auto *table = part<QTableView>("SuggestTable");
+        auto *sort = part<QComboBox>("SuggestSort");
+        QHeaderView *header = table->horizontalHeader();
+        part<QLineEdit>("SuggestReadings")->setText(u"Isaiah 7:10-16; Luke 2:1-20"_s);
+        // The header's column and order, the sort box and its check box, and the rows: one order, whichever moved.
+        const auto shown = [&] {
+            return u"%1 %2 / %3 %4 / %5"_s.arg(header->sortIndicatorSection())
+                .arg(header->sortIndicatorOrder() == Qt::DescendingOrder ? u"down"_s : u"up"_s, sort->currentText(),
+                     part<QCheckBox>("SuggestDescending")->isChecked() ? u"down"_s : u"up"_s,
+                     rowsShown(table, {0}).join(u' '));
+        };
+        const QPoint daysSince(header->sectionViewportPosition(7) + header->sectionSize(7) / 2, header->height() / 2);
+        QCOMPARE(shown(), u"-1 up / Suggested order up / 83 92 101 999"_s);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, daysSince);
+        QCOMPARE(shown(), u"7 up / Days since up / 92 101 83 999"_s);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, daysSince);
+        QCOMPARE(shown(), u"7 down / Days since down / 999 83 101 92"_s);
+        // A third click goes back to the suggested order.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, daysSince);
+        QCOMPARE(shown(), u"-1 up / Suggested order up / 83 92 101 999"_s);
+        // From the keyboard: the sort box by its mnemonic and the arrows, the check box by its own mnemonic, which
+        // clicks it once the press has been drawn.
+        QTest::keyClick(m_suggest, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), sort);
+        QTest::keyClick(sort, Qt::Key_Down);
+        QCOMPARE(shown(), u"0 up / Hymn # up / 83 92 101 999"_s);
+        QTest::keyClick(m_suggest, Qt::Key_D, Qt::AltModifier);
+        QTRY_COMPARE(shown(), u"0 down / Hymn # down / 999 101 92 83"_s);
+        sort->setCurrentIndex(0);
+        QCOMPARE(shown(), u"-1 down / Suggested order down / 999 101 92 83"_s);
+    }
+
+    void keysCopyAndAdd()
+    {
+        QVERIFY(openSuggestions());
+        auto *table = part<QTableView>("SuggestTable");
+        QCOMPARE(QApplication::focusWidget(), part<QLineEdit>("SuggestReadings"));
+        QTest::keyClicks(QApplication::focusWidget(), u"Luke 2"_s);
+        // Tab and Shift+Tab go past the table, not through its cells.
+        part<QCheckBox>("SuggestDescending")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (Qt::KeyboardModifiers shift : {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier, Qt::ShiftModifier}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited,
+                 (QStringList{u"SuggestTable"_s, u"SuggestCopy"_s, u"SuggestTable"_s, u"SuggestDescending"_s}));
+
+        QAction *add = m_suggest->findChild<QAction *>(u"actSuggestAdd"_s);
+        QVERIFY(!add->isEnabled());
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentIndex(table->model()->index(1, 0));
+        QTest::keyClick(table, Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(add->isEnabled());
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"Hymn #\tTitle\tWhy\tMeter\tLast 12 months\tUses\tLast sung\tDays since\n"
+                 "101\tSilent Night\tLuke 2:8-14\tIrregular\t1\t6\t2024-12-24\t5\n"
+                 "999\t'=HYPERLINK(\"http://x.test\",\"Carol\")\tLuke 2:1-7\tC.M.\t0\t0\tnew\t\n"_s);
+
+        QStringList added;
+        connect(m_suggest, &SuggestWindow::addToService, this, [&](const std::vector<Logbook::ServiceLine> &lines) {
+            for (const Logbook::ServiceLine &line : lines)
+                added.append(line.number + u'|' + line.text);
+        });
+        QTest::keyClick(table, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(added, (QStringList{u"101|Silent Night"_s, u"999|=HYPERLINK(\"http://x.test\",\"Carol\")"_s}));
+        // Escape in the sort box's open list closes the list only; then it closes the window.
+        auto *sort = part<QComboBox>("SuggestSort");
+        sort->showPopup();
+        QTest::keyClick(sort->view(), Qt::Key_Escape);
+        QVERIFY(m_suggest->isVisible() && !sort->view()->isVisible());
+        QTest::keyClick(table, Qt::Key_Escape);
+        QVERIFY(!m_suggest->isVisible());
+    }
+
+    void followsHymnalAndLog()
+    {
+        QAction *suggest = m_window->findChild<QAction *>(u"actSuggest"_s);
+        QCOMPARE(suggest->shortcut(), QKeySequence(u"Ctrl+Shift+F"_s));
+        QVERIFY(!suggest->isEnabled());
+        QVERIFY(openSuggestions(false));
+        auto *table = part<QTableView>("SuggestTable");
+        part<QLineEdit>("SuggestReadings")->setText(u"Luke 2:7-8"_s);
+        // No log: nothing counted, and the status says how to count.
+        QCOMPARE(rowsShown(table), (QStringList{u"101|Luke 2:8-14|Irregular||||"_s, u"999|Luke 2:1-7|C.M.||||"_s}));
+        QVERIFY(
+            part<QLabel>("SuggestStatus")->text().endsWith(u"Load a service log to see how often each was sung."_s));
+        QVERIFY(m_window->openFile(NativePath::fromText(m_folder->write(u"short.txt"_s, "Jun 2, 2024\n999 Carol\n"))));
+        QCOMPARE(rowsShown(table),
+                 (QStringList{u"999|Luke 2:1-7|C.M.|1|1|2024-06-02|0"_s, u"101|Luke 2:8-14|Irregular|0|0|new|"_s}));
+
+        // Every control named for a screen reader, and all of them in the window at 640 x 480.
+        m_suggest->resize(640, 480);
+        QTRY_COMPARE(m_suggest->size(), QSize(640, 480));
+        int controls = 0;
+        for (QWidget *control : m_suggest->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(m_suggest))
+                continue;
+            ++controls;
+            QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(control->objectName()));
+            QVERIFY2(m_suggest->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        }
+        QCOMPARE(controls, 9); // three boxes, the sort box and its check box, the table, three buttons
+
+        m_window->clearHymnal();
+        QVERIFY(!m_suggest->isVisible());
+        QVERIFY(!suggest->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSuggest)
+#include "tst_gui_suggest.moc"
