@@ -30,6 +30,7 @@
 #include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/mainwindow/session.h"
+#include "app/plan/suggestwindow.h"
 #include "platform/savefile.h"
 
 using namespace Qt::StringLiterals;
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void marksAndTitles_data();
     void marksAndTitles();
     void rowsMoveAndFit();
+    void suggestionsGoToTheDialog();
 
 private:
     // Opens the log in the window and Add Service over it, dated kPlanned.
@@ -486,6 +488,26 @@ void TestKeepLog::rowsMoveAndFit()
     QTest::keyClick(rows()->row(0)->numberBox(), Qt::Key_Escape);
     QTRY_VERIFY(!m_window->addServiceDialog());
     QCOMPARE(contents(m_log), kLog);
+}
+
+void TestKeepLog::suggestionsGoToTheDialog()
+{
+    // Hymns chosen in Suggest Hymns open Add Service with them, and join the lines of one already open.
+    QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
+    QVERIFY(m_window->setHymnal(NativePath::fromText(m_folder->write(u"hymnal.txt"_s, kHymnal))));
+    action(*m_window, "actSuggest")->trigger();
+    auto *suggest = m_window->findChild<SuggestWindow *>();
+    QVERIFY(suggest);
+    Q_EMIT suggest->addToService({{u"600"_s, u"Epsilon"_s}});
+    AddServiceDialog *dialog = m_window->addServiceDialog();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    Q_EMIT suggest->addToService({{u"100"_s, u"Alpha Hymnal"_s}});
+    QCOMPARE(m_window->addServiceDialog(), dialog);
+    QStringList numbers;
+    for (const Logbook::ServiceLine &line : rows()->lines())
+        numbers << line.number + u' ' + line.text;
+    QCOMPARE(numbers, QStringList({u"600 Epsilon"_s, u"100 Alpha Hymnal"_s}));
 }
 
 QTEST_MAIN(TestKeepLog)
