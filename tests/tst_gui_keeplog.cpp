@@ -3,6 +3,7 @@
 // another program, the hymnal read again by itself, and a service added through the real dialog, with every way
 // the write can be refused leaving the file as it was.
 #include "scripteddialogs.h"
+#include "systemfiles.h"
 #include "testfiles.h"
 
 #include <QAction>
@@ -20,8 +21,6 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QtTest>
-
-#include <cerrno>
 
 #include "app/form/form1.h"
 #include "app/logbook/addservicedialog.h"
@@ -343,8 +342,10 @@ void TestKeepLog::refusedWriteLeavesTheFile_data()
 
     QTest::newRow("changed since loaded")
         << kLog << u"Beta"_s << 0 << true << u"\"log.txt\" has changed on disk since it was loaded"_s;
-    QTest::newRow("not writable") << kLog << u"Beta"_s << EACCES << false << u"Permission denied"_s;
-    QTest::newRow("disk full") << kLog << u"Beta"_s << ENOSPC << false << u"No space left on device"_s;
+    const SystemFiles::SystemError denied = SystemFiles::accessDenied();
+    const SystemFiles::SystemError full = SystemFiles::diskFull();
+    QTest::newRow("not writable") << kLog << u"Beta"_s << denied.code << false << denied.reason;
+    QTest::newRow("disk full") << kLog << u"Beta"_s << full.code << false << full.reason;
     QTest::newRow("not in Windows-1252") << QByteArray("Jan 4, 2026\n100 Caf\xE9\n") << u"Ωmega"_s << 0 << false
                                          << u"The character “Ω” cannot be written in this file's encoding"_s;
 }

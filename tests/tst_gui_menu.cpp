@@ -8,28 +8,17 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
-#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QProcess>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <QTextDocument>
 #include <QtTest>
-
-#include <cstddef>
-#include <cstdio>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include "app/form/form1.h"
 #include "app/mainwindow/commandline.h"
@@ -42,7 +31,6 @@
 #include "installinfo.h"
 #include "panes/helptext.h"
 #include "platform/nativefile.h"
-#include "platform/settingslocation.h"
 #include "version.h"
 
 using namespace Qt::StringLiterals;
@@ -84,33 +72,6 @@ QList<QByteArray> offered(const MainWindow &window)
     return paths;
 }
 
-// What is written to stderr while it lives. POSIX: the descriptor is pointed at a file and back.
-class StderrCapture {
-public:
-    StderrCapture() : m_saved(::dup(2))
-    {
-        m_file.open();
-        std::fflush(stderr);
-        ::dup2(m_file.handle(), 2);
-    }
-    ~StderrCapture()
-    {
-        std::fflush(stderr);
-        ::dup2(m_saved, 2);
-        ::close(m_saved);
-    }
-    QByteArray text()
-    {
-        std::fflush(stderr);
-        QFile written(m_file.fileName());
-        return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryFile m_file;
-    int m_saved;
-};
-
 } // namespace
 
 class TestMenu : public QObject {
@@ -128,16 +89,11 @@ private Q_SLOTS:
     void recentFiles();
     void storedListRead_data();
     void storedListRead();
-    void settingsFileNotRegular_data();
-    void settingsFileNotRegular();
     void missingRecentFile();
     void hymnalKeptBetweenRuns();
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
-    void startsWithoutDisplay_data();
-    void startsWithoutDisplay();
-    void windowSystemFailureExits();
 
 private:
     // The test's environment for the program: no display, the platform given (if any), the test's home.
@@ -455,53 +411,6 @@ void TestMenu::storedListRead()
     QCOMPARE(action(window, "actOpenRecent")->isEnabled(), !offered.isEmpty());
 }
 
-// POSIX only: pipes are made with mkfifo, and stderr is caught through its descriptor. QSettings reads its files
-// as it is made, so a pipe there would hold up the start for ever.
-void TestMenu::settingsFileNotRegular_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<bool>("pipe");
-    QTest::addColumn<bool>("kept");
-
-    const QString own = SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s);
-    // QSettings would also read the organisation's file beside the program's.
-    const QString organisation = QFileInfo(own).path() + u".conf"_s;
-    QTest::newRow("a pipe") << own << true << false;
-    QTest::newRow("a folder") << own << false << false;
-    QTest::newRow("a pipe in the organisation's place") << organisation << true << true;
-}
-
-void TestMenu::settingsFileNotRegular()
-{
-    QFETCH(QString, file);
-    QFETCH(bool, pipe);
-    QFETCH(bool, kept);
-    QCOMPARE(QSettings().fileName(), SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s));
-    QSettings().setValue(u"recentFiles/1/path"_s, QByteArray("/stored.txt"));
-    QSettings().setValue(u"recentFiles/size"_s, 1);
-    QSettings().sync();
-
-    const QByteArray path = QFile::encodeName(file);
-    QVERIFY(QDir().mkpath(QFileInfo(file).path()));
-    QFile::remove(file);
-    QVERIFY(pipe ? ::mkfifo(path.constData(), 0600) == 0 : QDir().mkdir(file));
-    const auto restore = qScopeGuard([&] { pipe ? ::unlink(path.constData()) : ::rmdir(path.constData()); });
-
-    StderrCapture errors;
-    MainWindow window(&m_dialogs);
-    const QByteArray loaded = QFile::encodeName(m_folder->filePath(u"Hymnal.txt"_s));
-    QVERIFY(window.openFile(NativePath::fromUnits(loaded)));
-    QCOMPARE(::offered(window), kept ? (QList<QByteArray>{loaded, "/stored.txt"}) : QList<QByteArray>{});
-    const QByteArray said = errors.text();
-    QCOMPARE(said, kept ? QByteArray()
-                        : "cantorix2: the settings file " + path +
-                              " is not a regular file; no settings are read or kept this run\n");
-    // Not replaced by a regular file either.
-    struct stat info {};
-    QCOMPARE(::lstat(path.constData(), &info), 0);
-    QVERIFY(pipe ? S_ISFIFO(info.st_mode) : S_ISDIR(info.st_mode));
-}
-
 void TestMenu::missingRecentFile()
 {
     const QByteArray kept = QFile::encodeName(m_folder->filePath(u"ServiceLog.txt"_s));
@@ -639,64 +548,6 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(program.readAllStandardError().startsWith("cantorix2: empty argument\n"));
-}
-
-// Options that choose a platform other than X11, or name what Qt only warns about, start the window without a
-// display: the program is still running when it is stopped.
-void TestMenu::startsWithoutDisplay_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("platform");
-    const QString file = QStringLiteral(CANTORIX_SAMPLES_DIR "/ServiceLog.txt");
-    QTest::newRow("joined values") << QStringList{u"-platform=offscreen"_s, u"-style=nosuch"_s, u"-stylesheet"_s,
-                                                  u"/nonexistent.qss"_s, file}
-                                   << QString();
-    QTest::newRow("-display beside another platform")
-        << QStringList{u"-display"_s, u":987"_s, file} << u"offscreen:fontengine=freetype"_s;
-}
-
-void TestMenu::startsWithoutDisplay()
-{
-    QFETCH(QStringList, args);
-    QFETCH(QString, platform);
-    QProcess program;
-    program.setProcessEnvironment(withoutDisplay(platform));
-    program.start(QStringLiteral(CANTORIX_BINARY), args);
-    QVERIFY(program.waitForStarted(30000));
-    const bool ended = program.waitForFinished(3000);
-    program.kill();
-    program.waitForFinished(30000);
-    QVERIFY2(!ended, program.readAllStandardError().constData());
-}
-
-// POSIX only: an X server that closes every connection is an abstract unix socket. The display check gets through,
-// Qt's own connection fails, and Qt's fatal error ends the program with a message instead of an abort.
-void TestMenu::windowSystemFailureExits()
-{
-    const QByteArray name = "/tmp/.X11-unix/X" + QByteArray::number(20000 + QCoreApplication::applicationPid() % 10000);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path + 1, name.constData(), size_t(name.size()));
-    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    QVERIFY(server >= 0);
-    const auto closeServer = qScopeGuard([server] { ::close(server); });
-    QCOMPARE(::bind(server, reinterpret_cast<const sockaddr *>(&address),
-                    socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(name.size()))),
-             0);
-    QCOMPARE(::listen(server, 8), 0);
-
-    QProcess program;
-    program.setProcessEnvironment(withoutDisplay(QString()));
-    program.start(QStringLiteral(CANTORIX_BINARY), {u"-display"_s, u":"_s + QString::fromLatin1(name.mid(16))});
-    QDeadlineTimer deadline(30000);
-    while (!program.waitForFinished(50) && !deadline.hasExpired()) {
-        for (int client; (client = ::accept(server, nullptr, nullptr)) >= 0;)
-            ::close(client);
-    }
-    program.kill();
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 1);
-    QVERIFY(program.readAllStandardError().endsWith("cantorix2: the window system could not be started\n"));
 }
 
 QTEST_MAIN(TestMenu)

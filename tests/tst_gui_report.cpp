@@ -2,9 +2,10 @@
 // The usage report window over the real main window: when it is offered, how its table sorts and filters, that
 // its chart draws the counts of the rows chosen, what it copies and writes, and how it follows the main window.
 // Also what a keyboard, a screen reader and a small screen meet, what is kept between runs, and how long printouts
-// can be stopped. A failing write is reached through the writer's seam and through a file size limit (setrlimit):
-// POSIX only.
+// can be stopped. A failing write is reached through the writer's seam and, where the system has one, through a
+// file size limit.
 #include "scripteddialogs.h"
+#include "systemfiles.h"
 #include "testfiles.h"
 
 #include <QAccessible>
@@ -38,12 +39,7 @@
 #include "platform/savefile.h"
 #include "report/tabletext.h"
 
-#include <cerrno>
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -104,27 +100,6 @@ QByteArray runTool(const QString &tool, const QStringList &args)
     process.waitForFinished(30000);
     return process.readAllStandardOutput() + " ";
 }
-
-// Files cannot grow past a size while it lives: writes beyond it fail with the system's own error (EFBIG), as on a
-// full disk, without a disk to fill or mount. The signal that comes with the error is ignored meanwhile.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : m_signal(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        const rlimit lower{bytes, m_old.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_signal);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_signal)(int);
-};
 
 QByteArray contents(const QString &path)
 {
@@ -551,11 +526,16 @@ void TestReport::failedWriteKeepsTheOldFile_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("error"); // the system error the seam fails the write with; 0: a file size limit
     QTest::addColumn<QString>("reason");
-    QTest::newRow("CSV, full disk") << u"csv"_s << ENOSPC << u"No space left on device"_s;
-    QTest::newRow("PDF, no permission") << u"pdf"_s << EACCES << u"Permission denied"_s;
-    QTest::newRow("PNG, full disk") << u"png"_s << ENOSPC << u"No space left on device"_s;
-    for (const QString &kind : {u"csv"_s, u"pdf"_s, u"png"_s})
-        QTest::addRow("%s, size limit", qPrintable(kind.toUpper())) << kind << 0 << u"File too large"_s;
+    const SystemFiles::SystemError full = SystemFiles::diskFull();
+    const SystemFiles::SystemError denied = SystemFiles::accessDenied();
+    QTest::newRow("CSV, full disk") << u"csv"_s << full.code << full.reason;
+    QTest::newRow("PDF, no permission") << u"pdf"_s << denied.code << denied.reason;
+    QTest::newRow("PNG, full disk") << u"png"_s << full.code << full.reason;
+    if (SystemFiles::FileSizeLimit::supported()) {
+        for (const QString &kind : {u"csv"_s, u"pdf"_s, u"png"_s})
+            QTest::addRow("%s, size limit", qPrintable(kind.toUpper()))
+                << kind << 0 << SystemFiles::FileSizeLimit::reason();
+    }
 }
 
 void TestReport::failedWriteKeepsTheOldFile()
@@ -575,10 +555,10 @@ void TestReport::failedWriteKeepsTheOldFile()
     const QByteArray good = exportTo(target);
     // What is written next differs, so that a file it replaced would show; its size sets the limit.
     QTest::keyClicks(part<QLineEdit>(report, "ReportFilter"), u"Alpha"_s);
-    const auto next = rlim_t(exportTo(m_folder->filePath(u"next."_s + kind)).size());
+    const qint64 next = exportTo(m_folder->filePath(u"next."_s + kind)).size();
     const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
     {
-        std::optional<FileSizeLimit> limit;
+        std::optional<SystemFiles::FileSizeLimit> limit;
         if (error == 0)
             limit.emplace(next / 2);
         SaveFile::failWritesWith(error);
@@ -673,19 +653,18 @@ void TestReport::exportBesideALatin1Name_data()
 
 void TestReport::exportBesideALatin1Name()
 {
+    if (!SystemFiles::hasByteNames())
+        QSKIP("Windows names are UTF-16: a name cannot be Latin-1 bytes");
     QFETCH(bool, suggested);
     QFETCH(QByteArray, written);
     const QByteArray base = QFile::encodeName(m_folder->path()) + '/';
     for (const QByteArray folder : {"lat\xe9"
                                     "dir",
                                     "autre\xe9"})
-        QCOMPARE(::mkdir((base + folder).constData(), 0755), 0);
+        QVERIFY(SystemFiles::makeFolder(base + folder));
     const QByteArray log = base + "lat\xe9"
                                   "dir/log.txt";
-    std::FILE *file = std::fopen(log.constData(), "wb");
-    QVERIFY(file);
-    std::fputs(kLog.constData(), file);
-    std::fclose(file);
+    QVERIFY(SystemFiles::writeFile(log, kLog));
     m_window->openFile(NativePath::fromUnits(log));
     action(*m_window, "actReport")->trigger();
     auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
@@ -701,7 +680,7 @@ void TestReport::exportBesideALatin1Name()
     for (const QByteArray place : {"lat\xe9"
                                    "dir/mine.csv",
                                    "autre\xe9/mine.csv"})
-        QCOMPARE(::access((base + place).constData(), F_OK) == 0, place == written);
+        QCOMPARE(SystemFiles::exists(base + place), place == written);
     QCOMPARE(m_dialogs.messages().size(), suggested ? 0 : 1);
     // Nothing is written under the text's own bytes either.
     QVERIFY(!QFileInfo::exists(folder + u"/mine.csv"_s));
@@ -712,7 +691,7 @@ void TestReport::exportBesideALatin1Name()
                                    "lat\xe9"
                                    "dir",
                                    "autre\xe9"})
-        ::remove((base + place).constData());
+        SystemFiles::remove(base + place);
 }
 
 void TestReport::keyboardOnly()

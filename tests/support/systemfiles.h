@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What tests put under a file's name that only some systems have: table rows that need it are added where it can be
-// made.
+// What tests put under a file's name, or make a write fail with, that only some systems have: table rows that need
+// it are added where it can be made.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 namespace SystemFiles {
 
@@ -11,5 +14,39 @@ namespace SystemFiles {
 bool hasFifos();
 // Makes a named pipe at path; false where there are none or it could not be made.
 bool makeFifo(const QString &path);
+
+// A failure as the system reports it: its own code (errno, or a Windows error) and the words it gives for it.
+struct SystemError {
+    int code;
+    QString reason;
+};
+SystemError diskFull();
+SystemError accessDenied();
+
+// Files cannot grow past a size while one lives: writes beyond it fail with the system's own error, as on a full
+// disk, without a disk to fill or mount. POSIX only (a process's file size limit); elsewhere it does nothing.
+class FileSizeLimit {
+public:
+    static bool supported();
+    // The words the system gives for such a failed write.
+    static QString reason();
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    struct Saved;
+    std::unique_ptr<Saved> m_saved;
+};
+
+// Names given as their bytes, which need not be text (a Latin-1 name on a UTF-8 system). POSIX only: Windows names
+// are UTF-16, and every helper below returns false there.
+bool hasByteNames();
+bool makeFolder(const QByteArray &name);
+bool writeFile(const QByteArray &name, const QByteArray &contents);
+bool exists(const QByteArray &name);
+// Removes a file or an empty folder.
+bool remove(const QByteArray &name);
 
 } // namespace SystemFiles

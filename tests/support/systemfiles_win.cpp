@@ -1,8 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Windows: named pipes live in their own namespace (\\.\pipe\), never in a folder beside files.
+// Windows: named pipes live in their own namespace (\\.\pipe\), never in a folder beside files; names are UTF-16,
+// never bytes; a process has no file size limit.
 #include "systemfiles.h"
 
+#include "platform/winpaths.h"
+
+#include <windows.h>
+
 namespace SystemFiles {
+
+namespace {
+
+SystemError described(DWORD code)
+{
+    return {int(code), WinPaths::reason(code)};
+}
+
+} // namespace
 
 bool hasFifos()
 {
@@ -10,6 +24,57 @@ bool hasFifos()
 }
 
 bool makeFifo(const QString &)
+{
+    return false;
+}
+
+SystemError diskFull()
+{
+    return described(ERROR_DISK_FULL);
+}
+
+SystemError accessDenied()
+{
+    return described(ERROR_ACCESS_DENIED);
+}
+
+struct FileSizeLimit::Saved {};
+
+bool FileSizeLimit::supported()
+{
+    return false;
+}
+
+QString FileSizeLimit::reason()
+{
+    return QString();
+}
+
+FileSizeLimit::FileSizeLimit(qint64) {}
+
+FileSizeLimit::~FileSizeLimit() = default;
+
+bool hasByteNames()
+{
+    return false;
+}
+
+bool makeFolder(const QByteArray &)
+{
+    return false;
+}
+
+bool writeFile(const QByteArray &, const QByteArray &)
+{
+    return false;
+}
+
+bool exists(const QByteArray &)
+{
+    return false;
+}
+
+bool remove(const QByteArray &)
 {
     return false;
 }
