@@ -97,7 +97,8 @@ void TestDialogs::fit()
 int main(int argc, char *argv[])
 {
     // 1280 x 1024 pixels at twice the scale: 640 x 512 logical pixels.
-    QTemporaryFile screens;
+    // Named relative to the test's folder: the platform's options are split at colons, which a drive letter has.
+    QTemporaryFile screens(u"screens-XXXXXX.json"_s);
     if (!screens.open())
         return 1;
     screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 1024,

@@ -116,7 +116,7 @@ void TestKeepLog::initTestCase()
 
 void TestKeepLog::init()
 {
-    QSettings().clear();
+    programSettings()->clear();
     m_dialogs.reset();
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());

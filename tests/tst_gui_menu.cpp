@@ -128,7 +128,7 @@ QProcessEnvironment TestMenu::withoutDisplay(const QString &platform) const
 
 void TestMenu::init()
 {
-    QSettings().clear();
+    programSettings()->clear();
     m_dialogs.reset();
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());
@@ -401,10 +401,10 @@ void TestMenu::storedListRead()
     QFETCH(QList<QByteArray>, stored);
     QFETCH(QList<QByteArray>, offered);
     {
-        QSettings settings;
+        const std::unique_ptr<QSettings> settings = programSettings();
         for (int i = 0; i < stored.size(); ++i)
-            settings.setValue(u"recentFiles/%1/path"_s.arg(i + 1), stored.at(i));
-        settings.setValue(u"recentFiles/size"_s, size);
+            settings->setValue(u"recentFiles/%1/path"_s.arg(i + 1), stored.at(i));
+        settings->setValue(u"recentFiles/size"_s, size);
     }
     const MainWindow window(&m_dialogs);
     QCOMPARE(::offered(window), offered);

@@ -101,7 +101,7 @@ void TestMenuPosix::initTestCase()
 
 void TestMenuPosix::init()
 {
-    QSettings().clear();
+    programSettings()->clear();
     m_dialogs.reset();
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());
@@ -141,9 +141,9 @@ void TestMenuPosix::settingsFileNotRegular()
     QFETCH(bool, pipe);
     QFETCH(bool, kept);
     QCOMPARE(QSettings().fileName(), SettingsLocation::file(u"Cantorix2"_s, u"Cantorix2"_s));
-    QSettings().setValue(u"recentFiles/1/path"_s, QByteArray("/stored.txt"));
-    QSettings().setValue(u"recentFiles/size"_s, 1);
-    QSettings().sync();
+    programSettings()->setValue(u"recentFiles/1/path"_s, QByteArray("/stored.txt"));
+    programSettings()->setValue(u"recentFiles/size"_s, 1);
+    programSettings()->sync();
 
     const QByteArray path = QFile::encodeName(file);
     QVERIFY(QDir().mkpath(QFileInfo(file).path()));

@@ -206,7 +206,7 @@ void TestReport::initTestCase()
 
 void TestReport::init()
 {
-    QSettings().clear();
+    programSettings()->clear();
     m_dialogs.reset();
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());
@@ -817,8 +817,8 @@ void TestReport::keptBetweenRuns()
     const QList<int> split = splitter->sizes();
     report->close();
     m_window.reset();
-    QCOMPARE(QSettings().value(u"report/geometry"_s).toRect(), first);
-    QSettings().setValue(u"report/geometry"_s, left);
+    QCOMPARE(programSettings()->value(u"report/geometry"_s).toRect(), first);
+    programSettings()->setValue(u"report/geometry"_s, left);
 
     m_window = std::make_unique<MainWindow>(&m_dialogs);
     report = openReport();

@@ -83,7 +83,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        // A settings file of this test's own, which QSettings() and the window both open, apart from the files
+        // A settings file of this test's own, which the test and the window both open, apart from the files
         // of the tests running beside it.
         QCoreApplication::setOrganizationName(u"Cantorix2"_s);
         QCoreApplication::setApplicationName(u"SuggestTest"_s);
@@ -92,7 +92,7 @@ private Q_SLOTS:
 
     void init()
     {
-        QSettings().clear();
+        programSettings()->clear();
         m_folder = std::make_unique<TestFolder>();
         QVERIFY(m_folder->isValid());
         m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt") + kHostileHymn);

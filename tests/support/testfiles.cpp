@@ -2,8 +2,12 @@
 // Test folders put the process back where it was, so one test cannot move the next.
 #include "testfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
+
+#include "platform/settingslocation.h"
 
 TestFolder::TestFolder() : m_previous(QDir::currentPath()) {}
 
@@ -24,4 +28,11 @@ QString TestFolder::write(const QString &name, const QByteArray &bytes) const
 void TestFolder::enter()
 {
     QDir::setCurrent(m_dir.path());
+}
+
+std::unique_ptr<QSettings> programSettings()
+{
+    return std::make_unique<QSettings>(
+        SettingsLocation::file(QCoreApplication::organizationName(), QCoreApplication::applicationName()),
+        QSettings::IniFormat);
 }

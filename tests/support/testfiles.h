@@ -6,6 +6,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <memory>
+
+class QSettings;
+
 class TestFolder {
 public:
     TestFolder();
@@ -23,3 +27,7 @@ private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
+
+// The program's settings file for the application's names, opened as the program opens it: an INI file on every
+// system (QSettings() would take the registry on Windows).
+std::unique_ptr<QSettings> programSettings();
