@@ -17,14 +17,19 @@ public:
 
     // From text the user typed or a dialog returned: the one conversion from QString.
     static NativePath fromText(const QString &text);
-    // From the stored form, units(), as kept in the settings.
+    // From units(), as a list's row or an action carries them.
     static NativePath fromUnits(QByteArray units) { return NativePath(std::move(units)); }
+    // From the form kept in the settings file (storedForm()); also takes a path typed into that file by hand.
+    static NativePath fromStoredForm(const QByteArray &stored);
     // From one argument of the process's command line as the platform layer hands it over.
     static NativePath fromArgument(const std::string &argument);
 
     // The name's units as bytes: the POSIX bytes, or the UTF-16 code units in the machine's order.
     const QByteArray &units() const { return m_units; }
     bool isEmpty() const { return m_units.isEmpty(); }
+    // The path as the settings file keeps it: the bytes themselves on POSIX, UTF-8 on Windows, so that the file
+    // reads as text there.
+    QByteArray storedForm() const;
 
     // "/x"; "C:\x" and "\\server\share\x" on Windows.
     bool isAbsolute() const;

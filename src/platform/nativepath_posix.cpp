@@ -16,6 +16,16 @@ NativePath NativePath::fromArgument(const std::string &argument)
     return NativePath(QByteArray(argument.data(), qsizetype(argument.size())));
 }
 
+NativePath NativePath::fromStoredForm(const QByteArray &stored)
+{
+    return fromUnits(stored);
+}
+
+QByteArray NativePath::storedForm() const
+{
+    return m_units;
+}
+
 bool NativePath::isAbsolute() const
 {
     return m_units.startsWith('/');

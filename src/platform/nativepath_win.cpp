@@ -61,6 +61,16 @@ NativePath NativePath::fromArgument(const std::string &argument)
     return fromText(QString::fromUtf8(argument.data(), qsizetype(argument.size())));
 }
 
+NativePath NativePath::fromStoredForm(const QByteArray &stored)
+{
+    return fromText(QString::fromUtf8(stored));
+}
+
+QByteArray NativePath::storedForm() const
+{
+    return textOf(m_units).toUtf8();
+}
+
 bool NativePath::isAbsolute() const
 {
     return rootLength(textOf(m_units)) > 0;

@@ -32,7 +32,7 @@ std::unique_ptr<QSettings> AppSettings::open()
         m_kept = false;
         std::fprintf(stderr,
                      "cantorix2: the settings file %s is not a regular file; no settings are read or kept this run\n",
-                     file.units().constData());
+                     file.storedForm().constData());
         return nullptr;
     }
     return std::make_unique<QSettings>(m_file, QSettings::IniFormat);

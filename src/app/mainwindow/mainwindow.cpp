@@ -42,7 +42,7 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
     return platform.isEmpty() ? usual : platform;
 }
 
-// Where the hymnal's path is kept, as its units.
+// Where the hymnal's path is kept, in the settings file's form of a path.
 const QString kHymnalKey = u"hymnal/path"_s;
 // Where the window's size and place are kept, as QWidget::saveGeometry gives them.
 const QString kPlaceKey = u"mainWindow/geometry"_s;
@@ -252,7 +252,7 @@ bool MainWindow::setHymnal(const NativePath &path)
         m_hymnalWatch->stop();
     if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
         if (hymnal)
-            settings->setValue(kHymnalKey, path.units());
+            settings->setValue(kHymnalKey, path.storedForm());
         else
             settings->remove(kHymnalKey);
     }
@@ -291,7 +291,7 @@ void MainWindow::restoreHymnal()
     const std::unique_ptr<QSettings> settings = m_settings.open();
     if (!settings)
         return;
-    const NativePath path = NativePath::fromUnits(settings->value(kHymnalKey).toByteArray());
+    const NativePath path = NativePath::fromStoredForm(settings->value(kHymnalKey).toByteArray());
     if (RecentFiles::isKeepable(path) && loadHymnal(path)) {
         m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
         updateActions();

@@ -37,7 +37,7 @@ QList<NativePath> RecentFiles::load()
     const int stored = std::min(settings->beginReadArray(kKey), kScanned);
     for (int i = 0; i < stored && paths.size() < kMaximum; ++i) {
         settings->setArrayIndex(i);
-        const NativePath path = NativePath::fromUnits(settings->value(kPathKey).toByteArray());
+        const NativePath path = NativePath::fromStoredForm(settings->value(kPathKey).toByteArray());
         // A list edited by hand may repeat a path or hold one that names no file; neither is offered.
         if (isKeepable(path) && !paths.contains(path))
             paths.append(path);
@@ -48,7 +48,7 @@ QList<NativePath> RecentFiles::load()
 
 bool RecentFiles::isKeepable(const NativePath &path)
 {
-    return !path.isEmpty() && !path.units().contains('\0') && path.units().size() <= NativeFile::maxPathBytes();
+    return !path.isEmpty() && !path.storedForm().contains('\0') && path.units().size() <= NativeFile::maxPathBytes();
 }
 
 QList<NativePath> RecentFiles::withAdded(QList<NativePath> list, const NativePath &path)
@@ -88,7 +88,7 @@ void RecentFiles::store(const QList<NativePath> &paths)
     for (int i = 0; i < paths.size(); ++i) {
         settings->setArrayIndex(i);
         // A byte array is written as bytes (@ByteArray(...) in the file), never through a text encoding.
-        settings->setValue(kPathKey, paths.at(i).units());
+        settings->setValue(kPathKey, paths.at(i).storedForm());
     }
     settings->endArray();
     settings->sync();
