@@ -17,7 +17,7 @@ dist=$root/dist
 start=$SECONDS
 
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis ninja-build cmake qt6-base-dev
-    qt6-base-dev-tools dpkg-dev librsvg2-bin icoutils zip unzip)
+    qt6-base-dev-tools dpkg-dev librsvg2-bin icoutils zip unzip fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -54,7 +54,12 @@ wineserver -w
 
 if [ "${CANTORIX_WIN_TESTS:-1}" != 0 ]; then
     echo "== tests under Wine"
+    # One wineserver for the whole run, its helper processes started apart from the tests: tests started together
+    # would otherwise race to start it, and a helper started by a test would hold its output open.
+    wineserver -p >/dev/null 2>&1 </dev/null
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
     (cd "$build" && ctest --output-on-failure -j "$(nproc)" --timeout 900)
+    wineserver -k || true
     echo "== tests passed ($((SECONDS - start)) s so far)"
 fi
 

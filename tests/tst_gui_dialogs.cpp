@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTextEdit>
+#include <QDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -104,7 +105,8 @@ int main(int argc, char *argv[])
     screens.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 1024,
                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
     screens.flush();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    qputenv("QT_QPA_PLATFORM",
+            "offscreen:configfile=" + QFile::encodeName(QDir::current().relativeFilePath(screens.fileName())));
     qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     TestDialogs test;

@@ -90,14 +90,16 @@ int paintedHeight(const ReportChart *chart, const QImage &image, int bar)
     return height;
 }
 
-// A tool's standard output, or a null array when it is not installed.
+// A tool's standard output, or a null array when it is not installed or cannot run here (a Unix tool seen from
+// Wine).
 QByteArray runTool(const QString &tool, const QStringList &args)
 {
     if (QStandardPaths::findExecutable(tool).isEmpty())
         return {};
     QProcess process;
     process.start(tool, args);
-    process.waitForFinished(30000);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
     return process.readAllStandardOutput() + " ";
 }
 
@@ -613,8 +615,11 @@ void TestReport::customRange()
 void TestReport::fileTextStaysText()
 {
     // A file named like markup, whose hymns are made to render as markup or to run in a spreadsheet.
-    m_window->openFile(NativePath::fromText(m_folder->write(
-        u"<h1>log.txt"_s, "Jan 3, 2021\n=1+1 <h1>BIG</h1><font color=red>x</font>\n-12 +cmd|' /C calc'!A0\n")));
+    const QString path = m_folder->write(
+        u"<h1>log.txt"_s, "Jan 3, 2021\n=1+1 <h1>BIG</h1><font color=red>x</font>\n-12 +cmd|' /C calc'!A0\n");
+    if (!QFileInfo::exists(path))
+        QSKIP("Windows names cannot hold < or >");
+    m_window->openFile(NativePath::fromText(path));
     auto *showFile = m_window->form()->findChild<QLabel *>(u"ShowFile"_s);
     QCOMPARE(std::pair(showFile->text(), showFile->textFormat()), std::pair(u"<h1>log.txt"_s, Qt::PlainText));
     action(*m_window, "actReport")->trigger();
