@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and builds if needed, then runs every test twice: in the plain build (build/, or CANTORIX_BUILD_DIR) and
 # in a build with AddressSanitizer and UndefinedBehaviorSanitizer (build-asan/, or CANTORIX_ASAN_BUILD_DIR), where
-# a sanitizer report of any kind fails the run. CANTORIX_SANITIZE_PASS=0 leaves out the second pass.
+# a sanitizer report of any kind fails the run; then the Windows build, its tests under Wine and its installer
+# (scripts/windows.sh). CANTORIX_SANITIZE_PASS=0 leaves out the second pass, CANTORIX_WINDOWS_PASS=0 the third.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 plain_dir=${CANTORIX_BUILD_DIR:-$root/build}
@@ -42,4 +43,11 @@ if [ "${CANTORIX_SANITIZE_PASS:-1}" != 0 ]; then
         "$root/scripts/setup.sh"
     run_tests "$asan_dir"
     echo "== sanitizer pass took $((SECONDS - start)) s"
+fi
+
+if [ "${CANTORIX_WINDOWS_PASS:-1}" != 0 ]; then
+    start=$SECONDS
+    echo "== Windows build, tests under Wine, installer"
+    "$root/scripts/windows.sh"
+    echo "== Windows pass took $((SECONDS - start)) s"
 fi

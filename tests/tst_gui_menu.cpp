@@ -262,7 +262,7 @@ void TestMenu::openThroughTheChooser()
     MainWindow window(&m_dialogs);
     QString answer;
     QString startedIn;
-    window.setFileChooser([&](QWidget *, const QString &start) {
+    window.setFileChooser([&](QWidget *, const QString &, const QString &start) {
         startedIn = start;
         return answer;
     });

@@ -78,9 +78,9 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     column->addWidget(m_changedBar);
     setWindowIcon(m_form->windowIcon());
     setCentralWidget(central);
-    m_chooser = [](QWidget *parent, const QString &startFolder) {
+    m_chooser = [](QWidget *parent, const QString &title, const QString &startFolder) {
         const std::unique_ptr<QFileDialog> dialog = QtDialogs::fileDialog(
-            parent, QtDialogs::FileUse::Open, u"Open"_s, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
+            parent, QtDialogs::FileUse::Open, title, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
         return QtDialogs::chooseWith(*dialog);
     };
     createActions();
@@ -263,7 +263,7 @@ bool MainWindow::setHymnal(const NativePath &path)
 
 void MainWindow::chooseHymnal()
 {
-    const QString chosen = m_chooser(this, m_form->currentFolder().toText());
+    const QString chosen = m_chooser(this, u"Set Hymnal"_s, m_form->currentFolder().toText());
     if (chosen.isEmpty())
         return;
     const NativePath path = NativePath::fromText(chosen);
@@ -377,7 +377,7 @@ bool MainWindow::openFile(const NativePath &path)
 
 void MainWindow::openChosen()
 {
-    const QString path = m_chooser(this, m_form->currentFolder().toText());
+    const QString path = m_chooser(this, u"Open"_s, m_form->currentFolder().toText());
     if (!path.isEmpty())
         m_form->openFile(NativePath::fromText(path));
 }

@@ -30,7 +30,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Asked for the file to open; an empty path for Cancel.
-    using FileChooser = std::function<QString(QWidget *parent, const QString &startFolder)>;
+    using FileChooser = std::function<QString(QWidget *parent, const QString &title, const QString &startFolder)>;
 
     // dialogs answers the message boxes of Form1 and of the menu; without one the real Qt dialogs are used.
     // startFolder is where the folder list starts (see Form1).
