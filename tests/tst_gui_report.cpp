@@ -743,7 +743,14 @@ void TestReport::keyboardOnly()
     QCOMPARE(QApplication::focusWidget(), descending);
     QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
     QCOMPARE(part<ReportChart>(report, "ReportChart")->data().values, charted);
+    // The table shows that it has the focus, with a frame no row covers.
+    const auto corner = [table] {
+        const QImage image = table->viewport()->grab().toImage();
+        return image.pixelColor(1, image.height() - 2);
+    };
+    const QColor unfocused = corner();
     table->setFocus();
+    QVERIFY(corner() != unfocused);
     QTest::keyClick(table, Qt::Key_Escape);
     QVERIFY(!report->isVisible());
 }

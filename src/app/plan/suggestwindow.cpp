@@ -5,6 +5,8 @@
 
 #include "app/mainwindow/session.h"
 #include "app/plan/suggestmodel.h"
+#include "app/widgets/accessibleparts.h"
+#include "app/widgets/focusmark.h"
 #include "plan/suggestiontable.h"
 
 #include <QAction>
@@ -44,6 +46,7 @@ SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
 {
     setObjectName(u"SuggestHymns"_s);
     setWindowTitle(u"Suggest Hymns"_s);
+    AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not this one is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
@@ -66,6 +69,7 @@ void SuggestWindow::createControls()
         edit->setAccessibleName(accessible);
         edit->setPlaceholderText(placeholder);
         edit->setClearButtonEnabled(true);
+        AccessibleParts::nameClearButton(edit);
         connect(edit, &QLineEdit::textChanged, this, &SuggestWindow::recompute);
         return edit;
     };
@@ -79,6 +83,7 @@ void SuggestWindow::createControls()
     m_sort = new QComboBox(this);
     m_sort->setObjectName(u"SuggestSort"_s);
     m_sort->setAccessibleName(u"Sort by"_s);
+    AccessibleParts::nameDropDown(m_sort);
     m_sort->addItem(u"Suggested order"_s);
     m_sort->addItems(Plan::columnHeaders());
     m_sort->setToolTip(u"Suggested order: hymns sung often but not lately first, hymns never sung (new) last"_s);
@@ -111,6 +116,7 @@ void SuggestWindow::createControls()
     m_table = new QTableView(this);
     m_table->setObjectName(u"SuggestTable"_s);
     m_table->setAccessibleName(u"Suggested hymns"_s);
+    new FocusMark(m_table);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -7,8 +7,10 @@
 #include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
+#include "app/widgets/accessibleparts.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/flowlayout.h"
+#include "app/widgets/focusmark.h"
 #include "app/widgets/progress.h"
 #include "app/widgets/screenfit.h"
 #include "app/widgets/waitcursor.h"
@@ -129,6 +131,7 @@ ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *d
     m_progress = m_ownProgress.get();
     setObjectName(u"UsageReport"_s);
     setWindowTitle(u"Usage Report"_s);
+    AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
@@ -155,6 +158,7 @@ void ReportWindow::createControls()
     m_preset->addItems(presetNames());
     m_preset->setToolTip(u"The range of services to count, taken back from the latest service of the file"_s);
     m_preset->setAccessibleName(u"Range"_s);
+    AccessibleParts::nameDropDown(m_preset);
     for (QDateEdit **box : {&m_from, &m_to}) {
         *box = new QDateEdit(this);
         (*box)->setCalendarPopup(true);
@@ -201,12 +205,14 @@ void ReportWindow::createControls()
     m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
     m_filter->setAccessibleName(u"Filter by hymn number or title"_s);
     m_filter->setClearButtonEnabled(true);
+    AccessibleParts::nameClearButton(m_filter);
     auto *filterLabel = new QLabel(u"F&ilter:"_s, this);
     filterLabel->setBuddy(m_filter);
     m_sort = new QComboBox(this);
     m_sort->setObjectName(u"ReportSort"_s);
     m_sort->addItems(ReportModel::headers());
     m_sort->setAccessibleName(u"Sort by"_s);
+    AccessibleParts::nameDropDown(m_sort);
     auto *sortLabel = new QLabel(u"&Sort by:"_s, this);
     sortLabel->setBuddy(m_sort);
     m_descending = new QCheckBox(u"D&escending"_s, this);
@@ -221,6 +227,7 @@ void ReportWindow::createControls()
     m_table = new QTableView(this);
     m_table->setObjectName(u"ReportTable"_s);
     m_table->setAccessibleName(u"Hymns and their uses"_s);
+    new FocusMark(m_table);
     m_table->setModel(m_model);
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(ReportModel::Uses, Qt::DescendingOrder);
