@@ -35,6 +35,10 @@ qt=$("$root/scripts/windows-qt.sh" | tail -1)
 echo "Qt in $qt ($((SECONDS - start)) s so far)"
 
 echo "== cross build: $build"
+# A build folder made against another Qt keeps that Qt in its cache: it is made afresh.
+if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:PATH=$qt/lib/cmake/Qt6\$" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 "$qt/bin/qt-cmake" -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_EXE_LINKER_FLAGS=-static -DCANTORIX_WERROR=ON -DCANTORIX_BENCH=OFF \

@@ -33,7 +33,7 @@ VIAddVersionKey "LegalCopyright" "GNU General Public License, version 3 or later
 !define MUI_UNICON "${ICON}"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\cantorix2.exe"
-!define MUI_FINISHPAGE_RUN_PARAMETERS '"$INSTDIR\samples\ServiceLog.txt"'
+!define MUI_FINISHPAGE_RUN_PARAMETERS "$\"$INSTDIR\samples\ServiceLog.txt$\""
 !insertmacro MUI_PAGE_LICENSE "${STAGING}\LICENSE.txt"
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
