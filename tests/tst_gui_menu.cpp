@@ -97,9 +97,6 @@ private Q_SLOTS:
     void binaryAnswersWithoutDisplay();
 
 private:
-    // The test's environment for the program: no display, the platform given (if any), the test's home.
-    QProcessEnvironment withoutDisplay(const QString &platform) const;
-
     QTemporaryDir m_home;
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
@@ -114,17 +111,6 @@ void TestMenu::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
     QCoreApplication::setApplicationName(u"Cantorix2"_s);
-}
-
-QProcessEnvironment TestMenu::withoutDisplay(const QString &platform) const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        env.remove(name);
-    if (!platform.isEmpty())
-        env.insert(u"QT_QPA_PLATFORM"_s, platform);
-    env.insert(u"HOME"_s, m_home.path());
-    return env;
 }
 
 void TestMenu::init()
@@ -545,7 +531,7 @@ void TestMenu::commandLine()
 void TestMenu::binaryAnswersWithoutDisplay()
 {
     QProcess program;
-    program.setProcessEnvironment(withoutDisplay(QString()));
+    program.setProcessEnvironment(withoutDisplay(m_home.path(), QString()));
 
     program.start(QStringLiteral(CANTORIX_BINARY), {u"--version"_s});
     QVERIFY(program.waitForFinished(30000));

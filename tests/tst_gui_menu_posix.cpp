@@ -80,9 +80,6 @@ private Q_SLOTS:
     void windowSystemFailureExits();
 
 private:
-    // The test's environment for the program: no display, the platform given (if any), the test's home.
-    QProcessEnvironment withoutDisplay(const QString &platform) const;
-
     QTemporaryDir m_home;
     std::unique_ptr<TestFolder> m_folder;
     ScriptedDialogs m_dialogs;
@@ -106,17 +103,6 @@ void TestMenuPosix::init()
     m_folder = std::make_unique<TestFolder>();
     QVERIFY(m_folder->isValid());
     m_folder->write(u"Hymnal.txt"_s, "1 Alpha\nWords\n--\n(v1) A line\n");
-}
-
-QProcessEnvironment TestMenuPosix::withoutDisplay(const QString &platform) const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
-        env.remove(name);
-    if (!platform.isEmpty())
-        env.insert(u"QT_QPA_PLATFORM"_s, platform);
-    env.insert(u"HOME"_s, m_home.path());
-    return env;
 }
 
 // POSIX only: pipes are made with mkfifo, and stderr is caught through its descriptor. QSettings reads its files
@@ -185,7 +171,7 @@ void TestMenuPosix::startsWithoutDisplay()
     QFETCH(QStringList, args);
     QFETCH(QString, platform);
     QProcess program;
-    program.setProcessEnvironment(withoutDisplay(platform));
+    program.setProcessEnvironment(withoutDisplay(m_home.path(), platform));
     program.start(QStringLiteral(CANTORIX_BINARY), args);
     QVERIFY(program.waitForStarted(30000));
     const bool ended = program.waitForFinished(3000);
@@ -211,7 +197,7 @@ void TestMenuPosix::windowSystemFailureExits()
     QCOMPARE(::listen(server, 8), 0);
 
     QProcess program;
-    program.setProcessEnvironment(withoutDisplay(QString()));
+    program.setProcessEnvironment(withoutDisplay(m_home.path(), QString()));
     program.start(QStringLiteral(CANTORIX_BINARY), {u"-display"_s, u":"_s + QString::fromLatin1(name.mid(16))});
     QDeadlineTimer deadline(30000);
     while (!program.waitForFinished(50) && !deadline.hasExpired()) {

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QSettings>
 
 #include "platform/settingslocation.h"
@@ -35,4 +36,16 @@ std::unique_ptr<QSettings> programSettings()
     return std::make_unique<QSettings>(
         SettingsLocation::file(QCoreApplication::organizationName(), QCoreApplication::applicationName()),
         QSettings::IniFormat);
+}
+
+QProcessEnvironment withoutDisplay(const QString &home, const QString &platform)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"),
+                                QStringLiteral("QT_QPA_PLATFORM")})
+        env.remove(name);
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    env.insert(QStringLiteral("HOME"), home);
+    return env;
 }

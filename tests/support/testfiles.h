@@ -8,6 +8,7 @@
 
 #include <memory>
 
+class QProcessEnvironment;
 class QSettings;
 
 class TestFolder {
@@ -31,3 +32,7 @@ private:
 // The program's settings file for the application's names, opened as the program opens it: an INI file on every
 // system (QSettings() would take the registry on Windows).
 std::unique_ptr<QSettings> programSettings();
+
+// The environment for starting the program itself: this process's, without a display, with the platform given (if
+// any) and home as its home.
+QProcessEnvironment withoutDisplay(const QString &home, const QString &platform);
