@@ -110,7 +110,9 @@ void TestMenu::initTestCase()
     qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
+    // the tests run side by side.
+    QCoreApplication::setApplicationName(u"MenuTest"_s);
 }
 
 void TestMenu::init()

@@ -202,7 +202,9 @@ void TestReport::initTestCase()
     qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
+    // the tests run side by side.
+    QCoreApplication::setApplicationName(u"ReportTest"_s);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
