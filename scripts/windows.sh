@@ -51,6 +51,8 @@ echo "== built ($((SECONDS - start)) s so far)"
 export WINEPREFIX=$cache/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
 export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
 mkdir -p "$WINEPREFIX"
+# A wineserver left running by an earlier run that stopped half-way would make every wait below wait for ever.
+wineserver -k >/dev/null 2>&1 || true
 wineboot --init >/dev/null 2>&1 || true
 # Wine marks Unix dot files hidden; Windows does not, and the tests check the hidden attribute as Windows has it.
 wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
@@ -61,9 +63,11 @@ if [ "${CANTORIX_WIN_TESTS:-1}" != 0 ]; then
     # One wineserver for the whole run, its helper processes started apart from the tests: tests started together
     # would otherwise race to start it, and a helper started by a test would hold its output open.
     wineserver -p >/dev/null 2>&1 </dev/null
+    trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
     wine cmd /c exit >/dev/null 2>&1 </dev/null
     (cd "$build" && ctest --output-on-failure -j "$(nproc)" --timeout 900)
     wineserver -k || true
+    trap - EXIT
     echo "== tests passed ($((SECONDS - start)) s so far)"
 fi
 
