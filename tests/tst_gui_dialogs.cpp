@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -15,7 +16,6 @@
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QTextEdit>
-#include <QDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

@@ -463,7 +463,8 @@ void TestKeepLog::rowsMoveAndFit()
     // Dragged by its grip from the last line to above the first.
     dialog->resize(AddServiceDialog::SmallestSize);
     const QSize least = dialog->minimumSizeHint();
-    QVERIFY2(least.width() <= 640 && least.height() <= 480, qPrintable(u"%1 x %2"_s.arg(least.width()).arg(least.height())));
+    QVERIFY2(least.width() <= 640 && least.height() <= 480,
+             qPrintable(u"%1 x %2"_s.arg(least.width()).arg(least.height())));
     QLabel *grip = rows()->row(3)->grip();
     QTest::mousePress(grip, Qt::LeftButton, {}, grip->rect().center());
     const QPoint top = grip->mapFromGlobal(rows()->row(0)->mapToGlobal(QPoint(5, 2)));

@@ -352,14 +352,8 @@ void TestMenu::recentFiles()
         window.openFile(written.at(5)); // again: it moves up, and is not listed twice
         window.openFile(odd);
     }
-    const QList<NativePath> expected = {odd,
-                                        written.at(5),
-                                        written.at(9),
-                                        written.at(8),
-                                        written.at(7),
-                                        written.at(6),
-                                        written.at(4),
-                                        written.at(3)};
+    const QList<NativePath> expected = {odd,           written.at(5), written.at(9), written.at(8),
+                                        written.at(7), written.at(6), written.at(4), written.at(3)};
     QCOMPARE(RecentFiles().load(), expected);
 
     // A new window offers them in that order and opens the one chosen.
