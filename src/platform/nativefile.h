@@ -5,9 +5,12 @@
 
 #include "platform/nativepath.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace NativeFile {
 
@@ -36,6 +39,33 @@ Opened openRegular(const NativePath &path, QFile &file);
 // What openRegular would make of path, judged by the name alone without opening it, so that nothing waits:
 // None for a regular file (a link is followed), CannotOpen when the name cannot be looked at (systemText says why).
 Opened inspect(const NativePath &path);
+
+// What a name stands for on disk, judged without opening it.
+struct Entry {
+    enum class Kind {
+        Missing,    // nothing by that name
+        Regular,    // a file
+        Link,       // a symbolic link (or, on Windows, any reparse point), when links are not followed
+        Folder,     // a folder
+        Other,      // a pipe, socket or device
+        Unreadable, // the name cannot be looked at; systemText says why
+    };
+    Kind kind = Kind::Missing;
+    qint64 size = 0;
+    int links = 0;         // the names a regular file has in its file system (hard links); 0 when unknown
+    bool readOnly = false; // its owner marked it read-only, or this user may not write it
+    QString systemText;
+};
+
+// The name itself: a symbolic link is reported as one, never followed.
+Entry entryAt(const NativePath &path);
+// The file a write through the name reaches: a symbolic link is followed. readOnly is set as the user meets it: no
+// write permission (or, for root, who may write anything, no write bit at all); the read-only attribute on Windows.
+Entry entryThrough(const NativePath &path);
+
+// The bytes of the regular file at path, never read through a link (on POSIX O_NOFOLLOW, on Windows a reparse point
+// is refused): nothing for a link, a folder, a pipe or device, a file larger than maxBytes, or a failed read.
+std::optional<QByteArray> readUnfollowed(const NativePath &path, qint64 maxBytes);
 
 // The longest path the system takes, in bytes of its units; a longer one names no file.
 qsizetype maxPathBytes();

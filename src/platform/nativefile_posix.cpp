@@ -95,6 +95,91 @@ Opened inspect(const NativePath &path)
     return result;
 }
 
+namespace {
+
+Entry entryOf(const struct stat &info)
+{
+    Entry entry;
+    if (S_ISLNK(info.st_mode))
+        entry.kind = Entry::Kind::Link;
+    else if (S_ISDIR(info.st_mode))
+        entry.kind = Entry::Kind::Folder;
+    else if (S_ISREG(info.st_mode))
+        entry.kind = Entry::Kind::Regular;
+    else
+        entry.kind = Entry::Kind::Other;
+    entry.size = static_cast<qint64>(info.st_size);
+    entry.links = static_cast<int>(qMin<nlink_t>(info.st_nlink, INT_MAX));
+    return entry;
+}
+
+Entry failedLook(int error)
+{
+    Entry entry;
+    entry.kind = error == ENOENT || error == ENOTDIR ? Entry::Kind::Missing : Entry::Kind::Unreadable;
+    if (entry.kind == Entry::Kind::Unreadable)
+        entry.systemText = qt_error_string(error);
+    return entry;
+}
+
+} // namespace
+
+Entry entryAt(const NativePath &path)
+{
+    const QByteArray &name = path.units();
+    struct stat info {};
+    if (name.isEmpty() || name.contains('\0'))
+        return failedLook(ENOENT);
+    if (::lstat(name.constData(), &info) != 0)
+        return failedLook(errno);
+    return entryOf(info);
+}
+
+Entry entryThrough(const NativePath &path)
+{
+    const QByteArray &name = path.units();
+    struct stat info {};
+    if (name.isEmpty() || name.contains('\0'))
+        return failedLook(ENOENT);
+    if (::stat(name.constData(), &info) != 0)
+        return failedLook(errno);
+    Entry entry = entryOf(info);
+    if (entry.kind == Entry::Kind::Regular) {
+        // Root passes every permission test, so for root only a file with no write bit at all counts as marked
+        // read-only. Otherwise the system judges, as it would the write: a read-only file system counts too.
+        if (::geteuid() == 0)
+            entry.readOnly = (info.st_mode & 0222) == 0;
+        else
+            entry.readOnly = ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 &&
+                             (errno == EACCES || errno == EROFS || errno == EPERM);
+    }
+    return entry;
+}
+
+std::optional<QByteArray> readUnfollowed(const NativePath &path, qint64 maxBytes)
+{
+    const QByteArray &name = path.units();
+    if (name.isEmpty() || name.contains('\0'))
+        return std::nullopt;
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxBytes ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > maxBytes)
+        return std::nullopt;
+    return bytes;
+}
+
 qsizetype maxPathBytes()
 {
     // PATH_MAX counts the closing NUL.

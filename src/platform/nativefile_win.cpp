@@ -6,6 +6,7 @@
 
 #include "platform/winpaths.h"
 
+#include <climits>
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -102,6 +103,104 @@ Opened inspect(const NativePath &path)
         result.modifiedMs = msecsOf(data.ftLastWriteTime);
     }
     return result;
+}
+
+namespace {
+
+Entry failedLook(DWORD error)
+{
+    Entry entry;
+    entry.kind = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME
+                     ? Entry::Kind::Missing
+                     : Entry::Kind::Unreadable;
+    if (entry.kind == Entry::Kind::Unreadable)
+        entry.systemText = WinPaths::reason(error);
+    return entry;
+}
+
+// The file's facts from a handle opened without asking for any access, so that a file another program holds
+// open without sharing can still be looked at; follow opens what a link names rather than the link.
+Entry lookAt(const NativePath &path, bool follow)
+{
+    const std::wstring name = WinPaths::wide(path);
+    if (name.empty() || name.find(L'\0') != std::wstring::npos)
+        return failedLook(ERROR_FILE_NOT_FOUND);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return failedLook(GetLastError());
+    Entry entry;
+    if (!follow && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        entry.kind = Entry::Kind::Link;
+        return entry;
+    }
+    HANDLE handle = CreateFileW(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return failedLook(GetLastError());
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    const DWORD error = GetLastError();
+    const DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    if (!known)
+        return failedLook(error);
+    if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        entry.kind = Entry::Kind::Folder;
+    } else if (type != FILE_TYPE_DISK) {
+        entry.kind = Entry::Kind::Other;
+    } else {
+        entry.kind = Entry::Kind::Regular;
+        entry.size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+        entry.links = int(qMin<DWORD>(info.nNumberOfLinks, DWORD(INT_MAX)));
+        entry.readOnly = (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0;
+    }
+    return entry;
+}
+
+} // namespace
+
+Entry entryAt(const NativePath &path)
+{
+    return lookAt(path, false);
+}
+
+Entry entryThrough(const NativePath &path)
+{
+    return lookAt(path, true);
+}
+
+std::optional<QByteArray> readUnfollowed(const NativePath &path, qint64 maxBytes)
+{
+    const std::wstring name = WinPaths::wide(path);
+    if (name.empty() || name.find(L'\0') != std::wstring::npos)
+        return std::nullopt;
+    // FILE_FLAG_OPEN_REPARSE_POINT opens a link itself, which is then refused by its attribute.
+    HANDLE handle =
+        CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const qint64 size =
+        GetFileInformationByHandle(handle, &info) ? (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow : -1;
+    if (size < 0 || size > maxBytes || GetFileType(handle) != FILE_TYPE_DISK ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+        CloseHandle(handle);
+        return std::nullopt;
+    }
+    QByteArray bytes(size, Qt::Uninitialized);
+    qint64 done = 0;
+    while (done < size) {
+        DWORD got = 0;
+        const DWORD piece = DWORD(qMin<qint64>(size - done, 1 << 30));
+        if (!ReadFile(handle, bytes.data() + done, piece, &got, nullptr) || got == 0)
+            break;
+        done += got;
+    }
+    CloseHandle(handle);
+    if (done != size)
+        return std::nullopt;
+    return bytes;
 }
 
 qsizetype maxPathBytes()

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // POSIX: a new file beside the old one, made with O_EXCL under a name of its own, takes the old one's mode, owner
 // and group through its descriptor before anything is written; it is written to the end (a short write is retried,
-// so the system's reason is known), synced, and only then renamed over the old name. Everything goes by the native
-// bytes of the name, so a folder whose name is not UTF-8 is written like any other.
+// so the system's reason is known), synced, and only then renamed over the old name (or linked to a name that must
+// be free). Everything goes by the native bytes of the name, so a folder whose name is not UTF-8 is written like any
+// other.
 #include "platform/savefile.h"
 
 #include "platform/folderaccess.h"
@@ -12,6 +13,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,7 +25,7 @@ namespace {
 
 Result failure(int error)
 {
-    return {false, FolderAccess::reason(error)};
+    return {false, FolderAccess::reason(error), false};
 }
 
 // The file a link names, so that the link itself stays a link; the path itself for anything else.
@@ -39,10 +42,16 @@ QByteArray followed(const QByteArray &path)
     return target;
 }
 
-int writeAll(int fd, const QByteArray &bytes)
+QByteArray folderOf(const QByteArray &path)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : path.left(slash);
+}
+
+int writeAll(int fd, const char *data, qsizetype size, off_t at)
+{
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t written = ::pwrite(fd, data + done, size_t(size - done), at + off_t(done));
         if (written < 0) {
             if (errno == EINTR)
                 continue;
@@ -63,20 +72,114 @@ int syncToDisk(int fd)
     return result == 0 || errno == EINVAL || errno == EROFS ? 0 : errno;
 }
 
+// The folder's own entry for the renamed or linked name is made lasting too; a folder that cannot be opened or
+// synced (some file systems) keeps it as the system sees fit.
+void syncFolder(const QByteArray &folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    (void)syncToDisk(fd);
+    ::close(fd);
+}
+
+// Files a write of ours left when it was killed half-way, as large as the file they were for: taken by their names,
+// and only regular files of this user that no write still in progress can own.
+void removeLeftovers(const QByteArray &folder)
+{
+    DIR *dir = ::opendir(folder.constData());
+    if (dir == nullptr)
+        return;
+    const time_t oldest = ::time(nullptr) - kLeftoverAgeSeconds;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!isTemporaryName(NativePath::fromUnits(name)))
+            continue;
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::geteuid() && info.st_mtime < oldest)
+            (void)::unlinkat(::dirfd(dir), name.constData(), 0);
+    }
+    ::closedir(dir);
+}
+
 // Opens a new file beside target under a name nobody else is using, readable as a new file there would be.
 int createBeside(const QByteArray &target, QByteArray &made)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = target.left(slash + 1);
-    const QByteArray name = target.mid(slash + 1);
+    const NativePath name = NativePath::fromUnits(target.mid(slash + 1));
+    const long limit = ::pathconf(folderOf(target).constData(), _PC_NAME_MAX);
+    const qsizetype maxName = limit > 0 ? qsizetype(limit) : NAME_MAX;
+    removeLeftovers(folderOf(target));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        made = folder + '.' + name + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".new";
+        made = folder + temporaryName(name, QRandomGenerator::global()->generate(), maxName).units();
         const int fd = ::open(made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+// Makes a new file beside target holding bytes, with the permissions of like (when given), synced and closed; 0,
+// or the error that stopped it, with nothing left behind.
+int writeBeside(const QByteArray &target, const QByteArray &bytes, const struct stat *like, QByteArray &made)
+{
+    const int fd = createBeside(target, made);
+    if (fd < 0)
+        return errno;
+    const auto abandon = [&](int error) {
+        ::close(fd);
+        ::unlink(made.constData());
+        return error;
+    };
+    if (like != nullptr) {
+        // Only root may give a file away; anyone may give it a group they belong to.
+        if (::fchown(fd, like->st_uid, like->st_gid) != 0)
+            (void)::fchown(fd, uid_t(-1), like->st_gid);
+        if (::fchmod(fd, like->st_mode & 07777) != 0)
+            return abandon(errno);
+    }
+    if (const int simulated = simulatedFailure()) {
+        (void)writeAll(fd, bytes.constData(), bytes.size() / 2, 0);
+        return abandon(simulated);
+    }
+    if (const int error = writeAll(fd, bytes.constData(), bytes.size(), 0))
+        return abandon(error);
+    if (const int error = syncToDisk(fd))
+        return abandon(error);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(made.constData());
+        return error;
+    }
+    return 0;
+}
+
+// Gives made the name target, which must be free: a hard link fails rather than replace anything. Where the file
+// system has no hard links the name is looked at first, and the rename follows at once.
+Result placeAtFreeName(const QByteArray &made, const QByteArray &target)
+{
+    if (::link(made.constData(), target.constData()) == 0) {
+        ::unlink(made.constData());
+        return {true, QString(), false};
+    }
+    const int error = errno;
+    struct stat info {};
+    const bool taken = error == EEXIST || ::lstat(target.constData(), &info) == 0;
+    if (taken || (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP && error != ENOSYS && error != EMLINK)) {
+        ::unlink(made.constData());
+        Result result = failure(taken ? EEXIST : error);
+        result.nameTaken = taken;
+        return result;
+    }
+    if (::rename(made.constData(), target.constData()) != 0) {
+        const int renameError = errno;
+        ::unlink(made.constData());
+        return failure(renameError);
+    }
+    return {true, QString(), false};
 }
 
 } // namespace
@@ -90,40 +193,95 @@ Result write(const NativePath &path, const QByteArray &bytes)
         return failure(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
 
     QByteArray made;
-    const int fd = createBeside(target, made);
-    if (fd < 0)
-        return failure(errno);
-    const auto abandon = [&](int error) {
-        ::close(fd);
-        ::unlink(made.constData());
+    if (const int error = writeBeside(target, bytes, existed ? &old : nullptr, made))
         return failure(error);
-    };
-    if (existed) {
-        // Only root may give a file away; anyone may give it a group they belong to.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0)
-            (void)::fchown(fd, uid_t(-1), old.st_gid);
-        if (::fchmod(fd, old.st_mode & 07777) != 0)
-            return abandon(errno);
-    }
-    if (const int simulated = simulatedFailure()) {
-        (void)writeAll(fd, bytes.first(bytes.size() / 2));
-        return abandon(simulated);
-    }
-    if (const int error = writeAll(fd, bytes))
-        return abandon(error);
-    if (const int error = syncToDisk(fd))
-        return abandon(error);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(made.constData());
-        return failure(error);
-    }
     if (::rename(made.constData(), target.constData()) != 0) {
         const int error = errno;
         ::unlink(made.constData());
         return failure(error);
     }
-    return {true, QString()};
+    syncFolder(folderOf(target));
+    return {true, QString(), false};
+}
+
+Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
+{
+    const QByteArray &target = path.units();
+    struct stat permissions {};
+    if (::stat(like.units().constData(), &permissions) != 0)
+        return failure(errno);
+
+    QByteArray made;
+    if (const int error = writeBeside(target, bytes, &permissions, made))
+        return failure(error);
+    if (!replace) {
+        const Result placed = placeAtFreeName(made, target);
+        if (placed.ok)
+            syncFolder(folderOf(target));
+        return placed;
+    }
+    // rename replaces the name itself: a link that took it is replaced, and what it named is left alone.
+    if (::rename(made.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(made.constData());
+        return failure(error);
+    }
+    syncFolder(folderOf(target));
+    return {true, QString(), false};
+}
+
+Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
+{
+    int fd = -1;
+    do {
+        fd = ::open(path.units().constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return failure(errno);
+    const auto fail = [&](int error) {
+        ::close(fd);
+        return failure(error);
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return fail(errno);
+    if (!S_ISREG(info.st_mode) || info.st_size != off_t(old.size()))
+        return fail(!S_ISREG(info.st_mode) ? EINVAL : ESTALE);
+
+    // Room for the new size first: a full disk stops the write here, with the file as it was.
+    if (bytes.size() > old.size()) {
+        int error = ::posix_fallocate(fd, 0, off_t(bytes.size()));
+        if (error == EINVAL || error == EOPNOTSUPP)
+            error = ::ftruncate(fd, off_t(bytes.size())) == 0 ? 0 : errno;
+        if (error != 0) {
+            (void)::ftruncate(fd, off_t(old.size()));
+            return fail(error);
+        }
+    }
+    qsizetype unchanged = 0;
+    const qsizetype common = qMin(bytes.size(), old.size());
+    while (unchanged < common && bytes[unchanged] == old[unchanged])
+        ++unchanged;
+
+    int error = simulatedFailure();
+    if (error != 0)
+        (void)writeAll(fd, bytes.constData() + unchanged, (bytes.size() - unchanged) / 2, off_t(unchanged));
+    else
+        error = writeAll(fd, bytes.constData() + unchanged, bytes.size() - unchanged, off_t(unchanged));
+    if (error == 0 && bytes.size() < old.size() && ::ftruncate(fd, off_t(bytes.size())) != 0)
+        error = errno;
+    if (error == 0)
+        error = syncToDisk(fd);
+    if (error != 0) {
+        // The old bytes go back where the new ones were started; what was grown is given back.
+        (void)writeAll(fd, old.constData() + unchanged, old.size() - unchanged, off_t(unchanged));
+        (void)::ftruncate(fd, off_t(old.size()));
+        (void)syncToDisk(fd);
+        return fail(error);
+    }
+    if (::close(fd) != 0)
+        return failure(errno);
+    return {true, QString(), false};
 }
 
 } // namespace SaveFile

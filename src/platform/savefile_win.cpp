@@ -1,35 +1,128 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Windows: a new file beside the old one, written to the end and flushed to the disk, then put in the old one's
-// place by ReplaceFileW, which keeps the old file's attributes, access control list and creation time (a file that
-// was not there yet is moved into place). On any failure the new file is deleted and the old one is untouched.
+// place by ReplaceFileW, which keeps the old file's access control list and creation time (a file that was not
+// there yet is moved into place). On any failure the new file is deleted and the old one is untouched. A copy is
+// moved into place by MoveFileExW, which replaces a link's own entry rather than what it names, or, for a name that
+// must be free, fails when something has it.
 #include "platform/savefile.h"
 
 #include "platform/winpaths.h"
 
 #include <QRandomGenerator>
 
+#include <aclapi.h>
 #include <windows.h>
 
 namespace SaveFile {
 
 namespace {
 
+// A folder entry's longest name: 255 UTF-16 units.
+constexpr qsizetype kMaxNameBytes = 255 * 2;
+// Attributes a user sets by hand that a replaced file may come back without.
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 Result failure(DWORD error)
 {
-    return {false, WinPaths::reason(error)};
+    return {false, WinPaths::reason(error), false};
 }
 
-DWORD writeAll(HANDLE file, const QByteArray &bytes)
+DWORD writeAll(HANDLE file, const char *data, qsizetype size, qint64 at)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const DWORD piece = DWORD(qMin<qsizetype>(bytes.size() - done, 1 << 30));
+    for (qsizetype done = 0; done < size;) {
+        const DWORD piece = DWORD(qMin<qsizetype>(size - done, 1 << 30));
+        OVERLAPPED place{};
+        const qint64 offset = at + done;
+        place.Offset = DWORD(offset & 0xFFFFFFFF);
+        place.OffsetHigh = DWORD(offset >> 32);
         DWORD written = 0;
-        if (!WriteFile(file, bytes.constData() + done, piece, &written, nullptr))
+        if (!WriteFile(file, data + done, piece, &written, &place))
             return GetLastError();
         if (written == 0)
             return ERROR_WRITE_FAULT;
         done += written;
     }
+    return ERROR_SUCCESS;
+}
+
+bool olderThan(const FILETIME &time, qint64 seconds)
+{
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME &t) { return (qint64(t.dwHighDateTime) << 32) | t.dwLowDateTime; };
+    return ticks(now) - ticks(time) > seconds * 10000000LL;
+}
+
+// Files a write of ours left when it was killed half-way, as large as the file they were for: taken by their names,
+// and only plain files that no write still in progress can own.
+void removeLeftovers(const NativePath &folder)
+{
+    const std::wstring pattern = WinPaths::wide(folder.child(NativePath::fromText(QStringLiteral("*"))));
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const NativePath name = WinPaths::fromWide(found.cFileName, wcslen(found.cFileName));
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
+            isTemporaryName(name) && olderThan(found.ftLastWriteTime, kLeftoverAgeSeconds))
+            DeleteFileW(WinPaths::wide(folder.child(name)).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// The access control list of like given to the new file, so that a copy of a private file is as private.
+void copyAccess(const std::wstring &like, HANDLE file)
+{
+    PACL dacl = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoW(like.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &dacl, nullptr,
+                              &descriptor) != ERROR_SUCCESS)
+        return;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    const bool isProtected =
+        GetSecurityDescriptorControl(descriptor, &control, &revision) && (control & SE_DACL_PROTECTED) != 0;
+    SetSecurityInfo(file, SE_FILE_OBJECT,
+                    DACL_SECURITY_INFORMATION |
+                        (isProtected ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION),
+                    nullptr, nullptr, dacl, nullptr);
+    LocalFree(descriptor);
+}
+
+// Makes a new file beside target holding bytes (with like's access control list when given), flushed and closed;
+// ERROR_SUCCESS, or the error that stopped it, with nothing left behind.
+DWORD writeBeside(const NativePath &target, const QByteArray &bytes, const std::wstring *like, std::wstring &made)
+{
+    const NativePath folder = target.parent();
+    removeLeftovers(folder);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+        const NativePath name = temporaryName(target.baseName(), QRandomGenerator::global()->generate(), kMaxNameBytes);
+        made = WinPaths::wide(folder.child(name));
+        file = CreateFileW(made.c_str(), GENERIC_WRITE | WRITE_DAC, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                           nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
+            return GetLastError();
+    }
+    if (file == INVALID_HANDLE_VALUE)
+        return ERROR_FILE_EXISTS;
+    const auto abandon = [&](DWORD error) {
+        CloseHandle(file);
+        DeleteFileW(made.c_str());
+        return error;
+    };
+    if (like != nullptr)
+        copyAccess(*like, file);
+    if (const int simulated = simulatedFailure()) {
+        (void)writeAll(file, bytes.constData(), bytes.size() / 2, 0);
+        return abandon(DWORD(simulated));
+    }
+    if (const DWORD error = writeAll(file, bytes.constData(), bytes.size(), 0))
+        return abandon(error);
+    if (!FlushFileBuffers(file))
+        return abandon(GetLastError());
+    CloseHandle(file);
     return ERROR_SUCCESS;
 }
 
@@ -44,33 +137,8 @@ Result write(const NativePath &path, const QByteArray &bytes)
         return failure(ERROR_DIRECTORY);
 
     std::wstring made;
-    HANDLE file = INVALID_HANDLE_VALUE;
-    const NativePath folder = path.parent();
-    const QString name = path.baseName().display();
-    for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
-        const QString temporary =
-            u'.' + name + u'.' + QString::number(QRandomGenerator::global()->generate(), 36) + QStringLiteral(".new");
-        made = WinPaths::wide(folder.child(NativePath::fromText(temporary)));
-        file = CreateFileW(made.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS)
-            return failure(GetLastError());
-    }
-    if (file == INVALID_HANDLE_VALUE)
-        return failure(ERROR_FILE_EXISTS);
-    const auto abandon = [&](DWORD error) {
-        CloseHandle(file);
-        DeleteFileW(made.c_str());
+    if (const DWORD error = writeBeside(path, bytes, nullptr, made))
         return failure(error);
-    };
-    if (const int simulated = simulatedFailure()) {
-        (void)writeAll(file, bytes.first(bytes.size() / 2));
-        return abandon(DWORD(simulated));
-    }
-    if (const DWORD error = writeAll(file, bytes))
-        return abandon(error);
-    if (!FlushFileBuffers(file))
-        return abandon(GetLastError());
-    CloseHandle(file);
     const bool placed = existed ? ReplaceFileW(target.c_str(), made.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                                                nullptr, nullptr) != 0
                                 : MoveFileExW(made.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
@@ -79,7 +147,85 @@ Result write(const NativePath &path, const QByteArray &bytes)
         DeleteFileW(made.c_str());
         return failure(error);
     }
-    return {true, QString()};
+    // ReplaceFileW is to keep the replaced file's attributes, but not every file system does (a hidden log came
+    // back visible): what the user set is set again.
+    if (existed) {
+        const DWORD now = GetFileAttributesW(target.c_str());
+        if (now != INVALID_FILE_ATTRIBUTES && (now & kKeptAttributes) != (attributes & kKeptAttributes))
+            SetFileAttributesW(target.c_str(), (now & ~kKeptAttributes) | (attributes & kKeptAttributes));
+    }
+    return {true, QString(), false};
+}
+
+Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
+{
+    const std::wstring target = WinPaths::wide(path);
+    const std::wstring permissions = WinPaths::wide(like);
+    std::wstring made;
+    if (const DWORD error = writeBeside(path, bytes, &permissions, made))
+        return failure(error);
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (!MoveFileExW(made.c_str(), target.c_str(), flags)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(made.c_str());
+        Result result = failure(error);
+        result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+        return result;
+    }
+    return {true, QString(), false};
+}
+
+Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
+{
+    const std::wstring target = WinPaths::wide(path);
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return failure(GetLastError());
+    const auto fail = [&](DWORD error) {
+        CloseHandle(file);
+        return failure(error);
+    };
+    const auto resize = [&](qint64 size) {
+        LARGE_INTEGER end{};
+        end.QuadPart = size;
+        return SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    };
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info))
+        return fail(ERROR_INVALID_FUNCTION);
+    if (((qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow) != old.size())
+        return fail(ERROR_FILE_INVALID);
+
+    // Room for the new size first: a full disk stops the write here, with the file as it was.
+    if (bytes.size() > old.size() && !resize(bytes.size())) {
+        const DWORD error = GetLastError();
+        resize(old.size());
+        return fail(error);
+    }
+    qsizetype unchanged = 0;
+    const qsizetype common = qMin(bytes.size(), old.size());
+    while (unchanged < common && bytes[unchanged] == old[unchanged])
+        ++unchanged;
+
+    DWORD error = DWORD(simulatedFailure());
+    if (error != ERROR_SUCCESS)
+        (void)writeAll(file, bytes.constData() + unchanged, (bytes.size() - unchanged) / 2, unchanged);
+    else
+        error = writeAll(file, bytes.constData() + unchanged, bytes.size() - unchanged, unchanged);
+    if (error == ERROR_SUCCESS && bytes.size() < old.size() && !resize(bytes.size()))
+        error = GetLastError();
+    if (error == ERROR_SUCCESS && !FlushFileBuffers(file))
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        // The old bytes go back where the new ones were started; what was grown is given back.
+        (void)writeAll(file, old.constData() + unchanged, old.size() - unchanged, unchanged);
+        resize(old.size());
+        FlushFileBuffers(file);
+        return fail(error);
+    }
+    CloseHandle(file);
+    return {true, QString(), false};
 }
 
 } // namespace SaveFile

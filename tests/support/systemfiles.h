@@ -15,6 +15,15 @@ bool hasFifos();
 // Makes a named pipe at path; false where there are none or it could not be made.
 bool makeFifo(const QString &path);
 
+// A symbolic link at link naming target; false where the system or this user cannot make one.
+bool makeSymlink(const QString &target, const QString &link);
+// A second name for the file existing (a hard link); false where the file system has none.
+bool makeHardLink(const QString &existing, const QString &link);
+// Lets only the owner read and write path (mode 600); false where files have no such mode (Windows).
+bool makePrivate(const QString &path);
+// Whether path lets only its owner read and write it, as makePrivate leaves it.
+bool isPrivate(const QString &path);
+
 // A failure as the system reports it: its own code (errno, or a Windows error) and the words it gives for it.
 struct SystemError {
     int code;

@@ -23,6 +23,27 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
+bool makeSymlink(const QString &target, const QString &link)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+bool makeHardLink(const QString &existing, const QString &link)
+{
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+bool makePrivate(const QString &path)
+{
+    return ::chmod(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool isPrivate(const QString &path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 07777) == 0600;
+}
+
 SystemError diskFull()
 {
     return {ENOSPC, QString::fromLocal8Bit(std::strerror(ENOSPC))};

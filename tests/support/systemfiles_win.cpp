@@ -28,6 +28,37 @@ bool makeFifo(const QString &)
     return false;
 }
 
+namespace {
+
+std::wstring wide(const QString &path)
+{
+    return WinPaths::wide(NativePath::fromText(path));
+}
+
+} // namespace
+
+bool makeSymlink(const QString &target, const QString &link)
+{
+    // Without developer mode only an administrator may make links; the flag asks for it where it is allowed.
+    constexpr DWORD unprivileged = 0x2; // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+    return CreateSymbolicLinkW(wide(link).c_str(), wide(target).c_str(), unprivileged) != 0;
+}
+
+bool makeHardLink(const QString &existing, const QString &link)
+{
+    return CreateHardLinkW(wide(link).c_str(), wide(existing).c_str(), nullptr) != 0;
+}
+
+bool makePrivate(const QString &)
+{
+    return false;
+}
+
+bool isPrivate(const QString &)
+{
+    return false;
+}
+
 SystemError diskFull()
 {
     return described(ERROR_DISK_FULL);
