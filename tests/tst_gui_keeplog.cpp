@@ -89,6 +89,7 @@ private Q_SLOTS:
     void refusedWriteLeavesTheFile_data();
     void refusedWriteLeavesTheFile();
     void changedFileIsReloadedOnRequest();
+    void ownBackupIsReplacedAcrossRuns();
     void marksAndTitles_data();
     void marksAndTitles();
     void rowsMoveAndFit();
@@ -318,7 +319,8 @@ void TestKeepLog::addServiceWithKeys()
 
     QCOMPARE(contents(m_log), kLog + "\nDec 13, 2026 Advent 3\n300 Gamma\n200 Beta\nAnthem\n");
     QCOMPARE(contents(m_log + u".bak"_s), kLog);
-    QCOMPARE(m_window->statusBar()->currentMessage(), u"Service of Dec 13, 2026 added: 2 hymns"_s);
+    QCOMPARE(m_window->statusBar()->currentMessage(),
+             u"Service of Dec 13, 2026 added: 2 hymns; the log as it was is kept in log.txt.bak"_s);
     QCOMPARE(part<QLineEdit>(form, "hymnmbr")->text(), u"300"_s);
     form->find();
     QCOMPARE(form->leftRowCount(), 2);
@@ -402,6 +404,26 @@ void TestKeepLog::changedFileIsReloadedOnRequest()
     QTRY_VERIFY(!m_window->addServiceDialog());
     QCOMPARE(contents(m_log), changed + "\nDec 13, 2026\n100 Alpha Two\n");
     QCOMPARE(contents(m_log + u".bak"_s), changed);
+}
+
+void TestKeepLog::ownBackupIsReplacedAcrossRuns()
+{
+    // The backup the program made is its own from then on, in this run and the next; the user's is never touched.
+    m_folder->write(u"log.txt.bak"_s, "the user's own backup");
+    QByteArray log = kLog;
+    for (const QString &number : {u"100"_s, u"200"_s, u"300"_s}) {
+        AddServiceDialog *dialog = openDialog(log);
+        QVERIFY(dialog);
+        QTest::keyClicks(rows()->row(0)->numberBox(), number);
+        QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+        QTRY_VERIFY(!m_window->addServiceDialog());
+        QCOMPARE(contents(m_log + u".1.bak"_s), log);
+        log = contents(m_log);
+        m_window = std::make_unique<MainWindow>(&m_dialogs);
+        m_window->show();
+    }
+    QCOMPARE(contents(m_log + u".bak"_s), QByteArray("the user's own backup"));
+    QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 void TestKeepLog::marksAndTitles_data()

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a new service into the log on disk: only into the file as it was loaded, with the old bytes kept beside
-// it, and never leaving the log half written.
+// it in a backup that never takes the place of a file the program did not write, and never leaving the log half
+// written.
 #pragma once
 
 #include "logbook/addservice.h"
 #include "platform/nativepath.h"
 #include "store/hymnfileloader.h"
 
+#include <QByteArray>
 #include <QString>
 
 namespace Logbook {
+
+// What identifies the program's last backup of a log, kept between runs: a backup is replaced only while it is
+// still the file the program wrote there.
+struct BackupRecord {
+    NativePath path;
+    qint64 size = -1;
+    QByteArray digest; // SHA-256 of its bytes
+
+    bool isKnown() const { return !path.isEmpty() && size >= 0 && !digest.isEmpty(); }
+    friend bool operator==(const BackupRecord &, const BackupRecord &) = default;
+};
 
 struct WrittenService {
     enum class Outcome {
@@ -19,18 +32,33 @@ struct WrittenService {
         Failed,  // the file could not be read or written; the log is as it was
     };
     Outcome outcome = Outcome::Failed;
-    QString message; // why nothing was written, for the user
-    QString status;  // what was added, once written ("Service of Dec 14, 2026 added: 5 hymns")
+    QString message;     // why nothing was written, for the user
+    QString status;      // what was added and where the old log is kept, once written
+    BackupRecord backup; // once written: the backup just made, to be passed to the next write
 };
 
-// "ServiceLog.txt.bak" beside "ServiceLog.txt": the one backup generation.
-NativePath backupPath(const NativePath &log);
+// The names the backup of log may take, in the order they are tried: "ServiceLog.txt.bak" for 0, then
+// "ServiceLog.txt.1.bak", "ServiceLog.txt.2.bak" …
+NativePath backupName(const NativePath &log, int generation);
+// How many of those names are tried before the backup is refused.
+constexpr int kBackupNames = 1000;
 
-// Adds service to the log at path. The file is read again whole and must be byte for byte, and by size and
-// modification time, the file loaded as loaded; then its bytes go to backupPath(path) and the new bytes to path,
-// each written atomically. When writing the log fails after the backup was written, the backup holds the bytes
-// the log still holds.
+struct BackupPlace {
+    NativePath path;      // empty when every name is taken
+    bool replace = false; // path is the program's own last backup, still as it was written
+};
+// Where the backup of log goes: to last when it is one of log's backup names and still the regular file the
+// program wrote (same size and digest, read without following a link), else to the first of log's backup names
+// that nothing has, a link or a folder included.
+BackupPlace backupPlace(const NativePath &log, const BackupRecord &last);
+
+// Adds service to the log at path. Every refusal is decided before anything is written: the file is read again
+// whole and must hold the bytes loaded (by size and digest; its time does not count), it must not be marked
+// read-only, the service must be one the program will read back, and a name must be free for the backup. Then the
+// old bytes go to the backup (see backupPlace) with the log's permissions, and the new bytes to the log: atomically
+// in place of the old file, or, for a file with more than one name (hard links), over it in place so that every
+// name sees them, after the backup is on the disk.
 WrittenService writeService(const NativePath &path, const FileFacts &loaded, const NewService &service,
-                            LineEnd fallback);
+                            LineEnd fallback, const BackupRecord &lastBackup = {});
 
 } // namespace Logbook

@@ -514,8 +514,12 @@ bool MainWindow::submitService(const Logbook::NewService &service)
         return false;
     }
     // Only a file without any line end yet (empty, or a single line) takes this one; every editor reads LF.
+    const NativePath log = m_session->path();
     const Logbook::WrittenService written =
-        Logbook::writeService(m_session->path(), m_session->readFromDisk(), service, Logbook::LineEnd::Lf);
+        Logbook::writeService(log, m_session->readFromDisk(), service, Logbook::LineEnd::Lf, m_backups.lastFor(log));
+    // A backup written is the program's own from now on, also when the log's own write then failed.
+    if (written.backup.isKnown())
+        m_backups.keep(log, written.backup);
     switch (written.outcome) {
     case Logbook::WrittenService::Outcome::Written:
         // The watch compares what it finds with what this reload reads, so the program's own write is no change.

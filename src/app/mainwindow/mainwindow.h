@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/mainwindow/appsettings.h"
+#include "app/mainwindow/backuprecords.h"
 #include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/recentfiles.h"
 #include "logbook/addservice.h"
@@ -107,6 +108,7 @@ private:
     // The settings file, judged once for the window's life, and the recent files kept in it.
     AppSettings m_settings;
     RecentFiles m_recent{&m_settings};
+    BackupRecords m_backups{&m_settings};
     QMenu *m_recentMenu = nullptr;
     QAction *m_find = nullptr;
     QAction *m_tally = nullptr;

@@ -1,0 +1,279 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A service written into a log on disk, over every state the folder can be in: where the old bytes go (never over a
+// file the program did not write, never through a link), what is refused before anything is written (a log changed
+// or marked read-only), a log with a second name, and what a failed write leaves. Rows that need what a system
+// cannot make (a link, a pipe, a file mode) are skipped there with their reason.
+#include "systemfiles.h"
+#include "testfiles.h"
+
+#include "logbook/writeservice.h"
+#include "platform/savefile.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QLocale>
+#include <QMap>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Outcome = Logbook::WrittenService::Outcome;
+
+const QByteArray kLog = "Nov 29, 2026 Advent 1\n200 Beta\n";
+const QByteArray kAdded = kLog + "\nDec 13, 2026\n300 Gamma\n";
+const QByteArray kUsers = "my own backup";
+
+enum class Setup {
+    Plain,
+    UsersBackup,          // log.txt.bak is the user's
+    UsersBackups,         // so are log.txt.bak and log.txt.1.bak
+    BackupNameIsFolder,   // a folder has the name log.txt.bak
+    BackupNameIsLink,     // log.txt.bak is a link to a file elsewhere
+    BackupNameIsPipe,     // log.txt.bak is a named pipe
+    OwnBackup,            // log.txt.1.bak is the program's last backup, as it wrote it
+    OwnBackupChanged,     // the recorded log.txt.bak was changed since
+    RecordNamesOtherFile, // the record names a file that is no backup of this log
+    Touched,              // the log's time changed, its bytes did not
+    OtherBytesSameSizeAndTime,
+    ReadOnly,
+    LogWriteFails,        // the backup is written, the log's own write fails
+    SecondName,           // the log has a hard link Copy.txt
+    SecondNameWriteFails, // and the write over it fails half-way
+    PrivateLog,           // only its owner may read it
+    LongName,             // the log's name is near the system's limit
+};
+
+struct Folder {
+    TestFolder dir;
+    QString log;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QByteArray read(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+    // Every file with its bytes, the log, its second name and the backup left out: what no write may change.
+    QMap<QString, QByteArray> others(const QString &backup) const
+    {
+        QMap<QString, QByteArray> files;
+        // Pipes are left out (QDir::System): opening one would wait for a writer.
+        const QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name : names) {
+            if (name != log && name != backup && name != u"Copy.txt")
+                files.insert(name, read(name));
+        }
+        return files;
+    }
+};
+
+Logbook::BackupRecord recordOf(const Folder &folder, const QString &name, const QByteArray &bytes)
+{
+    return {NativePath::fromText(folder.path(name)), bytes.size(),
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Setup)
+Q_DECLARE_METATYPE(Outcome)
+
+class TestWriteService : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { SaveFile::failWritesWith(0); }
+
+    void writes_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("backup");  // where the old bytes are afterwards; empty: nowhere new
+        QTest::addColumn<QString>("message"); // what the user is told, in part
+
+        const QString written = u"Service of Dec 13, 2026 added: 1 hymn; the log as it was is kept in "_s;
+        QTest::newRow("first backup") << Setup::Plain << Outcome::Written << u"log.txt.bak"_s
+                                      << written + u"log.txt.bak"_s;
+        QTest::newRow("the user's .bak is passed over")
+            << Setup::UsersBackup << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("the first free name")
+            << Setup::UsersBackups << Outcome::Written << u"log.txt.2.bak"_s << written + u"log.txt.2.bak"_s;
+        QTest::newRow("a folder by the name")
+            << Setup::BackupNameIsFolder << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("a link by the name is never followed")
+            << Setup::BackupNameIsLink << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("a pipe by the name")
+            << Setup::BackupNameIsPipe << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("the program's own backup is replaced")
+            << Setup::OwnBackup << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("its backup changed since is the user's")
+            << Setup::OwnBackupChanged << Outcome::Written << u"log.txt.1.bak"_s << written + u"log.txt.1.bak"_s;
+        QTest::newRow("a record naming another file")
+            << Setup::RecordNamesOtherFile << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("touched, not changed")
+            << Setup::Touched << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("other bytes of the same size and time")
+            << Setup::OtherBytesSameSizeAndTime << Outcome::Changed << QString()
+            << u"\"log.txt\" has changed on disk since it was loaded, so the service was not added."_s;
+        QTest::newRow("read-only") << Setup::ReadOnly << Outcome::Refused << QString()
+                                   << u"log.txt is read-only, so the service was not added."_s;
+        const SystemFiles::SystemError full = SystemFiles::diskFull();
+        QTest::newRow("the log's write fails") << Setup::LogWriteFails << Outcome::Failed << u"log.txt.1.bak"_s
+                                               << u"\"log.txt\" could not be written: %1. The file is as it was; its "
+                                                  "bytes are also in \"log.txt.1.bak\"."_s.arg(full.reason);
+        QTest::newRow("a second name sees the service")
+            << Setup::SecondName << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("a failed write over a second name")
+            << Setup::SecondNameWriteFails << Outcome::Failed << u"log.txt.bak"_s
+            << u"\"log.txt\" could not be written: %1."_s.arg(full.reason);
+        QTest::newRow("a private log's backup is private")
+            << Setup::PrivateLog << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("a name near the system's limit")
+            << Setup::LongName << Outcome::Written << QString() << QString();
+    }
+
+    void writes()
+    {
+        QFETCH(Setup, setup);
+        QFETCH(Outcome, outcome);
+        QFETCH(QString, backup);
+        QFETCH(QString, message);
+
+        Folder folder;
+        QVERIFY(folder.dir.isValid());
+        folder.log = u"log.txt"_s;
+        if (setup == Setup::LongName) {
+            // 244 bytes: room for ".bak", none for the writer's usual new name beside it.
+            folder.log = QString(240, u'l') + u".txt"_s;
+            backup = folder.log + u".bak"_s;
+            message = u"Service of Dec 13, 2026 added: 1 hymn; the log as it was is kept in "_s + backup;
+        }
+        const QString log = folder.dir.write(folder.log, kLog);
+        const NativePath logPath = NativePath::fromText(log);
+        // As the window loaded it, its time included.
+        const FileFacts loaded = HymnFileLoader::readWhole(logPath).facts;
+        Logbook::BackupRecord record;
+        const QString elsewhere = folder.dir.write(u"elsewhere.txt"_s, "not to be written through a link");
+
+        switch (setup) {
+        case Setup::UsersBackup:
+        case Setup::LogWriteFails:
+            folder.dir.write(u"log.txt.bak"_s, kUsers);
+            break;
+        case Setup::UsersBackups:
+            folder.dir.write(u"log.txt.bak"_s, kUsers);
+            folder.dir.write(u"log.txt.1.bak"_s, kUsers + '1');
+            break;
+        case Setup::BackupNameIsFolder:
+            QVERIFY(QDir(folder.dir.path()).mkdir(u"log.txt.bak"_s));
+            break;
+        case Setup::BackupNameIsLink:
+            if (!SystemFiles::makeSymlink(elsewhere, folder.path(u"log.txt.bak"_s)))
+                QSKIP("Symbolic links cannot be made here");
+            break;
+        case Setup::BackupNameIsPipe:
+            if (!SystemFiles::makeFifo(folder.path(u"log.txt.bak"_s)))
+                QSKIP("Named pipes do not live in folders on this system");
+            break;
+        case Setup::OwnBackup:
+            folder.dir.write(u"log.txt.bak"_s, kUsers);
+            folder.dir.write(u"log.txt.1.bak"_s, "an older log");
+            record = recordOf(folder, u"log.txt.1.bak"_s, "an older log");
+            break;
+        case Setup::OwnBackupChanged:
+            folder.dir.write(u"log.txt.bak"_s, "an older log, then edited");
+            record = recordOf(folder, u"log.txt.bak"_s, "an older log");
+            break;
+        case Setup::RecordNamesOtherFile:
+            record = recordOf(folder, u"elsewhere.txt"_s, "not to be written through a link");
+            break;
+        case Setup::Touched:
+        case Setup::OtherBytesSameSizeAndTime: {
+            QFile file(log);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            const QDateTime time = file.fileTime(QFileDevice::FileModificationTime);
+            if (setup == Setup::OtherBytesSameSizeAndTime) {
+                QVERIFY(file.seek(kLog.indexOf("Beta")) && file.write("Bata") == 4);
+                file.flush();
+                QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+            } else {
+                QVERIFY(file.setFileTime(time.addDays(1), QFileDevice::FileModificationTime));
+            }
+            break;
+        }
+        case Setup::ReadOnly:
+            QVERIFY(QFile::setPermissions(log, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            break;
+        case Setup::SecondName:
+        case Setup::SecondNameWriteFails:
+            if (!SystemFiles::makeHardLink(log, folder.path(u"Copy.txt"_s)))
+                QSKIP("The file system has no hard links");
+            break;
+        case Setup::PrivateLog:
+            if (!SystemFiles::makePrivate(log))
+                QSKIP("Files have no owner-only mode here");
+            break;
+        case Setup::Plain:
+        case Setup::LongName:
+            break;
+        }
+        if (setup == Setup::LogWriteFails || setup == Setup::SecondNameWriteFails)
+            SaveFile::failWritesWith(SystemFiles::diskFull().code, 1);
+        const QMap<QString, QByteArray> others = folder.others(backup);
+
+        const Logbook::WrittenService result = Logbook::writeService(
+            logPath, loaded, {QDate(2026, 12, 13), QString(), {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf, record);
+
+        QCOMPARE(result.outcome, outcome);
+        QVERIFY2((outcome == Outcome::Written ? result.status : result.message).startsWith(message),
+                 qPrintable(result.status + result.message));
+        if (setup == Setup::OtherBytesSameSizeAndTime)
+            QCOMPARE(folder.read(folder.log), QByteArray(kLog).replace("Beta", "Bata"));
+        else
+            QCOMPARE(folder.read(folder.log), outcome == Outcome::Written ? kAdded : kLog);
+        if (setup == Setup::SecondName || setup == Setup::SecondNameWriteFails)
+            QCOMPARE(folder.read(u"Copy.txt"_s), outcome == Outcome::Written ? kAdded : kLog);
+        QCOMPARE(folder.others(backup), others);
+        if (!backup.isEmpty()) {
+            QCOMPARE(folder.read(backup), kLog);
+            QCOMPARE(result.backup, recordOf(folder, backup, kLog));
+        }
+        if (setup == Setup::PrivateLog)
+            QVERIFY(SystemFiles::isPrivate(folder.path(backup)));
+        // Nothing half written is left behind.
+        const QStringList names = QDir(folder.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+        for (const QString &name : names)
+            QVERIFY2(!name.endsWith(u".new"_s), qPrintable(name));
+    }
+
+    void clearsOnlyItsOwnLeftovers()
+    {
+        Folder folder;
+        folder.log = u"log.txt"_s;
+        const QString log = folder.dir.write(folder.log, kLog);
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-2 * SaveFile::kLeftoverAgeSeconds);
+        const auto aged = [&](const QString &name, const QDateTime &time) {
+            QFile file(folder.dir.write(name, "left"));
+            return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+        };
+        // A write killed an hour ago, one in progress now, and the user's own files.
+        QVERIFY(aged(u".log.txt.bak.1x2y3z.new"_s, old));
+        QVERIFY(aged(u".log.txt.q9.new"_s, QDateTime::currentDateTime()));
+        QVERIFY(aged(u".notes.new"_s, old));
+        QVERIFY(aged(u"draft.1x2y3z.new"_s, old));
+        FileFacts loaded{kLog.size(), 0, QCryptographicHash::hash(kLog, QCryptographicHash::Sha256)};
+        const Logbook::WrittenService result =
+            Logbook::writeService(NativePath::fromText(log), loaded,
+                                  {QDate(2026, 12, 13), QString(), {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf);
+        QCOMPARE(result.outcome, Outcome::Written);
+        QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList(
+                     {u".log.txt.q9.new"_s, u".notes.new"_s, u"draft.1x2y3z.new"_s, u"log.txt"_s, u"log.txt.bak"_s}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWriteService)
+#include "tst_core_writeservice.moc"
