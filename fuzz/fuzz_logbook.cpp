@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Harness: any bytes as a service log with a service added to it. The file's other bytes and its encoding stay as
-// they were, and the loader reads the old services unchanged and the new one with its date and lines.
+// they were, and the loader reads the old services unchanged and the new one with its date and lines, in its place
+// by date.
 #include "fuzzcheck.h"
 #include "logbook/addservice.h"
 #include "logbook/planner.h"
@@ -26,6 +27,36 @@ bool sameLines(const EntryStore &a, int entryA, const EntryStore &b, int entryB)
     return true;
 }
 
+// The service the new one goes before (the count: after them all), as a service of that date belongs in a file
+// kept in date order; worked out here on its own from the dates the form read.
+size_t placeByDate(const Logbook::FileForm &form, QDate date)
+{
+    const std::vector<QDate> &dates = form.serviceDates;
+    const bool newestFirst = form.order == Logbook::ServiceOrder::NewestFirst;
+    QDate latest;
+    for (const QDate &d : dates)
+        latest = d.isValid() && (latest.isNull() || d > latest) ? d : latest;
+    if (latest.isNull() || date >= latest)
+        return newestFirst ? 0 : dates.size();
+    std::vector<size_t> dated; // indexes of dated services, in file order
+    for (size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i].isValid())
+            dated.push_back(i);
+    }
+    if (!newestFirst) {
+        for (auto i = dated.rbegin(); i != dated.rend(); ++i) {
+            if (dates[*i] <= date)
+                return *i + 1;
+        }
+        return dated.front();
+    }
+    for (size_t i : dated) {
+        if (dates[i] <= date)
+            return i;
+    }
+    return dated.back() + 1;
+}
+
 } // namespace
 
 // The first byte holds switches (bits 0-1 the line end of a file without one, bit 2 an occasion, bit 3 a line
@@ -48,43 +79,56 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Logbook::FileForm form = Logbook::readForm(file, ends[flags & 0x03]);
     const Logbook::AddedService added = Logbook::addService(file, service, ends[flags & 0x03]);
-    const bool atTop = form.order == Logbook::ServiceOrder::NewestFirst;
+    static EntryStore before, after;
+    const LoadOutcome old = HymnFileLoader::loadBytes(file, u"fuzz.txt"_s, before);
+    const bool full = old.limitReached || old.errorText.contains(u"more than"_s);
+    const size_t place = placeByDate(form, date);
     if (!added.ok()) {
         FUZZ_CHECK(added.bytes.isEmpty());
-        FUZZ_CHECK(form.hymnTexts || (form.halfCharacterAtEnd && !atTop));
+        FUZZ_CHECK(form.hymnTexts || (form.halfCharacterAtEnd && place == form.serviceDates.size()) || full);
         return 0;
     }
     FUZZ_CHECK(!form.hymnTexts);
     FUZZ_CHECK(added.hymns == 1);
     FUZZ_CHECK(TextDecoding::encodingOf(added.bytes).kind == form.encoding.kind);
-    if (atTop) {
-        FUZZ_CHECK(added.bytes.startsWith(file.first(form.textStart)));
-        FUZZ_CHECK(added.bytes.endsWith(file.sliced(form.textStart)));
-    } else {
-        FUZZ_CHECK(added.bytes.startsWith(file));
-    }
+    // One run of bytes put in, every other byte as it was.
+    qsizetype prefix = 0;
+    while (prefix < file.size() && added.bytes[prefix] == file[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < file.size() && added.bytes[added.bytes.size() - 1 - suffix] == file[file.size() - 1 - suffix])
+        ++suffix;
+    FUZZ_CHECK(added.bytes.size() > file.size() && prefix + suffix >= file.size());
+    FUZZ_CHECK(added.bytes.startsWith(file.first(form.textStart)));
 
-    static EntryStore before, after;
-    const LoadOutcome old = HymnFileLoader::loadBytes(file, u"fuzz.txt"_s, before);
     const LoadOutcome now = HymnFileLoader::loadBytes(added.bytes, u"fuzz.txt"_s, after);
     FUZZ_CHECK(!before.isVerseFile() && !after.isVerseFile());
     // A full store keeps only the services before the limit: nothing to compare past it.
-    if (old.limitReached || now.limitReached || before.entryCount() >= EntryStore::MaxEntries - 1 ||
-        old.errorText.contains(u"more than"_s) || now.errorText.contains(u"more than"_s))
+    if (full || now.limitReached || before.entryCount() >= EntryStore::MaxEntries - 1 ||
+        now.errorText.contains(u"more than"_s))
         return 0;
     FUZZ_CHECK(after.entryCount() == before.entryCount() + 1);
-    const int shift = atTop ? 1 : 0;
-    const int addedAt = atTop ? 1 : after.entryCount();
+    // The entry of the service the new one goes before; continuation entries belong to the service above them.
+    int addedAt = before.entryCount() + 1;
+    for (int e = 1, service = 0; e <= before.entryCount(); ++e) {
+        if (before.isContinuation(e))
+            continue;
+        if (size_t(service++) == place) {
+            addedAt = e;
+            break;
+        }
+    }
     FUZZ_CHECK(Limits::headDate(after.head(addedAt)) == date);
     FUZZ_CHECK(after.head(addedAt) == added.headLine);
     const int hymnSlot = flags & 0x08 ? 2 : 1;
     FUZZ_CHECK(after.tag(addedAt, hymnSlot) == u"12*"_s && after.text(addedAt, hymnSlot) == u"Holy God"_s);
     FUZZ_CHECK(after.text(addedAt, hymnSlot + 1).isEmpty());
     for (int e = 1; e <= before.entryCount(); ++e) {
-        FUZZ_CHECK(after.isContinuation(e + shift) == before.isContinuation(e));
-        FUZZ_CHECK(sameLines(before, e, after, e + shift));
+        const int moved = e < addedAt ? e : e + 1;
+        FUZZ_CHECK(after.isContinuation(moved) == before.isContinuation(e));
+        FUZZ_CHECK(sameLines(before, e, after, moved));
         // Only a head line without a comma can take a year from the service added below it.
-        FUZZ_CHECK(!before.head(e).contains(u',') || before.head(e) == after.head(e + shift));
+        FUZZ_CHECK(!before.head(e).contains(u',') || before.head(e) == after.head(moved));
     }
     // The planner reads the new service as sung on its date.
     const Logbook::HymnMarks marks = Logbook::Planner(after).marks(u"12"_s, date);

@@ -59,6 +59,19 @@ const QStringList kLines{u"88|O Come, All Ye Faithful"_s, u"|Anthem"_s, u" | "_s
 const QStringList kWritten{u"Dec 14, 2026 Advent 3"_s, u"88 O Come, All Ye Faithful"_s, u"Anthem"_s, u"92(2) Noël"_s};
 const QString kStatus = u"Service of Dec 14, 2026 added: 2 hymns"_s;
 
+// A log of a service a day from Jan 2, 2000, each of linesEach hymns.
+QString daily(int services, int linesEach)
+{
+    QString file;
+    for (int i = 0; i < services; ++i) {
+        file += QLocale(QLocale::English).toString(QDate(2000, 1, 2).addDays(i), u"MMM d, yyyy"_s);
+        for (int line = 1; line <= linesEach; ++line)
+            file += u'\n' + QString::number(line) + u" Hymn"_s;
+        file += u"\n\n"_s;
+    }
+    return file;
+}
+
 } // namespace
 
 class TestLogbook : public QObject {
@@ -72,10 +85,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("encoding");
         QTest::addColumn<QString>("original");
         QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("atTop");
+        QTest::addColumn<int>("place"); // the new service's place among the entries; -1: the last
         QTest::addColumn<QString>("status");
 
+        const QDate dec14(2026, 12, 14);
         // "é" makes the Windows-1252 file invalid UTF-8, as such files are.
         const QStringList log{u"Jan 3, 2021"_s, u"130 As with Gladness"_s,  u"Doxology"_s,
                               QString(),        u"Jan 10, 2021 Epiphany"_s, u"105 Noël é"_s};
@@ -83,28 +98,60 @@ private Q_SLOTS:
             for (const QString &eol : {u"\r\n"_s, u"\n"_s, u"\r"_s}) {
                 const QString name = encoding + (eol == u"\n" ? u" LF"_s : eol == u"\r" ? u" CR"_s : u" CRLF"_s);
                 QTest::newRow(qPrintable(name))
-                    << encoding << log.join(eol) + eol << kLines << log.join(eol) + eol + eol + kWritten.join(eol) + eol
-                    << false << kStatus;
+                    << encoding << log.join(eol) + eol << kLines << dec14
+                    << log.join(eol) + eol + eol + kWritten.join(eol) + eol << -1 << kStatus;
             }
         }
         const QString oldest = log.join(u'\n');
         const QString newest = u"Jan 10, 2021\n105 Noël\n\nJan 3, 2021\n130 As with Gladness\n"_s;
         const QString service = kWritten.join(u'\n');
         QTest::newRow("newest first: at the top")
-            << u"UTF-8 BOM"_s << newest << kLines << service + u"\n\n"_s + newest << true << kStatus;
+            << u"UTF-8 BOM"_s << newest << kLines << dec14 << service + u"\n\n"_s + newest << 0 << kStatus;
         QTest::newRow("newest first, blank line at the top")
-            << u"UTF-16LE"_s << u"\n"_s + newest << kLines << service + u"\n\n"_s + newest << true << kStatus;
+            << u"UTF-16LE"_s << u"\n"_s + newest << kLines << dec14 << service + u"\n\n"_s + newest << 0 << kStatus;
         QTest::newRow("last line unended stays so")
-            << u"UTF-8"_s << oldest << kLines << oldest + u"\n\n"_s + service << false << kStatus;
+            << u"UTF-8"_s << oldest << kLines << dec14 << oldest + u"\n\n"_s + service << -1 << kStatus;
         QTest::newRow("unended blank last line")
-            << u"UTF-8"_s << oldest + u"\n  "_s << kLines << oldest + u"\n  \n"_s + service << false << kStatus;
-        QTest::newRow("blank lines already at the end") << u"UTF-8"_s << oldest + u"\n\n\n"_s << kLines
-                                                        << oldest + u"\n\n\n"_s + service + u'\n' << false << kStatus;
-        QTest::newRow("lone CR at the end of an LF file") << u"Windows-1252"_s << oldest + u'\r' << kLines
-                                                          << oldest + u"\r\n\n"_s + service + u'\n' << false << kStatus;
+            << u"UTF-8"_s << oldest + u"\n  "_s << kLines << dec14 << oldest + u"\n  \n"_s + service << -1 << kStatus;
+        QTest::newRow("blank lines already at the end") << u"UTF-8"_s << oldest + u"\n\n\n"_s << kLines << dec14
+                                                        << oldest + u"\n\n\n"_s + service + u'\n' << -1 << kStatus;
+        QTest::newRow("lone CR at the end of an LF file") << u"Windows-1252"_s << oldest + u'\r' << kLines << dec14
+                                                          << oldest + u"\r\n\n"_s + service + u'\n' << -1 << kStatus;
         QTest::newRow("empty file: the caller's line end, one hymn")
-            << u"UTF-8"_s << QString() << QStringList{u"5|Hymn"_s} << u"Dec 14, 2026 Advent 3\r\n5 Hymn\r\n"_s << false
+            << u"UTF-8"_s << QString() << QStringList{u"5|Hymn"_s} << dec14 << u"Dec 14, 2026 Advent 3\r\n5 Hymn\r\n"_s
+            << -1 << u"Service of Dec 14, 2026 added: 1 hymn"_s;
+        QTest::newRow("the last service the program reads")
+            << u"UTF-8"_s << daily(1799, 1) << QStringList{u"5|Hymn"_s} << dec14
+            << daily(1799, 1) + u"Dec 14, 2026 Advent 3\n5 Hymn\n"_s << -1
             << u"Service of Dec 14, 2026 added: 1 hymn"_s;
+        QTest::newRow("the file's own date style")
+            << u"UTF-8"_s << u"January 3, 2021\n130 As with Gladness\n"_s << QStringList{u"5|Hymn"_s} << dec14
+            << u"January 3, 2021\n130 As with Gladness\n\nDecember 14, 2026 Advent 3\n5 Hymn\n"_s << -1
+            << u"Service of Dec 14, 2026 added: 1 hymn"_s;
+
+        // A service dated before the latest goes where its date puts it, every other byte as it was.
+        const QString jan17 = u"Jan 17, 2021\r\n105 Noël\r\n"_s;
+        const QString jan3 = u"Jan 3, 2021\r\n130 As with Gladness\r\n"_s;
+        const QString jan10 = u"Jan 10, 2021 Advent 3\r\n5 Hymn\r\n"_s;
+        const QString jan10Status = u"Service of Jan 10, 2021 added: 1 hymn"_s;
+        QTest::newRow("oldest first: after the last service on or before it")
+            << u"Windows-1252"_s << jan3 + u"\r\n"_s + jan17 << QStringList{u"5|Hymn"_s} << QDate(2021, 1, 10)
+            << jan3 + u"\r\n"_s + jan10 + u"\r\n"_s + jan17 << 1 << jan10Status;
+        QTest::newRow("oldest first: a service of the same day goes after it")
+            << u"UTF-8"_s << jan3 + u"\r\n\r\n"_s + jan17 << QStringList{u"5|Hymn"_s} << QDate(2021, 1, 3)
+            << jan3 + u"\r\n\r\nJan 3, 2021 Advent 3\r\n5 Hymn\r\n\r\n"_s + jan17 << 1
+            << u"Service of Jan 3, 2021 added: 1 hymn"_s;
+        QTest::newRow("oldest first: before them all")
+            << u"UTF-16BE"_s << jan10 + u"\r\n"_s + jan17 << QStringList{u"5|Hymn"_s} << QDate(2021, 1, 3)
+            << u"Jan 3, 2021 Advent 3\r\n5 Hymn\r\n\r\n"_s + jan10 + u"\r\n"_s + jan17 << 0
+            << u"Service of Jan 3, 2021 added: 1 hymn"_s;
+        QTest::newRow("newest first: below the first service on or before it")
+            << u"UTF-8"_s << jan17 + u"\r\n"_s + jan3 << QStringList{u"5|Hymn"_s} << QDate(2021, 1, 10)
+            << jan17 + u"\r\n"_s + jan10 + u"\r\n"_s + jan3 << 1 << jan10Status;
+        QTest::newRow("newest first: below them all")
+            << u"UTF-8"_s << jan17 + u"\r\n"_s + jan10 << QStringList{u"5|Hymn"_s} << QDate(2021, 1, 3)
+            << jan17 + u"\r\n"_s + jan10 + u"\r\nJan 3, 2021 Advent 3\r\n5 Hymn\r\n"_s << -1
+            << u"Service of Jan 3, 2021 added: 1 hymn"_s;
     }
 
     void addsService()
@@ -112,23 +159,23 @@ private Q_SLOTS:
         QFETCH(QString, encoding);
         QFETCH(QString, original);
         QFETCH(QStringList, lines);
+        QFETCH(QDate, date);
         QFETCH(QString, expected);
-        QFETCH(bool, atTop);
+        QFETCH(int, place);
 
         const QByteArray before = encoded(original, encoding);
         const Logbook::AddedService added =
-            Logbook::addService(before, serviceOf(QDate(2026, 12, 14), u" Advent 3 "_s, lines), Logbook::LineEnd::CrLf);
+            Logbook::addService(before, serviceOf(date, u" Advent 3 "_s, lines), Logbook::LineEnd::CrLf);
         QVERIFY2(added.ok(), qPrintable(added.error));
         QCOMPARE(added.bytes, encoded(expected, encoding));
         QTEST(added.status, "status");
 
-        QStringList entries = entriesOf(before);
-        const QString serviceText =
-            atTop ? expected.first(expected.size() - original.size()) : expected.sliced(original.size());
-        const QStringList addedEntry = entriesOf(encoded(serviceText, encoding));
-        QCOMPARE(addedEntry.size(), 1);
-        entries.insert(atTop ? 0 : entries.size(), addedEntry.front());
-        QCOMPARE(entriesOf(added.bytes), entries);
+        // The loader reads every old service as before, and the new one in its place.
+        QStringList entries = entriesOf(added.bytes);
+        QCOMPARE(entries.size(), entriesOf(before).size() + 1);
+        const QString read = entries.takeAt(place < 0 ? entries.size() - 1 : place);
+        QVERIFY2(read.startsWith(added.headLine + u'|'), qPrintable(read));
+        QCOMPARE(entries, entriesOf(before));
     }
 
     void refuses_data()
@@ -165,6 +212,23 @@ private Q_SLOTS:
         QTest::newRow("hymn texts") << QByteArray("378 Amazing Grace\n--\nverse\n") << QString() << u"5|Hymn"_s
                                     << u"This file holds hymn texts, not a service log, so no service can be added to "
                                        "it."_s;
+        // A service the loader would never reach: past the store's last entry, or past the part of the file it
+        // reads.
+        const QString notAdded = u" The service was not added: start a new log for the services to come."_s;
+        QTest::newRow("full log") << daily(1800, 1).toLatin1() << QString() << u"5|Hymn"_s
+                                  << u"This log is full: it holds 1,800 services, and the program reads no more than "
+                                     "1,800 (fewer when a service has more than 10 lines), so it would never read a "
+                                     "new one."_s +
+                                         notAdded;
+        QTest::newRow("full with services of many lines")
+            << daily(900, 11).toLatin1() << QString() << u"5|Hymn"_s
+            << u"This log is full: it holds 900 services, and the program reads no more than 1,800 (fewer when a "
+               "service has more than 10 lines), so it would never read a new one."_s +
+                   notAdded;
+        QTest::newRow("read only in part") << daily(2000, 1).toLatin1() << QString() << u"5|Hymn"_s
+                                           << u"This log holds 2,000 services, of which the program reads only the "
+                                              "first 1,800, so it would never read one added after them."_s +
+                                                  notAdded;
         QTest::newRow("UTF-16 cut in a character")
             << QByteArray("\xFF\xFEJ\0\n\0A", 7) << QString() << u"5|Hymn"_s
             << u"The file ends in the middle of a character, so nothing can be written after it."_s;

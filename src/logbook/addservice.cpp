@@ -3,6 +3,9 @@
 // byte or after the byte-order mark.
 #include "logbook/addservice.h"
 
+#include "store/entrystore.h"
+#include "store/hymnfileloader.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -88,18 +91,73 @@ QString serviceLines(const NewService &service, QStringList &lines, int &hymns)
     return QString();
 }
 
+// Where the new service goes among the file's services, in date order: the index of the service it goes before
+// (the count: after them all). A service on or after the latest goes where new ones go, at the end of a file kept
+// oldest first and at the top of one kept newest first.
+size_t placeFor(const FileForm &form, QDate date)
+{
+    const std::vector<QDate> &dates = form.serviceDates;
+    const size_t count = dates.size();
+    const bool newestFirst = form.order == ServiceOrder::NewestFirst;
+    QDate latest;
+    for (const QDate &d : dates) {
+        if (d.isValid() && (latest.isNull() || d > latest))
+            latest = d;
+    }
+    if (latest.isNull() || date >= latest || form.serviceStarts.size() != count)
+        return newestFirst ? 0 : count;
+    if (!newestFirst) {
+        // After the last service dated on or before it; before the first dated one when none is.
+        for (size_t i = count; i-- > 0;) {
+            if (dates[i].isValid() && dates[i] <= date)
+                return i + 1;
+        }
+        for (size_t i = 0; i < count; ++i) {
+            if (dates[i].isValid())
+                return i;
+        }
+        return count;
+    }
+    // Newest first, the mirror: above the first service dated on or before it; below the last dated one when none
+    // is.
+    for (size_t i = 0; i < count; ++i) {
+        if (dates[i].isValid() && dates[i] <= date)
+            return i;
+    }
+    for (size_t i = count; i-- > 0;) {
+        if (dates[i].isValid())
+            return i + 1;
+    }
+    return 0;
+}
+
+// The loader stops at its last entry, and a service past it is never read: -1 when the service written at `at`
+// (size bytes) is read whole, else the services the loader reads before it.
+int servicesReadBefore(const QByteArray &bytes, qsizetype at, qsizetype size)
+{
+    EntryStore store;
+    HymnFileLoader::loadBytes(QByteArray::fromRawData(bytes.constData(), at), QString(), store);
+    const int before = store.entryCount();
+    const int services = store.hymnCount();
+    const LoadOutcome through =
+        HymnFileLoader::loadBytes(QByteArray::fromRawData(bytes.constData(), at + size), QString(), store);
+    return store.entryCount() > before && !through.failed() ? -1 : services;
+}
+
 } // namespace
 
 AddedService addService(const QByteArray &fileBytes, const NewService &service, LineEnd fallback)
 {
     AddedService added;
     const FileForm form = readForm(fileBytes, fallback);
-    const bool atTop = form.order == ServiceOrder::NewestFirst;
     if (form.hymnTexts) {
         added.error = u"This file holds hymn texts, not a service log, so no service can be added to it."_s;
         return added;
     }
-    if (!atTop && form.halfCharacterAtEnd) {
+    const size_t place = placeFor(form, service.date);
+    const size_t count = form.serviceDates.size();
+    const bool atEnd = place == count;
+    if (atEnd && form.halfCharacterAtEnd) {
         added.error = u"The file ends in the middle of a character, so nothing can be written after it."_s;
         return added;
     }
@@ -113,8 +171,16 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     added.error = serviceLines(service, lines, added.hymns);
     if (!added.ok())
         return added;
-    // Only a service put above every other can have the loader add a year to its head line.
-    added.headLine = form.headStyle.headLine(service.date, occasion, atTop ? form.leadingSuffix : QString());
+    // A head line without a comma takes, as the loader reads it, the text after the comma of the next head line
+    // below that has one.
+    QString carried;
+    for (size_t j = place; j < count; ++j) {
+        if (form.headSuffixes[j]) {
+            carried = *form.headSuffixes[j];
+            break;
+        }
+    }
+    added.headLine = form.headStyle.headLine(service.date, occasion, carried);
     if (added.headLine.isEmpty()) {
         added.error = u"The service's date cannot be written as a head line that the program reads back."_s;
         return added;
@@ -124,11 +190,7 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     const QString eol = lineEndText(form.lineEnd);
     QString insert;
     qsizetype at = form.textStart;
-    if (atTop) {
-        insert = lines.join(eol) + eol;
-        if (form.hasText && !form.firstLineBlank)
-            insert += eol;
-    } else {
+    if (atEnd) {
         at = fileBytes.size();
         if (form.lastLineUnended)
             insert += eol;
@@ -138,6 +200,14 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
             insert += eol;
         // A file whose last line has no line end keeps it that way.
         insert += lines.join(eol) + (form.lastLineUnended ? QString() : eol);
+    } else if (place == 0) {
+        insert = lines.join(eol) + eol;
+        if (form.hasText && !form.firstLineBlank)
+            insert += eol;
+    } else {
+        // Between two services: the blank lines above stay above it, and one more parts it from the next.
+        at = form.serviceStarts[place];
+        insert = lines.join(eol) + eol + eol;
     }
 
     qsizetype unwritable = 0;
@@ -147,8 +217,23 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
             characterAt(insert, unwritable), encodingName(form.encoding));
         return added;
     }
-    added.bytes = fileBytes.first(at) + *encoded + fileBytes.sliced(at);
-    const QString date = QLocale(QLocale::English, QLocale::UnitedStates).toString(service.date, u"MMM d, yyyy"_s);
+    QByteArray bytes = fileBytes.first(at) + *encoded + fileBytes.sliced(at);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    if (const int loaded = servicesReadBefore(bytes, at, encoded->size()); loaded >= 0) {
+        const QString services = english.toString(qlonglong(count));
+        added.error =
+            (loaded == int(count)
+                 ? u"This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a "
+                   "service has more than %3 lines), so it would never read a new one."_s.arg(services)
+                       .arg(english.toString(EntryStore::MaxEntries))
+                       .arg(EntryStore::MaxSlots)
+                 : u"This log holds %1 services, of which the program reads only the first %2, so it would never "
+                   "read one added after them."_s.arg(services, english.toString(loaded))) +
+            u" The service was not added: start a new log for the services to come."_s;
+        return added;
+    }
+    added.bytes = std::move(bytes);
+    const QString date = english.toString(service.date, u"MMM d, yyyy"_s);
     added.status =
         u"Service of %1 added: %2 %3"_s.arg(date).arg(added.hymns).arg(added.hymns == 1 ? u"hymn"_s : u"hymns"_s);
     return added;

@@ -34,11 +34,13 @@ struct AddedService {
     bool ok() const { return error.isEmpty(); }
 };
 
-// The file's bytes with the service added: at the end of a file kept oldest first, at the top of one kept newest
-// first, one blank line between it and its neighbour. Each line is trimmed and blank lines are left out; a hymn
-// needs a title. Refused, with no bytes, when a text holds a line break or NUL, a line holds "--" (the program
-// would read the whole file as hymn texts), a character cannot be written in the file's encoding, or the file is
-// not a service log. fallback is the line end of a file that has none yet.
+// The file's bytes with the service added where its date puts it: a service on or after the latest at the end of
+// a file kept oldest first and at the top of one kept newest first; an older one after the last service dated on
+// or before it (newest first: above the first), one blank line between it and its neighbours. Each line is
+// trimmed and blank lines are left out; a hymn needs a title. Refused, with no bytes, when a text holds a line break
+// or NUL, a line holds "--" (the program would read the whole file as hymn texts), a character cannot be written in
+// the file's encoding, the file is not a service log, or the program would never read the service back (the log
+// is full, or read only in part). fallback is the line end of a file that has none yet.
 AddedService addService(const QByteArray &fileBytes, const NewService &service, LineEnd fallback);
 
 } // namespace Logbook

@@ -89,6 +89,34 @@ void readEnds(const CodeUnits &units, bool oddByte, LineEnd fallback, FileForm &
     form.lastLineBlank = !oddByte && units.blankBetween(lastStart, lastEnd);
 }
 
+// Where each service starts and ends, grouped as the loader groups lines: a service begins at the first line that
+// is not blank after blank ones, and ends past the line end of its last line that is not blank. Offsets are in
+// bytes from the start of the file.
+void placeServices(const CodeUnits &units, qsizetype textStart, int width, FileForm &form)
+{
+    const qsizetype n = units.size();
+    bool inService = false;
+    for (qsizetype start = 0; start < n;) {
+        qsizetype end = start;
+        while (end < n && !units.isLineEnd(end))
+            ++end;
+        qsizetype next = end;
+        if (next < n)
+            next += units.at(next) == u'\r' && next + 1 < n && units.at(next + 1) == u'\n' ? 2 : 1;
+        if (units.blankBetween(start, end)) {
+            inService = false;
+        } else {
+            if (!inService)
+                form.serviceStarts.push_back(textStart + start * width);
+            else
+                form.serviceEnds.pop_back();
+            form.serviceEnds.push_back(textStart + next * width);
+            inService = true;
+        }
+        start = next;
+    }
+}
+
 // Whether the loader takes a line after a head line for a verse separator: it holds "--" once the loader has
 // dropped up to two U+00C2 from it (the lead byte of UTF-8 read as Windows-1252), the second not right after the
 // first.
@@ -176,6 +204,23 @@ FileForm readForm(const QByteArray &bytes, LineEnd fallback)
         else if (isSeparator(line))
             form.hymnTexts = true;
         inEntry = true;
+    }
+
+    if (!oddByte)
+        placeServices(units, form.textStart,
+                      form.encoding.kind == TextDecoding::Encoding::Utf16LE ||
+                              form.encoding.kind == TextDecoding::Encoding::Utf16BE
+                          ? 2
+                          : 1,
+                      form);
+    if (form.serviceStarts.size() != heads.size()) {
+        form.serviceStarts.clear();
+        form.serviceEnds.clear();
+    }
+    form.headSuffixes.reserve(heads.size());
+    for (const QString &head : heads) {
+        const qsizetype comma = head.indexOf(u',');
+        form.headSuffixes.push_back(comma >= 0 ? std::optional(head.sliced(comma + 1)) : std::nullopt);
     }
 
     // The loader's comma suffix, so that each head line is dated as the program dates it.

@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace Logbook {
@@ -40,6 +41,11 @@ struct FileForm {
     // The text after the first comma of the first head line holding one: what the loader appends to a head line
     // without a comma put above it.
     QString leadingSuffix;
+    // Where each service lies in the bytes, in file order: from its head line to past its last line's line end
+    // (or the end of the file). Both empty when the services could not be placed (a file cut in a character).
+    std::vector<qsizetype> serviceStarts, serviceEnds;
+    // Each head line's text after its first comma as the file has it; nothing for a head line without a comma.
+    std::vector<std::optional<QString>> headSuffixes;
 };
 
 FileForm readForm(const QByteArray &bytes, LineEnd fallback);
