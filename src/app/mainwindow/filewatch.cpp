@@ -5,16 +5,10 @@
 
 #include "platform/nativefile.h"
 
-namespace {
-
-constexpr int kSettleMs = 200;
-
-} // namespace
-
 FileWatch::FileWatch(QObject *parent) : QObject(parent)
 {
     m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMs);
+    m_settle.setInterval(CheckIntervalMs);
     connect(&m_settle, &QTimer::timeout, this, &FileWatch::look);
     const auto settle = [this] { m_settle.start(); };
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
@@ -57,6 +51,7 @@ void FileWatch::look()
     if (m_path.isEmpty())
         return;
     ++m_looks;
+    ++m_reads;
     const HymnFileLoader::DiskFile now = HymnFileLoader::readWhole(m_path);
     // A file that cannot be read counts as changed, once, until it can be read again.
     const Seen seen = now.missing ? Seen{true, -1, {}} : Seen{false, now.facts.size, now.facts.digest};

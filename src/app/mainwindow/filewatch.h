@@ -20,6 +20,9 @@ public:
         Deleted,  // nothing by that name
     };
 
+    // Editors write in bursts; the file is looked at once they pause for this long.
+    static constexpr int CheckIntervalMs = 200;
+
     explicit FileWatch(QObject *parent = nullptr);
 
     // Watches path, whose bytes were read as loaded, in place of whatever was watched.
@@ -28,6 +31,8 @@ public:
     const NativePath &path() const { return m_path; }
     // How often the file has been looked at since the program started, for tests to wait on.
     int looks() const { return m_looks; }
+    // How often the whole file was read to compare its bytes, for tests to check which looks needed it.
+    int reads() const { return m_reads; }
 
 Q_SIGNALS:
     // The file on disk is not as it was when last reported (or loaded).
@@ -54,4 +59,5 @@ private:
     Seen m_loaded;
     Seen m_seen;
     int m_looks = 0;
+    int m_reads = 0;
 };
