@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notice of a log changed on disk, for a log in a folder whose name is bytes that are not UTF-8 (Latin-1 "église").
-// POSIX only: only there is a name bytes, which no QString names; a Windows name is UTF-16 and always text.
+// The notice of a log changed on disk, for a log in a folder whose name is bytes that are not UTF-8 (Latin-1
+// "église"). POSIX only: only there is a name bytes that no QString names; a Windows name is UTF-16, always text.
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -63,10 +63,10 @@ void TestKeepLogPosix::noticeInAFolderNamedInBytes()
     });
     QVERIFY(SystemFiles::writeFile(log, kLog));
     ScriptedDialogs dialogs;
-    auto window = std::make_unique<MainWindow>(&dialogs);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    QVERIFY(window->openFile(NativePath::fromUnits(log)));
+    MainWindow window(&dialogs);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.openFile(NativePath::fromUnits(log)));
 
     const QByteArray changed = kLog + "\nDec 6, 2026\n100 Alpha\n";
     if (byRename) {
@@ -78,7 +78,7 @@ void TestKeepLogPosix::noticeInAFolderNamedInBytes()
         const bool written = std::fputs("\nDec 6, 2026\n100 Alpha\n", file) >= 0;
         QVERIFY(std::fclose(file) == 0 && written);
     }
-    auto *bar = window->findChild<QWidget *>(u"FileChangedBar"_s);
+    auto *bar = window.findChild<QWidget *>(u"FileChangedBar"_s);
     QTRY_VERIFY(bar->isVisible());
     QCOMPARE(bar->findChild<QLabel *>(u"FileChangedText"_s)->text(), u"log.txt changed on disk"_s);
     QVERIFY(bar->findChild<QPushButton *>(u"FileChangedReload"_s)->isVisible());
