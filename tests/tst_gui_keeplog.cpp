@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/mainwindow/session.h"
 #include "app/plan/suggestwindow.h"
+#include "platform/pathwatch.h"
 #include "platform/savefile.h"
 
 using namespace Qt::StringLiterals;
@@ -70,7 +72,10 @@ public Q_SLOTS:
     void open(const QUrl &url) { urls.append(url); }
 };
 
-enum class Change { InPlace, Renamed, Deleted, Touched };
+enum class Change { InPlace, Renamed, Deleted, Touched, SameSize };
+// What happens to the log's folder while the log is loaded: the folder itself renamed, or removed with the log, or
+// the folder above it renamed.
+enum class Away { Renamed, Removed, AboveRenamed };
 
 } // namespace
 
@@ -84,6 +89,9 @@ private Q_SLOTS:
     void reloadKeepsCriteria();
     void noticeFollowsTheDisk_data();
     void noticeFollowsTheDisk();
+    void noticeFollowsTheFolder_data();
+    void noticeFollowsTheFolder();
+    void watchKeepsUpWithAGrowingFile();
     void hymnalFollowsTheDisk();
     void addServiceWithKeys();
     void refusedWriteLeavesTheFile_data();
@@ -133,6 +141,7 @@ void TestKeepLog::init()
 void TestKeepLog::cleanup()
 {
     SaveFile::failWritesWith(0);
+    PathWatch::pollOnly(false);
     m_window.reset();
     m_folder.reset();
 }
@@ -202,16 +211,22 @@ void TestKeepLog::noticeFollowsTheDisk_data()
 {
     QTest::addColumn<Change>("change");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("written in place") << Change::InPlace << u"log.txt changed on disk"_s;
-    QTest::newRow("saved by rename") << Change::Renamed << u"log.txt changed on disk"_s;
-    QTest::newRow("deleted") << Change::Deleted << u"log.txt was deleted on disk"_s;
-    QTest::newRow("touched") << Change::Touched << QString();
+    // Polled as on Windows, where the system is not asked to tell of changes.
+    QTest::addColumn<bool>("polled");
+    QTest::newRow("written in place") << Change::InPlace << u"log.txt changed on disk"_s << false;
+    QTest::newRow("saved by rename") << Change::Renamed << u"log.txt changed on disk"_s << false;
+    QTest::newRow("deleted") << Change::Deleted << u"log.txt was moved or deleted on disk"_s << false;
+    QTest::newRow("touched") << Change::Touched << QString() << false;
+    QTest::newRow("same size, other bytes") << Change::SameSize << u"log.txt changed on disk"_s << false;
+    QTest::newRow("polled: same size, other bytes") << Change::SameSize << u"log.txt changed on disk"_s << true;
 }
 
 void TestKeepLog::noticeFollowsTheDisk()
 {
     QFETCH(Change, change);
     QFETCH(QString, notice);
+    QFETCH(bool, polled);
+    PathWatch::pollOnly(polled);
     QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
     auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
     const FileWatch *watch = part<FileWatch>(m_window.get(), "LogWatch");
@@ -236,6 +251,9 @@ void TestKeepLog::noticeFollowsTheDisk()
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(1), QFileDevice::FileModificationTime));
         break;
     }
+    case Change::SameSize:
+        m_folder->write(u"log.txt"_s, QByteArray(kLog).replace("Beta", "Zeta"));
+        break;
     }
     QTRY_VERIFY(watch->looks() > looks);
     QCOMPARE(bar->isVisible() ? part<QLabel>(bar, "FileChangedText")->text() : QString(), notice);
@@ -249,15 +267,99 @@ void TestKeepLog::noticeFollowsTheDisk()
     // The window grew to hold the notice, and gives the room back.
     QCOMPARE(m_window->height(), height);
 
-    // The file that has the name now is watched, and a dismissed notice comes back with the next change.
+    // The file that has the name now is watched, and a dismissed notice comes back with the next change, one as long
+    // as the first: only the bytes tell them apart.
     part<QLineEdit>(m_window->form(), "hymnmbr")->setText(u"700"_s);
-    m_folder->write(u"log.txt"_s, kLog + "\nDec 20, 2026\n700 Eta\n");
+    m_folder->write(u"log.txt"_s, kLog + "\nDec 9, 2026\n700 Omega\n");
     QTRY_VERIFY(bar->isVisible());
     QCOMPARE(part<QLabel>(bar, "FileChangedText")->text(), u"log.txt changed on disk"_s);
     QTest::mouseClick(part<QPushButton>(bar, "FileChangedReload"), Qt::LeftButton);
     QVERIFY(!bar->isVisible());
     m_window->form()->find();
     QCOMPARE(m_window->form()->leftRowCount(), 1);
+}
+
+void TestKeepLog::noticeFollowsTheFolder_data()
+{
+    const QByteArray other = kLog + "\nDec 6, 2026\n100 Alpha\n";
+    QTest::addColumn<Away>("away");
+    QTest::addColumn<QByteArray>("back"); // the log's bytes when its folder is back
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<bool>("polled");
+    const QString changed = u"log.txt changed on disk"_s;
+    QTest::newRow("folder renamed away and back") << Away::Renamed << kLog << QString() << false;
+    QTest::newRow("folder renamed away, back with other bytes") << Away::Renamed << other << changed << false;
+    QTest::newRow("folder removed and made again") << Away::Removed << other << changed << false;
+    QTest::newRow("folder above renamed away and back with other bytes")
+        << Away::AboveRenamed << other << changed << false;
+    QTest::newRow("polled: folder above renamed away and back with other bytes")
+        << Away::AboveRenamed << other << changed << true;
+    QTest::newRow("polled: folder removed, made again with the same bytes")
+        << Away::Removed << kLog << QString() << true;
+}
+
+void TestKeepLog::noticeFollowsTheFolder()
+{
+    QFETCH(Away, away);
+    QFETCH(QByteArray, back);
+    QFETCH(QString, notice);
+    QFETCH(bool, polled);
+    PathWatch::pollOnly(polled);
+    QDir top(m_folder->path());
+    QVERIFY(top.mkpath(u"parish/church"_s));
+    QVERIFY(m_window->openFile(NativePath::fromText(m_folder->write(u"parish/church/log.txt"_s, kLog))));
+    auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
+    const auto shown = [bar] { return bar->isVisible() ? part<QLabel>(bar, "FileChangedText")->text() : QString(); };
+
+    // The folder that goes away, and where the log is meanwhile, for its bytes to be changed there.
+    const QString gone = away == Away::AboveRenamed ? u"parish"_s : u"parish/church"_s;
+    const QString apart = gone + u"-away"_s;
+    const QString moved = apart + (away == Away::AboveRenamed ? u"/church/log.txt"_s : u"/log.txt"_s);
+    QVERIFY(away == Away::Removed ? QDir(top.filePath(gone)).removeRecursively() : top.rename(gone, apart));
+    QTRY_COMPARE(shown(), u"log.txt was moved or deleted on disk"_s);
+    QVERIFY(!part<QPushButton>(bar, "FileChangedReload")->isVisible());
+
+    if (away == Away::Removed) {
+        QVERIFY(top.mkpath(gone));
+        m_folder->write(u"parish/church/log.txt"_s, back);
+    } else {
+        m_folder->write(moved, back);
+        QVERIFY(top.rename(apart, gone));
+    }
+    // The notice follows what is on disk now: gone once the loaded bytes are back.
+    QTRY_COMPARE(shown(), notice);
+    if (!notice.isEmpty())
+        QVERIFY(part<QPushButton>(bar, "FileChangedReload")->isVisible());
+}
+
+void TestKeepLog::watchKeepsUpWithAGrowingFile()
+{
+    QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
+    auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
+    const FileWatch *watch = part<FileWatch>(m_window.get(), "LogWatch");
+    const int looks = watch->looks();
+    const int reads = watch->reads();
+    QElapsedTimer clock;
+    clock.start();
+    // A log appended to every 20 ms for two seconds, as a program keeping it open would.
+    QFile file(m_log);
+    QVERIFY(file.open(QIODevice::Append));
+    for (int i = 0; i < 100; ++i) {
+        QVERIFY(file.write("\nDec 6, 2026\n100 Alpha\n") > 0 && file.flush());
+        QTest::qWait(20);
+    }
+    // Noticed while it is still being written, with a look now and then rather than one a write; the size alone
+    // told every look that it is not the file loaded.
+    QVERIFY(bar->isVisible());
+    QVERIFY2(watch->looks() - looks <= clock.elapsed() / FileWatch::CheckIntervalMs + 1,
+             qPrintable(u"%1 looks in %2 ms"_s.arg(watch->looks() - looks).arg(clock.elapsed())));
+    QCOMPARE(watch->reads(), reads);
+
+    // Back at the loaded size, only the bytes can tell.
+    file.close();
+    m_folder->write(u"log.txt"_s, kLog);
+    QTRY_VERIFY(!bar->isVisible());
+    QVERIFY(watch->reads() > reads);
 }
 
 void TestKeepLog::hymnalFollowsTheDisk()
@@ -325,10 +427,9 @@ void TestKeepLog::addServiceWithKeys()
     form->find();
     QCOMPARE(form->leftRowCount(), 2);
 
-    // The program's own write is no change on disk: once the watch has looked at the folder after it, no notice.
+    // The program's own write is no change on disk: once the watch has looked at the file after it, no notice.
     // The replaced file is watched as before.
     const FileWatch *watch = part<FileWatch>(m_window.get(), "LogWatch");
-    m_folder->write(u"other.txt"_s, "x");
     QTRY_VERIFY(watch->looks() > looks);
     auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
     QVERIFY(!bar->isVisible());

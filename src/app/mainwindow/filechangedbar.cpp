@@ -43,7 +43,7 @@ void FileChangedBar::showChanged(const QString &fileName)
 
 void FileChangedBar::showDeleted(const QString &fileName)
 {
-    showText(u"%1 was deleted on disk"_s.arg(fileName), false);
+    showText(u"%1 was moved or deleted on disk"_s.arg(fileName), false);
 }
 
 QString FileChangedBar::text() const

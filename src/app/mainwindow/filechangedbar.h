@@ -15,7 +15,8 @@ public:
 
     // "ServiceLog.txt changed on disk", with Reload and Dismiss.
     void showChanged(const QString &fileName);
-    // "ServiceLog.txt was deleted on disk", with Dismiss.
+    // "ServiceLog.txt was moved or deleted on disk", with Dismiss: nothing has the name now, whether the file or a
+    // folder on its way was moved or deleted.
     void showDeleted(const QString &fileName);
     QString text() const;
     void setVisible(bool visible) override;

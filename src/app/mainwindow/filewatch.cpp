@@ -1,55 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Both the file and its folder are watched: the file's own watch sees writes in place, the folder's sees a file
-// deleted or put in its place. Either only starts the settle timer; the look compares what is on disk now.
+// The platform's PathWatch says when something may have changed the file; the first such word starts the check
+// timer and the rest wait for it, so a file written without pause is still looked at once an interval. A look asks
+// the size first: a file whose size is not the loaded one is changed without reading it, and a further change of
+// such a file is told by its size and stamp. Only a file of the loaded size is read and hashed.
 #include "app/mainwindow/filewatch.h"
 
-#include "platform/nativefile.h"
-
-namespace {
-
-constexpr int kSettleMs = 200;
-
-} // namespace
+#include "platform/filestamp.h"
 
 FileWatch::FileWatch(QObject *parent) : QObject(parent)
 {
-    m_settle.setSingleShot(true);
-    m_settle.setInterval(kSettleMs);
-    connect(&m_settle, &QTimer::timeout, this, &FileWatch::look);
-    const auto settle = [this] { m_settle.start(); };
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, settle);
-    connect(&m_watcher, &QFileSystemWatcher::directoryChanged, this, settle);
+    m_check.setSingleShot(true);
+    m_check.setInterval(CheckIntervalMs);
+    connect(&m_check, &QTimer::timeout, this, &FileWatch::look);
+    connect(&m_pathWatch, &PathWatch::stirred, this, &FileWatch::stirred);
 }
 
 void FileWatch::watch(const NativePath &path, const FileFacts &loaded)
 {
-    stop();
+    // A look already due is kept: it may be for a change made just before the file was loaded again.
+    if (path != m_path)
+        m_check.stop();
     m_path = path;
-    m_loaded = {false, loaded.size, loaded.digest};
+    m_loaded = {Seen::Kind::Read, loaded.size, loaded.digest, {}};
     m_seen = m_loaded;
-    arm(NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound);
+    m_pathWatch.watch(path);
 }
 
 void FileWatch::stop()
 {
-    m_settle.stop();
-    if (const QStringList watched = m_watcher.files() + m_watcher.directories(); !watched.isEmpty())
-        m_watcher.removePaths(watched);
+    m_check.stop();
+    m_pathWatch.stop();
     m_path = {};
 }
 
-void FileWatch::arm(bool present)
+void FileWatch::stirred()
 {
-    const QString file = m_path.toText();
-    const QString folder = m_path.parent().toText();
-    if (!folder.isEmpty() && !m_watcher.directories().contains(folder))
-        m_watcher.addPath(folder);
-    // Taken off and put back: a watch still on a replaced file that some program holds open would see nothing of
-    // the file that now has the name.
-    if (m_watcher.files().contains(file))
-        m_watcher.removePath(file);
-    if (present)
-        m_watcher.addPath(file);
+    // Not restarted: a restart with every write would put the look off for as long as the writes go on.
+    if (!m_check.isActive())
+        m_check.start();
+}
+
+FileWatch::Seen FileWatch::seenNow()
+{
+    const FileStamp stamp = FileStamp::of(m_path);
+    if (stamp.kind == FileStamp::Kind::Missing)
+        return {};
+    if (stamp.kind == FileStamp::Kind::File && stamp.size != m_loaded.size)
+        return {Seen::Kind::Sized, stamp.size, {}, stamp.written};
+    ++m_reads;
+    const HymnFileLoader::DiskFile now = HymnFileLoader::readWhole(m_path);
+    if (now.missing)
+        return {};
+    // A file that cannot be read counts as changed, once, until it can be read again.
+    if (!now.ok())
+        return {Seen::Kind::Unreadable, -1, {}, {}};
+    return {Seen::Kind::Read, now.facts.size, now.facts.digest, {}};
 }
 
 void FileWatch::look()
@@ -57,12 +62,11 @@ void FileWatch::look()
     if (m_path.isEmpty())
         return;
     ++m_looks;
-    const HymnFileLoader::DiskFile now = HymnFileLoader::readWhole(m_path);
-    // A file that cannot be read counts as changed, once, until it can be read again.
-    const Seen seen = now.missing ? Seen{true, -1, {}} : Seen{false, now.facts.size, now.facts.digest};
-    arm(!now.missing);
+    const Seen seen = seenNow();
     if (seen == m_seen)
         return;
     m_seen = seen;
-    Q_EMIT changed(seen.missing ? Disk::Deleted : seen == m_loaded ? Disk::AsLoaded : Disk::Changed);
+    Q_EMIT changed(seen.kind == Seen::Kind::Missing ? Disk::Deleted
+                   : seen == m_loaded               ? Disk::AsLoaded
+                                                    : Disk::Changed);
 }

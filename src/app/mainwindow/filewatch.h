@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Watching a loaded file for changes made outside the program: an editor writing it in place, saving a new file
-// over it by rename, or deleting it. Reports only when the bytes on disk change, not when the file is merely
-// touched, and only once per change, so a dismissed notice stays dismissed until the file changes again.
+// over it by rename, deleting it, or its folder moved away and back. Reports only when what is on disk differs from
+// what was last reported, judged by the bytes (size and digest), not the file's times, so a touch is no change and a
+// dismissed notice stays dismissed until the file changes again.
 #pragma once
 
 #include "platform/nativepath.h"
+#include "platform/pathwatch.h"
 #include "store/hymnfileloader.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 
@@ -20,6 +21,10 @@ public:
         Deleted,  // nothing by that name
     };
 
+    // The file is looked at no more than once in this time however often it is written, and never later than this
+    // after a write, however long the writes go on.
+    static constexpr int CheckIntervalMs = 250;
+
     explicit FileWatch(QObject *parent = nullptr);
 
     // Watches path, whose bytes were read as loaded, in place of whatever was watched.
@@ -28,30 +33,39 @@ public:
     const NativePath &path() const { return m_path; }
     // How often the file has been looked at since the program started, for tests to wait on.
     int looks() const { return m_looks; }
+    // How often the whole file was read to compare its bytes, for tests to check which looks needed it.
+    int reads() const { return m_reads; }
 
 Q_SIGNALS:
     // The file on disk is not as it was when last reported (or loaded).
     void changed(FileWatch::Disk disk);
 
 private:
-    // What the file held when looked at: enough to tell other bytes from the same ones.
+    // What the file held when looked at: enough to tell other bytes from the same ones, and one change from the
+    // next.
     struct Seen {
-        bool missing = false;
+        enum class Kind {
+            Missing,
+            Unreadable, // present, but could not be read
+            Sized,      // of another size than the file loaded: told by its size and stamp, without reading it
+            Read,       // of the loaded size: told by its bytes, whatever its times
+        };
+        Kind kind = Kind::Missing;
         qint64 size = -1;
-        QByteArray digest;
+        QByteArray digest; // Read only
+        QByteArray stamp;  // Sized only
         friend bool operator==(const Seen &, const Seen &) = default;
     };
 
+    void stirred();
     void look();
-    // The watcher drops a file that was deleted or replaced; the folder's watch sees the new one come, and the
-    // file's watch is set again on whatever file has the name now.
-    void arm(bool present);
+    Seen seenNow();
 
-    QFileSystemWatcher m_watcher;
-    // Editors write in bursts; the file is looked at once they pause.
-    QTimer m_settle;
+    PathWatch m_pathWatch;
+    QTimer m_check;
     NativePath m_path;
     Seen m_loaded;
     Seen m_seen;
     int m_looks = 0;
+    int m_reads = 0;
 };
