@@ -5,6 +5,7 @@
 
 #include "app/logbook/hymnrow.h"
 #include "app/logbook/hymnrows.h"
+#include "app/widgets/linetextvalidator.h"
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
@@ -51,6 +52,7 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // Wide enough for the longest date it shows, beside the button of its calendar.
     m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
     m_date->installEventFilter(this);
+    m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_weeks->setRange(1, 52);
     m_weeks->setValue(qBound(1, recentWeeks, 52));
