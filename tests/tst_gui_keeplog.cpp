@@ -410,26 +410,39 @@ void TestKeepLog::changedFileIsReloadedOnRequest()
 
 void TestKeepLog::marksAndTitles_data()
 {
+    // What is typed goes into the number box, or into the title box ("|" being the Home key there), or is pasted
+    // into the title box.
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("weeks");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("written"); // the line's number as the dialog hands it over
 
-    QTest::newRow("hymnal's title wins") << u"100"_s << 4 << u"Alpha Hymnal"_s
-                                         << u"Last sung Nov 1, 2026 · 2 times in 12 months"_s;
-    QTest::newRow("within the weeks") << u"200"_s << 4 << u"Beta"_s
-                                      << u"Last sung Nov 29, 2026 · within 4 weeks · 2 times in 12 months"_s;
-    QTest::newRow("more weeks") << u"100"_s << 7 << u"Alpha Hymnal"_s
-                                << u"Last sung Nov 1, 2026 · within 7 weeks · 2 times in 12 months"_s;
-    QTest::newRow("log's title, once") << u"0300"_s << 4 << u"Gamma"_s
-                                       << u"Last sung Nov 1, 2026 · once in 12 months"_s;
-    QTest::newRow("years ago") << u"500"_s << 4 << u"Delta"_s << u"Last sung Mar 3, 2024 · none in 12 months"_s;
-    QTest::newRow("hymnal only") << u"600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s;
-    QTest::newRow("nowhere") << u"999"_s << 4 << QString() << u"Not in the log"_s;
+    const QString number = u"number"_s, title = u"title"_s;
+    const QString alphaMarks = u"Last sung Nov 1, 2026 · 2 times in 12 months"_s;
+    const QString betaMarks = u"Last sung Nov 29, 2026 · within 4 weeks · 2 times in 12 months"_s;
+    QTest::newRow("hymnal's title wins") << number << u"100"_s << 4 << u"Alpha Hymnal"_s << alphaMarks << u"100"_s;
+    QTest::newRow("within the weeks") << number << u"200"_s << 4 << u"Beta"_s << betaMarks << u"200"_s;
+    QTest::newRow("more weeks") << number << u"100"_s << 7 << u"Alpha Hymnal"_s
+                                << u"Last sung Nov 1, 2026 · within 7 weeks · 2 times in 12 months"_s << u"100"_s;
+    QTest::newRow("log's title, once") << number << u"0300"_s << 4 << u"Gamma"_s
+                                       << u"Last sung Nov 1, 2026 · once in 12 months"_s << u"300"_s;
+    QTest::newRow("years ago") << number << u"500"_s << 4 << u"Delta"_s
+                               << u"Last sung Mar 3, 2024 · none in 12 months"_s << u"500"_s;
+    QTest::newRow("hymnal only") << number << u"#600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s << u"600"_s;
+    QTest::newRow("nowhere") << number << u"999"_s << 4 << QString() << u"Not in the log"_s << u"999"_s;
+    // The number goes to its box as soon as a title follows it; the keys stay where they were in the title.
+    QTest::newRow("number typed before a title") << title << u"ta|200 Be"_s << 4 << u"Beta"_s << betaMarks
+                                                 << u"200"_s;
+    // The user's title stays, not the hymnal's; the line break pasted is a space.
+    QTest::newRow("whole line pasted") << u"paste"_s << u"#100 Alpha\nTwo"_s << 4 << u"Alpha Two"_s << alphaMarks
+                                       << u"100"_s;
 }
 
 void TestKeepLog::marksAndTitles()
 {
+    QFETCH(QString, box);
     QFETCH(QString, number);
     QFETCH(int, weeks);
     QFETCH(QString, title);
@@ -439,10 +452,20 @@ void TestKeepLog::marksAndTitles()
     QVERIFY(dialog);
     part<QSpinBox>(dialog, "RecentWeeks")->setValue(weeks);
     HymnRow *row = rows()->row(0);
-    QTest::keyClicks(row->numberBox(), number);
+    if (box == u"number"_s) {
+        QTest::keyClicks(row->numberBox(), number);
+    } else if (box == u"title"_s) {
+        QTest::keyClicks(row->titleBox(), number.section(u'|', 0, 0));
+        QTest::keyClick(row->titleBox(), Qt::Key_Home);
+        QTest::keyClicks(row->titleBox(), number.section(u'|', 1));
+    } else {
+        QGuiApplication::clipboard()->setText(number);
+        QTest::keyClick(row->titleBox(), Qt::Key_V, Qt::ControlModifier);
+    }
     QCOMPARE(row->titleBox()->text(), title);
     QCOMPARE(row->marksLabel()->text(), marks);
     QCOMPARE(row->marksLabel()->font().bold(), marks.contains(u"within"));
+    QTEST(rows()->lines().at(0).number, "written");
     // The number of weeks is kept for the next time.
     dialog->reject();
     action(*m_window, "actAddService")->trigger();
