@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the log in the program: reloading with the criteria kept, the notice of a file changed or deleted by
 // another program, the hymnal read again by itself, and a service added through the real dialog, with every way
-// the write can be refused leaving the file as it was.
+// the write can be refused leaving the file as it was and nothing typed discarded unasked.
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -93,6 +93,8 @@ private Q_SLOTS:
     void marksAndTitles_data();
     void marksAndTitles();
     void rowsMoveAndFit();
+    void discardAsks_data();
+    void discardAsks();
     void suggestionsGoToTheDialog();
 
 private:
@@ -519,6 +521,43 @@ void TestKeepLog::rowsMoveAndFit()
     }
     QTest::keyClick(rows()->row(0)->numberBox(), Qt::Key_Escape);
     QTRY_VERIFY(!m_window->addServiceDialog());
+    QCOMPARE(contents(m_log), kLog);
+}
+
+void TestKeepLog::discardAsks_data()
+{
+    QTest::addColumn<QString>("typed"); // in the first line's title box
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<bool>>("answers"); // the questions asked and answered, OK being true
+    QTest::newRow("untouched, Escape") << QString() << u"Escape"_s << QList<bool>{};
+    QTest::newRow("typed, Escape, kept") << u"Anthem"_s << u"Escape"_s << QList<bool>{false};
+    QTest::newRow("typed, Cancel, discarded") << u"Anthem"_s << u"Cancel"_s << QList<bool>{true};
+    QTest::newRow("typed, window closed, kept") << u"Anthem"_s << u"close"_s << QList<bool>{false};
+}
+
+void TestKeepLog::discardAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(QList<bool>, answers);
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    QTest::keyClicks(rows()->row(0)->titleBox(), typed);
+    m_dialogs.confirmAnswers = answers;
+    if (how == u"Escape"_s)
+        QTest::keyClick(rows()->row(0)->titleBox(), Qt::Key_Escape);
+    else if (how == u"Cancel"_s)
+        QTest::mouseClick(button("AddServiceCancel"), Qt::LeftButton);
+    else
+        dialog->close();
+    QCOMPARE(m_dialogs.shown.size(), answers.size());
+    const bool kept = !answers.isEmpty() && !answers.first();
+    if (kept) {
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(rows()->row(0)->titleBox()->text(), typed);
+    } else {
+        QTRY_VERIFY(!m_window->addServiceDialog());
+    }
     QCOMPARE(contents(m_log), kLog);
 }
 

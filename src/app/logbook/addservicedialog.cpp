@@ -5,6 +5,7 @@
 
 #include "app/logbook/hymnrow.h"
 #include "app/logbook/hymnrows.h"
+#include "app/widgets/dialogs.h"
 #include "app/widgets/linetextvalidator.h"
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
@@ -155,6 +156,16 @@ void AddServiceDialog::accept()
     if (m_submit && !m_submit(service()))
         return;
     QDialog::accept();
+}
+
+void AddServiceDialog::reject()
+{
+    const Logbook::NewService typed = service();
+    const bool anything = !typed.lines.empty() || !typed.occasion.trimmed().isEmpty();
+    if (anything && m_dialogs != nullptr &&
+        !m_dialogs->confirm(windowTitle(), u"Discard this service? What was typed in it is not added to the log."_s))
+        return;
+    QDialog::reject();
 }
 
 bool AddServiceDialog::eventFilter(QObject *watched, QEvent *event)

@@ -501,6 +501,7 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
     });
     m_addServiceDialog = dialog;
     m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
+    dialog->setDialogs(m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs);
     dialog->open();
 }
 
