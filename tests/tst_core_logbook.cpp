@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the service log: a service added to a file in each encoding and line end and read back by the loader,
 // the refusals, head lines written in the file's style and read back, the file's order, the default date,
-// the planner's marks over a hand-counted log, and the numbers written for what is typed.
+// the planner's marks over a hand-counted log, the numbers written for what is typed, and the weeks kept.
 #include "logbook/addservice.h"
 #include "logbook/fileform.h"
 #include "logbook/headstyle.h"
@@ -399,6 +399,25 @@ private Q_SLOTS:
         QTEST(numbered.titleAt < 0 ? QString() : numbered.number + u'|' + line.sliced(numbered.titleAt), "number");
     }
 
+    void recentWeeks_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("weeks");
+        QTest::newRow("nothing kept") << QVariant() << 4;
+        QTest::newRow("as the dialog keeps it") << QVariant(7) << 7;
+        QTest::newRow("as the file gives it back") << QVariant(u" 52 "_s) << 52;
+        QTest::newRow("one") << QVariant(u"1"_s) << 1;
+        for (const char *odd : {"-1", "0", "text", "4.7", "nan"})
+            QTest::newRow(odd) << QVariant(QString::fromLatin1(odd)) << 4;
+        QTest::newRow("53") << QVariant(u"53"_s) << 52;
+        QTest::newRow("1e9") << QVariant(u"1e9"_s) << 52;
+    }
+
+    void recentWeeks()
+    {
+        QFETCH(QVariant, stored);
+        QTEST(Logbook::recentWeeksFrom(stored), "weeks");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLogbook)

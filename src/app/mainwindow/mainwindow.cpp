@@ -11,6 +11,7 @@
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/planner.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
 #include "store/booklistreader.h"
@@ -48,7 +49,6 @@ const QString kHymnalKey = u"hymnal/path"_s;
 const QString kPlaceKey = u"mainWindow/geometry"_s;
 // How many weeks back a hymn counts as sung lately when a service is planned.
 const QString kRecentWeeksKey = u"planner/recentWeeks"_s;
-constexpr int kRecentWeeks = 4;
 
 } // namespace
 
@@ -473,7 +473,7 @@ const EntryStore *MainWindow::hymnalStore() const
 int MainWindow::recentWeeks()
 {
     const std::unique_ptr<QSettings> settings = m_settings.open();
-    return settings ? qBound(1, settings->value(kRecentWeeksKey, kRecentWeeks).toInt(), 52) : kRecentWeeks;
+    return settings ? Logbook::recentWeeksFrom(settings->value(kRecentWeeksKey)) : Logbook::DefaultRecentWeeks;
 }
 
 void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
