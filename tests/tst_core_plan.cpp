@@ -186,6 +186,11 @@ private Q_SLOTS:
         QTest::newRow("verse 0 and 1000") << u"Luke 2:0; Luke 2:1000"_s << none << u"?Luke 2:0 | ?Luke 2:1000"_s;
         QTest::newRow("no book") << u"3:16"_s << none << u"?3:16"_s;
         QTest::newRow("no reference in a piece") << u"Luke 2; [ ,"_s << none << u"42 2:0-2:999 | ?[ ,"_s;
+        QTest::newRow("readable part kept") << u"Luke 2:8-14, 20-"_s << none << u"42 2:8-2:14 | ?20-"_s;
+        QTest::newRow("unreadable part between readable ones")
+            << u"Luke 2:8-14, 20-, 25"_s << none << u"42 2:8-2:14 2:25-2:25 | ?20-"_s;
+        QTest::newRow("numbers after an unknown book")
+            << u"Psalm 23, Jonn 10:11, 12, John 3"_s << none << u"19 23:0-23:999 | 43 3:0-3:999 | ?Jonn 10:11, 12"_s;
         QTest::newRow("junk after") << u"Luke 2:8 and 9; Luke 2:x"_s << none << u"?Luke 2:8 and 9 | ?Luke 2:x"_s;
         QTest::newRow("book list name") << u"Salmos 23; Psalms 23"_s << QStringList{u"Salmos"_s, u"Psalms"_s}
                                         << u"67 23:0-23:999 | 19 23:0-23:999"_s;

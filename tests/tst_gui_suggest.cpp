@@ -130,6 +130,11 @@ private Q_SLOTS:
             << u"Could not read the reference \"Hez 1\". 1 hymn suggested, "_s + kCounted;
         QTest::newRow("nothing fits") << u"Jude 3"_s << QString() << QString() << QStringList{}
                                       << u"No hymn in the hymnal fits."_s;
+        QTest::newRow("readable part of a reading used, the rest named")
+            << u"Luke 2:8-14, 20-"_s << QString() << QString()
+            << QStringList{u"92|Luke 2:13-14|7.7.7.7.D. with refrain|1|5|2024-12-24|5"_s,
+                           u"101|Luke 2:8-14|Irregular|1|6|2024-12-24|5"_s}
+            << u"Could not read the reference \"20-\". 2 hymns suggested, "_s + kCounted;
     }
 
     void readingsList()
