@@ -365,6 +365,17 @@ private Q_SLOTS:
                                                                                            u"25|0|1||"_s,
                                                                                            u"7|0|0|new|"_s,
                                                                                            u"101|0|0|new|"_s};
+        // The twelve months end on the reference date and begin the day after the same date a year before.
+        QTest::newRow("a year to the day before is out")
+            << QDate(2024, 3, 3)
+            << QStringList{
+                   u"12|2|2|2024-01-07|56"_s, u"40|1|3|2024-01-07|56"_s, u"10|0|1|2023-03-03|366"_s, u"25|0|1||"_s,
+                   u"7|0|0|new|"_s,           u"101|0|0|new|"_s};
+        QTest::newRow("a day later it is in")
+            << QDate(2024, 3, 2)
+            << QStringList{
+                   u"12|2|2|2024-01-07|55"_s, u"40|2|3|2024-01-07|55"_s, u"10|1|1|2023-03-03|365"_s, u"25|0|1||"_s,
+                   u"7|0|0|new|"_s,           u"101|0|0|new|"_s};
     }
 
     void usage()
