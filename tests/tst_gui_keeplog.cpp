@@ -435,8 +435,7 @@ void TestKeepLog::marksAndTitles_data()
     QTest::newRow("hymnal only") << number << u"#600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s << u"600"_s;
     QTest::newRow("nowhere") << number << u"999"_s << 4 << QString() << u"Not in the log"_s << u"999"_s;
     // The number goes to its box as soon as a title follows it; the keys stay where they were in the title.
-    QTest::newRow("number typed before a title") << title << u"ta|200 Be"_s << 4 << u"Beta"_s << betaMarks
-                                                 << u"200"_s;
+    QTest::newRow("number typed before a title") << title << u"ta|200 Be"_s << 4 << u"Beta"_s << betaMarks << u"200"_s;
     // The user's title stays, not the hymnal's; the line break pasted is a space.
     QTest::newRow("whole line pasted") << u"paste"_s << u"#100 Alpha\nTwo"_s << 4 << u"Alpha Two"_s << alphaMarks
                                        << u"100"_s;

@@ -17,8 +17,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QSettings>
-#include <QStatusBar>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTextDocument>
 #include <QtTest>
 
