@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the service log: a service added to a file in each encoding and line end and read back by the loader,
-// the refusals, head lines written in the file's style and read back, the file's order, the default date and
-// the planner's marks over a hand-counted log.
+// the refusals, head lines written in the file's style and read back, the file's order, the default date,
+// the planner's marks over a hand-counted log, the numbers written for what is typed, and the weeks kept.
 #include "logbook/addservice.h"
 #include "logbook/fileform.h"
 #include "logbook/headstyle.h"
+#include "logbook/hymntitles.h"
 #include "logbook/planner.h"
 #include "search/datelimits.h"
 #include "store/hymnfileloader.h"
@@ -415,6 +416,71 @@ private Q_SLOTS:
         for (const Logbook::KnownHymn &hymn : planner.knownHymns())
             known.append(hymn.number + u' ' + hymn.title);
         QCOMPARE(known, (QStringList{u"12 New Title"_s, u"77 Only Undated"_s, u"150 Alpha"_s, u"300 Grace Again"_s}));
+    }
+
+    void writtenNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("hash") << u"#14"_s << u"14"_s;
+        QTest::newRow("leading zero") << u"014"_s << u"14"_s;
+        QTest::newRow("the log's zeros") << u"300"_s << u"0300"_s;
+        QTest::newRow("the log's letter case") << u"7A"_s << u"7a"_s;
+        QTest::newRow("one of the log's two forms") << u"010"_s << u"010"_s;
+        QTest::newRow("bare is the log's other form") << u"#0010"_s << u"10"_s;
+        QTest::newRow("not in the log: bare") << u" # 0099b "_s << u"99b"_s;
+        QTest::newRow("zero stays a number") << u"00"_s << u"0"_s;
+        QTest::newRow("mark kept") << u"#014(2)"_s << u"14(2)"_s;
+        QTest::newRow("no number at all") << u"#"_s << u"#"_s;
+    }
+
+    void writtenNumbers()
+    {
+        QFETCH(QString, typed);
+        EntryStore log;
+        HymnFileLoader::loadBytes("Jan 4, 2026\n14 Holy, Holy, Holy\n010 Comfort\n0300 Gamma\n7a Seven\n\n"
+                                  "Jan 11, 2026\n10 Comfort\n",
+                                  u"log.txt"_s, log);
+        const Logbook::Planner planner(log);
+        QTEST(Logbook::HymnTitles(planner, nullptr).logNumber(typed), "written");
+    }
+
+    void numberedLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("number"); // and the title after "|"; empty when the line is not split
+        QTest::newRow("number and title") << u"378 Amazing Grace"_s << u"378|Amazing Grace"_s;
+        QTest::newRow("hash, letter, blanks") << u" #12a  Dies Irae"_s << u"#12a|Dies Irae"_s;
+        QTest::newRow("no title yet") << u"378 "_s << QString();
+        QTest::newRow("ordinal") << u"1st Sunday"_s << QString();
+        QTest::newRow("words") << u"Anthem by Bach"_s << QString();
+    }
+
+    void numberedLines()
+    {
+        QFETCH(QString, line);
+        const Logbook::NumberedLine numbered = Logbook::numberedLine(line);
+        QTEST(numbered.titleAt < 0 ? QString() : numbered.number + u'|' + line.sliced(numbered.titleAt), "number");
+    }
+
+    void recentWeeks_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<int>("weeks");
+        QTest::newRow("nothing kept") << QVariant() << 4;
+        QTest::newRow("as the dialog keeps it") << QVariant(7) << 7;
+        QTest::newRow("as the file gives it back") << QVariant(u" 52 "_s) << 52;
+        QTest::newRow("one") << QVariant(u"1"_s) << 1;
+        for (const char *odd : {"-1", "0", "text", "4.7", "nan"})
+            QTest::newRow(odd) << QVariant(QString::fromLatin1(odd)) << 4;
+        QTest::newRow("53") << QVariant(u"53"_s) << 52;
+        QTest::newRow("1e9") << QVariant(u"1e9"_s) << 52;
+    }
+
+    void recentWeeks()
+    {
+        QFETCH(QVariant, stored);
+        QTEST(Logbook::recentWeeksFrom(stored), "weeks");
     }
 };
 

@@ -186,6 +186,11 @@ private Q_SLOTS:
         QTest::newRow("verse 0 and 1000") << u"Luke 2:0; Luke 2:1000"_s << none << u"?Luke 2:0 | ?Luke 2:1000"_s;
         QTest::newRow("no book") << u"3:16"_s << none << u"?3:16"_s;
         QTest::newRow("no reference in a piece") << u"Luke 2; [ ,"_s << none << u"42 2:0-2:999 | ?[ ,"_s;
+        QTest::newRow("readable part kept") << u"Luke 2:8-14, 20-"_s << none << u"42 2:8-2:14 | ?20-"_s;
+        QTest::newRow("unreadable part between readable ones")
+            << u"Luke 2:8-14, 20-, 25"_s << none << u"42 2:8-2:14 2:25-2:25 | ?20-"_s;
+        QTest::newRow("numbers after an unknown book")
+            << u"Psalm 23, Jonn 10:11, 12, John 3"_s << none << u"19 23:0-23:999 | 43 3:0-3:999 | ?Jonn 10:11, 12"_s;
         QTest::newRow("junk after") << u"Luke 2:8 and 9; Luke 2:x"_s << none << u"?Luke 2:8 and 9 | ?Luke 2:x"_s;
         QTest::newRow("book list name") << u"Salmos 23; Psalms 23"_s << QStringList{u"Salmos"_s, u"Psalms"_s}
                                         << u"67 23:0-23:999 | 19 23:0-23:999"_s;
@@ -360,6 +365,17 @@ private Q_SLOTS:
                                                                                            u"25|0|1||"_s,
                                                                                            u"7|0|0|new|"_s,
                                                                                            u"101|0|0|new|"_s};
+        // The twelve months end on the reference date and begin the day after the same date a year before.
+        QTest::newRow("a year to the day before is out")
+            << QDate(2024, 3, 3)
+            << QStringList{
+                   u"12|2|2|2024-01-07|56"_s, u"40|1|3|2024-01-07|56"_s, u"10|0|1|2023-03-03|366"_s, u"25|0|1||"_s,
+                   u"7|0|0|new|"_s,           u"101|0|0|new|"_s};
+        QTest::newRow("a day later it is in")
+            << QDate(2024, 3, 2)
+            << QStringList{
+                   u"12|2|2|2024-01-07|55"_s, u"40|2|3|2024-01-07|55"_s, u"10|1|1|2023-03-03|365"_s, u"25|0|1||"_s,
+                   u"7|0|0|new|"_s,           u"101|0|0|new|"_s};
     }
 
     void usage()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the log in the program: reloading with the criteria kept, the notice of a file changed or deleted by
 // another program, the hymnal read again by itself, and a service added through the real dialog, with every way
-// the write can be refused leaving the file as it was.
+// the write can be refused leaving the file as it was and nothing typed discarded unasked.
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -101,6 +102,8 @@ private Q_SLOTS:
     void marksAndTitles_data();
     void marksAndTitles();
     void rowsMoveAndFit();
+    void discardAsks_data();
+    void discardAsks();
     void suggestionsGoToTheDialog();
 
 private:
@@ -388,7 +391,10 @@ void TestKeepLog::addServiceWithKeys()
     QCOMPARE(focused(), part<QDateEdit>(dialog, "ServiceDate"));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), part<QLineEdit>(dialog, "ServiceOccasion"));
-    QTest::keyClicks(focused(), u"Advent 3"_s);
+    // Pasted with a line break and a NUL, which arrive as the spaces the box shows and are written so.
+    QGuiApplication::clipboard()->setText(u"Advent\r\n3"_s + QChar(u'\0'));
+    press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(part<QLineEdit>(dialog, "ServiceOccasion")->text(), u"Advent 3 "_s);
     press(Qt::Key_Tab);
     QCOMPARE(focused(), rows()->row(0)->numberBox());
     QTest::keyClicks(focused(), u"200"_s);
@@ -529,26 +535,38 @@ void TestKeepLog::ownBackupIsReplacedAcrossRuns()
 
 void TestKeepLog::marksAndTitles_data()
 {
+    // What is typed goes into the number box, or into the title box ("|" being the Home key there), or is pasted
+    // into the title box.
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("number");
     QTest::addColumn<int>("weeks");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("written"); // the line's number as the dialog hands it over
 
-    QTest::newRow("hymnal's title wins") << u"100"_s << 4 << u"Alpha Hymnal"_s
-                                         << u"Last sung Nov 1, 2026 · 2 times in 12 months"_s;
-    QTest::newRow("within the weeks") << u"200"_s << 4 << u"Beta"_s
-                                      << u"Last sung Nov 29, 2026 · within 4 weeks · 2 times in 12 months"_s;
-    QTest::newRow("more weeks") << u"100"_s << 7 << u"Alpha Hymnal"_s
-                                << u"Last sung Nov 1, 2026 · within 7 weeks · 2 times in 12 months"_s;
-    QTest::newRow("log's title, once") << u"0300"_s << 4 << u"Gamma"_s
-                                       << u"Last sung Nov 1, 2026 · once in 12 months"_s;
-    QTest::newRow("years ago") << u"500"_s << 4 << u"Delta"_s << u"Last sung Mar 3, 2024 · none in 12 months"_s;
-    QTest::newRow("hymnal only") << u"600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s;
-    QTest::newRow("nowhere") << u"999"_s << 4 << QString() << u"Not in the log"_s;
+    const QString number = u"number"_s, title = u"title"_s;
+    const QString alphaMarks = u"Last sung Nov 1, 2026 · 2 times in 12 months"_s;
+    const QString betaMarks = u"Last sung Nov 29, 2026 · within 4 weeks · 2 times in 12 months"_s;
+    QTest::newRow("hymnal's title wins") << number << u"100"_s << 4 << u"Alpha Hymnal"_s << alphaMarks << u"100"_s;
+    QTest::newRow("within the weeks") << number << u"200"_s << 4 << u"Beta"_s << betaMarks << u"200"_s;
+    QTest::newRow("more weeks") << number << u"100"_s << 7 << u"Alpha Hymnal"_s
+                                << u"Last sung Nov 1, 2026 · within 7 weeks · 2 times in 12 months"_s << u"100"_s;
+    QTest::newRow("log's title, once") << number << u"0300"_s << 4 << u"Gamma"_s
+                                       << u"Last sung Nov 1, 2026 · once in 12 months"_s << u"300"_s;
+    QTest::newRow("years ago") << number << u"500"_s << 4 << u"Delta"_s
+                               << u"Last sung Mar 3, 2024 · none in 12 months"_s << u"500"_s;
+    QTest::newRow("hymnal only") << number << u"#600"_s << 4 << u"Epsilon"_s << u"Not in the log"_s << u"600"_s;
+    QTest::newRow("nowhere") << number << u"999"_s << 4 << QString() << u"Not in the log"_s << u"999"_s;
+    // The number goes to its box as soon as a title follows it; the keys stay where they were in the title.
+    QTest::newRow("number typed before a title") << title << u"ta|200 Be"_s << 4 << u"Beta"_s << betaMarks << u"200"_s;
+    // The user's title stays, not the hymnal's; the line break pasted is a space.
+    QTest::newRow("whole line pasted") << u"paste"_s << u"#100 Alpha\nTwo"_s << 4 << u"Alpha Two"_s << alphaMarks
+                                       << u"100"_s;
 }
 
 void TestKeepLog::marksAndTitles()
 {
+    QFETCH(QString, box);
     QFETCH(QString, number);
     QFETCH(int, weeks);
     QFETCH(QString, title);
@@ -558,10 +576,20 @@ void TestKeepLog::marksAndTitles()
     QVERIFY(dialog);
     part<QSpinBox>(dialog, "RecentWeeks")->setValue(weeks);
     HymnRow *row = rows()->row(0);
-    QTest::keyClicks(row->numberBox(), number);
+    if (box == u"number"_s) {
+        QTest::keyClicks(row->numberBox(), number);
+    } else if (box == u"title"_s) {
+        QTest::keyClicks(row->titleBox(), number.section(u'|', 0, 0));
+        QTest::keyClick(row->titleBox(), Qt::Key_Home);
+        QTest::keyClicks(row->titleBox(), number.section(u'|', 1));
+    } else {
+        QGuiApplication::clipboard()->setText(number);
+        QTest::keyClick(row->titleBox(), Qt::Key_V, Qt::ControlModifier);
+    }
     QCOMPARE(row->titleBox()->text(), title);
     QCOMPARE(row->marksLabel()->text(), marks);
     QCOMPARE(row->marksLabel()->font().bold(), marks.contains(u"within"));
+    QTEST(rows()->lines().at(0).number, "written");
     // The number of weeks is kept for the next time.
     dialog->reject();
     action(*m_window, "actAddService")->trigger();
@@ -615,6 +643,43 @@ void TestKeepLog::rowsMoveAndFit()
     }
     QTest::keyClick(rows()->row(0)->numberBox(), Qt::Key_Escape);
     QTRY_VERIFY(!m_window->addServiceDialog());
+    QCOMPARE(contents(m_log), kLog);
+}
+
+void TestKeepLog::discardAsks_data()
+{
+    QTest::addColumn<QString>("typed"); // in the first line's title box
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<bool>>("answers"); // the questions asked and answered, OK being true
+    QTest::newRow("untouched, Escape") << QString() << u"Escape"_s << QList<bool>{};
+    QTest::newRow("typed, Escape, kept") << u"Anthem"_s << u"Escape"_s << QList<bool>{false};
+    QTest::newRow("typed, Cancel, discarded") << u"Anthem"_s << u"Cancel"_s << QList<bool>{true};
+    QTest::newRow("typed, window closed, kept") << u"Anthem"_s << u"close"_s << QList<bool>{false};
+}
+
+void TestKeepLog::discardAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, how);
+    QFETCH(QList<bool>, answers);
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    QTest::keyClicks(rows()->row(0)->titleBox(), typed);
+    m_dialogs.confirmAnswers = answers;
+    if (how == u"Escape"_s)
+        QTest::keyClick(rows()->row(0)->titleBox(), Qt::Key_Escape);
+    else if (how == u"Cancel"_s)
+        QTest::mouseClick(button("AddServiceCancel"), Qt::LeftButton);
+    else
+        dialog->close();
+    QCOMPARE(m_dialogs.shown.size(), answers.size());
+    const bool kept = !answers.isEmpty() && !answers.first();
+    if (kept) {
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(rows()->row(0)->titleBox()->text(), typed);
+    } else {
+        QTRY_VERIFY(!m_window->addServiceDialog());
+    }
     QCOMPARE(contents(m_log), kLog);
 }
 

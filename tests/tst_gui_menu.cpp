@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -451,6 +452,19 @@ void TestMenu::hymnalKeptBetweenRuns()
         QVERIFY(window.setHymnal(hymnal));
         // The main window's own file is not touched by it.
         QCOMPARE(window.form()->store().entryCount(), 0);
+        // Chosen from the menu: a file that is no hymnal leaves the one set, which the menu names.
+        QString chosen = m_folder->filePath(u"ServiceLog.txt"_s);
+        window.setFileChooser([&](QWidget *, const QString &, const QString &) { return chosen; });
+        action(window, "actSetHymnal")->trigger();
+        QCOMPARE(m_dialogs.messages().size(), 1);
+        QVERIFY(m_dialogs.messages().at(0).text.endsWith(u"so the hymnal stays “Hymnal.txt”."_s));
+        QCOMPARE(window.hymnal()->path(), hymnal);
+        QCOMPARE(action(window, "actClearHymnal")->text(), u"Clear H&ymnal (Hymnal.txt)"_s);
+        chosen = m_folder->write(u"R&B.txt"_s, sample("Hymnal.txt"));
+        action(window, "actSetHymnal")->trigger();
+        QCOMPARE(action(window, "actClearHymnal")->text(), u"Clear H&ymnal (R&&B.txt)"_s);
+        QCOMPARE(window.statusBar()->currentMessage(), u"Hymnal set: R&B.txt"_s);
+        QVERIFY(window.setHymnal(hymnal));
     }
     MainWindow again(&m_dialogs);
     QCOMPARE(again.hymnal()->path(), hymnal);

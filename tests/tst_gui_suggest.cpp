@@ -130,6 +130,19 @@ private Q_SLOTS:
             << u"Could not read the reference \"Hez 1\". 1 hymn suggested, "_s + kCounted;
         QTest::newRow("nothing fits") << u"Jude 3"_s << QString() << QString() << QStringList{}
                                       << u"No hymn in the hymnal fits."_s;
+        QTest::newRow("readable part of a reading used, the rest named")
+            << u"Luke 2:8-14, 20-"_s << QString() << QString()
+            << QStringList{u"92|Luke 2:13-14|7.7.7.7.D. with refrain|1|5|2024-12-24|5"_s,
+                           u"101|Luke 2:8-14|Irregular|1|6|2024-12-24|5"_s}
+            << u"Could not read the reference \"20-\". 2 hymns suggested, "_s + kCounted;
+        // Named in full in the tooltip, in two lines at most under the table.
+        QStringList many, named;
+        for (int i = 1; i <= 60; ++i) {
+            many.append(u"Hez %1"_s.arg(i));
+            named.append(u"\"Hez %1\""_s.arg(i));
+        }
+        QTest::newRow("many unreadable") << many.join(u"; "_s) << QString() << QString() << QStringList{}
+                                         << u"Could not read the references %1."_s.arg(named.join(u", "_s));
     }
 
     void readingsList()
@@ -143,7 +156,10 @@ private Q_SLOTS:
         QTest::keyClicks(part<QLineEdit>("SuggestPhrase"), phrase);
         QTest::keyClicks(part<QLineEdit>("SuggestMeter"), meter);
         QTEST(rowsShown(part<QTableView>("SuggestTable")), "rows");
-        QTEST(part<QLabel>("SuggestStatus")->text(), "status");
+        const auto *status = part<QLabel>("SuggestStatus");
+        QTEST(status->toolTip().isEmpty() ? status->text() : status->toolTip(), "status");
+        // The height the layout gives it, once it has run.
+        QVERIFY(status->heightForWidth(status->width()) <= 2 * status->fontMetrics().lineSpacing() + 4);
     }
 
     void headerAndSortBoxAgree()

@@ -10,6 +10,46 @@
 
 namespace Logbook {
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+} // namespace
+
+NumberedLine numberedLine(QStringView line)
+{
+    qsizetype at = 0;
+    while (at < line.size() && line[at].isSpace())
+        ++at;
+    const qsizetype start = at;
+    if (at < line.size() && line[at] == u'#')
+        ++at;
+    const qsizetype digits = at;
+    while (at < line.size() && isDigit(line[at]))
+        ++at;
+    if (at == digits)
+        return {};
+    if (at < line.size() && isLetter(line[at]))
+        ++at;
+    const qsizetype end = at;
+    // The number is a word of its own, and a title follows it.
+    if (at == line.size() || !line[at].isSpace())
+        return {};
+    while (at < line.size() && line[at].isSpace())
+        ++at;
+    if (at == line.size())
+        return {};
+    return {line.sliced(start, end - start).toString(), at};
+}
+
 HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
 {
     if (hymnal != nullptr && hymnal->isVerseFile()) {
@@ -25,6 +65,7 @@ HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
     }
     for (const KnownHymn &known : log.knownHymns()) {
         add(known.number, known.title, m_fromLog);
+        m_logForms.insert(known.number);
         if (const QString key = Plan::numberKey(known.number); !m_logNumbers.contains(key))
             m_logNumbers.insert(key, known.number);
     }
@@ -60,7 +101,33 @@ QString HymnTitles::titleFor(const QString &number) const
 
 QString HymnTitles::logNumber(const QString &number) const
 {
-    return m_logNumbers.value(Plan::numberKey(number), number);
+    const QString key = Plan::numberKey(number);
+    if (key.isEmpty())
+        return number;
+    QStringView bare = QStringView(number).trimmed();
+    QStringView mark;
+    for (qsizetype at = 0; at < bare.size(); ++at) {
+        if (bare[at] == u'*' || bare[at] == u'(') {
+            mark = bare.sliced(at);
+            bare = bare.first(at).trimmed();
+            break;
+        }
+    }
+    if (bare.startsWith(u'#'))
+        bare = bare.sliced(1).trimmed();
+    const QStringView typed = bare;
+    while (bare.size() > 1 && bare[0] == u'0' && isDigit(bare[1]))
+        bare = bare.sliced(1);
+    // A log that writes the hymn in more than one form ("010" and "10") takes the one typed, when it is one of them.
+    QString written;
+    if (m_logForms.contains(typed.toString()))
+        written = typed.toString();
+    else if (m_logForms.contains(bare.toString()))
+        written = bare.toString();
+    else
+        written = m_logNumbers.value(key, bare.toString());
+    written += mark;
+    return written;
 }
 
 QString HymnTitles::numberFor(const QString &title) const

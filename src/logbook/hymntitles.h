@@ -8,10 +8,22 @@
 #include "store/entrystore.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 namespace Logbook {
+
+// A whole line typed where its title goes: "378 Amazing Grace" is hymn 378, as the log would read it back.
+struct NumberedLine {
+    QString number;         // as typed: "378", "#14", "12a"
+    qsizetype titleAt = -1; // where the title starts in the line; -1 when the line is not a number and a title
+};
+
+// The number the line starts with and where its title starts: a number is digits with an optional "#" before them
+// and one letter after them ("12a", where "1st" is a word), followed by blanks and more text.
+NumberedLine numberedLine(QStringView line);
 
 class HymnTitles {
 public:
@@ -24,8 +36,10 @@ public:
     // The number a title stands for, as the hymnal (or else the log) writes it; empty when the title is unknown or
     // belongs to more than one number.
     QString numberFor(const QString &title) const;
-    // The number as the log writes it, for the planner's marks ("12" for a typed "012" where the log has "12");
-    // the number itself when the log does not have it.
+    // The number as it goes into the log, and as the planner's marks look it up: in the form the log already
+    // writes that hymn in ("12" for a typed "#012" where the log has "12"), else bare, without a leading "#" and
+    // leading zeros ("#012" is "12"), as typed otherwise. A mark typed after it ("12*") stays; a number that
+    // stands for no hymn ("#") is returned as typed.
     QString logNumber(const QString &number) const;
     // Every known title once, in alphabetical order regardless of case.
     const QStringList &titles() const { return m_titles; }
@@ -37,6 +51,7 @@ private:
     QHash<QString, QString> m_fromLog;
     QHash<QString, QString> m_numbers;    // by title; empty for a title under several numbers
     QHash<QString, QString> m_logNumbers; // by number key
+    QSet<QString> m_logForms;             // every number as the log writes it
     QStringList m_titles;
 };
 

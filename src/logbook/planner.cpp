@@ -6,6 +6,7 @@
 #include "store/plaintext.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Logbook {
 
@@ -22,6 +23,16 @@ QStringView withoutMark(QStringView tag)
 }
 
 } // namespace
+
+int recentWeeksFrom(const QVariant &stored)
+{
+    bool number = false;
+    const double weeks = stored.toString().trimmed().toDouble(&number);
+    // NaN fails every comparison, so it is asked for first.
+    if (!number || std::isnan(weeks) || weeks < 1 || weeks != std::floor(weeks))
+        return DefaultRecentWeeks;
+    return weeks > MostRecentWeeks ? MostRecentWeeks : int(weeks);
+}
 
 QString Planner::numberKey(QStringView tag)
 {

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <QVariant>
 
 #include <vector>
 
@@ -25,6 +26,15 @@ struct KnownHymn {
     QString number; // as the log writes it, without its mark ("12" for "12*")
     QString title;  // as HymnMarks::title
 };
+
+// How many weeks back a hymn counts as sung lately, when nothing else is asked for, and the most there can be.
+constexpr int DefaultRecentWeeks = 4;
+constexpr int MostRecentWeeks = 52;
+
+// The weeks as a setting kept them: a whole number from 1 to MostRecentWeeks; a larger one is MostRecentWeeks, and
+// anything else (nothing kept, text, 0, a negative number, a fraction) DefaultRecentWeeks. The settings file hands
+// back text, so "1e9" and "4.0" are numbers too.
+int recentWeeksFrom(const QVariant &stored);
 
 class Planner {
 public:

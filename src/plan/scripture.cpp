@@ -3,6 +3,9 @@
 // numbers, colons, dashes and separators, with the chapter carried from one item to the next.
 #include "plan/scripture.h"
 
+#include <optional>
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace Plan {
@@ -52,14 +55,120 @@ public:
         : m_s(piece), m_books(books), m_carry(carry)
     {}
 
-    // The piece's references, appended to out only when the whole piece reads; false when it does not.
-    bool read(std::vector<Reference> &out, Carry &carry)
+    // The piece's references go to out and the parts of it that do not read, as written, to unreadable. The
+    // piece is read in parts between commas; a part that does not read is passed over whole, and so are the parts
+    // after it that give only numbers when it leaves no book or chapter for them.
+    void read(std::vector<Reference> &out, QStringList &unreadable, Carry &carry)
     {
         std::vector<Reference> refs;
+        bool lost = false;                    // the numbers that follow have no book to belong to
+        qsizetype badStart = -1, badEnd = -1; // the unreadable parts not yet named, in a row
+        bool named = false;                   // some part did not read, and was named
+        const auto nameBad = [&] {
+            if (badStart >= 0) {
+                unreadable.append(m_s.sliced(badStart, badEnd - badStart).trimmed().toString());
+                named = true;
+            }
+            badStart = -1;
+        };
         while (true) {
             skipGaps(refs);
             if (m_pos >= m_s.size())
                 break;
+            const qsizetype partStart = m_pos;
+            const bool withBook = bookStartsHere();
+            const Saved saved = save(refs);
+            if ((!withBook && lost) || !readPart(refs)) {
+                restore(refs, saved);
+                // A part of numbers for a reference already read leaves its book and chapter as they were.
+                lost = lost || withBook || refs.empty();
+                while (m_pos < m_s.size() && m_s[m_pos] != u',')
+                    ++m_pos;
+                if (!lost && !m_texts.empty()) {
+                    TextBounds &text = m_texts.back();
+                    if (!text.cuts.empty() && text.cuts.back().first == text.end)
+                        text.cuts.back().second = m_pos;
+                    else
+                        text.cuts.push_back({text.end, m_pos});
+                }
+                if (badStart < 0)
+                    badStart = partStart;
+                badEnd = m_pos;
+                continue;
+            }
+            nameBad();
+            lost = false;
+        }
+        nameBad();
+        for (size_t r = 0; r < refs.size(); ++r) {
+            if (refs[r].spans.empty())
+                refs[r].spans.push_back({0, MaxChapter * ChapterSpan + MaxVerse});
+            refs[r].text = m_texts[r].text(m_s);
+        }
+        // A piece of brackets and commas alone names nothing: it is reported rather than passed over.
+        if (refs.empty() && !named)
+            unreadable.append(m_s.toString());
+        if (!refs.empty())
+            carry = lost ? Carry{} : Carry{refs.back().book, m_texts.back().bookName};
+        out.insert(out.end(), std::make_move_iterator(refs.begin()), std::make_move_iterator(refs.end()));
+    }
+
+private:
+    struct TextBounds {
+        QString prefix; // the carried book name and a blank, for a reference without a name of its own
+        qsizetype start = 0, end = 0;
+        QString bookName;
+        // Unreadable parts left out of the text, each with the comma or blank before it.
+        std::vector<std::pair<qsizetype, qsizetype>> cuts;
+
+        QString text(QStringView s) const
+        {
+            QString written = prefix;
+            qsizetype from = start;
+            for (const auto &[cutFrom, cutTo] : cuts) {
+                if (cutFrom >= end)
+                    break;
+                written += s.sliced(from, cutFrom - from);
+                from = cutTo;
+            }
+            written += s.sliced(from, end - from);
+            return written;
+        }
+    };
+
+    // Where the reading stood before a part, to go back to when the part does not read.
+    struct Saved {
+        size_t refs = 0;
+        size_t spans = 0;
+        std::optional<TextBounds> lastText;
+        int chapter = 0;
+        bool verseMode = false;
+    };
+
+    Saved save(const std::vector<Reference> &refs) const
+    {
+        Saved saved{refs.size(), refs.empty() ? 0 : refs.back().spans.size(), std::nullopt, m_chapter, m_verseMode};
+        if (!m_texts.empty())
+            saved.lastText = m_texts.back();
+        return saved;
+    }
+
+    void restore(std::vector<Reference> &refs, const Saved &saved)
+    {
+        refs.resize(saved.refs);
+        m_texts.resize(saved.refs);
+        if (!refs.empty()) {
+            refs.back().spans.resize(saved.spans);
+            m_texts.back() = *saved.lastText;
+        }
+        m_chapter = saved.chapter;
+        m_verseMode = saved.verseMode;
+    }
+
+    // The items up to the next comma, or the end of the piece: book names and numbers.
+    bool readPart(std::vector<Reference> &refs)
+    {
+        while (true) {
             if (bookStartsHere()) {
                 if (!startBook(refs))
                     return false;
@@ -71,28 +180,13 @@ public:
             } else {
                 return false;
             }
+            // Blanks and brackets go on within the part; a comma ends it.
+            while (m_pos < m_s.size() && isGap(m_s[m_pos]) && m_s[m_pos] != u',')
+                skipGap(refs);
+            if (m_pos >= m_s.size() || m_s[m_pos] == u',')
+                return true;
         }
-        for (size_t r = 0; r < refs.size(); ++r) {
-            const TextBounds &bounds = m_texts[r];
-            if (refs[r].spans.empty())
-                refs[r].spans.push_back({0, MaxChapter * ChapterSpan + MaxVerse});
-            refs[r].text = bounds.prefix;
-            refs[r].text += m_s.sliced(bounds.start, bounds.end - bounds.start);
-        }
-        // A piece of brackets and commas alone names nothing: it is reported rather than passed over.
-        if (refs.empty())
-            return false;
-        carry = {refs.back().book, m_texts.back().bookName};
-        out.insert(out.end(), std::make_move_iterator(refs.begin()), std::make_move_iterator(refs.end()));
-        return true;
     }
-
-private:
-    struct TextBounds {
-        QString prefix; // the carried book name and a blank, for a reference without a name of its own
-        qsizetype start = 0, end = 0;
-        QString bookName;
-    };
 
     void skipSpaces()
     {
@@ -100,14 +194,18 @@ private:
             ++m_pos;
     }
 
+    void skipGap(const std::vector<Reference> &refs)
+    {
+        // A closing bracket belongs to the reference it closes: "Luke 2:1-14 (15-20)".
+        if (!refs.empty() && (m_s[m_pos] == u')' || m_s[m_pos] == u']'))
+            m_texts.back().end = m_pos + 1;
+        ++m_pos;
+    }
+
     void skipGaps(const std::vector<Reference> &refs)
     {
-        while (m_pos < m_s.size() && isGap(m_s[m_pos])) {
-            // A closing bracket belongs to the reference it closes: "Luke 2:1-14 (15-20)".
-            if (!refs.empty() && (m_s[m_pos] == u')' || m_s[m_pos] == u']'))
-                m_texts.back().end = m_pos + 1;
-            ++m_pos;
-        }
+        while (m_pos < m_s.size() && isGap(m_s[m_pos]))
+            skipGap(refs);
     }
 
     // A letter, or one digit before a name ("1 John", "2Cor"): numbered books have at most three parts.
@@ -140,7 +238,7 @@ private:
         if (book == 0)
             return false;
         refs.push_back({book, {}, {}});
-        m_texts.push_back({QString(), start, end, name.toString()});
+        m_texts.push_back({QString(), start, end, name.toString(), {}});
         resetChapter(book);
         return true;
     }
@@ -150,7 +248,7 @@ private:
         if (m_carry.book == 0)
             return false;
         refs.push_back({m_carry.book, {}, {}});
-        m_texts.push_back({m_carry.name + u' ', m_pos, m_pos, m_carry.name});
+        m_texts.push_back({m_carry.name + u' ', m_pos, m_pos, m_carry.name, {}});
         resetChapter(m_carry.book);
         return true;
     }
@@ -263,8 +361,7 @@ Readings parseReadings(QStringView text, const BookTable &books)
         if (piece.isEmpty())
             continue;
         PieceReader reader(piece, books, carry);
-        if (!reader.read(readings.references, carry))
-            readings.unreadable.append(piece.toString());
+        reader.read(readings.references, readings.unreadable, carry);
     }
     return readings;
 }

@@ -32,7 +32,7 @@ struct Reference {
 
 struct Readings {
     std::vector<Reference> references;
-    QStringList unreadable; // each piece between ";" that is no reference, trimmed, in the order written
+    QStringList unreadable; // each run of parts that is no reference, trimmed, in the order written
 };
 
 // Reads references separated by ";". Each is a book name with optional chapters and verses: "Luke" (the whole
@@ -41,9 +41,11 @@ struct Readings {
 // new book ("Psalm 23, John 10:11-18"). A bare number after a verse is another verse of that chapter, otherwise
 // a chapter; in a book of one chapter ("Jude 24-25") it is a verse. A letter a-d after a verse ("8b") is
 // ignored, and en or em dashes work as hyphens. A piece without a book name continues the book of the piece
-// before it ("John 3:16; 4:1"). A piece with anything else in it, an unknown book, a chapter or verse of 0 or
-// over 999, a span that runs backwards, or no reference at all, is unreadable as a whole; blank pieces are passed
-// over.
+// before it ("John 3:16; 4:1"). Every part between commas that reads is used: a part with anything else in it, an
+// unknown book, a chapter or verse of 0 or over 999, or a span that runs backwards is unreadable, and so are the
+// parts of numbers after one that named a book ("Hez 3, 4"). A reference's text leaves its unreadable parts out
+// ("Luke 2:8-14, 20-, 25" is "Luke 2:8-14, 25" and "20-"). A piece without any reference is unreadable as a whole;
+// blank pieces are passed over.
 Readings parseReadings(QStringView text, const BookTable &books);
 
 // Same book, and at least one span of each sharing a verse; a reading that touches a hymn's span only at its

@@ -5,6 +5,8 @@
 
 #include "app/logbook/hymnrow.h"
 #include "app/logbook/hymnrows.h"
+#include "app/widgets/dialogs.h"
+#include "app/widgets/linetextvalidator.h"
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
@@ -51,6 +53,7 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // Wide enough for the longest date it shows, beside the button of its calendar.
     m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
     m_date->installEventFilter(this);
+    m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_weeks->setRange(1, 52);
     m_weeks->setValue(qBound(1, recentWeeks, 52));
@@ -153,6 +156,16 @@ void AddServiceDialog::accept()
     if (m_submit && !m_submit(service()))
         return;
     QDialog::accept();
+}
+
+void AddServiceDialog::reject()
+{
+    const Logbook::NewService typed = service();
+    const bool anything = !typed.lines.empty() || !typed.occasion.trimmed().isEmpty();
+    if (anything && m_dialogs != nullptr &&
+        !m_dialogs->confirm(windowTitle(), u"Discard this service? What was typed in it is not added to the log."_s))
+        return;
+    QDialog::reject();
 }
 
 bool AddServiceDialog::eventFilter(QObject *watched, QEvent *event)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+class Dialogs;
 class HymnRows;
 class QDateEdit;
 class QLineEdit;
@@ -30,6 +31,8 @@ public:
     AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
                      QWidget *parent = nullptr);
 
+    // Asks through dialogs before what was typed is discarded; without them it is discarded unasked.
+    void setDialogs(Dialogs *dialogs) { m_dialogs = dialogs; }
     // Reads the log and the hymnal again (after a reload) for titles and marks; what is typed stays.
     void setSources(const EntryStore &log, const EntryStore *hymnal);
     void appendLines(const std::vector<Logbook::ServiceLine> &lines);
@@ -44,6 +47,9 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void accept() override;
+    // Escape, Cancel and closing the window all come here: a service with anything typed in it is discarded only
+    // once the user agrees.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,6 +60,7 @@ private:
     void updatePlanned();
 
     Submit m_submit;
+    Dialogs *m_dialogs = nullptr;
     QDateEdit *m_date;
     QLineEdit *m_occasion;
     HymnRows *m_rows;

@@ -2,6 +2,8 @@
 // The row's widgets and their names; what they are filled with is decided by the list of rows.
 #include "app/logbook/hymnrow.h"
 
+#include "app/widgets/linetextvalidator.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +23,8 @@ HymnRow::HymnRow(QWidget *parent)
     m_grip->setToolTip(u"Drag to move this line; Alt+Up and Alt+Down move it with the keyboard"_s);
     m_number->setPlaceholderText(u"#"_s);
     m_title->setPlaceholderText(u"Title, or a line without a number"_s);
+    m_number->setValidator(new LineTextValidator(m_number));
+    m_title->setValidator(new LineTextValidator(m_title));
     m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance(u"0000000"_s) + 12);
     m_marks->setTextFormat(Qt::PlainText);
     m_marks->setWordWrap(true);

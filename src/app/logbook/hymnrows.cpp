@@ -106,7 +106,7 @@ HymnRow *HymnRows::insertRow(int index)
         settle();
     });
     connect(row->numberBox(), &QLineEdit::textEdited, this, [this, row] { numberEdited(row); });
-    connect(row->titleBox(), &QLineEdit::textEdited, this, &HymnRows::settle);
+    connect(row->titleBox(), &QLineEdit::textEdited, this, [this, row] { titleEdited(row); });
     for (QWidget *watched : {static_cast<QWidget *>(row->numberBox()), static_cast<QWidget *>(row->titleBox()),
                              static_cast<QWidget *>(row->grip())})
         watched->installEventFilter(this);
@@ -118,6 +118,22 @@ void HymnRows::numberEdited(HymnRow *row)
 {
     row->offerTitle(m_titles ? m_titles->titleFor(row->numberBox()->text()) : QString());
     updateMarks(row);
+    settle();
+}
+
+void HymnRows::titleEdited(HymnRow *row)
+{
+    // A whole line typed or pasted into the title box would be read back from the log as a numbered hymn: it is
+    // split at once, so that its marks show and it is counted as one. The title stays the user's.
+    QLineEdit *title = row->titleBox();
+    const Logbook::NumberedLine numbered = Logbook::numberedLine(title->text());
+    if (numbered.titleAt > 0 && row->numberBox()->text().trimmed().isEmpty()) {
+        const qsizetype cursor = title->cursorPosition();
+        row->numberBox()->setText(numbered.number);
+        title->setText(title->text().sliced(numbered.titleAt));
+        title->setCursorPosition(int(std::max<qsizetype>(0, cursor - numbered.titleAt)));
+        updateMarks(row);
+    }
     settle();
 }
 
@@ -150,8 +166,12 @@ std::vector<Logbook::ServiceLine> HymnRows::lines() const
 {
     std::vector<Logbook::ServiceLine> lines;
     for (const HymnRow *row : m_rows) {
-        if (!row->isBlank())
-            lines.push_back(row->line());
+        if (row->isBlank())
+            continue;
+        lines.push_back(row->line());
+        // "#14" and "014" are typed for hymn 14, which Find looks for as the log writes it.
+        if (m_titles)
+            lines.back().number = m_titles->logNumber(lines.back().number);
     }
     return lines;
 }

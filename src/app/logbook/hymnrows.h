@@ -36,7 +36,7 @@ public:
 
     // Lines added after the last one that is not empty.
     void appendLines(const std::vector<Logbook::ServiceLine> &lines);
-    // The lines in order, empty ones left out.
+    // The lines in order, empty ones left out, each number as the log writes it.
     std::vector<Logbook::ServiceLine> lines() const;
 
     int count() const { return int(m_rows.size()); }
@@ -64,6 +64,7 @@ protected:
 private:
     HymnRow *insertRow(int index);
     void numberEdited(HymnRow *row);
+    void titleEdited(HymnRow *row);
     void updateMarks(HymnRow *row);
     void setCurrent(int index);
     // The rows were rearranged: places, names and the empty row at the end.

@@ -11,6 +11,7 @@
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/planner.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
 #include "store/booklistreader.h"
@@ -48,7 +49,6 @@ const QString kHymnalKey = u"hymnal/path"_s;
 const QString kPlaceKey = u"mainWindow/geometry"_s;
 // How many weeks back a hymn counts as sung lately when a service is planned.
 const QString kRecentWeeksKey = u"planner/recentWeeks"_s;
-constexpr int kRecentWeeks = 4;
 
 } // namespace
 
@@ -225,7 +225,13 @@ void MainWindow::updateActions()
     m_copyLeft->setEnabled(m_form->leftRowCount() > 0);
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
     m_report->setEnabled(ReportWindow::canReport(m_form->store()));
-    m_clearHymnal->setEnabled(m_hymnal->kind() == Session::Kind::Hymnal);
+    const bool hymnal = m_hymnal->kind() == Session::Kind::Hymnal;
+    m_clearHymnal->setEnabled(hymnal);
+    // The menu names the hymnal set; "&" in a file's name is no mnemonic.
+    QString clearText = u"Clear H&ymnal"_s;
+    if (hymnal)
+        clearText += u" (%1)"_s.arg(m_hymnal->path().baseName().display().replace(u'&', u"&&"_s));
+    m_clearHymnal->setText(clearText);
     m_reload->setEnabled(m_session->kind() != Session::Kind::None);
     m_editExternally->setEnabled(m_session->kind() != Session::Kind::None);
     m_addService->setEnabled(m_session->kind() == Session::Kind::ServiceLog);
@@ -234,31 +240,25 @@ void MainWindow::updateActions()
 
 bool MainWindow::loadHymnal(const NativePath &path)
 {
-    const LoadOutcome outcome = m_hymnal->load(path);
-    const bool hymnal = outcome.opened && m_hymnal->kind() == Session::Kind::Hymnal;
-    if (!hymnal)
-        m_hymnal->clear();
-    m_hymnalBooks =
-        hymnal ? BookListReader::readFile(path.parent().child(BookListReader::fileName())).names : QStringList();
-    return hymnal;
+    // Read beside the hymnal set, which stays as it is when the file is no hymnal.
+    Session candidate;
+    if (!candidate.load(path).opened || candidate.kind() != Session::Kind::Hymnal)
+        return false;
+    m_hymnal->take(candidate);
+    m_hymnalBooks = BookListReader::readFile(path.parent().child(BookListReader::fileName())).names;
+    return true;
 }
 
 bool MainWindow::setHymnal(const NativePath &path)
 {
-    const bool hymnal = loadHymnal(path);
-    if (hymnal)
-        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
-    else
-        m_hymnalWatch->stop();
-    if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
-        if (hymnal)
-            settings->setValue(kHymnalKey, path.storedForm());
-        else
-            settings->remove(kHymnalKey);
-    }
+    if (!loadHymnal(path))
+        return false;
+    m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
+    if (const std::unique_ptr<QSettings> settings = m_settings.open())
+        settings->setValue(kHymnalKey, path.storedForm());
     updateActions();
     Q_EMIT hymnalChanged();
-    return hymnal;
+    return true;
 }
 
 void MainWindow::chooseHymnal()
@@ -267,11 +267,16 @@ void MainWindow::chooseHymnal()
     if (chosen.isEmpty())
         return;
     const NativePath path = NativePath::fromText(chosen);
-    if (setHymnal(path))
+    if (setHymnal(path)) {
+        statusBar()->showMessage(u"Hymnal set: %1"_s.arg(path.baseName().display()));
         return;
+    }
+    const QString kept = m_hymnal->kind() == Session::Kind::Hymnal
+                             ? u"the hymnal stays “%1”"_s.arg(m_hymnal->path().baseName().display())
+                             : u"no hymnal is set"_s;
     m_dialogs->message(u"Set Hymnal"_s,
-                       u"“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so no hymnal is "
-                       "set."_s.arg(path.baseName().display()),
+                       u"“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so %2."_s.arg(
+                           path.baseName().display(), kept),
                        Dialogs::Icon::Exclamation);
 }
 
@@ -443,8 +448,12 @@ void MainWindow::followHymnalOnDisk(FileWatch::Disk disk)
         return;
     const NativePath path = m_hymnalWatch->path();
     // A file that is no hymnal now leaves none set, and is still watched for when it is one again.
-    if (loadHymnal(path))
+    if (loadHymnal(path)) {
         m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
+    } else {
+        m_hymnal->clear();
+        m_hymnalBooks.clear();
+    }
     updateActions();
     Q_EMIT hymnalChanged();
 }
@@ -473,7 +482,7 @@ const EntryStore *MainWindow::hymnalStore() const
 int MainWindow::recentWeeks()
 {
     const std::unique_ptr<QSettings> settings = m_settings.open();
-    return settings ? qBound(1, settings->value(kRecentWeeksKey, kRecentWeeks).toInt(), 52) : kRecentWeeks;
+    return settings ? Logbook::recentWeeksFrom(settings->value(kRecentWeeksKey)) : Logbook::DefaultRecentWeeks;
 }
 
 void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
@@ -501,6 +510,7 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
     });
     m_addServiceDialog = dialog;
     m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
+    dialog->setDialogs(m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs);
     dialog->open();
 }
 

@@ -45,7 +45,8 @@ public:
     // and the scripture book names from its folder.
     Session *hymnal() const { return m_hymnal; }
     const QStringList &hymnalBooks() const { return m_hymnalBooks; }
-    // Loads path as the hymnal and keeps it in the settings; false (and no hymnal) when it is not one.
+    // Loads path as the hymnal and keeps it in the settings; false, with the hymnal set before kept, when it is not
+    // one.
     bool setHymnal(const NativePath &path);
     void clearHymnal();
     // Replaces the desktop's file dialog behind File > Open.
@@ -76,7 +77,7 @@ private:
     void chooseHymnal();
     // The hymnal kept in the settings, read at start; a file that is gone or is no hymnal is passed over quietly.
     void restoreHymnal();
-    // Reads path into the hymnal's store; false when it is not a hymnal text.
+    // Reads path into the hymnal's store; false, with the store as it was, when it is not a hymnal text.
     bool loadHymnal(const NativePath &path);
     void updateActions();
     void rebuildRecentMenu();

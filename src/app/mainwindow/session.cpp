@@ -2,6 +2,8 @@
 // Loading through the session records, in the same pass, what the file was when it was read.
 #include "app/mainwindow/session.h"
 
+#include <utility>
+
 Session::Session(QObject *parent) : QObject(parent) {}
 
 LoadOutcome Session::load(const NativePath &path)
@@ -14,6 +16,17 @@ LoadOutcome Session::load(const NativePath &path)
         m_kind = m_store.isVerseFile() ? Kind::Hymnal : Kind::ServiceLog;
     Q_EMIT loaded();
     return outcome;
+}
+
+void Session::take(Session &other)
+{
+    // Swapped, not moved: a store moved from has no room left to clear.
+    std::swap(m_store, other.m_store);
+    std::swap(m_path, other.m_path);
+    std::swap(m_kind, other.m_kind);
+    std::swap(m_facts, other.m_facts);
+    other.clear();
+    Q_EMIT loaded();
 }
 
 void Session::clear()

@@ -26,6 +26,9 @@ public:
 
     // Loads path into the store (emptied first) and tells whoever follows the file.
     LoadOutcome load(const NativePath &path);
+    // Takes over what other loaded, leaving it empty, and tells whoever follows this one: a file is tried in a
+    // session of its own and taken only when it is the kind wanted.
+    void take(Session &other);
     // Empties the store and forgets the file.
     void clear();
 

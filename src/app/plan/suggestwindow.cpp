@@ -6,6 +6,7 @@
 #include "app/mainwindow/session.h"
 #include "app/plan/suggestmodel.h"
 #include "app/widgets/accessibleparts.h"
+#include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
 #include "plan/suggestiontable.h"
 
@@ -143,11 +144,10 @@ void SuggestWindow::createControls()
             header->resizeSection(column, std::max(header->sectionSizeHint(column), text));
     }
 
-    m_status = new QLabel(this);
+    // Two lines at most, for the table's sake, however many readings it names; it names what the user typed, which
+    // is plain text, whatever it looks like.
+    m_status = new ElidedLabel(2, this);
     m_status->setObjectName(u"SuggestStatus"_s);
-    // It names what the user typed, which is text, whatever it looks like.
-    m_status->setTextFormat(Qt::PlainText);
-    m_status->setWordWrap(true);
 
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actSuggestCopy"_s);
@@ -300,7 +300,7 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     if (count == 0) {
         if (text.isEmpty())
             text = u"No hymn in the hymnal fits."_s;
-        m_status->setText(text);
+        m_status->setFullText(text);
         return;
     }
     QString hymns = count == 1 ? u"1 hymn suggested"_s : u"%1 hymns suggested"_s.arg(QLocale().toString(count));
@@ -311,7 +311,7 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
             QLocale().toString(result.referenceDate, QLocale::LongFormat));
     else
         hymns += u", uses counted over every service in the log (none of them is dated)."_s;
-    m_status->setText(text.isEmpty() ? hymns : text + u' ' + hymns);
+    m_status->setFullText(text.isEmpty() ? hymns : text + u' ' + hymns);
 }
 
 void SuggestWindow::headerSorted(int section, Qt::SortOrder order)

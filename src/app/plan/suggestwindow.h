@@ -13,10 +13,10 @@
 
 #include <vector>
 
+class ElidedLabel;
 class QAction;
 class QCheckBox;
 class QComboBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -77,7 +77,7 @@ private:
     QCheckBox *m_descending = nullptr;
     QTableView *m_table = nullptr;
     SuggestModel *m_model = nullptr;
-    QLabel *m_status = nullptr;
+    ElidedLabel *m_status = nullptr;
     QAction *m_copy = nullptr;
     QAction *m_add = nullptr;
     QPushButton *m_addButton = nullptr;
