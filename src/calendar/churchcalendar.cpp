@@ -232,7 +232,8 @@ QString nameOf(const Day &day, NamingStyle style)
 {
     DayId id = day.id;
     if (id.kind == Kind::Proper && style == NamingStyle::Pentecost) {
-        const QDate sunday = day.date.addDays(-(id.weekday % 7));
+        // A weekday of a Proper's week is numbered as its day of the week, so its Sunday is that many days back.
+        const QDate sunday = day.date.addDays(-id.weekday);
         const QDate pentecost = easterSunday(sunday.year()).addDays(kPentecost);
         id = {Kind::AfterPentecost, int(pentecost.daysTo(sunday) / 7), id.weekday};
     } else if (id.kind == Kind::Proper && style == NamingStyle::OrdinaryTime) {
