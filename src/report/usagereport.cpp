@@ -3,6 +3,7 @@
 // each of its lines counted under the tally's row for the hymn.
 #include "report/usagereport.h"
 
+#include "calendar/churchcalendar.h"
 #include "search/datelimits.h"
 #include "tally/linefilter.h"
 #include "tally/tallytable.h"
@@ -85,13 +86,6 @@ QString countedFromNote(const ServiceSpan &span, QDate today)
     return note + u" — after today: check the head line “%1”"_s.arg(head);
 }
 
-QDate adventSunday(int year)
-{
-    const QDate earliest(year, 11, 27);
-    // dayOfWeek() counts Monday as 1 and Sunday as 7.
-    return earliest.isValid() ? earliest.addDays(7 - earliest.dayOfWeek()) : QDate();
-}
-
 DateRange presetRange(Preset preset, QDate latest)
 {
     if (!latest.isValid())
@@ -105,10 +99,10 @@ DateRange presetRange(Preset preset, QDate latest)
     case Preset::Last12Months:
         return {latest.addMonths(-12).addDays(1), latest};
     case Preset::ChurchYear: {
-        const QDate advent = adventSunday(year);
+        const QDate advent = Calendar::adventSunday(year);
         if (latest >= advent)
-            return {advent, adventSunday(year + 1).addDays(-1)};
-        return {adventSunday(year - 1), advent.addDays(-1)};
+            return {advent, Calendar::adventSunday(year + 1).addDays(-1)};
+        return {Calendar::adventSunday(year - 1), advent.addDays(-1)};
     }
     case Preset::Season: {
         const int start = latest.month() >= 9 ? year : year - 1;

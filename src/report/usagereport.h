@@ -42,9 +42,6 @@ ServiceSpan serviceSpan(const EntryStore &store);
 // lies after today, the head line to check. Empty when the file has no dated service.
 QString countedFromNote(const ServiceSpan &span, QDate today);
 
-// The Sunday on or after 27 November of year: the first Sunday of Advent.
-QDate adventSunday(int year);
-
 // The range of a preset counted from latest; All and Custom give no range (the window supplies Custom's dates).
 DateRange presetRange(Preset preset, QDate latest);
 

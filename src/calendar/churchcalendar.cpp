@@ -1,0 +1,368 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every name is found from the date alone: the named days (Sundays and feasts) by their distance from Easter,
+// Advent or a fixed date, and a weekday by walking back to the day that begins its week.
+#include "calendar/churchcalendar.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace Calendar {
+
+namespace {
+
+constexpr int kFirstEasterYear = 1583;
+constexpr int kLastYear = 9999;
+
+// Days from Easter Day to the days fixed by it.
+constexpr qint64 kTransfiguration = -49;
+constexpr qint64 kAshWednesday = -46;
+constexpr qint64 kLent1 = -42;
+constexpr qint64 kPalmSunday = -7;
+constexpr qint64 kAscension = 39;
+constexpr qint64 kPentecost = 49;
+constexpr qint64 kTrinity = 56;
+
+bool isSunday(QDate date)
+{
+    return date.dayOfWeek() == Qt::Sunday;
+}
+
+// What a date is called when it is a named day, and the Sunday a fixed feast on a Sunday stands in for.
+struct Named {
+    Named(DayId id = {}, DayId sunday = {}) : id(id), sunday(sunday) {}
+
+    DayId id;
+    DayId sunday;
+};
+
+// The Sundays from the one after Trinity Sunday to Christ the King. The Propers' ranges run in whole weeks from
+// May 8, so the range holding a Sunday is its whole weeks from May 8; Christ the King falls in the range a
+// 29th Proper would have, November 20 to 26.
+DayId sundayAfterTrinity(QDate sunday, QDate advent)
+{
+    if (sunday == advent.addDays(-7))
+        return {Kind::ChristTheKing};
+    return {Kind::Proper, int(QDate(sunday.year(), 5, 8).daysTo(sunday) / 7) + 1};
+}
+
+// The named day on date, or an invalid id for a weekday that takes its name from the day its week began with.
+// The date must be one the calendar covers.
+Named namedDay(QDate date)
+{
+    const int year = date.year();
+    const int month = date.month();
+    const int dayOfMonth = date.day();
+    const bool sunday = isSunday(date);
+    const QDate advent = adventSunday(year);
+
+    if (month == 12 && dayOfMonth == 24)
+        return {{Kind::ChristmasEve}, sunday ? DayId{Kind::Advent, 4} : DayId{}};
+    if (month == 12 && dayOfMonth == 25)
+        return {{Kind::ChristmasDay}};
+    if (month == 1 && dayOfMonth == 6)
+        return {{Kind::Epiphany}};
+    if (month == 11 && dayOfMonth == 1)
+        return {{Kind::AllSaints}, sunday ? sundayAfterTrinity(date, advent) : DayId{}};
+
+    // The days up to January 5 need no Easter, which keeps December 1582 clear of a Julian year's.
+    if (date >= advent) {
+        if (!sunday)
+            return {};
+        if (month == 12 && dayOfMonth > 25)
+            return {{Kind::Christmas, 1}};
+        return {{Kind::Advent, int(advent.daysTo(date) / 7) + 1}};
+    }
+    if (month == 1 && dayOfMonth < 6) {
+        if (!sunday)
+            return {};
+        return {{Kind::Christmas, int(QDate(year - 1, 12, 26).daysTo(date) / 7) + 1}};
+    }
+
+    const qint64 fromEaster = easterSunday(year).daysTo(date);
+    switch (fromEaster) {
+    case kAshWednesday:
+        return {{Kind::AshWednesday}};
+    case kPalmSunday:
+        return {{Kind::PalmSunday}};
+    case -3:
+        return {{Kind::MaundyThursday}};
+    case -2:
+        return {{Kind::GoodFriday}};
+    case -1:
+        return {{Kind::HolySaturday}};
+    case 0:
+        return {{Kind::EasterDay}};
+    case kAscension:
+        return {{Kind::Ascension}};
+    case kPentecost:
+        return {{Kind::Pentecost}};
+    case kTrinity:
+        return {{Kind::TrinitySunday}};
+    default:
+        break;
+    }
+    if (!sunday)
+        return {};
+    if (fromEaster < 0) {
+        if (fromEaster >= kLent1)
+            return {{Kind::Lent, int((fromEaster - kLent1) / 7) + 1}};
+        if (fromEaster == kTransfiguration)
+            return {{Kind::Transfiguration}};
+        // The Sunday after January 6, a week later when January 6 is itself a Sunday.
+        const QDate epiphany(year, 1, 6);
+        const QDate baptism = epiphany.addDays(7 - epiphany.dayOfWeek() % 7);
+        if (date == baptism)
+            return {{Kind::BaptismOfTheLord}};
+        return {{Kind::AfterEpiphany, int(baptism.daysTo(date) / 7) + 1}};
+    }
+    if (fromEaster < kPentecost)
+        return {{Kind::Easter, int(fromEaster / 7) + 1}};
+    return {sundayAfterTrinity(date, advent)};
+}
+
+// The feasts on a weekday whose following days are named after them rather than after the Sunday before:
+// "Saturday after Christmas Day", "Friday after Ascension".
+bool beginsWeek(Kind kind)
+{
+    return kind == Kind::ChristmasDay || kind == Kind::Epiphany || kind == Kind::AshWednesday ||
+           kind == Kind::Ascension;
+}
+
+Season seasonOf(QDate date, QDate yearStart)
+{
+    if (date.year() == yearStart.year())
+        return date < QDate(date.year(), 12, 24) ? Season::Advent : Season::Christmas;
+    if (date.month() == 1 && date.day() < 6)
+        return Season::Christmas;
+    const qint64 fromEaster = easterSunday(date.year()).daysTo(date);
+    if (fromEaster < kAshWednesday)
+        return Season::Epiphany;
+    if (fromEaster < kPalmSunday)
+        return Season::Lent;
+    if (fromEaster < 0)
+        return Season::HolyWeek;
+    if (fromEaster <= kPentecost)
+        return Season::Easter;
+    return Season::AfterPentecost;
+}
+
+QString weekdayName(int weekday)
+{
+    static const std::array<QString, 6> names = {u"Monday"_s,   u"Tuesday"_s, u"Wednesday"_s,
+                                                 u"Thursday"_s, u"Friday"_s,  u"Saturday"_s};
+    return names.at(size_t(weekday - 1));
+}
+
+} // namespace
+
+QDate easterSunday(int year)
+{
+    if (year < kFirstEasterYear || year > kLastYear)
+        return {};
+    // The anonymous Gregorian algorithm (Meeus): the Paschal full moon from the Metonic cycle with the solar and
+    // lunar corrections of the century, then the Sunday after it.
+    const int golden = year % 19;
+    const int century = year / 100;
+    const int ofCentury = year % 100;
+    const int leapCenturies = century / 4;
+    const int centuryRest = century % 4;
+    const int lunarCorrection = (century + 8) / 25;
+    const int g = (century - lunarCorrection + 1) / 3;
+    const int epact = (19 * golden + century - leapCenturies - g + 15) % 30;
+    const int l = (32 + 2 * centuryRest + 2 * (ofCentury / 4) - epact - ofCentury % 4) % 7;
+    const int m = (golden + 11 * epact + 22 * l) / 451;
+    const int monthDay = epact + l - 7 * m + 114;
+    return QDate(year, monthDay / 31, monthDay % 31 + 1);
+}
+
+QDate adventSunday(int year)
+{
+    const QDate earliest(year, 11, 27);
+    // dayOfWeek() counts Monday as 1 and Sunday as 7.
+    return earliest.isValid() ? earliest.addDays(7 - earliest.dayOfWeek()) : QDate();
+}
+
+QDate churchYearStart(QDate date)
+{
+    if (!date.isValid())
+        return {};
+    const QDate advent = adventSunday(date.year());
+    return date >= advent ? advent : adventSunday(date.year() - 1);
+}
+
+bool isCovered(QDate date)
+{
+    return date.isValid() && date >= QDate(1582, 11, 28) && date <= QDate(kLastYear, 12, 31);
+}
+
+Day dayOf(QDate date)
+{
+    Day day;
+    day.date = date;
+    if (!isCovered(date))
+        return day;
+    const QDate start = churchYearStart(date);
+    day.year = lectionaryYear(start.year());
+    day.season = seasonOf(date, start);
+    const Named named = namedDay(date);
+    if (named.id.isValid()) {
+        day.id = named.id;
+        day.sunday = named.sunday;
+        return day;
+    }
+    // A Sunday is at most six days back, and the calendar's first day is a Sunday.
+    for (int back = 1; back <= 6; ++back) {
+        const Named before = namedDay(date.addDays(-back));
+        DayId id;
+        if (isSunday(date.addDays(-back)))
+            id = before.sunday.isValid() ? before.sunday : before.id;
+        else if (beginsWeek(before.id.kind))
+            id = before.id;
+        else
+            continue;
+        id.weekday = date.dayOfWeek();
+        day.id = id;
+        break;
+    }
+    return day;
+}
+
+QString nameOf(const Day &day, NamingStyle style)
+{
+    DayId id = day.id;
+    if (id.kind == Kind::Proper && style == NamingStyle::Pentecost) {
+        // A weekday of a Proper's week is numbered as its day of the week, so its Sunday is that many days back.
+        const QDate sunday = day.date.addDays(-id.weekday);
+        const QDate pentecost = easterSunday(sunday.year()).addDays(kPentecost);
+        id = {Kind::AfterPentecost, int(pentecost.daysTo(sunday) / 7), id.weekday};
+    } else if (id.kind == Kind::Proper && style == NamingStyle::OrdinaryTime) {
+        id = {Kind::OrdinaryTime, id.number + OrdinaryTimeOffset, id.weekday};
+    }
+    return writtenName(id);
+}
+
+QString nameOf(QDate date, NamingStyle style)
+{
+    return nameOf(dayOf(date), style);
+}
+
+QString writtenName(const DayId &id)
+{
+    const QString n = QString::number(id.number);
+    QString name;
+    switch (id.kind) {
+    case Kind::None:
+        return QString();
+    case Kind::Advent:
+        name = u"Advent "_s + n;
+        break;
+    case Kind::ChristmasEve:
+        name = u"Christmas Eve"_s;
+        break;
+    case Kind::ChristmasDay:
+        name = u"Christmas Day"_s;
+        break;
+    case Kind::Christmas:
+        name = u"Christmas "_s + n;
+        break;
+    case Kind::Epiphany:
+        name = u"Epiphany"_s;
+        break;
+    case Kind::BaptismOfTheLord:
+        name = u"Baptism of the Lord"_s;
+        break;
+    case Kind::AfterEpiphany:
+        name = u"Epiphany "_s + n;
+        break;
+    case Kind::Transfiguration:
+        name = u"Transfiguration"_s;
+        break;
+    case Kind::AshWednesday:
+        name = u"Ash Wednesday"_s;
+        break;
+    case Kind::Lent:
+        name = u"Lent "_s + n;
+        break;
+    case Kind::PalmSunday:
+        // Holy Week's weekdays before Maundy Thursday have names of their own in the lectionary.
+        if (id.weekday >= Qt::Monday && id.weekday <= Qt::Wednesday)
+            return weekdayName(id.weekday) + u" of Holy Week"_s;
+        name = u"Palm Sunday"_s;
+        break;
+    case Kind::MaundyThursday:
+        name = u"Maundy Thursday"_s;
+        break;
+    case Kind::GoodFriday:
+        name = u"Good Friday"_s;
+        break;
+    case Kind::HolySaturday:
+        name = u"Holy Saturday"_s;
+        break;
+    case Kind::EasterDay:
+        name = u"Easter Day"_s;
+        break;
+    case Kind::Easter:
+        name = u"Easter "_s + n;
+        break;
+    case Kind::Ascension:
+        name = u"Ascension"_s;
+        break;
+    case Kind::Pentecost:
+        name = u"Pentecost"_s;
+        break;
+    case Kind::TrinitySunday:
+        name = u"Trinity Sunday"_s;
+        break;
+    case Kind::Proper:
+        name = u"Proper "_s + n;
+        break;
+    case Kind::ChristTheKing:
+        name = u"Christ the King"_s;
+        break;
+    case Kind::AllSaints:
+        name = u"All Saints"_s;
+        break;
+    case Kind::AfterPentecost:
+        name = u"Pentecost "_s + n;
+        break;
+    case Kind::OrdinaryTime:
+        name = u"Ordinary Time "_s + n;
+        break;
+    }
+    if (id.weekday >= Qt::Monday && id.weekday <= Qt::Saturday)
+        return weekdayName(id.weekday) + u" after "_s + name;
+    return name;
+}
+
+QString seasonName(Season season)
+{
+    switch (season) {
+    case Season::None:
+        break;
+    case Season::Advent:
+        return u"Advent"_s;
+    case Season::Christmas:
+        return u"Christmas"_s;
+    case Season::Epiphany:
+        return u"Epiphany"_s;
+    case Season::Lent:
+        return u"Lent"_s;
+    case Season::HolyWeek:
+        return u"Holy Week"_s;
+    case Season::Easter:
+        return u"Easter"_s;
+    case Season::AfterPentecost:
+        return u"After Pentecost"_s;
+    }
+    return QString();
+}
+
+QChar lectionaryYear(int adventYear)
+{
+    // 2025 is divisible by 3 and begins a Year A.
+    static constexpr char16_t letters[] = u"ABC";
+    return QChar(letters[(adventYear % 3 + 3) % 3]);
+}
+
+} // namespace Calendar
