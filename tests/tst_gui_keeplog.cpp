@@ -562,6 +562,9 @@ void TestKeepLog::marksAndTitles_data()
     // The user's title stays, not the hymnal's; the line break pasted is a space.
     QTest::newRow("whole line pasted") << u"paste"_s << u"#100 Alpha\nTwo"_s << 4 << u"Alpha Two"_s << alphaMarks
                                        << u"100"_s;
+    // A space ends the number: the keys go on in the title box, the title offered selected to be typed over.
+    QTest::newRow("whole line typed in the number box")
+        << number << u"200 Beta Two"_s << 4 << u"Beta Two"_s << betaMarks << u"200"_s;
 }
 
 void TestKeepLog::marksAndTitles()
@@ -577,7 +580,10 @@ void TestKeepLog::marksAndTitles()
     part<QSpinBox>(dialog, "RecentWeeks")->setValue(weeks);
     HymnRow *row = rows()->row(0);
     if (box == u"number"_s) {
-        QTest::keyClicks(row->numberBox(), number);
+        // Key by key wherever the keys are, as a person types.
+        row->numberBox()->setFocus();
+        for (const QChar key : number)
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     } else if (box == u"title"_s) {
         QTest::keyClicks(row->titleBox(), number.section(u'|', 0, 0));
         QTest::keyClick(row->titleBox(), Qt::Key_Home);

@@ -57,9 +57,14 @@ bool HymnRow::isBlank() const
     return m_number->text().trimmed().isEmpty() && m_title->text().trimmed().isEmpty();
 }
 
+bool HymnRow::titleIsOffered() const
+{
+    return m_title->text().isEmpty() || m_title->text() == m_offered;
+}
+
 void HymnRow::offerTitle(const QString &title)
 {
-    if (!m_title->text().isEmpty() && m_title->text() != m_offered)
+    if (!titleIsOffered())
         return;
     m_title->setText(title);
     m_offered = title;

@@ -26,6 +26,8 @@ public:
     // Puts title in the title box unless the user wrote one there: an empty box, or one still holding the title
     // offered last, takes it.
     void offerTitle(const QString &title);
+    // True while the title box is empty or holds the title offered last: nothing the user wrote.
+    bool titleIsOffered() const;
     // Names the boxes for screen readers by the row's place, counted from 1.
     void setPlace(int place);
     void setMarks(const QString &text, bool recent);

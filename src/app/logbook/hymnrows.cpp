@@ -116,7 +116,31 @@ HymnRow *HymnRows::insertRow(int index)
 
 void HymnRows::numberEdited(HymnRow *row)
 {
-    row->offerTitle(m_titles ? m_titles->titleFor(row->numberBox()->text()) : QString());
+    // A number ends at a space, as the log reads it: what is typed after one is the title, and the keys go on in the
+    // title box, with the rest of a whole line typed or pasted here.
+    QLineEdit *number = row->numberBox();
+    const QString typed = number->text();
+    qsizetype start = 0;
+    while (start < typed.size() && typed[start].isSpace())
+        ++start;
+    const qsizetype space = start < typed.size() ? typed.indexOf(u' ', start) : -1;
+    QString rest;
+    if (space > 0) {
+        rest = typed.sliced(space + 1).trimmed();
+        number->setText(typed.first(space).trimmed());
+    }
+    row->offerTitle(m_titles ? m_titles->titleFor(number->text()) : QString());
+    if (space > 0) {
+        QLineEdit *title = row->titleBox();
+        if (!rest.isEmpty())
+            title->setText(row->titleIsOffered() ? rest : rest + u' ' + title->text());
+        title->setFocus(Qt::TabFocusReason);
+        // An offered title is selected, so that typing replaces it.
+        if (rest.isEmpty() && row->titleIsOffered())
+            title->selectAll();
+        else
+            title->setCursorPosition(int(rest.size()));
+    }
     updateMarks(row);
     settle();
 }
