@@ -7,7 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_BUILD_DIR:-$root/build}
 
-packages=(build-essential cmake qt6-base-dev libbenchmark-dev fonts-liberation)
+packages=(build-essential cmake ninja-build ccache qt6-base-dev libbenchmark-dev fonts-liberation)
 # The installed files: the icon's PNG sizes (rsvg-convert), the .deb's library dependencies (dpkg-shlibdeps) and the
 # validators the install test runs; pdftotext and pdfinfo, which read back an exported report.
 packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base poppler-utils)
@@ -30,7 +30,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CANTORIX_CMAKE_ARGS:-}
+# The compiler cache beside the Windows Qt, which a machine that keeps one keeps too (scripts/ccache-env.sh).
+. "$root/scripts/ccache-env.sh"
+# Ninja for a new build folder; one made with another generator keeps it.
+generator=()
+[ -f "$build_dir/CMakeCache.txt" ] || generator=(-G Ninja)
+cmake -S "$root" -B "$build_dir" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CANTORIX_CMAKE_ARGS:-}
 # CANTORIX_BUILD_TARGETS (names separated by blanks) builds only those targets, e.g. the fuzz harnesses.
 targets=()
 for target in ${CANTORIX_BUILD_TARGETS:-}; do

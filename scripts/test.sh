@@ -26,6 +26,16 @@ run_tests() {
     return $status
 }
 
+# Each stage's time, printed at the end however the run ends.
+begin=$SECONDS
+times=()
+print_times() {
+    echo "== stage times"
+    [ ${#times[@]} -eq 0 ] || printf '   %s\n' "${times[@]}"
+    echo "   total: $((SECONDS - begin)) s"
+}
+trap print_times EXIT
+
 # Warnings fail the build here and in CI; people building the sources elsewhere get them as warnings only.
 export CANTORIX_CMAKE_ARGS="${CANTORIX_CMAKE_ARGS:-} -DCANTORIX_WERROR=ON"
 
@@ -34,6 +44,7 @@ echo "== plain build: $plain_dir"
 CANTORIX_BUILD_DIR="$plain_dir" "$root/scripts/setup.sh"
 run_tests "$plain_dir"
 echo "== plain pass took $((SECONDS - start)) s"
+times+=("plain build and tests: $((SECONDS - start)) s")
 
 if [ "${CANTORIX_SANITIZE_PASS:-1}" != 0 ]; then
     start=$SECONDS
@@ -43,6 +54,7 @@ if [ "${CANTORIX_SANITIZE_PASS:-1}" != 0 ]; then
         "$root/scripts/setup.sh"
     run_tests "$asan_dir"
     echo "== sanitizer pass took $((SECONDS - start)) s"
+    times+=("sanitizer build and tests: $((SECONDS - start)) s")
 fi
 
 if [ "${CANTORIX_WINDOWS_PASS:-1}" != 0 ]; then
@@ -50,4 +62,5 @@ if [ "${CANTORIX_WINDOWS_PASS:-1}" != 0 ]; then
     echo "== Windows build, tests under Wine, installer"
     "$root/scripts/windows.sh"
     echo "== Windows pass took $((SECONDS - start)) s"
+    times+=("Windows Qt, build, tests under Wine, installer: $((SECONDS - start)) s")
 fi

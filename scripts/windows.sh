@@ -35,6 +35,7 @@ qt=$("$root/scripts/windows-qt.sh" | tail -1)
 echo "Qt in $qt ($((SECONDS - start)) s so far)"
 
 echo "== cross build: $build"
+. "$root/scripts/ccache-env.sh"
 # A build folder made against another Qt keeps that Qt in its cache: it is made afresh.
 if [ -f "$build/CMakeCache.txt" ] && ! grep -q "^Qt6_DIR:PATH=$qt/lib/cmake/Qt6\$" "$build/CMakeCache.txt"; then
     rm -rf "$build"
