@@ -157,12 +157,25 @@ int writeBeside(const QByteArray &target, const QByteArray &bytes, const struct 
     return 0;
 }
 
+// Puts made in target's place, whatever has that name now.
+Result renameOver(const QByteArray &made, const QByteArray &target)
+{
+    if (::rename(made.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(made.constData());
+        return failure(error);
+    }
+    syncFolder(folderOf(target));
+    return {true, QString(), false};
+}
+
 // Gives made the name target, which must be free: a hard link fails rather than replace anything. Where the file
 // system has no hard links the name is looked at first, and the rename follows at once.
 Result placeAtFreeName(const QByteArray &made, const QByteArray &target)
 {
     if (::link(made.constData(), target.constData()) == 0) {
         ::unlink(made.constData());
+        syncFolder(folderOf(target));
         return {true, QString(), false};
     }
     const int error = errno;
@@ -174,12 +187,7 @@ Result placeAtFreeName(const QByteArray &made, const QByteArray &target)
         result.nameTaken = taken;
         return result;
     }
-    if (::rename(made.constData(), target.constData()) != 0) {
-        const int renameError = errno;
-        ::unlink(made.constData());
-        return failure(renameError);
-    }
-    return {true, QString(), false};
+    return renameOver(made, target);
 }
 
 } // namespace
@@ -195,13 +203,7 @@ Result write(const NativePath &path, const QByteArray &bytes)
     QByteArray made;
     if (const int error = writeBeside(target, bytes, existed ? &old : nullptr, made))
         return failure(error);
-    if (::rename(made.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(made.constData());
-        return failure(error);
-    }
-    syncFolder(folderOf(target));
-    return {true, QString(), false};
+    return renameOver(made, target);
 }
 
 Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
@@ -214,20 +216,10 @@ Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePa
     QByteArray made;
     if (const int error = writeBeside(target, bytes, &permissions, made))
         return failure(error);
-    if (!replace) {
-        const Result placed = placeAtFreeName(made, target);
-        if (placed.ok)
-            syncFolder(folderOf(target));
-        return placed;
-    }
+    if (!replace)
+        return placeAtFreeName(made, target);
     // rename replaces the name itself: a link that took it is replaced, and what it named is left alone.
-    if (::rename(made.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(made.constData());
-        return failure(error);
-    }
-    syncFolder(folderOf(target));
-    return {true, QString(), false};
+    return renameOver(made, target);
 }
 
 Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
