@@ -3,6 +3,7 @@
 // Advent or a fixed date, and a weekday by walking back to the day that begins its week.
 #include "calendar/churchcalendar.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -154,6 +155,39 @@ QString weekdayName(int weekday)
     return names.at(size_t(weekday - 1));
 }
 
+// How each kind of day is written: its own name, or the word a number follows ("Advent" of "Advent 3").
+struct WrittenName {
+    Kind kind;
+    QStringView text;
+    bool numbered;
+};
+constexpr std::array writtenNames = {
+    WrittenName{Kind::Advent, u"Advent", true},
+    WrittenName{Kind::ChristmasEve, u"Christmas Eve", false},
+    WrittenName{Kind::ChristmasDay, u"Christmas Day", false},
+    WrittenName{Kind::Christmas, u"Christmas", true},
+    WrittenName{Kind::Epiphany, u"Epiphany", false},
+    WrittenName{Kind::BaptismOfTheLord, u"Baptism of the Lord", false},
+    WrittenName{Kind::AfterEpiphany, u"Epiphany", true},
+    WrittenName{Kind::Transfiguration, u"Transfiguration", false},
+    WrittenName{Kind::AshWednesday, u"Ash Wednesday", false},
+    WrittenName{Kind::Lent, u"Lent", true},
+    WrittenName{Kind::PalmSunday, u"Palm Sunday", false},
+    WrittenName{Kind::MaundyThursday, u"Maundy Thursday", false},
+    WrittenName{Kind::GoodFriday, u"Good Friday", false},
+    WrittenName{Kind::HolySaturday, u"Holy Saturday", false},
+    WrittenName{Kind::EasterDay, u"Easter Day", false},
+    WrittenName{Kind::Easter, u"Easter", true},
+    WrittenName{Kind::Ascension, u"Ascension", false},
+    WrittenName{Kind::Pentecost, u"Pentecost", false},
+    WrittenName{Kind::TrinitySunday, u"Trinity Sunday", false},
+    WrittenName{Kind::Proper, u"Proper", true},
+    WrittenName{Kind::ChristTheKing, u"Christ the King", false},
+    WrittenName{Kind::AllSaints, u"All Saints", false},
+    WrittenName{Kind::AfterPentecost, u"Pentecost", true},
+    WrittenName{Kind::OrdinaryTime, u"Ordinary Time", true},
+};
+
 } // namespace
 
 QDate easterSunday(int year)
@@ -249,87 +283,15 @@ QString nameOf(QDate date, NamingStyle style)
 
 QString writtenName(const DayId &id)
 {
-    const QString n = QString::number(id.number);
-    QString name;
-    switch (id.kind) {
-    case Kind::None:
+    // Holy Week's weekdays before Maundy Thursday have names of their own in the lectionary.
+    if (id.kind == Kind::PalmSunday && id.weekday >= Qt::Monday && id.weekday <= Qt::Wednesday)
+        return weekdayName(id.weekday) + u" of Holy Week"_s;
+    const auto written = std::find_if(writtenNames.begin(), writtenNames.end(),
+                                      [&](const WrittenName &name) { return name.kind == id.kind; });
+    if (written == writtenNames.end())
         return QString();
-    case Kind::Advent:
-        name = u"Advent "_s + n;
-        break;
-    case Kind::ChristmasEve:
-        name = u"Christmas Eve"_s;
-        break;
-    case Kind::ChristmasDay:
-        name = u"Christmas Day"_s;
-        break;
-    case Kind::Christmas:
-        name = u"Christmas "_s + n;
-        break;
-    case Kind::Epiphany:
-        name = u"Epiphany"_s;
-        break;
-    case Kind::BaptismOfTheLord:
-        name = u"Baptism of the Lord"_s;
-        break;
-    case Kind::AfterEpiphany:
-        name = u"Epiphany "_s + n;
-        break;
-    case Kind::Transfiguration:
-        name = u"Transfiguration"_s;
-        break;
-    case Kind::AshWednesday:
-        name = u"Ash Wednesday"_s;
-        break;
-    case Kind::Lent:
-        name = u"Lent "_s + n;
-        break;
-    case Kind::PalmSunday:
-        // Holy Week's weekdays before Maundy Thursday have names of their own in the lectionary.
-        if (id.weekday >= Qt::Monday && id.weekday <= Qt::Wednesday)
-            return weekdayName(id.weekday) + u" of Holy Week"_s;
-        name = u"Palm Sunday"_s;
-        break;
-    case Kind::MaundyThursday:
-        name = u"Maundy Thursday"_s;
-        break;
-    case Kind::GoodFriday:
-        name = u"Good Friday"_s;
-        break;
-    case Kind::HolySaturday:
-        name = u"Holy Saturday"_s;
-        break;
-    case Kind::EasterDay:
-        name = u"Easter Day"_s;
-        break;
-    case Kind::Easter:
-        name = u"Easter "_s + n;
-        break;
-    case Kind::Ascension:
-        name = u"Ascension"_s;
-        break;
-    case Kind::Pentecost:
-        name = u"Pentecost"_s;
-        break;
-    case Kind::TrinitySunday:
-        name = u"Trinity Sunday"_s;
-        break;
-    case Kind::Proper:
-        name = u"Proper "_s + n;
-        break;
-    case Kind::ChristTheKing:
-        name = u"Christ the King"_s;
-        break;
-    case Kind::AllSaints:
-        name = u"All Saints"_s;
-        break;
-    case Kind::AfterPentecost:
-        name = u"Pentecost "_s + n;
-        break;
-    case Kind::OrdinaryTime:
-        name = u"Ordinary Time "_s + n;
-        break;
-    }
+    const QString name =
+        written->numbered ? written->text.toString() + u' ' + QString::number(id.number) : written->text.toString();
     if (id.weekday >= Qt::Monday && id.weekday <= Qt::Saturday)
         return weekdayName(id.weekday) + u" after "_s + name;
     return name;
