@@ -41,7 +41,11 @@ bool makeSymlink(const QString &target, const QString &link)
 {
     // Without developer mode only an administrator may make links; the flag asks for it where it is allowed.
     constexpr DWORD unprivileged = 0x2; // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
-    return CreateSymbolicLinkW(wide(link).c_str(), wide(target).c_str(), unprivileged) != 0;
+    if (CreateSymbolicLinkW(wide(link).c_str(), wide(target).c_str(), unprivileged) == 0)
+        return false;
+    // Wine answers success without making anything; only a link that is there counts.
+    const DWORD attributes = GetFileAttributesW(wide(link).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 bool makeHardLink(const QString &existing, const QString &link)
