@@ -44,6 +44,36 @@ bool isPrivate(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 07777) == 0600;
 }
 
+bool makeHidden(const QString &)
+{
+    return false;
+}
+
+bool isHidden(const QString &)
+{
+    return false;
+}
+
+bool makeFolderExactly(const QString &)
+{
+    return false;
+}
+
+bool writeExactly(const QString &, const QByteArray &)
+{
+    return false;
+}
+
+QByteArray readExactly(const QString &)
+{
+    return "(missing)";
+}
+
+bool removeExactly(const QString &)
+{
+    return false;
+}
+
 SystemError diskFull()
 {
     return {ENOSPC, QString::fromLocal8Bit(std::strerror(ENOSPC))};
