@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -516,6 +517,17 @@ void TestMenu::commandLine_data()
         QTest::newRow(name) << args << int(Action::Error) << QString() << QStringList{} << u"empty argument"_s;
     QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
                                << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
+    // The uninstaller's question, asked with exactly its three values.
+    QTest::newRow("matches") << QStringList{u"--matches"_s, u"-x.txt"_s, u"12"_s, u"ab"_s} << int(Action::Matches)
+                             << u"-x.txt"_s << QStringList{} << QString();
+    const QString matchesAlone = u"option '--matches' takes FILE SIZE SHA256 and nothing else"_s;
+    QTest::newRow("matches short of a value") << QStringList{u"--matches"_s, u"x.txt"_s, u"12"_s} << int(Action::Error)
+                                              << QString() << QStringList{} << matchesAlone;
+    QTest::newRow("matches after a file") << QStringList{u"a.txt"_s, u"--matches"_s, u"x.txt"_s, u"12"_s, u"ab"_s}
+                                          << int(Action::Error) << QString() << QStringList{} << matchesAlone;
+    QTest::newRow("matches with a size that is no count")
+        << QStringList{u"--matches"_s, u"x.txt"_s, u"-12"_s, u"ab"_s} << int(Action::Error) << QString()
+        << QStringList{} << u"option '--matches' needs a size in bytes, not '-12'"_s;
 }
 
 void TestMenu::commandLine()
@@ -561,6 +573,16 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(errors().startsWith("cantorix2: empty argument\n"));
+
+    // The uninstaller deletes a file only on the program's 0 for it: the bytes installed, and nothing else.
+    const QByteArray installed = "as installed";
+    const QString digest = QString::fromLatin1(QCryptographicHash::hash(installed, QCryptographicHash::Sha256).toHex());
+    for (const auto &[bytes, code] : {std::pair{installed, 0}, {QByteArray("as instaLLed"), 1}}) {
+        const QString file = m_folder->write(u"installed.txt"_s, bytes);
+        program.start(QStringLiteral(CANTORIX_BINARY), {u"--matches"_s, file, u"12"_s, digest});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), code);
+    }
 }
 
 QTEST_MAIN(TestMenu)
