@@ -25,6 +25,7 @@
 
 #include "app/form/form1.h"
 #include "app/mainwindow/commandline.h"
+#include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/session.h"
@@ -326,6 +327,18 @@ void TestMenu::placeKeptBetweenRuns()
     back.show();
     QVERIFY(back.frameGeometry().intersects(screen));
     QCOMPARE(back.size(), place.size());
+
+    // The status bar and the changed-on-disk notice grow a window at its least height; the next start, which shows
+    // neither, is at the design's height, not at the one they needed.
+    back.resize(back.width(), back.minimumSizeHint().height());
+    const QSize design = back.size();
+    back.statusBar()->showMessage(u"Hymnal set"_s);
+    back.findChild<FileChangedBar *>()->showChanged(u"log.txt"_s);
+    QTRY_VERIFY(back.height() > design.height());
+    back.close();
+    MainWindow fresh(&m_dialogs);
+    fresh.show();
+    QCOMPARE(fresh.size(), design);
 }
 
 void TestMenu::recentFiles()
