@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does for its installation: the sample templates copied into the user's own folder on the first
-// start without a file, never over a file the user has there, and the uninstaller's question whether a file is
-// still the one installed.
+// start without a file, never over a file the user has there. The uninstaller's question (--matches) is asked of the
+// program itself in tst_gui_menu.
 #include "testfiles.h"
 
-#include "app/install/installedfile.h"
 #include "app/install/samplecopy.h"
 #include "app/mainwindow/appsettings.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -49,7 +47,7 @@ private Q_SLOTS:
 
     void copies_data()
     {
-        QTest::addColumn<QString>("given"); // what stands where the copies go, or the templates' folder missing
+        QTest::addColumn<QString>("given"); // what stands where the copies go
         QTest::addColumn<QStringList>("copied");
         QTest::addColumn<QStringList>("kept");
         QTest::addColumn<QByteArray>("log"); // what the log to open holds; empty for none
@@ -61,7 +59,6 @@ private Q_SLOTS:
             << QByteArray("my services") << false;
         QTest::newRow("a file where the folder goes")
             << u"file"_s << QStringList() << QStringList() << QByteArray() << true;
-        QTest::newRow("no templates") << u"no templates"_s << QStringList() << QStringList() << QByteArray() << false;
     }
     void copies()
     {
@@ -75,7 +72,7 @@ private Q_SLOTS:
         } else if (given == u"file"_s) {
             m_folder->write(u"Documents/Cantorix2"_s, "a file");
         }
-        const QString templates = m_folder->filePath(given == u"no templates"_s ? u"gone"_s : u"samples"_s);
+        const QString templates = m_folder->filePath(u"samples"_s);
 
         SampleCopy::Copied result = SampleCopy::copy(NativePath::fromText(templates), NativePath::fromText(target));
         result.copied.sort();
@@ -111,36 +108,6 @@ private Q_SLOTS:
         const SampleCopy::Copied again = SampleCopy::onFirstStart(settings, templates, NativePath::fromText(folder));
         QVERIFY(again.log.isEmpty() && again.copied.isEmpty());
         QVERIFY(!QFile::exists(folder + u"/ServiceLog.txt"_s));
-    }
-
-    void matches_data()
-    {
-        QTest::addColumn<QByteArray>("onDisk"); // empty: nothing by the name
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<QByteArray>("digest");
-        QTest::addColumn<bool>("matches");
-        const QByteArray digest = QCryptographicHash::hash(kLog, QCryptographicHash::Sha256).toHex();
-        QTest::newRow("as installed") << kLog << kLog.size() << digest << true;
-        QTest::newRow("digest in capitals") << kLog << kLog.size() << digest.toUpper() << true;
-        QTest::newRow("a byte changed") << QByteArray(kLog).replace("Beta", "Bets") << kLog.size() << digest << false;
-        QTest::newRow("grown") << kLog + "\n" << kLog.size() << digest << false;
-        QTest::newRow("cut short") << kLog.chopped(1) << kLog.size() << digest << false;
-        QTest::newRow("a digest with a stray character") << kLog << kLog.size() << digest.chopped(1) + "g" << false;
-        QTest::newRow("a digest too short") << kLog << kLog.size() << digest.chopped(2) << false;
-        QTest::newRow("gone") << QByteArray() << kLog.size() << digest << false;
-        QTest::newRow("a folder by the name") << QByteArray("folder") << kLog.size() << digest << false;
-    }
-    void matches()
-    {
-        QFETCH(QByteArray, onDisk);
-        QFETCH(qint64, size);
-        QFETCH(QByteArray, digest);
-        const QString path = m_folder->filePath(u"installed.txt"_s);
-        if (onDisk == "folder")
-            QVERIFY(QDir(m_folder->path()).mkdir(u"installed.txt"_s));
-        else if (!onDisk.isEmpty())
-            m_folder->write(u"installed.txt"_s, onDisk);
-        QTEST(InstalledFile::matches(NativePath::fromText(path), size, digest), "matches");
     }
 
 private:

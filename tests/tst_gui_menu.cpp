@@ -587,12 +587,21 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(errors().startsWith("cantorix2: empty argument\n"));
 
-    // The uninstaller deletes a file only on the program's 0 for it: the bytes installed, and nothing else.
+    // The uninstaller deletes a file only on the program's 0 for it: the bytes installed, and nothing else (a byte
+    // changed, one more, no file, a digest in capitals or with a stray character).
     const QByteArray installed = "as installed";
-    const QString digest = QString::fromLatin1(QCryptographicHash::hash(installed, QCryptographicHash::Sha256).toHex());
-    for (const auto &[bytes, code] : {std::pair{installed, 0}, {QByteArray("as instaLLed"), 1}}) {
-        const QString file = m_folder->write(u"installed.txt"_s, bytes);
-        program.start(QStringLiteral(CANTORIX_BINARY), {u"--matches"_s, file, u"12"_s, digest});
+    const QByteArray digest = QCryptographicHash::hash(installed, QCryptographicHash::Sha256).toHex();
+    const QString file = m_folder->filePath(u"installed.txt"_s);
+    for (const auto &[bytes, given, code] : {std::tuple{installed, digest, 0},
+                                             {installed, digest.toUpper(), 0},
+                                             {installed, digest.chopped(1) + 'g', 1},
+                                             {QByteArray("as instaLLed"), digest, 1},
+                                             {installed + '\n', digest, 1},
+                                             {QByteArray(), digest, 1}}) {
+        QFile::remove(file);
+        if (!bytes.isEmpty())
+            m_folder->write(u"installed.txt"_s, bytes);
+        program.start(QStringLiteral(CANTORIX_BINARY), {u"--matches"_s, file, u"12"_s, QString::fromLatin1(given)});
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitCode(), code);
     }

@@ -29,12 +29,11 @@ bool makeHidden(const QString &path);
 // Whether path has the hidden attribute.
 bool isHidden(const QString &path);
 
-// Files and folders by exactly the full path given, a trailing dot or space kept, which Win32 (and Qt's file classes
-// on Windows) would drop and so name another file: the system's calls in their literal form, written out apart from
-// the platform layer under test. Windows only; false, or nothing read, on POSIX.
-bool makeFolderExactly(const QString &path);
+// Files by exactly the full path given, a trailing dot or space kept, which Win32 (and Qt's file classes) would drop
+// and so name another file: the system's calls in their literal form, written out apart from the platform layer
+// under test. Windows only, for its own tests.
 bool writeExactly(const QString &path, const QByteArray &bytes);
-// The whole file, or "(missing)" when it cannot be read.
+// The whole file, or "(missing)".
 QByteArray readExactly(const QString &path);
 bool removeExactly(const QString &path);
 

@@ -54,26 +54,6 @@ bool isHidden(const QString &)
     return false;
 }
 
-bool makeFolderExactly(const QString &)
-{
-    return false;
-}
-
-bool writeExactly(const QString &, const QByteArray &)
-{
-    return false;
-}
-
-QByteArray readExactly(const QString &)
-{
-    return "(missing)";
-}
-
-bool removeExactly(const QString &)
-{
-    return false;
-}
-
 SystemError diskFull()
 {
     return {ENOSPC, QString::fromLocal8Bit(std::strerror(ENOSPC))};

@@ -83,19 +83,13 @@ std::wstring literal(const QString &path)
 
 } // namespace
 
-bool makeFolderExactly(const QString &path)
-{
-    return CreateDirectoryW(literal(path).c_str(), nullptr) != 0;
-}
-
 bool writeExactly(const QString &path, const QByteArray &bytes)
 {
     HANDLE file = CreateFileW(literal(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
     DWORD written = 0;
-    const bool ok =
-        WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) && written == DWORD(bytes.size());
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
+                    written == DWORD(bytes.size());
     CloseHandle(file);
     return ok;
 }
@@ -103,11 +97,9 @@ bool writeExactly(const QString &path, const QByteArray &bytes)
 QByteArray readExactly(const QString &path)
 {
     HANDLE file = CreateFileW(literal(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "(missing)";
     QByteArray bytes(1 << 20, '\0');
     DWORD read = 0;
-    const bool ok = ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    const bool ok = file != INVALID_HANDLE_VALUE && ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
     CloseHandle(file);
     return ok ? bytes.left(read) : QByteArray("(missing)");
 }
