@@ -43,6 +43,7 @@ enum class Setup {
     SecondName,           // the log has a hard link Copy.txt
     SecondNameWriteFails, // and the write over it fails half-way
     PrivateLog,           // only its owner may read it
+    HiddenLog,            // the log has the hidden attribute
     LongName,             // the log's name is near the system's limit
 };
 
@@ -131,6 +132,8 @@ private Q_SLOTS:
             << u"\"log.txt\" could not be written: %1."_s.arg(full.reason);
         QTest::newRow("a private log's backup is private")
             << Setup::PrivateLog << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("a hidden log stays hidden")
+            << Setup::HiddenLog << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
         QTest::newRow("a name near the system's limit")
             << Setup::LongName << Outcome::Written << QString() << QString();
     }
@@ -216,6 +219,10 @@ private Q_SLOTS:
             if (!SystemFiles::makePrivate(log))
                 QSKIP("Files have no owner-only mode here");
             break;
+        case Setup::HiddenLog:
+            if (!SystemFiles::makeHidden(log))
+                QSKIP("Files have no hidden attribute here: a leading dot hides a name");
+            break;
         case Setup::Plain:
         case Setup::LongName:
             break;
@@ -243,6 +250,8 @@ private Q_SLOTS:
         }
         if (setup == Setup::PrivateLog)
             QVERIFY(SystemFiles::isPrivate(folder.path(backup)));
+        if (setup == Setup::HiddenLog)
+            QVERIFY(SystemFiles::isHidden(log));
         // Nothing half written is left behind.
         const QStringList names = QDir(folder.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
         for (const QString &name : names)

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 
 #include "app/form/form1.h"
 #include "app/mainwindow/commandline.h"
+#include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/mainwindow/recentfiles.h"
 #include "app/mainwindow/session.h"
@@ -325,6 +327,18 @@ void TestMenu::placeKeptBetweenRuns()
     back.show();
     QVERIFY(back.frameGeometry().intersects(screen));
     QCOMPARE(back.size(), place.size());
+
+    // The status bar and the changed-on-disk notice grow a window at its least height; the next start, which shows
+    // neither, is at the design's height, not at the one they needed.
+    back.resize(back.width(), back.minimumSizeHint().height());
+    const QSize design = back.size();
+    back.statusBar()->showMessage(u"Hymnal set"_s);
+    back.findChild<FileChangedBar *>()->showChanged(u"log.txt"_s);
+    QTRY_VERIFY(back.height() > design.height());
+    back.close();
+    MainWindow fresh(&m_dialogs);
+    fresh.show();
+    QCOMPARE(fresh.size(), design);
 }
 
 void TestMenu::recentFiles()
@@ -516,6 +530,17 @@ void TestMenu::commandLine_data()
         QTest::newRow(name) << args << int(Action::Error) << QString() << QStringList{} << u"empty argument"_s;
     QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
                                << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
+    // The uninstaller's question, asked with exactly its three values.
+    QTest::newRow("matches") << QStringList{u"--matches"_s, u"-x.txt"_s, u"12"_s, u"ab"_s} << int(Action::Matches)
+                             << u"-x.txt"_s << QStringList{} << QString();
+    const QString matchesAlone = u"option '--matches' takes FILE SIZE SHA256 and nothing else"_s;
+    QTest::newRow("matches short of a value") << QStringList{u"--matches"_s, u"x.txt"_s, u"12"_s} << int(Action::Error)
+                                              << QString() << QStringList{} << matchesAlone;
+    QTest::newRow("matches after a file") << QStringList{u"a.txt"_s, u"--matches"_s, u"x.txt"_s, u"12"_s, u"ab"_s}
+                                          << int(Action::Error) << QString() << QStringList{} << matchesAlone;
+    QTest::newRow("matches with a size that is no count")
+        << QStringList{u"--matches"_s, u"x.txt"_s, u"-12"_s, u"ab"_s} << int(Action::Error) << QString()
+        << QStringList{} << u"option '--matches' needs a size in bytes, not '-12'"_s;
 }
 
 void TestMenu::commandLine()
@@ -561,6 +586,25 @@ void TestMenu::binaryAnswersWithoutDisplay()
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitCode(), 2);
     QVERIFY(errors().startsWith("cantorix2: empty argument\n"));
+
+    // The uninstaller deletes a file only on the program's 0 for it: the bytes installed, and nothing else (a byte
+    // changed, one more, no file, a digest in capitals or with a stray character).
+    const QByteArray installed = "as installed";
+    const QByteArray digest = QCryptographicHash::hash(installed, QCryptographicHash::Sha256).toHex();
+    const QString file = m_folder->filePath(u"installed.txt"_s);
+    for (const auto &[bytes, given, code] : {std::tuple{installed, digest, 0},
+                                             {installed, digest.toUpper(), 0},
+                                             {installed, digest.chopped(1) + 'g', 1},
+                                             {QByteArray("as instaLLed"), digest, 1},
+                                             {installed + '\n', digest, 1},
+                                             {QByteArray(), digest, 1}}) {
+        QFile::remove(file);
+        if (!bytes.isEmpty())
+            m_folder->write(u"installed.txt"_s, bytes);
+        program.start(QStringLiteral(CANTORIX_BINARY), {u"--matches"_s, file, u"12"_s, QString::fromLatin1(given)});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), code);
+    }
 }
 
 QTEST_MAIN(TestMenu)

@@ -27,6 +27,8 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTableView>
 #include <QtTest>
 
@@ -176,6 +178,9 @@ private Q_SLOTS:
     void keyboardOnly();
     void namedForScreenReaders();
     void fitsASmallScreen();
+    void datesShownWhole_data();
+    void datesShownWhole();
+    void exportStartsWhereItCanBeWritten();
     void keptBetweenRuns_data();
     void keptBetweenRuns();
     void exportsCompleteTheName_data();
@@ -808,6 +813,59 @@ void TestReport::fitsASmallScreen()
         places.append({control->objectName(), place});
     }
     QCOMPARE(places.size(), 17);
+}
+
+// A date box gives its text room for any date in the font and style in use: a style that draws the calendar's
+// drop-down as a combo box's (Windows') leaves the text less room than a spin box's would.
+void TestReport::datesShownWhole_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::newRow("Fusion") << u"Fusion"_s;
+    QTest::newRow("Windows") << u"Windows"_s;
+}
+
+void TestReport::datesShownWhole()
+{
+    QFETCH(QString, style);
+    ReportWindow *report = openReport();
+    const std::unique_ptr<QStyle> look(QStyleFactory::create(style));
+    QVERIFY(look);
+    for (const char *name : {"ReportFrom", "ReportTo"}) {
+        auto *box = part<QDateEdit>(report, name);
+        box->setStyle(look.get());
+        box->resize(box->sizeHint());
+        const auto *edit = box->findChild<QLineEdit *>();
+        for (const QDate date : {QDate(2021, 1, 8), QDate(2888, 8, 28), QDate(4444, 4, 4)}) {
+            box->setDate(date);
+            // The line edit keeps two pixels either side of its text and one for the cursor.
+            QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) <= edit->contentsRect().width() - 5,
+                     qPrintable(edit->text()));
+        }
+        box->setStyle(nullptr);
+    }
+}
+
+// An installed sample's folder cannot be written by the user: the export dialog starts in the documents instead.
+void TestReport::exportStartsWhereItCanBeWritten()
+{
+    // In a folder of its own, which is not the process's current one: Windows renames no current folder.
+    const QString folder = m_folder->filePath(u"sub"_s);
+    QVERIFY(QDir().mkdir(folder));
+    m_window->openFile(NativePath::fromText(m_folder->write(u"sub/log.txt"_s, kLog)));
+    action(*m_window, "actReport")->trigger();
+    auto *report = m_window->findChild<ReportWindow *>(u"UsageReport"_s);
+    QVERIFY(report);
+    const auto suggestedFolder = [&] {
+        m_dialogs.saveAnswers = {QString()};
+        part<QPushButton>(report, "ReportExportCsv")->click();
+        const QString suggested = m_dialogs.shown.last().text;
+        return QDir::cleanPath(suggested.left(suggested.lastIndexOf(u'/')));
+    };
+    QCOMPARE(suggestedFolder(), QDir::cleanPath(folder));
+    // The folder is there no more: nothing can be written where the log was.
+    QVERIFY(QDir().rename(folder, folder + u"-moved"_s));
+    const QString documents = suggestedFolder();
+    QCOMPARE(documents, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)));
 }
 
 void TestReport::keptBetweenRuns_data()

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program: the command line is read first (help and version need no display), then the platform plugin
 // and the display are checked, which without one say so in one line and exit, before Qt would abort with a core
-// dump.
+// dump. The first start without a file opens the user's copy of the samples.
+#include "app/install/installedfile.h"
+#include "app/install/samplecopy.h"
 #include "app/mainwindow/commandline.h"
 #include "app/mainwindow/mainwindow.h"
+#include "app/widgets/dialogs.h"
 #include "installinfo.h"
 #include "platform/displaycheck.h"
 #include "platform/folderaccess.h"
 #include "platform/processarguments.h"
 #include "platform/qtplatforms.h"
+#include "platform/runningmark.h"
 
 #include <QApplication>
 
@@ -16,6 +20,8 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,21 +42,37 @@ void startupMessage(QtMsgType type, const QMessageLogContext &context, const QSt
 int main(int argc, char *argv[])
 {
     const CommandLine::Parsed command = CommandLine::parse(ProcessArguments::read(argc, argv));
-    // What is printed before the window opens goes to the console the program was started from, if any.
-    ProcessArguments::attachConsole();
+    if (command.action == CommandLine::Parsed::Action::Matches) {
+        return InstalledFile::matches(NativePath::fromArgument(command.file), command.size,
+                                      QByteArray::fromStdString(command.digest))
+                   ? 0
+                   : 1;
+    }
+    // What is printed before the window opens goes to the console the program was started from; started without one
+    // (a shortcut, the Run box), the text is shown in a message box instead of going nowhere.
+    const bool console = ProcessArguments::attachConsole();
+    const auto say = [console](FILE *stream, const std::string &text) {
+        if (console)
+            std::fputs(text.c_str(), stream);
+        else
+            ProcessArguments::showMessage("Cantorix2", text);
+    };
     switch (command.action) {
     case CommandLine::Parsed::Action::Help:
-        std::fputs(CommandLine::usage().c_str(), stdout);
+        say(stdout, CommandLine::usage());
         return 0;
     case CommandLine::Parsed::Action::Version:
-        std::fputs(CommandLine::versionLine().c_str(), stdout);
+        say(stdout, CommandLine::versionLine());
         return 0;
     case CommandLine::Parsed::Action::Error:
-        std::fprintf(stderr, "cantorix2: %s\nTry 'cantorix2 --help' for more information.\n", command.error.c_str());
+        say(stderr, "cantorix2: " + command.error + "\nTry 'cantorix2 --help' for more information.\n");
         return 2;
+    case CommandLine::Parsed::Action::Matches:
     case CommandLine::Parsed::Action::Run:
         break;
     }
+    // The installer and the uninstaller wait for a running copy to be closed.
+    RunningMark::hold();
 
     // QApplication keeps argc and argv, and may take its options out of them, for as long as it lives.
     std::vector<std::string> qtStrings = command.qtArguments;
@@ -85,7 +107,19 @@ int main(int argc, char *argv[])
     MainWindow window(nullptr, nullptr, file.parent());
     window.show();
     qInstallMessageHandler(previousHandler);
+    const NativePath templates = NativePath::fromText(MainWindow::samplesFolder());
+    SampleCopy::Copied samples;
+    if (file.isEmpty()) {
+        samples = SampleCopy::onFirstStart(window.settings(), templates, SampleCopy::userFolder());
+        file = samples.log;
+    }
     if (!file.isEmpty())
         window.openFile(file);
+    if (!samples.failure.isEmpty()) {
+        const QString where = samples.log.isWithin(templates)
+                                  ? u" The samples are opened where they are installed, to be read only."_s
+                                  : QString();
+        QtDialogs(&window).message(u"Sample files"_s, samples.failure + where, Dialogs::Icon::Exclamation);
+    }
     return QApplication::exec();
 }

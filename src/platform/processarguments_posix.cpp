@@ -9,6 +9,11 @@ std::vector<std::string> read(int argc, char **argv)
     return std::vector<std::string>(argv, argv + argc);
 }
 
-void attachConsole() {}
+bool attachConsole()
+{
+    return true;
+}
+
+void showMessage(const std::string &, const std::string &) {}
 
 } // namespace ProcessArguments

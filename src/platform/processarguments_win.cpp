@@ -25,15 +25,28 @@ std::vector<std::string> read(int argc, char **argv)
     return arguments;
 }
 
-void attachConsole()
+bool attachConsole()
 {
-    // A program started from a console that redirects its output already has somewhere to write.
-    if (GetFileType(GetStdHandle(STD_OUTPUT_HANDLE)) != FILE_TYPE_UNKNOWN)
-        return;
+    // Output redirected to a file or a pipe already has somewhere to go; the rest goes to the parent's console.
+    const auto reaches = [](DWORD which) { return GetFileType(GetStdHandle(which)) != FILE_TYPE_UNKNOWN; };
+    const bool out = reaches(STD_OUTPUT_HANDLE);
+    const bool err = reaches(STD_ERROR_HANDLE);
+    if (out && err)
+        return true;
     if (!AttachConsole(ATTACH_PARENT_PROCESS))
-        return;
-    (void)std::freopen("CONOUT$", "w", stdout);
-    (void)std::freopen("CONOUT$", "w", stderr);
+        return err;
+    if (!out)
+        (void)std::freopen("CONOUT$", "w", stdout);
+    if (!err)
+        (void)std::freopen("CONOUT$", "w", stderr);
+    return true;
+}
+
+void showMessage(const std::string &title, const std::string &text)
+{
+    const std::wstring wideTitle = QString::fromStdString(title).toStdWString();
+    const std::wstring wideText = QString::fromStdString(text).toStdWString();
+    MessageBoxW(nullptr, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 } // namespace ProcessArguments

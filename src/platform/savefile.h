@@ -27,6 +27,16 @@ Result write(const NativePath &path, const QByteArray &bytes);
 // if something took it meanwhile (nameTaken).
 Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace);
 
+// Writes bytes to path as a new file with the folder's own permissions for new files: the name must be free, and
+// stays the other's if something took it meanwhile (nameTaken); nothing that has the name is ever replaced.
+Result writeNew(const NativePath &path, const QByteArray &bytes);
+
+// Makes the folder path (the folder it is in must be there); ok also when a folder has the name already.
+Result makeFolder(const NativePath &path);
+// Whether a new file can be made in folder now, as this user: on Windows only making one tells (its access control
+// list, a read-only medium), so a file is made there and is gone again at once.
+bool canWriteIn(const NativePath &folder);
+
 // Writes bytes over the file at path in place, so that every name the file has (its hard links) sees them. old is
 // what the file holds now (a file of another size is not written); only the bytes after what both share are
 // written. The file is grown to its new size before anything is written, so a full disk fails with the file as it

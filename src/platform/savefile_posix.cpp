@@ -222,6 +222,36 @@ Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePa
     return renameOver(made, target);
 }
 
+Result writeNew(const NativePath &path, const QByteArray &bytes)
+{
+    const QByteArray &target = path.units();
+    QByteArray made;
+    if (const int error = writeBeside(target, bytes, nullptr, made))
+        return failure(error);
+    const Result placed = placeAtFreeName(made, target);
+    if (placed.ok)
+        syncFolder(folderOf(target));
+    return placed;
+}
+
+Result makeFolder(const NativePath &path)
+{
+    // Made as any new folder is: the process's umask decides who else may read it.
+    if (::mkdir(path.units().constData(), 0777) == 0)
+        return {true, QString(), false};
+    const int error = errno;
+    struct stat info {};
+    if (error == EEXIST && ::stat(path.units().constData(), &info) == 0 && S_ISDIR(info.st_mode))
+        return {true, QString(), false};
+    return failure(error);
+}
+
+bool canWriteIn(const NativePath &folder)
+{
+    // Asked of the effective user, as the write would be.
+    return ::faccessat(AT_FDCWD, folder.units().constData(), W_OK | X_OK, AT_EACCESS) == 0;
+}
+
 Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
 {
     int fd = -1;

@@ -175,6 +175,54 @@ Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePa
     return {true, QString(), false};
 }
 
+Result writeNew(const NativePath &path, const QByteArray &bytes)
+{
+    const std::wstring target = WinPaths::wide(path);
+    std::wstring made;
+    // Without an access control list of its own, the new file takes the folder's inherited one.
+    if (const DWORD error = writeBeside(path, bytes, nullptr, made))
+        return failure(error);
+    if (!MoveFileExW(made.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(made.c_str());
+        Result result = failure(error);
+        result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+        return result;
+    }
+    return {true, QString(), false};
+}
+
+Result makeFolder(const NativePath &path)
+{
+    const std::wstring name = WinPaths::wide(path);
+    if (CreateDirectoryW(name.c_str(), nullptr))
+        return {true, QString(), false};
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return {true, QString(), false};
+    return failure(error);
+}
+
+bool canWriteIn(const NativePath &folder)
+{
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const NativePath name = temporaryName(NativePath::fromText(QStringLiteral("cx")),
+                                              QRandomGenerator::global()->generate(), kMaxNameBytes);
+        HANDLE file =
+            CreateFileW(WinPaths::wide(folder.child(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+    }
+    return false;
+}
+
 Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
 {
     const std::wstring target = WinPaths::wide(path);

@@ -24,6 +24,19 @@ bool makePrivate(const QString &path);
 // Whether path lets only its owner read and write it, as makePrivate leaves it.
 bool isPrivate(const QString &path);
 
+// Gives path the hidden attribute; false where files have none (POSIX, where a leading dot hides a name).
+bool makeHidden(const QString &path);
+// Whether path has the hidden attribute.
+bool isHidden(const QString &path);
+
+// Files by exactly the full path given, a trailing dot or space kept, which Win32 (and Qt's file classes) would drop
+// and so name another file: the system's calls in their literal form, written out apart from the platform layer
+// under test. Windows only, for its own tests.
+bool writeExactly(const QString &path, const QByteArray &bytes);
+// The whole file, or "(missing)".
+QByteArray readExactly(const QString &path);
+bool removeExactly(const QString &path);
+
 // A failure as the system reports it: its own code (errno, or a Windows error) and the words it gives for it.
 struct SystemError {
     int code;

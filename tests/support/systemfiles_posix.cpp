@@ -44,6 +44,16 @@ bool isPrivate(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 && (info.st_mode & 07777) == 0600;
 }
 
+bool makeHidden(const QString &)
+{
+    return false;
+}
+
+bool isHidden(const QString &)
+{
+    return false;
+}
+
 SystemError diskFull()
 {
     return {ENOSPC, QString::fromLocal8Bit(std::strerror(ENOSPC))};

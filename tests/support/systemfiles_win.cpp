@@ -5,6 +5,8 @@
 
 #include "platform/winpaths.h"
 
+#include <QDir>
+
 #include <windows.h>
 
 namespace SystemFiles {
@@ -61,6 +63,54 @@ bool makePrivate(const QString &)
 bool isPrivate(const QString &)
 {
     return false;
+}
+
+bool makeHidden(const QString &path)
+{
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           SetFileAttributesW(wide(path).c_str(), attributes | FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+bool isHidden(const QString &path)
+{
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+}
+
+namespace {
+
+std::wstring literal(const QString &path)
+{
+    return L"\\\\?\\" + QDir::toNativeSeparators(path).toStdWString();
+}
+
+} // namespace
+
+bool writeExactly(const QString &path, const QByteArray &bytes)
+{
+    HANDLE file = CreateFileW(literal(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) &&
+                    written == DWORD(bytes.size());
+    CloseHandle(file);
+    return ok;
+}
+
+QByteArray readExactly(const QString &path)
+{
+    HANDLE file = CreateFileW(literal(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    QByteArray bytes(1 << 20, '\0');
+    DWORD read = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE && ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    return ok ? bytes.left(read) : QByteArray("(missing)");
+}
+
+bool removeExactly(const QString &path)
+{
+    return DeleteFileW(literal(path).c_str()) != 0;
 }
 
 SystemError diskFull()

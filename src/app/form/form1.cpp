@@ -387,6 +387,9 @@ bool Form1::reload()
         return false;
     const bool opened = loadFrom(path.parent(), path.baseName(), path.baseName().display(), Criteria::Keep);
     updateAccessibleNames();
+    // A reload is a load: the number box has the keys again, also after Add Service, whose dialog gives them back to
+    // this window when it closes.
+    hymnmbr->setFocus(Qt::OtherFocusReason);
     return opened;
 }
 

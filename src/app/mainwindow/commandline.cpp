@@ -64,6 +64,19 @@ Parsed parse(const std::vector<std::string> &args)
             parsed.action = Parsed::Action::Help;
         } else if (arg == "--version" || arg == "-v") {
             parsed.action = Parsed::Action::Version;
+        } else if (arg == "--matches") {
+            // Asked by the uninstaller alone, with exactly these three values and nothing else.
+            if (args.size() != 5 || i != 1)
+                return failure("option '--matches' takes FILE SIZE SHA256 and nothing else");
+            const std::string &size = args[3];
+            if (size.empty() || size.size() > 15 ||
+                !std::all_of(size.begin(), size.end(), [](char c) { return c >= '0' && c <= '9'; }))
+                return failure("option '--matches' needs a size in bytes, not '" + size + "'");
+            parsed.action = Parsed::Action::Matches;
+            parsed.file = args[2];
+            parsed.size = std::stoll(size);
+            parsed.digest = args[4];
+            return parsed;
         } else if (arg[1] != '-') {
             // Qt's options are single-dash words, the value either joined by '=' or as the next argument.
             const std::string_view body = std::string_view(arg).substr(1);
@@ -104,6 +117,9 @@ std::string usage()
            "Options:\n"
            "  -h, --help       show this help and exit\n"
            "  -v, --version    show the version and exit\n"
+           "  --matches FILE SIZE SHA256\n"
+           "                   exit with 0 when FILE still holds the SIZE bytes with that SHA-256 it was installed\n"
+           "                   with, else 1 (the Windows uninstaller asks before it deletes a file)\n"
            "  Qt's own options (-platform NAME, -style NAME, -stylesheet FILE, -reverse, ...) are passed to Qt.\n";
 }
 

@@ -10,10 +10,14 @@
 namespace CommandLine {
 
 struct Parsed {
-    enum class Action { Run, Help, Version, Error };
+    // Matches: the uninstaller asks whether file is still as installed (--matches FILE SIZE SHA256).
+    enum class Action { Run, Help, Version, Error, Matches };
     Action action = Action::Run;
-    // The file to open, as its bytes; empty for none.
+    // The file to open (or, for Matches, to compare), as its bytes; empty for none.
     std::string file;
+    // For Matches: the size and the SHA-256 (in hexadecimal) the file had when installed.
+    long long size = -1;
+    std::string digest;
     // The program name followed by Qt's options and their values, for QApplication: "-style=Fusion" is passed on as
     // "-style" "Fusion".
     std::vector<std::string> qtArguments;

@@ -47,6 +47,9 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
 const QString kHymnalKey = u"hymnal/path"_s;
 // Where the window's size and place are kept, as QWidget::saveGeometry gives them.
 const QString kPlaceKey = u"mainWindow/geometry"_s;
+// Whether the window was at its least height then: a notice (the status bar, the changed-on-disk bar) grows a window
+// at its least height, and the next start, which shows neither, is at the design's height again.
+const QString kLeastHeightKey = u"mainWindow/leastHeight"_s;
 // How many weeks back a hymn counts as sung lately when a service is planned.
 const QString kRecentWeeksKey = u"planner/recentWeeks"_s;
 
@@ -207,14 +210,18 @@ void MainWindow::restorePlace()
 {
     const std::unique_ptr<QSettings> settings = m_settings.open();
     // Qt moves a window whose place lies off every screen there is now (a monitor since unplugged) onto one.
-    if (settings)
-        restoreGeometry(settings->value(kPlaceKey).toByteArray());
+    if (!settings || !restoreGeometry(settings->value(kPlaceKey).toByteArray()))
+        return;
+    if (settings->value(kLeastHeightKey).toBool() && !isMaximized() && !isFullScreen())
+        resize(width(), minimumSizeHint().height());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (const std::unique_ptr<QSettings> settings = m_settings.open())
+    if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
         settings->setValue(kPlaceKey, saveGeometry());
+        settings->setValue(kLeastHeightKey, height() <= minimumSizeHint().height());
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -8,6 +8,7 @@
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/widgets/accessibleparts.h"
+#include "app/widgets/datebox.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/flowlayout.h"
 #include "app/widgets/focusmark.h"
@@ -41,6 +42,7 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -160,7 +162,7 @@ void ReportWindow::createControls()
     m_preset->setAccessibleName(u"Range"_s);
     AccessibleParts::nameDropDown(m_preset);
     for (QDateEdit **box : {&m_from, &m_to}) {
-        *box = new QDateEdit(this);
+        *box = new DateBox(this);
         (*box)->setCalendarPopup(true);
         (*box)->setDisplayFormat(u"yyyy-MM-dd"_s);
         // Every date a head line can hold; an open end is its check box's, not a date's.
@@ -707,7 +709,15 @@ QString ReportWindow::suggestedPath(const QString &suffix) const
     if (name.endsWith(u".csv"_s))
         name.chop(4);
     name += suffix;
-    return m_folder.isEmpty() ? name : m_folder.child(name).toText();
+    if (m_folder.isEmpty())
+        return name;
+    // A log read where the user cannot write (a sample installed under Program Files) would have every export
+    // refused: the dialog starts in the user's documents instead.
+    if (!SaveFile::canWriteIn(m_folder))
+        return NativePath::fromText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .child(name)
+            .toText();
+    return m_folder.child(name).toText();
 }
 
 bool ReportWindow::writeFile(const NativePath &path, const QByteArray &bytes, const QString &what)

@@ -242,5 +242,12 @@ std::unique_ptr<QFileDialog> QtDialogs::fileDialog(QWidget *parent, FileUse use,
 
 QString QtDialogs::chooseWith(QFileDialog &dialog)
 {
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // A native dialog (Windows' own, under Wine with a window manager) may leave no window of the program active
+    // when it closes, and the keys with nobody: they go back to the window it was opened over.
+    if (QWidget *parent = dialog.parentWidget()) {
+        parent->window()->raise();
+        parent->window()->activateWindow();
+    }
+    return accepted ? dialog.selectedFiles().value(0) : QString();
 }

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A date box that asks for room enough to show any date of its format whole in the font it has. QDateEdit sizes
+// itself as a spin box even when it drops a calendar down like a combo box, whose text field some styles (Windows')
+// make narrower: "2021-01-08" was drawn as "2021-01-0".
+#pragma once
+
+#include <QDateEdit>
+
+class DateBox : public QDateEdit {
+    Q_OBJECT
+public:
+    explicit DateBox(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+private:
+    // hint widened, where needed, until the field the box gives its text holds the widest date.
+    QSize withRoomForText(QSize hint) const;
+};
