@@ -12,7 +12,9 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <optional>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -37,49 +39,33 @@ struct NumberOrder {
     }
 };
 
-// The "title" order: the titles compared upper-cased, code unit by code unit. The first twelve upper-cased units,
-// packed into three numbers, settle most comparisons; past them a plain ASCII title is upper-cased as it is read, and
-// only the rest are upper-cased whole, once.
+// The "title" order: the titles compared upper-cased, code unit by code unit. Each title is upper-cased once, before
+// the sort, so that no comparison makes a string: the first twelve units, packed into three numbers, settle most
+// comparisons, and titles alike that far compare the rest of their upper-cased units where they lie.
 struct TitleOrder {
     static constexpr qsizetype HeadUnits = 12;
     std::array<quint64, HeadUnits / 4> head{};
-    QStringView title; // plain ASCII as written, else already upper-cased
-    bool ascii = true;
+    const char16_t *units = nullptr; // the upper-cased title, kept alive by the caller
+    qsizetype size = 0;
 
-    static TitleOrder of(QStringView title, std::vector<QString> &uppers)
+    TitleOrder(const char16_t *upper, qsizetype length) : units(upper), size(length)
     {
-        TitleOrder key{{}, title, QtPrivate::isAscii(title)};
-        if (!key.ascii)
-            key.title = uppers.emplace_back(title.toString().toUpper());
-        for (qsizetype i = 0; i < HeadUnits; ++i) {
-            quint64 &part = key.head[size_t(i / 4)];
-            part = (part << 16) | (i < key.title.size() ? upperUnit(key.title[i]) : 0u);
+        for (size_t part = 0; part < head.size(); ++part) {
+            for (qsizetype i = qsizetype(part) * 4; i < qsizetype(part) * 4 + 4; ++i)
+                head[part] = (head[part] << 16) | (i < size ? units[i] : 0u);
         }
-        return key;
     }
-
-    static char16_t upperUnit(QChar c)
-    {
-        const char16_t u = c.unicode();
-        return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
-    }
-
-    QString upper() const { return ascii ? PlainText::upper(title.toString()) : title.toString(); }
 
     bool operator<(const TitleOrder &other) const
     {
-        if (head != other.head)
-            return head < other.head;
-        if (!ascii || !other.ascii)
-            return upper() < other.upper();
-        const qsizetype common = std::min(title.size(), other.title.size());
-        for (qsizetype i = HeadUnits; i < common; ++i) {
-            const char16_t a = upperUnit(title[i]);
-            const char16_t b = upperUnit(other.title[i]);
-            if (a != b)
-                return a < b;
+        for (size_t i = 0; i < head.size(); ++i) {
+            if (head[i] != other.head[i])
+                return head[i] < other.head[i];
         }
-        return title.size() < other.title.size();
+        // Equal heads mean equal units up to the shorter title's length or the head's, whichever is less.
+        const qsizetype skip = std::min({HeadUnits, size, other.size});
+        return std::u16string_view(units + skip, size_t(size - skip)) <
+               std::u16string_view(other.units + skip, size_t(other.size - skip));
     }
 };
 
@@ -116,12 +102,34 @@ std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
         return ranksOf(keys);
     }
     case TallyOrder::Title: {
-        std::vector<QString> uppers; // the non-ASCII titles upper-cased, each at a place that does not move
-        uppers.reserve(rows.size());
+        // Plain ASCII titles are upper-cased into one buffer, made in full at once so that the keys' pointers into it
+        // hold; the rest go through Unicode's case tables, which may change their length ("ß" gives "SS").
+        qsizetype asciiUnits = 0;
+        for (const TallyRow &row : rows)
+            asciiUnits += row.titleKey.size();
+        const std::unique_ptr<char16_t[]> asciiUpper(new char16_t[size_t(asciiUnits)]);
+        char16_t *next = asciiUpper.get();
+        std::vector<QString> otherUpper;
         std::vector<TitleOrder> keys;
         keys.reserve(rows.size());
-        for (const TallyRow &row : rows)
-            keys.push_back(TitleOrder::of(row.titleKey, uppers));
+        for (const TallyRow &row : rows) {
+            const QStringView title(row.titleKey);
+            char16_t *out = next;
+            char16_t seen = 0;
+            for (const QChar c : title) {
+                const char16_t u = c.unicode();
+                seen |= u;
+                *out++ = u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+            }
+            if (seen < 0x80) {
+                keys.emplace_back(next, title.size());
+                next = out;
+            } else {
+                // A QString keeps its units in place when the vector moves it.
+                const QString &upper = otherUpper.emplace_back(title.toString().toUpper());
+                keys.emplace_back(reinterpret_cast<const char16_t *>(upper.constData()), upper.size());
+            }
+        }
         return ranksOf(keys);
     }
     case TallyOrder::Frequency:
@@ -133,6 +141,21 @@ std::vector<int> ranksFor(TallyOrder order, const std::vector<TallyRow> &rows)
     for (const TallyRow &row : rows)
         keys.push_back(-row.count);
     return ranksOf(keys);
+}
+
+// " 12": the count after one blank, made once for each count and shared by the rows that have it.
+QString countText(qint64 count, std::vector<QString> &made)
+{
+    // Most rows of a long log were used a few times; a count past the table is rare and made each time it comes.
+    constexpr qint64 Shared = 4096;
+    if (count < 0 || count >= Shared)
+        return u' ' + QString::number(count);
+    if (made.size() <= size_t(count))
+        made.resize(size_t(count) + 1);
+    QString &text = made[size_t(count)];
+    if (text.isNull())
+        text = u' ' + QString::number(count);
+    return text;
 }
 
 } // namespace
@@ -182,13 +205,16 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     result.rows = static_cast<int>(rows.size());
     result.list1.reserve(result.rows);
     result.list2.reserve(result.rows);
+    // Rows of one count share one text: most rows of a long log were used once, twice or a few times.
+    std::vector<QString> countTexts;
     for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
-        result.list1.append(u' ' + QString::number(row.count));
-        // Built in one allocation: the plain sum would copy the number key into a string that then grows.
-        QString line;
-        line.reserve(row.numberKey.size() + 1 + row.titleKey.size());
-        line.append(row.numberKey).append(u' ').append(row.titleKey);
+        result.list1.append(countText(row.count, countTexts));
+        // Written straight into a string of the final length: appending piece by piece costs more than the copy.
+        QString line(row.numberKey.size() + 1 + row.titleKey.size(), Qt::Uninitialized);
+        QChar *out = std::copy(row.numberKey.cbegin(), row.numberKey.cend(), line.data());
+        *out++ = u' ';
+        std::copy(row.titleKey.cbegin(), row.titleKey.cend(), out);
         result.list2.append(std::move(line));
         result.sum += row.count;
     }
