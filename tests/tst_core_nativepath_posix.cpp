@@ -48,6 +48,7 @@ private Q_SLOTS:
         QTest::newRow("UTF-8") << QByteArray("/Gebäude/Γειά") << u"/Gebäude/Γειά"_s << true;
         QTest::newRow("Latin-1") << QByteArray("/caf\xe9") << u"/caf\uFFFD"_s << false;
         QTest::newRow("newline") << QByteArray("/two\nlines") << u"/two\u240Alines"_s << false;
+        QTest::newRow("delete") << QByteArray("/a\x7f") << u"/a\u2421"_s << false;
         // The decoder drops a leading byte-order mark, so the text cannot give the bytes back.
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFx") << u"x"_s << false;
     }
