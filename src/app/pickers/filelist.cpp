@@ -73,7 +73,25 @@ bool FileList::matches(const NativePath &name) const
     return wildcard.match(name.display()).hasMatch();
 }
 
+void FileList::setListing(const NativePath &path, std::vector<FolderAccess::Entry> entries)
+{
+    m_path = path;
+    fill(std::move(entries));
+}
+
 void FileList::refresh()
+{
+    std::vector<FolderAccess::Entry> entries;
+    // A folder that cannot be read lists nothing; the folder list is where that is reported.
+    if (!m_path.isEmpty()) {
+        const WaitCursor wait;
+        if (FolderAccess::active().list(m_path, entries) != 0)
+            entries.clear();
+    }
+    fill(std::move(entries));
+}
+
+void FileList::fill(std::vector<FolderAccess::Entry> entries)
 {
     const NativePath chosen = nativeFileName();
     const QSignalBlocker blocker(this);
@@ -81,10 +99,6 @@ void FileList::refresh()
     if (m_path.isEmpty())
         return;
     const WaitCursor wait;
-    std::vector<FolderAccess::Entry> entries;
-    // A folder that cannot be read lists nothing; the folder list is where that is reported.
-    if (FolderAccess::active().list(m_path, entries) != 0)
-        return;
     // Hidden files stay out of sight, as hidden folders do.
     std::vector<NativePath> names;
     names.reserve(entries.size());
