@@ -28,19 +28,25 @@ FolderAccess *FolderAccess::install(FolderAccess *access)
 
 void FolderAccess::sortNames(std::vector<NativePath> &names)
 {
-    // Each name is folded once (and copied only when it has capitals). Names in one folder often share a long
-    // start ("service-000123.txt"), so the eight bytes after the part all keys share are packed into one number
-    // that settles almost every comparison; only keys alike there are compared in full. The names themselves are
-    // moved once, into their places, at the end.
-    std::vector<QByteArray> keys;
+    // Each name is folded once, into a copy only when folding changes it. Names in one folder often share a long
+    // start ("service-000123.txt"), so the eight bytes after the part all keys share are what the names are put in
+    // order by; only names alike there are compared in full. The names themselves are moved once, at the end.
+    std::vector<QByteArray> folded; // the keys that are not the names' own units; moving one leaves its bytes
+    folded.reserve(names.size());
+    std::vector<QByteArrayView> keys;
     keys.reserve(names.size());
-    for (const NativePath &name : names)
-        keys.push_back(name.sortKey());
+    for (const NativePath &name : names) {
+        QByteArray copy;
+        const QByteArrayView key = name.sortKey(copy);
+        if (!copy.isNull())
+            folded.push_back(std::move(copy));
+        keys.push_back(key);
+    }
     size_t shared = keys.empty() ? 0 : size_t(keys.front().size());
-    for (const QByteArray &key : keys) {
+    for (const QByteArrayView key : keys) {
         const size_t length = std::min(shared, size_t(key.size()));
-        shared = size_t(std::mismatch(key.cbegin(), key.cbegin() + qsizetype(length), keys.front().cbegin()).first -
-                        key.cbegin());
+        shared = size_t(std::mismatch(key.begin(), key.begin() + qsizetype(length), keys.front().begin()).first -
+                        key.begin());
     }
 
     struct Keyed {
@@ -50,7 +56,7 @@ void FolderAccess::sortNames(std::vector<NativePath> &names)
     std::vector<Keyed> keyed;
     keyed.reserve(names.size());
     for (size_t i = 0; i < keys.size(); ++i) {
-        const QByteArrayView key(keys[i]);
+        const QByteArrayView key = keys[i];
         quint64 head = 0;
         for (size_t at = shared; at < shared + 8; ++at)
             head = (head << 8) | (at < size_t(key.size()) ? quint8(key[qsizetype(at)]) : 0u);
@@ -72,7 +78,7 @@ void FolderAccess::sortNames(std::vector<NativePath> &names)
     }
     // Bytes past a key's end count as zero in the head, so heads that differ order their keys as the keys do;
     // names with equal heads are ordered by their whole keys, then by their own units.
-    const auto view = [](const QByteArray &bytes) { return std::string_view(bytes.constData(), size_t(bytes.size())); };
+    const auto view = [](QByteArrayView bytes) { return std::string_view(bytes.data(), size_t(bytes.size())); };
     for (auto run = keyed.begin(); run != keyed.end();) {
         const auto end = std::find_if(run, keyed.end(), [&](const Keyed &entry) { return entry.head != run->head; });
         std::sort(run, end, [&](const Keyed &a, const Keyed &b) {

@@ -106,10 +106,12 @@ QString NativePath::toText() const
     return QFile::decodeName(m_units);
 }
 
-QByteArray NativePath::sortKey() const
+QByteArrayView NativePath::sortKey(QByteArray &folded) const
 {
-    // Names without capitals share their bytes with their key, so that sorting a large folder mostly compares
-    // plain bytes.
+    // Names without capitals are their own keys: sorting a large folder mostly compares the names' own bytes.
     const bool capitals = std::any_of(m_units.cbegin(), m_units.cend(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    return capitals ? m_units.toLower() : m_units;
+    if (!capitals)
+        return m_units;
+    folded = m_units.toLower();
+    return folded;
 }
