@@ -35,6 +35,8 @@ void FileList::setPattern(const QString &pattern)
     const bool plainSuffix =
         pattern.startsWith(u"*.") && !ext.contains(u'*') && !ext.contains(u'?') && !ext.contains(u'[') && ext != u".*";
     m_suffix = plainSuffix ? NativePath::fromText(ext).units() : QByteArray();
+    const bool ascii = std::all_of(m_suffix.cbegin(), m_suffix.cend(), [](char c) { return uchar(c) < 0x80; });
+    m_lowerSuffix = ascii ? m_suffix.toLower() : QByteArray();
     refresh();
 }
 
@@ -63,8 +65,20 @@ bool FileList::matches(const NativePath &name) const
 {
     if (!m_suffix.isEmpty()) {
         const QByteArray &units = name.units();
-        return units.size() > m_suffix.size() &&
-               QByteArrayView(units).last(m_suffix.size()).compare(m_suffix, Qt::CaseInsensitive) == 0;
+        if (units.size() <= m_suffix.size())
+            return false;
+        const QByteArrayView end = QByteArrayView(units).last(m_suffix.size());
+        if (!m_lowerSuffix.isEmpty()) {
+            // Against an ASCII suffix a byte matches when its ASCII lower case does; compared here, without a call
+            // per name of a large folder.
+            for (qsizetype i = 0; i < end.size(); ++i) {
+                const char c = end[i];
+                if ((c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c) != m_lowerSuffix[i])
+                    return false;
+            }
+            return true;
+        }
+        return end.compare(m_suffix, Qt::CaseInsensitive) == 0;
     }
     if (m_pattern == u"*.*" || m_pattern == u"*")
         return true;

@@ -44,4 +44,6 @@ private:
     // The pattern "*.ext" as the units of ".ext", matched on the units without regard to ASCII case; empty for any
     // other pattern.
     QByteArray m_suffix;
+    // m_suffix in ASCII lower case when it is all ASCII, else empty.
+    QByteArray m_lowerSuffix;
 };
