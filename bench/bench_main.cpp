@@ -39,6 +39,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -742,16 +743,19 @@ private:
     std::unique_ptr<ReportWindow> m_report;
 };
 
+// Held at namespace scope, not in a function's static, so that main can release it while the application object
+// still exists: a window destroyed after it takes the program down at exit.
+std::unique_ptr<ReportRig> g_reportRig;
+std::optional<FileKind> g_reportKind;
+
 ReportRig &reportRig(FileKind kind)
 {
-    static std::unique_ptr<ReportRig> rig;
-    static std::optional<FileKind> made;
-    if (!rig || made != kind) {
-        rig.reset();
-        rig = std::make_unique<ReportRig>(kind);
-        made = kind;
+    if (!g_reportRig || g_reportKind != kind) {
+        g_reportRig.reset();
+        g_reportRig = std::make_unique<ReportRig>(kind);
+        g_reportKind = kind;
     }
-    return *rig;
+    return *g_reportRig;
 }
 
 // The window's work beside what every report of the log costs whatever window shows it, the report core over the
@@ -978,6 +982,13 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
+    // Every window the benchmarks made goes before the application object, however main ends; the folders go in
+    // the reverse of the order they were entered, so that the current directory ends where it started.
+    const auto release = qScopeGuard([] {
+        g_reportRig.reset();
+        releaseFolderBenchmarks();
+        g_rig.reset();
+    });
     // Date limits read the regional date order; fix it so figures do not depend on the machine's locale.
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -986,7 +997,5 @@ int main(int argc, char **argv)
     registerFolderBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    g_rig.reset();
-    releaseFolderBenchmarks();
     return 0;
 }

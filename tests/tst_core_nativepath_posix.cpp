@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Paths as POSIX names them: bytes, '/' between names, one root; the rows Windows has are in
 // tst_core_nativepath_win.cpp.
+#include "platform/folderaccess.h"
 #include "platform/nativepath.h"
 
 #include <QtTest>
@@ -47,6 +48,7 @@ private Q_SLOTS:
         QTest::newRow("UTF-8") << QByteArray("/Gebäude/Γειά") << u"/Gebäude/Γειά"_s << true;
         QTest::newRow("Latin-1") << QByteArray("/caf\xe9") << u"/caf\uFFFD"_s << false;
         QTest::newRow("newline") << QByteArray("/two\nlines") << u"/two\u240Alines"_s << false;
+        QTest::newRow("delete") << QByteArray("/a\x7f") << u"/a\u2421"_s << false;
         // The decoder drops a leading byte-order mark, so the text cannot give the bytes back.
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBFx") << u"x"_s << false;
     }
@@ -56,6 +58,32 @@ private Q_SLOTS:
         const NativePath native = NativePath::fromUnits(path);
         QTEST(native.display(), "display");
         QTEST(native.displayKeepsUnits(), "keeps");
+    }
+
+    // The order the lists show names in: letters without regard to case, ties by the bytes. The sort works on
+    // the bytes after the start all names share, so names alike there and for eight bytes more are among them.
+    void listOrder_data()
+    {
+        QTest::addColumn<QByteArrayList>("listed");
+        QTest::newRow("case, then bytes") << QByteArrayList{"_", "A", "a", "ab", "B", "b"};
+        QTest::newRow("alike past the shared start")
+            << QByteArrayList{"Service-000009.txt", "service-000009.txt", "service-00001.txt", "service-000010.txt",
+                              "service-0000100.txt"};
+        QTest::newRow("alike for eight bytes more")
+            << QByteArrayList{"pre-0", "pre-12345678", "PRE-12345678ZZ0", "pre-12345678zz0", "pre-12345678zz1"};
+        QTest::newRow("bytes that are not UTF-8") << QByteArrayList{"caf", "cafe", "CAF\xc9", "caf\xe9"};
+    }
+    void listOrder()
+    {
+        QFETCH(QByteArrayList, listed);
+        std::vector<NativePath> names;
+        for (qsizetype i = listed.size() - 1; i >= 0; --i)
+            names.push_back(NativePath::fromUnits(listed[(i + 2) % listed.size()]));
+        FolderAccess::sortNames(names);
+        QByteArrayList sorted;
+        for (const NativePath &name : names)
+            sorted.append(name.units());
+        QCOMPARE(sorted, listed);
     }
 
     void within()

@@ -281,7 +281,8 @@ private Q_SLOTS:
             for (const QString &suffix : {u""_s, u"a"_s, u"B"_s})
                 tags.append(u"1"_s + QString::number(d) + suffix);
         }
-        // Long titles alike in their first eight letters, and upper-casing that changes a title's length.
+        // Long titles alike in their first eight letters, titles alike past the first twelve (plain and not),
+        // Latin-1 letters whose capitals lie outside Latin-1, and upper-casing that changes a title's length.
         const QStringList titles{u"Grace"_s,
                                  u"GRACE"_s,
                                  u"Holy God"_s,
@@ -295,6 +296,12 @@ private Q_SLOTS:
                                  u"Holy God Above"_s,
                                  u"HOLY GOD above"_s,
                                  u"Holy God Abides"_s,
+                                 u"Holy God Above Us"_s,
+                                 u"holy god above all"_s,
+                                 u"Holy God Above No\u00EBl"_s,
+                                 u"HOLY GOD ABOVE NO\u00CBL DAY"_s,
+                                 u"\u00E0 \u00FFes \u00B5"_s,
+                                 u"\u00C0 \u0178ES \u039C"_s,
                                  u"Stra\u00DFe Weg"_s,
                                  u"STRASSE WEG"_s,
                                  u"Strasse Wege"_s};

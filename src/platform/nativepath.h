@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QMetaType>
 #include <QString>
 
@@ -55,8 +56,9 @@ public:
     // True when fromText(display()) gives this path back, so that a row's text is enough to find its file.
     bool displayKeepsUnits() const;
 
-    // A key that orders names as the lists show them: letters without regard to case, ties by the units.
-    QByteArray sortKey() const;
+    // A key that orders names as the lists show them: letters without regard to case, ties by the units. It lies
+    // in the name's own units when folding leaves them as they are, else in folded; valid while both are.
+    QByteArrayView sortKey(QByteArray &folded) const;
 
     friend bool operator==(const NativePath &, const NativePath &) = default;
     friend bool operator<(const NativePath &a, const NativePath &b) { return a.m_units < b.m_units; }

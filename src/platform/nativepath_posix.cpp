@@ -73,13 +73,26 @@ bool NativePath::isWithin(const NativePath &folder) const
     return m_units == folder.m_units || m_units.startsWith(folder.m_units + '/');
 }
 
+namespace {
+// Printable ASCII only: shown as it is, one character a byte, and given back exactly by its text.
+bool isPlainAscii(const QByteArray &units)
+{
+    return std::all_of(units.cbegin(), units.cend(), [](char c) { return c >= 0x20 && c < 0x7f; });
+}
+} // namespace
+
 QString NativePath::display() const
 {
+    // Most names are plain ASCII, which needs neither UTF-8 decoding nor a look for control characters.
+    if (isPlainAscii(m_units))
+        return QString::fromLatin1(m_units);
     return withVisibleControls(QString::fromUtf8(m_units));
 }
 
 bool NativePath::displayKeepsUnits() const
 {
+    if (isPlainAscii(m_units))
+        return true;
     for (const char c : m_units) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
             return false;
@@ -93,10 +106,12 @@ QString NativePath::toText() const
     return QFile::decodeName(m_units);
 }
 
-QByteArray NativePath::sortKey() const
+QByteArrayView NativePath::sortKey(QByteArray &folded) const
 {
-    // Names without capitals share their bytes with their key, so that sorting a large folder mostly compares
-    // plain bytes.
+    // Names without capitals are their own keys: sorting a large folder mostly compares the names' own bytes.
     const bool capitals = std::any_of(m_units.cbegin(), m_units.cend(), [](char c) { return c >= 'A' && c <= 'Z'; });
-    return capitals ? m_units.toLower() : m_units;
+    if (!capitals)
+        return m_units;
+    folded = m_units.toLower();
+    return folded;
 }

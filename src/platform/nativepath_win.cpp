@@ -157,15 +157,15 @@ QString NativePath::toText() const
     return text;
 }
 
-QByteArray NativePath::sortKey() const
+QByteArrayView NativePath::sortKey(QByteArray &folded) const
 {
     // Each unit high byte first, so that the bytes sort as the units do.
-    const QString folded = textOf(m_units).toCaseFolded();
-    QByteArray key;
-    key.reserve(folded.size() * 2);
-    for (const QChar c : folded) {
-        key.append(char(c.unicode() >> 8));
-        key.append(char(c.unicode() & 0xff));
+    const QString text = textOf(m_units).toCaseFolded();
+    folded.clear();
+    folded.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        folded.append(char(c.unicode() >> 8));
+        folded.append(char(c.unicode() & 0xff));
     }
-    return key;
+    return folded;
 }

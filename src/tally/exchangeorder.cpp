@@ -99,30 +99,37 @@ std::vector<int> arrange(const std::vector<int> &ranks)
             ++end;
         const int count = end - first;
 
-        // The run of this rank is a ring: each new row goes in just before the ring's start, and each rotation
-        // moves the start on by one. Record where each row was inserted, counted from the ring's storage start.
-        std::vector<int> insertedAt(count);
-        int start = 0;
-        for (int j = 0; j < count; ++j) {
-            const int row = byRank[first + j];
-            const int nextRow = j + 1 < count ? byRank[first + j + 1] : n;
-            insertedAt[j] = start;
-            const int rotations = lower.before(nextRow) - lower.before(row + 1);
-            start = (start + 1 + rotations) % (j + 1);
+        // With no lower-ranked row after the first of this rank, the ring is never turned and the rows keep their
+        // order: so it is for the rows most used, and for a whole tally whose rows all have one count.
+        if (lower.before(n) == lower.before(byRank[first] + 1)) {
+            arranged.insert(arranged.end(), byRank.begin() + first, byRank.begin() + end);
+        } else {
+            // The run of this rank is a ring: each new row goes in just before the ring's start, and each rotation
+            // moves the start on by one. Record where each row was inserted, counted from the ring's storage start.
+            std::vector<int> insertedAt(count);
+            int start = 0;
+            for (int j = 0; j < count; ++j) {
+                const int row = byRank[first + j];
+                const int nextRow = j + 1 < count ? byRank[first + j + 1] : n;
+                insertedAt[j] = start;
+                const int rotations = lower.before(nextRow) - lower.before(row + 1);
+                start = (start + 1 + rotations) % (j + 1);
+            }
+
+            // Replaying the insertions backwards places each row in the free slot its insertion index points to.
+            std::vector<int> ring(count);
+            Fenwick freeSlots = Fenwick::ofOnes(count);
+            for (int j = count - 1; j >= 0; --j) {
+                const int slot = freeSlots.kth(insertedAt[j]);
+                freeSlots.add(slot, -1);
+                ring[slot] = byRank[first + j];
+            }
+            for (int s = 0; s < count; ++s)
+                arranged.push_back(ring[(start + s) % count]);
         }
 
-        // Replaying the insertions backwards places each row in the free slot its insertion index points to.
-        std::vector<int> ring(count);
-        Fenwick freeSlots = Fenwick::ofOnes(count);
-        for (int j = count - 1; j >= 0; --j) {
-            const int slot = freeSlots.kth(insertedAt[j]);
-            freeSlots.add(slot, -1);
-            ring[slot] = byRank[first + j];
-        }
-        for (int s = 0; s < count; ++s)
-            arranged.push_back(ring[(start + s) % count]);
-
-        for (int j = first; j < end; ++j)
+        // The last rank turns no ring after it.
+        for (int j = first; j < end && end < n; ++j)
             lower.add(byRank[j], 1);
         first = end;
     }

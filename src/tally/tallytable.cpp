@@ -6,16 +6,25 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace Tallies {
 
 namespace {
 
 QString numberKeyOf(const QString &tag)
 {
-    // A number may carry a mark such as "123*" or "123(2)"; when both marks are present the later one cuts.
-    const qsizetype star = tag.indexOf(u'*');
-    const qsizetype paren = tag.indexOf(u'(');
-    const qsizetype mark = paren > star ? paren : star;
+    // A number may carry a mark such as "123*" or "123(2)"; when both marks are present the later one cuts. Tags
+    // are a few characters long, so one plain pass finds both.
+    qsizetype star = -1;
+    qsizetype paren = -1;
+    for (qsizetype i = 0; i < tag.size(); ++i) {
+        if (tag[i] == u'*' && star < 0)
+            star = i;
+        else if (tag[i] == u'(' && paren < 0)
+            paren = i;
+    }
+    const qsizetype mark = std::max(star, paren);
     return mark < 0 ? tag : tag.first(mark);
 }
 
@@ -72,24 +81,36 @@ bool TallyTable::isOwnNumberKey(QStringView tag)
     return true;
 }
 
+int TallyTable::firstRowOf(QHash<QString, int> &firstRow, const QString &key, int row)
+{
+    // One lookup whether the key is new or not: a new key's slot is made empty, then given the row.
+    const qsizetype known = firstRow.size();
+    int &first = firstRow[key];
+    if (firstRow.size() != known)
+        first = row;
+    return first;
+}
+
 int TallyTable::rowWithKey(const QString &upperKey, const QString &tag, const QString &text, bool byTitle)
 {
     // An index takes in the rows added since it was last asked, in order, so it keeps the first row with each
     // key; a file whose lines are all matched by number never builds the title index at all.
     KeyIndex &index = byTitle ? m_byTitle : m_byNumber;
+    if (index.firstRow.isEmpty())
+        index.firstRow.reserve(qsizetype(m_rows.capacity()));
     for (; index.rowsTaken < static_cast<int>(m_rows.size()); ++index.rowsTaken) {
         const TallyRow &row = m_rows[size_t(index.rowsTaken)];
-        const QString key = PlainText::upper(byTitle ? row.titleKey : row.numberKey);
-        if (!index.firstRow.contains(key))
-            index.firstRow.insert(key, index.rowsTaken);
+        firstRowOf(index.firstRow, PlainText::upper(byTitle ? row.titleKey : row.numberKey), index.rowsTaken);
     }
-    if (const auto found = index.firstRow.constFind(upperKey); found != index.firstRow.constEnd())
-        return *found;
+    const int newRow = static_cast<int>(m_rows.size());
+    const int row = firstRowOf(index.firstRow, upperKey, newRow);
+    if (row != newRow)
+        return row;
 
     // The other index learns of the new row when it is next asked.
     m_rows.push_back({numberKeyOf(tag), titleKeyOf(text), 0});
-    index.firstRow.insert(upperKey, index.rowsTaken++);
-    return static_cast<int>(m_rows.size()) - 1;
+    ++index.rowsTaken;
+    return row;
 }
 
 } // namespace Tallies

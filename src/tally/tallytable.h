@@ -35,6 +35,8 @@ public:
 private:
     // A tag that is its own number key: no mark to cut and nothing to upper-case.
     static bool isOwnNumberKey(QStringView tag);
+    // The row already first with key in firstRow, or row, which becomes the first.
+    static int firstRowOf(QHash<QString, int> &firstRow, const QString &key, int row);
     // The first row whose upper-cased title (byTitle) or number key is upperKey, or a new row for the line.
     int rowWithKey(const QString &upperKey, const QString &tag, const QString &text, bool byTitle);
 

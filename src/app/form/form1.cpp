@@ -644,8 +644,12 @@ void Form1::Drive1_Change()
 
 void Form1::Dir1_Change()
 {
-    // The book list is read from the folder shown, as the files are.
-    File1->setNativePath(Dir1->nativePath());
+    // The book list is read from the folder shown, as the files are; the files come from the folder list's own
+    // reading of the folder when it has one.
+    if (std::vector<FolderAccess::Entry> entries; Dir1->takeListing(entries))
+        File1->setListing(Dir1->nativePath(), std::move(entries));
+    else
+        File1->setNativePath(Dir1->nativePath());
     if (FileErr == 1)
         LoadBooks();
 }

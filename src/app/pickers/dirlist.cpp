@@ -4,7 +4,6 @@
 #include "app/pickers/dirlist.h"
 
 #include "app/widgets/waitcursor.h"
-#include "platform/folderaccess.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -56,9 +55,9 @@ int DirList::open(const NativePath &folder)
 
     // Hidden folders stay out of sight, as they do in file managers.
     std::vector<NativePath> subfolders;
-    for (FolderAccess::Entry &entry : entries) {
+    for (const FolderAccess::Entry &entry : entries) {
         if (entry.kind == FolderAccess::Kind::Folder && !entry.hidden)
-            subfolders.push_back(std::move(entry.name));
+            subfolders.push_back(entry.name);
     }
     FolderAccess::sortNames(subfolders);
     const QString indent(std::min(depth, kChainIndentCap + 1), u' ');
@@ -66,9 +65,21 @@ int DirList::open(const NativePath &folder)
         auto *item = new QListWidgetItem(closed, indent + sub.display(), this);
         item->setData(kPathRole, m_path.child(sub).units());
     }
-    if (changed)
+    if (changed) {
+        m_listing = std::move(entries);
         Q_EMIT pathChanged();
+        m_listing.reset();
+    }
     return 0;
+}
+
+bool DirList::takeListing(std::vector<FolderAccess::Entry> &entries)
+{
+    if (!m_listing)
+        return false;
+    entries = std::move(*m_listing);
+    m_listing.reset();
+    return true;
 }
 
 int DirList::openNearest(const NativePath &folder)

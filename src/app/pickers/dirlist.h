@@ -5,10 +5,14 @@
 // left alone, so no folder the user passes through is held open).
 #pragma once
 
+#include "platform/folderaccess.h"
 #include "platform/nativepath.h"
 
 #include <QElapsedTimer>
 #include <QListWidget>
+
+#include <optional>
+#include <vector>
 
 class DirList : public QListWidget {
     Q_OBJECT
@@ -27,6 +31,9 @@ public:
     // Checks that the current folder is still there by its path; a folder that has gone gives way to its nearest
     // parent that opens.
     void reenter();
+    // The entries of the current folder as open() read them, for a slot of pathChanged to take over so that the
+    // folder is read once; false once taken or outside that signal.
+    bool takeListing(std::vector<FolderAccess::Entry> &entries);
     // Typing a folder's first letters chooses it, whatever its indentation.
     void keyboardSearch(const QString &search) override;
 
@@ -45,6 +52,8 @@ private:
     void openItem(QListWidgetItem *item);
 
     NativePath m_path;
+    // What open() read, while pathChanged is being emitted.
+    std::optional<std::vector<FolderAccess::Entry>> m_listing;
     // Letters typed in quick succession, and when the last one came.
     QString m_typed;
     QElapsedTimer m_sinceTyped;

@@ -35,6 +35,8 @@ void FileList::setPattern(const QString &pattern)
     const bool plainSuffix =
         pattern.startsWith(u"*.") && !ext.contains(u'*') && !ext.contains(u'?') && !ext.contains(u'[') && ext != u".*";
     m_suffix = plainSuffix ? NativePath::fromText(ext).units() : QByteArray();
+    const bool ascii = std::all_of(m_suffix.cbegin(), m_suffix.cend(), [](char c) { return uchar(c) < 0x80; });
+    m_lowerSuffix = ascii ? m_suffix.toLower() : QByteArray();
     refresh();
 }
 
@@ -63,8 +65,20 @@ bool FileList::matches(const NativePath &name) const
 {
     if (!m_suffix.isEmpty()) {
         const QByteArray &units = name.units();
-        return units.size() > m_suffix.size() &&
-               QByteArrayView(units).last(m_suffix.size()).compare(m_suffix, Qt::CaseInsensitive) == 0;
+        if (units.size() <= m_suffix.size())
+            return false;
+        const QByteArrayView end = QByteArrayView(units).last(m_suffix.size());
+        if (!m_lowerSuffix.isEmpty()) {
+            // Against an ASCII suffix a byte matches when its ASCII lower case does; compared here, without a call
+            // per name of a large folder.
+            for (qsizetype i = 0; i < end.size(); ++i) {
+                const char c = end[i];
+                if ((c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c) != m_lowerSuffix[i])
+                    return false;
+            }
+            return true;
+        }
+        return end.compare(m_suffix, Qt::CaseInsensitive) == 0;
     }
     if (m_pattern == u"*.*" || m_pattern == u"*")
         return true;
@@ -73,7 +87,25 @@ bool FileList::matches(const NativePath &name) const
     return wildcard.match(name.display()).hasMatch();
 }
 
+void FileList::setListing(const NativePath &path, std::vector<FolderAccess::Entry> entries)
+{
+    m_path = path;
+    fill(std::move(entries));
+}
+
 void FileList::refresh()
+{
+    std::vector<FolderAccess::Entry> entries;
+    // A folder that cannot be read lists nothing; the folder list is where that is reported.
+    if (!m_path.isEmpty()) {
+        const WaitCursor wait;
+        if (FolderAccess::active().list(m_path, entries) != 0)
+            entries.clear();
+    }
+    fill(std::move(entries));
+}
+
+void FileList::fill(std::vector<FolderAccess::Entry> entries)
 {
     const NativePath chosen = nativeFileName();
     const QSignalBlocker blocker(this);
@@ -81,10 +113,6 @@ void FileList::refresh()
     if (m_path.isEmpty())
         return;
     const WaitCursor wait;
-    std::vector<FolderAccess::Entry> entries;
-    // A folder that cannot be read lists nothing; the folder list is where that is reported.
-    if (FolderAccess::active().list(m_path, entries) != 0)
-        return;
     // Hidden files stay out of sight, as hidden folders do.
     std::vector<NativePath> names;
     names.reserve(entries.size());

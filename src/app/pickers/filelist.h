@@ -3,10 +3,13 @@
 // happens to carry the name is never offered for loading. Each row keeps the bytes that name its file on disk.
 #pragma once
 
+#include "platform/folderaccess.h"
 #include "platform/nativepath.h"
 
 #include <QByteArray>
 #include <QListWidget>
+
+#include <vector>
 
 class FileList : public QListWidget {
     Q_OBJECT
@@ -17,6 +20,8 @@ public:
     const NativePath &nativePath() const { return m_path; }
     void setPath(const QString &path) { setNativePath(NativePath::fromText(path)); }
     void setNativePath(const NativePath &path);
+    // Shows path from entries its caller has just read from it, sparing a second read of a large folder.
+    void setListing(const NativePath &path, std::vector<FolderAccess::Entry> entries);
     void setPattern(const QString &pattern);
     QString pattern() const { return m_pattern; }
     // The chosen file's name as the row shows it; empty when none is chosen.
@@ -29,6 +34,8 @@ public:
     bool choose(const NativePath &name);
 
 private:
+    // Lists entries, keeping the chosen file when it is among them.
+    void fill(std::vector<FolderAccess::Entry> entries);
     bool matches(const NativePath &name) const;
     NativePath nameAt(int row) const;
 
@@ -37,4 +44,6 @@ private:
     // The pattern "*.ext" as the units of ".ext", matched on the units without regard to ASCII case; empty for any
     // other pattern.
     QByteArray m_suffix;
+    // m_suffix in ASCII lower case when it is all ASCII, else empty.
+    QByteArray m_lowerSuffix;
 };
