@@ -17,6 +17,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/logbook/addservicedialog.h"
@@ -315,11 +316,21 @@ private Q_SLOTS:
                  (QStringList{u"92|2024-12-24|0"_s, u"101|2024-12-24|0"_s, u"999|new|"_s}));
         QCOMPARE(part<QLabel>("SuggestStatus")->text(),
                  u"3 hymns suggested, uses counted up to Tuesday, December 24, 2024."_s);
-        table->selectRow(1);
-        m_suggest->findChild<QAction *>(u"actSuggestAdd"_s)->trigger();
+        // Chosen with the mouse and the keys as the window system delivers them, which a window blocked by the
+        // dialog would never see.
+        QWindow *window = m_suggest->windowHandle();
+        const QRect row = table->visualRect(table->model()->index(1, 1));
+        QTest::mouseClick(window, Qt::LeftButton, {}, table->viewport()->mapTo(m_suggest, row.center()));
+        QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
         QCOMPARE(m_window->addServiceDialog(), dialog);
         QCOMPARE(dialog->service().lines.size(), size_t(1));
         QCOMPARE(dialog->service().lines.front().number, u"101"_s);
+        // Suggest Hymns outlives the dialog it served.
+        m_dialogs.confirmAnswers = {true};
+        dialog->reject();
+        QTRY_VERIFY(!m_window->addServiceDialog());
+        QCOMPARE(m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s), m_suggest);
+        QVERIFY(m_suggest->isVisible());
     }
 
     void lectionaryReadings_data()

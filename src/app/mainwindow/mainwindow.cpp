@@ -337,7 +337,26 @@ void MainWindow::showSuggestions(QDate date)
                 [this] { m_suggestWindow->followHymnal(m_hymnalBooks, m_lectionary); });
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
+    placeSuggestions();
     m_suggestWindow->showSuggestions(date);
+}
+
+void MainWindow::placeSuggestions()
+{
+    if (m_suggestWindow == nullptr)
+        return;
+    QWidget *owner = this;
+    if (m_addServiceDialog && m_addServiceDialog->isVisible())
+        owner = m_addServiceDialog;
+    if (m_suggestWindow->parentWidget() == owner)
+        return;
+    // A window given another parent is hidden, and may be moved; it comes back as it was.
+    const bool shown = m_suggestWindow->isVisible();
+    const QByteArray place = m_suggestWindow->saveGeometry();
+    m_suggestWindow->setParent(owner, m_suggestWindow->windowFlags());
+    m_suggestWindow->restoreGeometry(place);
+    if (shown)
+        m_suggestWindow->show();
 }
 
 void MainWindow::followNaming()
@@ -526,10 +545,13 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         if (const std::unique_ptr<QSettings> settings = m_settings.open())
             settings->setValue(kRecentWeeksKey, weeks);
     });
+    // Before the dialog goes, which would take Suggest Hymns with it.
+    connect(dialog, &QDialog::finished, this, &MainWindow::placeSuggestions);
     m_addServiceDialog = dialog;
     m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
     dialog->setDialogs(m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs);
     dialog->open();
+    placeSuggestions();
 }
 
 bool MainWindow::submitService(const Logbook::NewService &service)

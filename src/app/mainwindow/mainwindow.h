@@ -105,6 +105,9 @@ private:
     void showSuggestions(QDate date = QDate());
     // The church year's settings to the windows that name days.
     void followNaming();
+    // Suggest Hymns belongs to Add Service while the dialog is open, to this window otherwise: the dialog blocks
+    // every other window of this one, and hymns are chosen for it.
+    void placeSuggestions();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
