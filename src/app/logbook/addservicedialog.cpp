@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog gathers the service and hands it to the caller; titles, marks and the default date come from the log
-// and the hymnal, read when the dialog opens and again after a reload.
+// and the hymnal, read when the dialog opens and again after a reload, and the day's name from the calendar.
 #include "app/logbook/addservicedialog.h"
 
 #include "app/logbook/hymnrow.h"
@@ -59,7 +59,6 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_day->setAccessibleName(u"Day of the church year"_s);
-    m_day->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_weeks->setRange(1, 52);
     m_weeks->setValue(qBound(1, recentWeeks, 52));
     // Enter adds the service from anywhere but a focused button, which Enter presses.
