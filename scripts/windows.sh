@@ -164,7 +164,7 @@ said=$(wine "$installed/cantorix2.exe" --version 2>/dev/null | tr -d '\r')
 wine reg query "$key" /v DisplayVersion 2>/dev/null | grep -q "$version" || fail "no uninstall entry for $version"
 [ -f "$all_users_menu" ] || fail "no Start-menu entry for every user"
 [ ! -e "$own_menu" ] || fail "the Start-menu entry went to the installing user only"
-for template in ServiceLog.txt Hymnal.txt BibleBooks.txt; do
+for template in ServiceLog.txt Hymnal.txt BibleBooks.txt Lectionary.txt; do
     cmp -s "$installed/samples/$template" "$root/samples/$template" || fail "samples/$template is not as shipped"
     # Wine keeps the read-only attribute as the file's write permissions.
     [[ $(stat -c %A "$installed/samples/$template") != *w* ]] || fail "samples/$template is not read-only"
@@ -179,7 +179,7 @@ for _ in $(seq 120); do
 done
 grep -q 'Documents\\\\Cantorix2\\\\ServiceLog.txt' "$settings" 2>/dev/null ||
     fail "the first start did not open Documents\\Cantorix2\\ServiceLog.txt"
-for template in ServiceLog.txt Hymnal.txt BibleBooks.txt; do
+for template in ServiceLog.txt Hymnal.txt BibleBooks.txt Lectionary.txt; do
     cmp -s "$copies/$template" "$root/samples/$template" || fail "$template was not copied into the documents"
 done
 # While it runs, neither the installer (which says so in its exit status) nor the uninstaller (run in place, so

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping the service log: a service added to a file in each encoding and line end and read back by the loader,
 // the refusals, head lines written in the file's style and read back, the file's order, the default date,
-// the planner's marks over a hand-counted log, the numbers written for what is typed, and the weeks kept.
+// the planner's marks over a hand-counted log, whether the latest service names its occasion, the numbers written
+// for what is typed, and the weeks kept.
 #include "logbook/addservice.h"
 #include "logbook/fileform.h"
 #include "logbook/headstyle.h"
@@ -416,6 +417,27 @@ private Q_SLOTS:
         for (const Logbook::KnownHymn &hymn : planner.knownHymns())
             known.append(hymn.number + u' ' + hymn.title);
         QCOMPARE(known, (QStringList{u"12 New Title"_s, u"77 Only Undated"_s, u"150 Alpha"_s, u"300 Grace Again"_s}));
+    }
+
+    void latestOccasion_data()
+    {
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<bool>("occasion");
+        QTest::newRow("latest names one") << u"Nov 30, 2025\n1 A\n\nDec 7, 2025 Advent 2\n1 A\n"_s << true;
+        QTest::newRow("only an earlier one names one")
+            << u"Nov 30, 2025 Advent 1\n1 A\n\nDec 7, 2025\n1 A\n"_s << false;
+        QTest::newRow("newest first") << u"Dec 7, 2025 (evening)\n1 A\n\nNov 30, 2025\n1 A\n"_s << true;
+        QTest::newRow("undated service after it") << u"Dec 7, 2025 Advent 2\n1 A\n\nEaster\n1 A\n"_s << true;
+        QTest::newRow("two on one date: the later in the file")
+            << u"Dec 7, 2025 Advent 2\n1 A\n\nDec 7, 2025\n1 A\n"_s << false;
+    }
+
+    void latestOccasion()
+    {
+        QFETCH(QString, log);
+        EntryStore store;
+        HymnFileLoader::loadBytes(log.toUtf8(), u"log.txt"_s, store);
+        QTEST(Logbook::Planner(store).latestHasOccasion(), "occasion");
     }
 
     void writtenNumbers_data()

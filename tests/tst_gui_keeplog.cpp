@@ -105,6 +105,9 @@ private Q_SLOTS:
     void discardAsks_data();
     void discardAsks();
     void suggestionsGoToTheDialog();
+    void dayOffered_data();
+    void dayOffered();
+    void occasionFollowsTheDate();
 
 private:
     // Opens the log in the window and Add Service over it, dated kPlanned.
@@ -516,6 +519,7 @@ void TestKeepLog::changedFileIsReloadedOnRequest()
     QVERIFY(rows()->row(0)->marksLabel()->text().startsWith(u"Last sung Dec 6, 2026"_s));
     QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
     QTRY_VERIFY(!m_window->addServiceDialog());
+    // The log's latest service has no occasion now, so the day's name is no longer offered.
     QCOMPARE(contents(m_log), changed + "\nDec 13, 2026\n100 Alpha Two\n");
     QCOMPARE(contents(m_log + u".bak"_s), changed);
 }
@@ -647,8 +651,8 @@ void TestKeepLog::rowsMoveAndFit()
     QVERIFY(rows()->row(3)->isBlank() && rows()->row(3)->numberBox()->hasFocus());
 
     // At its smallest every command is on the dialog.
-    for (const char *name : {"ServiceDate", "ServiceOccasion", "AddRow", "RemoveRow", "MoveUp", "MoveDown",
-                             "RecentWeeks", "AddServiceOk", "AddServiceCancel"}) {
+    for (const char *name : {"ServiceDate", "ServiceDay", "ServiceOccasion", "AddRow", "RemoveRow", "MoveUp",
+                             "MoveDown", "ServiceSuggest", "RecentWeeks", "AddServiceOk", "AddServiceCancel"}) {
         auto *widget = part<QWidget>(dialog, name);
         QVERIFY2(widget->isVisible() &&
                      dialog->rect().contains(QRect(widget->mapTo(dialog, QPoint(0, 0)), widget->size())),
@@ -714,6 +718,81 @@ void TestKeepLog::suggestionsGoToTheDialog()
     for (const Logbook::ServiceLine &line : rows()->lines())
         numbers << line.number + u' ' + line.text;
     QCOMPARE(numbers, QStringList({u"600 Epsilon"_s, u"100 Alpha Hymnal"_s}));
+}
+
+void TestKeepLog::dayOffered_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QStringList>("settings"); // the View > Church Year actions chosen
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("occasion"); // offered, and selected
+    QTest::addColumn<QByteArray>("head");  // as written
+
+    // kLog's latest service names its occasion; this one names none, though an earlier one does.
+    const QByteArray datesOnly = QByteArray(kLog).replace(" Advent 1", "") + "\nOct 4, 2026 Harvest\n100 Alpha\n";
+    const QString advent3 = u"Advent 3 · Year B"_s;
+    QTest::newRow("log with occasions") << kLog << QStringList{} << kPlanned << advent3 << u"Advent 3"_s
+                                        << QByteArray("Dec 13, 2026 Advent 3");
+    QTest::newRow("log of dates alone") << datesOnly << QStringList{} << kPlanned << advent3 << QString()
+                                        << QByteArray("Dec 13, 2026");
+    QTest::newRow("dates alone, names always") << datesOnly << QStringList{u"actNamesAlways"_s} << kPlanned << advent3
+                                               << u"Advent 3"_s << QByteArray("Dec 13, 2026 Advent 3");
+    QTest::newRow("Ordinary Time style") << kLog << QStringList{u"actNamingOrdinaryTime"_s} << QDate(2026, 9, 6)
+                                         << u"Ordinary Time 23 · Year A"_s << u"Ordinary Time 23"_s
+                                         << QByteArray("Sep 6, 2026 Ordinary Time 23");
+    QTest::newRow("back to Propers") << kLog << QStringList{u"actNamingPentecost"_s, u"actNamingProper"_s}
+                                     << QDate(2026, 9, 6) << u"Proper 18 · Year A"_s << u"Proper 18"_s
+                                     << QByteArray("Sep 6, 2026 Proper 18");
+}
+
+void TestKeepLog::dayOffered()
+{
+    QFETCH(QByteArray, log);
+    QFETCH(QStringList, settings);
+    QFETCH(QDate, date);
+    for (const QString &name : settings)
+        m_window->findChild<QAction *>(name)->trigger();
+    // Kept for the next run.
+    m_window = std::make_unique<MainWindow>(&m_dialogs);
+    m_window->show();
+    AddServiceDialog *dialog = openDialog(log);
+    QVERIFY(dialog);
+    part<QDateEdit>(dialog, "ServiceDate")->setDate(date);
+    QTEST(part<QLabel>(dialog, "ServiceDay")->text(), "day");
+    auto *occasion = part<QLineEdit>(dialog, "ServiceOccasion");
+    QTEST(occasion->text(), "occasion");
+    QCOMPARE(occasion->selectedText(), occasion->text());
+    // Suggestions need a hymnal, which none of these has.
+    QVERIFY(!button("ServiceSuggest")->isEnabled());
+    QTest::keyClicks(rows()->row(0)->numberBox(), u"300"_s);
+    QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+    QTRY_VERIFY(!m_window->addServiceDialog());
+    QFETCH(QByteArray, head);
+    QVERIFY2(contents(m_log).contains("\n\n" + head + "\n300 Gamma\n"), contents(m_log).constData());
+}
+
+void TestKeepLog::occasionFollowsTheDate()
+{
+    AddServiceDialog *dialog = openDialog();
+    QVERIFY(dialog);
+    auto *date = part<QDateEdit>(dialog, "ServiceDate");
+    auto *occasion = part<QLineEdit>(dialog, "ServiceOccasion");
+    date->setDate(QDate(2026, 12, 24));
+    QCOMPARE(occasion->text(), u"Christmas Eve"_s);
+    // Typing replaces the name offered, and what was typed stays when the date changes.
+    QTest::keyClicks(occasion, u"Carols"_s);
+    date->setDate(QDate(2026, 12, 27));
+    QCOMPARE(occasion->text(), u"Carols"_s);
+    // Cleared, it stays clear: the head line has no occasion.
+    occasion->selectAll();
+    QTest::keyClick(occasion, Qt::Key_Backspace);
+    date->setDate(kPlanned);
+    QCOMPARE(occasion->text(), QString());
+    QTest::keyClicks(rows()->row(0)->numberBox(), u"300"_s);
+    QTest::mouseClick(button("AddServiceOk"), Qt::LeftButton);
+    QTRY_VERIFY(!m_window->addServiceDialog());
+    QCOMPARE(contents(m_log), kLog + "\nDec 13, 2026\n300 Gamma\n");
 }
 
 QTEST_MAIN(TestKeepLog)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Suggest Hymns window over the real main window and the sample files: what typed readings list and in which
-// order, the header and the sort box in step, the keys, the copy, and how it follows the hymnal and the log.
+// order, the header and the sort box in step, the keys, the copy, how it follows the hymnal and the log, and the
+// day's readings from the lectionary beside the hymnal, for a date of its own or Add Service's.
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
@@ -9,14 +10,17 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QWindow>
 #include <QtTest>
 
+#include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/plan/suggestwindow.h"
 
@@ -27,7 +31,7 @@ namespace {
 // Never sung in the sample log, with a title a spreadsheet would run.
 const QByteArray kHostileHymn = "\n999 =HYPERLINK(\"http://x.test\",\"Carol\")\nWords: Anonymous\n--\n%C.M.\n"
                                 "(v1) Glory to the newborn king\n--\n^Luke 2:1-7\n";
-const QString kCounted = u"uses counted to Sunday, December 29, 2024, the last service in the log."_s;
+const QString kCounted = u"uses counted up to Sunday, December 29, 2024."_s;
 
 QByteArray sample(const char *name)
 {
@@ -76,6 +80,8 @@ class TestSuggest : public QObject {
         // active as soon as the main window is.)
         if (m_suggest == nullptr || !QTest::qWaitFor([this] { return QApplication::activeWindow() == m_suggest; }))
             return nullptr;
+        // The log's last service, which the counts below were made for.
+        part<QDateEdit>("SuggestDate")->setDate(QDate(2024, 12, 29));
         return m_suggest;
     }
 
@@ -254,8 +260,9 @@ private Q_SLOTS:
         QVERIFY(
             part<QLabel>("SuggestStatus")->text().endsWith(u"Load a service log to see how often each was sung."_s));
         QVERIFY(m_window->openFile(NativePath::fromText(m_folder->write(u"short.txt"_s, "Jun 2, 2024\n999 Carol\n"))));
+        // Counted up to the date shown, not to the log's last service.
         QCOMPARE(rowsShown(table),
-                 (QStringList{u"999|Luke 2:1-7|C.M.|1|1|2024-06-02|0"_s, u"101|Luke 2:8-14|Irregular|0|0|new|"_s}));
+                 (QStringList{u"999|Luke 2:1-7|C.M.|1|1|2024-06-02|210"_s, u"101|Luke 2:8-14|Irregular|0|0|new|"_s}));
 
         // Every control named for a screen reader, and all of them in the window at 640 x 480.
         m_suggest->resize(640, 480);
@@ -269,11 +276,104 @@ private Q_SLOTS:
                      qPrintable(control->objectName()));
             QVERIFY2(m_suggest->rect().contains(control->geometry()), qPrintable(control->objectName()));
         }
-        QCOMPARE(controls, 9); // three boxes, the sort box and its check box, the table, three buttons
+        QCOMPARE(controls, 10); // the date, three boxes, the sort box and its check box, the table, three buttons
 
         m_window->clearHymnal();
         QVERIFY(!m_suggest->isVisible());
         QVERIFY(!suggest->isEnabled());
+    }
+
+    void dateFromAddService()
+    {
+        m_folder->write(u"Lectionary.txt"_s, sample("Lectionary.txt"));
+        QVERIFY(m_window->openFile(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
+        QVERIFY(m_window->setHymnal(NativePath::fromText(m_folder->filePath(u"Hymnal.txt"_s))));
+        m_window->findChild<QAction *>(u"actSuggest"_s)->trigger();
+        m_suggest = m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s);
+        QVERIFY(m_suggest);
+        // At first the date Add Service offers.
+        auto *date = part<QDateEdit>("SuggestDate");
+        m_window->findChild<QAction *>(u"actAddService"_s)->trigger();
+        AddServiceDialog *dialog = m_window->addServiceDialog();
+        QVERIFY(dialog);
+        auto *serviceDate = dialog->findChild<QDateEdit *>(u"ServiceDate"_s);
+        QCOMPARE(date->date(), serviceDate->date());
+
+        // Suggestions for the dialog's date, with the day's readings from the sample lectionary, go to the dialog.
+        serviceDate->setDate(QDate(2024, 12, 24));
+        // Its key works while it is the active window, which the window already open may have taken.
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+        // A mnemonic clicks its button once the press has been drawn.
+        QTest::keyClick(dialog, Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(date->date(), QDate(2024, 12, 24));
+        QCOMPARE(part<QLabel>("SuggestDay")->text(), u"Christmas Eve · Year C"_s);
+        QCOMPARE(part<QLineEdit>("SuggestReadings")->text(),
+                 u"Isaiah 9:2-7; Psalm 96; Titus 2:11-14; Luke 2:1-14 (15-20)"_s);
+        // Every reading of the sample read, and counted up to that evening: the service after it is not counted.
+        auto *table = part<QTableView>("SuggestTable");
+        QCOMPARE(rowsShown(table, {0, 6, 7}),
+                 (QStringList{u"92|2024-12-24|0"_s, u"101|2024-12-24|0"_s, u"999|new|"_s}));
+        QCOMPARE(part<QLabel>("SuggestStatus")->text(),
+                 u"3 hymns suggested, uses counted up to Tuesday, December 24, 2024."_s);
+        // Chosen with the mouse and the keys as the window system delivers them, which a window blocked by the
+        // dialog would never see.
+        QWindow *window = m_suggest->windowHandle();
+        const QRect row = table->visualRect(table->model()->index(1, 1));
+        QTest::mouseClick(window, Qt::LeftButton, {}, table->viewport()->mapTo(m_suggest, row.center()));
+        QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(m_window->addServiceDialog(), dialog);
+        QCOMPARE(dialog->service().lines.size(), size_t(1));
+        QCOMPARE(dialog->service().lines.front().number, u"101"_s);
+        // Suggest Hymns outlives the dialog it served.
+        m_dialogs.confirmAnswers = {true};
+        dialog->reject();
+        QTRY_VERIFY(!m_window->addServiceDialog());
+        QCOMPARE(m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s), m_suggest);
+        QVERIFY(m_suggest->isVisible());
+    }
+
+    void lectionaryReadings_data()
+    {
+        QTest::addColumn<QByteArray>("lectionary");
+        QTest::addColumn<QString>("naming"); // the View > Church Year action chosen
+        QTest::addColumn<QString>("typed");  // in the readings box before the date is chosen
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<QString>("status"); // how it begins
+
+        const QByteArray lectionary = sample("Lectionary.txt");
+        const QDate proper17(2024, 9, 1), advent4(2024, 12, 22);
+        const QString advent4Readings = u"Micah 5:2-5a; Luke 1:46b-55; Hebrews 10:5-10; Luke 1:39-45 (46-55)"_s;
+        QTest::newRow("no line for the day") << lectionary << u"actNamingProper"_s << QString() << proper17 << QString()
+                                             << u"No readings for Proper 17 B in Lectionary.txt. Type"_s;
+        QTest::newRow("named in the style chosen") << lectionary << u"actNamingPentecost"_s << QString() << proper17
+                                                   << QString() << u"No readings for Pentecost 15 B in"_s;
+        QTest::newRow("typed readings stay on a day without any")
+            << lectionary << u"actNamingProper"_s << u"Jude 3"_s << proper17 << u"Jude 3"_s << u"No readings for"_s;
+        QTest::newRow("the day's readings replace typed ones")
+            << lectionary << u"actNamingProper"_s << u"Jude 3"_s << advent4 << advent4Readings << u"No hymn"_s;
+        QTest::newRow("a line not read is named, the others used")
+            << QByteArray("Advent 4 C: Micah 5:2-5a\nAdvent 9 C: Isaiah 1\n") << u"actNamingProper"_s << QString()
+            << advent4 << u"Micah 5:2-5a"_s << u"Lectionary.txt, line 2: "_s;
+    }
+
+    void lectionaryReadings()
+    {
+        QFETCH(QByteArray, lectionary);
+        QFETCH(QString, naming);
+        QFETCH(QString, typed);
+        QFETCH(QDate, date);
+        m_folder->write(u"Lectionary.txt"_s, lectionary);
+        m_window->findChild<QAction *>(naming)->trigger();
+        QVERIFY(openSuggestions());
+        part<QLineEdit>("SuggestReadings")->setText(typed);
+        part<QDateEdit>("SuggestDate")->setDate(date);
+        QTEST(part<QLineEdit>("SuggestReadings")->text(), "readings");
+        const auto *label = part<QLabel>("SuggestStatus");
+        const QString shown = label->toolTip().isEmpty() ? label->text() : label->toolTip();
+        QFETCH(QString, status);
+        QVERIFY2(shown.startsWith(status), qPrintable(shown));
     }
 };
 

@@ -225,6 +225,13 @@ QDate churchYearStart(QDate date)
     return date >= advent ? advent : adventSunday(date.year() - 1);
 }
 
+QDate musicSeasonStart(QDate date)
+{
+    if (!date.isValid())
+        return {};
+    return QDate(date.month() >= 9 ? date.year() : date.year() - 1, 9, 1);
+}
+
 bool isCovered(QDate date)
 {
     return date.isValid() && date >= QDate(1582, 11, 28) && date <= QDate(kLastYear, 12, 31);
@@ -279,6 +286,14 @@ QString nameOf(const Day &day, NamingStyle style)
 QString nameOf(QDate date, NamingStyle style)
 {
     return nameOf(dayOf(date), style);
+}
+
+QString nameWithYear(QDate date, NamingStyle style)
+{
+    const Day day = dayOf(date);
+    if (!day.isValid())
+        return QString();
+    return nameOf(day, style) + u" · Year "_s + day.year;
 }
 
 QString writtenName(const DayId &id)

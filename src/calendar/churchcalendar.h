@@ -89,6 +89,10 @@ QDate adventSunday(int year);
 // The first Sunday of Advent that begins the church year holding date; null for an invalid date.
 QDate churchYearStart(QDate date);
 
+// The first of September that begins the season holding date, the year a choir or a music programme keeps:
+// September 1 to August 31. Plain date arithmetic, like adventSunday(); null for an invalid date.
+QDate musicSeasonStart(QDate date);
+
 // The dates the calendar names: from Advent 1 of 1582, the first church year wholly under the Gregorian calendar
 // (which began on October 15, 1582), to December 31, 9999. Earlier days were kept by the Julian calendar, and
 // naming them by Gregorian rules would be wrong, so they have no name, season or year letter.
@@ -101,6 +105,9 @@ Day dayOf(QDate date);
 // "Ordinary Time 22"; empty for an invalid Day.
 QString nameOf(const Day &day, NamingStyle style);
 QString nameOf(QDate date, NamingStyle style);
+
+// The name with the lectionary year, as shown beside a date: "Advent 3 · Year B"; empty outside the calendar.
+QString nameWithYear(QDate date, NamingStyle style);
 
 // The name as the id itself has it, whatever the style: "Pentecost 14" for an AfterPentecost id, "Tuesday after
 // Proper 17" for a weekday.

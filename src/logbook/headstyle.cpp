@@ -79,6 +79,16 @@ QString datePart(const QString &head)
 
 } // namespace
 
+QString occasionOf(const QString &head)
+{
+    if (!Limits::headDate(head))
+        return QString();
+    const QString trimmed = head.trimmed();
+    const QString date = datePart(head);
+    // The date part is the front of the line, trimmed as the line is.
+    return trimmed.sliced(qMin(date.size(), trimmed.size())).trimmed();
+}
+
 HeadStyle::HeadStyle()
     : m_parts{{{true, 3}, {false, 1}, {false, 4}}}, m_gaps{QString(), u" "_s, u", "_s, QString()},
       m_orders{{Field::Month, Field::Day, Field::Year}}, m_names(nameLists().front())

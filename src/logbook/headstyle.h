@@ -13,6 +13,10 @@
 
 namespace Logbook {
 
+// What a dated head line says after its date, trimmed ("Advent 3" of "Dec 14, 2026 Advent 3"); empty for a head
+// line that is its date alone or that the program reads no date from.
+QString occasionOf(const QString &head);
+
 class HeadStyle {
 public:
     // The style of a log without a dated head line: "Dec 14, 2026".

@@ -2,6 +2,7 @@
 // The planner's marks, from one pass over the log that keeps each hymn's uses per service.
 #include "logbook/planner.h"
 
+#include "logbook/headstyle.h"
 #include "search/datelimits.h"
 #include "store/plaintext.h"
 
@@ -46,7 +47,7 @@ Planner::Planner(const EntryStore &store)
 {
     if (store.isVerseFile())
         return;
-    QDate date;
+    QDate date, latest;
     // The service that last added a use of each number: a continuation belongs to the service before it.
     QHash<QString, int> lastService;
     int service = 0;
@@ -54,6 +55,10 @@ Planner::Planner(const EntryStore &store)
         if (!store.isContinuation(e)) {
             ++service;
             date = Limits::headDate(store.head(e)).value_or(QDate());
+            if (date.isValid() && (latest.isNull() || date >= latest)) {
+                latest = date;
+                m_latestHasOccasion = !occasionOf(store.head(e)).isEmpty();
+            }
             m_serviceDates.push_back(date);
         }
         // A line without a number ("Anthem") is passed over, as the tally passes over it.

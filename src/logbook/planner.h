@@ -49,6 +49,9 @@ public:
 
     // Each service's date in file order (null where its head line is not a date), as defaultDate takes them.
     const std::vector<QDate> &serviceDates() const { return m_serviceDates; }
+    // Whether the latest dated head line (the later in the file of two on one date) names an occasion after its
+    // date: a log that writes only dates is offered none.
+    bool latestHasOccasion() const { return m_latestHasOccasion; }
 
     // The number a line's tag stands for: cut before its first mark ("12*", "12(2)" and "12" are all hymn 12)
     // and matched regardless of case; empty for a tag that does not begin with a digit (a line without a number).
@@ -65,6 +68,7 @@ private:
 
     QHash<QString, std::vector<Use>> m_uses; // by numberKey, in file order, at most one per service
     std::vector<QDate> m_serviceDates;
+    bool m_latestHasOccasion = false;
 };
 
 } // namespace Logbook

@@ -99,14 +99,12 @@ DateRange presetRange(Preset preset, QDate latest)
     case Preset::Last12Months:
         return {latest.addMonths(-12).addDays(1), latest};
     case Preset::ChurchYear: {
-        const QDate advent = Calendar::adventSunday(year);
-        if (latest >= advent)
-            return {advent, Calendar::adventSunday(year + 1).addDays(-1)};
-        return {Calendar::adventSunday(year - 1), advent.addDays(-1)};
+        const QDate start = Calendar::churchYearStart(latest);
+        return {start, Calendar::adventSunday(start.year() + 1).addDays(-1)};
     }
     case Preset::Season: {
-        const int start = latest.month() >= 9 ? year : year - 1;
-        return {QDate(start, 9, 1), QDate(start + 1, 8, 31)};
+        const QDate start = Calendar::musicSeasonStart(latest);
+        return {start, start.addYears(1).addDays(-1)};
     }
     case Preset::All:
     case Preset::Custom:

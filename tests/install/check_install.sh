@@ -22,6 +22,7 @@ expected=(
     share/applications/$id.desktop
     share/cantorix2/samples/BibleBooks.txt
     share/cantorix2/samples/Hymnal.txt
+    share/cantorix2/samples/Lectionary.txt
     share/cantorix2/samples/ServiceLog.txt
     share/doc/cantorix2/LICENSE
     share/doc/cantorix2/README.md

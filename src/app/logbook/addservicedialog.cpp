@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog gathers the service and hands it to the caller; titles, marks and the default date come from the log
-// and the hymnal, read when the dialog opens and again after a reload.
+// and the hymnal, read when the dialog opens and again after a reload, and the day's name from the calendar.
 #include "app/logbook/addservicedialog.h"
 
 #include "app/logbook/hymnrow.h"
@@ -28,20 +28,23 @@ using namespace Qt::StringLiterals;
 
 AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
                                    QWidget *parent)
-    : QDialog(parent), m_submit(std::move(submit)), m_date(new QDateEdit(this)), m_occasion(new QLineEdit(this)),
-      m_rows(new HymnRows(this)), m_addRow(new QPushButton(u"Add &Row"_s, this)),
+    : QDialog(parent), m_submit(std::move(submit)), m_date(new QDateEdit(this)), m_day(new QLabel(this)),
+      m_occasion(new QLineEdit(this)), m_rows(new HymnRows(this)), m_addRow(new QPushButton(u"Add &Row"_s, this)),
       m_removeRow(new QPushButton(u"Re&move Row"_s, this)), m_moveUp(new QPushButton(u"Move &Up"_s, this)),
-      m_moveDown(new QPushButton(u"Move &Down"_s, this)), m_weeks(new QSpinBox(this)),
-      m_ok(new QPushButton(u"Add Service"_s, this)), m_cancel(new QPushButton(u"Cancel"_s, this))
+      m_moveDown(new QPushButton(u"Move &Down"_s, this)), m_suggest(new QPushButton(u"Su&ggest Hymns…"_s, this)),
+      m_weeks(new QSpinBox(this)), m_ok(new QPushButton(u"Add Service"_s, this)),
+      m_cancel(new QPushButton(u"Cancel"_s, this))
 {
     setObjectName(u"AddService"_s);
     setWindowTitle(u"Add Service"_s);
     m_date->setObjectName(u"ServiceDate"_s);
+    m_day->setObjectName(u"ServiceDay"_s);
     m_occasion->setObjectName(u"ServiceOccasion"_s);
     m_addRow->setObjectName(u"AddRow"_s);
     m_removeRow->setObjectName(u"RemoveRow"_s);
     m_moveUp->setObjectName(u"MoveUp"_s);
     m_moveDown->setObjectName(u"MoveDown"_s);
+    m_suggest->setObjectName(u"ServiceSuggest"_s);
     m_weeks->setObjectName(u"RecentWeeks"_s);
     m_ok->setObjectName(u"AddServiceOk"_s);
     m_cancel->setObjectName(u"AddServiceCancel"_s);
@@ -55,6 +58,7 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_date->installEventFilter(this);
     m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
+    m_day->setAccessibleName(u"Day of the church year"_s);
     m_weeks->setRange(1, 52);
     m_weeks->setValue(qBound(1, recentWeeks, 52));
     // Enter adds the service from anywhere but a focused button, which Enter presses.
@@ -74,13 +78,15 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     auto *head = new QGridLayout;
     head->addWidget(dateLabel, 0, 0);
     head->addWidget(m_date, 0, 1);
-    head->addWidget(occasionLabel, 0, 2);
-    head->addWidget(m_occasion, 0, 3);
-    head->setColumnStretch(3, 1);
+    head->addWidget(m_day, 0, 2);
+    head->addWidget(occasionLabel, 1, 0);
+    head->addWidget(m_occasion, 1, 1, 1, 2);
+    head->setColumnStretch(2, 1);
     auto *rowButtons = new QHBoxLayout;
     for (QPushButton *button : {m_addRow, m_removeRow, m_moveUp, m_moveDown})
         rowButtons->addWidget(button);
     rowButtons->addStretch(1);
+    rowButtons->addWidget(m_suggest);
     auto *foot = new QHBoxLayout;
     foot->addWidget(weeksLabel);
     foot->addWidget(m_weeks);
@@ -103,6 +109,10 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     connect(m_ok, &QPushButton::clicked, this, &AddServiceDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &AddServiceDialog::reject);
     connect(m_date, &QDateEdit::dateChanged, this, &AddServiceDialog::updatePlanned);
+    connect(m_date, &QDateEdit::dateChanged, this, &AddServiceDialog::updateDay);
+    // Only the user's own edits: the names the dialog puts in come through setText, which this does not report.
+    connect(m_occasion, &QLineEdit::textEdited, this, [this] { m_occasionEdited = true; });
+    connect(m_suggest, &QPushButton::clicked, this, [this] { Q_EMIT suggestRequested(m_date->date()); });
     connect(m_weeks, &QSpinBox::valueChanged, this, [this](int weeks) {
         updatePlanned();
         Q_EMIT recentWeeksChanged(weeks);
@@ -129,11 +139,24 @@ void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymna
     auto titles = std::make_shared<const Logbook::HymnTitles>(*planner, hymnal);
     // The date offered follows the log for as long as it is left as offered: a reload may bring that service.
     const QDate offered = Logbook::defaultDate(planner->serviceDates(), QDate::currentDate());
+    m_logNamesOccasions = planner->latestHasOccasion();
     m_rows->setSources(std::move(planner), std::move(titles));
+    // Suggestions come from the hymnal.
+    m_suggest->setEnabled(hymnal != nullptr);
+    m_suggest->setToolTip(hymnal != nullptr ? u"Hymns for this day's readings from the hymnal (Alt+G)"_s
+                                            : u"Set a hymnal first, with File > Set Hymnal…"_s);
     if (m_offered.isNull() || m_date->date() == m_offered) {
         m_offered = offered;
         m_date->setDate(offered);
     }
+    updateDay();
+}
+
+void AddServiceDialog::setNaming(Calendar::NamingStyle style, bool namesAlways)
+{
+    m_style = style;
+    m_namesAlways = namesAlways;
+    updateDay();
 }
 
 void AddServiceDialog::appendLines(const std::vector<Logbook::ServiceLine> &lines)
@@ -161,7 +184,8 @@ void AddServiceDialog::accept()
 void AddServiceDialog::reject()
 {
     const Logbook::NewService typed = service();
-    const bool anything = !typed.lines.empty() || !typed.occasion.trimmed().isEmpty();
+    // The day's name the dialog offered is nothing typed.
+    const bool anything = !typed.lines.empty() || (m_occasionEdited && !typed.occasion.trimmed().isEmpty());
     if (anything && m_dialogs != nullptr &&
         !m_dialogs->confirm(windowTitle(), u"Discard this service? What was typed in it is not added to the log."_s))
         return;
@@ -201,7 +225,7 @@ void AddServiceDialog::setKeyboardOrder()
 {
     QList<QWidget *> order{m_date, m_occasion};
     order += m_rows->focusChain();
-    order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_weeks, m_ok, m_cancel};
+    order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_suggest, m_weeks, m_ok, m_cancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -209,4 +233,17 @@ void AddServiceDialog::setKeyboardOrder()
 void AddServiceDialog::updatePlanned()
 {
     m_rows->setPlanned(m_date->date(), m_weeks->value());
+}
+
+void AddServiceDialog::updateDay()
+{
+    const QDate date = m_date->date();
+    m_day->setText(Calendar::nameWithYear(date, m_style));
+    if (m_occasionEdited)
+        return;
+    // A log that writes dates alone keeps doing so, unless the settings ask for the names.
+    const bool offer = m_logNamesOccasions || m_namesAlways;
+    m_occasion->setText(offer ? Calendar::nameOf(date, m_style) : QString());
+    // Selected, so that typing replaces it.
+    m_occasion->selectAll();
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Add Service…: the date and occasion of a service and the hymns sung, each with what the log says about
-// it. What OK does with the service is the caller's: the dialog stays open, with everything typed, when it could
-// not be added.
+// it, the day of the church year named beside the date. What OK does with the service is the caller's: the dialog
+// stays open, with everything typed, when it could not be added.
 #pragma once
 
+#include "calendar/churchcalendar.h"
 #include "logbook/addservice.h"
 #include "store/entrystore.h"
 
@@ -16,6 +17,7 @@
 class Dialogs;
 class HymnRows;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -35,6 +37,9 @@ public:
     void setDialogs(Dialogs *dialogs) { m_dialogs = dialogs; }
     // Reads the log and the hymnal again (after a reload) for titles and marks; what is typed stays.
     void setSources(const EntryStore &log, const EntryStore *hymnal);
+    // How the day is named, and whether its name is offered as the occasion in a log whose latest service names
+    // none.
+    void setNaming(Calendar::NamingStyle style, bool namesAlways);
     void appendLines(const std::vector<Logbook::ServiceLine> &lines);
     Logbook::NewService service() const;
     int recentWeeks() const;
@@ -44,6 +49,8 @@ public:
 
 Q_SIGNALS:
     void recentWeeksChanged(int weeks);
+    // Suggest Hymns… was pressed: suggestions for the service's date, whose Add to Service comes back here.
+    void suggestRequested(QDate date);
 
 public Q_SLOTS:
     void accept() override;
@@ -58,19 +65,27 @@ protected:
 private:
     void setKeyboardOrder();
     void updatePlanned();
+    // The day's name beside the date, and as the occasion until the user edits it.
+    void updateDay();
 
     Submit m_submit;
     Dialogs *m_dialogs = nullptr;
     QDateEdit *m_date;
+    QLabel *m_day;
     QLineEdit *m_occasion;
     HymnRows *m_rows;
     QPushButton *m_addRow;
     QPushButton *m_removeRow;
     QPushButton *m_moveUp;
     QPushButton *m_moveDown;
+    QPushButton *m_suggest;
     QSpinBox *m_weeks;
     QPushButton *m_ok;
     QPushButton *m_cancel;
     QDate m_offered; // the date the log suggests
     bool m_placed = false;
+    Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
+    bool m_namesAlways = false;
+    bool m_logNamesOccasions = false; // the log's latest dated service has an occasion
+    bool m_occasionEdited = false;    // typed in, pasted into or cleared by the user: no longer the day's name
 };

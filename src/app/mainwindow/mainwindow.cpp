@@ -181,11 +181,14 @@ void MainWindow::createActions()
     m_report =
         add(search, u"actReport"_s, u"Usage &Report…"_s, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
     m_suggest = add(search, u"actSuggest"_s, u"Suggest &Hymns…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
-                    &MainWindow::showSuggestions);
+                    [this] { showSuggestions(); });
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
         [this] { m_form->toggleBold(); });
+    view->addSeparator();
+    m_churchYear = new ChurchYearMenu(&m_settings, view, this);
+    connect(m_churchYear, &ChurchYearMenu::changed, this, &MainWindow::followNaming);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
@@ -253,6 +256,7 @@ bool MainWindow::loadHymnal(const NativePath &path)
         return false;
     m_hymnal->take(candidate);
     m_hymnalBooks = BookListReader::readFile(path.parent().child(BookListReader::fileName())).names;
+    m_lectionary = Calendar::Lectionary::readFile(path.parent().child(Calendar::Lectionary::fileName()));
     return true;
 }
 
@@ -291,6 +295,7 @@ void MainWindow::clearHymnal()
 {
     m_hymnal->clear();
     m_hymnalBooks.clear();
+    m_lectionary = {};
     m_hymnalWatch->stop();
     if (const std::unique_ptr<QSettings> settings = m_settings.open())
         settings->remove(kHymnalKey);
@@ -327,18 +332,46 @@ void MainWindow::showReport()
     m_reportWindow->showReport();
 }
 
-void MainWindow::showSuggestions()
+void MainWindow::showSuggestions(QDate date)
 {
     if (!SuggestWindow::canSuggest(*m_hymnal))
         return;
     if (m_suggestWindow == nullptr) {
         m_suggestWindow = new SuggestWindow(m_session, m_hymnal, this);
-        m_suggestWindow->followHymnal(m_hymnalBooks);
+        m_suggestWindow->setNamingStyle(m_churchYear->style());
+        m_suggestWindow->followHymnal(m_hymnalBooks, m_lectionary);
         connect(this, &MainWindow::hymnalChanged, m_suggestWindow,
-                [this] { m_suggestWindow->followHymnal(m_hymnalBooks); });
+                [this] { m_suggestWindow->followHymnal(m_hymnalBooks, m_lectionary); });
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
-    m_suggestWindow->showSuggestions();
+    placeSuggestions();
+    m_suggestWindow->showSuggestions(date);
+}
+
+void MainWindow::placeSuggestions()
+{
+    if (m_suggestWindow == nullptr)
+        return;
+    QWidget *owner = this;
+    if (m_addServiceDialog && m_addServiceDialog->isVisible())
+        owner = m_addServiceDialog;
+    if (m_suggestWindow->parentWidget() == owner)
+        return;
+    // A window given another parent is hidden, and may be moved; it comes back as it was.
+    const bool shown = m_suggestWindow->isVisible();
+    const QByteArray place = m_suggestWindow->saveGeometry();
+    m_suggestWindow->setParent(owner, m_suggestWindow->windowFlags());
+    m_suggestWindow->restoreGeometry(place);
+    if (shown)
+        m_suggestWindow->show();
+}
+
+void MainWindow::followNaming()
+{
+    if (m_suggestWindow != nullptr)
+        m_suggestWindow->setNamingStyle(m_churchYear->style());
+    if (m_addServiceDialog)
+        m_addServiceDialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
 }
 
 void MainWindow::rebuildRecentMenu()
@@ -460,6 +493,7 @@ void MainWindow::followHymnalOnDisk(FileWatch::Disk disk)
     } else {
         m_hymnal->clear();
         m_hymnalBooks.clear();
+        m_lectionary = {};
     }
     updateActions();
     Q_EMIT hymnalChanged();
@@ -510,15 +544,21 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         m_session->store(), hymnalStore(), recentWeeks(),
         [this](const Logbook::NewService &service) { return submitService(service); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
     dialog->appendLines(hymns);
+    // Its suggestions come back to it through openAddService, which adds to the dialog open.
+    connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);
     connect(dialog, &AddServiceDialog::recentWeeksChanged, this, [this](int weeks) {
         if (const std::unique_ptr<QSettings> settings = m_settings.open())
             settings->setValue(kRecentWeeksKey, weeks);
     });
+    // Before the dialog goes, which would take Suggest Hymns with it.
+    connect(dialog, &QDialog::finished, this, &MainWindow::placeSuggestions);
     m_addServiceDialog = dialog;
     m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
     dialog->setDialogs(m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs);
     dialog->open();
+    placeSuggestions();
 }
 
 bool MainWindow::submitService(const Logbook::NewService &service)

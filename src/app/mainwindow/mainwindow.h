@@ -5,8 +5,10 @@
 
 #include "app/mainwindow/appsettings.h"
 #include "app/mainwindow/backuprecords.h"
+#include "app/mainwindow/churchyearmenu.h"
 #include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/recentfiles.h"
+#include "calendar/lectionary.h"
 #include "logbook/addservice.h"
 #include "platform/nativepath.h"
 
@@ -45,6 +47,8 @@ public:
     // and the scripture book names from its folder.
     Session *hymnal() const { return m_hymnal; }
     const QStringList &hymnalBooks() const { return m_hymnalBooks; }
+    // The congregation's Lectionary.txt beside the hymnal, read with it; empty without one.
+    const Calendar::Lectionary &lectionary() const { return m_lectionary; }
     // Loads path as the hymnal and keeps it in the settings; false, with the hymnal set before kept, when it is not
     // one.
     bool setHymnal(const NativePath &path);
@@ -97,13 +101,20 @@ private:
     bool submitService(const Logbook::NewService &service);
     const EntryStore *hymnalStore() const;
     int recentWeeks();
-    void showSuggestions();
+    // Suggest Hymns for date, or for the date the window shows when none is given.
+    void showSuggestions(QDate date = QDate());
+    // The church year's settings to the windows that name days.
+    void followNaming();
+    // Suggest Hymns belongs to Add Service while the dialog is open, to this window otherwise: the dialog blocks
+    // every other window of this one, and hymns are chosen for it.
+    void placeSuggestions();
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
     Session *m_session;
     Session *m_hymnal;
     QStringList m_hymnalBooks;
+    Calendar::Lectionary m_lectionary;
     Form1 *m_form;
     FileChooser m_chooser;
     // The settings file, judged once for the window's life, and the recent files kept in it.
@@ -128,6 +139,7 @@ private:
     // The message boxes of adding a service, over its dialog; the window's own when they are scripted.
     std::unique_ptr<Dialogs> m_addServiceDialogs;
     QAction *m_suggest = nullptr;
+    ChurchYearMenu *m_churchYear = nullptr;
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     SuggestWindow *m_suggestWindow = nullptr;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The suggestion window's controls and commands. The matching, counting and ordering are the planner's; this window
-// reads the boxes afresh as they change and shows what comes back.
+// The suggestion window's controls and commands. The matching, counting and ordering are the planner's, the day's
+// name and readings the calendar's; this window reads the boxes afresh as they change and shows what comes back.
 #include "app/plan/suggestwindow.h"
 
 #include "app/mainwindow/session.h"
@@ -8,12 +8,15 @@
 #include "app/widgets/accessibleparts.h"
 #include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
+#include "logbook/fileform.h"
+#include "logbook/planner.h"
 #include "plan/suggestiontable.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,8 +54,12 @@ SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
     // Closing the main window ends the program, whether or not this one is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
-    // A new log changes the counts; a hymnal loaded into the main window is no log, and counts nothing.
-    connect(m_log, &Session::loaded, this, &SuggestWindow::recompute);
+    m_offered = offeredDate();
+    m_date->setDate(m_offered);
+    dateChosen();
+    // A new log changes the counts and the date offered; a hymnal loaded into the main window is no log, and
+    // counts nothing.
+    connect(m_log, &Session::loaded, this, &SuggestWindow::followLog);
 }
 
 SuggestWindow::~SuggestWindow() = default;
@@ -74,6 +81,19 @@ void SuggestWindow::createControls()
         connect(edit, &QLineEdit::textChanged, this, &SuggestWindow::recompute);
         return edit;
     };
+    m_date = new QDateEdit(this);
+    m_date->setObjectName(u"SuggestDate"_s);
+    m_date->setAccessibleName(u"Date planned for"_s);
+    m_date->setToolTip(u"The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are "
+                       "counted up to it"_s);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
+    m_date->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
+    m_date->installEventFilter(this);
+    m_day = new QLabel(this);
+    m_day->setObjectName(u"SuggestDay"_s);
+    connect(m_date, &QDateEdit::dateChanged, this, &SuggestWindow::dateChosen);
     m_readings = lineEdit(u"SuggestReadings"_s, u"Readings"_s, u"Isaiah 40:1-11; Mark 1:1-8"_s);
     m_readings->setToolTip(u"Scripture references, separated by semicolons"_s);
     m_phrase = lineEdit(u"SuggestPhrase"_s, u"Phrase"_s, u"every word somewhere in the hymn"_s);
@@ -98,18 +118,23 @@ void SuggestWindow::createControls()
         caption->setBuddy(buddy);
         return caption;
     };
-    criteria->addWidget(label(u"&Readings:"_s, m_readings), 0, 0);
-    criteria->addWidget(m_readings, 0, 1, 1, 3);
-    criteria->addWidget(label(u"&Phrase:"_s, m_phrase), 1, 0);
-    criteria->addWidget(m_phrase, 1, 1);
-    criteria->addWidget(label(u"&Meter:"_s, m_meter), 1, 2);
-    criteria->addWidget(m_meter, 1, 3);
+    auto *dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_date);
+    dateRow->addWidget(m_day, 1);
+    criteria->addWidget(label(u"Da&te:"_s, m_date), 0, 0);
+    criteria->addLayout(dateRow, 0, 1, 1, 3);
+    criteria->addWidget(label(u"&Readings:"_s, m_readings), 1, 0);
+    criteria->addWidget(m_readings, 1, 1, 1, 3);
+    criteria->addWidget(label(u"&Phrase:"_s, m_phrase), 2, 0);
+    criteria->addWidget(m_phrase, 2, 1);
+    criteria->addWidget(label(u"&Meter:"_s, m_meter), 2, 2);
+    criteria->addWidget(m_meter, 2, 3);
     auto *sortRow = new QHBoxLayout;
     sortRow->addWidget(m_sort);
     sortRow->addWidget(m_descending);
     sortRow->addStretch(1);
-    criteria->addWidget(label(u"&Sort by:"_s, m_sort), 2, 0);
-    criteria->addLayout(sortRow, 2, 1, 1, 3);
+    criteria->addWidget(label(u"&Sort by:"_s, m_sort), 3, 0);
+    criteria->addLayout(sortRow, 3, 1, 1, 3);
     criteria->setColumnStretch(1, 3);
     criteria->setColumnStretch(3, 2);
 
@@ -198,6 +223,7 @@ void SuggestWindow::createControls()
     layout->addWidget(m_status);
     layout->addLayout(buttons);
 
+    setTabOrder(m_date, m_readings);
     setTabOrder(m_readings, m_phrase);
     setTabOrder(m_phrase, m_meter);
     setTabOrder(m_meter, m_sort);
@@ -244,8 +270,21 @@ void SuggestWindow::placeOnScreen()
     move(x, y);
 }
 
-void SuggestWindow::showSuggestions()
+bool SuggestWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    // Tab leaves the date box at once, as in Add Service, instead of stepping through its day, month and year.
+    if (watched == m_date && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SuggestWindow::showSuggestions(QDate date)
+{
+    if (date.isValid())
+        m_date->setDate(date);
     if (!m_placed) {
         placeOnScreen();
         m_placed = true;
@@ -257,14 +296,73 @@ void SuggestWindow::showSuggestions()
     activateWindow();
 }
 
-void SuggestWindow::followHymnal(const QStringList &books)
+void SuggestWindow::followHymnal(const QStringList &books, const Calendar::Lectionary &lectionary)
 {
     m_books = Plan::BookTable(books);
+    m_lectionary = lectionary;
     if (!canSuggest(*m_hymnal)) {
         close();
         return;
     }
+    fillReadings(false);
     recompute();
+}
+
+void SuggestWindow::setNamingStyle(Calendar::NamingStyle style)
+{
+    m_style = style;
+    m_day->setText(Calendar::nameWithYear(m_date->date(), m_style));
+    fillReadings(false);
+    recompute();
+}
+
+QDate SuggestWindow::offeredDate() const
+{
+    if (m_log->kind() != Session::Kind::ServiceLog)
+        return Logbook::defaultDate({}, QDate::currentDate());
+    return Logbook::defaultDate(Logbook::Planner(m_log->store()).serviceDates(), QDate::currentDate());
+}
+
+void SuggestWindow::followLog()
+{
+    // The date follows the log for as long as it is left as offered: a service just added moves it on a week.
+    const QDate offered = offeredDate();
+    const bool asOffered = m_date->date() == m_offered;
+    m_offered = offered;
+    if (asOffered && m_date->date() != offered)
+        m_date->setDate(offered);
+    else
+        recompute();
+}
+
+void SuggestWindow::dateChosen()
+{
+    m_day->setText(Calendar::nameWithYear(m_date->date(), m_style));
+    fillReadings(true);
+    recompute();
+}
+
+void SuggestWindow::fillReadings(bool chosen)
+{
+    const QDate date = m_date->date();
+    const std::optional<QString> readings = m_lectionary.readingsFor(date, m_style);
+    // What the lectionary put in is the lectionary's to change; what the user typed only a chosen day replaces.
+    const bool ours = m_readings->text().isEmpty() || m_readings->text() == m_filled;
+    m_dayNote.clear();
+    if (readings) {
+        if (chosen || ours) {
+            m_filled = *readings;
+            m_readings->setText(*readings);
+        }
+        return;
+    }
+    if (ours)
+        m_readings->clear();
+    m_filled.clear();
+    const Calendar::Day day = Calendar::dayOf(date);
+    if (!m_lectionary.entries().empty() && day.isValid())
+        m_dayNote = u"No readings for %1 %2 in %3"_s.arg(Calendar::nameOf(day, m_style), day.year,
+                                                         Calendar::Lectionary::fileName());
 }
 
 void SuggestWindow::recompute()
@@ -272,8 +370,11 @@ void SuggestWindow::recompute()
     if (!isVisible())
         return;
     const bool counted = m_log->kind() == Session::Kind::ServiceLog;
-    const Plan::SuggestCriteria criteria{
-        .readings = m_readings->text(), .phrase = m_phrase->text(), .meter = m_meter->text()};
+    // Counted up to the day planned: services after it had not happened yet, as of that day.
+    const Plan::SuggestCriteria criteria{.readings = m_readings->text(),
+                                         .phrase = m_phrase->text(),
+                                         .meter = m_meter->text(),
+                                         .referenceDate = m_date->date()};
     Plan::SuggestResult result =
         Plan::suggest(m_hymnal->store(), counted ? &m_log->store() : nullptr, criteria, m_books);
     updateStatus(result, counted);
@@ -295,23 +396,30 @@ void SuggestWindow::recompute()
 
 void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted)
 {
+    // What the lectionary says of the day and of its own lines comes first: it explains an empty readings box.
+    const QString lectionaryNote =
+        m_lectionary.failure().isEmpty()
+            ? m_lectionary.statusText()
+            : u"%1 could not be read: %2"_s.arg(Calendar::Lectionary::fileName(), m_lectionary.failure());
+    QString notes;
+    for (const QString &note : {m_dayNote, lectionaryNote}) {
+        if (!note.isEmpty())
+            notes += note + u". "_s;
+    }
     const int count = int(result.rows.size());
     QString text = result.message;
     if (count == 0) {
         if (text.isEmpty())
             text = u"No hymn in the hymnal fits."_s;
-        m_status->setFullText(text);
+        m_status->setFullText(notes + text);
         return;
     }
     QString hymns = count == 1 ? u"1 hymn suggested"_s : u"%1 hymns suggested"_s.arg(QLocale().toString(count));
     if (!counted)
         hymns += u". Load a service log to see how often each was sung."_s;
-    else if (result.referenceDate.isValid())
-        hymns += u", uses counted to %1, the last service in the log."_s.arg(
-            QLocale().toString(result.referenceDate, QLocale::LongFormat));
     else
-        hymns += u", uses counted over every service in the log (none of them is dated)."_s;
-    m_status->setFullText(text.isEmpty() ? hymns : text + u' ' + hymns);
+        hymns += u", uses counted up to %1."_s.arg(QLocale().toString(result.referenceDate, QLocale::LongFormat));
+    m_status->setFullText(notes + (text.isEmpty() ? hymns : text + u' ' + hymns));
 }
 
 void SuggestWindow::headerSorted(int section, Qt::SortOrder order)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Suggest Hymns window: readings, a phrase and a meter typed in, the hymns of the hymnal that fit them with how
-// often and how lately the loaded service log sang each, least recently sung first, and the ways on (clipboard,
-// a new service).
+// The Suggest Hymns window: the day planned for, its readings from the congregation's lectionary or typed in, a
+// phrase and a meter, the hymns of the hymnal that fit them with how often and how lately the loaded service log
+// sang each before that day, least recently sung first, and the ways on (clipboard, a new service).
 #pragma once
 
+#include "calendar/lectionary.h"
 #include "logbook/addservice.h"
 #include "plan/booktable.h"
 #include "plan/suggestions.h"
 
+#include <QDate>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,6 +19,8 @@ class ElidedLabel;
 class QAction;
 class QCheckBox;
 class QComboBox;
+class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
@@ -33,11 +37,13 @@ public:
     // Whether there is a hymnal to suggest from.
     static bool canSuggest(const Session &hymnal);
 
-    // Computes the suggestions afresh and brings the window up, inside the screen's free area the first time.
-    void showSuggestions();
-    // The hymnal was set, cleared or read again; books are the scripture book names from its folder. Without a
-    // hymnal the window closes.
-    void followHymnal(const QStringList &books);
+    // Computes the suggestions afresh and brings the window up, inside the screen's free area the first time; for
+    // date when one is given, else for the date it shows (at first the one Add Service offers).
+    void showSuggestions(QDate date = QDate());
+    // The hymnal was set, cleared or read again; books are the scripture book names from its folder and lectionary
+    // the congregation's lectionary there. Without a hymnal the window closes.
+    void followHymnal(const QStringList &books, const Calendar::Lectionary &lectionary);
+    void setNamingStyle(Calendar::NamingStyle style);
     // Computes the suggestions afresh from the boxes, the hymnal and the log; nothing while the window is hidden.
     void recompute();
 
@@ -53,6 +59,7 @@ Q_SIGNALS:
     void addToService(const std::vector<Logbook::ServiceLine> &lines);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -62,6 +69,13 @@ private:
     void headerSorted(int section, Qt::SortOrder order);
     void sortBoxChanged();
     void updateStatus(const Plan::SuggestResult &result, bool counted);
+    // The date Add Service would offer for the log loaded.
+    QDate offeredDate() const;
+    void followLog();
+    void dateChosen();
+    // The day's readings from the lectionary into their box; what the user typed there stays unless a date with
+    // readings was chosen.
+    void fillReadings(bool chosen);
     void updateActions();
 
     Session *m_log;
@@ -69,7 +83,14 @@ private:
     Plan::BookTable m_books;
     bool m_placed = false;
     bool m_syncingSort = false;
+    Calendar::Lectionary m_lectionary;
+    Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
+    QDate m_offered;   // the date offered for the log, followed while the date shown is that one
+    QString m_filled;  // the readings last put in from the lectionary
+    QString m_dayNote; // "No readings for Proper 17 B in Lectionary.txt"
 
+    QDateEdit *m_date = nullptr;
+    QLabel *m_day = nullptr;
     QLineEdit *m_readings = nullptr;
     QLineEdit *m_phrase = nullptr;
     QLineEdit *m_meter = nullptr;
