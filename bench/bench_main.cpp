@@ -5,7 +5,6 @@
 // beside a Find over the same hymnal.
 #include "app/form/form1.h"
 #include "app/form/resultrows.h"
-#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
@@ -22,6 +21,7 @@
 #include "store/textdecoding.h"
 #include "tally/tally.h"
 #include "testfiles.h"
+#include "workspace/loadedfile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -719,27 +719,27 @@ class ReportRig {
 public:
     explicit ReportRig(FileKind kind)
     {
-        m_session.load(NativePath::fromText(m_folder.write(factsOf(kind).fileName, bytesOf(kind))));
+        m_loadedFile.load(NativePath::fromText(m_folder.write(factsOf(kind).fileName, bytesOf(kind))));
     }
 
     // Makes the window and shows its report, as the first Usage Report of a run does.
     ReportWindow &open()
     {
         m_report = std::make_unique<ReportWindow>(
-            &m_session, [] { return Tallies::TallyCriteria{}; }, &m_dialogs);
+            &m_loadedFile, [] { return Tallies::TallyCriteria{}; }, &m_dialogs);
         m_report->showReport();
         drainEvents();
         return *m_report;
     }
     void close() { m_report.reset(); }
     ReportWindow &report() { return m_report ? *m_report : open(); }
-    const EntryStore &store() const { return m_session.store(); }
+    const EntryStore &store() const { return m_loadedFile.store(); }
     int rows() { return report().findChild<QTableView *>(u"ReportTable"_s)->model()->rowCount(); }
 
 private:
     TestFolder m_folder;
     ScriptedDialogs m_dialogs;
-    Session m_session;
+    LoadedFile m_loadedFile;
     std::unique_ptr<ReportWindow> m_report;
 };
 

@@ -28,12 +28,13 @@
 #include "app/logbook/addservicedialog.h"
 #include "app/logbook/hymnrow.h"
 #include "app/logbook/hymnrows.h"
-#include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/mainwindow.h"
-#include "app/mainwindow/session.h"
 #include "app/plan/suggestwindow.h"
 #include "platform/pathwatch.h"
 #include "platform/savefile.h"
+#include "workspace/filewatch.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -380,7 +381,7 @@ void TestKeepLog::hymnalFollowsTheDisk()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("100 Alpha Renamed\nWords\n--\n(v1) A line\n") > 0 &&
             file.commit());
     QTRY_COMPARE(changed.count(), 1);
-    QCOMPARE(m_window->hymnal()->store().head(1), u"100 Alpha Renamed"_s);
+    QCOMPARE(m_window->hymnal()->file().store().head(1), u"100 Alpha Renamed"_s);
     QVERIFY(!part<QWidget>(m_window.get(), "FileChangedBar")->isVisible());
 }
 

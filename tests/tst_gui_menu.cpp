@@ -23,12 +23,10 @@
 #include <QTextDocument>
 #include <QtTest>
 
+#include "app/commandline.h"
 #include "app/form/form1.h"
-#include "app/mainwindow/commandline.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/mainwindow.h"
-#include "app/mainwindow/recentfiles.h"
-#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
 #include "app/widgets/valuelabel.h"
@@ -36,6 +34,9 @@
 #include "panes/helptext.h"
 #include "platform/nativefile.h"
 #include "version.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
+#include "workspace/recentfiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -462,7 +463,7 @@ void TestMenu::hymnalKeptBetweenRuns()
         QVERIFY(!action(window, "actClearHymnal")->isEnabled());
         // A service log is no hymnal: nothing is set, and nothing kept.
         QVERIFY(!window.setHymnal(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
-        QCOMPARE(window.hymnal()->kind(), Session::Kind::None);
+        QCOMPARE(window.hymnal()->file().kind(), LoadedFile::Kind::None);
         QVERIFY(window.setHymnal(hymnal));
         // The main window's own file is not touched by it.
         QCOMPARE(window.form()->store().entryCount(), 0);
@@ -472,7 +473,7 @@ void TestMenu::hymnalKeptBetweenRuns()
         action(window, "actSetHymnal")->trigger();
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages().at(0).text.endsWith(u"so the hymnal stays “Hymnal.txt”."_s));
-        QCOMPARE(window.hymnal()->path(), hymnal);
+        QCOMPARE(window.hymnal()->file().path(), hymnal);
         QCOMPARE(action(window, "actClearHymnal")->text(), u"Clear H&ymnal (Hymnal.txt)"_s);
         chosen = m_folder->write(u"R&B.txt"_s, sample("Hymnal.txt"));
         action(window, "actSetHymnal")->trigger();
@@ -481,11 +482,11 @@ void TestMenu::hymnalKeptBetweenRuns()
         QVERIFY(window.setHymnal(hymnal));
     }
     MainWindow again(&m_dialogs);
-    QCOMPARE(again.hymnal()->path(), hymnal);
-    QCOMPARE(again.hymnal()->kind(), Session::Kind::Hymnal);
-    QVERIFY(again.hymnalBooks().contains(u"Genesis"_s));
+    QCOMPARE(again.hymnal()->file().path(), hymnal);
+    QCOMPARE(again.hymnal()->file().kind(), LoadedFile::Kind::Hymnal);
+    QVERIFY(again.hymnal()->books().contains(u"Genesis"_s));
     action(again, "actClearHymnal")->trigger();
-    QCOMPARE(MainWindow(&m_dialogs).hymnal()->kind(), Session::Kind::None);
+    QCOMPARE(MainWindow(&m_dialogs).hymnal()->file().kind(), LoadedFile::Kind::None);
 }
 
 void TestMenu::commandLine_data()

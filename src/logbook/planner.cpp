@@ -30,7 +30,7 @@ int recentWeeksFrom(const QVariant &stored)
     bool number = false;
     const double weeks = stored.toString().trimmed().toDouble(&number);
     // NaN fails every comparison, so it is asked for first.
-    if (!number || std::isnan(weeks) || weeks < 1 || weeks != std::floor(weeks))
+    if (!number || std::isnan(weeks) || weeks < LeastRecentWeeks || weeks != std::floor(weeks))
         return DefaultRecentWeeks;
     return weeks > MostRecentWeeks ? MostRecentWeeks : int(weeks);
 }

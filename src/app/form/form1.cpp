@@ -4,7 +4,6 @@
 #include "app/form/form1.h"
 
 #include "app/form/resultrows.h"
-#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/drivelist.h"
 #include "app/pickers/filedate.h"
@@ -27,6 +26,7 @@
 #include "store/booklistreader.h"
 #include "store/hymnfileloader.h"
 #include "tally/tally.h"
+#include "workspace/loadedfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -207,12 +207,12 @@ QString folderErrorText(const NativePath &folder, int error)
 
 } // namespace
 
-Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, Session *session)
-    : QWidget(parent), m_session(session), m_dialogs(dialogs)
+Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, LoadedFile *loaded)
+    : QWidget(parent), m_loadedFile(loaded), m_dialogs(dialogs)
 {
-    if (m_session == nullptr) {
-        m_ownSession = std::make_unique<Session>();
-        m_session = m_ownSession.get();
+    if (m_loadedFile == nullptr) {
+        m_ownLoadedFile = std::make_unique<LoadedFile>();
+        m_loadedFile = m_ownLoadedFile.get();
     }
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this);
@@ -339,7 +339,7 @@ Form1::~Form1() = default;
 
 const EntryStore &Form1::store() const
 {
-    return m_session->store();
+    return m_loadedFile->store();
 }
 
 void Form1::find()
@@ -382,7 +382,7 @@ void Form1::loadChosenFile()
 
 bool Form1::reload()
 {
-    const NativePath path = m_session->path();
+    const NativePath path = m_loadedFile->path();
     if (path.isEmpty())
         return false;
     const bool opened = loadFrom(path.parent(), path.baseName(), path.baseName().display(), Criteria::Keep);
@@ -777,7 +777,7 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
 
     const WaitCursor wait;
     // The file is named by its folder and its own name, the full path, never by a bare name.
-    LoadOutcome outcome = m_session->load(folder.child(name));
+    LoadOutcome outcome = m_loadedFile->load(folder.child(name));
     NativePath resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText =

@@ -18,7 +18,7 @@ class DirList;
 class DriveList;
 class FileList;
 class Dialogs;
-class Session;
+class LoadedFile;
 namespace Panes {
 struct ClickEdit;
 }
@@ -38,10 +38,10 @@ public:
     enum class Side { Left, Right };
 
     // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used. The window
-    // starts in startFolder, or without one in the folder the program was started in. session holds the loaded
+    // starts in startFolder, or without one in the folder the program was started in. loaded holds the loaded
     // file; without one the window keeps its own.
     explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {},
-                   Session *session = nullptr);
+                   LoadedFile *loaded = nullptr);
     ~Form1() override;
 
     const EntryStore &store() const;
@@ -158,8 +158,8 @@ private:
     void fillLists(const QStringList &left, const QStringList &right);
     void moveTwips(QWidget *control, int left, int width);
 
-    std::unique_ptr<Session> m_ownSession;
-    Session *m_session;
+    std::unique_ptr<LoadedFile> m_ownLoadedFile;
+    LoadedFile *m_loadedFile;
     // Where the lists and the controls right of them stand in the design's 640 x 487.
     QHash<QWidget *, QRect> m_designPlaces;
     qint16 TallyShown = 0;

@@ -59,8 +59,8 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_day->setAccessibleName(u"Day of the church year"_s);
-    m_weeks->setRange(1, 52);
-    m_weeks->setValue(qBound(1, recentWeeks, 52));
+    m_weeks->setRange(Logbook::LeastRecentWeeks, Logbook::MostRecentWeeks);
+    m_weeks->setValue(qBound(Logbook::LeastRecentWeeks, recentWeeks, Logbook::MostRecentWeeks));
     // Enter adds the service from anywhere but a focused button, which Enter presses.
     m_ok->setDefault(true);
 

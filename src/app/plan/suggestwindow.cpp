@@ -3,7 +3,6 @@
 // name and readings the calendar's; this window reads the boxes afresh as they change and shows what comes back.
 #include "app/plan/suggestwindow.h"
 
-#include "app/mainwindow/session.h"
 #include "app/plan/suggestmodel.h"
 #include "app/widgets/accessibleparts.h"
 #include "app/widgets/elidedlabel.h"
@@ -11,6 +10,8 @@
 #include "logbook/fileform.h"
 #include "logbook/planner.h"
 #include "plan/suggestiontable.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,7 +46,7 @@ constexpr QSize kFrameAllowance(16, 64);
 
 } // namespace
 
-SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
+SuggestWindow::SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent)
     : QWidget(parent, Qt::Window), m_log(log), m_hymnal(hymnal)
 {
     setObjectName(u"SuggestHymns"_s);
@@ -59,14 +60,15 @@ SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
     dateChosen();
     // A new log changes the counts and the date offered; a hymnal loaded into the main window is no log, and
     // counts nothing.
-    connect(m_log, &Session::loaded, this, &SuggestWindow::followLog);
+    connect(m_log, &LoadedFile::loaded, this, &SuggestWindow::followLog);
+    connect(m_hymnal, &Hymnal::changed, this, &SuggestWindow::followHymnal);
 }
 
 SuggestWindow::~SuggestWindow() = default;
 
-bool SuggestWindow::canSuggest(const Session &hymnal)
+bool SuggestWindow::canSuggest(const Hymnal &hymnal)
 {
-    return hymnal.kind() == Session::Kind::Hymnal;
+    return hymnal.isSet();
 }
 
 void SuggestWindow::createControls()
@@ -296,10 +298,10 @@ void SuggestWindow::showSuggestions(QDate date)
     activateWindow();
 }
 
-void SuggestWindow::followHymnal(const QStringList &books, const Calendar::Lectionary &lectionary)
+void SuggestWindow::followHymnal()
 {
-    m_books = Plan::BookTable(books);
-    m_lectionary = lectionary;
+    m_books = Plan::BookTable(m_hymnal->books());
+    m_lectionary = m_hymnal->lectionary();
     if (!canSuggest(*m_hymnal)) {
         close();
         return;
@@ -318,7 +320,7 @@ void SuggestWindow::setNamingStyle(Calendar::NamingStyle style)
 
 QDate SuggestWindow::offeredDate() const
 {
-    if (m_log->kind() != Session::Kind::ServiceLog)
+    if (m_log->kind() != LoadedFile::Kind::ServiceLog)
         return Logbook::defaultDate({}, QDate::currentDate());
     return Logbook::defaultDate(Logbook::Planner(m_log->store()).serviceDates(), QDate::currentDate());
 }
@@ -369,14 +371,14 @@ void SuggestWindow::recompute()
 {
     if (!isVisible())
         return;
-    const bool counted = m_log->kind() == Session::Kind::ServiceLog;
+    const bool counted = m_log->kind() == LoadedFile::Kind::ServiceLog;
     // Counted up to the day planned: services after it had not happened yet, as of that day.
     const Plan::SuggestCriteria criteria{.readings = m_readings->text(),
                                          .phrase = m_phrase->text(),
                                          .meter = m_meter->text(),
                                          .referenceDate = m_date->date()};
     Plan::SuggestResult result =
-        Plan::suggest(m_hymnal->store(), counted ? &m_log->store() : nullptr, criteria, m_books);
+        Plan::suggest(m_hymnal->file().store(), counted ? &m_log->store() : nullptr, criteria, m_books);
     updateStatus(result, counted);
 
     // The selection stays on the same hymns while the boxes and the log change.

@@ -3,8 +3,6 @@
 // afresh for each computation and shows what comes back.
 #include "app/report/reportwindow.h"
 
-#include "app/mainwindow/appsettings.h"
-#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/widgets/accessibleparts.h"
@@ -18,6 +16,8 @@
 #include "platform/nativefile.h"
 #include "platform/savefile.h"
 #include "report/tabletext.h"
+#include "workspace/appsettings.h"
+#include "workspace/loadedfile.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -60,12 +59,6 @@ const QStringList &presetNames()
 }
 
 // Where the settings keep the window's state.
-const QString kGeometryKey = u"report/geometry"_s;
-const QString kMaximizedKey = u"report/maximized"_s;
-const QString kSplitterKey = u"report/splitter"_s;
-const QString kSortColumnKey = u"report/sortColumn"_s;
-const QString kDescendingKey = u"report/descending"_s;
-const QString kPresetKey = u"report/preset"_s;
 
 // The size the window asks for where the screen has room, in logical pixels.
 constexpr QSize kPreferredSize(1040, 640);
@@ -120,9 +113,9 @@ QString wrapped(const QString &text, const QFontMetricsF &metrics, double width,
 
 } // namespace
 
-ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs, AppSettings *settings,
+ReportWindow::ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs *dialogs, AppSettings *settings,
                            QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_criteria(std::move(criteria)), m_dialogs(dialogs),
+    : QWidget(parent, Qt::Window), m_loadedFile(loaded), m_criteria(std::move(criteria)), m_dialogs(dialogs),
       m_settings(settings)
 {
     if (m_dialogs == nullptr) {
@@ -139,6 +132,8 @@ ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *d
     createControls();
     restoreSettings();
     resize(kPreferredSize);
+    followFile();
+    connect(m_loadedFile, &LoadedFile::loaded, this, &ReportWindow::followFile);
 }
 
 ReportWindow::~ReportWindow()
@@ -363,8 +358,9 @@ void ReportWindow::sortShown(int column, Qt::SortOrder order)
     m_descending->setChecked(order == Qt::DescendingOrder);
 }
 
-void ReportWindow::setLoadedFile(const NativePath &path)
+void ReportWindow::followFile()
 {
+    const NativePath &path = m_loadedFile->path();
     m_fileName = path.baseName().display();
     m_folder = path.parent();
     setWindowTitle(m_fileName.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(m_fileName));
@@ -382,7 +378,7 @@ void ReportWindow::showReport()
 
 void ReportWindow::followForm()
 {
-    if (!canReport(m_session->store())) {
+    if (!canReport(m_loadedFile->store())) {
         close();
         return;
     }
@@ -459,7 +455,7 @@ Report::DateRange ReportWindow::shownRange() const
 
 void ReportWindow::recompute()
 {
-    const EntryStore &store = m_session->store();
+    const EntryStore &store = m_loadedFile->store();
     if (!canReport(store))
         return;
     const WaitCursor wait;
@@ -874,18 +870,19 @@ void ReportWindow::closeEvent(QCloseEvent *event)
 
 void ReportWindow::restoreSettings()
 {
-    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
-    if (!settings)
+    if (m_settings == nullptr || !m_settings->isKept())
         return;
-    m_splitter->restoreState(settings->value(kSplitterKey).toByteArray());
+    m_splitter->restoreState(m_settings->value(AppSettings::Key::ReportSplitter).toByteArray());
     bool known = false;
-    const int column = settings->value(kSortColumnKey).toInt(&known);
+    const int column = m_settings->value(AppSettings::Key::ReportSortColumn).toInt(&known);
     if (known && column >= 0 && column < ReportModel::ColumnCount) {
-        m_table->sortByColumn(column,
-                              settings->value(kDescendingKey).toBool() ? Qt::DescendingOrder : Qt::AscendingOrder);
+        m_table->sortByColumn(column, m_settings->value(AppSettings::Key::ReportDescending).toBool()
+                                          ? Qt::DescendingOrder
+                                          : Qt::AscendingOrder);
     }
     // Computed when the window is first shown: the range is only shown here.
-    if (const qsizetype preset = presetNames().indexOf(settings->value(kPresetKey).toString()); preset >= 0) {
+    const QString presetName = m_settings->value(AppSettings::Key::ReportPreset).toString();
+    if (const qsizetype preset = presetNames().indexOf(presetName); preset >= 0) {
         const QSignalBlocker blocker(m_preset);
         m_preset->setCurrentIndex(int(preset));
         enableRangeControls();
@@ -900,10 +897,10 @@ void ReportWindow::placeOnScreen()
     QRect wanted(QPoint(), kPreferredSize);
     wanted.moveCenter(over != nullptr ? over->geometry().center() : home->availableGeometry().center());
     bool maximized = false;
-    if (const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr) {
-        if (const QRect kept = settings->value(kGeometryKey).toRect(); kept.isValid())
+    if (m_settings != nullptr) {
+        if (const QRect kept = m_settings->value(AppSettings::Key::ReportGeometry).toRect(); kept.isValid())
             wanted = kept;
-        maximized = settings->value(kMaximizedKey).toBool();
+        maximized = m_settings->value(AppSettings::Key::ReportMaximized).toBool();
     }
     // A window not shown yet may not know its frame yet; the main window's shows what the window manager adds.
     if (windowHandle() == nullptr)
@@ -925,15 +922,14 @@ void ReportWindow::placeOnScreen()
 
 void ReportWindow::saveSettings() const
 {
-    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
-    if (!settings)
+    if (m_settings == nullptr)
         return;
     if (m_placed) {
-        settings->setValue(kGeometryKey, isMaximized() ? normalGeometry() : geometry());
-        settings->setValue(kMaximizedKey, isMaximized());
+        m_settings->setValues({{AppSettings::Key::ReportGeometry, isMaximized() ? normalGeometry() : geometry()},
+                               {AppSettings::Key::ReportMaximized, isMaximized()}});
     }
-    settings->setValue(kSplitterKey, m_splitter->saveState());
-    settings->setValue(kSortColumnKey, m_model->sortColumn());
-    settings->setValue(kDescendingKey, m_model->sortOrder() == Qt::DescendingOrder);
-    settings->setValue(kPresetKey, m_preset->currentText());
+    m_settings->setValues({{AppSettings::Key::ReportSplitter, m_splitter->saveState()},
+                           {AppSettings::Key::ReportSortColumn, m_model->sortColumn()},
+                           {AppSettings::Key::ReportDescending, m_model->sortOrder() == Qt::DescendingOrder},
+                           {AppSettings::Key::ReportPreset, m_preset->currentText()}});
 }

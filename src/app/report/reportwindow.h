@@ -16,7 +16,7 @@
 class AppSettings;
 class Dialogs;
 class Progress;
-class Session;
+class LoadedFile;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -34,18 +34,16 @@ public:
     // The main window's criteria boxes as the tally reads them.
     using CriteriaSource = std::function<Tallies::TallyCriteria()>;
 
-    // session holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
+    // loaded holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
     // tells of files that could not be written, and without one the real dialogs are used, over this window.
     // settings keeps the window's place, split, sort and range between runs; without them nothing is kept.
-    ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs = nullptr, AppSettings *settings = nullptr,
-                 QWidget *parent = nullptr);
+    ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs *dialogs = nullptr,
+                 AppSettings *settings = nullptr, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     // Whether a report can be made of store: a service log with at least one service.
     static bool canReport(const EntryStore &store);
 
-    // The file the main window loaded last: its name heads the printout, its folder is where exports start.
-    void setLoadedFile(const NativePath &path);
     // Computes the report afresh and brings the window up; the first time, where it was left, on a screen.
     void showReport();
     // Computes the report afresh from the store, the criteria boxes and the range.
@@ -78,6 +76,8 @@ protected:
 
 private:
     void createControls();
+    // The file loaded (or tried) last: its name heads the printout, its folder is where exports start.
+    void followFile();
     // Orders the controls for Tab as they read, left to right and top to bottom.
     void orderForTab(const QList<QWidget *> &controls);
     QDate today() const;
@@ -113,7 +113,7 @@ private:
     void placeOnScreen();
     void saveSettings() const;
 
-    Session *m_session;
+    LoadedFile *m_loadedFile;
     CriteriaSource m_criteria;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;

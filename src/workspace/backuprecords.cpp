@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An array in the settings, most recently written first; paths in the settings file's form of a path, the digest
 // in hexadecimal.
-#include "app/mainwindow/backuprecords.h"
+#include "workspace/backuprecords.h"
 
-#include "app/mainwindow/appsettings.h"
+#include "workspace/appsettings.h"
 
 #include <QSettings>
 

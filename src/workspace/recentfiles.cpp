@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files in QSettings as an array of byte arrays, newest first.
-#include "app/mainwindow/recentfiles.h"
+#include "workspace/recentfiles.h"
 
-#include "app/mainwindow/appsettings.h"
+#include "workspace/appsettings.h"
 #include "platform/nativefile.h"
 
 #include <QSettings>
