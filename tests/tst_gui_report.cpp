@@ -490,7 +490,7 @@ void TestReport::pdfPages()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
-    QVERIFY(ReportPrinter(report->document()).print(printer));
+    QVERIFY(ReportPrinter(report->exports()->document()).print(printer));
 
     const int pages = pagesOf(pdf);
     QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
@@ -963,8 +963,8 @@ void TestReport::chartPicture()
     table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(2, 0)),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const QString names = u"3 hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s;
-    QCOMPARE(report->pictureData().title.section(u'\n', 1), names);
-    QVERIFY(report->document().notes.contains(u"Chart of the 3 selected hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s));
+    QCOMPARE(report->exports()->pictureData().title.section(u'\n', 1), names);
+    QVERIFY(report->exports()->document().notes.contains(u"Chart of the 3 selected hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s));
 
     // Saved at a print-like size in the paper's colours, whatever the screen's theme.
     QPalette dark(QColor(53, 53, 53));
@@ -1031,14 +1031,14 @@ void TestReport::printoutCanBeStopped()
     ReportWindow *report = openReport(log);
     StoppingProgress progress;
     progress.stopAt = stopAt;
-    report->setProgress(&progress);
+    report->exports()->setProgress(&progress);
     const QString pdf = m_folder->filePath(u"report.pdf"_s);
     if (there)
         m_folder->write(u"report.pdf"_s, "old");
     const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
     m_dialogs.saveAnswers = {pdf};
     part<QPushButton>(report, "ReportExportPdf")->click();
-    report->setProgress(nullptr);
+    report->exports()->setProgress(nullptr);
     QVERIFY(progress.ended && progress.steps > 2);
     QCOMPARE(progress.done.size(), stopAt < 0 ? progress.steps : stopAt);
     QVERIFY(m_dialogs.messages().isEmpty());

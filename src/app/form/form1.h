@@ -141,6 +141,13 @@ private:
     void Label2_Click();
 
     void createControls();
+    // The design's controls from its table, the clickable labels marked as such.
+    void createFromTable();
+    // The members that name the controls, found by their names.
+    void bindControls();
+    // What the table does not say: the lists' event filters and focus marks, the volume list's caption, the
+    // stacking of the title's parts.
+    void finishControls();
     void connectControls();
     void setKeyboardOrder();
     // Names for screen readers: boxes by their captions, lists and counts by what they hold now.

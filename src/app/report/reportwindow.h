@@ -4,7 +4,7 @@
 // criteria, keeps its place, split, sort and range in the settings, and fits a small or scaled screen.
 #pragma once
 
-#include "app/report/reportprinter.h"
+#include "app/report/reportexports.h"
 #include "platform/nativepath.h"
 #include "report/usagereport.h"
 
@@ -15,7 +15,6 @@
 
 class AppSettings;
 class Dialogs;
-class Progress;
 class LoadedFile;
 class QAction;
 class QCheckBox;
@@ -55,24 +54,14 @@ public:
     Report::DateRange shownRange() const;
     // Tests: the day taken for today, against which the latest service is checked; null for the system's clock.
     void setToday(QDate today);
-    // Tests: what shows the progress of a long printout and lets it be stopped; null for the real dialog.
-    void setProgress(Progress *progress);
-    ReportPrinter::Document document() const;
-    // The chart as it is saved to a file: print-like in size and colours, its title naming every hymn it shows.
-    ReportChart::Data pictureData() const;
-
-    void copyRows();
-    void exportCsv();
-    void exportPdf();
-    void printReport();
-    void saveChart();
+    // Copy, CSV, PDF, print and the chart's picture.
+    ReportExports *exports() const { return m_exports; }
 
     // The main window's file or criteria changed: a report that cannot be made any more closes.
     void followForm();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -99,14 +88,8 @@ private:
     void updateStatus();
     QString rangeText() const;
     QString criteriaText() const;
-    // "3 hymns: Alpha, Beta, Gamma", or the one hymn's name: the hymns the chart shows when they are a selection.
-    QString selectionText() const;
-    QString suggestedPath(const QString &suffix) const;
-    // A file name to save to, asked through the dialogs, starting from the suggested name, ending in suffix;
-    // empty when cancelled, or when a file of a name the dialog did not show would be replaced and the user says no.
-    NativePath askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
-    // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
-    bool writeFile(const NativePath &path, const QByteArray &bytes, const QString &what);
+    // The lines under the printout's title: the range, the counts, the criteria, the rows and hymns shown.
+    QStringList printedNotes() const;
 
     // The settings: read once when made, the place when first shown, all written when closed.
     void restoreSettings();
@@ -117,11 +100,8 @@ private:
     CriteriaSource m_criteria;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
-    std::unique_ptr<Progress> m_ownProgress;
-    Progress *m_progress;
+    ReportExports *m_exports = nullptr;
     AppSettings *m_settings;
-    QString m_fileName;
-    NativePath m_folder;
     bool m_settingDates = false;
     bool m_columnsSized = false;
     bool m_placed = false;
