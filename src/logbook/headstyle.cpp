@@ -32,7 +32,7 @@ QStringList namesOf(const QLocale &locale, QLocale::FormatType format, bool stan
     QStringList names;
     for (int month = 1; month <= 12; ++month)
         names.append(
-            Limits::DropDot(standalone ? locale.standaloneMonthName(month, format) : locale.monthName(month, format)));
+            Search::DropDot(standalone ? locale.standaloneMonthName(month, format) : locale.monthName(month, format)));
     return names;
 }
 
@@ -67,7 +67,7 @@ QString padded(int value, int width)
 }
 
 // The part of the head line the date reader took the date from: the whole line, or the front that
-// Limits::headDate falls back to.
+// Search::headDate falls back to.
 QString datePart(const QString &head)
 {
     if (DateParse::isDate(head))
@@ -81,7 +81,7 @@ QString datePart(const QString &head)
 
 QString occasionOf(const QString &head)
 {
-    if (!Limits::headDate(head))
+    if (!Search::headDate(head))
         return QString();
     const QString trimmed = head.trimmed();
     const QString date = datePart(head);
@@ -96,7 +96,7 @@ HeadStyle::HeadStyle()
 
 std::optional<HeadStyle> HeadStyle::ofHead(const QString &head)
 {
-    const std::optional<QDate> date = Limits::headDate(head);
+    const std::optional<QDate> date = Search::headDate(head);
     if (!date)
         return std::nullopt;
     const QString text = datePart(head);
@@ -274,7 +274,7 @@ QString HeadStyle::tryLine(QDate date, const QString &occasion, const QString &c
             if (!occasion.isEmpty())
                 line += u' ' + occasion;
             const QString stored = line.contains(u',') || carriedSuffix.isEmpty() ? line : line + u',' + carriedSuffix;
-            if (Limits::headDate(stored) == date)
+            if (Search::headDate(stored) == date)
                 return line;
         }
     }

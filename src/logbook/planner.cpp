@@ -54,7 +54,7 @@ Planner::Planner(const EntryStore &store)
     for (int e = 1; e <= store.entryCount(); ++e) {
         if (!store.isContinuation(e)) {
             ++service;
-            date = Limits::headDate(store.head(e)).value_or(QDate());
+            date = Search::headDate(store.head(e)).value_or(QDate());
             if (date.isValid() && (latest.isNull() || date >= latest)) {
                 latest = date;
                 m_latestHasOccasion = !occasionOf(store.head(e)).isEmpty();

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace Limits {
+namespace Search {
 
 namespace {
 
@@ -76,4 +76,4 @@ QString DropDot(const QString &item)
     return kept.size() == item.size() ? item : kept.toString();
 }
 
-} // namespace Limits
+} // namespace Search

@@ -59,7 +59,7 @@ void addNames(LocaleTables &tables, const QLocale &locale)
     for (int month = 1; month <= 12; ++month) {
         for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
             for (const QString &name : {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
-                const QString bare = Limits::DropDot(name);
+                const QString bare = Search::DropDot(name);
                 if (bare.isEmpty())
                     continue;
                 tables.exact.push_back({bare, month});

@@ -17,9 +17,9 @@
 #include "app/widgets/valuelabel.h"
 #include "app/widgets/waitcursor.h"
 #include "app/widgets/windowicon.h"
+#include "panes/clickedit.h"
 #include "panes/clipcopy.h"
 #include "panes/helptext.h"
-#include "panes/panesync.h"
 #include "platform/folderaccess.h"
 #include "platform/systemfonts.h"
 #include "search/findhymns.h"
@@ -848,7 +848,7 @@ void Form1::TallyAll_Click()
     TallyShown = 1;
     m_countsLoaded = false;
 
-    const Tallies::TallyResult result = Tallies::TallyHymns(store(), tallyCriteria());
+    const Tally::TallyResult result = Tally::TallyHymns(store(), tallyCriteria());
     fillLists(result.list1, result.list2);
 
     Hcount->setText(u"           sum:"_s);
@@ -860,7 +860,7 @@ void Form1::TallyAll_Click()
     Q_EMIT stateChanged();
 }
 
-Tallies::TallyCriteria Form1::tallyCriteria() const
+Tally::TallyCriteria Form1::tallyCriteria() const
 {
     // The tally reads the boxes a search reads, less those of verse files.
     const Search::SearchCriteria boxes = readCriteria();
@@ -870,7 +870,7 @@ Tallies::TallyCriteria Form1::tallyCriteria() const
             .hymname = boxes.hymname,
             .Filter = boxes.Filter,
             .fullNumberOnly = boxes.fullNumberOnly,
-            .order = Tallies::tallyOrderAt(TallySort->currentIndex())};
+            .order = Tally::tallyOrderAt(TallySort->currentIndex())};
 }
 
 // ---- The output panes
@@ -904,7 +904,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown));
+    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown != 0));
 }
 
 void Form1::List2_Click()
@@ -922,7 +922,7 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<Panes::CopyResult> copy =
-        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, store().isVerseFile());
+        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown != 0, store().isVerseFile());
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -947,7 +947,7 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     in.LimitYr = boxes.LimitYr;
     in.titleOnly = boxes.titleOnly;
     in.verseFile = store().isVerseFile();
-    in.tallyShown = TallyShown;
+    in.tallyShown = TallyShown != 0;
 
     std::optional<QString> answer;
     if (Panes::List2AsksVerse(in)) {

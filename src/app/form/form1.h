@@ -62,7 +62,7 @@ public:
     int leftRowCount() const;
     int rightRowCount() const;
     // The criteria boxes as Tally reads them now, in the order the sort box names.
-    Tallies::TallyCriteria tallyCriteria() const;
+    Tally::TallyCriteria tallyCriteria() const;
 
     // The window's commands, for its own controls and for the menu bar alike.
     // Searches with the criteria as they stand ("Find", Enter in a criteria box).

@@ -589,7 +589,7 @@ QString ReportWindow::rangeText() const
 
 QString ReportWindow::criteriaText() const
 {
-    const Tallies::TallyCriteria boxes = m_criteria();
+    const Tally::TallyCriteria boxes = m_criteria();
     QStringList parts;
     if (!boxes.hymnmbr.isEmpty())
         parts.append(u"hymn # %1%2"_s.arg(boxes.hymnmbr, boxes.fullNumberOnly ? u" (full # only)"_s : QString()));

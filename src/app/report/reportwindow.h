@@ -31,7 +31,7 @@ class ReportWindow : public QWidget {
     Q_OBJECT
 public:
     // The main window's criteria boxes as the tally reads them.
-    using CriteriaSource = std::function<Tallies::TallyCriteria()>;
+    using CriteriaSource = std::function<Tally::TallyCriteria()>;
 
     // loaded holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
     // tells of files that could not be written, and without one the real dialogs are used, over this window.
