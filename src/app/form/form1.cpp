@@ -14,6 +14,7 @@
 #include "app/widgets/dialogs.h"
 #include "app/widgets/focusmark.h"
 #include "app/widgets/rowpicker.h"
+#include "app/widgets/taborder.h"
 #include "app/widgets/valuelabel.h"
 #include "app/widgets/waitcursor.h"
 #include "app/widgets/windowicon.h"
@@ -119,8 +120,7 @@ void Form1::setKeyboardOrder()
     const QList<QWidget *> order{Drive1,   Dir1,    File1,  Command1, Filter,   TitleOnly, TallySort, TallyAll,
                                  hymnmbr,  LimitYr, Check1, ChkMusic, Go,       excludT,   excludH,   hymname,
                                  BookList, Book,    List1,  List2,    ShowRefs, ClipCopy,  Command3};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    TabOrder::chain(order);
 
     // Each box is named by the caption beside it, which is also where Alt and its letter would lead.
     const QList<std::pair<QLabel *, QWidget *>> buddies{{Label7, Filter},     {Label1, hymnmbr},  {Label5, hymname},

@@ -7,6 +7,8 @@
 #include "app/logbook/hymnrows.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/linetextvalidator.h"
+#include "app/widgets/screenfit.h"
+#include "app/widgets/taborder.h"
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
@@ -130,7 +132,7 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // Roomy where the screen allows, never larger than the room it has.
     const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
-    resize(QSize(760, 560).boundedTo(room).expandedTo(minimumSizeHint()));
+    resize(ScreenFit::sizeWithin(QSize(760, 560), room, minimumSizeHint()));
 }
 
 void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymnal)
@@ -212,12 +214,8 @@ void AddServiceDialog::showEvent(QShowEvent *event)
     if (m_placed || screen == nullptr)
         return;
     m_placed = true;
-    const QRect room = screen->availableGeometry();
     const QRect frame = frameGeometry();
-    QPoint at = frame.topLeft();
-    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - frame.width() + 1)));
-    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - frame.height() + 1)));
-    if (at != frame.topLeft())
+    if (const QPoint at = ScreenFit::keptWithin(frame, screen->availableGeometry()); at != frame.topLeft())
         move(at);
 }
 
@@ -226,8 +224,7 @@ void AddServiceDialog::setKeyboardOrder()
     QList<QWidget *> order{m_date, m_occasion};
     order += m_rows->focusChain();
     order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_suggest, m_weeks, m_ok, m_cancel};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    TabOrder::chain(order);
 }
 
 void AddServiceDialog::updatePlanned()

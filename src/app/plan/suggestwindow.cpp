@@ -7,6 +7,9 @@
 #include "app/widgets/accessibleparts.h"
 #include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
+#include "app/widgets/screenfit.h"
+#include "app/widgets/sortboxsync.h"
+#include "app/widgets/taborder.h"
 #include "logbook/fileform.h"
 #include "logbook/planner.h"
 #include "plan/suggestiontable.h"
@@ -225,19 +228,11 @@ void SuggestWindow::createControls()
     layout->addWidget(m_status);
     layout->addLayout(buttons);
 
-    setTabOrder(m_date, m_readings);
-    setTabOrder(m_readings, m_phrase);
-    setTabOrder(m_phrase, m_meter);
-    setTabOrder(m_meter, m_sort);
-    setTabOrder(m_sort, m_descending);
-    setTabOrder(m_descending, m_table);
-    setTabOrder(m_table, copy);
-    setTabOrder(copy, m_addButton);
-    setTabOrder(m_addButton, closeButton);
+    TabOrder::chain(
+        {m_date, m_readings, m_phrase, m_meter, m_sort, m_descending, m_table, copy, m_addButton, closeButton});
 
-    connect(header, &QHeaderView::sortIndicatorChanged, this, &SuggestWindow::headerSorted);
-    connect(m_sort, &QComboBox::currentIndexChanged, this, &SuggestWindow::sortBoxChanged);
-    connect(m_descending, &QCheckBox::toggled, this, &SuggestWindow::sortBoxChanged);
+    // The box's first row is the suggested order, before the columns.
+    new SortBoxSync(m_table, m_sort, m_descending, 1);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
     connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
     updateActions();
@@ -260,16 +255,10 @@ void SuggestWindow::placeOnScreen()
     if (screen == nullptr)
         return;
     const QRect free = screen->availableGeometry();
-    const QSize room = (free.size() - kFrameAllowance).expandedTo(minimumSizeHint());
-    resize(kPreferredSize.boundedTo(room));
+    resize(ScreenFit::sizeWithin(kPreferredSize, free.size() - kFrameAllowance, minimumSizeHint()));
     // Over the middle of the main window, moved in where that would run off the free area.
     const QPoint centre = parentWidget() != nullptr ? parentWidget()->frameGeometry().center() : free.center();
-    const QSize outer = size() + kFrameAllowance;
-    const int x = std::clamp(centre.x() - outer.width() / 2, free.left(),
-                             std::max(free.left(), free.right() + 1 - outer.width()));
-    const int y = std::clamp(centre.y() - outer.height() / 2, free.top(),
-                             std::max(free.top(), free.bottom() + 1 - outer.height()));
-    move(x, y);
+    move(ScreenFit::centredWithin(centre, size() + kFrameAllowance, free));
 }
 
 bool SuggestWindow::eventFilter(QObject *watched, QEvent *event)
@@ -422,26 +411,6 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     else
         hymns += u", uses counted up to %1."_s.arg(QLocale().toString(result.referenceDate, QLocale::LongFormat));
     m_status->setFullText(notes + (text.isEmpty() ? hymns : text + u' ' + hymns));
-}
-
-void SuggestWindow::headerSorted(int section, Qt::SortOrder order)
-{
-    if (m_syncingSort)
-        return;
-    m_syncingSort = true;
-    m_sort->setCurrentIndex(section + 1);
-    m_descending->setChecked(order == Qt::DescendingOrder);
-    m_syncingSort = false;
-}
-
-void SuggestWindow::sortBoxChanged()
-{
-    if (m_syncingSort)
-        return;
-    m_syncingSort = true;
-    m_table->sortByColumn(m_sort->currentIndex() - 1,
-                          m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
-    m_syncingSort = false;
 }
 
 void SuggestWindow::updateActions()

@@ -67,9 +67,6 @@ protected:
 private:
     void createControls();
     void placeOnScreen();
-    // The header and the sort box with its check box show one order: whichever the user moved, the other follows.
-    void headerSorted(int section, Qt::SortOrder order);
-    void sortBoxChanged();
     void updateStatus(const Plan::SuggestResult &result, bool counted);
     // The date Add Service would offer for the log loaded.
     QDate offeredDate() const;
@@ -84,7 +81,6 @@ private:
     Hymnal *m_hymnal;
     Plan::BookTable m_books;
     bool m_placed = false;
-    bool m_syncingSort = false;
     Calendar::Lectionary m_lectionary;
     Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
     QDate m_offered;   // the date offered for the log, followed while the date shown is that one

@@ -11,6 +11,8 @@
 #include "app/widgets/flowlayout.h"
 #include "app/widgets/focusmark.h"
 #include "app/widgets/screenfit.h"
+#include "app/widgets/sortboxsync.h"
+#include "app/widgets/taborder.h"
 #include "app/widgets/waitcursor.h"
 #include "workspace/appsettings.h"
 #include "workspace/loadedfile.h"
@@ -293,10 +295,7 @@ void ReportWindow::createControls()
         changeRows([&] { m_model->setFilter(text); });
         updateStatus();
     });
-    connect(m_sort, &QComboBox::currentIndexChanged, this, &ReportWindow::sortChosen);
-    connect(m_descending, &QCheckBox::toggled, this, &ReportWindow::sortChosen);
-    connect(header, &QHeaderView::sortIndicatorChanged, this, &ReportWindow::sortShown);
-    sortShown(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    (new SortBoxSync(m_table, m_sort, m_descending))->showHeaderOrder();
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_changingRows)
             updateChart();
@@ -309,21 +308,7 @@ void ReportWindow::orderForTab(const QList<QWidget *> &controls)
     QList<QWidget *> chain = controls;
     for (QPushButton *push : findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
         chain.append(push);
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain.at(i - 1), chain.at(i));
-}
-
-void ReportWindow::sortChosen()
-{
-    m_table->sortByColumn(m_sort->currentIndex(), m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
-
-void ReportWindow::sortShown(int column, Qt::SortOrder order)
-{
-    const QSignalBlocker sortBlocker(m_sort);
-    const QSignalBlocker orderBlocker(m_descending);
-    m_sort->setCurrentIndex(column);
-    m_descending->setChecked(order == Qt::DescendingOrder);
+    TabOrder::chain(chain);
 }
 
 void ReportWindow::followFile()

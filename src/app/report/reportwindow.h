@@ -72,9 +72,6 @@ private:
     QDate today() const;
     void presetChosen();
     void customDatesChanged();
-    // The sort box or its order changed, or the table's header was clicked: each follows the other.
-    void sortChosen();
-    void sortShown(int column, Qt::SortOrder order);
     // Runs change over the table's rows, keeping the selection and the current row by hymn, then follows it.
     void changeRows(const std::function<void()> &change);
     void sizeColumns();
