@@ -113,6 +113,28 @@ DateRange presetRange(Preset preset, QDate latest)
     return {};
 }
 
+namespace {
+
+// The chart's periods over from to to: months for a range under two years, else years, at most MaxPeriods of them,
+// the latest kept.
+void choosePeriods(ReportResult &result, QDate from, QDate to)
+{
+    if (to < from.addYears(2)) {
+        result.period = Period::Month;
+        for (QDate start(from.year(), from.month(), 1); start.isValid() && start <= to; start = start.addMonths(1))
+            result.periods.push_back(start);
+        return;
+    }
+    result.period = Period::Year;
+    QDate start(from.year(), 1, 1);
+    if (qint64(to.year()) - from.year() >= MaxPeriods)
+        start = QDate(to.year(), 1, 1).addYears(1 - MaxPeriods);
+    for (; start.isValid() && start <= to; start = start.addYears(1))
+        result.periods.push_back(start);
+}
+
+} // namespace
+
 ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria)
 {
     ReportResult result;
@@ -133,20 +155,8 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                            (criteria.range.to.isNull() || date <= criteria.range.to));
     };
 
-    if (span.latest.isValid() && from.isValid() && to.isValid() && from <= to) {
-        if (to < from.addYears(2)) {
-            result.period = Period::Month;
-            for (QDate start(from.year(), from.month(), 1); start.isValid() && start <= to; start = start.addMonths(1))
-                result.periods.push_back(start);
-        } else {
-            result.period = Period::Year;
-            QDate start(from.year(), 1, 1);
-            if (qint64(to.year()) - from.year() >= MaxPeriods)
-                start = QDate(to.year(), 1, 1).addYears(1 - MaxPeriods);
-            for (; start.isValid() && start <= to; start = start.addYears(1))
-                result.periods.push_back(start);
-        }
-    }
+    if (span.latest.isValid() && from.isValid() && to.isValid() && from <= to)
+        choosePeriods(result, from, to);
     const qint64 periodCount = qint64(result.periods.size());
 
     const Search::DateLimit limit = Search::IsGtLt(criteria.filters.Filter);

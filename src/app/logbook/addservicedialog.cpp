@@ -66,6 +66,23 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // Enter adds the service from anywhere but a focused button, which Enter presses.
     m_ok->setDefault(true);
 
+    QLabel *hymnsLabel = layOutControls();
+    connectControls(hymnsLabel);
+
+    setSources(log, hymnal);
+    updatePlanned();
+    hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
+    setKeyboardOrder();
+    m_date->setFocus(Qt::OtherFocusReason);
+
+    // Roomy where the screen allows, never larger than the room it has.
+    const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
+    resize(ScreenFit::sizeWithin(QSize(760, 560), room, minimumSizeHint()));
+}
+
+QLabel *AddServiceDialog::layOutControls()
+{
     auto *dateLabel = new QLabel(u"Da&te:"_s, this);
     auto *occasionLabel = new QLabel(u"&Occasion:"_s, this);
     auto *hymnsLabel = new QLabel(u"&Hymns:"_s, this);
@@ -102,7 +119,11 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     layout->addWidget(m_rows, 1);
     layout->addLayout(rowButtons);
     layout->addLayout(foot);
+    return hymnsLabel;
+}
 
+void AddServiceDialog::connectControls(QLabel *hymnsLabel)
+{
     connect(m_addRow, &QPushButton::clicked, m_rows, &HymnRows::addRow);
     connect(m_removeRow, &QPushButton::clicked, m_rows, &HymnRows::removeCurrent);
     connect(m_moveUp, &QPushButton::clicked, m_rows, [this] { m_rows->moveCurrent(-1); });
@@ -122,17 +143,6 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // The hymns label leads to the first line.
     connect(m_rows, &HymnRows::rowsChanged, hymnsLabel,
             [this, hymnsLabel] { hymnsLabel->setBuddy(m_rows->row(0)->numberBox()); });
-
-    setSources(log, hymnal);
-    updatePlanned();
-    hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
-    setKeyboardOrder();
-    m_date->setFocus(Qt::OtherFocusReason);
-
-    // Roomy where the screen allows, never larger than the room it has.
-    const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
-    resize(ScreenFit::sizeWithin(QSize(760, 560), room, minimumSizeHint()));
 }
 
 void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymnal)

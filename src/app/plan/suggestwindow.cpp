@@ -76,6 +76,31 @@ bool SuggestWindow::canSuggest(const Hymnal &hymnal)
 
 void SuggestWindow::createControls()
 {
+    QGridLayout *criteria = createCriteria();
+    createTable();
+    // Two lines at most, for the table's sake, however many readings it names; it names what the user typed, which
+    // is plain text, whatever it looks like.
+    m_status = new ElidedLabel(2, this);
+    m_status->setObjectName(u"SuggestStatus"_s);
+
+    createActions();
+    QHBoxLayout *buttons = createButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(criteria);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_status);
+    layout->addLayout(buttons);
+
+    // The box's first row is the suggested order, before the columns.
+    new SortBoxSync(m_table, m_sort, m_descending, 1);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
+    updateActions();
+}
+
+QGridLayout *SuggestWindow::createCriteria()
+{
     const auto lineEdit = [this](const QString &name, const QString &accessible, const QString &placeholder) {
         auto *edit = new QLineEdit(this);
         edit->setObjectName(name);
@@ -142,7 +167,11 @@ void SuggestWindow::createControls()
     criteria->addLayout(sortRow, 3, 1, 1, 3);
     criteria->setColumnStretch(1, 3);
     criteria->setColumnStretch(3, 2);
+    return criteria;
+}
 
+void SuggestWindow::createTable()
+{
     m_model = new SuggestModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"SuggestTable"_s);
@@ -173,12 +202,10 @@ void SuggestWindow::createControls()
         if (column != int(Plan::Column::Reason))
             header->resizeSection(column, std::max(header->sectionSizeHint(column), text));
     }
+}
 
-    // Two lines at most, for the table's sake, however many readings it names; it names what the user typed, which
-    // is plain text, whatever it looks like.
-    m_status = new ElidedLabel(2, this);
-    m_status->setObjectName(u"SuggestStatus"_s);
-
+void SuggestWindow::createActions()
+{
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actSuggestCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
@@ -197,7 +224,10 @@ void SuggestWindow::createControls()
     close->setShortcutContext(Qt::WindowShortcut);
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
+}
 
+QHBoxLayout *SuggestWindow::createButtons()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     const auto button = [&](const QString &name, QAction *action) {
@@ -222,20 +252,10 @@ void SuggestWindow::createControls()
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(closeButton);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(criteria);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_status);
-    layout->addLayout(buttons);
-
+    // Every control is made by now: Tab goes through the boxes, the table, then these buttons.
     TabOrder::chain(
         {m_date, m_readings, m_phrase, m_meter, m_sort, m_descending, m_table, copy, m_addButton, closeButton});
-
-    // The box's first row is the suggested order, before the columns.
-    new SortBoxSync(m_table, m_sort, m_descending, 1);
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
-    updateActions();
+    return buttons;
 }
 
 void SuggestWindow::keyPressEvent(QKeyEvent *event)

@@ -20,6 +20,8 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -66,6 +68,12 @@ protected:
 
 private:
     void createControls();
+    // The steps of createControls: the criteria boxes in their grid, the table, the window's actions, and the
+    // buttons with the Tab order.
+    QGridLayout *createCriteria();
+    void createTable();
+    void createActions();
+    QHBoxLayout *createButtons();
     void placeOnScreen();
     void updateStatus(const Plan::SuggestResult &result, bool counted);
     // The date Add Service would offer for the log loaded.

@@ -120,6 +120,26 @@ bool ReportWindow::canReport(const EntryStore &store)
 
 void ReportWindow::createControls()
 {
+    FlowLayout *rangeRow = createRangeControls();
+    FlowLayout *tableTop = createTableControls();
+    createChart();
+    createSplitter(tableTop);
+    createActions();
+    FlowLayout *buttons = createButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(rangeRow);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
+    layout->addLayout(buttons);
+    orderForTab(
+        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
+
+    connectControls();
+}
+
+FlowLayout *ReportWindow::createRangeControls()
+{
     m_preset = new QComboBox(this);
     m_preset->setObjectName(u"ReportPreset"_s);
     m_preset->addItems(presetNames());
@@ -166,7 +186,11 @@ void ReportWindow::createControls()
     rangeRow->addWidget(group(this, {fromLabel, m_from, m_fromOpen}));
     rangeRow->addWidget(group(this, {toLabel, m_to, m_toOpen}));
     rangeRow->addWidget(m_once);
+    return rangeRow;
+}
 
+FlowLayout *ReportWindow::createTableControls()
+{
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(u"ReportFilter"_s);
     m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
@@ -211,13 +235,20 @@ void ReportWindow::createControls()
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
     header->setHighlightSections(false);
+    return tableTop;
+}
 
+void ReportWindow::createChart()
+{
     m_chart = new ReportChart(this);
     auto *savePng = new QAction(u"Save as PNG…"_s, m_chart);
     savePng->setObjectName(u"actReportSavePng"_s);
     m_chart->addAction(savePng);
     connect(savePng, &QAction::triggered, m_exports, &ReportExports::saveChart);
+}
 
+void ReportWindow::createSplitter(FlowLayout *tableTop)
+{
     auto *tableSide = new QWidget(this);
     auto *tableLayout = new QVBoxLayout(tableSide);
     tableLayout->setContentsMargins(0, 0, 0, 0);
@@ -240,7 +271,10 @@ void ReportWindow::createControls()
     m_splitter->setStretchFactor(1, 2);
     m_splitter->setSizes({640, 380});
     m_splitter->handle(1)->setAccessibleName(u"Divider between the table and the chart"_s);
+}
 
+void ReportWindow::createActions()
+{
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actReportCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
@@ -252,7 +286,10 @@ void ReportWindow::createControls()
     close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
+}
 
+FlowLayout *ReportWindow::createButtons()
+{
     m_status = new QLabel(this);
     m_status->setObjectName(u"ReportStatus"_s);
     // It names a head line of the file, which is text, whatever it looks like.
@@ -276,15 +313,11 @@ void ReportWindow::createControls()
     button(u"ReportSaveChart"_s, u"Save C&hart…"_s, m_exports, &ReportExports::saveChart)
         ->setToolTip(u"Save the chart as a PNG picture"_s);
     button(u"ReportClose"_s, u"C&lose"_s, this, &QWidget::close);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(rangeRow);
-    layout->addWidget(m_splitter, 1);
-    layout->addWidget(m_status);
-    layout->addLayout(buttons);
-    orderForTab(
-        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
-
+void ReportWindow::connectControls()
+{
     connect(m_preset, &QComboBox::currentIndexChanged, this, &ReportWindow::presetChosen);
     connect(m_from, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
     connect(m_to, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);

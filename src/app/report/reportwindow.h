@@ -15,6 +15,7 @@
 
 class AppSettings;
 class Dialogs;
+class FlowLayout;
 class LoadedFile;
 class QAction;
 class QCheckBox;
@@ -65,6 +66,16 @@ protected:
 
 private:
     void createControls();
+    // The steps of createControls, in the order the controls are made: the range's row, the filter and sort row
+    // with the table, the chart, the split between them, the window's actions, the status and the buttons; then
+    // the controls' signals.
+    FlowLayout *createRangeControls();
+    FlowLayout *createTableControls();
+    void createChart();
+    void createSplitter(FlowLayout *tableTop);
+    void createActions();
+    FlowLayout *createButtons();
+    void connectControls();
     // The file loaded (or tried) last: its name heads the printout, its folder is where exports start.
     void followFile();
     // Orders the controls for Tab as they read, left to right and top to bottom.
