@@ -22,12 +22,6 @@ namespace {
 const QByteArray kLog = "Jan 3, 2021\n130 As with Gladness\n125 We Three Kings\n";
 const QByteArray kHymnal = "14 Holy, Holy, Holy\nWords: Heber\n--\n(v1) Holy, holy, holy\n--\n";
 
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestWorkspace : public QObject {

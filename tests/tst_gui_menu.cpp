@@ -2,6 +2,7 @@
 // The menu bar over the window: each action runs its command and is offered only when that command can run,
 // files are opened from anywhere (also names the file list would not show), the title names the file open, the
 // recent files and the window's place survive a restart, and the command line is read before Qt starts.
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -42,12 +43,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QAction *action(const MainWindow &window, const char *name)
 {
     return window.findChild<QAction *>(QString::fromLatin1(name));
@@ -79,7 +74,7 @@ QList<QByteArray> offered(const MainWindow &window)
 
 } // namespace
 
-class TestMenu : public QObject {
+class TestMenu : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -99,35 +94,18 @@ private Q_SLOTS:
     void commandLine_data();
     void commandLine();
     void binaryAnswersWithoutDisplay();
-
-private:
-    QTemporaryDir m_home;
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
 };
 
 void TestMenu::initTestCase()
 {
-    // A home of the test's own, set before QSettings first looks for it: the settings file is made a pipe or a
-    // folder here, which must never reach another run's settings.
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
-    // the tests run side by side.
-    QCoreApplication::setApplicationName(u"MenuTest"_s);
+    QVERIFY(setUpProgram(u"MenuTest"_s, Home::OwnFolder, Locale::System));
 }
 
 void TestMenu::init()
 {
-    programSettings()->clear();
-    m_dialogs.reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->isValid());
+    QVERIFY(setUpFolder(true));
     m_folder->write(u"ServiceLog.txt"_s, sample("ServiceLog.txt"));
     m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"));
-    m_folder->enter();
 }
 
 void TestMenu::actionsRunTheirCommands()
