@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <iterator>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -24,28 +24,36 @@ struct Setting {
     QVariant fallback;
 };
 
-// Every value kept one by one, in the order of AppSettings::Key.
-const Setting kSettings[] = {
-    {AppSettings::Key::HymnalPath, u"hymnal/path", {}},
-    {AppSettings::Key::MainWindowPlace, u"mainWindow/geometry", {}},
-    {AppSettings::Key::MainWindowLeastHeight, u"mainWindow/leastHeight", false},
-    {AppSettings::Key::RecentWeeks, u"planner/recentWeeks", Logbook::DefaultRecentWeeks},
-    {AppSettings::Key::CalendarNaming, u"calendar/naming", {}},
-    {AppSettings::Key::CalendarNamesAlways, u"calendar/namesAlways", false},
-    {AppSettings::Key::SamplesCopied, u"samples/copied", false},
-    {AppSettings::Key::ReportGeometry, u"report/geometry", {}},
-    {AppSettings::Key::ReportMaximized, u"report/maximized", false},
-    {AppSettings::Key::ReportSplitter, u"report/splitter", {}},
-    {AppSettings::Key::ReportSortColumn, u"report/sortColumn", {}},
-    {AppSettings::Key::ReportDescending, u"report/descending", false},
-    {AppSettings::Key::ReportPreset, u"report/preset", {}},
-};
+// Every value and list kept, in the order of AppSettings::Key; made on first use, so that a name asked for while
+// another file's constants are made finds it there.
+std::span<const Setting> table()
+{
+    static const Setting settings[] = {
+        {AppSettings::Key::HymnalPath, u"hymnal/path", {}},
+        {AppSettings::Key::MainWindowPlace, u"mainWindow/geometry", {}},
+        {AppSettings::Key::MainWindowLeastHeight, u"mainWindow/leastHeight", false},
+        {AppSettings::Key::RecentWeeks, u"planner/recentWeeks", Logbook::DefaultRecentWeeks},
+        {AppSettings::Key::CalendarNaming, u"calendar/naming", {}},
+        {AppSettings::Key::CalendarNamesAlways, u"calendar/namesAlways", false},
+        {AppSettings::Key::SamplesCopied, u"samples/copied", false},
+        {AppSettings::Key::ReportGeometry, u"report/geometry", {}},
+        {AppSettings::Key::ReportMaximized, u"report/maximized", false},
+        {AppSettings::Key::ReportSplitter, u"report/splitter", {}},
+        {AppSettings::Key::ReportSortColumn, u"report/sortColumn", {}},
+        {AppSettings::Key::ReportDescending, u"report/descending", false},
+        {AppSettings::Key::ReportPreset, u"report/preset", {}},
+        {AppSettings::Key::RecentFiles, u"recentFiles", {}},
+        {AppSettings::Key::LogBackups, u"logBackups", {}},
+    };
+    return settings;
+}
 
 const Setting &settingFor(AppSettings::Key key)
 {
-    const auto found = std::find_if(std::begin(kSettings), std::end(kSettings),
-                                    [key](const Setting &each) { return each.key == key; });
-    Q_ASSERT(found != std::end(kSettings));
+    const std::span<const Setting> settings = table();
+    const auto found =
+        std::find_if(settings.begin(), settings.end(), [key](const Setting &each) { return each.key == key; });
+    Q_ASSERT(found != settings.end());
     return *found;
 }
 

@@ -18,7 +18,8 @@ class QSettings;
 
 class AppSettings {
 public:
-    // The values kept one by one; the lists (recent files, backups) are kept by their own classes through open().
+    // The values kept, and the lists (recent files, backups) that their own classes keep through open() under
+    // these names.
     enum class Key {
         HymnalPath,            // the hymnal set, in the settings file's form of a path
         MainWindowPlace,       // the main window's size and place, as QWidget::saveGeometry gives them
@@ -33,6 +34,8 @@ public:
         ReportSortColumn,
         ReportDescending,
         ReportPreset, // the range preset by its name
+        RecentFiles,  // a list: RecentFiles
+        LogBackups,   // a list: BackupRecords
     };
 
     // Looks at the settings file; stderr says once when it is not kept.

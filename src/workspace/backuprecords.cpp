@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kKey = u"logBackups"_s;
+const QString kKey = AppSettings::name(AppSettings::Key::LogBackups);
 const QString kLogKey = u"log"_s;
 const QString kBackupKey = u"backup"_s;
 const QString kSizeKey = u"size"_s;

@@ -2,8 +2,8 @@
 // The recent files in QSettings as an array of byte arrays, newest first.
 #include "workspace/recentfiles.h"
 
-#include "workspace/appsettings.h"
 #include "platform/nativefile.h"
+#include "workspace/appsettings.h"
 
 #include <QSettings>
 
@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kKey = u"recentFiles"_s;
+const QString kKey = AppSettings::name(AppSettings::Key::RecentFiles);
 const QString kPathKey = u"path"_s;
 
 } // namespace
