@@ -27,13 +27,13 @@ struct Region {
 // A date the reader accepts must be read back the same from the forms it documents.
 void checkDate(const QString &text, const Region &region)
 {
-    const std::optional<QDate> date = DateParse::parse(text);
+    const std::optional<QDate> date = Search::DateParse::parse(text);
     if (!date)
         return;
     FUZZ_CHECK(date->isValid() && date->year() >= 100 && date->year() <= 9999);
     const QString named = date->toString(u"MMM d, yyyy"_s);
-    FUZZ_CHECK(DateParse::parse(named) == date);
-    FUZZ_CHECK(DateParse::parse(date->toString(region.numericFormat)) == date);
+    FUZZ_CHECK(Search::DateParse::parse(named) == date);
+    FUZZ_CHECK(Search::DateParse::parse(date->toString(region.numericFormat)) == date);
 }
 
 void checkYearTest(const QString &credits, const QString &limitYr)
@@ -53,7 +53,7 @@ void checkLimit(const QString &limit, const QStringList &heads, const Region &re
     const QString &filter = read.text;
     const bool hasSign = limit.startsWith(u'<') || limit.startsWith(u'>');
     FUZZ_CHECK(hasSign || (read.kind == Search::LimitKind::Phrase && filter == limit));
-    FUZZ_CHECK(read.kind == Search::LimitKind::Phrase || DateParse::isDate(filter));
+    FUZZ_CHECK(read.kind == Search::LimitKind::Phrase || Search::DateParse::isDate(filter));
     checkDate(limit, region);
     checkDate(filter, region);
     checkYearTest(limit, limit);
@@ -70,7 +70,7 @@ void checkLimit(const QString &limit, const QStringList &heads, const Region &re
             const int kept = !Search::ChkGtLt(false, head, Search::DateLimit{Search::LimitKind::Before, filter}) +
                              !Search::ChkGtLt(false, head, Search::DateLimit{Search::LimitKind::OnOrAfter, filter});
             FUZZ_CHECK(kept <= 1);
-            FUZZ_CHECK(!DateParse::isDate(head) || kept == 1);
+            FUZZ_CHECK(!Search::DateParse::isDate(head) || kept == 1);
         }
         checkDate(head, region);
         checkYearTest(head, limit);

@@ -89,20 +89,20 @@ void TestDateLimits::parsesDates()
     QFETCH(QDate, expected);
 
     QLocale::setDefault(QLocale(locale));
-    const std::optional<QDate> date = DateParse::parse(text);
+    const std::optional<QDate> date = Search::DateParse::parse(text);
     QCOMPARE(date.value_or(QDate()), expected);
-    QCOMPARE(DateParse::isDate(text), expected.isValid());
+    QCOMPARE(Search::DateParse::isDate(text), expected.isValid());
 }
 
 void TestDateLimits::survivesHostileText()
 {
     const QString longText = u"Jan 1, 2019 "_s.repeated(10000);
-    QVERIFY(!DateParse::isDate(longText));
-    QVERIFY(!DateParse::isDate(QString(100000, u'9')));
+    QVERIFY(!Search::DateParse::isDate(longText));
+    QVERIFY(!Search::DateParse::isDate(QString(100000, u'9')));
     QString lonely;
     lonely.append(QChar(0xD800)).append(u" 1, 2019"_s); // an unpaired surrogate
-    QVERIFY(!DateParse::isDate(lonely));
-    QVERIFY(!DateParse::isDate(QString(3, QChar(0))));
+    QVERIFY(!Search::DateParse::isDate(lonely));
+    QVERIFY(!Search::DateParse::isDate(QString(3, QChar(0))));
 }
 
 void TestDateLimits::readsLimitBox_data()

@@ -343,7 +343,7 @@ private Q_SLOTS:
         for (int length = 1; length <= 7; ++length) {
             std::vector<int> ranks(length, 0);
             for (;;) {
-                if (ExchangeOrder::arrange(ranks) != literalExchange(ranks)) {
+                if (Tally::ExchangeOrder::arrange(ranks) != literalExchange(ranks)) {
                     QStringList shown;
                     for (int r : ranks)
                         shown.append(QString::number(r));

@@ -70,7 +70,7 @@ QString padded(int value, int width)
 // Search::headDate falls back to.
 QString datePart(const QString &head)
 {
-    if (DateParse::isDate(head))
+    if (Search::DateParse::isDate(head))
         return head.trimmed();
     const qsizetype comma = head.indexOf(u',');
     const qsizetype keep = comma < 0 ? 5 : comma + 6;

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace DateParse {
+namespace Search::DateParse {
 
 namespace {
 
@@ -278,4 +278,4 @@ bool isDate(const QString &text, const QLocale &locale)
     return parse(QStringView(text), locale).has_value();
 }
 
-} // namespace DateParse
+} // namespace Search::DateParse

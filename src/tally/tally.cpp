@@ -266,7 +266,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     result.list2.reserve(result.rows);
     // Rows of one count share one text: most rows of a long log were used once, twice or a few times.
     std::vector<QString> countTexts;
-    for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
+    for (int r : Tally::ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
         result.list1.append(countText(row.count, countTexts));
         // Written straight into a string of the final length: appending piece by piece costs more than the copy.
