@@ -5,7 +5,6 @@
 // beside a Find over the same hymnal.
 #include "app/form/form1.h"
 #include "app/form/resultrows.h"
-#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
@@ -22,6 +21,7 @@
 #include "store/textdecoding.h"
 #include "tally/tally.h"
 #include "testfiles.h"
+#include "workspace/loadedfile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -627,13 +627,13 @@ void BM_TallyCountSort(benchmark::State &state, FileKind kind)
     setLabel(state, u"baseline: hash count + sort, %1 rows"_s.arg(rows));
 }
 
-void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies::TallyOrder order)
+void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tally::TallyOrder order)
 {
     const EntryStore &store = storeOf(kind);
-    const Tallies::TallyCriteria criteria{.order = order};
-    Tallies::TallyResult result;
+    const Tally::TallyCriteria criteria{.order = order};
+    Tally::TallyResult result;
     for (auto _ : state) {
-        result = Tallies::TallyHymns(store, criteria);
+        result = Tally::TallyHymns(store, criteria);
         benchmark::DoNotOptimize(result.list1.constData());
     }
     if (result.rows != factsOf(kind).distinctHymns) {
@@ -641,7 +641,7 @@ void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies
         return;
     }
     state.counters["x_baseline"] =
-        interleavedRatio([&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, criteria).rows); },
+        interleavedRatio([&] { benchmark::DoNotOptimize(Tally::TallyHymns(store, criteria).rows); },
                          [&] { benchmark::DoNotOptimize(countAndSort(store)); });
     setLabel(state, u"sort \"%1\", %2 rows, sum %3"_s.arg(sort).arg(result.rows).arg(result.sum));
 }
@@ -653,7 +653,7 @@ void BM_TallyHymns(benchmark::State &state, FileKind kind, QString sort, Tallies
 void BM_UsageReport(benchmark::State &state, FileKind kind)
 {
     const EntryStore &store = storeOf(kind);
-    const Report::ReportCriteria criteria{Tallies::TallyCriteria{}, Report::DateRange{}, true};
+    const Report::ReportCriteria criteria{Tally::TallyCriteria{}, Report::DateRange{}, true};
     Report::ReportResult result;
     for (auto _ : state) {
         result = Report::buildReport(store, criteria);
@@ -663,7 +663,7 @@ void BM_UsageReport(benchmark::State &state, FileKind kind)
         state.SkipWithError("the report did not find every hymn and service");
         return;
     }
-    const double tallyMs = medianCpuMs([&] { benchmark::DoNotOptimize(Tallies::TallyHymns(store, {}).rows); });
+    const double tallyMs = medianCpuMs([&] { benchmark::DoNotOptimize(Tally::TallyHymns(store, {}).rows); });
     const double reportMs =
         medianCpuMs([&] { benchmark::DoNotOptimize(Report::buildReport(store, criteria).services); });
     state.counters["tally_cpu_ms"] = tallyMs;
@@ -677,7 +677,7 @@ void BM_UsageReport(benchmark::State &state, FileKind kind)
 void BM_ReportCsv(benchmark::State &state, FileKind kind)
 {
     const Report::ReportResult result =
-        Report::buildReport(storeOf(kind), {Tallies::TallyCriteria{}, Report::DateRange{}, true});
+        Report::buildReport(storeOf(kind), {Tally::TallyCriteria{}, Report::DateRange{}, true});
     QList<QStringList> records{{u"Number"_s, u"Title"_s, u"Uses"_s, u"First used"_s, u"Last used"_s, u"Days since"_s}};
     for (const Report::ReportRow &row : result.rows) {
         records.append({row.number, row.title, QString::number(row.uses), row.firstUsed.toString(Qt::ISODate),
@@ -698,7 +698,7 @@ void BM_ReportChart(benchmark::State &state, FileKind kind, Report::Preset prese
 {
     const EntryStore &store = storeOf(kind);
     const Report::DateRange range = Report::presetRange(preset, Report::serviceSpan(store).latest);
-    const Report::ReportResult result = Report::buildReport(store, {Tallies::TallyCriteria{}, range, true});
+    const Report::ReportResult result = Report::buildReport(store, {Tally::TallyCriteria{}, range, true});
     QImage image(QSize(960, 360), QImage::Format_ARGB32_Premultiplied);
     const QPalette colours = QApplication::palette();
     for (auto _ : state) {
@@ -719,27 +719,27 @@ class ReportRig {
 public:
     explicit ReportRig(FileKind kind)
     {
-        m_session.load(NativePath::fromText(m_folder.write(factsOf(kind).fileName, bytesOf(kind))));
+        m_loadedFile.load(NativePath::fromText(m_folder.write(factsOf(kind).fileName, bytesOf(kind))));
     }
 
     // Makes the window and shows its report, as the first Usage Report of a run does.
     ReportWindow &open()
     {
         m_report = std::make_unique<ReportWindow>(
-            &m_session, [] { return Tallies::TallyCriteria{}; }, &m_dialogs);
+            &m_loadedFile, [] { return Tally::TallyCriteria{}; }, &m_dialogs);
         m_report->showReport();
         drainEvents();
         return *m_report;
     }
     void close() { m_report.reset(); }
     ReportWindow &report() { return m_report ? *m_report : open(); }
-    const EntryStore &store() const { return m_session.store(); }
+    const EntryStore &store() const { return m_loadedFile.store(); }
     int rows() { return report().findChild<QTableView *>(u"ReportTable"_s)->model()->rowCount(); }
 
 private:
     TestFolder m_folder;
     ScriptedDialogs m_dialogs;
-    Session m_session;
+    LoadedFile m_loadedFile;
     std::unique_ptr<ReportWindow> m_report;
 };
 
@@ -762,7 +762,7 @@ ReportRig &reportRig(FileKind kind)
 // whole log: each one's median processor time in this thread, and their ratio measured in turn.
 void besideReportCore(benchmark::State &state, ReportRig &rig, const std::function<void()> &work)
 {
-    const Report::ReportCriteria criteria{Tallies::TallyCriteria{}, Report::DateRange{}, true};
+    const Report::ReportCriteria criteria{Tally::TallyCriteria{}, Report::DateRange{}, true};
     const auto core = [&] { benchmark::DoNotOptimize(Report::buildReport(rig.store(), criteria).rows.data()); };
     state.counters["cpu_ms"] = medianCpuMs(work, 7);
     state.counters["core_cpu_ms"] = medianCpuMs(core, 7);
@@ -852,13 +852,13 @@ void BM_TallyAllWindow(benchmark::State &state, FileKind kind, QString sort)
         return;
     }
     state.counters["handler_ms"] = handlerMs / static_cast<double>(state.iterations());
-    const Tallies::TallyCriteria criteria = window.form().tallyCriteria();
+    const Tally::TallyCriteria criteria = window.form().tallyCriteria();
     state.counters["x_core"] = interleavedRatio(
         [&] {
             window.form().tally();
             drainEvents();
         },
-        [&] { benchmark::DoNotOptimize(Tallies::TallyHymns(storeOf(kind), criteria).rows); });
+        [&] { benchmark::DoNotOptimize(Tally::TallyHymns(storeOf(kind), criteria).rows); });
     setLabel(state, u"TallyAll_Click + events, sort \"%1\""_s.arg(sort));
 }
 
@@ -950,7 +950,7 @@ void registerAll()
         // The sort box's captions stand in its order, so a caption's index is the box's index.
         for (int index = 0; index < int(sorts.size()); ++index)
             add(nameOf("BM_TallyHymns", kind, sorts[index]), BM_TallyHymns, kind, sorts[index],
-                Tallies::tallyOrderAt(index));
+                Tally::tallyOrderAt(index));
         if (kind == FileKind::Usage2000) {
             add(nameOf("BM_UsageReport", kind), BM_UsageReport, kind);
             add(nameOf("BM_ReportCsv", kind), BM_ReportCsv, kind);

@@ -27,13 +27,13 @@ struct Region {
 // A date the reader accepts must be read back the same from the forms it documents.
 void checkDate(const QString &text, const Region &region)
 {
-    const std::optional<QDate> date = DateParse::parse(text);
+    const std::optional<QDate> date = Search::DateParse::parse(text);
     if (!date)
         return;
     FUZZ_CHECK(date->isValid() && date->year() >= 100 && date->year() <= 9999);
     const QString named = date->toString(u"MMM d, yyyy"_s);
-    FUZZ_CHECK(DateParse::parse(named) == date);
-    FUZZ_CHECK(DateParse::parse(date->toString(region.numericFormat)) == date);
+    FUZZ_CHECK(Search::DateParse::parse(named) == date);
+    FUZZ_CHECK(Search::DateParse::parse(date->toString(region.numericFormat)) == date);
 }
 
 void checkYearTest(const QString &credits, const QString &limitYr)
@@ -49,28 +49,28 @@ void checkYearTest(const QString &credits, const QString &limitYr)
 void checkLimit(const QString &limit, const QStringList &heads, const Region &region)
 {
     QLocale::setDefault(region.locale);
-    const Limits::DateLimit read = Limits::IsGtLt(limit);
+    const Search::DateLimit read = Search::IsGtLt(limit);
     const QString &filter = read.text;
     const bool hasSign = limit.startsWith(u'<') || limit.startsWith(u'>');
-    FUZZ_CHECK(hasSign || (read.kind == Limits::LimitKind::Phrase && filter == limit));
-    FUZZ_CHECK(read.kind == Limits::LimitKind::Phrase || DateParse::isDate(filter));
+    FUZZ_CHECK(hasSign || (read.kind == Search::LimitKind::Phrase && filter == limit));
+    FUZZ_CHECK(read.kind == Search::LimitKind::Phrase || Search::DateParse::isDate(filter));
     checkDate(limit, region);
     checkDate(filter, region);
     checkYearTest(limit, limit);
 
     for (const QString &head : heads) {
-        const bool verse = Limits::ChkGtLt(true, head, read);
+        const bool verse = Search::ChkGtLt(true, head, read);
         FUZZ_CHECK(verse == !head.toUpper().contains(filter.toUpper()));
         // A text that is no date limit is a phrase in a usage file too.
-        const bool usage = Limits::ChkGtLt(false, head, read);
-        FUZZ_CHECK(read.kind != Limits::LimitKind::Phrase || usage == verse);
-        if (read.kind != Limits::LimitKind::Phrase) {
+        const bool usage = Search::ChkGtLt(false, head, read);
+        FUZZ_CHECK(read.kind != Search::LimitKind::Phrase || usage == verse);
+        if (read.kind != Search::LimitKind::Phrase) {
             // A readable limit date splits the dated entries in two: each is kept by exactly one of "<" and ">".
             // An entry whose date cannot be read is left out by both.
-            const int kept = !Limits::ChkGtLt(false, head, Limits::DateLimit{Limits::LimitKind::Before, filter}) +
-                             !Limits::ChkGtLt(false, head, Limits::DateLimit{Limits::LimitKind::OnOrAfter, filter});
+            const int kept = !Search::ChkGtLt(false, head, Search::DateLimit{Search::LimitKind::Before, filter}) +
+                             !Search::ChkGtLt(false, head, Search::DateLimit{Search::LimitKind::OnOrAfter, filter});
             FUZZ_CHECK(kept <= 1);
-            FUZZ_CHECK(!DateParse::isDate(head) || kept == 1);
+            FUZZ_CHECK(!Search::DateParse::isDate(head) || kept == 1);
         }
         checkDate(head, region);
         checkYearTest(head, limit);
@@ -95,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         checkLimit(limit, heads, region);
     QLocale::setDefault(regions[0].locale);
 
-    const QString dropped = Limits::DropDot(limit);
+    const QString dropped = Search::DropDot(limit);
     FUZZ_CHECK(dropped.size() == limit.size() - (limit.endsWith(u'.') ? 1 : 0) && limit.startsWith(dropped));
     return 0;
 }

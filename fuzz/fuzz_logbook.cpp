@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
     }
-    FUZZ_CHECK(Limits::headDate(after.head(addedAt)) == date);
+    FUZZ_CHECK(Search::headDate(after.head(addedAt)) == date);
     FUZZ_CHECK(after.head(addedAt) == added.headLine);
     const int hymnSlot = flags & 0x08 ? 2 : 1;
     FUZZ_CHECK(after.tag(addedAt, hymnSlot) == u"12*"_s && after.text(addedAt, hymnSlot) == u"Holy God"_s);

@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::vector<int> ranks;
     for (size_t i = 1; i < size && ranks.size() < MaxRows; ++i)
         ranks.push_back(data[i] % levels);
-    FUZZ_CHECK(ExchangeOrder::arrange(ranks) == literalExchange(ranks));
+    FUZZ_CHECK(Tally::ExchangeOrder::arrange(ranks) == literalExchange(ranks));
     return 0;
 }

@@ -5,8 +5,8 @@
 // Input: file NUL switches NUL hymnmbr NUL hymname NUL excludH NUL excludT NUL Filter NUL LimitYr NUL answer.
 #include "fuzzcheck.h"
 #include "fuzzinput.h"
+#include "panes/clickedit.h"
 #include "panes/clipcopy.h"
-#include "panes/panesync.h"
 #include "referencetally.h"
 #include "report/usagereport.h"
 #include "search/datelimits.h"
@@ -91,7 +91,7 @@ QString numberPart(const QString &tag)
 // date limit of its own head line.
 void checkUsageRows(const Search::SearchCriteria &criteria, const Search::SearchResult &found)
 {
-    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
+    const Search::DateLimit limit = Search::IsGtLt(criteria.Filter);
     for (qsizetype i = 0; i < found.list2.size(); ++i) {
         const auto [tag, text] = tagAndText(found.list2.at(i));
         FUZZ_CHECK(!tag.isEmpty());
@@ -104,7 +104,7 @@ void checkUsageRows(const Search::SearchCriteria &criteria, const Search::Search
         FUZZ_CHECK(criteria.excludH.isEmpty() || tag == u" "_s || !tag.contains(criteria.excludH));
         FUZZ_CHECK(criteria.excludT.isEmpty() || !text.contains(criteria.excludT));
         FUZZ_CHECK(criteria.showRefs || !tag.startsWith(u'^'));
-        FUZZ_CHECK(!Limits::ChkGtLt(false, found.list1.at(i), limit));
+        FUZZ_CHECK(!Search::ChkGtLt(false, found.list1.at(i), limit));
     }
 }
 
@@ -125,7 +125,7 @@ void checkSearch(const StoreFacts &facts, const Search::SearchCriteria &criteria
         checkUsageRows(criteria, found);
 }
 
-void checkTally(const StoreFacts &facts, const Tallies::TallyResult &tally)
+void checkTally(const StoreFacts &facts, const Tally::TallyResult &tally)
 {
     FUZZ_CHECK(tally.list1.size() == tally.rows && tally.list2.size() == tally.rows);
     qint64 total = 0;
@@ -141,7 +141,7 @@ void checkTally(const StoreFacts &facts, const Tallies::TallyResult &tally)
 }
 
 // The same rows, whatever order they were sorted into.
-std::vector<std::pair<QString, QString>> rowsOf(const Tallies::TallyResult &tally)
+std::vector<std::pair<QString, QString>> rowsOf(const Tally::TallyResult &tally)
 {
     std::vector<std::pair<QString, QString>> rows;
     for (qsizetype i = 0; i < tally.list1.size(); ++i)
@@ -150,8 +150,7 @@ std::vector<std::pair<QString, QString>> rowsOf(const Tallies::TallyResult &tall
     return rows;
 }
 
-void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, bool verseFile,
-                 qint16 tallyShown)
+void checkCopies(const QStringList &list1, const QStringList &list2, const Inputs &in, bool verseFile, bool tallyShown)
 {
     const bool clipCopy = in.switches & ClipCopy;
     const std::optional<Panes::CopyResult> copy1 = Panes::List1Copy(list1, clipCopy, tallyShown, verseFile);
@@ -160,7 +159,7 @@ void checkCopies(const QStringList &list1, const QStringList &list2, const Input
         // No stored text holds a carriage return, so the copy has one line per row copied.
         FUZZ_CHECK(copy1->text.count(CR) + 1 == copy1->lines);
         FUZZ_CHECK(copy1->lines >= 1 && copy1->lines <= list1.size());
-        FUZZ_CHECK((clipCopy && tallyShown == 0) || copy1->lines == list1.size());
+        FUZZ_CHECK((clipCopy && !tallyShown) || copy1->lines == list1.size());
     }
 
     Panes::List2CopyInputs inputs;
@@ -206,7 +205,7 @@ QString indexCaption(qsizetype i)
     return u"("_s + QString::number(i + 1) + u")"_s;
 }
 
-void checkClicks(const QStringList &list1, const QStringList &list2, bool verseFile, qint16 tallyShown)
+void checkClicks(const QStringList &list1, const QStringList &list2, bool verseFile, bool tallyShown)
 {
     for (qsizetype i : clickedRows(list1.size(), ClickedRows)) {
         const Panes::ClickEdit one = Panes::List1ClickEdit(list1.at(i), static_cast<int>(i), verseFile, tallyShown);
@@ -247,7 +246,7 @@ void checkClickThenFind(const EntryStore &store, const StoreFacts &facts, const 
 
 // The usage report under the tally's boxes: counting every line with no range it holds the tally's rows; once
 // per service and within the latest year it counts no more, and its dates and periods hold together.
-void checkReport(const EntryStore &store, const Tallies::TallyCriteria &filters,
+void checkReport(const EntryStore &store, const Tally::TallyCriteria &filters,
                  const std::vector<std::pair<QString, QString>> &tallyRows)
 {
     const Report::ReportResult every = Report::buildReport(store, {filters, Report::DateRange{}, false});
@@ -315,36 +314,36 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const Search::SearchResult found = Search::FindHymns(store, in.search);
     checkSearch(facts, in.search, found);
-    checkCopies(found.list1, found.list2, in, store.isVerseFile(), 0);
-    checkClicks(found.list1, found.list2, store.isVerseFile(), 0);
+    checkCopies(found.list1, found.list2, in, store.isVerseFile(), false);
+    checkClicks(found.list1, found.list2, store.isVerseFile(), false);
     checkClickThenFind(store, facts, in, found);
 
-    Tallies::TallyCriteria criteria{.excludT = in.search.excludT,
-                                    .excludH = in.search.excludH,
-                                    .hymnmbr = in.search.hymnmbr,
-                                    .hymname = in.search.hymname,
-                                    .Filter = in.search.Filter,
-                                    .fullNumberOnly = in.search.fullNumberOnly};
+    Tally::TallyCriteria criteria{.excludT = in.search.excludT,
+                                  .excludH = in.search.excludH,
+                                  .hymnmbr = in.search.hymnmbr,
+                                  .hymname = in.search.hymname,
+                                  .Filter = in.search.Filter,
+                                  .fullNumberOnly = in.search.fullNumberOnly};
     std::vector<std::pair<QString, QString>> firstRows;
-    for (const Tallies::TallyOrder order :
-         {Tallies::TallyOrder::Frequency, Tallies::TallyOrder::Number, Tallies::TallyOrder::Title}) {
+    for (const Tally::TallyOrder order :
+         {Tally::TallyOrder::Frequency, Tally::TallyOrder::Number, Tally::TallyOrder::Title}) {
         criteria.order = order;
-        const Tallies::TallyResult tally = Tallies::TallyHymns(store, criteria);
+        const Tally::TallyResult tally = Tally::TallyHymns(store, criteria);
         checkTally(facts, tally);
-        if (const std::optional<Tallies::TallyResult> expected = ReferenceTally(store, criteria, ReferenceRows)) {
+        if (const std::optional<Tally::TallyResult> expected = ReferenceTally(store, criteria, ReferenceRows)) {
             FUZZ_CHECK(tally.list1 == expected->list1 && tally.list2 == expected->list2);
             FUZZ_CHECK(tally.rows == expected->rows && tally.sum == expected->sum);
         }
         // Sorting only reorders: each order holds the same rows.
         const auto rows = rowsOf(tally);
-        if (order == Tallies::TallyOrder::Frequency)
+        if (order == Tally::TallyOrder::Frequency)
             firstRows = rows;
         FUZZ_CHECK(rows == firstRows);
-        if (order == Tallies::TallyOrder::Frequency) {
+        if (order == Tally::TallyOrder::Frequency) {
             for (qsizetype r = 1; r < tally.list1.size(); ++r)
                 FUZZ_CHECK(tally.list1.at(r - 1).sliced(1).toLongLong() >= tally.list1.at(r).sliced(1).toLongLong());
-            checkCopies(tally.list1, tally.list2, in, store.isVerseFile(), 1);
-            checkClicks(tally.list1, tally.list2, store.isVerseFile(), 1);
+            checkCopies(tally.list1, tally.list2, in, store.isVerseFile(), true);
+            checkClicks(tally.list1, tally.list2, store.isVerseFile(), true);
         }
     }
     checkReport(store, criteria, firstRows);

@@ -29,7 +29,7 @@ QString spacesTrimmed(const QString &text)
     return text.sliced(start, end - start);
 }
 
-bool leftOut(const QString &tag, const QString &text, const Tallies::TallyCriteria &c)
+bool leftOut(const QString &tag, const QString &text, const Tally::TallyCriteria &c)
 {
     bool out = false;
     if (!c.excludT.isEmpty() && spacesTrimmed(text).contains(c.excludT))
@@ -70,9 +70,9 @@ bool byTitle(const QString &tag)
 }
 
 // Row k is to stand before row m.
-bool standsBefore(const Row &k, const Row &m, Tallies::TallyOrder order)
+bool standsBefore(const Row &k, const Row &m, Tally::TallyOrder order)
 {
-    if (order == Tallies::TallyOrder::Number) {
+    if (order == Tally::TallyOrder::Number) {
         const qint64 a = PlainText::leadingInteger(m.numberKey);
         const qint64 b = PlainText::leadingInteger(k.numberKey);
         if (b != a)
@@ -85,17 +85,17 @@ bool standsBefore(const Row &k, const Row &m, Tallies::TallyOrder order)
         const double tailM = m.numberKey.size() > 2 ? PlainText::leadingValue(QStringView(m.numberKey).sliced(2)) : 0;
         return prefixK == prefixM && tailM > tailK;
     }
-    if (order == Tallies::TallyOrder::Title)
+    if (order == Tally::TallyOrder::Title)
         return k.upperTitle < m.upperTitle;
     return k.count > m.count;
 }
 
 } // namespace
 
-std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, const Tallies::TallyCriteria &criteria,
-                                                   int maxRows)
+std::optional<Tally::TallyResult> ReferenceTally(const EntryStore &store, const Tally::TallyCriteria &criteria,
+                                                 int maxRows)
 {
-    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
+    const Search::DateLimit limit = Search::IsGtLt(criteria.Filter);
     std::vector<Row> rows;
     for (int i = 1; i <= store.entryCount(); ++i) {
         for (int j = 1; j <= EntryStore::MaxSlots; ++j) {
@@ -107,7 +107,7 @@ std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, cons
                 break;
             if (tag.isEmpty())
                 continue;
-            if (leftOut(tag, text, criteria) || Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit))
+            if (leftOut(tag, text, criteria) || Search::ChkGtLt(store.isVerseFile(), store.head(i), limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();
@@ -135,7 +135,7 @@ std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, cons
                 std::swap(rows[k], rows[m]);
         }
     }
-    Tallies::TallyResult result;
+    Tally::TallyResult result;
     result.rows = static_cast<int>(rows.size());
     for (const Row &row : rows) {
         result.list1.append(u' ' + QString::number(row.count));

@@ -11,5 +11,5 @@
 
 // The rows and sum the tally must list, or nothing when the table grows past maxRows (the literal sort is
 // quadratic, too slow to run on every input beyond that).
-std::optional<Tallies::TallyResult> ReferenceTally(const EntryStore &store, const Tallies::TallyCriteria &criteria,
-                                                   int maxRows);
+std::optional<Tally::TallyResult> ReferenceTally(const EntryStore &store, const Tally::TallyCriteria &criteria,
+                                                 int maxRows);

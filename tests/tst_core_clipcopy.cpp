@@ -118,7 +118,7 @@ void TestClipCopy::list1Copy()
     QFETCH(int, tallyShown);
     QFETCH(int, verseFile);
 
-    const std::optional<Panes::CopyResult> copy = Panes::List1Copy(rows, clipCopy, qint16(tallyShown), verseFile != 0);
+    const std::optional<Panes::CopyResult> copy = Panes::List1Copy(rows, clipCopy, tallyShown != 0, verseFile != 0);
     QVERIFY(copy);
     QTEST(copy->text, "text");
     QTEST(copy->message, "message");
@@ -368,7 +368,7 @@ void TestClipCopy::unaskedCopies()
     in.list2 = list2;
     in.clipCopy = clipCopy;
     in.verseFile = verseFile != 0;
-    in.tallyShown = qint16(tallyShown);
+    in.tallyShown = tallyShown != 0;
     in.hymname = hymname;
     in.LimitYr = LimitYr;
     in.titleOnly = titleOnly;

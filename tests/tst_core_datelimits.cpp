@@ -89,50 +89,50 @@ void TestDateLimits::parsesDates()
     QFETCH(QDate, expected);
 
     QLocale::setDefault(QLocale(locale));
-    const std::optional<QDate> date = DateParse::parse(text);
+    const std::optional<QDate> date = Search::DateParse::parse(text);
     QCOMPARE(date.value_or(QDate()), expected);
-    QCOMPARE(DateParse::isDate(text), expected.isValid());
+    QCOMPARE(Search::DateParse::isDate(text), expected.isValid());
 }
 
 void TestDateLimits::survivesHostileText()
 {
     const QString longText = u"Jan 1, 2019 "_s.repeated(10000);
-    QVERIFY(!DateParse::isDate(longText));
-    QVERIFY(!DateParse::isDate(QString(100000, u'9')));
+    QVERIFY(!Search::DateParse::isDate(longText));
+    QVERIFY(!Search::DateParse::isDate(QString(100000, u'9')));
     QString lonely;
     lonely.append(QChar(0xD800)).append(u" 1, 2019"_s); // an unpaired surrogate
-    QVERIFY(!DateParse::isDate(lonely));
-    QVERIFY(!DateParse::isDate(QString(3, QChar(0))));
+    QVERIFY(!Search::DateParse::isDate(lonely));
+    QVERIFY(!Search::DateParse::isDate(QString(3, QChar(0))));
 }
 
 void TestDateLimits::readsLimitBox_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("rewritten");
-    QTest::addColumn<Limits::LimitKind>("kind");
+    QTest::addColumn<Search::LimitKind>("kind");
 
-    QTest::newRow("year after") << u">2019"_s << u"Jan 1, 2019"_s << Limits::LimitKind::OnOrAfter;
-    QTest::newRow("year before") << u"<2022"_s << u"Jan 1, 2022"_s << Limits::LimitKind::Before;
-    QTest::newRow("blanks trimmed") << u">  2019 "_s << u"Jan 1, 2019"_s << Limits::LimitKind::OnOrAfter;
-    QTest::newRow("numeric date") << u"<5/1/2022"_s << u"5/1/2022"_s << Limits::LimitKind::Before;
-    QTest::newRow("full date") << u"> May 5, 2019"_s << u"May 5, 2019"_s << Limits::LimitKind::OnOrAfter;
-    QTest::newRow("two-digit year") << u"<19"_s << u"19"_s << Limits::LimitKind::Phrase;
-    QTest::newRow("other century") << u"<1999"_s << u"1999"_s << Limits::LimitKind::Phrase;
-    QTest::newRow("prefixed but no date") << u">2019 Easter"_s << u"Jan 1, 2019 Easter"_s << Limits::LimitKind::Phrase;
-    QTest::newRow("sign alone") << u"<"_s << QString() << Limits::LimitKind::Phrase;
-    QTest::newRow("bare year untouched") << u"2021"_s << u"2021"_s << Limits::LimitKind::Phrase;
-    QTest::newRow("phrase untouched") << u" Easter "_s << u" Easter "_s << Limits::LimitKind::Phrase;
-    QTest::newRow("blank before the sign") << u" >2019"_s << u" >2019"_s << Limits::LimitKind::Phrase;
-    QTest::newRow("empty") << QString() << QString() << Limits::LimitKind::Phrase;
+    QTest::newRow("year after") << u">2019"_s << u"Jan 1, 2019"_s << Search::LimitKind::OnOrAfter;
+    QTest::newRow("year before") << u"<2022"_s << u"Jan 1, 2022"_s << Search::LimitKind::Before;
+    QTest::newRow("blanks trimmed") << u">  2019 "_s << u"Jan 1, 2019"_s << Search::LimitKind::OnOrAfter;
+    QTest::newRow("numeric date") << u"<5/1/2022"_s << u"5/1/2022"_s << Search::LimitKind::Before;
+    QTest::newRow("full date") << u"> May 5, 2019"_s << u"May 5, 2019"_s << Search::LimitKind::OnOrAfter;
+    QTest::newRow("two-digit year") << u"<19"_s << u"19"_s << Search::LimitKind::Phrase;
+    QTest::newRow("other century") << u"<1999"_s << u"1999"_s << Search::LimitKind::Phrase;
+    QTest::newRow("prefixed but no date") << u">2019 Easter"_s << u"Jan 1, 2019 Easter"_s << Search::LimitKind::Phrase;
+    QTest::newRow("sign alone") << u"<"_s << QString() << Search::LimitKind::Phrase;
+    QTest::newRow("bare year untouched") << u"2021"_s << u"2021"_s << Search::LimitKind::Phrase;
+    QTest::newRow("phrase untouched") << u" Easter "_s << u" Easter "_s << Search::LimitKind::Phrase;
+    QTest::newRow("blank before the sign") << u" >2019"_s << u" >2019"_s << Search::LimitKind::Phrase;
+    QTest::newRow("empty") << QString() << QString() << Search::LimitKind::Phrase;
 }
 
 void TestDateLimits::readsLimitBox()
 {
     QFETCH(QString, typed);
     QFETCH(QString, rewritten);
-    QFETCH(Limits::LimitKind, kind);
+    QFETCH(Search::LimitKind, kind);
 
-    const Limits::DateLimit limit = Limits::IsGtLt(typed);
+    const Search::DateLimit limit = Search::IsGtLt(typed);
     QCOMPARE(limit.kind, kind);
     QCOMPARE(limit.text, rewritten);
 }
@@ -188,8 +188,8 @@ void TestDateLimits::checksEntries()
     QFETCH(int, leftOut);
 
     QLocale::setDefault(QLocale(locale));
-    const Limits::DateLimit limit = verse ? Limits::DateLimit{Limits::LimitKind::Phrase, typed} : Limits::IsGtLt(typed);
-    QCOMPARE(int(Limits::ChkGtLt(verse, head, limit)), leftOut);
+    const Search::DateLimit limit = verse ? Search::DateLimit{Search::LimitKind::Phrase, typed} : Search::IsGtLt(typed);
+    QCOMPARE(int(Search::ChkGtLt(verse, head, limit)), leftOut);
 }
 
 void TestDateLimits::dropsOneClosingDot_data()
@@ -208,7 +208,7 @@ void TestDateLimits::dropsOneClosingDot()
 {
     QFETCH(QString, item);
     QFETCH(QString, expected);
-    QCOMPARE(Limits::DropDot(item), expected);
+    QCOMPARE(Search::DropDot(item), expected);
 }
 
 QTEST_GUILESS_MAIN(TestDateLimits)

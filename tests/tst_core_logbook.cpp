@@ -304,7 +304,7 @@ private Q_SLOTS:
         QFETCH(QString, occasion);
         const QString line = style->headLine(date, occasion, suffix);
         QTEST(line, "expected");
-        QCOMPARE(Limits::headDate(line.contains(u',') || suffix.isEmpty() ? line : line + u',' + suffix), date);
+        QCOMPARE(Search::headDate(line.contains(u',') || suffix.isEmpty() ? line : line + u',' + suffix), date);
     }
 
     void readsForm_data()

@@ -181,9 +181,9 @@ public:
         return c;
     }
 
-    Tallies::TallyCriteria tallyCriteria(const EntryStore &store)
+    Tally::TallyCriteria tallyCriteria(const EntryStore &store)
     {
-        Tallies::TallyCriteria c;
+        Tally::TallyCriteria c;
         c.hymnmbr = number(store);
         c.fullNumberOnly = chance(20);
         c.hymname = phrase();
@@ -276,11 +276,11 @@ double leadingNumber(const QString &text)
 // The limit box on one head line: a phrase for verse files and for texts that are no date limit.
 bool withinLimit(const EntryStore &store, const QString &head, const QString &filter, bool callIsGtLt)
 {
-    const Limits::DateLimit limit =
-        callIsGtLt ? Limits::IsGtLt(filter) : Limits::DateLimit{Limits::LimitKind::Phrase, filter};
-    if (store.isVerseFile() || limit.kind == Limits::LimitKind::Phrase)
+    const Search::DateLimit limit =
+        callIsGtLt ? Search::IsGtLt(filter) : Search::DateLimit{Search::LimitKind::Phrase, filter};
+    if (store.isVerseFile() || limit.kind == Search::LimitKind::Phrase)
         return holdsAnyCase(head, limit.text);
-    return !Limits::ChkGtLt(false, head, limit);
+    return !Search::ChkGtLt(false, head, limit);
 }
 
 bool isReference(const EntryStore &store, const QString &tag, const QString &text)
@@ -343,7 +343,7 @@ QString searchFault(const EntryStore &store, const Search::SearchCriteria &c, in
 }
 
 // The tally's tests a to e and the limit, for one line.
-bool tallyCounts(const EntryStore &store, const Tallies::TallyCriteria &c, int e, int s)
+bool tallyCounts(const EntryStore &store, const Tally::TallyCriteria &c, int e, int s)
 {
     const QString &tag = store.tag(e, s);
     const QString &text = store.text(e, s);
@@ -368,7 +368,7 @@ QString describe(const Search::SearchCriteria &c)
         c.showRefs ? u" refs"_s : QString());
 }
 
-QString describe(const Tallies::TallyCriteria &c)
+QString describe(const Tally::TallyCriteria &c)
 {
     return u"number '%1'%2 phrase '%3' excl '%4'/'%5' limit '%6' order %7"_s.arg(
         c.hymnmbr, c.fullNumberOnly ? u" full"_s : QString(), c.hymname, c.excludH, c.excludT, c.Filter,
@@ -487,7 +487,7 @@ void TestProperties::searchRowsMeetCriteria()
                 while (last + 1 < entryOfRow.size() && entryOfRow[last + 1] == entryOfRow[first])
                     ++last;
                 const QString before = first > 0 ? result.list1[first - 1] : QString();
-                distinct += Limits::DropDot(result.list1[last]) != Limits::DropDot(before) ? 1 : 0;
+                distinct += Search::DropDot(result.list1[last]) != Search::DropDot(before) ? 1 : 0;
             }
             QVERIFY2(result.distinctHeads == distinct,
                      qPrintable(where + u"%1 distinct heads, not %2"_s.arg(result.distinctHeads).arg(distinct)));
@@ -521,7 +521,7 @@ void TestProperties::tallyCountsAndOrder()
         EntryStore store;
         HymnFileLoader::loadBytes(make.file(verse), u"gen.txt"_s, store);
         for (int round = 0; round < kCriteriaPerFile; ++round) {
-            Tallies::TallyCriteria c = make.tallyCriteria(store);
+            Tally::TallyCriteria c = make.tallyCriteria(store);
             qint64 passing = 0;
             for (int e = 1; e <= store.entryCount(); ++e) {
                 for (int s = 1; s <= lastRead(store, e); ++s)
@@ -532,9 +532,9 @@ void TestProperties::tallyCountsAndOrder()
             const QStringList captions{u"freq"_s, u"title"_s, u"hymn #"_s}; // the sort box's items, in order
             for (int index = 0; index < captions.size(); ++index) {
                 const QString &sort = captions[index];
-                c.order = Tallies::tallyOrderAt(index);
+                c.order = Tally::tallyOrderAt(index);
                 const QString where = u"seed %1, %2: "_s.arg(seed).arg(describe(c));
-                const Tallies::TallyResult result = Tallies::TallyHymns(store, c);
+                const Tally::TallyResult result = Tally::TallyHymns(store, c);
                 QCOMPARE(result.list1.size(), result.list2.size());
                 QCOMPARE(result.rows, int(result.list1.size()));
 

@@ -52,7 +52,7 @@ QString describeSeries(const Report::ReportResult &result, const std::vector<int
     return used.join(u' ');
 }
 
-Report::ReportCriteria criteriaOf(Report::DateRange range, Tallies::TallyCriteria filters = {}, bool once = true)
+Report::ReportCriteria criteriaOf(Report::DateRange range, Tally::TallyCriteria filters = {}, bool once = true)
 {
     return {std::move(filters), range, once};
 }
@@ -248,23 +248,23 @@ private Q_SLOTS:
     // Without a range and counting every line, the report counts what the tally counts, under the same keys.
     void agreesWithTally_data()
     {
-        QTest::addColumn<Tallies::TallyCriteria>("filters");
-        QTest::newRow("no boxes") << Tallies::TallyCriteria{};
-        QTest::newRow("number") << Tallies::TallyCriteria{.hymnmbr = u"12"_s};
-        QTest::newRow("full number") << Tallies::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true};
-        QTest::newRow("phrase and exclusion") << Tallies::TallyCriteria{.excludT = u"Holy"_s, .hymname = u"o"_s};
-        QTest::newRow("date limit") << Tallies::TallyCriteria{.Filter = u"<Jan 8, 2023"_s};
-        QTest::newRow("limit phrase") << Tallies::TallyCriteria{.Filter = u"easter"_s};
+        QTest::addColumn<Tally::TallyCriteria>("filters");
+        QTest::newRow("no boxes") << Tally::TallyCriteria{};
+        QTest::newRow("number") << Tally::TallyCriteria{.hymnmbr = u"12"_s};
+        QTest::newRow("full number") << Tally::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true};
+        QTest::newRow("phrase and exclusion") << Tally::TallyCriteria{.excludT = u"Holy"_s, .hymname = u"o"_s};
+        QTest::newRow("date limit") << Tally::TallyCriteria{.Filter = u"<Jan 8, 2023"_s};
+        QTest::newRow("limit phrase") << Tally::TallyCriteria{.Filter = u"easter"_s};
     }
 
     void agreesWithTally()
     {
-        QFETCH(Tallies::TallyCriteria, filters);
+        QFETCH(Tally::TallyCriteria, filters);
         const EntryStore store = storeOf(
             u"Easter\n12 Old Hundredth\n100 OLD HUNDREDTH (doxology)\n Prelude\n\nJan 1, 2023\n"_s +
             u"123 Grace\n45 Holy, Holy\n"_s.repeated(6) + u"123(2) Grace\n5(23 Foo\n\nJan 8, 2023\n123* Grace\n"_s);
         QStringList tallied;
-        const Tallies::TallyResult tally = Tallies::TallyHymns(store, filters);
+        const Tally::TallyResult tally = Tally::TallyHymns(store, filters);
         for (qsizetype r = 0; r < tally.list1.size(); ++r)
             tallied.append(tally.list1[r].trimmed() + u'|' + tally.list2[r]);
         QStringList reported;

@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(Tallies::TallyCriteria)
+Q_DECLARE_METATYPE(Tally::TallyCriteria)
 
 namespace {
 
@@ -28,13 +28,13 @@ EntryStore storeOf(const QString &fileText)
 }
 
 // The order the window's sort box gives for one of its captions; a caption the box does not hold counts.
-Tallies::TallyOrder orderOf(const QString &caption)
+Tally::TallyOrder orderOf(const QString &caption)
 {
-    return Tallies::tallyOrderAt(QStringList{u"freq"_s, u"title"_s, u"hymn #"_s}.indexOf(caption));
+    return Tally::tallyOrderAt(QStringList{u"freq"_s, u"title"_s, u"hymn #"_s}.indexOf(caption));
 }
 
 // "count|number title" per row, so one column holds both lists.
-QStringList pairedRows(const Tallies::TallyResult &result)
+QStringList pairedRows(const Tally::TallyResult &result)
 {
     QStringList rows;
     for (qsizetype r = 0; r < result.list1.size(); ++r)
@@ -96,7 +96,7 @@ private Q_SLOTS:
     void rows_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<Tallies::TallyCriteria>("criteria");
+        QTest::addColumn<Tally::TallyCriteria>("criteria");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<qint64>("sum");
 
@@ -106,7 +106,7 @@ private Q_SLOTS:
                                    "Dec 24, 2022\n123 Amazing Grace\n"_s;
         const QStringList countFirst{u" 2|123 Amazing Grace"_s, u" 1|45 Holy, Holy, Holy"_s};
         const QStringList numberFirst{u" 1|45 Holy, Holy, Holy"_s, u" 2|123 Amazing Grace"_s};
-        const auto sortBy = [](const QString &text) { return Tallies::TallyCriteria{.order = orderOf(text)}; };
+        const auto sortBy = [](const QString &text) { return Tally::TallyCriteria{.order = orderOf(text)}; };
 
         QTest::newRow("freq") << twoServices << sortBy(u"freq"_s) << countFirst << qint64(3);
         QTest::newRow("freq, fewer used first") << fewerFirst << sortBy(u"freq"_s) << countFirst << qint64(3);
@@ -135,79 +135,79 @@ private Q_SLOTS:
         QTest::newRow("marks cut the number")
             << u"Jan 1\n123* Amazing Grace\n123(2) Amazing Grace\n123 Amazing "
                "Grace\n12*(3) Jesus Loves Me\n"_s
-            << Tallies::TallyCriteria{} << QStringList{u" 3|123 Amazing Grace"_s, u" 1|12* Jesus Loves Me"_s}
+            << Tally::TallyCriteria{} << QStringList{u" 3|123 Amazing Grace"_s, u" 1|12* Jesus Loves Me"_s}
             << qint64(4);
         QTest::newRow("short numbers match by title")
             << u"Jan 1\n100 Old Hundredth\n100 OLD HUNDREDTH (doxology)\n12 Old Hundredth\n101 A\n101 B\n"_s
-            << Tallies::TallyCriteria{} << QStringList{u" 3|100 Old Hundredth"_s, u" 2|101 A"_s} << qint64(5);
+            << Tally::TallyCriteria{} << QStringList{u" 3|100 Old Hundredth"_s, u" 2|101 A"_s} << qint64(5);
         // A row keeps both keys whichever one found it: "5(23" is matched by its number "5".
         QTest::newRow("number finds a title row")
-            << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << Tallies::TallyCriteria{}
+            << u"Jan 1\n5 Foo\n5(23 Bar\n345 Grace\n40 grace (v1)\n"_s << Tally::TallyCriteria{}
             << QStringList{u" 2|5 Foo"_s, u" 2|345 Grace"_s} << qint64(4);
         // Lines without a blank (no hymn number) at the start, between hymns, two in a row and at the end.
         const QString words = u"Jan 1\nPrelude\n100 A\nOffertory\n200 B\nAnthem\nDoxology\n350 Anthem of Praise\n"
                               "Postlude\n\nJan 8\n100 A\n"_s;
         QTest::newRow("one-word lines passed over")
-            << words << Tallies::TallyCriteria{}
+            << words << Tally::TallyCriteria{}
             << QStringList{u" 2|100 A"_s, u" 1|200 B"_s, u" 1|350 Anthem of Praise"_s} << qint64(4);
-        QTest::newRow("phrase of a one-word line") << words << Tallies::TallyCriteria{.hymname = u"anthem"_s}
+        QTest::newRow("phrase of a one-word line") << words << Tally::TallyCriteria{.hymname = u"anthem"_s}
                                                    << QStringList{u" 1|350 Anthem of Praise"_s} << qint64(1);
         // An empty tag would equal the empty number box.
         QTest::newRow("full # only, empty box, one-word line")
-            << u"Jan 1\nOffertory\n Introit\n"_s << Tallies::TallyCriteria{.fullNumberOnly = true}
+            << u"Jan 1\nOffertory\n Introit\n"_s << Tally::TallyCriteria{.fullNumberOnly = true}
             << QStringList{u" 1|  Introit"_s} << qint64(1);
-        QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << Tallies::TallyCriteria{}
+        QTest::newRow("leading blank") << u"Jan 1\n Prelude\n123 A\n Prelude\n"_s << Tally::TallyCriteria{}
                                        << QStringList{u" 2|  Prelude"_s, u" 1|123 A"_s} << qint64(3);
-        QTest::newRow("continuation entries") << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << Tallies::TallyCriteria{}
+        QTest::newRow("continuation entries") << u"Jan 1\n"_s + u"321 A\n"_s.repeated(12) << Tally::TallyCriteria{}
                                               << QStringList{u" 12|321 A"_s} << qint64(12);
 
         const QString numbers = u"Jan 1\n Prelude\n123 A\n1234 B\n123* A\nps23 Shepherd\n"_s;
         QTest::newRow("full # only, empty box")
-            << numbers << Tallies::TallyCriteria{.fullNumberOnly = true} << QStringList{u" 1|  Prelude"_s} << qint64(1);
-        QTest::newRow("full # only") << numbers << Tallies::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true}
+            << numbers << Tally::TallyCriteria{.fullNumberOnly = true} << QStringList{u" 1|  Prelude"_s} << qint64(1);
+        QTest::newRow("full # only") << numbers << Tally::TallyCriteria{.hymnmbr = u"123"_s, .fullNumberOnly = true}
                                      << QStringList{u" 1|123 A"_s} << qint64(1);
-        QTest::newRow("number part") << numbers << Tallies::TallyCriteria{.hymnmbr = u"23"_s}
+        QTest::newRow("number part") << numbers << Tally::TallyCriteria{.hymnmbr = u"23"_s}
                                      << QStringList{u" 2|123 A"_s, u" 1|1234 B"_s, u" 1|ps23 Shepherd"_s} << qint64(4);
-        QTest::newRow("number any case") << numbers << Tallies::TallyCriteria{.hymnmbr = u"PS"_s}
+        QTest::newRow("number any case") << numbers << Tally::TallyCriteria{.hymnmbr = u"PS"_s}
                                          << QStringList{u" 1|ps23 Shepherd"_s} << qint64(1);
 
         const QString graces = u"Jan 1\n378 Amazing Grace\n379 AMAZING GRACE\nPS23 Shepherd\n"_s;
         QTest::newRow("exclude title by case")
-            << graces << Tallies::TallyCriteria{.excludT = u"Grace"_s}
+            << graces << Tally::TallyCriteria{.excludT = u"Grace"_s}
             << QStringList{u" 1|379 AMAZING GRACE"_s, u" 1|PS23 Shepherd"_s} << qint64(2);
-        QTest::newRow("exclude number") << graces << Tallies::TallyCriteria{.excludH = u"PS"_s}
+        QTest::newRow("exclude number") << graces << Tally::TallyCriteria{.excludH = u"PS"_s}
                                         << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
                                         << qint64(2);
-        QTest::newRow("phrase any case") << graces << Tallies::TallyCriteria{.hymname = u"grace"_s}
+        QTest::newRow("phrase any case") << graces << Tally::TallyCriteria{.hymname = u"grace"_s}
                                          << QStringList{u" 1|378 Amazing Grace"_s, u" 1|379 AMAZING GRACE"_s}
                                          << qint64(2);
-        QTest::newRow("nothing matches") << graces << Tallies::TallyCriteria{.hymnmbr = u"999"_s} << QStringList{}
+        QTest::newRow("nothing matches") << graces << Tally::TallyCriteria{.hymnmbr = u"999"_s} << QStringList{}
                                          << qint64(0);
-        QTest::newRow("empty store") << QString() << Tallies::TallyCriteria{} << QStringList{} << qint64(0);
+        QTest::newRow("empty store") << QString() << Tally::TallyCriteria{} << QStringList{} << qint64(0);
 
         const QString dated = u"Dec 24, 2021 (evening)\n123 A\n\nJan 2, 2022\n45 B\n\nDec 31, 2021\n45 B\n\n"
                               "Easter\n678 C\n"_s;
-        QTest::newRow("before 2022") << dated << Tallies::TallyCriteria{.Filter = u"<2022"_s}
+        QTest::newRow("before 2022") << dated << Tally::TallyCriteria{.Filter = u"<2022"_s}
                                      << QStringList{u" 1|123 A"_s, u" 1|45 B"_s} << qint64(2);
-        QTest::newRow("from 2022") << dated << Tallies::TallyCriteria{.Filter = u">2022"_s} << QStringList{u" 1|45 B"_s}
+        QTest::newRow("from 2022") << dated << Tally::TallyCriteria{.Filter = u">2022"_s} << QStringList{u" 1|45 B"_s}
                                    << qint64(1);
-        QTest::newRow("limit phrase") << dated << Tallies::TallyCriteria{.Filter = u"easter"_s}
+        QTest::newRow("limit phrase") << dated << Tally::TallyCriteria{.Filter = u"easter"_s}
                                       << QStringList{u" 1|678 C"_s} << qint64(1);
         // In a verse file the sign is dropped and the rest is a title phrase.
         QTest::newRow("verse file limit") << u"378 Amazing Grace\n--\nFirst line\nSecond line\n\n"
                                              "100 Old Hundredth\n--\nAll people\n"_s
-                                          << Tallies::TallyCriteria{.Filter = u"<GRACE"_s}
+                                          << Tally::TallyCriteria{.Filter = u"<GRACE"_s}
                                           << QStringList{u" 1|378. First line"_s, u" 1|378 Second line"_s} << qint64(2);
     }
 
     void rows()
     {
         QFETCH(QString, file);
-        QFETCH(Tallies::TallyCriteria, criteria);
+        QFETCH(Tally::TallyCriteria, criteria);
         QFETCH(QStringList, expected);
         QFETCH(qint64, sum);
 
-        const Tallies::TallyResult result = Tallies::TallyHymns(storeOf(file), criteria);
+        const Tally::TallyResult result = Tally::TallyHymns(storeOf(file), criteria);
         QCOMPARE(pairedRows(result), expected);
         QCOMPARE(result.list1.size(), result.list2.size());
         QCOMPARE(result.rows, expected.size());
@@ -218,28 +218,28 @@ private Q_SLOTS:
     // exclusions alone compare case for case.
     void findAndTallyAgreeOnCase_data()
     {
-        QTest::addColumn<Tallies::TallyCriteria>("criteria");
+        QTest::addColumn<Tally::TallyCriteria>("criteria");
         QTest::addColumn<QStringList>("numbers");
-        QTest::newRow("ligature fi") << Tallies::TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
-        QTest::newRow("sharp s") << Tallies::TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
-        QTest::newRow("sharp s typed") << Tallies::TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
-        QTest::newRow("Latin-1 letters") << Tallies::TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
+        QTest::newRow("ligature fi") << Tally::TallyCriteria{.hymname = u"final"_s} << QStringList{u"1"_s, u"2"_s};
+        QTest::newRow("sharp s") << Tally::TallyCriteria{.hymname = u"strasse"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("sharp s typed") << Tally::TallyCriteria{.hymname = u"Straße"_s} << QStringList{u"3"_s, u"4"_s};
+        QTest::newRow("Latin-1 letters") << Tally::TallyCriteria{.hymname = u"NO\u00CBL"_s} << QStringList{u"9"_s};
         QTest::newRow("ASCII in mixed case")
-            << Tallies::TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
+            << Tally::TallyCriteria{.hymname = u"gRaCe"_s} << QStringList{u"5"_s, u"6"_s};
         QTest::newRow("text exclusion keeps case")
-            << Tallies::TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
+            << Tally::TallyCriteria{.excludT = u"Grace"_s, .hymname = u"grace"_s} << QStringList{u"6"_s};
         QTest::newRow("tag exclusion keeps case")
-            << Tallies::TallyCriteria{.excludH = u"lm"_s, .hymnmbr = u"LM"_s} << QStringList{u"LM7"_s};
+            << Tally::TallyCriteria{.excludH = u"lm"_s, .hymnmbr = u"LM"_s} << QStringList{u"LM7"_s};
         QTest::newRow("number in any case")
-            << Tallies::TallyCriteria{.hymnmbr = u"lm"_s} << QStringList{u"LM7"_s, u"lm8"_s};
+            << Tally::TallyCriteria{.hymnmbr = u"lm"_s} << QStringList{u"LM7"_s, u"lm8"_s};
         QTest::newRow("full number, ligature in the tag")
-            << Tallies::TallyCriteria{.hymnmbr = u"FI9"_s, .fullNumberOnly = true} << QStringList{u"\uFB019"_s};
-        QTest::newRow("limit phrase") << Tallies::TallyCriteria{.Filter = u"FIRST"_s} << QStringList{u"\uFB019"_s};
+            << Tally::TallyCriteria{.hymnmbr = u"FI9"_s, .fullNumberOnly = true} << QStringList{u"\uFB019"_s};
+        QTest::newRow("limit phrase") << Tally::TallyCriteria{.Filter = u"FIRST"_s} << QStringList{u"\uFB019"_s};
     }
 
     void findAndTallyAgreeOnCase()
     {
-        QFETCH(Tallies::TallyCriteria, criteria);
+        QFETCH(Tally::TallyCriteria, criteria);
         QFETCH(QStringList, numbers);
         const EntryStore store =
             storeOf(u"Jan 2, 2022\n1 \uFB01nal hymn\n2 Final Call\n3 Stra\u00DFe of Gold\n"
@@ -253,7 +253,7 @@ private Q_SLOTS:
         search.Filter = criteria.Filter;
         search.fullNumberOnly = criteria.fullNumberOnly;
         QCOMPARE(sortedNumbers(Search::FindHymns(store, search).list2), numbers);
-        QCOMPARE(sortedNumbers(Tallies::TallyHymns(store, criteria).list2), numbers);
+        QCOMPARE(sortedNumbers(Tally::TallyHymns(store, criteria).list2), numbers);
     }
 
     // Random files with many equal keys, tallied and compared with a linear table and the literal exchange sort.
@@ -333,8 +333,7 @@ private Q_SLOTS:
         QStringList expected;
         for (const PlainRow &row : table)
             expected.append(u' ' + QString::number(row.count) + u'|' + row.number + u' ' + row.title);
-        QCOMPARE(pairedRows(Tallies::TallyHymns(storeOf(file), Tallies::TallyCriteria{.order = orderOf(sort)})),
-                 expected);
+        QCOMPARE(pairedRows(Tally::TallyHymns(storeOf(file), Tally::TallyCriteria{.order = orderOf(sort)})), expected);
     }
 
     // The rank-based arrangement against the plain exchange sort, for every rank pattern of up to seven rows over
@@ -344,7 +343,7 @@ private Q_SLOTS:
         for (int length = 1; length <= 7; ++length) {
             std::vector<int> ranks(length, 0);
             for (;;) {
-                if (ExchangeOrder::arrange(ranks) != literalExchange(ranks)) {
+                if (Tally::ExchangeOrder::arrange(ranks) != literalExchange(ranks)) {
                     QStringList shown;
                     for (int r : ranks)
                         shown.append(QString::number(r));

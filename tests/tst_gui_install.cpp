@@ -5,7 +5,7 @@
 #include "testfiles.h"
 
 #include "app/install/samplecopy.h"
-#include "app/mainwindow/appsettings.h"
+#include "workspace/appsettings.h"
 
 #include <QDir>
 #include <QSettings>

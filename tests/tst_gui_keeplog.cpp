@@ -2,6 +2,7 @@
 // Keeping the log in the program: reloading with the criteria kept, the notice of a file changed or deleted by
 // another program, the hymnal read again by itself, and a service added through the real dialog, with every way
 // the write can be refused leaving the file as it was and nothing typed discarded unasked.
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -28,12 +29,13 @@
 #include "app/logbook/addservicedialog.h"
 #include "app/logbook/hymnrow.h"
 #include "app/logbook/hymnrows.h"
-#include "app/mainwindow/filewatch.h"
 #include "app/mainwindow/mainwindow.h"
-#include "app/mainwindow/session.h"
 #include "app/plan/suggestwindow.h"
 #include "platform/pathwatch.h"
 #include "platform/savefile.h"
+#include "workspace/filewatch.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
 
 using namespace Qt::StringLiterals;
 
@@ -80,7 +82,7 @@ enum class Away { Renamed, Removed, AboveRenamed };
 
 } // namespace
 
-class TestKeepLog : public QObject {
+class TestKeepLog : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -115,41 +117,26 @@ private:
     HymnRows *rows() const { return part<HymnRows>(m_window.get(), "ServiceHymns"); }
     QPushButton *button(const char *name) const { return part<QPushButton>(m_window.get(), name); }
 
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<MainWindow> m_window;
     QString m_log;
 };
 
 void TestKeepLog::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
-    // the tests run side by side.
-    QCoreApplication::setApplicationName(u"KeepLogTest"_s);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(setUpProgram(u"KeepLogTest"_s, Home::Shared, Locale::UsEnglish));
 }
 
 void TestKeepLog::init()
 {
-    programSettings()->clear();
-    m_dialogs.reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->isValid());
-    m_folder->enter();
+    QVERIFY(setUpFolder(true));
     m_log = m_folder->write(u"log.txt"_s, kLog);
-    m_window = std::make_unique<MainWindow>(&m_dialogs);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(openWindow(Shown::Exposed));
 }
 
 void TestKeepLog::cleanup()
 {
     SaveFile::failWritesWith(0);
     PathWatch::pollOnly(false);
-    m_window.reset();
-    m_folder.reset();
+    tearDown();
 }
 
 AddServiceDialog *TestKeepLog::openDialog(const QByteArray &log)
@@ -380,7 +367,7 @@ void TestKeepLog::hymnalFollowsTheDisk()
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write("100 Alpha Renamed\nWords\n--\n(v1) A line\n") > 0 &&
             file.commit());
     QTRY_COMPARE(changed.count(), 1);
-    QCOMPARE(m_window->hymnal()->store().head(1), u"100 Alpha Renamed"_s);
+    QCOMPARE(m_window->hymnal()->file().store().head(1), u"100 Alpha Renamed"_s);
     QVERIFY(!part<QWidget>(m_window.get(), "FileChangedBar")->isVisible());
 }
 

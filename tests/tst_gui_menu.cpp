@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar over the window: each action runs its command and is offered only when that command can run,
-// files are opened from anywhere (also names the file list would not show), the title names the file open, the
-// recent files and the window's place survive a restart, and the command line is read before Qt starts.
+// files are opened from anywhere (also names the file list would not show), the title names the file open, and the
+// recent files and the window's place survive a restart.
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -9,13 +10,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
-#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QProcess>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -24,11 +23,8 @@
 #include <QtTest>
 
 #include "app/form/form1.h"
-#include "app/mainwindow/commandline.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/mainwindow.h"
-#include "app/mainwindow/recentfiles.h"
-#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
 #include "app/widgets/valuelabel.h"
@@ -36,16 +32,13 @@
 #include "panes/helptext.h"
 #include "platform/nativefile.h"
 #include "version.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
+#include "workspace/recentfiles.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QAction *action(const MainWindow &window, const char *name)
 {
@@ -78,7 +71,7 @@ QList<QByteArray> offered(const MainWindow &window)
 
 } // namespace
 
-class TestMenu : public QObject {
+class TestMenu : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -95,38 +88,18 @@ private Q_SLOTS:
     void storedListRead();
     void missingRecentFile();
     void hymnalKeptBetweenRuns();
-    void commandLine_data();
-    void commandLine();
-    void binaryAnswersWithoutDisplay();
-
-private:
-    QTemporaryDir m_home;
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
 };
 
 void TestMenu::initTestCase()
 {
-    // A home of the test's own, set before QSettings first looks for it: the settings file is made a pipe or a
-    // folder here, which must never reach another run's settings.
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
-    // the tests run side by side.
-    QCoreApplication::setApplicationName(u"MenuTest"_s);
+    QVERIFY(setUpProgram(u"MenuTest"_s, Home::OwnFolder, Locale::System));
 }
 
 void TestMenu::init()
 {
-    programSettings()->clear();
-    m_dialogs.reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->isValid());
+    QVERIFY(setUpFolder(true));
     m_folder->write(u"ServiceLog.txt"_s, sample("ServiceLog.txt"));
     m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt"));
-    m_folder->enter();
 }
 
 void TestMenu::actionsRunTheirCommands()
@@ -462,7 +435,7 @@ void TestMenu::hymnalKeptBetweenRuns()
         QVERIFY(!action(window, "actClearHymnal")->isEnabled());
         // A service log is no hymnal: nothing is set, and nothing kept.
         QVERIFY(!window.setHymnal(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
-        QCOMPARE(window.hymnal()->kind(), Session::Kind::None);
+        QCOMPARE(window.hymnal()->file().kind(), LoadedFile::Kind::None);
         QVERIFY(window.setHymnal(hymnal));
         // The main window's own file is not touched by it.
         QCOMPARE(window.form()->store().entryCount(), 0);
@@ -472,7 +445,7 @@ void TestMenu::hymnalKeptBetweenRuns()
         action(window, "actSetHymnal")->trigger();
         QCOMPARE(m_dialogs.messages().size(), 1);
         QVERIFY(m_dialogs.messages().at(0).text.endsWith(u"so the hymnal stays “Hymnal.txt”."_s));
-        QCOMPARE(window.hymnal()->path(), hymnal);
+        QCOMPARE(window.hymnal()->file().path(), hymnal);
         QCOMPARE(action(window, "actClearHymnal")->text(), u"Clear H&ymnal (Hymnal.txt)"_s);
         chosen = m_folder->write(u"R&B.txt"_s, sample("Hymnal.txt"));
         action(window, "actSetHymnal")->trigger();
@@ -481,130 +454,11 @@ void TestMenu::hymnalKeptBetweenRuns()
         QVERIFY(window.setHymnal(hymnal));
     }
     MainWindow again(&m_dialogs);
-    QCOMPARE(again.hymnal()->path(), hymnal);
-    QCOMPARE(again.hymnal()->kind(), Session::Kind::Hymnal);
-    QVERIFY(again.hymnalBooks().contains(u"Genesis"_s));
+    QCOMPARE(again.hymnal()->file().path(), hymnal);
+    QCOMPARE(again.hymnal()->file().kind(), LoadedFile::Kind::Hymnal);
+    QVERIFY(again.hymnal()->books().contains(u"Genesis"_s));
     action(again, "actClearHymnal")->trigger();
-    QCOMPARE(MainWindow(&m_dialogs).hymnal()->kind(), Session::Kind::None);
-}
-
-void TestMenu::commandLine_data()
-{
-    using Action = CommandLine::Parsed::Action;
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("action");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QStringList>("qt");
-    QTest::addColumn<QString>("error");
-
-    QTest::newRow("nothing") << QStringList{} << int(Action::Run) << QString() << QStringList{} << QString();
-    QTest::newRow("a file") << QStringList{u"log.txt"_s} << int(Action::Run) << u"log.txt"_s << QStringList{}
-                            << QString();
-    QTest::newRow("help") << QStringList{u"--help"_s} << int(Action::Help) << QString() << QStringList{} << QString();
-    QTest::newRow("-h after a file") << QStringList{u"a.txt"_s, u"-h"_s} << int(Action::Help) << u"a.txt"_s
-                                     << QStringList{} << QString();
-    QTest::newRow("version") << QStringList{u"--version"_s} << int(Action::Version) << QString() << QStringList{}
-                             << QString();
-    QTest::newRow("-v") << QStringList{u"-v"_s} << int(Action::Version) << QString() << QStringList{} << QString();
-    QTest::newRow("Qt options with values")
-        << QStringList{u"-platform=offscreen"_s, u"-style"_s, u"Fusion"_s, u"x.txt"_s, u"-display=:1"_s}
-        << int(Action::Run) << u"x.txt"_s
-        << QStringList{u"-platform"_s, u"offscreen"_s, u"-style"_s, u"Fusion"_s, u"-display"_s, u":1"_s} << QString();
-    QTest::newRow("a Qt value that looks like a file")
-        << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << int(Action::Run) << QString()
-        << QStringList{u"-stylesheet"_s, u"look.qss"_s, u"-reverse"_s} << QString();
-    QTest::newRow("a dash file after --")
-        << QStringList{u"--"_s, u"-odd.txt"_s} << int(Action::Run) << u"-odd.txt"_s << QStringList{} << QString();
-    QTest::newRow("unknown long") << QStringList{u"--frobnicate"_s} << int(Action::Error) << QString() << QStringList{}
-                                  << u"unknown option '--frobnicate'"_s;
-    QTest::newRow("unknown short") << QStringList{u"-x"_s} << int(Action::Error) << QString() << QStringList{}
-                                   << u"unknown option '-x'"_s;
-    QTest::newRow("Qt option with a double dash") << QStringList{u"--style"_s, u"Fusion"_s} << int(Action::Error)
-                                                  << QString() << QStringList{} << u"unknown option '--style'"_s;
-    QTest::newRow("value missing") << QStringList{u"-platform"_s} << int(Action::Error) << QString() << QStringList{}
-                                   << u"option '-platform' needs a value"_s;
-    for (const auto &[name, args] : {std::pair{"empty file", QStringList{QString()}},
-                                     {"empty value", QStringList{u"-platform"_s, QString()}},
-                                     {"empty joined value", QStringList{u"-platform="_s}},
-                                     {"empty after --", QStringList{u"--"_s, QString()}}})
-        QTest::newRow(name) << args << int(Action::Error) << QString() << QStringList{} << u"empty argument"_s;
-    QTest::newRow("two files") << QStringList{u"a.txt"_s, u"b.txt"_s} << int(Action::Error) << QString()
-                               << QStringList{} << u"more than one file given: 'a.txt' and 'b.txt'"_s;
-    // The uninstaller's question, asked with exactly its three values.
-    QTest::newRow("matches") << QStringList{u"--matches"_s, u"-x.txt"_s, u"12"_s, u"ab"_s} << int(Action::Matches)
-                             << u"-x.txt"_s << QStringList{} << QString();
-    const QString matchesAlone = u"option '--matches' takes FILE SIZE SHA256 and nothing else"_s;
-    QTest::newRow("matches short of a value") << QStringList{u"--matches"_s, u"x.txt"_s, u"12"_s} << int(Action::Error)
-                                              << QString() << QStringList{} << matchesAlone;
-    QTest::newRow("matches after a file") << QStringList{u"a.txt"_s, u"--matches"_s, u"x.txt"_s, u"12"_s, u"ab"_s}
-                                          << int(Action::Error) << QString() << QStringList{} << matchesAlone;
-    QTest::newRow("matches with a size that is no count")
-        << QStringList{u"--matches"_s, u"x.txt"_s, u"-12"_s, u"ab"_s} << int(Action::Error) << QString()
-        << QStringList{} << u"option '--matches' needs a size in bytes, not '-12'"_s;
-}
-
-void TestMenu::commandLine()
-{
-    QFETCH(QStringList, args);
-    std::vector<std::string> argv{"cantorix2"};
-    for (const QString &arg : args)
-        argv.push_back(arg.toStdString());
-    const CommandLine::Parsed parsed = CommandLine::parse(argv);
-    QTEST(int(parsed.action), "action");
-    QFETCH(QString, error);
-    QCOMPARE(QString::fromStdString(parsed.error), error);
-    if (parsed.action == CommandLine::Parsed::Action::Error)
-        return;
-    QTEST(QString::fromStdString(parsed.file), "file");
-    QStringList passed;
-    for (const std::string &arg : parsed.qtArguments)
-        passed.append(QString::fromStdString(arg));
-    QFETCH(QStringList, qt);
-    QCOMPARE(passed, QStringList{u"cantorix2"_s} + qt);
-}
-
-void TestMenu::binaryAnswersWithoutDisplay()
-{
-    QProcess program;
-    program.setProcessEnvironment(withoutDisplay(m_home.path(), QString()));
-
-    program.start(QStringLiteral(CANTORIX_BINARY), {u"--version"_s});
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitCode(), 0);
-    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).remove(u'\r'),
-             u"cantorix2 %1\n"_s.arg(QString::fromUtf16(CantorixVersion)));
-
-    program.start(QStringLiteral(CANTORIX_BINARY), {u"--frobnicate"_s});
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitCode(), 2);
-    // A Windows console ends its lines with CR LF.
-    const auto errors = [&] { return program.readAllStandardError().replace("\r\n", "\n"); };
-    QVERIFY(errors().startsWith("cantorix2: unknown option '--frobnicate'\n"));
-    QVERIFY(program.readAllStandardOutput().isEmpty());
-
-    program.start(QStringLiteral(CANTORIX_BINARY), {u"-platform"_s, u"offscreen"_s, QString()});
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitCode(), 2);
-    QVERIFY(errors().startsWith("cantorix2: empty argument\n"));
-
-    // The uninstaller deletes a file only on the program's 0 for it: the bytes installed, and nothing else (a byte
-    // changed, one more, no file, a digest in capitals or with a stray character).
-    const QByteArray installed = "as installed";
-    const QByteArray digest = QCryptographicHash::hash(installed, QCryptographicHash::Sha256).toHex();
-    const QString file = m_folder->filePath(u"installed.txt"_s);
-    for (const auto &[bytes, given, code] : {std::tuple{installed, digest, 0},
-                                             {installed, digest.toUpper(), 0},
-                                             {installed, digest.chopped(1) + 'g', 1},
-                                             {QByteArray("as instaLLed"), digest, 1},
-                                             {installed + '\n', digest, 1},
-                                             {QByteArray(), digest, 1}}) {
-        QFile::remove(file);
-        if (!bytes.isEmpty())
-            m_folder->write(u"installed.txt"_s, bytes);
-        program.start(QStringLiteral(CANTORIX_BINARY), {u"--matches"_s, file, u"12"_s, QString::fromLatin1(given)});
-        QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitCode(), code);
-    }
+    QCOMPARE(MainWindow(&m_dialogs).hymnal()->file().kind(), LoadedFile::Kind::None);
 }
 
 QTEST_MAIN(TestMenu)

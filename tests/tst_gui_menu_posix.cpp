@@ -2,6 +2,7 @@
 // The start of the program where only POSIX systems can set the stage: a settings file that is a named pipe or a
 // folder (mkfifo; stderr caught through its descriptor), and an X server that names a display or fails (X11 and
 // unix sockets).
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
@@ -68,7 +69,7 @@ private:
 
 } // namespace
 
-class TestMenuPosix : public QObject {
+class TestMenuPosix : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -78,30 +79,16 @@ private Q_SLOTS:
     void startsWithoutDisplay_data();
     void startsWithoutDisplay();
     void windowSystemFailureExits();
-
-private:
-    QTemporaryDir m_home;
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
 };
 
 void TestMenuPosix::initTestCase()
 {
-    // A home of the test's own, set before QSettings first looks for it: the settings file is made a pipe or a
-    // folder here, which must never reach another run's settings.
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    QCoreApplication::setApplicationName(u"Cantorix2"_s);
+    QVERIFY(setUpProgram(u"Cantorix2"_s, Home::OwnFolder, Locale::System));
 }
 
 void TestMenuPosix::init()
 {
-    programSettings()->clear();
-    m_dialogs.reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->isValid());
+    QVERIFY(setUpFolder(false));
     m_folder->write(u"Hymnal.txt"_s, "1 Alpha\nWords\n--\n(v1) A line\n");
 }
 

@@ -2,8 +2,8 @@
 // The file picker on Windows: drive letters (through the volume seam, so a drive that is not ready can be had), the
 // hidden attribute rather than a leading dot, and names outside the ANSI code page through Open and the command
 // line's conversion.
+#include "app/commandline.h"
 #include "app/form/form1.h"
-#include "app/mainwindow/commandline.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/drivelist.h"
 #include "app/pickers/filelist.h"

@@ -4,6 +4,7 @@
 // Also what a keyboard, a screen reader and a small screen meet, what is kept between runs, and how long printouts
 // can be stopped. A failing write is reached through the writer's seam and, where the system has one, through a
 // file size limit.
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
@@ -54,12 +55,6 @@ const QByteArray kLog = "Jan 5, 2020\n100 Alpha Hymn\n200 Beta Hymn\n\n"
                         "Mar 1, 2021\n100 Alpha Hymn\n9 Delta Hymn\n\n"
                         "Jun 6, 2022\n100 Alpha Hymn\n200 Beta Hymn\n10 Epsilon Hymn\n\n"
                         "Harvest Festival\n200 Beta Hymn\n";
-
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QAction *action(const QWidget &window, const char *name)
 {
@@ -150,7 +145,7 @@ QStringList tabChain(QWidget *first)
 
 } // namespace
 
-class TestReport : public QObject {
+class TestReport : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
@@ -194,40 +189,23 @@ private Q_SLOTS:
 private:
     // Opens the log in a fresh main window and the report over it.
     ReportWindow *openReport(const QByteArray &log = kLog);
-
-    QTemporaryDir m_home; // the settings file's, this test's own
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 void TestReport::initTestCase()
 {
-    QVERIFY(m_home.isValid());
-    qputenv("HOME", QFile::encodeName(m_home.path()));
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-    // A settings file of this test's own: on Windows every test's settings are under the one user's folder, and
-    // the tests run side by side.
-    QCoreApplication::setApplicationName(u"ReportTest"_s);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(setUpProgram(u"ReportTest"_s, Home::OwnFolder, Locale::UsEnglish));
 }
 
 void TestReport::init()
 {
-    programSettings()->clear();
-    m_dialogs.reset();
-    m_folder = std::make_unique<TestFolder>();
-    QVERIFY(m_folder->isValid());
-    m_folder->enter();
-    m_window = std::make_unique<MainWindow>(&m_dialogs);
+    QVERIFY(setUpFolder(true));
+    QVERIFY(openWindow(Shown::No));
 }
 
 void TestReport::cleanup()
 {
     SaveFile::failWritesWith(0);
-    m_window.reset();
-    m_folder.reset();
+    tearDown();
 }
 
 ReportWindow *TestReport::openReport(const QByteArray &log)
@@ -490,7 +468,7 @@ void TestReport::pdfPages()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
-    QVERIFY(ReportPrinter(report->document()).print(printer));
+    QVERIFY(ReportPrinter(report->exports()->document()).print(printer));
 
     const int pages = pagesOf(pdf);
     QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
@@ -963,8 +941,9 @@ void TestReport::chartPicture()
     table->selectionModel()->select(QItemSelection(table->model()->index(0, 0), table->model()->index(2, 0)),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
     const QString names = u"3 hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s;
-    QCOMPARE(report->pictureData().title.section(u'\n', 1), names);
-    QVERIFY(report->document().notes.contains(u"Chart of the 3 selected hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s));
+    QCOMPARE(report->exports()->pictureData().title.section(u'\n', 1), names);
+    QVERIFY(report->exports()->document().notes.contains(
+        u"Chart of the 3 selected hymns: Gamma Hymn, Beta Hymn, Alpha Hymn"_s));
 
     // Saved at a print-like size in the paper's colours, whatever the screen's theme.
     QPalette dark(QColor(53, 53, 53));
@@ -1031,14 +1010,14 @@ void TestReport::printoutCanBeStopped()
     ReportWindow *report = openReport(log);
     StoppingProgress progress;
     progress.stopAt = stopAt;
-    report->setProgress(&progress);
+    report->exports()->setProgress(&progress);
     const QString pdf = m_folder->filePath(u"report.pdf"_s);
     if (there)
         m_folder->write(u"report.pdf"_s, "old");
     const QStringList files = QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden);
     m_dialogs.saveAnswers = {pdf};
     part<QPushButton>(report, "ReportExportPdf")->click();
-    report->setProgress(nullptr);
+    report->exports()->setProgress(nullptr);
     QVERIFY(progress.ended && progress.steps > 2);
     QCOMPARE(progress.done.size(), stopAt < 0 ? progress.steps : stopAt);
     QVERIFY(m_dialogs.messages().isEmpty());

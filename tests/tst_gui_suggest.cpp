@@ -2,6 +2,7 @@
 // The Suggest Hymns window over the real main window and the sample files: what typed readings list and in which
 // order, the header and the sort box in step, the keys, the copy, how it follows the hymnal and the log, and the
 // day's readings from the lectionary beside the hymnal, for a date of its own or Add Service's.
+#include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
@@ -33,12 +34,6 @@ const QByteArray kHostileHymn = "\n999 =HYPERLINK(\"http://x.test\",\"Carol\")\n
                                 "(v1) Glory to the newborn king\n--\n^Luke 2:1-7\n";
 const QString kCounted = u"uses counted up to Sunday, December 29, 2024."_s;
 
-QByteArray sample(const char *name)
-{
-    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Each row's cells, joined by "|"; by default number, why, meter, last 12 months, uses, last sung, days since.
 QStringList rowsShown(const QTableView *table, const QList<int> &columns = {0, 2, 3, 4, 5, 6, 7})
 {
@@ -54,12 +49,9 @@ QStringList rowsShown(const QTableView *table, const QList<int> &columns = {0, 2
 
 } // namespace
 
-class TestSuggest : public QObject {
+class TestSuggest : public QObject, protected MainWindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<TestFolder> m_folder;
-    ScriptedDialogs m_dialogs;
-    std::unique_ptr<MainWindow> m_window;
     SuggestWindow *m_suggest = nullptr;
 
     template <typename T> T *part(const char *name) const
@@ -86,35 +78,18 @@ class TestSuggest : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        // A settings file of this test's own, which the test and the window both open, apart from the files
-        // of the tests running beside it.
-        QCoreApplication::setOrganizationName(u"Cantorix2"_s);
-        QCoreApplication::setApplicationName(u"SuggestTest"_s);
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    }
+    void initTestCase() { QVERIFY(setUpProgram(u"SuggestTest"_s, Home::Shared, Locale::UsEnglish)); }
 
     void init()
     {
-        programSettings()->clear();
-        m_folder = std::make_unique<TestFolder>();
-        QVERIFY(m_folder->isValid());
+        QVERIFY(setUpFolder(true));
         m_folder->write(u"Hymnal.txt"_s, sample("Hymnal.txt") + kHostileHymn);
         m_folder->write(u"BibleBooks.txt"_s, sample("BibleBooks.txt"));
         m_folder->write(u"ServiceLog.txt"_s, sample("ServiceLog.txt"));
-        m_folder->enter();
-        m_window = std::make_unique<MainWindow>(&m_dialogs);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(openWindow(Shown::Active));
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        m_folder.reset();
-    }
+    void cleanup() { tearDown(); }
 
     void readingsList_data()
     {

@@ -2,9 +2,9 @@
 // Starts the program: the command line is read first (help and version need no display), then the platform plugin
 // and the display are checked, which without one say so in one line and exit, before Qt would abort with a core
 // dump. The first start without a file opens the user's copy of the samples.
+#include "app/commandline.h"
 #include "app/install/installedfile.h"
 #include "app/install/samplecopy.h"
-#include "app/mainwindow/commandline.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"

@@ -237,7 +237,7 @@ FileForm readForm(const QByteArray &bytes, LineEnd fallback)
     form.serviceDates.reserve(heads.size());
     qsizetype latest = -1;
     for (const QString &head : heads) {
-        form.serviceDates.push_back(Limits::headDate(head).value_or(QDate()));
+        form.serviceDates.push_back(Search::headDate(head).value_or(QDate()));
         const QDate &date = form.serviceDates.back();
         if (date.isValid() && (latest < 0 || date >= form.serviceDates[size_t(latest)]))
             latest = qsizetype(form.serviceDates.size()) - 1;

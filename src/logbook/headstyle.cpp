@@ -32,7 +32,7 @@ QStringList namesOf(const QLocale &locale, QLocale::FormatType format, bool stan
     QStringList names;
     for (int month = 1; month <= 12; ++month)
         names.append(
-            Limits::DropDot(standalone ? locale.standaloneMonthName(month, format) : locale.monthName(month, format)));
+            Search::DropDot(standalone ? locale.standaloneMonthName(month, format) : locale.monthName(month, format)));
     return names;
 }
 
@@ -67,10 +67,10 @@ QString padded(int value, int width)
 }
 
 // The part of the head line the date reader took the date from: the whole line, or the front that
-// Limits::headDate falls back to.
+// Search::headDate falls back to.
 QString datePart(const QString &head)
 {
-    if (DateParse::isDate(head))
+    if (Search::DateParse::isDate(head))
         return head.trimmed();
     const qsizetype comma = head.indexOf(u',');
     const qsizetype keep = comma < 0 ? 5 : comma + 6;
@@ -81,7 +81,7 @@ QString datePart(const QString &head)
 
 QString occasionOf(const QString &head)
 {
-    if (!Limits::headDate(head))
+    if (!Search::headDate(head))
         return QString();
     const QString trimmed = head.trimmed();
     const QString date = datePart(head);
@@ -96,14 +96,23 @@ HeadStyle::HeadStyle()
 
 std::optional<HeadStyle> HeadStyle::ofHead(const QString &head)
 {
-    const std::optional<QDate> date = Limits::headDate(head);
+    const std::optional<QDate> date = Search::headDate(head);
     if (!date)
         return std::nullopt;
     const QString text = datePart(head);
 
     HeadStyle style;
-    style.m_gaps.fill(QString());
-    std::array<QStringView, 3> parts;
+    Parts parts;
+    if (!style.cutParts(text, parts) || !style.findOrders(parts, *date))
+        return std::nullopt;
+    style.findPadding(parts);
+    style.findMonthNames(parts, *date);
+    return style;
+}
+
+bool HeadStyle::cutParts(const QString &text, Parts &parts)
+{
+    m_gaps.fill(QString());
     int count = 0;
     for (qsizetype i = 0; i < text.size();) {
         const bool digits = isDigit(text[i]);
@@ -112,24 +121,26 @@ std::optional<HeadStyle> HeadStyle::ofHead(const QString &head)
             ++i;
         if (i > start) {
             if (count == 3)
-                return std::nullopt;
+                return false;
             parts[count] = QStringView(text).sliced(start, i - start);
-            style.m_parts[count++] = {!digits, int(i - start)};
+            m_parts[count++] = {!digits, int(i - start)};
             continue;
         }
-        style.m_gaps[count] += text[i++];
+        m_gaps[count] += text[i++];
     }
-    if (count != 3)
-        return std::nullopt;
+    return count == 3;
+}
 
+bool HeadStyle::findOrders(const Parts &parts, QDate date)
+{
     // Every reading of the parts that gives the line's own date; a new date is tried in each, since which one the
     // reader takes for an all-number date (5/1/2022) depends on the regional settings.
-    style.m_orders.clear();
+    m_orders.clear();
     Order order{Field::Day, Field::Month, Field::Year};
     do {
         bool agrees = true;
         for (int p = 0; p < 3 && agrees; ++p) {
-            const Part &part = style.m_parts[p];
+            const Part &part = m_parts[p];
             if (part.word) {
                 agrees = order[p] == Field::Month;
                 continue;
@@ -137,66 +148,69 @@ std::optional<HeadStyle> HeadStyle::ofHead(const QString &head)
             const int value = valueOf(parts[p]);
             switch (order[p]) {
             case Field::Day:
-                agrees = part.digits <= 2 && value == date->day();
+                agrees = part.digits <= 2 && value == date.day();
                 break;
             case Field::Month:
-                agrees = part.digits <= 2 && value == date->month();
+                agrees = part.digits <= 2 && value == date.month();
                 break;
             case Field::Year:
-                agrees =
-                    (part.digits == 4 && value == date->year()) || (part.digits == 2 && value == date->year() % 100);
+                agrees = (part.digits == 4 && value == date.year()) || (part.digits == 2 && value == date.year() % 100);
                 break;
             }
         }
         if (agrees)
-            style.m_orders.push_back(order);
+            m_orders.push_back(order);
     } while (std::next_permutation(order.begin(), order.end()));
-    if (style.m_orders.empty())
-        return std::nullopt;
+    return !m_orders.empty();
+}
 
+void HeadStyle::findPadding(const Parts &parts)
+{
     // A one-digit day or month, or a leading zero, tells whether they are padded; "12" and "14" do not.
-    style.m_padKnown = false;
-    const Order &read = style.m_orders.front();
+    m_padKnown = false;
+    const Order &read = m_orders.front();
     for (int p = 0; p < 3; ++p) {
-        if (style.m_parts[p].word || read[p] == Field::Year)
+        if (m_parts[p].word || read[p] == Field::Year)
             continue;
-        if (style.m_parts[p].digits == 1 || parts[p].startsWith(u'0')) {
-            style.m_pad = style.m_parts[p].digits == 2;
-            style.m_padKnown = true;
+        if (m_parts[p].digits == 1 || parts[p].startsWith(u'0')) {
+            m_pad = m_parts[p].digits == 2;
+            m_padKnown = true;
             break;
         }
     }
     // Dates that begin with a four-digit year are written padded, as ISO 8601 has them, unless shown otherwise.
-    if (!style.m_padKnown)
-        style.m_pad = read[0] == Field::Year && style.m_parts[0].digits == 4;
+    if (!m_padKnown)
+        m_pad = read[0] == Field::Year && m_parts[0].digits == 4;
+}
 
+void HeadStyle::findMonthNames(const Parts &parts, QDate date)
+{
     for (int p = 0; p < 3; ++p) {
-        if (!style.m_parts[p].word)
+        if (!m_parts[p].word)
             continue;
         const QString word = parts[p].toString();
-        style.m_nameChoices.clear();
+        m_nameChoices.clear();
         for (QStringList &names : nameLists()) {
-            if (names[date->month() - 1].compare(word, Qt::CaseInsensitive) == 0)
-                style.m_nameChoices.push_back(std::move(names));
+            if (names[date.month() - 1].compare(word, Qt::CaseInsensitive) == 0)
+                m_nameChoices.push_back(std::move(names));
         }
-        style.m_namesKnown = style.m_nameChoices.size() == 1;
-        if (style.m_nameChoices.empty()) {
+        m_namesKnown = m_nameChoices.size() == 1;
+        if (m_nameChoices.empty()) {
             // A shortening the reader accepts ("Sept"): the other months take their short names.
-            style.m_word = word;
-            style.m_wordMonth = date->month();
-            style.m_nameChoices = nameLists();
+            m_word = word;
+            m_wordMonth = date.month();
+            m_nameChoices = nameLists();
         }
-        style.m_names = style.m_nameChoices.front();
-        if (style.m_namesKnown)
-            style.m_nameChoices.clear();
+        m_names = m_nameChoices.front();
+        if (m_namesKnown)
+            m_nameChoices.clear();
         if (word.size() > 1 && word == word.toUpper() && word != word.toLower())
-            style.m_case = Case::Upper;
+            m_case = Case::Upper;
         else if (word == word.toLower())
-            style.m_case = Case::Lower;
+            m_case = Case::Lower;
         else if (word.front().isUpper() && word.sliced(1) == word.sliced(1).toLower())
-            style.m_case = Case::Capitalised;
+            m_case = Case::Capitalised;
     }
-    return style;
 }
 
 bool HeadStyle::sameShape(const HeadStyle &other) const
@@ -274,7 +288,7 @@ QString HeadStyle::tryLine(QDate date, const QString &occasion, const QString &c
             if (!occasion.isEmpty())
                 line += u' ' + occasion;
             const QString stored = line.contains(u',') || carriedSuffix.isEmpty() ? line : line + u',' + carriedSuffix;
-            if (Limits::headDate(stored) == date)
+            if (Search::headDate(stored) == date)
                 return line;
         }
     }

@@ -46,6 +46,17 @@ private:
         int digits = 0;    // how many, as written
     };
 
+    // The three parts of a head line's date as written.
+    using Parts = std::array<QStringView, 3>;
+
+    // The steps of reading a style from a head line's date text: its parts and the marks between them (false
+    // unless there are three), the orders that read as the line's date (false for none), whether days and months
+    // are padded, and the month names and their case.
+    bool cutParts(const QString &text, Parts &parts);
+    bool findOrders(const Parts &parts, QDate date);
+    void findPadding(const Parts &parts);
+    void findMonthNames(const Parts &parts, QDate date);
+
     QString tryLine(QDate date, const QString &occasion, const QString &carriedSuffix) const;
     QString dateText(QDate date, const Order &order, int yearDigits) const;
     QString monthName(int month) const;

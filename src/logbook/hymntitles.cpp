@@ -59,7 +59,7 @@ HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
             const QString &head = hymnal->head(e);
             const qsizetype space = head.indexOf(u' ');
             if (space > 0)
-                add(head.first(space), Limits::DropDot(PlainText::trim(QStringView(head).sliced(space + 1))),
+                add(head.first(space), Search::DropDot(PlainText::trim(QStringView(head).sliced(space + 1))),
                     m_fromHymnal);
         }
     }

@@ -30,7 +30,7 @@ int recentWeeksFrom(const QVariant &stored)
     bool number = false;
     const double weeks = stored.toString().trimmed().toDouble(&number);
     // NaN fails every comparison, so it is asked for first.
-    if (!number || std::isnan(weeks) || weeks < 1 || weeks != std::floor(weeks))
+    if (!number || std::isnan(weeks) || weeks < LeastRecentWeeks || weeks != std::floor(weeks))
         return DefaultRecentWeeks;
     return weeks > MostRecentWeeks ? MostRecentWeeks : int(weeks);
 }
@@ -54,7 +54,7 @@ Planner::Planner(const EntryStore &store)
     for (int e = 1; e <= store.entryCount(); ++e) {
         if (!store.isContinuation(e)) {
             ++service;
-            date = Limits::headDate(store.head(e)).value_or(QDate());
+            date = Search::headDate(store.head(e)).value_or(QDate());
             if (date.isValid() && (latest.isNull() || date >= latest)) {
                 latest = date;
                 m_latestHasOccasion = !occasionOf(store.head(e)).isEmpty();

@@ -27,13 +27,15 @@ struct KnownHymn {
     QString title;  // as HymnMarks::title
 };
 
-// How many weeks back a hymn counts as sung lately, when nothing else is asked for, and the most there can be.
+// How many weeks back a hymn counts as sung lately, when nothing else is asked for, and the least and most there can
+// be.
 constexpr int DefaultRecentWeeks = 4;
+constexpr int LeastRecentWeeks = 1;
 constexpr int MostRecentWeeks = 52;
 
-// The weeks as a setting kept them: a whole number from 1 to MostRecentWeeks; a larger one is MostRecentWeeks, and
-// anything else (nothing kept, text, 0, a negative number, a fraction) DefaultRecentWeeks. The settings file hands
-// back text, so "1e9" and "4.0" are numbers too.
+// The weeks as a setting kept them: a whole number from LeastRecentWeeks to MostRecentWeeks; a larger one is
+// MostRecentWeeks, and anything else (nothing kept, text, 0, a negative number, a fraction) DefaultRecentWeeks. The
+// settings file hands back text, so "1e9" and "4.0" are numbers too.
 int recentWeeksFrom(const QVariant &stored);
 
 class Planner {
@@ -42,7 +44,7 @@ public:
     explicit Planner(const EntryStore &store);
 
     // A hymn is counted once per service (an entry with its continuations), as the usage report counts it.
-    HymnMarks marks(QStringView number, QDate planned, int weeks = 4) const;
+    HymnMarks marks(QStringView number, QDate planned, int weeks = DefaultRecentWeeks) const;
 
     // Every number the log uses, ordered by its value and then as text.
     std::vector<KnownHymn> knownHymns() const;

@@ -60,18 +60,18 @@ Markers markersFor(const QString &answer)
 
 } // namespace
 
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile)
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, bool tallyShown, bool verseFile)
 {
     if (list1.isEmpty())
         return std::nullopt;
     // Consecutive repeats are dropped only for search rows; tally counts repeat by nature and are all kept.
-    const bool distinctOnly = clipCopy && tallyShown == 0;
+    const bool distinctOnly = clipCopy && !tallyShown;
     CopyResult out;
-    out.text = Limits::DropDot(list1.first());
+    out.text = Search::DropDot(list1.first());
     out.lines = 1;
     for (qsizetype i = 1; i < list1.size(); ++i) {
-        const QString item = Limits::DropDot(list1.at(i));
-        if (distinctOnly && Limits::DropDot(list1.at(i - 1)) == item)
+        const QString item = Search::DropDot(list1.at(i));
+        if (distinctOnly && Search::DropDot(list1.at(i - 1)) == item)
             continue;
         out.text += CR + item;
         ++out.lines;
@@ -117,16 +117,16 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
     CopyResult out;
     if (in.clipCopy) {
         out.heads = 1;
-        out.text = Limits::DropDot(rowAt(in.list1, 0));
+        out.text = Search::DropDot(rowAt(in.list1, 0));
     }
     for (qsizetype i = 0; i < in.list2.size(); ++i) {
         const QString &row = in.list2.at(i);
         const QString partner = rowAt(in.list1, i);
-        if (i > 0 && Limits::DropDot(rowAt(in.list1, i - 1)) != Limits::DropDot(partner)) {
+        if (i > 0 && Search::DropDot(rowAt(in.list1, i - 1)) != Search::DropDot(partner)) {
             // A new hymn (or date): verse selection starts over, except that credits run from its first row.
             skip = !creditsOnly;
             if (in.clipCopy) {
-                out.text += QString(2, CR) + Limits::DropDot(partner);
+                out.text += QString(2, CR) + Search::DropDot(partner);
                 ++out.heads;
             }
         }
@@ -157,7 +157,7 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
 
     out.message = itemsCopied(out.lines);
     if (out.heads > 0) {
-        const QString word = in.verseFile ? u" title"_s : in.tallyShown == 1 ? u" count"_s : u" date"_s;
+        const QString word = in.verseFile ? u" title"_s : in.tallyShown ? u" count"_s : u" date"_s;
         // The count is written with the leading blank that a non-negative number gets, hence two spaces after "+".
         out.message += u" +  "_s + QString::number(out.heads) + word + (out.heads == 1 ? QString() : u"s"_s);
     }

@@ -22,7 +22,7 @@ struct CopyResult {
 };
 
 // List1's rows as text. Nothing to copy when the list is empty.
-std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, qint16 tallyShown, bool verseFile);
+std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, bool tallyShown, bool verseFile);
 
 // Everything a List2 copy reads. hymname is the box's text after the window has emptied it for a TitleCount
 // of 1 (see TitleCountReadsOne).
@@ -36,7 +36,7 @@ struct List2CopyInputs {
     QString LimitYr;
     bool titleOnly = false;
     bool verseFile = false;
-    qint16 tallyShown = 0;
+    bool tallyShown = false;
 };
 
 // The input box that asks which verse to copy.

@@ -30,7 +30,7 @@ LogCounts countUses(const EntryStore &log, const QStringList &keys, QDate refere
     QDate latest;
     for (int e = 1; e <= log.entryCount(); ++e) {
         dates[size_t(e)] =
-            log.isContinuation(e) ? dates[size_t(e - 1)] : Limits::headDate(log.head(e)).value_or(QDate());
+            log.isContinuation(e) ? dates[size_t(e - 1)] : Search::headDate(log.head(e)).value_or(QDate());
         if (dates[size_t(e)].isValid() && (latest.isNull() || dates[size_t(e)] > latest))
             latest = dates[size_t(e)];
     }

@@ -7,8 +7,8 @@
 
 namespace SettingsLocation {
 
-// The file the native settings format keeps organization's application's user settings in; empty where the system
-// keeps them elsewhere than in a file (a registry), which QSettings then reads as it is.
+// The file organization's application's user settings are kept in, on every system (on Windows an INI file, not the
+// registry).
 QString file(const QString &organization, const QString &application);
 
 } // namespace SettingsLocation

@@ -25,7 +25,7 @@ std::vector<QDate> entryDates(const EntryStore &store)
         if (store.isContinuation(e))
             dates[e] = dates[e - 1];
         else
-            dates[e] = Limits::headDate(store.head(e)).value_or(QDate());
+            dates[e] = Search::headDate(store.head(e)).value_or(QDate());
     }
     return dates;
 }
@@ -113,6 +113,28 @@ DateRange presetRange(Preset preset, QDate latest)
     return {};
 }
 
+namespace {
+
+// The chart's periods over from to to: months for a range under two years, else years, at most MaxPeriods of them,
+// the latest kept.
+void choosePeriods(ReportResult &result, QDate from, QDate to)
+{
+    if (to < from.addYears(2)) {
+        result.period = Period::Month;
+        for (QDate start(from.year(), from.month(), 1); start.isValid() && start <= to; start = start.addMonths(1))
+            result.periods.push_back(start);
+        return;
+    }
+    result.period = Period::Year;
+    QDate start(from.year(), 1, 1);
+    if (qint64(to.year()) - from.year() >= MaxPeriods)
+        start = QDate(to.year(), 1, 1).addYears(1 - MaxPeriods);
+    for (; start.isValid() && start <= to; start = start.addYears(1))
+        result.periods.push_back(start);
+}
+
+} // namespace
+
 ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria)
 {
     ReportResult result;
@@ -133,25 +155,13 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                            (criteria.range.to.isNull() || date <= criteria.range.to));
     };
 
-    if (span.latest.isValid() && from.isValid() && to.isValid() && from <= to) {
-        if (to < from.addYears(2)) {
-            result.period = Period::Month;
-            for (QDate start(from.year(), from.month(), 1); start.isValid() && start <= to; start = start.addMonths(1))
-                result.periods.push_back(start);
-        } else {
-            result.period = Period::Year;
-            QDate start(from.year(), 1, 1);
-            if (qint64(to.year()) - from.year() >= MaxPeriods)
-                start = QDate(to.year(), 1, 1).addYears(1 - MaxPeriods);
-            for (; start.isValid() && start <= to; start = start.addYears(1))
-                result.periods.push_back(start);
-        }
-    }
+    if (span.latest.isValid() && from.isValid() && to.isValid() && from <= to)
+        choosePeriods(result, from, to);
     const qint64 periodCount = qint64(result.periods.size());
 
-    const Limits::DateLimit limit = Limits::IsGtLt(criteria.filters.Filter);
-    const Tallies::LineFilter filter(criteria.filters);
-    Tallies::TallyTable table(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
+    const Search::DateLimit limit = Search::IsGtLt(criteria.filters.Filter);
+    const Tally::LineFilter filter(criteria.filters);
+    Tally::TallyTable table(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
     // The service that last counted each row, numbered from 1, for counting a hymn once per service.
     std::vector<int> lastCountedIn;
 
@@ -161,7 +171,7 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         const QDate &date = dates[e];
         if (!store.isContinuation(e)) {
             ++service;
-            const bool withinLimit = !Limits::ChkGtLt(false, store.head(e), limit);
+            const bool withinLimit = !Search::ChkGtLt(false, store.head(e), limit);
             if (withinLimit && date.isNull())
                 ++result.undatedInFile;
             counted = withinLimit && inRange(date);
@@ -186,7 +196,7 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                 continue;
             const int r = table.rowOf(tag, text);
             if (size_t(r) == result.rows.size()) {
-                const Tallies::TallyRow &made = table.rows()[size_t(r)];
+                const Tally::TallyRow &made = table.rows()[size_t(r)];
                 result.rows.push_back(
                     {made.numberKey, made.titleKey, 0, {}, {}, -1, std::vector<int>(size_t(periodCount), 0)});
                 lastCountedIn.push_back(0);

@@ -46,9 +46,9 @@ QString countedFromNote(const ServiceSpan &span, QDate today);
 DateRange presetRange(Preset preset, QDate latest);
 
 struct ReportCriteria {
-    Tallies::TallyCriteria filters; // the main window's boxes as the tally reads them; the order is not used
-    DateRange range;                // no range: every service, dated or not
-    bool oncePerService = true;     // a hymn counts at most once per service (an entry with its continuations)
+    Tally::TallyCriteria filters; // the main window's boxes as the tally reads them; the order is not used
+    DateRange range;              // no range: every service, dated or not
+    bool oncePerService = true;   // a hymn counts at most once per service (an entry with its continuations)
 };
 
 // The chart's bars: one per calendar year, or per month when the range is under two years.

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace Limits {
+namespace Search {
 
 namespace {
 
@@ -35,7 +35,7 @@ DateLimit IsGtLt(const QString &Filter)
     // A bare year of this century means its first day; other short forms are left for the date reader to judge.
     if (limit.text.startsWith("20"_L1))
         limit.text.prepend("Jan 1, "_L1);
-    if (DateParse::isDate(limit.text))
+    if (Search::DateParse::isDate(limit.text))
         limit.kind = kind;
     return limit;
 }
@@ -49,7 +49,7 @@ bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit)
     if (!entryDate)
         return true;
     // IsGtLt lets only a readable limit through; a caller that passes anything else gets the entry left out.
-    const std::optional<QDate> limitDate = DateParse::parse(limit.text);
+    const std::optional<QDate> limitDate = Search::DateParse::parse(limit.text);
     if (!limitDate)
         return true;
     const bool before = *entryDate < *limitDate;
@@ -58,11 +58,11 @@ bool ChkGtLt(bool verseFile, const QString &whenDate, const DateLimit &limit)
 
 std::optional<QDate> headDate(const QString &whenDate)
 {
-    if (std::optional<QDate> whole = DateParse::parse(whenDate))
+    if (std::optional<QDate> whole = Search::DateParse::parse(whenDate))
         return whole;
     const qsizetype comma = whenDate.indexOf(u',');
     const qsizetype keep = comma < 0 ? 5 : comma + 6;
-    return DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
+    return Search::DateParse::parse(QStringView(whenDate).first(qMin(keep, whenDate.size())));
 }
 
 QStringView DropDot(QStringView item)
@@ -76,4 +76,4 @@ QString DropDot(const QString &item)
     return kept.size() == item.size() ? item : kept.toString();
 }
 
-} // namespace Limits
+} // namespace Search

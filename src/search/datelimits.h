@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace Limits {
+namespace Search {
 
 // How a limit text is applied to head lines.
 enum class LimitKind {
@@ -43,4 +43,4 @@ QStringView DropDot(QStringView item);
 // The same rule for a QString; an item without the dot comes back shared, not copied.
 QString DropDot(const QString &item);
 
-} // namespace Limits
+} // namespace Search

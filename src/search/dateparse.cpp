@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace DateParse {
+namespace Search::DateParse {
 
 namespace {
 
@@ -59,7 +59,7 @@ void addNames(LocaleTables &tables, const QLocale &locale)
     for (int month = 1; month <= 12; ++month) {
         for (QLocale::FormatType format : {QLocale::LongFormat, QLocale::ShortFormat}) {
             for (const QString &name : {locale.monthName(month, format), locale.standaloneMonthName(month, format)}) {
-                const QString bare = Limits::DropDot(name);
+                const QString bare = Search::DropDot(name);
                 if (bare.isEmpty())
                     continue;
                 tables.exact.push_back({bare, month});
@@ -278,4 +278,4 @@ bool isDate(const QString &text, const QLocale &locale)
     return parse(QStringView(text), locale).has_value();
 }
 
-} // namespace DateParse
+} // namespace Search::DateParse

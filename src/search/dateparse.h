@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace DateParse {
+namespace Search::DateParse {
 
 // The date the text names, or nothing. Accepted, with spaces allowed around the text:
 //   month names:  "Jan 1, 2019", "January 1 2019", "1 Jan 2019", "1-Jan-2019", "2019 Jan 1" (English names and the
@@ -23,4 +23,4 @@ std::optional<QDate> parse(const QString &text, const QLocale &locale = QLocale(
 bool isDate(QStringView text, const QLocale &locale = QLocale());
 bool isDate(const QString &text, const QLocale &locale = QLocale());
 
-} // namespace DateParse
+} // namespace Search::DateParse

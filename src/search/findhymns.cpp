@@ -43,7 +43,7 @@ struct Rules {
           // Verse rows show the year or century instead of the line only when nothing narrows titles or lines.
           showYear(criteria.Filter.isEmpty() && noPhrase), phrase(criteria.hymname), number(criteria.hymnmbr),
           // In a verse file the limit box is a title phrase as typed, never read as a date.
-          limit(verse ? Limits::DateLimit{Limits::LimitKind::Phrase, criteria.Filter} : Limits::IsGtLt(criteria.Filter))
+          limit(verse ? Search::DateLimit{Search::LimitKind::Phrase, criteria.Filter} : Search::IsGtLt(criteria.Filter))
     {}
 
     const SearchCriteria &criteria;
@@ -55,7 +55,7 @@ struct Rules {
     // Upper-cased once for the whole walk; the tally and the copies test case the same way.
     const PlainText::UpperNeedle phrase;
     const PlainText::UpperNeedle number;
-    const Limits::DateLimit limit;
+    const Search::DateLimit limit;
 };
 
 // The tag less its part note: "12(2)" and "12*" give "12"; "378." (the first line of a verse) gives "378".
@@ -79,7 +79,7 @@ bool entryWalked(const Rules &rules, const QString &head, bool continuation)
     // A continuation entry adds nothing to a list of titles.
     if (rules.criteria.titleOnly && rules.noPhrase && continuation)
         return false;
-    return !Limits::ChkGtLt(rules.verse, head, rules.limit);
+    return !Search::ChkGtLt(rules.verse, head, rules.limit);
 }
 
 // The year gate of verse files at the line in slot `slot`. The credits line is the first line of the hymn; a
@@ -194,7 +194,7 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
         if (entryRows > 0) {
             const qsizetype before = result.list1.size() - 1 - entryRows;
             const QString &previous = before >= 0 ? result.list1.at(before) : noHead;
-            if (Limits::DropDot(QStringView(result.list1.constLast())) != Limits::DropDot(QStringView(previous)))
+            if (Search::DropDot(QStringView(result.list1.constLast())) != Search::DropDot(QStringView(previous)))
                 ++result.distinctHeads;
         }
     }

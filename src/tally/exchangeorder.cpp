@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <numeric>
 
-namespace ExchangeOrder {
+namespace Tally::ExchangeOrder {
 
 namespace {
 
@@ -136,4 +136,4 @@ std::vector<int> arrange(const std::vector<int> &ranks)
     return arranged;
 }
 
-} // namespace ExchangeOrder
+} // namespace Tally::ExchangeOrder

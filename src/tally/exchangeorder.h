@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace ExchangeOrder {
+namespace Tally::ExchangeOrder {
 
 // ranks[i] (0 or more) is row i's place under the chosen order: a lower rank stands first, equal ranks compare
 // equal. Returns the row indices in the order left by the exchange sort that, for each position m, compares every
@@ -12,4 +12,4 @@ namespace ExchangeOrder {
 // order that procedure gives them, which is not in general their original order.
 std::vector<int> arrange(const std::vector<int> &ranks);
 
-} // namespace ExchangeOrder
+} // namespace Tally::ExchangeOrder

@@ -4,7 +4,7 @@
 
 #include "search/exclusions.h"
 
-namespace Tallies {
+namespace Tally {
 
 LineFilter::LineFilter(const TallyCriteria &criteria)
     : m_criteria(criteria), m_number(criteria.hymnmbr), m_phrase(criteria.hymname)
@@ -22,4 +22,4 @@ bool LineFilter::excludes(const QString &tag, const QString &text) const
     return !m_phrase.isEmpty() && !m_phrase.isIn(text);
 }
 
-} // namespace Tallies
+} // namespace Tally

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace Tallies {
+namespace Tally {
 
 // The exclusion, number, " full # only" and phrase boxes, tested line by line; the limit box is the caller's to
 // test, once per entry, since it depends on the head line only.
@@ -25,4 +25,4 @@ private:
     PlainText::UpperNeedle m_phrase;
 };
 
-} // namespace Tallies
+} // namespace Tally

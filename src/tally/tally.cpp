@@ -20,7 +20,7 @@
 #include <utility>
 #include <vector>
 
-namespace Tallies {
+namespace Tally {
 
 namespace {
 
@@ -234,7 +234,7 @@ TallyOrder tallyOrderAt(int comboIndex)
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
 {
     // Read as a date limit even for a verse file, whose head lines then meet the rewritten text as a phrase.
-    const Limits::DateLimit limit = Limits::IsGtLt(criteria.Filter);
+    const Search::DateLimit limit = Search::IsGtLt(criteria.Filter);
     const LineFilter filter(criteria);
 
     TallyTable table(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
@@ -253,7 +253,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
             if (filter.excludes(tag, text))
                 continue;
             if (!outsideLimit)
-                outsideLimit = Limits::ChkGtLt(store.isVerseFile(), store.head(i), limit);
+                outsideLimit = Search::ChkGtLt(store.isVerseFile(), store.head(i), limit);
             if (!*outsideLimit)
                 table.addUse(tag, text);
         }
@@ -266,7 +266,7 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     result.list2.reserve(result.rows);
     // Rows of one count share one text: most rows of a long log were used once, twice or a few times.
     std::vector<QString> countTexts;
-    for (int r : ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
+    for (int r : Tally::ExchangeOrder::arrange(ranksFor(criteria.order, rows))) {
         const TallyRow &row = rows[r];
         result.list1.append(countText(row.count, countTexts));
         // Written straight into a string of the final length: appending piece by piece costs more than the copy.
@@ -280,4 +280,4 @@ TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria)
     return result;
 }
 
-} // namespace Tallies
+} // namespace Tally

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
-namespace Tallies {
+namespace Tally {
 
 // The order of the listed rows, as chosen in the sort box.
 enum class TallyOrder {
@@ -42,4 +42,4 @@ struct TallyResult {
 // of first use, then sorts the rows. The store is only read.
 TallyResult TallyHymns(const EntryStore &store, const TallyCriteria &criteria);
 
-} // namespace Tallies
+} // namespace Tally

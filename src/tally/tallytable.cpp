@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace Tallies {
+namespace Tally {
 
 namespace {
 
@@ -113,4 +113,4 @@ int TallyTable::rowWithKey(const QString &upperKey, const QString &tag, const QS
     return row;
 }
 
-} // namespace Tallies
+} // namespace Tally

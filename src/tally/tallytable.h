@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace Tallies {
+namespace Tally {
 
 struct TallyRow {
     QString numberKey; // the tag of the first use, cut before its mark ("123*" and "123(2)" give "123")
@@ -56,4 +56,4 @@ private:
     QHash<QString, int> m_rowByText;
 };
 
-} // namespace Tallies
+} // namespace Tally

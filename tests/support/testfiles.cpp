@@ -31,6 +31,12 @@ void TestFolder::enter()
     QDir::setCurrent(m_dir.path());
 }
 
+QByteArray sample(const char *name)
+{
+    QFile file(QStringLiteral(CANTORIX_SAMPLES_DIR "/") + QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 std::unique_ptr<QSettings> programSettings()
 {
     return std::make_unique<QSettings>(

@@ -29,6 +29,10 @@ private:
     QString m_previous;
 };
 
+// The bytes of a file of the samples' folder (ServiceLog.txt, Hymnal.txt, BibleBooks.txt, Lectionary.txt); empty
+// when it cannot be read.
+QByteArray sample(const char *name);
+
 // The program's settings file for the application's names, opened as the program opens it: an INI file on every
 // system (QSettings() would take the registry on Windows).
 std::unique_ptr<QSettings> programSettings();

@@ -3,30 +3,31 @@
 // controls afresh, calls the core, and writes the result back.
 #include "app/form/form1.h"
 
+#include "app/form/controltable.h"
 #include "app/form/resultrows.h"
-#include "app/mainwindow/session.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/drivelist.h"
 #include "app/pickers/filedate.h"
 #include "app/pickers/filelist.h"
 #include "app/widgets/captionbutton.h"
-#include "app/widgets/captioncheckbox.h"
 #include "app/widgets/designpalette.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/focusmark.h"
 #include "app/widgets/rowpicker.h"
-#include "app/widgets/shortrowdelegate.h"
+#include "app/widgets/taborder.h"
 #include "app/widgets/valuelabel.h"
 #include "app/widgets/waitcursor.h"
+#include "app/widgets/windowicon.h"
+#include "panes/clickedit.h"
 #include "panes/clipcopy.h"
 #include "panes/helptext.h"
-#include "panes/panesync.h"
 #include "platform/folderaccess.h"
 #include "platform/systemfonts.h"
 #include "search/findhymns.h"
 #include "store/booklistreader.h"
 #include "store/hymnfileloader.h"
 #include "tally/tally.h"
+#include "workspace/loadedfile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,8 +44,6 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPolygonF>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -53,150 +52,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 9600;
-constexpr int kClientHeight = 7305;
-// Controls right of the lists from this height (in pixels) down sit at the bottom and move with it.
-constexpr int kBottomRightTop = 360;
-
-// A value label shows what the program found or counted; screen readers hear it with what it is.
-enum class Kind {
-    CheckBox,
-    TextBox,
-    Button,
-    ListBox,
-    ResultList,
-    ComboBox,
-    DirList,
-    DriveList,
-    FileList,
-    Label,
-    ValueLabel
-};
-enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
-
-struct ControlRow {
-    const char16_t *name;
-    Kind kind;
-    const char16_t *caption;
-    int left, top, width, height; // twips
-    bool shown;
-    const char16_t *family;
-    qreal points;
-    int style;
-};
-
-// The window's design, in the order the window declares its controls.
-constexpr ControlRow kControls[] = {
-    {u"TitleOnly", Kind::CheckBox, u"title only", 6240, 1200, 1095, 255, false, u"Arial", 8.25, Bold},
-    {u"ChkMusic", Kind::CheckBox, u"of music?", 8400, 2350, 1125, 255, false, u"Arial", 8.25, Bold},
-    {u"LimitYr", Kind::TextBox, u"", 8760, 1920, 735, 375, false, u"Arial", 9.75, Plain},
-    {u"excludT", Kind::TextBox, u"", 5400, 3120, 1575, 375, true, u"MS Sans Serif", 9.75, Plain},
-    {u"BookList", Kind::Button, u"book list", 8880, 3720, 615, 435, false, u"Arial", 8.25, Bold},
-    {u"Book", Kind::ListBox, u"", 8520, 4320, 975, 2205, false, u"MS Sans Serif", 8.25, Plain},
-    {u"ShowRefs", Kind::CheckBox, u"incl. refs", 8810, 5520, 700, 375, false, u"Arial", 8.25, Bold},
-    {u"excludH", Kind::TextBox, u"", 7080, 3120, 1455, 405, true, u"MS Sans Serif", 9.75, Plain},
-    {u"TallySort", Kind::ComboBox, u"", 7440, 1440, 1095, 315, false, u"MS Sans Serif", 8.25, Plain},
-    {u"Filter", Kind::TextBox, u"", 5880, 600, 3615, 495, true, u"MS Sans Serif", 12, Plain},
-    {u"TallyAll", Kind::Button, u"Tally", 8760, 1320, 735, 495, false, u"Arial", 9.75, Bold},
-    {u"Check1", Kind::CheckBox, u" full # only", 6240, 2480, 1215, 255, true, u"Arial", 8.25, Bold},
-    {u"List2", Kind::ResultList, u"", 3120, 4320, 5295, 2910, true, u"MS Sans Serif", 9.75, Plain},
-    {u"Go", Kind::Button, u"Find", 8760, 2800, 735, 855, false, u"Arial", 9.75, Bold},
-    {u"hymname", Kind::TextBox, u"", 960, 3600, 7575, 495, true, u"MS Sans Serif", 12, Plain},
-    {u"hymnmbr", Kind::TextBox, u"", 6240, 1920, 1575, 495, true, u"MS Sans Serif", 12, Plain},
-    {u"List1", Kind::ResultList, u"", 120, 4320, 2895, 2910, true, u"MS Sans Serif", 9.75, Plain},
-    {u"Command3", Kind::Button, u"Clear", 8640, 6840, 855, 375, true, u"Arial", 9.75, Bold},
-    {u"Command1", Kind::Button, u"Get File", 8400, 120, 1095, 375, false, u"Arial", 9.75, Bold},
-    {u"Dir1", Kind::DirList, u"", 120, 1440, 2415, 1890, true, u"MS Sans Serif", 8.25, Plain},
-    {u"Drive1", Kind::DriveList, u"", 120, 960, 2415, 330, true, u"Arial", 8.25, Bold},
-    {u"File1", Kind::FileList, u"", 2640, 1440, 2535, 1980, true, u"MS Sans Serif", 8.25, Plain},
-    {u"ClipCopy", Kind::CheckBox, u"copy w/ title", 8620, 6000, 900, 435, true, u"Arial", 8.25, Bold},
-    {u"ShowYr", Kind::Label, u"Year", 8280, 2020, 375, 255, false, u"Arial", 8.25, Bold},
-    {u"Label15", Kind::Label, u"exclude title:", 5520, 2880, 1335, 255, true, u"Arial", 8.25, Bold | Italic},
-    {u"indexPos", Kind::ValueLabel, u"", 8640, 6600, 735, 255, true, u"MS Sans Serif", 8.25, Bold},
-    {u"TitleCount", Kind::ValueLabel, u"", 8880, 5040, 615, 375, true, u"MS Sans Serif", 9.75, Bold},
-    {u"Label13", Kind::Label, u"2", 2880, 120, 255, 495, true, u"Times New Roman", 20.25, Bold | Italic},
-    {u"Hcount", Kind::Label, u"# of hymns:", 8520, 4800, 975, 375, true, u"Arial", 8.25, Bold},
-    {u"Label14", Kind::Label, u"\u00A9", 3300, 200, 135, 255, true, u"Arial", 9, Plain},
-    {u"Label12", Kind::Label, u"exclude hymn:", 7200, 2880, 1215, 255, true, u"Arial", 8.25, Bold | Italic},
-    {u"Label11", Kind::Label, u"Sort tally by:", 7440, 1200, 1215, 255, false, u"Arial", 8.25, Bold},
-    {u"ShowFile", Kind::ValueLabel, u"", 6000, 120, 1575, 255, false, u"Arial", 8.25, Bold},
-    {u"ShowDate", Kind::ValueLabel, u"", 5040, 120, 900, 255, true, u"Arial", 8.25, Bold},
-    {u"Label7", Kind::Label, u"Limit date to:", 5040, 600, 735, 495, true, u"Arial", 9.75, Bold},
-    {u"Label6", Kind::Label, u"#", 8520, 4320, 105, 375, true, u"Arial", 9.75, Bold},
-    {u"Label5", Kind::Label, u"Title phrase:", 120, 3600, 855, 495, true, u"Arial", 9.75, Bold},
-    {u"Label1", Kind::Label, u"Hymn #", 5400, 2040, 735, 375, true, u"Arial", 9.75, Bold},
-    {u"Tally", Kind::ValueLabel, u"", 8680, 4320, 815, 375, true, u"MS Sans Serif", 12, Bold},
-    {u"Label4", Kind::Label, u"Files:", 2640, 1200, 735, 255, true, u"Arial", 9, Bold},
-    {u"Label3", Kind::Label, u"Cantorix2 team 2026", 3480, 200, 1215, 375, true, u"Arial", 8.25, Bold},
-    {u"Label2", Kind::Label, u"Cantorix", 120, 120, 3135, 735, true, u"Times New Roman", 30, Bold | Italic},
-};
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
-
-QWidget *createControl(Kind kind, QWidget *parent)
-{
-    switch (kind) {
-    case Kind::CheckBox:
-        return new CaptionCheckBox(parent);
-    case Kind::TextBox:
-        return new QLineEdit(parent);
-    case Kind::Button:
-        return new CaptionButton(parent);
-    case Kind::ListBox:
-        return new QListWidget(parent);
-    case Kind::ResultList:
-        return new QListView(parent);
-    case Kind::ComboBox:
-        return new QComboBox(parent);
-    case Kind::DirList:
-        return new DirList(parent);
-    case Kind::DriveList:
-        return new DriveList(parent);
-    case Kind::FileList:
-        return new FileList(parent);
-    case Kind::Label:
-        return new QLabel(parent);
-    case Kind::ValueLabel:
-        return new ValueLabel(parent);
-    }
-    return nullptr;
-}
-
-void setCaption(QWidget *control, const QString &caption)
-{
-    if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(caption);
-    else if (auto *button = qobject_cast<QAbstractButton *>(control))
-        button->setText(caption);
-}
-
 // Only the title, its digit and the credits line are clickable; the others show their text plainly.
 bool isClickableLabel(const QString &name)
 {
     return name == u"Label2"_s || name == u"Label3"_s || name == u"Label13"_s || name == u"Label14"_s;
-}
-
-// The window's picture: a navy tile with a white note.
-QIcon drawWindowIcon()
-{
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(0, 0, 128));
-    painter.setPen(Qt::NoPen);
-    painter.drawRoundedRect(2, 2, 60, 60, 10, 10);
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(14, 38, 16, 12));
-    painter.drawEllipse(QRectF(36, 32, 16, 12));
-    painter.drawRect(QRectF(27, 14, 3, 30));
-    painter.drawRect(QRectF(49, 8, 3, 30));
-    painter.drawPolygon(QPolygonF({QPointF(27, 14), QPointF(52, 8), QPointF(52, 15), QPointF(27, 21)}));
-    return QIcon(pixmap);
 }
 
 // A folder that could not be opened: which one, and why, in the system's words.
@@ -207,12 +66,12 @@ QString folderErrorText(const NativePath &folder, int error)
 
 } // namespace
 
-Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, Session *session)
-    : QWidget(parent), m_session(session), m_dialogs(dialogs)
+Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, LoadedFile *loaded)
+    : QWidget(parent), m_loadedFile(loaded), m_dialogs(dialogs)
 {
-    if (m_session == nullptr) {
-        m_ownSession = std::make_unique<Session>();
-        m_session = m_ownSession.get();
+    if (m_loadedFile == nullptr) {
+        m_ownLoadedFile = std::make_unique<LoadedFile>();
+        m_loadedFile = m_ownLoadedFile.get();
     }
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this);
@@ -221,9 +80,10 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, S
     registerFontSubstitutes();
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Cantorix2"_s);
-    setWindowIcon(drawWindowIcon());
+    setWindowIcon(WindowIcon::drawn());
     // The design's size is where the window starts and the least it can be; it grows from there.
-    setMinimumSize(kClientWidth / kTwipsPerPixel, kClientHeight / kTwipsPerPixel);
+    setMinimumSize(ControlTable::ClientWidth / ControlTable::TwipsPerPixel,
+                   ControlTable::ClientHeight / ControlTable::TwipsPerPixel);
     resize(minimumSize());
     setPalette(designPalette());
     setAutoFillBackground(true);
@@ -260,8 +120,7 @@ void Form1::setKeyboardOrder()
     const QList<QWidget *> order{Drive1,   Dir1,    File1,  Command1, Filter,   TitleOnly, TallySort, TallyAll,
                                  hymnmbr,  LimitYr, Check1, ChkMusic, Go,       excludT,   excludH,   hymname,
                                  BookList, Book,    List1,  List2,    ShowRefs, ClipCopy,  Command3};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    TabOrder::chain(order);
 
     // Each box is named by the caption beside it, which is also where Alt and its letter would lead.
     const QList<std::pair<QLabel *, QWidget *>> buddies{{Label7, Filter},     {Label1, hymnmbr},  {Label5, hymname},
@@ -316,8 +175,8 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // Everything above the lists keeps its place; the lists take the growth, List2 the larger share of the
     // width, and the controls right of List2 (the lower ones also with the bottom edge) follow the edge.
-    const int dx = width() - kClientWidth / kTwipsPerPixel;
-    const int dy = height() - kClientHeight / kTwipsPerPixel;
+    const int dx = width() - ControlTable::ClientWidth / ControlTable::TwipsPerPixel;
+    const int dy = height() - ControlTable::ClientHeight / ControlTable::TwipsPerPixel;
     const int leftShare = dx / 3;
     for (QWidget *control : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         const auto design = m_designPlaces.constFind(control);
@@ -329,7 +188,7 @@ void Form1::resizeEvent(QResizeEvent *event)
         } else if (control == List2) {
             place.adjust(leftShare, 0, dx, dy);
         } else {
-            place.translate(dx, place.top() >= kBottomRightTop ? dy : 0);
+            place.translate(dx, place.top() >= ControlTable::BottomRightTop ? dy : 0);
         }
         control->setGeometry(place);
     }
@@ -339,7 +198,7 @@ Form1::~Form1() = default;
 
 const EntryStore &Form1::store() const
 {
-    return m_session->store();
+    return m_loadedFile->store();
 }
 
 void Form1::find()
@@ -382,7 +241,7 @@ void Form1::loadChosenFile()
 
 bool Form1::reload()
 {
-    const NativePath path = m_session->path();
+    const NativePath path = m_loadedFile->path();
     if (path.isEmpty())
         return false;
     const bool opened = loadFrom(path.parent(), path.baseName(), path.baseName().display(), Criteria::Keep);
@@ -408,44 +267,29 @@ void Form1::registerFontSubstitutes()
 
 void Form1::createControls()
 {
-    const QColor navy(0, 0, 128);
-    for (const ControlRow &row : kControls) {
-        const QString name = QString::fromUtf16(row.name);
-        QWidget *control = createControl(row.kind, this);
-        control->setObjectName(name);
-        control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
-        QFont font(SystemFonts::face(QString::fromUtf16(row.family)));
-        font.setPointSizeF(row.points);
-        font.setBold((row.style & Bold) != 0);
-        font.setItalic((row.style & Italic) != 0);
-        control->setFont(font);
-        setCaption(control, QString::fromUtf16(row.caption));
-        if (auto *label = qobject_cast<QLabel *>(control)) {
-            // ShowFile names the file loaded, and a file's name is text, whatever it looks like.
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setWordWrap(true);
-            if (isClickableLabel(name)) {
-                QPalette palette = label->palette();
-                palette.setColor(QPalette::WindowText, navy);
-                label->setPalette(palette);
-                label->setCursor(Qt::PointingHandCursor);
-                label->installEventFilter(this);
-            }
-        }
-        if (auto *list = qobject_cast<QListView *>(control)) {
-            list->setUniformItemSizes(true);
-            // Rows come from the user's files, so they can be of any length.
-            if (row.kind == Kind::ListBox || row.kind == Kind::ResultList)
-                list->setItemDelegate(new ShortRowDelegate(list));
-            if (row.kind == Kind::ResultList) {
-                list->setModel(new ResultRows(list));
-                list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-            }
-        }
-        control->setVisible(row.shown);
-    }
+    createFromTable();
+    bindControls();
+    finishControls();
+}
 
+void Form1::createFromTable()
+{
+    const QColor navy(0, 0, 128);
+    for (const ControlTable::ControlRow &row : ControlTable::rows()) {
+        QWidget *control = ControlTable::create(row, this);
+        auto *label = qobject_cast<QLabel *>(control);
+        if (label != nullptr && isClickableLabel(control->objectName())) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, navy);
+            label->setPalette(palette);
+            label->setCursor(Qt::PointingHandCursor);
+            label->installEventFilter(this);
+        }
+    }
+}
+
+void Form1::bindControls()
+{
     const auto bind = [this](auto *&member, const char16_t *name) {
         member = findChild<std::remove_reference_t<decltype(*member)> *>(QString::fromUtf16(name),
                                                                          Qt::FindDirectChildrenOnly);
@@ -497,7 +341,10 @@ void Form1::createControls()
     bind(Label4, u"Label4");
     bind(Label3, u"Label3");
     bind(Label2, u"Label2");
+}
 
+void Form1::finishControls()
+{
     // A right click on an output list copies it; it must not also select a row.
     for (QListView *list : {List1, List2}) {
         list->installEventFilter(this);
@@ -777,7 +624,7 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
 
     const WaitCursor wait;
     // The file is named by its folder and its own name, the full path, never by a bare name.
-    LoadOutcome outcome = m_session->load(folder.child(name));
+    LoadOutcome outcome = m_loadedFile->load(folder.child(name));
     NativePath resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
         outcome.errorText =
@@ -814,9 +661,9 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
 void Form1::moveTwips(QWidget *control, int left, int width)
 {
     QRect place = control->geometry();
-    place.moveLeft(left / kTwipsPerPixel);
+    place.moveLeft(left / ControlTable::TwipsPerPixel);
     if (width > 0)
-        place.setWidth(width / kTwipsPerPixel);
+        place.setWidth(width / ControlTable::TwipsPerPixel);
     control->setGeometry(place);
 }
 
@@ -1001,7 +848,7 @@ void Form1::TallyAll_Click()
     TallyShown = 1;
     m_countsLoaded = false;
 
-    const Tallies::TallyResult result = Tallies::TallyHymns(store(), tallyCriteria());
+    const Tally::TallyResult result = Tally::TallyHymns(store(), tallyCriteria());
     fillLists(result.list1, result.list2);
 
     Hcount->setText(u"           sum:"_s);
@@ -1013,7 +860,7 @@ void Form1::TallyAll_Click()
     Q_EMIT stateChanged();
 }
 
-Tallies::TallyCriteria Form1::tallyCriteria() const
+Tally::TallyCriteria Form1::tallyCriteria() const
 {
     // The tally reads the boxes a search reads, less those of verse files.
     const Search::SearchCriteria boxes = readCriteria();
@@ -1023,7 +870,7 @@ Tallies::TallyCriteria Form1::tallyCriteria() const
             .hymname = boxes.hymname,
             .Filter = boxes.Filter,
             .fullNumberOnly = boxes.fullNumberOnly,
-            .order = Tallies::tallyOrderAt(TallySort->currentIndex())};
+            .order = Tally::tallyOrderAt(TallySort->currentIndex())};
 }
 
 // ---- The output panes
@@ -1057,7 +904,7 @@ void Form1::List1_Click()
     const int row = List1->currentIndex().row();
     if (row < 0)
         return;
-    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown));
+    applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown != 0));
 }
 
 void Form1::List2_Click()
@@ -1075,7 +922,7 @@ void Form1::List1_MouseDown(Qt::MouseButton button)
     if (button != Qt::RightButton || m_leftRows->rows().isEmpty())
         return;
     const std::optional<Panes::CopyResult> copy =
-        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown, store().isVerseFile());
+        Panes::List1Copy(m_leftRows->rows(), ClipCopy->isChecked(), TallyShown != 0, store().isVerseFile());
     if (!copy.has_value())
         return;
     QGuiApplication::clipboard()->setText(copy->text);
@@ -1100,7 +947,7 @@ void Form1::List2_MouseDown(Qt::MouseButton button)
     in.LimitYr = boxes.LimitYr;
     in.titleOnly = boxes.titleOnly;
     in.verseFile = store().isVerseFile();
-    in.tallyShown = TallyShown;
+    in.tallyShown = TallyShown != 0;
 
     std::optional<QString> answer;
     if (Panes::List2AsksVerse(in)) {

@@ -18,7 +18,7 @@ class DirList;
 class DriveList;
 class FileList;
 class Dialogs;
-class Session;
+class LoadedFile;
 namespace Panes {
 struct ClickEdit;
 }
@@ -38,10 +38,10 @@ public:
     enum class Side { Left, Right };
 
     // dialogs answers the window's message and input boxes; without one the real Qt dialogs are used. The window
-    // starts in startFolder, or without one in the folder the program was started in. session holds the loaded
+    // starts in startFolder, or without one in the folder the program was started in. loaded holds the loaded
     // file; without one the window keeps its own.
     explicit Form1(Dialogs *dialogs = nullptr, QWidget *parent = nullptr, const NativePath &startFolder = {},
-                   Session *session = nullptr);
+                   LoadedFile *loaded = nullptr);
     ~Form1() override;
 
     const EntryStore &store() const;
@@ -62,7 +62,7 @@ public:
     int leftRowCount() const;
     int rightRowCount() const;
     // The criteria boxes as Tally reads them now, in the order the sort box names.
-    Tallies::TallyCriteria tallyCriteria() const;
+    Tally::TallyCriteria tallyCriteria() const;
 
     // The window's commands, for its own controls and for the menu bar alike.
     // Searches with the criteria as they stand ("Find", Enter in a criteria box).
@@ -141,6 +141,13 @@ private:
     void Label2_Click();
 
     void createControls();
+    // The design's controls from its table, the clickable labels marked as such.
+    void createFromTable();
+    // The members that name the controls, found by their names.
+    void bindControls();
+    // What the table does not say: the lists' event filters and focus marks, the volume list's caption, the
+    // stacking of the title's parts.
+    void finishControls();
     void connectControls();
     void setKeyboardOrder();
     // Names for screen readers: boxes by their captions, lists and counts by what they hold now.
@@ -158,8 +165,8 @@ private:
     void fillLists(const QStringList &left, const QStringList &right);
     void moveTwips(QWidget *control, int left, int width);
 
-    std::unique_ptr<Session> m_ownSession;
-    Session *m_session;
+    std::unique_ptr<LoadedFile> m_ownLoadedFile;
+    LoadedFile *m_loadedFile;
     // Where the lists and the controls right of them stand in the design's 640 x 487.
     QHash<QWidget *, QRect> m_designPlaces;
     qint16 TallyShown = 0;

@@ -3,12 +3,11 @@
 // a free name, so that a file the user already has (a log with services added, an edited hymnal) is never replaced.
 #include "app/install/samplecopy.h"
 
-#include "app/mainwindow/appsettings.h"
 #include "platform/folderaccess.h"
 #include "platform/nativefile.h"
 #include "platform/savefile.h"
+#include "workspace/appsettings.h"
 
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <memory>
@@ -21,7 +20,6 @@ namespace {
 
 // A sample is a few kilobytes; anything far larger in the templates' folder is no sample.
 constexpr qint64 kMaxSampleBytes = 16 * 1024 * 1024;
-const QString kCopiedKey = u"samples/copied"_s;
 
 } // namespace
 
@@ -71,12 +69,13 @@ Copied copy(const NativePath &templates, const NativePath &folder)
 
 Copied onFirstStart(AppSettings &settings, const NativePath &templates, const NativePath &folder)
 {
-    const std::unique_ptr<QSettings> kept = settings.open();
-    if (!kept || kept->value(kCopiedKey).toBool() || !NativeFile::inspect(templates.child(logName())).ok())
+    // Read before asking whether the settings are kept: reading looks at the file.
+    const bool copied = settings.value(AppSettings::Key::SamplesCopied).toBool();
+    if (!settings.isKept() || copied || !NativeFile::inspect(templates.child(logName())).ok())
         return {};
     Copied result = copy(templates, folder);
     // Once tried, never again: the user may have moved or deleted the copies on purpose.
-    kept->setValue(kCopiedKey, true);
+    settings.setValue(AppSettings::Key::SamplesCopied, true);
     if (result.log.isEmpty())
         result.log = templates.child(logName());
     return result;

@@ -7,6 +7,8 @@
 #include "app/logbook/hymnrows.h"
 #include "app/widgets/dialogs.h"
 #include "app/widgets/linetextvalidator.h"
+#include "app/widgets/screenfit.h"
+#include "app/widgets/taborder.h"
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
@@ -59,11 +61,28 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_day->setAccessibleName(u"Day of the church year"_s);
-    m_weeks->setRange(1, 52);
-    m_weeks->setValue(qBound(1, recentWeeks, 52));
+    m_weeks->setRange(Logbook::LeastRecentWeeks, Logbook::MostRecentWeeks);
+    m_weeks->setValue(qBound(Logbook::LeastRecentWeeks, recentWeeks, Logbook::MostRecentWeeks));
     // Enter adds the service from anywhere but a focused button, which Enter presses.
     m_ok->setDefault(true);
 
+    QLabel *hymnsLabel = layOutControls();
+    connectControls(hymnsLabel);
+
+    setSources(log, hymnal);
+    updatePlanned();
+    hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
+    setKeyboardOrder();
+    m_date->setFocus(Qt::OtherFocusReason);
+
+    // Roomy where the screen allows, never larger than the room it has.
+    const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
+    resize(ScreenFit::sizeWithin(QSize(760, 560), room, minimumSizeHint()));
+}
+
+QLabel *AddServiceDialog::layOutControls()
+{
     auto *dateLabel = new QLabel(u"Da&te:"_s, this);
     auto *occasionLabel = new QLabel(u"&Occasion:"_s, this);
     auto *hymnsLabel = new QLabel(u"&Hymns:"_s, this);
@@ -100,7 +119,11 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     layout->addWidget(m_rows, 1);
     layout->addLayout(rowButtons);
     layout->addLayout(foot);
+    return hymnsLabel;
+}
 
+void AddServiceDialog::connectControls(QLabel *hymnsLabel)
+{
     connect(m_addRow, &QPushButton::clicked, m_rows, &HymnRows::addRow);
     connect(m_removeRow, &QPushButton::clicked, m_rows, &HymnRows::removeCurrent);
     connect(m_moveUp, &QPushButton::clicked, m_rows, [this] { m_rows->moveCurrent(-1); });
@@ -120,17 +143,6 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     // The hymns label leads to the first line.
     connect(m_rows, &HymnRows::rowsChanged, hymnsLabel,
             [this, hymnsLabel] { hymnsLabel->setBuddy(m_rows->row(0)->numberBox()); });
-
-    setSources(log, hymnal);
-    updatePlanned();
-    hymnsLabel->setBuddy(m_rows->row(0)->numberBox());
-    setKeyboardOrder();
-    m_date->setFocus(Qt::OtherFocusReason);
-
-    // Roomy where the screen allows, never larger than the room it has.
-    const QScreen *screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
-    const QSize room = screen != nullptr ? screen->availableGeometry().size() - QSize(40, 60) : SmallestSize;
-    resize(QSize(760, 560).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymnal)
@@ -212,12 +224,8 @@ void AddServiceDialog::showEvent(QShowEvent *event)
     if (m_placed || screen == nullptr)
         return;
     m_placed = true;
-    const QRect room = screen->availableGeometry();
     const QRect frame = frameGeometry();
-    QPoint at = frame.topLeft();
-    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - frame.width() + 1)));
-    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - frame.height() + 1)));
-    if (at != frame.topLeft())
+    if (const QPoint at = ScreenFit::keptWithin(frame, screen->availableGeometry()); at != frame.topLeft())
         move(at);
 }
 
@@ -226,8 +234,7 @@ void AddServiceDialog::setKeyboardOrder()
     QList<QWidget *> order{m_date, m_occasion};
     order += m_rows->focusChain();
     order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_suggest, m_weeks, m_ok, m_cancel};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    TabOrder::chain(order);
 }
 
 void AddServiceDialog::updatePlanned()

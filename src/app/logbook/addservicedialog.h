@@ -63,6 +63,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The captions and the grid, rows and foot they sit in with the controls; the hymns' caption, which follows the
+    // first line, is handed to connectControls.
+    QLabel *layOutControls();
+    void connectControls(QLabel *hymnsLabel);
     void setKeyboardOrder();
     void updatePlanned();
     // The day's name beside the date, and as the occasion until the user edits it.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "logbook/addservice.h"
+#include "logbook/planner.h"
 
 #include <QDate>
 #include <QPointer>
@@ -86,5 +87,5 @@ private:
     std::shared_ptr<const Logbook::HymnTitles> m_titles;
     QStringListModel *m_completions;
     QDate m_planned;
-    int m_weeks = 4;
+    int m_weeks = Logbook::DefaultRecentWeeks;
 };

@@ -3,21 +3,13 @@
 // does not know (edited by hand, or from a later version) falls back to the default.
 #include "app/mainwindow/churchyearmenu.h"
 
-#include "app/mainwindow/appsettings.h"
+#include "workspace/appsettings.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QSettings>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString kNamingKey = u"calendar/naming"_s;
-const QString kNamesAlwaysKey = u"calendar/namesAlways"_s;
-
-} // namespace
 
 ChurchYearMenu::ChurchYearMenu(AppSettings *settings, QMenu *parentMenu, QObject *parent)
     : QObject(parent), m_settings(settings)
@@ -44,14 +36,12 @@ ChurchYearMenu::ChurchYearMenu(AppSettings *settings, QMenu *parentMenu, QObject
     menu->setToolTipsVisible(true);
 
     QAction *chosen = m_proper;
-    if (const std::unique_ptr<QSettings> kept = m_settings->open()) {
-        const QString naming = kept->value(kNamingKey).toString();
-        if (naming == u"Pentecost"_s)
-            chosen = m_pentecost;
-        else if (naming == u"OrdinaryTime"_s)
-            chosen = m_ordinaryTime;
-        m_namesAlways->setChecked(kept->value(kNamesAlwaysKey, false).toBool());
-    }
+    const QString naming = m_settings->value(AppSettings::Key::CalendarNaming).toString();
+    if (naming == u"Pentecost"_s)
+        chosen = m_pentecost;
+    else if (naming == u"OrdinaryTime"_s)
+        chosen = m_ordinaryTime;
+    m_namesAlways->setChecked(m_settings->value(AppSettings::Key::CalendarNamesAlways).toBool());
     chosen->setChecked(true);
 
     // triggered, not toggled: only the user's choice is kept, not the checks set above.
@@ -75,12 +65,11 @@ bool ChurchYearMenu::namesAlways() const
 
 void ChurchYearMenu::keep()
 {
-    if (const std::unique_ptr<QSettings> kept = m_settings->open()) {
-        const Calendar::NamingStyle chosen = style();
-        kept->setValue(kNamingKey, chosen == Calendar::NamingStyle::Pentecost      ? u"Pentecost"_s
-                                   : chosen == Calendar::NamingStyle::OrdinaryTime ? u"OrdinaryTime"_s
-                                                                                   : u"Proper"_s);
-        kept->setValue(kNamesAlwaysKey, namesAlways());
-    }
+    const Calendar::NamingStyle chosen = style();
+    m_settings->setValues(
+        {{AppSettings::Key::CalendarNaming, chosen == Calendar::NamingStyle::Pentecost      ? u"Pentecost"_s
+                                            : chosen == Calendar::NamingStyle::OrdinaryTime ? u"OrdinaryTime"_s
+                                                                                            : u"Proper"_s},
+         {AppSettings::Key::CalendarNamesAlways, namesAlways()}});
     Q_EMIT changed();
 }

@@ -6,16 +6,15 @@
 #include "app/form/form1.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
-#include "app/mainwindow/session.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
-#include "logbook/planner.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
-#include "store/booklistreader.h"
 #include "version.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +25,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -43,16 +41,6 @@ QKeySequence keyFor(QKeySequence::StandardKey key, const QKeySequence &usual)
     return platform.isEmpty() ? usual : platform;
 }
 
-// Where the hymnal's path is kept, in the settings file's form of a path.
-const QString kHymnalKey = u"hymnal/path"_s;
-// Where the window's size and place are kept, as QWidget::saveGeometry gives them.
-const QString kPlaceKey = u"mainWindow/geometry"_s;
-// Whether the window was at its least height then: a notice (the status bar, the changed-on-disk bar) grows a window
-// at its least height, and the next start, which shows neither, is at the design's height again.
-const QString kLeastHeightKey = u"mainWindow/leastHeight"_s;
-// How many weeks back a hymn counts as sung lately when a service is planned.
-const QString kRecentWeeksKey = u"planner/recentWeeks"_s;
-
 } // namespace
 
 MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder)
@@ -64,18 +52,16 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     }
     setObjectName(u"MainWindow"_s);
     setWindowTitle(u"Cantorix2"_s);
-    m_session = new Session(this);
-    m_hymnal = new Session(this);
+    m_loadedFile = new LoadedFile(this);
+    m_hymnal = new Hymnal(&m_settings, this);
     m_logWatch = new FileWatch(this);
     m_logWatch->setObjectName(u"LogWatch"_s);
-    m_hymnalWatch = new FileWatch(this);
-    m_hymnalWatch->setObjectName(u"HymnalWatch"_s);
     // The notice goes below the design area, which keeps its size and place; the window grows to hold it.
     auto *central = new QWidget(this);
     auto *column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    m_form = new Form1(m_dialogs, central, startFolder, m_session);
+    m_form = new Form1(m_dialogs, central, startFolder, m_loadedFile);
     m_changedBar = new FileChangedBar(central);
     column->addWidget(m_form, 1);
     column->addWidget(m_changedBar);
@@ -88,22 +74,18 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     };
     createActions();
     connect(m_form, &Form1::stateChanged, this, &MainWindow::updateActions);
-    connect(m_session, &Session::loaded, this, &MainWindow::updateTitle);
+    connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::updateTitle);
     // Every attempted load counts, the file list's "Get File" as much as the menu's, so that a file named wrongly
     // can be tried again from the list.
     connect(m_form, &Form1::fileOpened, this, [this](const NativePath &path) {
         m_recent.add(path);
         rebuildRecentMenu();
-        m_loadedPath = path;
-        if (m_reportWindow != nullptr)
-            m_reportWindow->setLoadedFile(path);
         // The status bar is made for the first message, so that the window starts at the design's height.
         if (auto *status = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
             status->clearMessage();
     });
-    connect(m_session, &Session::loaded, this, &MainWindow::followSession);
+    connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::followLoadedFile);
     connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
-    connect(m_hymnalWatch, &FileWatch::changed, this, &MainWindow::followHymnalOnDisk);
     connect(m_changedBar, &FileChangedBar::reloadClicked, this, &MainWindow::reloadFile);
     connect(m_changedBar, &FileChangedBar::aboutToShow, this, [this] { m_heightWithoutBar = height(); });
     connect(m_changedBar, &FileChangedBar::hidden, this, [this] {
@@ -115,20 +97,24 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
         layout()->activate();
         resize(width(), m_heightWithoutBar);
     });
+    connect(m_hymnal, &Hymnal::changed, this, [this] {
+        updateActions();
+        Q_EMIT hymnalChanged();
+    });
     connect(this, &MainWindow::hymnalChanged, this, [this] {
         if (m_addServiceDialog)
-            m_addServiceDialog->setSources(m_session->store(), hymnalStore());
+            m_addServiceDialog->setSources(m_loadedFile->store(), m_hymnal->store());
     });
     updateActions();
     rebuildRecentMenu();
-    restoreHymnal();
+    m_hymnal->restore();
     restorePlace();
 }
 
 MainWindow::~MainWindow()
 {
     // Form1 and the report refer to the dialogs this window may own; they go first, the report before the form
-    // whose criteria it reads. The suggestions follow the sessions, which go with this window.
+    // whose criteria it reads. The suggestions follow the loaded files, which go with this window.
     delete m_suggestWindow;
     delete m_reportWindow;
     delete m_form;
@@ -199,32 +185,31 @@ void MainWindow::createActions()
 void MainWindow::updateTitle()
 {
     const QString program = u"Cantorix2"_s;
-    if (m_session->kind() == Session::Kind::None) {
+    if (m_loadedFile->kind() == LoadedFile::Kind::None) {
         setWindowTitle(program);
         return;
     }
     // "[*]" in a title is Qt's mark for unsaved changes; doubled, it is shown as it is.
-    QString name = m_session->path().baseName().display();
+    QString name = m_loadedFile->path().baseName().display();
     name.replace(u"[*]"_s, u"[*][*]"_s);
     setWindowTitle(name + u" \u2014 "_s + program);
 }
 
 void MainWindow::restorePlace()
 {
-    const std::unique_ptr<QSettings> settings = m_settings.open();
     // Qt moves a window whose place lies off every screen there is now (a monitor since unplugged) onto one.
-    if (!settings || !restoreGeometry(settings->value(kPlaceKey).toByteArray()))
+    if (!restoreGeometry(m_settings.value(AppSettings::Key::MainWindowPlace).toByteArray()))
         return;
-    if (settings->value(kLeastHeightKey).toBool() && !isMaximized() && !isFullScreen())
+    // A notice (the status bar, the changed-on-disk bar) grows a window at its least height, and the next start,
+    // which shows neither, is at the design's height again.
+    if (m_settings.value(AppSettings::Key::MainWindowLeastHeight).toBool() && !isMaximized() && !isFullScreen())
         resize(width(), minimumSizeHint().height());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (const std::unique_ptr<QSettings> settings = m_settings.open()) {
-        settings->setValue(kPlaceKey, saveGeometry());
-        settings->setValue(kLeastHeightKey, height() <= minimumSizeHint().height());
-    }
+    m_settings.setValues({{AppSettings::Key::MainWindowPlace, saveGeometry()},
+                          {AppSettings::Key::MainWindowLeastHeight, height() <= minimumSizeHint().height()}});
     QMainWindow::closeEvent(event);
 }
 
@@ -235,41 +220,22 @@ void MainWindow::updateActions()
     m_copyLeft->setEnabled(m_form->leftRowCount() > 0);
     m_copyRight->setEnabled(m_form->rightRowCount() > 0);
     m_report->setEnabled(ReportWindow::canReport(m_form->store()));
-    const bool hymnal = m_hymnal->kind() == Session::Kind::Hymnal;
+    const bool hymnal = m_hymnal->isSet();
     m_clearHymnal->setEnabled(hymnal);
     // The menu names the hymnal set; "&" in a file's name is no mnemonic.
     QString clearText = u"Clear H&ymnal"_s;
     if (hymnal)
-        clearText += u" (%1)"_s.arg(m_hymnal->path().baseName().display().replace(u'&', u"&&"_s));
+        clearText += u" (%1)"_s.arg(m_hymnal->file().path().baseName().display().replace(u'&', u"&&"_s));
     m_clearHymnal->setText(clearText);
-    m_reload->setEnabled(m_session->kind() != Session::Kind::None);
-    m_editExternally->setEnabled(m_session->kind() != Session::Kind::None);
-    m_addService->setEnabled(m_session->kind() == Session::Kind::ServiceLog);
-    m_suggest->setEnabled(SuggestWindow::canSuggest(*m_hymnal));
-}
-
-bool MainWindow::loadHymnal(const NativePath &path)
-{
-    // Read beside the hymnal set, which stays as it is when the file is no hymnal.
-    Session candidate;
-    if (!candidate.load(path).opened || candidate.kind() != Session::Kind::Hymnal)
-        return false;
-    m_hymnal->take(candidate);
-    m_hymnalBooks = BookListReader::readFile(path.parent().child(BookListReader::fileName())).names;
-    m_lectionary = Calendar::Lectionary::readFile(path.parent().child(Calendar::Lectionary::fileName()));
-    return true;
+    m_reload->setEnabled(m_loadedFile->kind() != LoadedFile::Kind::None);
+    m_editExternally->setEnabled(m_loadedFile->kind() != LoadedFile::Kind::None);
+    m_addService->setEnabled(m_loadedFile->kind() == LoadedFile::Kind::ServiceLog);
+    m_suggest->setEnabled(m_hymnal->isSet());
 }
 
 bool MainWindow::setHymnal(const NativePath &path)
 {
-    if (!loadHymnal(path))
-        return false;
-    m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
-    if (const std::unique_ptr<QSettings> settings = m_settings.open())
-        settings->setValue(kHymnalKey, path.storedForm());
-    updateActions();
-    Q_EMIT hymnalChanged();
-    return true;
+    return m_hymnal->set(path);
 }
 
 void MainWindow::chooseHymnal()
@@ -282,8 +248,8 @@ void MainWindow::chooseHymnal()
         statusBar()->showMessage(u"Hymnal set: %1"_s.arg(path.baseName().display()));
         return;
     }
-    const QString kept = m_hymnal->kind() == Session::Kind::Hymnal
-                             ? u"the hymnal stays “%1”"_s.arg(m_hymnal->path().baseName().display())
+    const QString kept = m_hymnal->isSet()
+                             ? u"the hymnal stays “%1”"_s.arg(m_hymnal->file().path().baseName().display())
                              : u"no hymnal is set"_s;
     m_dialogs->message(u"Set Hymnal"_s,
                        u"“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so %2."_s.arg(
@@ -294,26 +260,6 @@ void MainWindow::chooseHymnal()
 void MainWindow::clearHymnal()
 {
     m_hymnal->clear();
-    m_hymnalBooks.clear();
-    m_lectionary = {};
-    m_hymnalWatch->stop();
-    if (const std::unique_ptr<QSettings> settings = m_settings.open())
-        settings->remove(kHymnalKey);
-    updateActions();
-    Q_EMIT hymnalChanged();
-}
-
-void MainWindow::restoreHymnal()
-{
-    const std::unique_ptr<QSettings> settings = m_settings.open();
-    if (!settings)
-        return;
-    const NativePath path = NativePath::fromStoredForm(settings->value(kHymnalKey).toByteArray());
-    if (RecentFiles::isKeepable(path) && loadHymnal(path)) {
-        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
-        updateActions();
-        Q_EMIT hymnalChanged();
-    }
 }
 
 void MainWindow::showReport()
@@ -323,9 +269,8 @@ void MainWindow::showReport()
     if (m_reportWindow == nullptr) {
         // The real dialogs of the report open over the report, in the desktop's colours; scripted ones are shared.
         m_reportWindow = new ReportWindow(
-            m_session, [form = m_form] { return form->tallyCriteria(); }, m_ownDialogs ? nullptr : m_dialogs,
+            m_loadedFile, [form = m_form] { return form->tallyCriteria(); }, m_ownDialogs ? nullptr : m_dialogs,
             &m_settings, this);
-        m_reportWindow->setLoadedFile(m_loadedPath);
         // The criteria change with every Find, Tally and Clear, and the file with every load.
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
     }
@@ -334,14 +279,12 @@ void MainWindow::showReport()
 
 void MainWindow::showSuggestions(QDate date)
 {
-    if (!SuggestWindow::canSuggest(*m_hymnal))
+    if (!m_hymnal->isSet())
         return;
     if (m_suggestWindow == nullptr) {
-        m_suggestWindow = new SuggestWindow(m_session, m_hymnal, this);
+        m_suggestWindow = new SuggestWindow(m_loadedFile, m_hymnal, this);
         m_suggestWindow->setNamingStyle(m_churchYear->style());
-        m_suggestWindow->followHymnal(m_hymnalBooks, m_lectionary);
-        connect(this, &MainWindow::hymnalChanged, m_suggestWindow,
-                [this] { m_suggestWindow->followHymnal(m_hymnalBooks, m_lectionary); });
+        m_suggestWindow->followHymnal();
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
     placeSuggestions();
@@ -453,20 +396,20 @@ AddServiceDialog *MainWindow::addServiceDialog() const
     return m_addServiceDialog;
 }
 
-void MainWindow::followSession()
+void MainWindow::followLoadedFile()
 {
     m_changedBar->hide();
-    if (m_session->kind() == Session::Kind::None)
+    if (m_loadedFile->kind() == LoadedFile::Kind::None)
         m_logWatch->stop();
     else
-        m_logWatch->watch(m_session->path(), m_session->readFromDisk());
-    if (m_addServiceDialog && m_session->kind() == Session::Kind::ServiceLog)
-        m_addServiceDialog->setSources(m_session->store(), hymnalStore());
+        m_logWatch->watch(m_loadedFile->path(), m_loadedFile->readFromDisk());
+    if (m_addServiceDialog && m_loadedFile->kind() == LoadedFile::Kind::ServiceLog)
+        m_addServiceDialog->setSources(m_loadedFile->store(), m_hymnal->store());
 }
 
 void MainWindow::showDiskChange(FileWatch::Disk disk)
 {
-    const QString name = m_session->path().baseName().display();
+    const QString name = m_loadedFile->path().baseName().display();
     switch (disk) {
     case FileWatch::Disk::AsLoaded:
         m_changedBar->hide();
@@ -480,25 +423,6 @@ void MainWindow::showDiskChange(FileWatch::Disk disk)
     }
 }
 
-void MainWindow::followHymnalOnDisk(FileWatch::Disk disk)
-{
-    // A hymnal deleted stays as it was read; one saved over it by rename comes back as a change.
-    if (disk == FileWatch::Disk::Deleted ||
-        (disk == FileWatch::Disk::AsLoaded && m_hymnal->kind() == Session::Kind::Hymnal))
-        return;
-    const NativePath path = m_hymnalWatch->path();
-    // A file that is no hymnal now leaves none set, and is still watched for when it is one again.
-    if (loadHymnal(path)) {
-        m_hymnalWatch->watch(path, m_hymnal->readFromDisk());
-    } else {
-        m_hymnal->clear();
-        m_hymnalBooks.clear();
-        m_lectionary = {};
-    }
-    updateActions();
-    Q_EMIT hymnalChanged();
-}
-
 void MainWindow::reloadFile()
 {
     m_form->reload();
@@ -506,29 +430,18 @@ void MainWindow::reloadFile()
 
 void MainWindow::editExternally()
 {
-    if (m_session->kind() == Session::Kind::None)
+    if (m_loadedFile->kind() == LoadedFile::Kind::None)
         return;
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_session->path().toText()))) {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_loadedFile->path().toText()))) {
         m_dialogs->message(u"Open in Text Editor"_s,
-                           u"No program was found to open \"%1\" with."_s.arg(m_session->path().display()),
+                           u"No program was found to open \"%1\" with."_s.arg(m_loadedFile->path().display()),
                            Dialogs::Icon::Exclamation);
     }
 }
 
-const EntryStore *MainWindow::hymnalStore() const
-{
-    return m_hymnal->kind() == Session::Kind::Hymnal ? &m_hymnal->store() : nullptr;
-}
-
-int MainWindow::recentWeeks()
-{
-    const std::unique_ptr<QSettings> settings = m_settings.open();
-    return settings ? Logbook::recentWeeksFrom(settings->value(kRecentWeeksKey)) : Logbook::DefaultRecentWeeks;
-}
-
 void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
 {
-    if (m_session->kind() != Session::Kind::ServiceLog) {
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog) {
         m_dialogs->message(u"Add Service"_s, u"Load a service log first: a service is added to the log loaded."_s,
                            Dialogs::Icon::Exclamation);
         return;
@@ -541,17 +454,15 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         return;
     }
     auto *dialog = new AddServiceDialog(
-        m_session->store(), hymnalStore(), recentWeeks(),
+        m_loadedFile->store(), m_hymnal->store(), m_settings.recentWeeks(),
         [this](const Logbook::NewService &service) { return submitService(service); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
     dialog->appendLines(hymns);
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
     connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);
-    connect(dialog, &AddServiceDialog::recentWeeksChanged, this, [this](int weeks) {
-        if (const std::unique_ptr<QSettings> settings = m_settings.open())
-            settings->setValue(kRecentWeeksKey, weeks);
-    });
+    connect(dialog, &AddServiceDialog::recentWeeksChanged, this,
+            [this](int weeks) { m_settings.setRecentWeeks(weeks); });
     // Before the dialog goes, which would take Suggest Hymns with it.
     connect(dialog, &QDialog::finished, this, &MainWindow::placeSuggestions);
     m_addServiceDialog = dialog;
@@ -571,9 +482,9 @@ bool MainWindow::submitService(const Logbook::NewService &service)
         return false;
     }
     // Only a file without any line end yet (empty, or a single line) takes this one; every editor reads LF.
-    const NativePath log = m_session->path();
+    const NativePath log = m_loadedFile->path();
     const Logbook::WrittenService written =
-        Logbook::writeService(log, m_session->readFromDisk(), service, Logbook::LineEnd::Lf, m_backups.lastFor(log));
+        Logbook::writeService(log, m_loadedFile->readFromDisk(), service, Logbook::LineEnd::Lf, m_backups.lastFor(log));
     // A backup written is the program's own from now on, also when the log's own write then failed.
     if (written.backup.isKnown())
         m_backups.keep(log, written.backup);

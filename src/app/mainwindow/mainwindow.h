@@ -3,18 +3,16 @@
 // actions are enabled from what Form1 reports after each change.
 #pragma once
 
-#include "app/mainwindow/appsettings.h"
-#include "app/mainwindow/backuprecords.h"
 #include "app/mainwindow/churchyearmenu.h"
-#include "app/mainwindow/filewatch.h"
-#include "app/mainwindow/recentfiles.h"
-#include "calendar/lectionary.h"
 #include "logbook/addservice.h"
 #include "platform/nativepath.h"
+#include "workspace/appsettings.h"
+#include "workspace/backuprecords.h"
+#include "workspace/filewatch.h"
+#include "workspace/recentfiles.h"
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -23,10 +21,11 @@ class AddServiceDialog;
 class Dialogs;
 class FileChangedBar;
 class Form1;
+class Hymnal;
 class QAction;
 class QMenu;
 class ReportWindow;
-class Session;
+class LoadedFile;
 class SuggestWindow;
 
 class MainWindow : public QMainWindow {
@@ -42,13 +41,9 @@ public:
 
     Form1 *form() const { return m_form; }
     AppSettings &settings() { return m_settings; }
-    Session *session() const { return m_session; }
-    // The hymnal set with File > Set Hymnal…: a hymnal text in a store of its own, beside whatever the window shows,
-    // and the scripture book names from its folder.
-    Session *hymnal() const { return m_hymnal; }
-    const QStringList &hymnalBooks() const { return m_hymnalBooks; }
-    // The congregation's Lectionary.txt beside the hymnal, read with it; empty without one.
-    const Calendar::Lectionary &lectionary() const { return m_lectionary; }
+    LoadedFile *loadedFile() const { return m_loadedFile; }
+    // The hymnal set with File > Set Hymnal…, beside whatever the window shows.
+    Hymnal *hymnal() const { return m_hymnal; }
     // Loads path as the hymnal and keeps it in the settings; false, with the hymnal set before kept, when it is not
     // one.
     bool setHymnal(const NativePath &path);
@@ -79,10 +74,6 @@ private:
     // The window's size and place as it was last closed, brought onto a screen that is there now.
     void restorePlace();
     void chooseHymnal();
-    // The hymnal kept in the settings, read at start; a file that is gone or is no hymnal is passed over quietly.
-    void restoreHymnal();
-    // Reads path into the hymnal's store; false, with the store as it was, when it is not a hymnal text.
-    bool loadHymnal(const NativePath &path);
     void updateActions();
     void rebuildRecentMenu();
     void markMissingRecentFiles();
@@ -91,16 +82,12 @@ private:
     void showAbout();
     void showReport();
     // The window's file was loaded (or reloaded, or not): the watch follows it and the notice goes.
-    void followSession();
+    void followLoadedFile();
     void showDiskChange(FileWatch::Disk disk);
-    // The hymnal is not edited here, so a change on disk is simply read.
-    void followHymnalOnDisk(FileWatch::Disk disk);
     void reloadFile();
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
     bool submitService(const Logbook::NewService &service);
-    const EntryStore *hymnalStore() const;
-    int recentWeeks();
     // Suggest Hymns for date, or for the date the window shows when none is given.
     void showSuggestions(QDate date = QDate());
     // The church year's settings to the windows that name days.
@@ -111,14 +98,12 @@ private:
 
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
-    Session *m_session;
-    Session *m_hymnal;
-    QStringList m_hymnalBooks;
-    Calendar::Lectionary m_lectionary;
-    Form1 *m_form;
-    FileChooser m_chooser;
     // The settings file, judged once for the window's life, and the recent files kept in it.
     AppSettings m_settings;
+    LoadedFile *m_loadedFile;
+    Hymnal *m_hymnal;
+    Form1 *m_form;
+    FileChooser m_chooser;
     RecentFiles m_recent{&m_settings};
     BackupRecords m_backups{&m_settings};
     QMenu *m_recentMenu = nullptr;
@@ -132,7 +117,6 @@ private:
     QAction *m_editExternally = nullptr;
     QAction *m_addService = nullptr;
     FileWatch *m_logWatch;
-    FileWatch *m_hymnalWatch;
     FileChangedBar *m_changedBar = nullptr;
     int m_heightWithoutBar = 0;
     QPointer<AddServiceDialog> m_addServiceDialog;
@@ -143,5 +127,4 @@ private:
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     SuggestWindow *m_suggestWindow = nullptr;
-    NativePath m_loadedPath;
 };

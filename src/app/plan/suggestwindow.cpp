@@ -3,14 +3,18 @@
 // name and readings the calendar's; this window reads the boxes afresh as they change and shows what comes back.
 #include "app/plan/suggestwindow.h"
 
-#include "app/mainwindow/session.h"
 #include "app/plan/suggestmodel.h"
 #include "app/widgets/accessibleparts.h"
 #include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
+#include "app/widgets/screenfit.h"
+#include "app/widgets/sortboxsync.h"
+#include "app/widgets/taborder.h"
 #include "logbook/fileform.h"
 #include "logbook/planner.h"
 #include "plan/suggestiontable.h"
+#include "workspace/hymnal.h"
+#include "workspace/loadedfile.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -45,7 +49,7 @@ constexpr QSize kFrameAllowance(16, 64);
 
 } // namespace
 
-SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
+SuggestWindow::SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent)
     : QWidget(parent, Qt::Window), m_log(log), m_hymnal(hymnal)
 {
     setObjectName(u"SuggestHymns"_s);
@@ -59,17 +63,43 @@ SuggestWindow::SuggestWindow(Session *log, Session *hymnal, QWidget *parent)
     dateChosen();
     // A new log changes the counts and the date offered; a hymnal loaded into the main window is no log, and
     // counts nothing.
-    connect(m_log, &Session::loaded, this, &SuggestWindow::followLog);
+    connect(m_log, &LoadedFile::loaded, this, &SuggestWindow::followLog);
+    connect(m_hymnal, &Hymnal::changed, this, &SuggestWindow::followHymnal);
 }
 
 SuggestWindow::~SuggestWindow() = default;
 
-bool SuggestWindow::canSuggest(const Session &hymnal)
+bool SuggestWindow::canSuggest(const Hymnal &hymnal)
 {
-    return hymnal.kind() == Session::Kind::Hymnal;
+    return hymnal.isSet();
 }
 
 void SuggestWindow::createControls()
+{
+    QGridLayout *criteria = createCriteria();
+    createTable();
+    // Two lines at most, for the table's sake, however many readings it names; it names what the user typed, which
+    // is plain text, whatever it looks like.
+    m_status = new ElidedLabel(2, this);
+    m_status->setObjectName(u"SuggestStatus"_s);
+
+    createActions();
+    QHBoxLayout *buttons = createButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(criteria);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(m_status);
+    layout->addLayout(buttons);
+
+    // The box's first row is the suggested order, before the columns.
+    new SortBoxSync(m_table, m_sort, m_descending, 1);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
+    updateActions();
+}
+
+QGridLayout *SuggestWindow::createCriteria()
 {
     const auto lineEdit = [this](const QString &name, const QString &accessible, const QString &placeholder) {
         auto *edit = new QLineEdit(this);
@@ -137,7 +167,11 @@ void SuggestWindow::createControls()
     criteria->addLayout(sortRow, 3, 1, 1, 3);
     criteria->setColumnStretch(1, 3);
     criteria->setColumnStretch(3, 2);
+    return criteria;
+}
 
+void SuggestWindow::createTable()
+{
     m_model = new SuggestModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"SuggestTable"_s);
@@ -168,12 +202,10 @@ void SuggestWindow::createControls()
         if (column != int(Plan::Column::Reason))
             header->resizeSection(column, std::max(header->sectionSizeHint(column), text));
     }
+}
 
-    // Two lines at most, for the table's sake, however many readings it names; it names what the user typed, which
-    // is plain text, whatever it looks like.
-    m_status = new ElidedLabel(2, this);
-    m_status->setObjectName(u"SuggestStatus"_s);
-
+void SuggestWindow::createActions()
+{
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actSuggestCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
@@ -192,7 +224,10 @@ void SuggestWindow::createControls()
     close->setShortcutContext(Qt::WindowShortcut);
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
+}
 
+QHBoxLayout *SuggestWindow::createButtons()
+{
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     const auto button = [&](const QString &name, QAction *action) {
@@ -217,28 +252,10 @@ void SuggestWindow::createControls()
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(closeButton);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(criteria);
-    layout->addWidget(m_table, 1);
-    layout->addWidget(m_status);
-    layout->addLayout(buttons);
-
-    setTabOrder(m_date, m_readings);
-    setTabOrder(m_readings, m_phrase);
-    setTabOrder(m_phrase, m_meter);
-    setTabOrder(m_meter, m_sort);
-    setTabOrder(m_sort, m_descending);
-    setTabOrder(m_descending, m_table);
-    setTabOrder(m_table, copy);
-    setTabOrder(copy, m_addButton);
-    setTabOrder(m_addButton, closeButton);
-
-    connect(header, &QHeaderView::sortIndicatorChanged, this, &SuggestWindow::headerSorted);
-    connect(m_sort, &QComboBox::currentIndexChanged, this, &SuggestWindow::sortBoxChanged);
-    connect(m_descending, &QCheckBox::toggled, this, &SuggestWindow::sortBoxChanged);
-    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &SuggestWindow::updateActions);
-    connect(m_model, &QAbstractItemModel::modelReset, this, &SuggestWindow::updateActions);
-    updateActions();
+    // Every control is made by now: Tab goes through the boxes, the table, then these buttons.
+    TabOrder::chain(
+        {m_date, m_readings, m_phrase, m_meter, m_sort, m_descending, m_table, copy, m_addButton, closeButton});
+    return buttons;
 }
 
 void SuggestWindow::keyPressEvent(QKeyEvent *event)
@@ -258,16 +275,10 @@ void SuggestWindow::placeOnScreen()
     if (screen == nullptr)
         return;
     const QRect free = screen->availableGeometry();
-    const QSize room = (free.size() - kFrameAllowance).expandedTo(minimumSizeHint());
-    resize(kPreferredSize.boundedTo(room));
+    resize(ScreenFit::sizeWithin(kPreferredSize, free.size() - kFrameAllowance, minimumSizeHint()));
     // Over the middle of the main window, moved in where that would run off the free area.
     const QPoint centre = parentWidget() != nullptr ? parentWidget()->frameGeometry().center() : free.center();
-    const QSize outer = size() + kFrameAllowance;
-    const int x = std::clamp(centre.x() - outer.width() / 2, free.left(),
-                             std::max(free.left(), free.right() + 1 - outer.width()));
-    const int y = std::clamp(centre.y() - outer.height() / 2, free.top(),
-                             std::max(free.top(), free.bottom() + 1 - outer.height()));
-    move(x, y);
+    move(ScreenFit::centredWithin(centre, size() + kFrameAllowance, free));
 }
 
 bool SuggestWindow::eventFilter(QObject *watched, QEvent *event)
@@ -296,10 +307,10 @@ void SuggestWindow::showSuggestions(QDate date)
     activateWindow();
 }
 
-void SuggestWindow::followHymnal(const QStringList &books, const Calendar::Lectionary &lectionary)
+void SuggestWindow::followHymnal()
 {
-    m_books = Plan::BookTable(books);
-    m_lectionary = lectionary;
+    m_books = Plan::BookTable(m_hymnal->books());
+    m_lectionary = m_hymnal->lectionary();
     if (!canSuggest(*m_hymnal)) {
         close();
         return;
@@ -318,7 +329,7 @@ void SuggestWindow::setNamingStyle(Calendar::NamingStyle style)
 
 QDate SuggestWindow::offeredDate() const
 {
-    if (m_log->kind() != Session::Kind::ServiceLog)
+    if (m_log->kind() != LoadedFile::Kind::ServiceLog)
         return Logbook::defaultDate({}, QDate::currentDate());
     return Logbook::defaultDate(Logbook::Planner(m_log->store()).serviceDates(), QDate::currentDate());
 }
@@ -369,14 +380,14 @@ void SuggestWindow::recompute()
 {
     if (!isVisible())
         return;
-    const bool counted = m_log->kind() == Session::Kind::ServiceLog;
+    const bool counted = m_log->kind() == LoadedFile::Kind::ServiceLog;
     // Counted up to the day planned: services after it had not happened yet, as of that day.
     const Plan::SuggestCriteria criteria{.readings = m_readings->text(),
                                          .phrase = m_phrase->text(),
                                          .meter = m_meter->text(),
                                          .referenceDate = m_date->date()};
     Plan::SuggestResult result =
-        Plan::suggest(m_hymnal->store(), counted ? &m_log->store() : nullptr, criteria, m_books);
+        Plan::suggest(m_hymnal->file().store(), counted ? &m_log->store() : nullptr, criteria, m_books);
     updateStatus(result, counted);
 
     // The selection stays on the same hymns while the boxes and the log change.
@@ -420,26 +431,6 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     else
         hymns += u", uses counted up to %1."_s.arg(QLocale().toString(result.referenceDate, QLocale::LongFormat));
     m_status->setFullText(notes + (text.isEmpty() ? hymns : text + u' ' + hymns));
-}
-
-void SuggestWindow::headerSorted(int section, Qt::SortOrder order)
-{
-    if (m_syncingSort)
-        return;
-    m_syncingSort = true;
-    m_sort->setCurrentIndex(section + 1);
-    m_descending->setChecked(order == Qt::DescendingOrder);
-    m_syncingSort = false;
-}
-
-void SuggestWindow::sortBoxChanged()
-{
-    if (m_syncingSort)
-        return;
-    m_syncingSort = true;
-    m_table->sortByColumn(m_sort->currentIndex() - 1,
-                          m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
-    m_syncingSort = false;
 }
 
 void SuggestWindow::updateActions()

@@ -20,29 +20,33 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
-class Session;
+class Hymnal;
+class LoadedFile;
 class SuggestModel;
 
 class SuggestWindow : public QWidget {
     Q_OBJECT
 public:
-    // log is the main window's file, counted when it is a service log; hymnal holds the hymnal set.
-    SuggestWindow(Session *log, Session *hymnal, QWidget *parent = nullptr);
+    // log is the main window's file, counted when it is a service log; hymnal is the hymnal set, followed as it
+    // changes.
+    SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent = nullptr);
     ~SuggestWindow() override;
 
     // Whether there is a hymnal to suggest from.
-    static bool canSuggest(const Session &hymnal);
+    static bool canSuggest(const Hymnal &hymnal);
 
     // Computes the suggestions afresh and brings the window up, inside the screen's free area the first time; for
     // date when one is given, else for the date it shows (at first the one Add Service offers).
     void showSuggestions(QDate date = QDate());
-    // The hymnal was set, cleared or read again; books are the scripture book names from its folder and lectionary
-    // the congregation's lectionary there. Without a hymnal the window closes.
-    void followHymnal(const QStringList &books, const Calendar::Lectionary &lectionary);
+    // The hymnal was set, cleared or read again: its folder's scripture book names and lectionary are taken up.
+    // Without a hymnal the window closes.
+    void followHymnal();
     void setNamingStyle(Calendar::NamingStyle style);
     // Computes the suggestions afresh from the boxes, the hymnal and the log; nothing while the window is hidden.
     void recompute();
@@ -64,10 +68,13 @@ protected:
 
 private:
     void createControls();
+    // The steps of createControls: the criteria boxes in their grid, the table, the window's actions, and the
+    // buttons with the Tab order.
+    QGridLayout *createCriteria();
+    void createTable();
+    void createActions();
+    QHBoxLayout *createButtons();
     void placeOnScreen();
-    // The header and the sort box with its check box show one order: whichever the user moved, the other follows.
-    void headerSorted(int section, Qt::SortOrder order);
-    void sortBoxChanged();
     void updateStatus(const Plan::SuggestResult &result, bool counted);
     // The date Add Service would offer for the log loaded.
     QDate offeredDate() const;
@@ -78,11 +85,10 @@ private:
     void fillReadings(bool chosen);
     void updateActions();
 
-    Session *m_log;
-    Session *m_hymnal;
+    LoadedFile *m_log;
+    Hymnal *m_hymnal;
     Plan::BookTable m_books;
     bool m_placed = false;
-    bool m_syncingSort = false;
     Calendar::Lectionary m_lectionary;
     Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
     QDate m_offered;   // the date offered for the log, followed while the date shown is that one

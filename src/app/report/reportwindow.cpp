@@ -3,8 +3,6 @@
 // afresh for each computation and shows what comes back.
 #include "app/report/reportwindow.h"
 
-#include "app/mainwindow/appsettings.h"
-#include "app/mainwindow/session.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/widgets/accessibleparts.h"
@@ -12,17 +10,15 @@
 #include "app/widgets/dialogs.h"
 #include "app/widgets/flowlayout.h"
 #include "app/widgets/focusmark.h"
-#include "app/widgets/progress.h"
 #include "app/widgets/screenfit.h"
+#include "app/widgets/sortboxsync.h"
+#include "app/widgets/taborder.h"
 #include "app/widgets/waitcursor.h"
-#include "platform/nativefile.h"
-#include "platform/savefile.h"
-#include "report/tabletext.h"
+#include "workspace/appsettings.h"
+#include "workspace/loadedfile.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
@@ -34,15 +30,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -60,17 +52,9 @@ const QStringList &presetNames()
 }
 
 // Where the settings keep the window's state.
-const QString kGeometryKey = u"report/geometry"_s;
-const QString kMaximizedKey = u"report/maximized"_s;
-const QString kSplitterKey = u"report/splitter"_s;
-const QString kSortColumnKey = u"report/sortColumn"_s;
-const QString kDescendingKey = u"report/descending"_s;
-const QString kPresetKey = u"report/preset"_s;
 
 // The size the window asks for where the screen has room, in logical pixels.
 constexpr QSize kPreferredSize(1040, 640);
-// The size of the chart saved as a picture: print-like, whatever the screen.
-constexpr QSize kPictureSize(1600, 900);
 
 QString counted(int count, const QString &one, const QString &many)
 {
@@ -94,51 +78,32 @@ QWidget *group(QWidget *parent, std::initializer_list<QWidget *> widgets)
     return box;
 }
 
-// text as lines no wider than width, broken after the commas of a list, at most lines of them: the last takes the
-// rest, cut short with an ellipsis.
-QString wrapped(const QString &text, const QFontMetricsF &metrics, double width, int lines)
-{
-    const QStringList parts = text.split(u", "_s);
-    QStringList out;
-    QString line;
-    for (const QString &part : parts) {
-        if (line.isEmpty()) {
-            line = part;
-            continue;
-        }
-        const QString longer = line + u", "_s + part;
-        if (out.size() + 1 == lines || metrics.horizontalAdvance(longer) <= width) {
-            line = longer;
-            continue;
-        }
-        out.append(line + u',');
-        line = part;
-    }
-    out.append(metrics.elidedText(line, Qt::ElideRight, width));
-    return out.join(u'\n');
-}
-
 } // namespace
 
-ReportWindow::ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs, AppSettings *settings,
+ReportWindow::ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs *dialogs, AppSettings *settings,
                            QWidget *parent)
-    : QWidget(parent, Qt::Window), m_session(session), m_criteria(std::move(criteria)), m_dialogs(dialogs),
+    : QWidget(parent, Qt::Window), m_loadedFile(loaded), m_criteria(std::move(criteria)), m_dialogs(dialogs),
       m_settings(settings)
 {
     if (m_dialogs == nullptr) {
         m_ownDialogs = std::make_unique<QtDialogs>(this, false);
         m_dialogs = m_ownDialogs.get();
     }
-    m_ownProgress = std::make_unique<QtProgress>(this);
-    m_progress = m_ownProgress.get();
     setObjectName(u"UsageReport"_s);
     setWindowTitle(u"Usage Report"_s);
     AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
+    m_exports = new ReportExports(m_loadedFile,
+                                  {[this](bool selectedOnly) { return records(selectedOnly); },
+                                   [this] { return shownRange(); }, [this] { return printedNotes(); },
+                                   [this] { return m_chart->data(); }, [this] { return m_selected; }},
+                                  m_dialogs, this);
     createControls();
     restoreSettings();
     resize(kPreferredSize);
+    followFile();
+    connect(m_loadedFile, &LoadedFile::loaded, this, &ReportWindow::followFile);
 }
 
 ReportWindow::~ReportWindow()
@@ -154,6 +119,26 @@ bool ReportWindow::canReport(const EntryStore &store)
 }
 
 void ReportWindow::createControls()
+{
+    FlowLayout *rangeRow = createRangeControls();
+    FlowLayout *tableTop = createTableControls();
+    createChart();
+    createSplitter(tableTop);
+    createActions();
+    FlowLayout *buttons = createButtons();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(rangeRow);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
+    layout->addLayout(buttons);
+    orderForTab(
+        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
+
+    connectControls();
+}
+
+FlowLayout *ReportWindow::createRangeControls()
 {
     m_preset = new QComboBox(this);
     m_preset->setObjectName(u"ReportPreset"_s);
@@ -201,7 +186,11 @@ void ReportWindow::createControls()
     rangeRow->addWidget(group(this, {fromLabel, m_from, m_fromOpen}));
     rangeRow->addWidget(group(this, {toLabel, m_to, m_toOpen}));
     rangeRow->addWidget(m_once);
+    return rangeRow;
+}
 
+FlowLayout *ReportWindow::createTableControls()
+{
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(u"ReportFilter"_s);
     m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
@@ -246,13 +235,20 @@ void ReportWindow::createControls()
     QHeaderView *header = m_table->horizontalHeader();
     header->setSectionResizeMode(ReportModel::Title, QHeaderView::Stretch);
     header->setHighlightSections(false);
+    return tableTop;
+}
 
+void ReportWindow::createChart()
+{
     m_chart = new ReportChart(this);
     auto *savePng = new QAction(u"Save as PNG…"_s, m_chart);
     savePng->setObjectName(u"actReportSavePng"_s);
     m_chart->addAction(savePng);
-    connect(savePng, &QAction::triggered, this, &ReportWindow::saveChart);
+    connect(savePng, &QAction::triggered, m_exports, &ReportExports::saveChart);
+}
 
+void ReportWindow::createSplitter(FlowLayout *tableTop)
+{
     auto *tableSide = new QWidget(this);
     auto *tableLayout = new QVBoxLayout(tableSide);
     tableLayout->setContentsMargins(0, 0, 0, 0);
@@ -275,51 +271,53 @@ void ReportWindow::createControls()
     m_splitter->setStretchFactor(1, 2);
     m_splitter->setSizes({640, 380});
     m_splitter->handle(1)->setAccessibleName(u"Divider between the table and the chart"_s);
+}
 
+void ReportWindow::createActions()
+{
     m_copy = new QAction(u"&Copy"_s, this);
     m_copy->setObjectName(u"actReportCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WindowShortcut);
     addAction(m_copy);
-    connect(m_copy, &QAction::triggered, this, &ReportWindow::copyRows);
+    connect(m_copy, &QAction::triggered, m_exports, &ReportExports::copyRows);
     auto *close = new QAction(u"Close"_s, this);
     close->setObjectName(u"actReportClose"_s);
     close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     addAction(close);
     connect(close, &QAction::triggered, this, &QWidget::close);
+}
 
+FlowLayout *ReportWindow::createButtons()
+{
     m_status = new QLabel(this);
     m_status->setObjectName(u"ReportStatus"_s);
     // It names a head line of the file, which is text, whatever it looks like.
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     auto *buttons = new FlowLayout(nullptr, Qt::AlignRight);
-    const auto button = [&](const QString &name, const QString &text, auto slot) {
+    const auto button = [&](const QString &name, const QString &text, auto *receiver, auto slot) {
         auto *push = new QPushButton(text, this);
         push->setObjectName(name);
         push->setAutoDefault(false);
-        connect(push, &QPushButton::clicked, this, slot);
+        connect(push, &QPushButton::clicked, receiver, slot);
         buttons->addWidget(push);
         return push;
     };
-    QPushButton *copy = button(u"ReportCopy"_s, u"&Copy"_s, &ReportWindow::copyRows);
+    QPushButton *copy = button(u"ReportCopy"_s, u"&Copy"_s, m_exports, &ReportExports::copyRows);
     copy->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
         m_copy->shortcut().toString(QKeySequence::NativeText)));
-    m_waysOut = {copy, button(u"ReportExportCsv"_s, u"Export CS&V…"_s, &ReportWindow::exportCsv),
-                 button(u"ReportExportPdf"_s, u"Export P&DF…"_s, &ReportWindow::exportPdf),
-                 button(u"ReportPrint"_s, u"&Print…"_s, &ReportWindow::printReport)};
-    button(u"ReportSaveChart"_s, u"Save C&hart…"_s, &ReportWindow::saveChart)
+    m_waysOut = {copy, button(u"ReportExportCsv"_s, u"Export CS&V…"_s, m_exports, &ReportExports::exportCsv),
+                 button(u"ReportExportPdf"_s, u"Export P&DF…"_s, m_exports, &ReportExports::exportPdf),
+                 button(u"ReportPrint"_s, u"&Print…"_s, m_exports, &ReportExports::printReport)};
+    button(u"ReportSaveChart"_s, u"Save C&hart…"_s, m_exports, &ReportExports::saveChart)
         ->setToolTip(u"Save the chart as a PNG picture"_s);
-    button(u"ReportClose"_s, u"C&lose"_s, &QWidget::close);
+    button(u"ReportClose"_s, u"C&lose"_s, this, &QWidget::close);
+    return buttons;
+}
 
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(rangeRow);
-    layout->addWidget(m_splitter, 1);
-    layout->addWidget(m_status);
-    layout->addLayout(buttons);
-    orderForTab(
-        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
-
+void ReportWindow::connectControls()
+{
     connect(m_preset, &QComboBox::currentIndexChanged, this, &ReportWindow::presetChosen);
     connect(m_from, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
     connect(m_to, &QDateEdit::dateChanged, this, &ReportWindow::customDatesChanged);
@@ -330,10 +328,7 @@ void ReportWindow::createControls()
         changeRows([&] { m_model->setFilter(text); });
         updateStatus();
     });
-    connect(m_sort, &QComboBox::currentIndexChanged, this, &ReportWindow::sortChosen);
-    connect(m_descending, &QCheckBox::toggled, this, &ReportWindow::sortChosen);
-    connect(header, &QHeaderView::sortIndicatorChanged, this, &ReportWindow::sortShown);
-    sortShown(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    (new SortBoxSync(m_table, m_sort, m_descending))->showHeaderOrder();
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_changingRows)
             updateChart();
@@ -346,28 +341,13 @@ void ReportWindow::orderForTab(const QList<QWidget *> &controls)
     QList<QWidget *> chain = controls;
     for (QPushButton *push : findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
         chain.append(push);
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        setTabOrder(chain.at(i - 1), chain.at(i));
+    TabOrder::chain(chain);
 }
 
-void ReportWindow::sortChosen()
+void ReportWindow::followFile()
 {
-    m_table->sortByColumn(m_sort->currentIndex(), m_descending->isChecked() ? Qt::DescendingOrder : Qt::AscendingOrder);
-}
-
-void ReportWindow::sortShown(int column, Qt::SortOrder order)
-{
-    const QSignalBlocker sortBlocker(m_sort);
-    const QSignalBlocker orderBlocker(m_descending);
-    m_sort->setCurrentIndex(column);
-    m_descending->setChecked(order == Qt::DescendingOrder);
-}
-
-void ReportWindow::setLoadedFile(const NativePath &path)
-{
-    m_fileName = path.baseName().display();
-    m_folder = path.parent();
-    setWindowTitle(m_fileName.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(m_fileName));
+    const QString name = m_loadedFile->path().baseName().display();
+    setWindowTitle(name.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(name));
 }
 
 void ReportWindow::showReport()
@@ -382,7 +362,7 @@ void ReportWindow::showReport()
 
 void ReportWindow::followForm()
 {
-    if (!canReport(m_session->store())) {
+    if (!canReport(m_loadedFile->store())) {
         close();
         return;
     }
@@ -395,11 +375,6 @@ void ReportWindow::setToday(QDate today)
 {
     m_today = today;
     updateStatus();
-}
-
-void ReportWindow::setProgress(Progress *progress)
-{
-    m_progress = progress != nullptr ? progress : m_ownProgress.get();
 }
 
 QDate ReportWindow::today() const
@@ -459,7 +434,7 @@ Report::DateRange ReportWindow::shownRange() const
 
 void ReportWindow::recompute()
 {
-    const EntryStore &store = m_session->store();
+    const EntryStore &store = m_loadedFile->store();
     if (!canReport(store))
         return;
     const WaitCursor wait;
@@ -632,7 +607,7 @@ QString ReportWindow::rangeText() const
 
 QString ReportWindow::criteriaText() const
 {
-    const Tallies::TallyCriteria boxes = m_criteria();
+    const Tally::TallyCriteria boxes = m_criteria();
     QStringList parts;
     if (!boxes.hymnmbr.isEmpty())
         parts.append(u"hymn # %1%2"_s.arg(boxes.hymnmbr, boxes.fullNumberOnly ? u" (full # only)"_s : QString()));
@@ -657,213 +632,25 @@ QList<QStringList> ReportWindow::records(bool selectedOnly) const
     return rows;
 }
 
-void ReportWindow::copyRows()
+QStringList ReportWindow::printedNotes() const
 {
-    QList<QStringList> rows = records(true);
-    if (rows.isEmpty())
-        rows = records(false);
-    rows.prepend(ReportModel::headers());
-    QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
-}
-
-NativePath ReportWindow::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
-{
-    const QString chosen = m_dialogs->saveFileName(title, suggestedPath(suffix), filter);
-    if (chosen.isEmpty())
-        return {};
-    const qsizetype slash = chosen.lastIndexOf(u'/');
-    const QString folder = slash < 0 ? QString() : chosen.first(slash == 0 ? 1 : slash);
-    QString name = chosen.mid(slash + 1);
-    // A dot in a name ("hymns v2.1") is no extension: only the file's own counts as there.
-    const bool completed = !name.endsWith(suffix, Qt::CaseInsensitive);
-    if (completed)
-        name += suffix;
-    NativePath path;
-    // The dialog speaks text, in which a folder named in another encoding (Latin-1 bytes from an old disk) reads
-    // with U+FFFD in place of what it cannot show. The loaded file's own folder is written through its own name;
-    // any other such folder cannot be found again from its text, and is never guessed at.
-    if (!m_folder.isEmpty() && folder == m_folder.toText()) {
-        path = m_folder.child(NativePath::fromText(name));
-    } else if (folder.contains(QChar::ReplacementCharacter)) {
-        m_dialogs->message(title,
-                           u"The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
-                           "Choose another folder, or the folder of the loaded file."_s.arg(folder),
-                           Dialogs::Icon::Exclamation);
-        return {};
-    } else {
-        path = NativePath::fromText(chosen.first(slash + 1) + name);
-    }
-    // The dialog asked before replacing the name as typed; the name completed here is asked about here.
-    if (completed && NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound &&
-        !m_dialogs->confirm(title,
-                            u"“%1” already exists.\nDo you want to replace it?"_s.arg(path.baseName().display())))
-        return {};
-    return path;
-}
-
-QString ReportWindow::suggestedPath(const QString &suffix) const
-{
-    const Report::DateRange range = shownRange();
-    // The CSV's name, which has no dates when the range has none, with the suffix of the file asked for.
-    QString name = Report::csvFileName(range.from, range.to);
-    if (name.endsWith(u".csv"_s))
-        name.chop(4);
-    name += suffix;
-    if (m_folder.isEmpty())
-        return name;
-    // A log read where the user cannot write (a sample installed under Program Files) would have every export
-    // refused: the dialog starts in the user's documents instead.
-    if (!SaveFile::canWriteIn(m_folder))
-        return NativePath::fromText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .child(name)
-            .toText();
-    return m_folder.child(name).toText();
-}
-
-bool ReportWindow::writeFile(const NativePath &path, const QByteArray &bytes, const QString &what)
-{
-    const SaveFile::Result written = SaveFile::write(path, bytes);
-    if (written.ok)
-        return true;
-    m_dialogs->message(what,
-                       u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
-                           path.display(), written.reason),
-                       Dialogs::Icon::Exclamation);
-    return false;
-}
-
-void ReportWindow::exportCsv()
-{
-    const NativePath path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
-    if (path.isEmpty())
-        return;
-    QList<QStringList> rows = records(false);
-    rows.prepend(ReportModel::headers());
-    writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s);
-}
-
-ReportPrinter::Document ReportWindow::document() const
-{
-    ReportPrinter::Document document;
-    document.title = m_fileName.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(m_fileName);
-    document.notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
-    document.notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    QStringList notes;
+    notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
+    notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
     if (const QString from = Report::countedFromNote(m_span, today()); !from.isEmpty())
-        document.notes.append(from);
+        notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())
-        document.notes.append(u"Criteria: %1"_s.arg(criteria));
+        notes.append(u"Criteria: %1"_s.arg(criteria));
     if (!m_filter->text().isEmpty())
-        document.notes.append(u"Rows matching “%1”"_s.arg(m_filter->text()));
+        notes.append(u"Rows matching “%1”"_s.arg(m_filter->text()));
     // The table lists the rows shown, so a chart of fewer of them says which.
     if (m_selected.size() == 1)
-        document.notes.append(u"Chart of the selected hymn: %1"_s.arg(m_selected.first()));
+        notes.append(u"Chart of the selected hymn: %1"_s.arg(m_selected.first()));
     else if (!m_selected.isEmpty())
-        document.notes.append(
-            u"Chart of the %1 selected hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s)));
+        notes.append(u"Chart of the %1 selected hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s)));
     if (m_undated->isVisible())
-        document.notes.append(m_undated->text());
-    document.headers = ReportModel::headers();
-    document.rows = records(false);
-    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
-        if (ReportModel::isNumeric(column))
-            document.numericColumns.append(column);
-    }
-    document.wideColumn = ReportModel::Title;
-    document.chart = m_chart->data();
-    return document;
-}
-
-void ReportWindow::exportPdf()
-{
-    const NativePath path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
-    if (path.isEmpty())
-        return;
-    // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
-    // written in one step; stopped part way, nothing is written at all.
-    const QPrinter printer(QPrinter::HighResolution);
-    bool stopped = false;
-    m_progress->begin(u"Export PDF"_s, u"Making the PDF…"_s);
-    const QByteArray pdf =
-        ReportPrinter(document())
-            .pdf(printer.pageLayout(), printer.resolution(), windowTitle(), [&](int done, int pages) {
-                stopped = !m_progress->advance(done, pages);
-                return !stopped;
-            });
-    m_progress->end();
-    if (stopped)
-        return;
-    if (pdf.isEmpty()) {
-        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
-                           Dialogs::Icon::Exclamation);
-        return;
-    }
-    writeFile(path, pdf, u"Export PDF"_s);
-}
-
-void ReportWindow::printReport()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(u"Print Usage Report"_s);
-    // Its Options button makes it taller, past the foot of a small screen.
-    dialog.installEventFilter(this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    bool stopped = false;
-    m_progress->begin(u"Print"_s, u"Printing the report…"_s);
-    const bool printed = ReportPrinter(document()).print(printer, [&](int done, int pages) {
-        stopped = !m_progress->advance(done, pages);
-        // Nothing of a stopped printout goes to the printer, not even the pages already drawn.
-        if (stopped)
-            printer.abort();
-        return !stopped;
-    });
-    m_progress->end();
-    if (!printed && !stopped)
-        m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
-}
-
-QString ReportWindow::selectionText() const
-{
-    if (m_selected.size() == 1)
-        return m_selected.first();
-    return m_selected.isEmpty() ? QString() : u"%1 hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s));
-}
-
-ReportChart::Data ReportWindow::pictureData() const
-{
-    ReportChart::Data data = m_chart->data();
-    if (m_selected.isEmpty())
-        return data;
-    QFont bold = ReportChart::pictureFont();
-    bold.setBold(true);
-    // The picture has room for every name of a short list; a long one keeps its count and as many as fit.
-    const double width = kPictureSize.width() * 0.9;
-    data.title = data.title.section(u'\n', 0, 0) + u'\n' + wrapped(selectionText(), QFontMetricsF(bold), width, 3);
-    return data;
-}
-
-void ReportWindow::saveChart()
-{
-    const NativePath path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
-    if (path.isEmpty())
-        return;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !ReportChart::picture(pictureData(), kPictureSize).save(&buffer, "PNG")) {
-        m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
-                           Dialogs::Icon::Exclamation);
-        return;
-    }
-    writeFile(path, bytes, u"Save Chart"_s);
-}
-
-bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Resize && watched->isWidgetType() && static_cast<QWidget *>(watched)->isVisible())
-        ScreenFit::keepOnScreen(static_cast<QWidget *>(watched));
-    return QWidget::eventFilter(watched, event);
+        notes.append(m_undated->text());
+    return notes;
 }
 
 void ReportWindow::closeEvent(QCloseEvent *event)
@@ -874,18 +661,19 @@ void ReportWindow::closeEvent(QCloseEvent *event)
 
 void ReportWindow::restoreSettings()
 {
-    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
-    if (!settings)
+    if (m_settings == nullptr || !m_settings->isKept())
         return;
-    m_splitter->restoreState(settings->value(kSplitterKey).toByteArray());
+    m_splitter->restoreState(m_settings->value(AppSettings::Key::ReportSplitter).toByteArray());
     bool known = false;
-    const int column = settings->value(kSortColumnKey).toInt(&known);
+    const int column = m_settings->value(AppSettings::Key::ReportSortColumn).toInt(&known);
     if (known && column >= 0 && column < ReportModel::ColumnCount) {
-        m_table->sortByColumn(column,
-                              settings->value(kDescendingKey).toBool() ? Qt::DescendingOrder : Qt::AscendingOrder);
+        m_table->sortByColumn(column, m_settings->value(AppSettings::Key::ReportDescending).toBool()
+                                          ? Qt::DescendingOrder
+                                          : Qt::AscendingOrder);
     }
     // Computed when the window is first shown: the range is only shown here.
-    if (const qsizetype preset = presetNames().indexOf(settings->value(kPresetKey).toString()); preset >= 0) {
+    const QString presetName = m_settings->value(AppSettings::Key::ReportPreset).toString();
+    if (const qsizetype preset = presetNames().indexOf(presetName); preset >= 0) {
         const QSignalBlocker blocker(m_preset);
         m_preset->setCurrentIndex(int(preset));
         enableRangeControls();
@@ -900,10 +688,10 @@ void ReportWindow::placeOnScreen()
     QRect wanted(QPoint(), kPreferredSize);
     wanted.moveCenter(over != nullptr ? over->geometry().center() : home->availableGeometry().center());
     bool maximized = false;
-    if (const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr) {
-        if (const QRect kept = settings->value(kGeometryKey).toRect(); kept.isValid())
+    if (m_settings != nullptr) {
+        if (const QRect kept = m_settings->value(AppSettings::Key::ReportGeometry).toRect(); kept.isValid())
             wanted = kept;
-        maximized = settings->value(kMaximizedKey).toBool();
+        maximized = m_settings->value(AppSettings::Key::ReportMaximized).toBool();
     }
     // A window not shown yet may not know its frame yet; the main window's shows what the window manager adds.
     if (windowHandle() == nullptr)
@@ -925,15 +713,14 @@ void ReportWindow::placeOnScreen()
 
 void ReportWindow::saveSettings() const
 {
-    const std::unique_ptr<QSettings> settings = m_settings != nullptr ? m_settings->open() : nullptr;
-    if (!settings)
+    if (m_settings == nullptr)
         return;
     if (m_placed) {
-        settings->setValue(kGeometryKey, isMaximized() ? normalGeometry() : geometry());
-        settings->setValue(kMaximizedKey, isMaximized());
+        m_settings->setValues({{AppSettings::Key::ReportGeometry, isMaximized() ? normalGeometry() : geometry()},
+                               {AppSettings::Key::ReportMaximized, isMaximized()}});
     }
-    settings->setValue(kSplitterKey, m_splitter->saveState());
-    settings->setValue(kSortColumnKey, m_model->sortColumn());
-    settings->setValue(kDescendingKey, m_model->sortOrder() == Qt::DescendingOrder);
-    settings->setValue(kPresetKey, m_preset->currentText());
+    m_settings->setValues({{AppSettings::Key::ReportSplitter, m_splitter->saveState()},
+                           {AppSettings::Key::ReportSortColumn, m_model->sortColumn()},
+                           {AppSettings::Key::ReportDescending, m_model->sortOrder() == Qt::DescendingOrder},
+                           {AppSettings::Key::ReportPreset, m_preset->currentText()}});
 }

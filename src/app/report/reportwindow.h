@@ -4,7 +4,7 @@
 // criteria, keeps its place, split, sort and range in the settings, and fits a small or scaled screen.
 #pragma once
 
-#include "app/report/reportprinter.h"
+#include "app/report/reportexports.h"
 #include "platform/nativepath.h"
 #include "report/usagereport.h"
 
@@ -15,8 +15,8 @@
 
 class AppSettings;
 class Dialogs;
-class Progress;
-class Session;
+class FlowLayout;
+class LoadedFile;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -32,20 +32,18 @@ class ReportWindow : public QWidget {
     Q_OBJECT
 public:
     // The main window's criteria boxes as the tally reads them.
-    using CriteriaSource = std::function<Tallies::TallyCriteria()>;
+    using CriteriaSource = std::function<Tally::TallyCriteria()>;
 
-    // session holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
+    // loaded holds the loaded file, criteria gives the main window's boxes; dialogs asks for file names and
     // tells of files that could not be written, and without one the real dialogs are used, over this window.
     // settings keeps the window's place, split, sort and range between runs; without them nothing is kept.
-    ReportWindow(Session *session, CriteriaSource criteria, Dialogs *dialogs = nullptr, AppSettings *settings = nullptr,
-                 QWidget *parent = nullptr);
+    ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs *dialogs = nullptr,
+                 AppSettings *settings = nullptr, QWidget *parent = nullptr);
     ~ReportWindow() override;
 
     // Whether a report can be made of store: a service log with at least one service.
     static bool canReport(const EntryStore &store);
 
-    // The file the main window loaded last: its name heads the printout, its folder is where exports start.
-    void setLoadedFile(const NativePath &path);
     // Computes the report afresh and brings the window up; the first time, where it was left, on a screen.
     void showReport();
     // Computes the report afresh from the store, the criteria boxes and the range.
@@ -57,35 +55,34 @@ public:
     Report::DateRange shownRange() const;
     // Tests: the day taken for today, against which the latest service is checked; null for the system's clock.
     void setToday(QDate today);
-    // Tests: what shows the progress of a long printout and lets it be stopped; null for the real dialog.
-    void setProgress(Progress *progress);
-    ReportPrinter::Document document() const;
-    // The chart as it is saved to a file: print-like in size and colours, its title naming every hymn it shows.
-    ReportChart::Data pictureData() const;
-
-    void copyRows();
-    void exportCsv();
-    void exportPdf();
-    void printReport();
-    void saveChart();
+    // Copy, CSV, PDF, print and the chart's picture.
+    ReportExports *exports() const { return m_exports; }
 
     // The main window's file or criteria changed: a report that cannot be made any more closes.
     void followForm();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
+    // The steps of createControls, in the order the controls are made: the range's row, the filter and sort row
+    // with the table, the chart, the split between them, the window's actions, the status and the buttons; then
+    // the controls' signals.
+    FlowLayout *createRangeControls();
+    FlowLayout *createTableControls();
+    void createChart();
+    void createSplitter(FlowLayout *tableTop);
+    void createActions();
+    FlowLayout *createButtons();
+    void connectControls();
+    // The file loaded (or tried) last: its name heads the printout, its folder is where exports start.
+    void followFile();
     // Orders the controls for Tab as they read, left to right and top to bottom.
     void orderForTab(const QList<QWidget *> &controls);
     QDate today() const;
     void presetChosen();
     void customDatesChanged();
-    // The sort box or its order changed, or the table's header was clicked: each follows the other.
-    void sortChosen();
-    void sortShown(int column, Qt::SortOrder order);
     // Runs change over the table's rows, keeping the selection and the current row by hymn, then follows it.
     void changeRows(const std::function<void()> &change);
     void sizeColumns();
@@ -99,29 +96,20 @@ private:
     void updateStatus();
     QString rangeText() const;
     QString criteriaText() const;
-    // "3 hymns: Alpha, Beta, Gamma", or the one hymn's name: the hymns the chart shows when they are a selection.
-    QString selectionText() const;
-    QString suggestedPath(const QString &suffix) const;
-    // A file name to save to, asked through the dialogs, starting from the suggested name, ending in suffix;
-    // empty when cancelled, or when a file of a name the dialog did not show would be replaced and the user says no.
-    NativePath askSavePath(const QString &title, const QString &suffix, const QString &filter) const;
-    // Writes bytes to path in one step, so a failure leaves an existing file as it was; says so when it fails.
-    bool writeFile(const NativePath &path, const QByteArray &bytes, const QString &what);
+    // The lines under the printout's title: the range, the counts, the criteria, the rows and hymns shown.
+    QStringList printedNotes() const;
 
     // The settings: read once when made, the place when first shown, all written when closed.
     void restoreSettings();
     void placeOnScreen();
     void saveSettings() const;
 
-    Session *m_session;
+    LoadedFile *m_loadedFile;
     CriteriaSource m_criteria;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
-    std::unique_ptr<Progress> m_ownProgress;
-    Progress *m_progress;
+    ReportExports *m_exports = nullptr;
     AppSettings *m_settings;
-    QString m_fileName;
-    NativePath m_folder;
     bool m_settingDates = false;
     bool m_columnsSized = false;
     bool m_placed = false;

@@ -26,11 +26,26 @@ QRect placed(const QRect &wanted, const QMargins &frame, const QList<QRect> &are
     if (area.isEmpty())
         return wanted;
     const QRect room = area.marginsRemoved(frame);
-    QRect fitted(wanted.topLeft(), wanted.size().boundedTo(room.size()).expandedTo(minimum));
-    // The top left wins where the window cannot fit at its least: the title bar stays reachable.
-    fitted.moveLeft(std::max(room.left(), std::min(fitted.left(), room.right() - fitted.width() + 1)));
-    fitted.moveTop(std::max(room.top(), std::min(fitted.top(), room.bottom() - fitted.height() + 1)));
+    QRect fitted(wanted.topLeft(), sizeWithin(wanted.size(), room.size(), minimum));
+    fitted.moveTopLeft(keptWithin(fitted, room));
     return fitted;
+}
+
+QSize sizeWithin(const QSize &preferred, const QSize &room, const QSize &minimum)
+{
+    return preferred.boundedTo(room).expandedTo(minimum);
+}
+
+QPoint keptWithin(const QRect &outer, const QRect &available)
+{
+    // The top left wins where the window cannot fit at its least.
+    return {std::max(available.left(), std::min(outer.left(), available.right() - outer.width() + 1)),
+            std::max(available.top(), std::min(outer.top(), available.bottom() - outer.height() + 1))};
+}
+
+QPoint centredWithin(const QPoint &centre, const QSize &outer, const QRect &available)
+{
+    return keptWithin(QRect(QPoint(centre.x() - outer.width() / 2, centre.y() - outer.height() / 2), outer), available);
 }
 
 void keepOnScreen(QWidget *window)

@@ -5,7 +5,9 @@
 
 #include <QList>
 #include <QMargins>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -16,6 +18,16 @@ namespace ScreenFit {
 // smaller where it is larger than the area, never below minimum.
 QRect placed(const QRect &wanted, const QMargins &frame, const QList<QRect> &areas, const QRect &fallback,
              const QSize &minimum);
+
+// A window's size: preferred where room allows, smaller where it does not, never below minimum.
+QSize sizeWithin(const QSize &preferred, const QSize &room, const QSize &minimum);
+
+// The top left that brings outer (a window's frame) within available: moved in where it sticks out, its top left
+// winning where it is larger, so that the title bar stays reachable.
+QPoint keptWithin(const QRect &outer, const QRect &available);
+
+// The top left of a frame of size outer centred on centre, kept within available.
+QPoint centredWithin(const QPoint &centre, const QSize &outer, const QRect &available);
 
 // Moves a shown window wholly onto the screen it overlaps most, smaller where it must be: for a dialog that grows
 // past the screen's edge.

@@ -22,7 +22,7 @@ struct ClickEdit {
 };
 
 // A click on List1 row `index` reading `row`.
-ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 tallyShown);
+ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, bool tallyShown);
 
 // A click on List2 row `index` reading `row`; `partner` is List1 row `index`, empty when List1 has no such row.
 ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, bool verseFile);

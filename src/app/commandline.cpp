@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: a hand-written reader, since QCommandLineParser would need the application object and
 // would not know which of Qt's own options take a value.
-#include "app/mainwindow/commandline.h"
+#include "app/commandline.h"
 
 #include "version.h"
 

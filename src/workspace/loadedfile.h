@@ -9,12 +9,12 @@
 
 #include <QObject>
 
-class Session : public QObject {
+class LoadedFile : public QObject {
     Q_OBJECT
 public:
     enum class Kind { None, ServiceLog, Hymnal };
 
-    explicit Session(QObject *parent = nullptr);
+    explicit LoadedFile(QObject *parent = nullptr);
 
     const EntryStore &store() const { return m_store; }
     // The file last loaded, or tried; empty before the first load.
@@ -27,8 +27,8 @@ public:
     // Loads path into the store (emptied first) and tells whoever follows the file.
     LoadOutcome load(const NativePath &path);
     // Takes over what other loaded, leaving it empty, and tells whoever follows this one: a file is tried in a
-    // session of its own and taken only when it is the kind wanted.
-    void take(Session &other);
+    // LoadedFile of its own and taken only when it is the kind wanted.
+    void take(LoadedFile &other);
     // Empties the store and forgets the file.
     void clear();
 

@@ -114,4 +114,4 @@ private Q_SLOTS:
 };
 
 QTEST_GUILESS_MAIN(TestLoaderWin)
-#include "tst_core_loader_win.moc"
+#include "tst_core_hymnfileloader_win.moc"

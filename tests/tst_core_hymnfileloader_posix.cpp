@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loader and the book list reader against what only POSIX systems put under a file's name: pipes, sockets,
 // links to devices, a pipe swapped in while the file is read (renameat2), and names in Latin-1 bytes. Windows has
-// its own rows in tst_core_loader_win.cpp.
+// its own rows in tst_core_hymnfileloader_win.cpp.
 #include "store/booklistreader.h"
 #include "store/entrystore.h"
 #include "store/hymnfileloader.h"
@@ -194,4 +194,4 @@ void TestLoaderPosix::nameInLatin1Bytes()
 }
 
 QTEST_GUILESS_MAIN(TestLoaderPosix)
-#include "tst_core_loader_posix.moc"
+#include "tst_core_hymnfileloader_posix.moc"

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Left clicks on the output lists: which criteria boxes the clicked row and its partner row fill.
-#include "panes/panesync.h"
+#include "panes/clickedit.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-class TestPaneSync : public QObject {
+class TestClickEdit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -16,7 +16,7 @@ private Q_SLOTS:
     void list2Click();
 };
 
-void TestPaneSync::list1Click_data()
+void TestClickEdit::list1Click_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<int>("index");
@@ -42,7 +42,7 @@ void TestPaneSync::list1Click_data()
         << u"12 O God, our help."_s << 0 << 1 << 0 << true << u"O God, our help"_s << u"(1)"_s;
 }
 
-void TestPaneSync::list1Click()
+void TestClickEdit::list1Click()
 {
     QFETCH(QString, row);
     QFETCH(int, index);
@@ -52,7 +52,7 @@ void TestPaneSync::list1Click()
     QFETCH(QString, filter);
     QFETCH(QString, indexPos);
 
-    const Panes::ClickEdit edit = Panes::List1ClickEdit(row, index, verseFile != 0, qint16(tallyShown));
+    const Panes::ClickEdit edit = Panes::List1ClickEdit(row, index, verseFile != 0, tallyShown != 0);
     QVERIFY(edit.hymnmbr.isEmpty());
     QVERIFY(edit.hymname.isEmpty());
     QVERIFY(edit.LimitYr.isEmpty());
@@ -63,7 +63,7 @@ void TestPaneSync::list1Click()
         QCOMPARE(*edit.Filter, filter);
 }
 
-void TestPaneSync::list2Click_data()
+void TestClickEdit::list2Click_data()
 {
     QTest::addColumn<QString>("row");
     QTest::addColumn<QString>("partner");
@@ -97,7 +97,7 @@ void TestPaneSync::list2Click_data()
         << u"1779"_s << QString() << 5 << 1 << QString() << u"1779"_s << QString() << u"(6)"_s;
 }
 
-void TestPaneSync::list2Click()
+void TestClickEdit::list2Click()
 {
     QFETCH(QString, row);
     QFETCH(QString, partner);
@@ -118,5 +118,5 @@ void TestPaneSync::list2Click()
     QCOMPARE(*edit.Filter, filter);
 }
 
-QTEST_GUILESS_MAIN(TestPaneSync)
-#include "tst_core_panesync.moc"
+QTEST_GUILESS_MAIN(TestClickEdit)
+#include "tst_core_clickedit.moc"

@@ -3,7 +3,7 @@
 // timer and the rest wait for it, so a file written without pause is still looked at once an interval. A look asks
 // the size first: a file whose size is not the loaded one is changed without reading it, and a further change of
 // such a file is told by its size and stamp. Only a file of the loaded size is read and hashed.
-#include "app/mainwindow/filewatch.h"
+#include "workspace/filewatch.h"
 
 #include "platform/filestamp.h"
 

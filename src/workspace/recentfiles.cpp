@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recent files in QSettings as an array of byte arrays, newest first.
-#include "app/mainwindow/recentfiles.h"
+#include "workspace/recentfiles.h"
 
-#include "app/mainwindow/appsettings.h"
 #include "platform/nativefile.h"
+#include "workspace/appsettings.h"
 
 #include <QSettings>
 
@@ -13,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kKey = u"recentFiles"_s;
+const QString kKey = AppSettings::name(AppSettings::Key::RecentFiles);
 const QString kPathKey = u"path"_s;
 
 } // namespace

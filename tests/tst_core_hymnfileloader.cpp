@@ -450,4 +450,4 @@ void TestLoader::lineEndAcrossPieces()
 }
 
 QTEST_GUILESS_MAIN(TestLoader)
-#include "tst_core_loader.moc"
+#include "tst_core_hymnfileloader.moc"

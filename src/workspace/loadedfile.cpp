@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading through the session records, in the same pass, what the file was when it was read.
-#include "app/mainwindow/session.h"
+// Loading through the loaded file records, in the same pass, what the file was when it was read.
+#include "workspace/loadedfile.h"
 
 #include <utility>
 
-Session::Session(QObject *parent) : QObject(parent) {}
+LoadedFile::LoadedFile(QObject *parent) : QObject(parent) {}
 
-LoadOutcome Session::load(const NativePath &path)
+LoadOutcome LoadedFile::load(const NativePath &path)
 {
     m_path = path;
     const LoadOutcome outcome = HymnFileLoader::loadFile(path, m_store, &m_facts);
@@ -18,7 +18,7 @@ LoadOutcome Session::load(const NativePath &path)
     return outcome;
 }
 
-void Session::take(Session &other)
+void LoadedFile::take(LoadedFile &other)
 {
     // Swapped, not moved: a store moved from has no room left to clear.
     std::swap(m_store, other.m_store);
@@ -29,7 +29,7 @@ void Session::take(Session &other)
     Q_EMIT loaded();
 }
 
-void Session::clear()
+void LoadedFile::clear()
 {
     m_store.clear();
     m_path = {};

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Click rules for the two output lists, on 1-based "first space" positions as the users' row formats expect.
-#include "panes/panesync.h"
+#include "panes/clickedit.h"
 
 #include "search/datelimits.h"
 #include "store/plaintext.h"
@@ -32,7 +32,7 @@ ClickEdit clearedEdit(int index)
 
 } // namespace
 
-ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 tallyShown)
+ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, bool tallyShown)
 {
     ClickEdit edit = clearedEdit(index);
     edit.uncheckTitleOnly = true;
@@ -40,8 +40,8 @@ ClickEdit List1ClickEdit(const QString &row, int index, bool verseFile, qint16 t
         // A verse head line is "number title[.]"; a row without a space has no title to limit to.
         const qsizetype p = firstSpace(row);
         if (p > 0)
-            edit.Filter = Limits::DropDot(midFrom(row, p + 1));
-    } else if (tallyShown == 0) {
+            edit.Filter = Search::DropDot(midFrom(row, p + 1));
+    } else if (!tallyShown) {
         // Under a tally List1 holds counts, which make no date limit.
         edit.Filter = row;
     }
@@ -57,7 +57,7 @@ ClickEdit List2ClickEdit(const QString &row, const QString &partner, int index, 
             edit.hymnmbr = partner.first(q - 1);
         // The verse line is sought as a phrase exactly as listed, indentation included.
         edit.hymname = row;
-        edit.Filter = Limits::DropDot(midFrom(partner, q + 1));
+        edit.Filter = Search::DropDot(midFrom(partner, q + 1));
     } else {
         const qsizetype p = firstSpace(row);
         if (p >= 2)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An array in the settings, most recently written first; paths in the settings file's form of a path, the digest
 // in hexadecimal.
-#include "app/mainwindow/backuprecords.h"
+#include "workspace/backuprecords.h"
 
-#include "app/mainwindow/appsettings.h"
+#include "workspace/appsettings.h"
 
 #include <QSettings>
 
@@ -11,7 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kKey = u"logBackups"_s;
+const QString kKey = AppSettings::name(AppSettings::Key::LogBackups);
 const QString kLogKey = u"log"_s;
 const QString kBackupKey = u"backup"_s;
 const QString kSizeKey = u"size"_s;

@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The report's exports. A file is asked for through the dialogs, made whole in memory and written in one step; the
+// loaded file's folder is offered first unless it cannot be written.
+#include "app/report/reportexports.h"
+
+#include "app/report/reportmodel.h"
+#include "app/widgets/dialogs.h"
+#include "app/widgets/progress.h"
+#include "app/widgets/screenfit.h"
+#include "platform/nativefile.h"
+#include "platform/savefile.h"
+#include "report/tabletext.h"
+#include "workspace/loadedfile.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The size of the chart saved as a picture: print-like, whatever the screen.
+constexpr QSize kPictureSize(1600, 900);
+
+// text as lines no wider than width, broken after the commas of a list, at most lines of them: the last takes the
+// rest, cut short with an ellipsis.
+QString wrapped(const QString &text, const QFontMetricsF &metrics, double width, int lines)
+{
+    const QStringList parts = text.split(u", "_s);
+    QStringList out;
+    QString line;
+    for (const QString &part : parts) {
+        if (line.isEmpty()) {
+            line = part;
+            continue;
+        }
+        const QString longer = line + u", "_s + part;
+        if (out.size() + 1 == lines || metrics.horizontalAdvance(longer) <= width) {
+            line = longer;
+            continue;
+        }
+        out.append(line + u',');
+        line = part;
+    }
+    out.append(metrics.elidedText(line, Qt::ElideRight, width));
+    return out.join(u'\n');
+}
+
+} // namespace
+
+ReportExports::ReportExports(const LoadedFile *loaded, Shown shown, Dialogs *dialogs, QWidget *window)
+    : QObject(window), m_loadedFile(loaded), m_shown(std::move(shown)), m_dialogs(dialogs), m_window(window),
+      m_ownProgress(std::make_unique<QtProgress>(window)), m_progress(m_ownProgress.get())
+{}
+
+ReportExports::~ReportExports() = default;
+
+void ReportExports::setProgress(Progress *progress)
+{
+    m_progress = progress != nullptr ? progress : m_ownProgress.get();
+}
+
+QString ReportExports::fileName() const
+{
+    return m_loadedFile->path().baseName().display();
+}
+
+void ReportExports::copyRows()
+{
+    QList<QStringList> rows = m_shown.records(true);
+    if (rows.isEmpty())
+        rows = m_shown.records(false);
+    rows.prepend(ReportModel::headers());
+    QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
+}
+
+NativePath ReportExports::askSavePath(const QString &title, const QString &suffix, const QString &filter) const
+{
+    const QString chosen = m_dialogs->saveFileName(title, suggestedPath(suffix), filter);
+    if (chosen.isEmpty())
+        return {};
+    const qsizetype slash = chosen.lastIndexOf(u'/');
+    const QString folder = slash < 0 ? QString() : chosen.first(slash == 0 ? 1 : slash);
+    QString name = chosen.mid(slash + 1);
+    // A dot in a name ("hymns v2.1") is no extension: only the file's own counts as there.
+    const bool completed = !name.endsWith(suffix, Qt::CaseInsensitive);
+    if (completed)
+        name += suffix;
+    NativePath path;
+    // The dialog speaks text, in which a folder named in another encoding (Latin-1 bytes from an old disk) reads
+    // with U+FFFD in place of what it cannot show. The loaded file's own folder is written through its own name;
+    // any other such folder cannot be found again from its text, and is never guessed at.
+    if (const NativePath loaded = m_loadedFile->path().parent(); !loaded.isEmpty() && folder == loaded.toText()) {
+        path = loaded.child(NativePath::fromText(name));
+    } else if (folder.contains(QChar::ReplacementCharacter)) {
+        m_dialogs->message(title,
+                           u"The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
+                           "Choose another folder, or the folder of the loaded file."_s.arg(folder),
+                           Dialogs::Icon::Exclamation);
+        return {};
+    } else {
+        path = NativePath::fromText(chosen.first(slash + 1) + name);
+    }
+    // The dialog asked before replacing the name as typed; the name completed here is asked about here.
+    if (completed && NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound &&
+        !m_dialogs->confirm(title,
+                            u"“%1” already exists.\nDo you want to replace it?"_s.arg(path.baseName().display())))
+        return {};
+    return path;
+}
+
+QString ReportExports::suggestedPath(const QString &suffix) const
+{
+    const Report::DateRange range = m_shown.range();
+    // The CSV's name, which has no dates when the range has none, with the suffix of the file asked for.
+    QString name = Report::csvFileName(range.from, range.to);
+    if (name.endsWith(u".csv"_s))
+        name.chop(4);
+    name += suffix;
+    const NativePath folder = m_loadedFile->path().parent();
+    if (folder.isEmpty())
+        return name;
+    // A log read where the user cannot write (a sample installed under Program Files) would have every export
+    // refused: the dialog starts in the user's documents instead.
+    if (!SaveFile::canWriteIn(folder))
+        return NativePath::fromText(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .child(name)
+            .toText();
+    return folder.child(name).toText();
+}
+
+bool ReportExports::writeFile(const NativePath &path, const QByteArray &bytes, const QString &what)
+{
+    const SaveFile::Result written = SaveFile::write(path, bytes);
+    if (written.ok)
+        return true;
+    m_dialogs->message(what,
+                       u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
+                           path.display(), written.reason),
+                       Dialogs::Icon::Exclamation);
+    return false;
+}
+
+void ReportExports::exportCsv()
+{
+    const NativePath path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    QList<QStringList> rows = m_shown.records(false);
+    rows.prepend(ReportModel::headers());
+    writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s);
+}
+
+ReportPrinter::Document ReportExports::document() const
+{
+    ReportPrinter::Document document;
+    const QString name = fileName();
+    document.title = name.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(name);
+    document.notes = m_shown.notes();
+    document.headers = ReportModel::headers();
+    document.rows = m_shown.records(false);
+    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+        if (ReportModel::isNumeric(column))
+            document.numericColumns.append(column);
+    }
+    document.wideColumn = ReportModel::Title;
+    document.chart = m_shown.chart();
+    return document;
+}
+
+void ReportExports::exportPdf()
+{
+    const NativePath path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
+    // written in one step; stopped part way, nothing is written at all.
+    const QPrinter printer(QPrinter::HighResolution);
+    bool stopped = false;
+    m_progress->begin(u"Export PDF"_s, u"Making the PDF…"_s);
+    const QByteArray pdf =
+        ReportPrinter(document())
+            .pdf(printer.pageLayout(), printer.resolution(), m_window->windowTitle(), [&](int done, int pages) {
+                stopped = !m_progress->advance(done, pages);
+                return !stopped;
+            });
+    m_progress->end();
+    if (stopped)
+        return;
+    if (pdf.isEmpty()) {
+        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    writeFile(path, pdf, u"Export PDF"_s);
+}
+
+void ReportExports::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_window->windowTitle());
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(u"Print Usage Report"_s);
+    // Its Options button makes it taller, past the foot of a small screen.
+    dialog.installEventFilter(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    bool stopped = false;
+    m_progress->begin(u"Print"_s, u"Printing the report…"_s);
+    const bool printed = ReportPrinter(document()).print(printer, [&](int done, int pages) {
+        stopped = !m_progress->advance(done, pages);
+        // Nothing of a stopped printout goes to the printer, not even the pages already drawn.
+        if (stopped)
+            printer.abort();
+        return !stopped;
+    });
+    m_progress->end();
+    if (!printed && !stopped)
+        m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
+}
+
+QString ReportExports::selectionText() const
+{
+    const QStringList selected = m_shown.selected();
+    if (selected.size() == 1)
+        return selected.first();
+    return selected.isEmpty() ? QString() : u"%1 hymns: %2"_s.arg(selected.size()).arg(selected.join(u", "_s));
+}
+
+ReportChart::Data ReportExports::pictureData() const
+{
+    ReportChart::Data data = m_shown.chart();
+    if (m_shown.selected().isEmpty())
+        return data;
+    QFont bold = ReportChart::pictureFont();
+    bold.setBold(true);
+    // The picture has room for every name of a short list; a long one keeps its count and as many as fit.
+    const double width = kPictureSize.width() * 0.9;
+    data.title = data.title.section(u'\n', 0, 0) + u'\n' + wrapped(selectionText(), QFontMetricsF(bold), width, 3);
+    return data;
+}
+
+void ReportExports::saveChart()
+{
+    const NativePath path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !ReportChart::picture(pictureData(), kPictureSize).save(&buffer, "PNG")) {
+        m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    writeFile(path, bytes, u"Save Chart"_s);
+}
+
+bool ReportExports::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && watched->isWidgetType() && static_cast<QWidget *>(watched)->isVisible())
+        ScreenFit::keepOnScreen(static_cast<QWidget *>(watched));
+    return QObject::eventFilter(watched, event);
+}
