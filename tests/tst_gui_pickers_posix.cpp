@@ -89,6 +89,7 @@ private Q_SLOTS:
     void startFolderThatCannotBeOpened_data();
     void startFolderThatCannotBeOpened();
     void namesThatAreNotUtf8();
+    void rowsKeepTheirOwnBytes();
     void namesOnOneLine();
     void volumesFromTheMountTableOnly();
     void noDisplay_data();
@@ -224,6 +225,26 @@ void TestPickersPosix::namesThatAreNotUtf8()
     QCOMPARE(control<DirList>("Dir1")->nativePath().units(), folder);
     QCOMPARE(rowsOf(control<FileList>("File1")), QStringList{u"caf\uFFFD.txt"_s});
     QCOMPARE(m_ui->dialogs.messages().size(), 0);
+}
+
+void TestPickersPosix::rowsKeepTheirOwnBytes()
+{
+    // Names handed over in an order other than the listed one, some not UTF-8: every row must show, and lead back
+    // to, the bytes of its own file, not those of the name read at its place.
+    const QList<QByteArray> read{"b\xe9.txt", "A.txt", "c.txt", "a\xe9.txt", "B.txt"};
+    const QList<QByteArray> listed{"A.txt", "a\xe9.txt", "B.txt", "b\xe9.txt", "c.txt"};
+    std::vector<FolderAccess::Entry> entries;
+    for (const QByteArray &name : read)
+        entries.push_back({NativePath::fromUnits(name), FolderAccess::Kind::File, false});
+    FileList files;
+    files.setListing(NativePath::fromUnits(base()), std::move(entries));
+    QCOMPARE(files.count(), int(listed.size()));
+    for (int row = 0; row < int(listed.size()); ++row) {
+        QCOMPARE(files.item(row)->text(), NativePath::fromUnits(listed[row]).display());
+        QVERIFY2(files.choose(NativePath::fromUnits(listed[row])), listed[row].constData());
+        QCOMPARE(files.currentRow(), row);
+        QCOMPARE(files.nativeFileName().units(), listed[row]);
+    }
 }
 
 void TestPickersPosix::namesOnOneLine()

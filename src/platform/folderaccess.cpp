@@ -28,9 +28,18 @@ FolderAccess *FolderAccess::install(FolderAccess *access)
 
 void FolderAccess::sortNames(std::vector<NativePath> &names)
 {
+    std::vector<NativePath> sorted;
+    sorted.reserve(names.size());
+    for (const size_t index : listingOrder(names))
+        sorted.push_back(std::move(names[index]));
+    names = std::move(sorted);
+}
+
+std::vector<size_t> FolderAccess::listingOrder(const std::vector<NativePath> &names)
+{
     // Each name is folded once, into a copy only when folding changes it. Names in one folder often share a long
     // start ("service-000123.txt"), so the eight bytes after the part all keys share are what the names are put in
-    // order by; only names alike there are compared in full. The names themselves are moved once, at the end.
+    // order by; only names alike there are compared in full.
     std::vector<QByteArray> folded; // the keys that are not the names' own units; moving one leaves its bytes
     folded.reserve(names.size());
     std::vector<QByteArrayView> keys;
@@ -88,9 +97,9 @@ void FolderAccess::sortNames(std::vector<NativePath> &names)
         });
         run = end;
     }
-    std::vector<NativePath> sorted;
-    sorted.reserve(names.size());
+    std::vector<size_t> order;
+    order.reserve(keyed.size());
     for (const Keyed &entry : keyed)
-        sorted.push_back(std::move(names[entry.index]));
-    names = std::move(sorted);
+        order.push_back(entry.index);
+    return order;
 }

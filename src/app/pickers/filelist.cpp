@@ -120,18 +120,27 @@ void FileList::fill(std::vector<FolderAccess::Entry> entries)
         if (entry.kind == FolderAccess::Kind::File && !entry.hidden && matches(entry.name))
             names.push_back(std::move(entry.name));
     }
-    FolderAccess::sortNames(names);
-
+    // Each name's text is made while the names are read in the order they were listed in, which is the order
+    // their bytes lie in memory; only then are the texts put in the listing order.
+    QStringList texts;
+    texts.reserve(qsizetype(names.size()));
+    std::vector<bool> keeps(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        texts.append(names[i].display());
+        keeps[i] = names[i].displayKeepsUnits();
+    }
+    const std::vector<size_t> order = FolderAccess::listingOrder(names);
     QStringList shown;
-    shown.reserve(qsizetype(names.size()));
-    for (const NativePath &name : names)
-        shown.append(name.display());
+    shown.reserve(texts.size());
+    for (const size_t index : order)
+        shown.append(std::move(texts[qsizetype(index)]));
     addItems(shown);
     int again = -1;
-    for (size_t row = 0; row < names.size(); ++row) {
-        if (!names[row].displayKeepsUnits())
-            item(int(row))->setData(kNativeNameRole, names[row].units());
-        if (again < 0 && !chosen.isEmpty() && names[row] == chosen)
+    for (size_t row = 0; row < order.size(); ++row) {
+        const NativePath &name = names[order[row]];
+        if (!keeps[order[row]])
+            item(int(row))->setData(kNativeNameRole, name.units());
+        if (again < 0 && !chosen.isEmpty() && name == chosen)
             again = int(row);
     }
     if (again >= 0)
