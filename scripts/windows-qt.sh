@@ -16,14 +16,22 @@ sudo_cmd=()
 
 qt_version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 
-# Networking, SQL, XML and the 3D paths are not used by the program; everything else it links is bundled, so the
-# result depends on nothing but the system DLLs. direct2d stays on: without it 6.4.2's windows plugin and print
-# engine do not link.
+# Only what the program uses is built: no networking, SQL, XML or 3D paths, no JPEG or GIF (its pictures are PNG),
+# no Markdown or ODF text, and none of the widgets and dialogs it never shows (graphics view, MDI, dock widgets,
+# undo framework, wizards, splash screen, font and colour dialogs, print preview, ...). Everything it links is
+# bundled, so the result depends on nothing but the system DLLs. direct2d stays on: without it 6.4.2's windows
+# plugin and print engine do not link. The calendar widget stays: the date boxes pop one up.
 flags=(-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
     -nomake tests -nomake examples -no-opengl -no-dbus -no-icu -no-pkg-config -no-zstd
     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml -no-feature-vulkan
-    -no-feature-androiddeployqt -no-feature-tabletevent
-    -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng -qt-libjpeg -qt-doubleconversion)
+    -no-feature-androiddeployqt -no-feature-tabletevent -no-libjpeg -no-gif
+    -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -no-feature-graphicsview -no-feature-mdiarea -no-feature-dockwidget -no-feature-undocommand
+    -no-feature-undostack -no-feature-undogroup -no-feature-undoview -no-feature-lcdnumber -no-feature-dial
+    -no-feature-splashscreen -no-feature-wizard -no-feature-fontdialog -no-feature-colordialog
+    -no-feature-keysequenceedit -no-feature-fontcombobox -no-feature-syntaxhighlighter
+    -no-feature-printpreviewwidget -no-feature-printpreviewdialog
+    -qt-zlib -qt-pcre -qt-harfbuzz -qt-freetype -qt-libpng -qt-doubleconversion)
 
 key=$( (echo "$qt_version"; printf '%s\n' "${flags[@]}"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version |
     head -1) | sha256sum | cut -c1-12)
