@@ -126,6 +126,20 @@ DWORD writeBeside(const NativePath &target, const QByteArray &bytes, const std::
     return ERROR_SUCCESS;
 }
 
+// The new file written beside the target takes the target's name; when it cannot, it is removed again, and a name
+// already taken is said so apart from other failures.
+Result moveIntoPlace(const std::wstring &made, const std::wstring &target, DWORD flags)
+{
+    if (!MoveFileExW(made.c_str(), target.c_str(), flags)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(made.c_str());
+        Result result = failure(error);
+        result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
+        return result;
+    }
+    return {true, QString(), false};
+}
+
 } // namespace
 
 Result write(const NativePath &path, const QByteArray &bytes)
@@ -164,15 +178,7 @@ Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePa
     std::wstring made;
     if (const DWORD error = writeBeside(path, bytes, &permissions, made))
         return failure(error);
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!MoveFileExW(made.c_str(), target.c_str(), flags)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(made.c_str());
-        Result result = failure(error);
-        result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
-        return result;
-    }
-    return {true, QString(), false};
+    return moveIntoPlace(made, target, MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0));
 }
 
 Result writeNew(const NativePath &path, const QByteArray &bytes)
@@ -182,14 +188,7 @@ Result writeNew(const NativePath &path, const QByteArray &bytes)
     // Without an access control list of its own, the new file takes the folder's inherited one.
     if (const DWORD error = writeBeside(path, bytes, nullptr, made))
         return failure(error);
-    if (!MoveFileExW(made.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileW(made.c_str());
-        Result result = failure(error);
-        result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
-        return result;
-    }
-    return {true, QString(), false};
+    return moveIntoPlace(made, target, MOVEFILE_WRITE_THROUGH);
 }
 
 Result makeFolder(const NativePath &path)
