@@ -20,7 +20,7 @@ dist=$root/dist
 start=$SECONDS
 
 packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis ninja-build cmake qt6-base-dev
-    qt6-base-dev-tools dpkg-dev librsvg2-bin icoutils zip unzip fonts-dejavu-core)
+    qt6-base-dev-tools dpkg-dev librsvg2-bin icoutils zip unzip fonts-dejavu-core xvfb)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
@@ -173,9 +173,16 @@ for template in ServiceLog.txt Hymnal.txt BibleBooks.txt Lectionary.txt; do
 done
 
 # The first start without a file copies the samples into Documents\Cantorix2 and opens the copy there. The installed
-# program holds only the windows platform (the tests' offscreen one is theirs); without a display Wine gives it an
-# invisible desktop.
-env -u WINEQT_QPA_PLATFORM wine "$installed/cantorix2.exe" >"$build/first-start.log" 2>&1 </dev/null &
+# program holds only the windows platform (the tests' offscreen one is theirs), and under Wine that platform makes
+# its windows on an X display: a virtual one of the trial's own, which picks a free display number itself.
+rm -f "$build/xvfb.display"
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$build/xvfb.display" >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -s "$build/xvfb.display" ] && break; sleep 0.1; done
+[ -s "$build/xvfb.display" ] || fail "no virtual display for the first start"
+DISPLAY=:$(head -1 "$build/xvfb.display") env -u WINEQT_QPA_PLATFORM wine "$installed/cantorix2.exe" \
+    >"$build/first-start.log" 2>&1 </dev/null &
 program=$!
 for _ in $(seq 120); do
     grep -q 'Cantorix2\\\\ServiceLog.txt' "$settings" 2>/dev/null && break
@@ -186,12 +193,16 @@ grep -q 'Documents\\\\Cantorix2\\\\ServiceLog.txt' "$settings" 2>/dev/null ||
 for template in ServiceLog.txt Hymnal.txt BibleBooks.txt Lectionary.txt; do
     cmp -s "$copies/$template" "$root/samples/$template" || fail "$template was not copied into the documents"
 done
-# While it runs, neither the installer (which says so in its exit status) nor the uninstaller (run in place, so
-# that it is done when wine returns) goes on.
+# While it runs, neither the installer (which says so in its exit status) nor the uninstaller goes on. The
+# uninstaller copies itself into Temp and runs from there, and wine returns once the first copy has started the
+# second ("_?=", which keeps it in place, is read only unquoted, and Wine quotes an argument holding a space): the
+# trial waits for that copy to end before it looks, or the program would be closed under a copy still starting.
 status=0
 wine "$setup" /S || status=$?
 [ "$status" -ne 0 ] || fail "the installer went on while the program ran"
-wine "$installed/Uninstall.exe" /S '_?=C:\Program Files\Cantorix2' || true
+wine "$installed/Uninstall.exe" /S || true
+for _ in $(seq 150); do pgrep -f 'Un\.exe /S' >/dev/null || break; sleep 0.2; done
+! pgrep -f 'Un\.exe /S' >/dev/null || fail "the uninstaller kept running while the program ran"
 [ -f "$installed/cantorix2.exe" ] && [ -f "$installed/samples/ServiceLog.txt" ] && [ -f "$all_users_menu" ] &&
     wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller removed things while the program ran"
 kill "$program"
