@@ -5,6 +5,7 @@
 // beside a Find over the same hymnal.
 #include "app/form/form1.h"
 #include "app/form/resultrows.h"
+#include "app/pickers/filelist.h"
 #include "app/report/reportchart.h"
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
@@ -179,12 +180,11 @@ public:
     // Chooses the file in the file list the way a click on it does.
     bool select(FileKind kind)
     {
-        auto *files = control<QListWidget>(u"File1"_s);
-        const QList<QListWidgetItem *> found = files->findItems(factsOf(kind).fileName, Qt::MatchExactly);
-        if (found.isEmpty())
+        auto *files = control<FileList>(u"File1"_s);
+        const int found = files->rowOf(factsOf(kind).fileName);
+        if (found < 0)
             return false;
-        files->setCurrentItem(found.first());
-        found.first()->setSelected(true);
+        files->setCurrentRow(found);
         return true;
     }
 

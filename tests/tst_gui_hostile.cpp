@@ -4,6 +4,7 @@
 // that are not regular files (tst_gui_hostile_posix.cpp), files that vanish or change after the click, and a source
 // that never ends. Each must give the right message (or none), leave a store and window that make sense, and let Find,
 // Tally and the copies run on what was kept.
+#include "app/pickers/filelist.h"
 #include "store/hymnfileloader.h"
 #include "systemfiles.h"
 #include "windowharness.h"
@@ -307,10 +308,10 @@ void TestHostileFiles::changedAfterClick()
     m_ui->dialogs.reset();
 
     // Clicking the file again shows "Get File" again.
-    auto *files = control<QListWidget>("File1");
-    QListWidgetItem *row = files->findItems(u"x.txt"_s, Qt::MatchExactly).value(0);
-    QVERIFY(row != nullptr);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(row).center());
+    auto *files = control<FileList>("File1");
+    const int row = files->rowOf(u"x.txt"_s);
+    QVERIFY(row >= 0);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, row).center());
     auto *getFile = control<QPushButton>("Command1");
     QVERIFY(getFile->isVisible());
     if (change == u"grow"_s) {

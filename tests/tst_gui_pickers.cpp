@@ -41,9 +41,8 @@ private:
 void TestPickers::chooseFile(const QString &name)
 {
     auto *files = control<FileList>("File1");
-    const QList<QListWidgetItem *> rows = files->findItems(name, Qt::MatchExactly);
-    QCOMPARE(rows.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, files->row(rows.first())).center());
+    QCOMPARE(rowsOf(files).count(name), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, files->rowOf(name)).center());
 }
 
 void TestPickers::write(const QString &path, const QByteArray &bytes)

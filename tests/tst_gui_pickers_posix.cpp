@@ -137,9 +137,8 @@ void TestPickersPosix::enterFolder(const QString &name)
 void TestPickersPosix::chooseFile(const QString &name)
 {
     auto *files = control<FileList>("File1");
-    const QList<QListWidgetItem *> rows = files->findItems(name, Qt::MatchExactly);
-    QCOMPARE(rows.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, files->row(rows.first())).center());
+    QCOMPARE(rowsOf(files).count(name), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, files->rowOf(name)).center());
 }
 
 void TestPickersPosix::folderThatCannotBeOpened_data()
@@ -240,7 +239,7 @@ void TestPickersPosix::rowsKeepTheirOwnBytes()
     files.setListing(NativePath::fromUnits(base()), std::move(entries));
     QCOMPARE(files.count(), int(listed.size()));
     for (int row = 0; row < int(listed.size()); ++row) {
-        QCOMPARE(files.item(row)->text(), NativePath::fromUnits(listed[row]).display());
+        QCOMPARE(files.textAt(row), NativePath::fromUnits(listed[row]).display());
         QVERIFY2(files.choose(NativePath::fromUnits(listed[row])), listed[row].constData());
         QCOMPARE(files.currentRow(), row);
         QCOMPARE(files.nativeFileName().units(), listed[row]);

@@ -85,9 +85,9 @@ void TestWindow::open(const QString &folder)
 void TestWindow::getFile(const QString &name)
 {
     auto *files = control<FileList>("File1");
-    const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(name));
-    const QRect where = files->visualItemRect(found.first());
+    const int found = files->rowOf(name);
+    QVERIFY2(found >= 0, qPrintable(name));
+    const QRect where = rowRect(files, found);
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, where.center());
     auto *getButton = control<QPushButton>("Command1");
     QVERIFY(getButton->isVisible());
@@ -219,10 +219,7 @@ void TestWindow::fileListShowsRegularTextFilesOnly()
         QVERIFY(SystemFiles::makeFifo(m_ui->folder.filePath(u"pipe.txt"_s)));
     open(m_ui->folder.path());
     auto *files = control<FileList>("File1");
-    QStringList names;
-    for (int i = 0; i < files->count(); ++i)
-        names.append(files->item(i)->text());
-    QCOMPARE(names, (QStringList{u"A.TXT"_s, u"b.txt"_s}));
+    QCOMPARE(rowsOf(files), (QStringList{u"A.TXT"_s, u"b.txt"_s}));
     auto *folders = control<DirList>("Dir1");
     QCOMPARE(folders->path(), QFileInfo(m_ui->folder.path()).canonicalFilePath());
     QVERIFY(!folders->findItems(u"folder.txt"_s, Qt::MatchEndsWith).isEmpty());
@@ -237,7 +234,7 @@ void TestWindow::clickShowsFileDate()
     file.close();
     open(m_ui->folder.path());
     auto *files = control<FileList>("File1");
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, 0).center());
     QCOMPARE(control<QLabel>("ShowDate")->text(), u"05Mar2023"_s);
     QVERIFY(control<QPushButton>("Command1")->isVisible());
     QVERIFY(!control<QLabel>("ShowFile")->isVisible());
@@ -371,7 +368,7 @@ void TestWindow::fileRemovedBeforeGetFile()
     getFile(u"gone.txt"_s);
     QCOMPARE(m_ui->store().entryCount(), 1);
     auto *files = control<FileList>("File1");
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, rowRect(files, 0).center());
     QVERIFY(QFile::remove(m_ui->folder.filePath(u"gone.txt"_s)));
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     const QList<ScriptedDialogs::Shown> messages = m_ui->dialogs.messages();

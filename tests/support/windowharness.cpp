@@ -37,10 +37,10 @@ bool WindowHarness::load(const QString &name)
 {
     auto *files = control<FileList>("File1");
     files->refresh();
-    const QList<QListWidgetItem *> found = files->findItems(name, Qt::MatchExactly);
-    if (found.isEmpty())
+    const int found = files->rowOf(name);
+    if (found < 0)
         return false;
-    files->setCurrentItem(found.first());
+    files->setCurrentRow(found);
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     return true;
 }

@@ -382,9 +382,10 @@ void Form1::connectControls()
     // Enter or a double click on a file loads it, as every file list does. The load refills the list, so it runs
     // once the list has finished handling the key or click.
     connect(
-        File1, &QListWidget::itemActivated, this,
-        [this](QListWidgetItem *item) {
-            File1->setCurrentItem(item);
+        File1, &FileList::fileActivated, this,
+        [this](const NativePath &name) {
+            if (!File1->choose(name))
+                return;
             File1_Click();
             Command1_Click();
         },

@@ -1,25 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File names are matched without regard to case, as users of the format expect from their other machines. A
-// folder of a hundred thousand files is listed in one pass over its entries and one fill of the list: the
-// entry types come from the listing itself, and a row keeps its bytes apart only when its text cannot give
-// them back.
+// folder of a hundred thousand files is listed in one pass over its entries and one sort of their names: the
+// entry types come from the listing itself, and each row keeps the bytes of its name.
 #include "app/pickers/filelist.h"
 
 #include "app/widgets/waitcursor.h"
 #include "platform/folderaccess.h"
 
+#include <QAbstractListModel>
+#include <QItemSelectionModel>
 #include <QRegularExpression>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
-namespace {
-constexpr int kNativeNameRole = Qt::UserRole;
-} // namespace
+// The listed names, in the order shown. A row's text is made when the view asks for it, which it does for the rows
+// on screen: a folder of a hundred thousand files costs a sort of their names and no more.
+class FileList::Rows : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
 
-FileList::FileList(QWidget *parent) : QListWidget(parent)
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_names.size());
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || index.parent().isValid() || index.row() < 0 || index.row() >= count())
+            return {};
+        return m_names[size_t(index.row())].display();
+    }
+
+    int count() const { return int(m_names.size()); }
+    const NativePath &name(int row) const { return m_names[size_t(row)]; }
+
+    void show(std::vector<NativePath> names)
+    {
+        beginResetModel();
+        m_names = std::move(names);
+        endResetModel();
+    }
+
+private:
+    std::vector<NativePath> m_names;
+};
+
+FileList::FileList(QWidget *parent) : QListView(parent), m_rows(new Rows(this))
 {
     setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setModel(m_rows);
+    connect(this, &QAbstractItemView::activated, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            Q_EMIT fileActivated(nameAt(index.row()));
+    });
 }
 
 void FileList::setNativePath(const NativePath &path)
@@ -40,25 +75,52 @@ void FileList::setPattern(const QString &pattern)
     refresh();
 }
 
-QString FileList::fileName() const
+int FileList::count() const
 {
-    const QListWidgetItem *item = currentItem();
-    return item != nullptr && item->isSelected() ? item->text() : QString();
+    return m_rows->count();
 }
 
 NativePath FileList::nameAt(int row) const
 {
-    const QListWidgetItem *at = item(row);
-    const QVariant native = at->data(kNativeNameRole);
-    return native.isValid() ? NativePath::fromUnits(native.toByteArray()) : NativePath::fromText(at->text());
+    return row >= 0 && row < count() ? m_rows->name(row) : NativePath();
+}
+
+QString FileList::textAt(int row) const
+{
+    return nameAt(row).display();
+}
+
+int FileList::rowOf(const QString &text) const
+{
+    for (int row = 0; row < count(); ++row) {
+        if (m_rows->name(row).display() == text)
+            return row;
+    }
+    return -1;
+}
+
+int FileList::currentRow() const
+{
+    return currentIndex().row();
+}
+
+void FileList::setCurrentRow(int row)
+{
+    selectionModel()->setCurrentIndex(m_rows->index(row), QItemSelectionModel::ClearAndSelect);
+}
+
+QString FileList::fileName() const
+{
+    const NativePath chosen = nativeFileName();
+    return chosen.isEmpty() ? QString() : chosen.display();
 }
 
 NativePath FileList::nativeFileName() const
 {
-    const QListWidgetItem *chosen = currentItem();
-    if (chosen == nullptr || !chosen->isSelected())
+    const QModelIndex chosen = currentIndex();
+    if (!chosen.isValid() || !selectionModel()->isSelected(chosen))
         return {};
-    return nameAt(row(chosen));
+    return nameAt(chosen.row());
 }
 
 bool FileList::matches(const NativePath &name) const
@@ -109,49 +171,27 @@ void FileList::fill(std::vector<FolderAccess::Entry> entries)
 {
     const NativePath chosen = nativeFileName();
     const QSignalBlocker blocker(this);
-    clear();
-    if (m_path.isEmpty())
-        return;
-    const WaitCursor wait;
-    // Hidden files stay out of sight, as hidden folders do.
     std::vector<NativePath> names;
-    names.reserve(entries.size());
-    for (FolderAccess::Entry &entry : entries) {
-        if (entry.kind == FolderAccess::Kind::File && !entry.hidden && matches(entry.name))
-            names.push_back(std::move(entry.name));
+    if (!m_path.isEmpty()) {
+        const WaitCursor wait;
+        // Hidden files stay out of sight, as hidden folders do.
+        names.reserve(entries.size());
+        for (FolderAccess::Entry &entry : entries) {
+            if (entry.kind == FolderAccess::Kind::File && !entry.hidden && matches(entry.name))
+                names.push_back(std::move(entry.name));
+        }
+        FolderAccess::sortNames(names);
     }
-    // Each name's text is made while the names are read in the order they were listed in, which is the order
-    // their bytes lie in memory; only then are the texts put in the listing order.
-    QStringList texts;
-    texts.reserve(qsizetype(names.size()));
-    std::vector<bool> keeps(names.size());
-    for (size_t i = 0; i < names.size(); ++i) {
-        texts.append(names[i].display());
-        keeps[i] = names[i].displayKeepsUnits();
-    }
-    const std::vector<size_t> order = FolderAccess::listingOrder(names);
-    QStringList shown;
-    shown.reserve(texts.size());
-    for (const size_t index : order)
-        shown.append(std::move(texts[qsizetype(index)]));
-    addItems(shown);
-    int again = -1;
-    for (size_t row = 0; row < order.size(); ++row) {
-        const NativePath &name = names[order[row]];
-        if (!keeps[order[row]])
-            item(int(row))->setData(kNativeNameRole, name.units());
-        if (again < 0 && !chosen.isEmpty() && name == chosen)
-            again = int(row);
-    }
-    if (again >= 0)
-        setCurrentRow(again);
+    m_rows->show(std::move(names));
+    if (!chosen.isEmpty())
+        choose(chosen);
 }
 
 bool FileList::choose(const NativePath &name)
 {
     const QSignalBlocker blocker(this);
     for (int row = 0; row < count(); ++row) {
-        if (nameAt(row) == name) {
+        if (m_rows->name(row) == name) {
             setCurrentRow(row);
             return true;
         }

@@ -7,11 +7,11 @@
 #include "platform/nativepath.h"
 
 #include <QByteArray>
-#include <QListWidget>
+#include <QListView>
 
 #include <vector>
 
-class FileList : public QListWidget {
+class FileList : public QListView {
     Q_OBJECT
 public:
     explicit FileList(QWidget *parent = nullptr);
@@ -33,12 +33,28 @@ public:
     // Chooses the row of the file named name on disk; with no such row listed, none is chosen. False then.
     bool choose(const NativePath &name);
 
+    int count() const;
+    // The name of the file in row as it is on disk, and as the row shows it.
+    NativePath nameAt(int row) const;
+    QString textAt(int row) const;
+    // The first row showing text, or -1.
+    int rowOf(const QString &text) const;
+    // The current row, or -1; making a row current chooses it.
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+Q_SIGNALS:
+    // Enter or a double click on a file's row.
+    void fileActivated(const NativePath &name);
+
 private:
+    class Rows;
+
     // Lists entries, keeping the chosen file when it is among them.
     void fill(std::vector<FolderAccess::Entry> entries);
     bool matches(const NativePath &name) const;
-    NativePath nameAt(int row) const;
 
+    Rows *m_rows;
     NativePath m_path;
     QString m_pattern = QStringLiteral("*.*");
     // The pattern "*.ext" as the units of ".ext", matched on the units without regard to ASCII case; empty for any
