@@ -7,30 +7,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${CANTORIX_BUILD_DIR:-$root/build}
 
-packages=(build-essential cmake ninja-build ccache qt6-base-dev libbenchmark-dev fonts-liberation)
-# The installed files: the icon's PNG sizes (rsvg-convert), the .deb's library dependencies (dpkg-shlibdeps) and the
-# validators the install test runs; pdftotext and pdfinfo, which read back an exported report.
-packages+=(librsvg2-bin dpkg-dev desktop-file-utils appstream man-db groff-base poppler-utils)
-# What a screen reader is told of the windows (scripts/atspi-dump.py): an X server and a session bus of the test's
-# own, the accessibility bus and registry, and the Python binding that reads them.
-packages+=(xvfb dbus at-spi2-core python3-pyatspi)
-packages+=("$@")
+. "$root/scripts/packages.sh"
+install_packages "${linux_packages[@]}" "$@"
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
-
-# The compiler cache beside the Windows Qt, which a machine that keeps one keeps too (scripts/ccache-env.sh).
 . "$root/scripts/ccache-env.sh"
 # Ninja for a new build folder; one made with another generator keeps it.
 generator=()

@@ -6,6 +6,8 @@
 #
 #   CANTORIX_WINQT_CACHE   the cache folder (default /var/cache/cantorix2); the prefix bakes in absolute paths,
 #                          so a prefix stays usable only where it was built
+#
+# With --cached it builds nothing and only says, by its exit status, whether the prefix is there.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cache=${CANTORIX_WINQT_CACHE:-/var/cache/cantorix2}
@@ -36,6 +38,10 @@ flags=(-xplatform win32-g++ -qt-host-path /usr -release -static -static-runtime
 key=$( (echo "$qt_version"; printf '%s\n' "${flags[@]}"; cat "$toolchain"; x86_64-w64-mingw32-g++-posix --version |
     head -1) | sha256sum | cut -c1-12)
 prefix=$cache/qt-${qt_version%%+*}-win64-$key
+if [ "${1:-}" = --cached ]; then
+    [ -f "$prefix/.complete" ]
+    exit
+fi
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0

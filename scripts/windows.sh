@@ -19,19 +19,8 @@ cache=${CANTORIX_WINQT_CACHE:-/var/cache/cantorix2}
 dist=$root/dist
 start=$SECONDS
 
-packages=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis ninja-build cmake qt6-base-dev
-    qt6-base-dev-tools dpkg-dev librsvg2-bin icoutils zip unzip fonts-dejavu-core xvfb)
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+. "$root/scripts/packages.sh"
+install_packages "${windows_packages[@]}"
 
 echo "== Qt for Windows"
 qt=$("$root/scripts/windows-qt.sh" | tail -1)
