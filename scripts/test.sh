@@ -57,8 +57,10 @@ if [ "${CANTORIX_WINDOWS_PASS:-1}" != 0 ]; then
         echo "== Windows Qt: building beside the Linux passes (log in $qt_log)"
         qt_start=$SECONDS
         mkdir -p "$(dirname "$qt_log")"
-        # A process group of its own, so that the whole build can be stopped with the run.
-        setsid nice -n 19 "$root/scripts/windows-qt.sh" >"$qt_log" 2>&1 &
+        # A session of its own, so that the whole build can be stopped with the run. Where the kernel groups each
+        # session's processes for scheduling (autogroup), the lowest priority is the group's, so it is set there too.
+        setsid sh -c 'echo 19 >/proc/self/autogroup 2>/dev/null; exec nice -n 19 "$0"' "$root/scripts/windows-qt.sh" \
+            >"$qt_log" 2>&1 &
         qt_pid=$!
     fi
 fi
