@@ -32,7 +32,7 @@ private Q_SLOTS:
 
 void TestCommandLine::initTestCase()
 {
-    QVERIFY(setUpProgram(u"CommandLineTest"_s, Home::OwnFolder, Locale::System));
+    QVERIFY(setUpProgram(u"CommandLineTest"_s, Locale::System));
 }
 
 void TestCommandLine::init()

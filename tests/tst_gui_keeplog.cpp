@@ -122,7 +122,7 @@ private:
 
 void TestKeepLog::initTestCase()
 {
-    QVERIFY(setUpProgram(u"KeepLogTest"_s, Home::Shared, Locale::UsEnglish));
+    QVERIFY(setUpProgram(u"KeepLogTest"_s, Locale::UsEnglish));
 }
 
 void TestKeepLog::init()

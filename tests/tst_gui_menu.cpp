@@ -92,7 +92,7 @@ private Q_SLOTS:
 
 void TestMenu::initTestCase()
 {
-    QVERIFY(setUpProgram(u"MenuTest"_s, Home::OwnFolder, Locale::System));
+    QVERIFY(setUpProgram(u"MenuTest"_s, Locale::System));
 }
 
 void TestMenu::init()

@@ -83,7 +83,7 @@ private Q_SLOTS:
 
 void TestMenuPosix::initTestCase()
 {
-    QVERIFY(setUpProgram(u"Cantorix2"_s, Home::OwnFolder, Locale::System));
+    QVERIFY(setUpProgram(u"Cantorix2"_s, Locale::System));
 }
 
 void TestMenuPosix::init()

@@ -193,7 +193,7 @@ private:
 
 void TestReport::initTestCase()
 {
-    QVERIFY(setUpProgram(u"ReportTest"_s, Home::OwnFolder, Locale::UsEnglish));
+    QVERIFY(setUpProgram(u"ReportTest"_s, Locale::UsEnglish));
 }
 
 void TestReport::init()

@@ -78,7 +78,7 @@ class TestSuggest : public QObject, protected MainWindowFixture {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(setUpProgram(u"SuggestTest"_s, Home::Shared, Locale::UsEnglish)); }
+    void initTestCase() { QVERIFY(setUpProgram(u"SuggestTest"_s, Locale::UsEnglish)); }
 
     void init()
     {

@@ -9,14 +9,13 @@
 #include <QStandardPaths>
 #include <QTest>
 
-bool MainWindowFixture::setUpProgram(const QString &application, Home home, Locale locale)
+bool MainWindowFixture::setUpProgram(const QString &application, Locale locale)
 {
-    if (home == Home::OwnFolder) {
-        // The settings file may be made a pipe or a folder there, which must never reach another run's settings.
-        if (!m_home.isValid())
-            return false;
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-    }
+    // The settings file may be made a pipe or a folder there, which must never reach another run's settings; and two
+    // copies of one test run at once (from two build folders) would otherwise clear each other's settings.
+    if (!m_home.isValid())
+        return false;
+    qputenv("HOME", QFile::encodeName(m_home.path()));
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Cantorix2"));
     QCoreApplication::setApplicationName(application);

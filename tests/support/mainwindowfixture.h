@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the main window's tests set up alike: a settings file of the test's own (and, where the settings file is
-// tampered with, a home of its own), a fresh folder for each test with the files it starts with, scripted dialogs,
+// What the main window's tests set up alike: a home and a settings file of the test run's own, a fresh folder for
+// each test with the files it starts with, scripted dialogs,
 // and the real main window. A test class takes it as a base, after QObject, and calls it from its own
 // initTestCase, init and cleanup.
 #pragma once
@@ -15,7 +15,6 @@
 
 class MainWindowFixture {
 protected:
-    enum class Home { Shared, OwnFolder };
     enum class Locale { System, UsEnglish };
     enum class Shown { No, Exposed, Active };
 
@@ -23,7 +22,7 @@ protected:
     // own name (on Windows every test's settings are under the one user's folder, and the tests run side by side),
     // a home of its own set before QSettings first looks for it, and US English dates. False when the home cannot
     // be made.
-    bool setUpProgram(const QString &application, Home home, Locale locale);
+    bool setUpProgram(const QString &application, Locale locale);
     // Before each test: the settings emptied, the dialogs' script and record cleared, and a fresh folder, made the
     // current directory when enter is true. False when the folder cannot be made.
     bool setUpFolder(bool enter);
