@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window's tests set up alike: a home and a settings file of the test run's own, a fresh folder for
-// each test with the files it starts with, scripted dialogs,
-// and the real main window. A test class takes it as a base, after QObject, and calls it from its own
-// initTestCase, init and cleanup.
+// each test with the files it starts with, scripted dialogs, and the real main window. A test class takes it as a
+// base, after QObject, and calls it from its own initTestCase, init and cleanup.
 #pragma once
 
 #include "app/mainwindow/mainwindow.h"
