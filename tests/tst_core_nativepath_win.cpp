@@ -83,14 +83,6 @@ private Q_SLOTS:
         QVERIFY(!file.isWithin(NativePath::fromText(u"D:\\"_s)));
         QVERIFY(!file.isWithin(NativePath::fromText(u"C:\\Hymn"_s)));
     }
-
-    void loneSurrogateIsNotShownAsItself()
-    {
-        const QChar lone[] = {u'a', QChar(0xD800), u'b'};
-        const NativePath name = NativePath::fromText(QString(lone, 3));
-        QVERIFY(!name.displayKeepsUnits());
-        QVERIFY(NativePath::fromText(u"ύμνοι 😀.txt"_s).displayKeepsUnits());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestNativePathWin)

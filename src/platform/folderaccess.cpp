@@ -11,31 +11,11 @@
 #include <utility>
 
 namespace {
+
 FolderAccess *g_installed = nullptr;
-} // namespace
 
-FolderAccess &FolderAccess::active()
-{
-    return g_installed != nullptr ? *g_installed : system();
-}
-
-FolderAccess *FolderAccess::install(FolderAccess *access)
-{
-    FolderAccess *previous = g_installed;
-    g_installed = access;
-    return previous;
-}
-
-void FolderAccess::sortNames(std::vector<NativePath> &names)
-{
-    std::vector<NativePath> sorted;
-    sorted.reserve(names.size());
-    for (const size_t index : listingOrder(names))
-        sorted.push_back(std::move(names[index]));
-    names = std::move(sorted);
-}
-
-std::vector<size_t> FolderAccess::listingOrder(const std::vector<NativePath> &names)
+// The indices of names in the order they are listed in, the names left where they are.
+std::vector<size_t> listingOrder(const std::vector<NativePath> &names)
 {
     // Each name is folded once, into a copy only when folding changes it. Names in one folder often share a long
     // start ("service-000123.txt"), so the eight bytes after the part all keys share are what the names are put in
@@ -102,4 +82,27 @@ std::vector<size_t> FolderAccess::listingOrder(const std::vector<NativePath> &na
     for (const Keyed &entry : keyed)
         order.push_back(entry.index);
     return order;
+}
+
+} // namespace
+
+FolderAccess &FolderAccess::active()
+{
+    return g_installed != nullptr ? *g_installed : system();
+}
+
+FolderAccess *FolderAccess::install(FolderAccess *access)
+{
+    FolderAccess *previous = g_installed;
+    g_installed = access;
+    return previous;
+}
+
+void FolderAccess::sortNames(std::vector<NativePath> &names)
+{
+    std::vector<NativePath> sorted;
+    sorted.reserve(names.size());
+    for (const size_t index : listingOrder(names))
+        sorted.push_back(std::move(names[index]));
+    names = std::move(sorted);
 }

@@ -39,8 +39,6 @@ public:
 
     // Puts names in the order they are listed in: letters without regard to case, ties by the units.
     static void sortNames(std::vector<NativePath> &names);
-    // The indices of names in that order, the names left where they are.
-    static std::vector<size_t> listingOrder(const std::vector<NativePath> &names);
     // The reason a system error code stands for, in the system's words.
     static QString reason(int error);
 };

@@ -53,8 +53,6 @@ public:
     QString display() const;
     // The path as Qt's file classes and dialogs take it (the reverse of fromText).
     QString toText() const;
-    // True when fromText(display()) gives this path back, so that a row's text is enough to find its file.
-    bool displayKeepsUnits() const;
 
     // A key that orders names as the lists show them: letters without regard to case, ties by the units. It lies
     // in the name's own units when folding leaves them as they are, else in folded; valid while both are.

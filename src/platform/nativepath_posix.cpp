@@ -89,18 +89,6 @@ QString NativePath::display() const
     return withVisibleControls(QString::fromUtf8(m_units));
 }
 
-bool NativePath::displayKeepsUnits() const
-{
-    if (isPlainAscii(m_units))
-        return true;
-    for (const char c : m_units) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return false;
-    }
-    // A leading byte-order mark could be dropped in decoding.
-    return !m_units.startsWith("\xEF\xBB\xBF") && QByteArrayView(m_units).isValidUtf8();
-}
-
 QString NativePath::toText() const
 {
     return QFile::decodeName(m_units);

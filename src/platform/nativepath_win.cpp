@@ -131,25 +131,6 @@ QString NativePath::display() const
     return withVisibleControls(textOf(m_units));
 }
 
-bool NativePath::displayKeepsUnits() const
-{
-    const QString text = textOf(m_units);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x20 || c == 0x7f)
-            return false;
-        // A half of a surrogate pair on its own (which NTFS allows) cannot be shown, nor typed back.
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate())
-                return false;
-            ++i;
-        } else if (QChar::isLowSurrogate(c)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 QString NativePath::toText() const
 {
     QString text = textOf(m_units);
