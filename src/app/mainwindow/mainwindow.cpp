@@ -10,8 +10,10 @@
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/unfinishedwrite.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
+#include "platform/writelock.h"
 #include "version.h"
 #include "workspace/hymnal.h"
 #include "workspace/loadedfile.h"
@@ -87,6 +89,8 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::followLoadedFile);
     connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
     connect(m_changedBar, &FileChangedBar::reloadClicked, this, &MainWindow::reloadFile);
+    connect(m_changedBar, &FileChangedBar::restoreClicked, this, &MainWindow::putBackBackup);
+    connect(m_changedBar, &FileChangedBar::keepClicked, this, &MainWindow::keepLog);
     connect(m_changedBar, &FileChangedBar::aboutToShow, this, [this] { m_heightWithoutBar = height(); });
     connect(m_changedBar, &FileChangedBar::hidden, this, [this] {
         // The room the window grew by for the notice is given back, unless the window was resized since.
@@ -405,6 +409,64 @@ void MainWindow::followLoadedFile()
         m_logWatch->watch(m_loadedFile->path(), m_loadedFile->readFromDisk());
     if (m_addServiceDialog && m_loadedFile->kind() == LoadedFile::Kind::ServiceLog)
         m_addServiceDialog->setSources(m_loadedFile->store(), m_hymnal->store());
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog)
+        return;
+    const NativePath log = m_loadedFile->path();
+    const QString name = log.baseName().display();
+    // A mark left while another copy of the program is writing is that write's, not one cut short.
+    if (const auto unfinished = Logbook::unfinishedWriteOf(log); unfinished && !WriteLock::isHeldElsewhere(log))
+        m_changedBar->showUnfinished(name, unfinished->backup.path.baseName().display());
+    if (const qsizetype nuls = m_loadedFile->nulCharacters(); nuls > 0) {
+        statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been "
+                                    "cut short. Look at it in a text editor.",
+                                    nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
+                                     .arg(name));
+    }
+}
+
+void MainWindow::putBackBackup()
+{
+    const NativePath log = m_loadedFile->path();
+    const std::optional<Logbook::UnfinishedWrite> unfinished = Logbook::unfinishedWriteOf(log);
+    const QString title = tr("Put Back Backup");
+    if (!unfinished) {
+        m_changedBar->hide();
+        return;
+    }
+    const HymnFileLoader::DiskFile now = HymnFileLoader::readWhole(log);
+    const std::optional<QByteArray> backup =
+        NativeFile::readUnfollowed(unfinished->backup.path, HymnFileLoader::MaxFileBytes);
+    const QString name = log.baseName().display();
+    const QString backupName = unfinished->backup.path.baseName().display();
+    if (!now.ok() || !backup) {
+        m_dialogs->message(title,
+                           !now.ok()
+                               ? now.errorText
+                               : tr("The backup \"%1\" cannot be read, so it cannot be put back.").arg(backupName),
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!m_dialogs->confirm(title, Logbook::comparedWithBackup(now.bytes, *backup, name, backupName) + u"\n\n"_s +
+                                       tr("Put \"%1\" back in place of \"%2\"? The log as it is now is kept in a "
+                                          "backup of its own.")
+                                           .arg(backupName, name)))
+        return;
+    const Logbook::WrittenService written = Logbook::putBackBackup(log, m_loadedFile->readFromDisk(), *unfinished);
+    if (written.backup.isKnown())
+        m_backups.keep(log, written.backup);
+    if (written.outcome != Logbook::WrittenService::Outcome::Written) {
+        m_dialogs->message(title, written.message, Dialogs::Icon::Exclamation);
+        return;
+    }
+    m_form->reload();
+    statusBar()->showMessage(written.status);
+}
+
+void MainWindow::keepLog()
+{
+    Logbook::keepLogAsItIs(m_loadedFile->path());
+    m_changedBar->hide();
+    statusBar()->showMessage(tr("%1 is kept as it is.").arg(m_loadedFile->path().baseName().display()));
 }
 
 void MainWindow::showDiskChange(FileWatch::Disk disk)

@@ -85,6 +85,10 @@ private:
     void followLoadedFile();
     void showDiskChange(FileWatch::Disk disk);
     void reloadFile();
+    // The last write of the log was cut short: its backup put back after a question comparing the two, or the log
+    // kept as it is.
+    void putBackBackup();
+    void keepLog();
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
     bool submitService(const Logbook::NewService &service);
