@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QElapsedTimer>
@@ -100,6 +101,8 @@ private Q_SLOTS:
     void refusedWriteLeavesTheFile_data();
     void refusedWriteLeavesTheFile();
     void changedFileIsReloadedOnRequest();
+    void writeCutShortIsMended_data();
+    void writeCutShortIsMended();
     void ownBackupIsReplacedAcrossRuns();
     void marksAndTitles_data();
     void marksAndTitles();
@@ -509,6 +512,46 @@ void TestKeepLog::changedFileIsReloadedOnRequest()
     // The log's latest service has no occasion now, so the day's name is no longer offered.
     QCOMPARE(contents(m_log), changed + "\nDec 13, 2026\n100 Alpha Two\n");
     QCOMPARE(contents(m_log + u".bak"_s), changed);
+}
+
+void TestKeepLog::writeCutShortIsMended_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<bool>("putBack");
+    QTest::newRow("the backup put back") << QByteArray("FileChangedRestore") << true;
+    QTest::newRow("the log kept as it is") << QByteArray("FileChangedKeep") << false;
+}
+
+void TestKeepLog::writeCutShortIsMended()
+{
+    // As a write in place killed once the log was grown leaves it: the old bytes, zeros after, and the mark.
+    QFETCH(QByteArray, button);
+    QFETCH(bool, putBack);
+    const QByteArray cut = kLog + QByteArray(36, '\0');
+    m_folder->write(u"log.txt"_s, cut);
+    m_folder->write(u"log.txt.bak"_s, kLog);
+    m_folder->write(u".log.txt.cantorix-unfinished"_s,
+                    "backup: " + QByteArray("log.txt.bak").toHex() + "\nsize: " + QByteArray::number(kLog.size()) +
+                        "\nsha256: " + QCryptographicHash::hash(kLog, QCryptographicHash::Sha256).toHex() + '\n');
+    QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
+    auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");
+    QVERIFY(bar->isVisible());
+    QCOMPARE(part<QLabel>(bar, "FileChangedText")->text(),
+             u"The last write of log.txt was cut short: the log may hold part of a service. log.txt.bak holds it as "
+             "it was."_s);
+    QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"log.txt holds 36 NUL character"_s));
+
+    m_dialogs.confirmAnswers = {true};
+    QTest::mouseClick(part<QPushButton>(bar, button.constData()), Qt::LeftButton);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!QFile::exists(m_folder->filePath(u".log.txt.cantorix-unfinished"_s)));
+    QCOMPARE(contents(m_log), putBack ? kLog : cut);
+    if (putBack) {
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QVERIFY(m_dialogs.shown[0].text.contains(u"The log holds 36 NUL byte"_s));
+        QCOMPARE(contents(m_log + u".1.bak"_s), cut);
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"\"log.txt.bak\" put back in place of"_s));
+    }
 }
 
 void TestKeepLog::ownBackupIsReplacedAcrossRuns()

@@ -15,7 +15,7 @@ namespace {
 int g_failWith = 0;
 int g_passLeft = 0;
 int g_failLeft = -1;
-std::function<void()> g_stages[2];
+std::function<void()> g_stages[3];
 bool g_exchange = true;
 bool g_recording = false;
 QStringList g_syncs;

@@ -51,6 +51,9 @@ Result write(const NativePath &path, const QByteArray &bytes);
 // the last check and the rename. A file found changed is left as it is (changed).
 Result replace(const NativePath &path, const QByteArray &bytes, const Expected &expected);
 
+// Whether replace can swap two names in one step in folder (a pair of files of the writer's own is tried there).
+bool canSwapNames(const NativePath &folder);
+
 // Writes a copy of a file's bytes to path atomically, with the permissions (mode, owner and group; on Windows the
 // access control list) of the file `like`. A link at path is never followed. With replace, whatever has the name
 // now is replaced (a link itself, never the file it names); without, the name must be free and stays the other's
@@ -114,6 +117,7 @@ int simulatedFailure();
 enum class Stage {
     BeforeFinalCheck, // the new file is on the disk; the old one is about to be checked a last time
     BeforeReplace,    // checked; the new file is about to take its place
+    Grown,            // in place: the file is grown to its new size, its new bytes not yet written
 };
 void onStage(Stage stage, std::function<void()> action); // an empty action clears it
 void reachStage(Stage stage);

@@ -334,6 +334,22 @@ Result replace(const NativePath &path, const QByteArray &bytes, const Expected &
     return succeeded();
 }
 
+bool canSwapNames(const NativePath &folder)
+{
+    QByteArray first;
+    QByteArray second;
+    const QByteArray probe = folder.child(NativePath::fromText(QStringLiteral("swap"))).units();
+    if (writeBeside(probe, "1", nullptr, first) != 0)
+        return false;
+    bool swapped = false;
+    if (writeBeside(probe, "2", nullptr, second) == 0) {
+        swapped = NameExchange::exchange(first, second) == 0;
+        ::unlink(second.constData());
+    }
+    ::unlink(first.constData());
+    return swapped;
+}
+
 Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
 {
     const QByteArray &target = path.units();
@@ -456,6 +472,7 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const Expec
             (void)::ftruncate(fd, off_t(old.size()));
             return fail(error);
         }
+        reachStage(Stage::Grown);
     }
     qsizetype unchanged = 0;
     const qsizetype common = qMin(bytes.size(), old.size());

@@ -266,6 +266,11 @@ Result replace(const NativePath &path, const QByteArray &bytes, const Expected &
     return replaceWith(made, target, attributes);
 }
 
+bool canSwapNames(const NativePath &)
+{
+    return false;
+}
+
 Result remove(const NativePath &path)
 {
     const std::wstring name = WinPaths::wide(path);
@@ -362,10 +367,13 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const Expec
     reachStage(Stage::BeforeReplace);
 
     // Room for the new size first: a full disk stops the write here, with the file as it was.
-    if (bytes.size() > old.size() && !resize(bytes.size())) {
-        const DWORD error = GetLastError();
-        resize(old.size());
-        return fail(error);
+    if (bytes.size() > old.size()) {
+        if (!resize(bytes.size())) {
+            const DWORD error = GetLastError();
+            resize(old.size());
+            return fail(error);
+        }
+        reachStage(Stage::Grown);
     }
     qsizetype unchanged = 0;
     const qsizetype common = qMin(bytes.size(), old.size());

@@ -2,9 +2,14 @@
 // A second hand on one log, for the race tests: a copy of the program adding services, or another program
 // appending lines or saving the file by rename, as fast as it may, in a process of its own.
 //
-//   cantorix_logwriter write LOG COUNT TAG [WIDEN_MS]   adds COUNT services, each as its own press would (read,
+//   cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]]
+//                                                       adds COUNT services, each as its own press would (read,
 //                                                       then write; a refusal for a change is read again and
-//                                                       pressed again); prints "added TAG N" for each one added
+//                                                       pressed again); prints "added TAG N" for each one added;
+//                                                       noswap writes as where two names cannot be swapped in one
+//                                                       step (NFS, SMB, Windows), where the lock alone keeps copies
+//                                                       of the program apart; die ends the process as a kill would,
+//                                                       once a write in place has grown the file
 //   cantorix_logwriter append LOG PAUSE_MS STOP          appends "appended N" lines by name until STOP exists
 //   cantorix_logwriter rename LOG PAUSE_MS STOP          saves the log with an "edited N" line added, by rename, as
 //                                                       editors save, until STOP exists
@@ -19,6 +24,7 @@
 #include <QThread>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +36,11 @@ QTextStream &out()
     return stream;
 }
 
-int writeServices(const QString &log, int count, const QString &tag, int widenMs)
+int writeServices(const QString &log, int count, const QString &tag, int widenMs, const QString &option)
 {
+    SaveFile::allowExchange(option != u"noswap");
+    if (option == u"die")
+        SaveFile::onStage(SaveFile::Stage::Grown, [] { std::_Exit(9); });
     if (widenMs > 0)
         SaveFile::onStage(SaveFile::Stage::BeforeReplace, [widenMs] { QThread::msleep(widenMs); });
     const NativePath path = NativePath::fromText(log);
@@ -106,11 +115,14 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() >= 5 && args[1] == u"write")
-        return writeServices(args[2], args[3].toInt(), args[4], args.size() > 5 ? args[5].toInt() : 0);
+        return writeServices(args[2], args[3].toInt(), args[4], args.size() > 5 ? args[5].toInt() : 0,
+                             args.size() > 6 ? args[6] : QString());
     if (args.size() == 5 && args[1] == u"append")
         return appendLines(args[2], args[3].toInt(), args[4]);
     if (args.size() == 5 && args[1] == u"rename")
         return saveByRename(args[2], args[3].toInt(), args[4]);
-    std::fputs("usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS] | append|rename LOG PAUSE_MS STOP\n", stderr);
+    std::fputs(
+        "usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]] | append|rename LOG PAUSE_MS STOP\n",
+        stderr);
     return 2;
 }

@@ -85,6 +85,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
         // The status bar is made for the first message, so that the window starts at the design's height.
         if (auto *status = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
             status->clearMessage();
+        showNulNote();
     });
     connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::followLoadedFile);
     connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
@@ -412,16 +413,21 @@ void MainWindow::followLoadedFile()
     if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog)
         return;
     const NativePath log = m_loadedFile->path();
-    const QString name = log.baseName().display();
     // A mark left while another copy of the program is writing is that write's, not one cut short.
     if (const auto unfinished = Logbook::unfinishedWriteOf(log); unfinished && !WriteLock::isHeldElsewhere(log))
-        m_changedBar->showUnfinished(name, unfinished->backup.path.baseName().display());
-    if (const qsizetype nuls = m_loadedFile->nulCharacters(); nuls > 0) {
-        statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been "
-                                    "cut short. Look at it in a text editor.",
-                                    nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
-                                     .arg(name));
-    }
+        m_changedBar->showUnfinished(log.baseName().display(), unfinished->backup.path.baseName().display());
+    showNulNote();
+}
+
+void MainWindow::showNulNote()
+{
+    const qsizetype nuls = m_loadedFile->nulCharacters();
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog || nuls == 0)
+        return;
+    statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been cut "
+                                "short. Look at it in a text editor.",
+                                nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
+                                 .arg(m_loadedFile->path().baseName().display()));
 }
 
 void MainWindow::putBackBackup()

@@ -88,6 +88,8 @@ private:
     // The last write of the log was cut short: its backup put back after a question comparing the two, or the log
     // kept as it is.
     void putBackBackup();
+    // The status bar says so when the log loaded holds NUL characters.
+    void showNulNote();
     void keepLog();
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
