@@ -118,6 +118,8 @@ void UserGuide::fitPictures()
                 pictures.emplace_back(fragment.position(), fragment.charFormat().toImageFormat());
         }
     }
+    // One edit for all: the layout, told of each picture apart while it lays the page out, leaves the text after
+    // the first one unlaid, and so undrawn.
     QTextCursor cursor(page);
     cursor.beginEditBlock();
     for (auto &[position, format] : pictures) {
