@@ -4,6 +4,7 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/form/form1.h"
+#include "app/help/userguide.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/plan/suggestwindow.h"
@@ -184,6 +185,7 @@ void MainWindow::createActions()
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
         [this] { m_form->showHelp(); });
+    add(help, u"actUserGuide"_s, tr("&User Guide"), QKeySequence(), &MainWindow::showUserGuide);
     add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
 }
 
@@ -265,6 +267,14 @@ void MainWindow::chooseHymnal()
 void MainWindow::clearHymnal()
 {
     m_hymnal->clear();
+}
+
+void MainWindow::showUserGuide()
+{
+    // Made when first asked for, and kept, so that it opens again where it was left.
+    if (m_userGuide == nullptr)
+        m_userGuide = new UserGuide(this);
+    m_userGuide->showGuide();
 }
 
 void MainWindow::showReport()

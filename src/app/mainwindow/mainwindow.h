@@ -27,6 +27,7 @@ class QMenu;
 class ReportWindow;
 class LoadedFile;
 class SuggestWindow;
+class UserGuide;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -80,6 +81,7 @@ private:
     void openRecent(const NativePath &path);
     void openChosen();
     void showAbout();
+    void showUserGuide();
     void showReport();
     // The window's file was loaded (or reloaded, or not): the watch follows it and the notice goes.
     void followLoadedFile();
@@ -133,4 +135,5 @@ private:
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     SuggestWindow *m_suggestWindow = nullptr;
+    UserGuide *m_userGuide = nullptr;
 };
