@@ -236,6 +236,19 @@ void TestMenu::enabledStates()
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
     QCOMPARE(RecentFiles().load().value(0), files->nativePath().child(u"Hymnal.txt"_s));
+
+    // The Roman Rite's options only while its style is chosen.
+    const auto romanOptions = [&window] {
+        QString marks;
+        for (const char *name : {"actRomanEpiphanySunday", "actRomanAscensionSunday", "actRomanCorpusChristiSunday"})
+            marks += action(window, name)->isEnabled() ? u'+' : u'-';
+        return marks;
+    };
+    QCOMPARE(romanOptions(), u"---"_s);
+    action(window, "actNamingRoman")->trigger();
+    QCOMPARE(romanOptions(), u"+++"_s);
+    action(window, "actNamingTrinity")->trigger();
+    QCOMPARE(romanOptions(), u"---"_s);
 }
 
 void TestMenu::openFileOutsideTheList()

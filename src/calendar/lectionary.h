@@ -62,10 +62,11 @@ public:
     QString failure() const { return m_failure; }
 
     // The entry for date: of the lines whose name falls on it, one naming the day itself comes before one naming
-    // the Sunday a feast displaced (Advent 4 on a Sunday Christmas Eve); then one with the date's year letter
-    // before one for every year; then one written in style; then the first in the file. Null when none.
-    const LectionaryEntry *entryFor(QDate date, NamingStyle style) const;
-    std::optional<QString> readingsFor(QDate date, NamingStyle style) const;
+    // the Sunday a feast displaced (Advent 4 on a Sunday Christmas Eve), and both in the naming's calendar before
+    // the same in the other (see fit()); then one with the date's year letter before one for every year; then one
+    // written in the naming's style; then the first in the file. Null when none.
+    const LectionaryEntry *entryFor(QDate date, const Naming &naming) const;
+    std::optional<QString> readingsFor(QDate date, const Naming &naming) const;
 
     // For the window's status: "Lectionary.txt line 4 not read: no colon after the day's name (and 2 more lines)";
     // empty when every line was read.

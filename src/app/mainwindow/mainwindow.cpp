@@ -298,7 +298,7 @@ void MainWindow::showSuggestions(QDate date)
         return;
     if (m_suggestWindow == nullptr) {
         m_suggestWindow = new SuggestWindow(m_loadedFile, m_hymnal, this);
-        m_suggestWindow->setNamingStyle(m_churchYear->style());
+        m_suggestWindow->setNaming(m_churchYear->naming());
         m_suggestWindow->followHymnal();
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
@@ -327,9 +327,9 @@ void MainWindow::placeSuggestions()
 void MainWindow::followNaming()
 {
     if (m_suggestWindow != nullptr)
-        m_suggestWindow->setNamingStyle(m_churchYear->style());
+        m_suggestWindow->setNaming(m_churchYear->naming());
     if (m_addServiceDialog)
-        m_addServiceDialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
+        m_addServiceDialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
 }
 
 void MainWindow::rebuildRecentMenu()
@@ -535,7 +535,7 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         m_loadedFile->store(), m_hymnal->store(), m_settings.recentWeeks(),
         [this](const Logbook::NewService &service) { return submitService(service); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
+    dialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
     dialog->appendLines(hymns);
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
     connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);
