@@ -186,6 +186,8 @@ private Q_SLOTS:
             if (!present.contains(u"%1 %2"_s.arg(word).arg(n)))
                 lost.append(QString::number(n));
         }
+        qInfo("%d lines by the other program, %lld of %d services written: %lld of its lines lost", made,
+              qlonglong(written.size()), count, qlonglong(lost.size()));
         QVERIFY2(lost.isEmpty(),
                  qPrintable(u"%1 of %2 lines lost: %3"_s.arg(lost.size()).arg(made).arg(lost.join(u' '))));
         // An editor's save made from the file as it was before a service was added takes the service with it, as
