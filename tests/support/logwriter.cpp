@@ -49,7 +49,11 @@ int writeServices(const QString &log, int count, const QString &tag, int widenMs
         const Logbook::NewService service{QDate(2027, 1, 3).addDays(7 * (i % 200)),
                                           u"%1 %2"_s.arg(tag).arg(i),
                                           {{QString::number(100 + i), u"Hymn %1 %2"_s.arg(tag).arg(i)}}};
-        for (int attempt = 0; attempt < 500; ++attempt) {
+        // A log another program never stops changing refuses every press; the presses stop after a while.
+        const int attempts = qEnvironmentVariableIsSet("CANTORIX_WRITER_ATTEMPTS")
+                                 ? qEnvironmentVariableIntValue("CANTORIX_WRITER_ATTEMPTS")
+                                 : 500;
+        for (int attempt = 0; attempt < attempts; ++attempt) {
             const HymnFileLoader::DiskFile loaded = HymnFileLoader::readWhole(path);
             if (!loaded.ok())
                 continue;

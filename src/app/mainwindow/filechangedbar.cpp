@@ -89,5 +89,9 @@ void FileChangedBar::showText(const QString &text, Offer offer)
     m_reload->setVisible(offer == Offer::Reload);
     m_restore->setVisible(offer == Offer::Mend);
     m_keep->setVisible(offer == Offer::Mend);
+    // A window does not grow for a wrapped label's lines by itself: the bar asks for the height its text takes at
+    // the width it is given.
+    const int width = parentWidget() != nullptr ? parentWidget()->width() : this->width();
+    setMinimumHeight(layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : 0);
     show();
 }
