@@ -4,11 +4,11 @@
 #include "plan/suggestions.h"
 
 #include "plan/hymnnumber.h"
-#include "plan/hymnview.h"
 #include "plan/logcounts.h"
 #include "plan/meter.h"
 #include "plan/scripture.h"
 #include "plan/suggestiontable.h"
+#include "store/hymnview.h"
 #include "store/plaintext.h"
 
 #include <QStringList>
