@@ -3,6 +3,7 @@
 // main window's criteria, with the uses per year or month for the chart.
 #pragma once
 
+#include "report/usecounter.h"
 #include "store/entrystore.h"
 #include "tally/tally.h"
 
@@ -22,12 +23,6 @@ enum class Preset {
     ChurchYear,   // Advent Sunday to the day before the next one, the one holding the latest service
     Season,       // 1 September to 31 August, the one holding the latest service
     Custom,       // the dates the user typed
-};
-
-// Both ends inclusive; both null means no range.
-struct DateRange {
-    QDate from, to;
-    bool isAll() const { return from.isNull() && to.isNull(); }
 };
 
 // The earliest and latest service dates of the store by date, whatever order the file keeps; both null when no
@@ -59,8 +54,8 @@ enum class Period { Year, Month };
 constexpr int MaxPeriods = 500;
 
 struct ReportRow {
-    QString number; // the tally's number key
-    QString title;  // the tally's title key
+    QString number; // as the hymn's first use writes it, without its mark ("123" for "123*")
+    QString title;  // the first use's text, cut before its first "(" as the tally shows it
     int uses = 0;
     QDate firstUsed, lastUsed;  // null when the hymn was used only in services without a date
     int daysSince = -1;         // from lastUsed to the latest service of the file; -1 when lastUsed is null
@@ -68,7 +63,7 @@ struct ReportRow {
 };
 
 struct ReportResult {
-    std::vector<ReportRow> rows; // one per distinct hymn, keyed as the tally keys them, in order of first use
+    std::vector<ReportRow> rows; // one per hymn (HymnKey), in order of first use
     int services = 0;            // services counted: in the range and within the limit box
     int undatedServices = 0;     // of those, services whose head line is not a date (counted only with no range)
     int undatedInFile = 0;       // services without a date within the limit box, whatever the range
