@@ -8,6 +8,7 @@
 #include "store/hymnkey.h"
 #include "tally/linefilter.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <array>
@@ -71,6 +72,11 @@ QString countedFromNote(const ServiceSpan &span, QDate today)
         head = head.first(cut) + u'…';
     }
     return note + u" — after today: check the head line “%1”"_s.arg(head);
+}
+
+QString joinNote()
+{
+    return QCoreApplication::translate("Report", "Hymns joined by number: 14, 014 and #14 are one hymn");
 }
 
 DateRange presetRange(Preset preset, QDate latest)

@@ -37,6 +37,10 @@ ServiceSpan serviceSpan(const EntryStore &store);
 // lies after today, the head line to check. Empty when the file has no dated service.
 QString countedFromNote(const ServiceSpan &span, QDate today);
 
+// How the report tells one hymn from another, for its notes: "Hymns joined by number: 14, 014 and #14 are one
+// hymn" (HymnKey).
+QString joinNote();
+
 // The range of a preset counted from latest; All and Custom give no range (the window supplies Custom's dates).
 DateRange presetRange(Preset preset, QDate latest);
 
