@@ -42,13 +42,9 @@ Planner::Planner(const EntryStore &store)
                 continue;
             const QString number = HymnKey::withoutMark(line.tag).toString();
             m_numberForms.insert(number);
-            const qsizetype known = m_hymnOf.size();
-            int &slot = m_hymnOf[key];
-            if (m_hymnOf.size() != known) {
-                slot = int(m_uses.size());
+            const int hymn = m_hymns.add(key);
+            if (size_t(hymn) == m_uses.size())
                 m_uses.emplace_back();
-            }
-            const int hymn = slot;
             if (perService.add(hymn))
                 m_uses[size_t(hymn)].push_back({date, number, line.text});
         }
@@ -71,10 +67,10 @@ const Planner::Use *Planner::namingUse(const std::vector<Use> &uses)
 HymnMarks Planner::marks(const HymnKey &hymn, QDate planned, int weeks) const
 {
     HymnMarks marks;
-    const auto found = m_hymnOf.constFind(hymn);
-    if (found == m_hymnOf.constEnd())
+    const int found = m_hymns.find(hymn);
+    if (found < 0)
         return marks;
-    const std::vector<Use> &uses = m_uses[size_t(*found)];
+    const std::vector<Use> &uses = m_uses[size_t(found)];
     if (const Use *naming = namingUse(uses))
         marks.title = naming->title;
     if (!planned.isValid())

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "store/entrystore.h"
+#include "store/hymnindex.h"
 #include "store/hymnkey.h"
 
 #include <QDate>
-#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVariant>
@@ -68,7 +68,7 @@ private:
     // The use that names the hymn: the latest dated, the later in the file among equals, else the last one.
     static const Use *namingUse(const std::vector<Use> &uses);
 
-    QHash<HymnKey, int> m_hymnOf;         // the index in m_uses of each hymn
+    HymnIndex m_hymns;                    // each hymn's place in m_uses
     std::vector<std::vector<Use>> m_uses; // each hymn's in file order, at most one per service
     QSet<QString> m_numberForms;
     std::vector<QDate> m_serviceDates;

@@ -5,7 +5,7 @@
 #include "report/usagereport.h"
 #include "report/usecounter.h"
 
-#include <QHash>
+#include "store/hymnindex.h"
 
 namespace Plan {
 
@@ -16,13 +16,11 @@ LogCounts countUses(const EntryStore &log, const std::vector<HymnKey> &keys, QDa
     if (keys.empty() || log.isVerseFile())
         return counts;
 
-    // Each distinct key is counted once, in the slot of its first place in keys.
-    QHash<HymnKey, int> slotOf;
-    slotOf.reserve(qsizetype(keys.size()));
-    for (size_t k = 0; k < keys.size(); ++k) {
-        if (!keys[k].isEmpty() && !slotOf.contains(keys[k]))
-            slotOf.insert(keys[k], int(k));
-    }
+    // Each distinct key is counted once, under the number the index gives it.
+    HymnIndex asked(qsizetype(keys.size()));
+    std::vector<int> hymnOf(keys.size());
+    for (size_t k = 0; k < keys.size(); ++k)
+        hymnOf[k] = asked.add(keys[k]);
 
     const std::vector<ServiceView> services = Report::datedServices(log);
     QDate latest;
@@ -43,20 +41,15 @@ LogCounts countUses(const EntryStore &log, const std::vector<HymnKey> &keys, QDa
         if (!held)
             continue;
         for (const ServiceView::Line line : service.lines()) {
-            const auto found = slotOf.constFind(HymnKey::ofLine(line.tag, line.text));
-            if (found == slotOf.constEnd())
-                continue;
-            ever.add(*found);
+            const int hymn = asked.find(line.tag, line.text);
+            ever.add(hymn);
             if (inRange)
-                inYear.add(*found);
+                inYear.add(hymn);
         }
     }
     for (size_t k = 0; k < keys.size(); ++k) {
-        const auto first = slotOf.constFind(keys[k]);
-        if (first == slotOf.constEnd())
-            continue;
-        const Report::UseCount all = ever.count(*first);
-        counts.uses[k] = {inYear.count(*first).uses, all.uses, all.last};
+        const Report::UseCount all = ever.count(hymnOf[k]);
+        counts.uses[k] = {inYear.count(hymnOf[k]).uses, all.uses, all.last};
     }
     return counts;
 }

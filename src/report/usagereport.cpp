@@ -5,11 +5,10 @@
 
 #include "calendar/churchcalendar.h"
 #include "search/datelimits.h"
-#include "store/hymnkey.h"
+#include "store/hymnindex.h"
 #include "tally/linefilter.h"
 
 #include <QCoreApplication>
-#include <QHash>
 
 #include <array>
 
@@ -151,8 +150,7 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
     const Search::DateLimit limit = Search::IsGtLt(criteria.filters.Filter);
     const Tally::LineFilter filter(criteria.filters);
     UseCounter counter({criteria.range, QDate()}, criteria.oncePerService);
-    QHash<HymnKey, int> rowOf;
-    rowOf.reserve(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
+    HymnIndex rowOf(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
 
     for (const ServiceView &service : services) {
         const QDate date = service.date();
@@ -171,12 +169,7 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
             // A one-word line ("Offertory") names no hymn; the hymns after it are counted.
             if (line.tag.isEmpty() || filter.excludes(line.tag, line.text))
                 continue;
-            // One look-up whether the hymn is new or not: a new key's slot is made, then given the next row.
-            const qsizetype known = rowOf.size();
-            int &slot = rowOf[HymnKey::ofLine(line.tag, line.text)];
-            if (rowOf.size() != known)
-                slot = int(result.rows.size());
-            const int r = slot;
+            const int r = rowOf.add(line.tag, line.text);
             if (size_t(r) == result.rows.size()) {
                 // A row shows its hymn as the first use writes it: the number without its mark, the title as the
                 // tally shows it.

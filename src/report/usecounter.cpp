@@ -29,19 +29,14 @@ bool UseCounter::enter(const QDate &serviceDate)
     return m_counted;
 }
 
-bool UseCounter::add(int hymn)
+void UseCounter::grow(int hymn)
 {
-    if (!m_counted || hymn < 0)
-        return false;
-    if (size_t(hymn) >= m_counts.size()) {
-        m_counts.resize(size_t(hymn) + 1);
-        m_lastService.resize(size_t(hymn) + 1, 0);
-    }
-    int &last = m_lastService[size_t(hymn)];
-    if (m_oncePerService && last == m_service)
-        return false;
-    last = m_service;
-    UseCount &count = m_counts[size_t(hymn)];
+    m_counts.resize(size_t(hymn) + 1);
+    m_lastService.resize(size_t(hymn) + 1, 0);
+}
+
+void UseCounter::countUse(UseCount &count) const
+{
     ++count.uses;
     if (m_date.isValid()) {
         if (count.first.isNull() || m_date < count.first)
@@ -49,7 +44,6 @@ bool UseCounter::add(int hymn)
         if (count.last.isNull() || m_date > count.last)
             count.last = m_date;
     }
-    return true;
 }
 
 UseCount UseCounter::count(int hymn) const

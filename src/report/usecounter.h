@@ -46,15 +46,30 @@ public:
     // The next service, dated serviceDate (null: not dated); false when the window leaves it out, and then nothing
     // is added until the next one is entered.
     bool enter(const QDate &serviceDate);
-    // A use of hymn in the service entered; false when it is not counted (the service is left out, or the hymn
-    // was counted in it already).
-    bool add(int hymn);
+    // A use of hymn in the service entered; false when it is not counted (the service is left out, the hymn was
+    // counted in it already, or hymn is -1: a line that names no hymn).
+    bool add(int hymn)
+    {
+        if (!m_counted || hymn < 0)
+            return false;
+        if (size_t(hymn) >= m_counts.size())
+            grow(hymn);
+        int &last = m_lastService[size_t(hymn)];
+        if (m_oncePerService && last == m_service)
+            return false;
+        last = m_service;
+        countUse(m_counts[size_t(hymn)]);
+        return true;
+    }
 
     const std::vector<UseCount> &counts() const { return m_counts; }
     // The count of a hymn, nothing when it was never added.
     UseCount count(int hymn) const;
 
 private:
+    void grow(int hymn);
+    void countUse(UseCount &count) const;
+
     UseWindow m_window;
     bool m_oncePerService;
     std::vector<UseCount> m_counts;

@@ -13,14 +13,6 @@ bool isDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-// A number without a leading zero or anything but digits is its own key, shared rather than copied.
-bool isBareNumber(QStringView word)
-{
-    if (word.isEmpty() || word[0] < u'1' || word[0] > u'9')
-        return false;
-    return std::all_of(word.begin(), word.end(), isDigit);
-}
-
 // A number as the key reads it, before upper-casing: a view into number.
 QStringView numberPart(QStringView number)
 {
@@ -50,6 +42,7 @@ HymnKey HymnKey::ofLine(const QString &tag, const QString &text)
 {
     if (tag.isEmpty())
         return {};
+    // Such a number is its own key, shared rather than copied.
     if (isBareNumber(tag))
         return {tag, true};
     // A tag of one blank stands for a line that began with one: its first word is empty, so it has no number.

@@ -29,6 +29,17 @@ public:
 
     // The word as written up to its first mark: "014(2)" is "014".
     static QStringView withoutMark(QStringView word);
+    // Digits alone, the first of them 1-9: a number that is its own key, as nearly every number of a log is.
+    static bool isBareNumber(QStringView word)
+    {
+        if (word.isEmpty() || word[0] < u'1' || word[0] > u'9')
+            return false;
+        for (const QChar c : word) {
+            if (c < u'0' || c > u'9')
+                return false;
+        }
+        return true;
+    }
 
     bool isEmpty() const { return m_text.isEmpty(); }
     // A number's key, rather than a whole line's text.

@@ -23,6 +23,9 @@ public:
         const QString &text;
     };
 
+    // Where the lines end; an iterator is compared with it alone.
+    struct LinesEnd {};
+
     class LineIterator {
     public:
         Line operator*() const { return {m_log->tag(m_entry, m_slot), m_log->text(m_entry, m_slot)}; }
@@ -32,12 +35,11 @@ public:
             settle();
             return *this;
         }
-        bool operator==(const LineIterator &other) const { return m_entry == other.m_entry && m_slot == other.m_slot; }
+        bool operator==(LinesEnd) const { return m_entry >= m_end; }
 
     private:
         friend class ServiceView;
-        LineIterator(const EntryStore *log, int entry, int slot, int end)
-            : m_log(log), m_entry(entry), m_slot(slot), m_end(end)
+        LineIterator(const EntryStore *log, int entry, int end) : m_log(log), m_entry(entry), m_slot(1), m_end(end)
         {
             settle();
         }
@@ -55,9 +57,9 @@ public:
     };
 
     struct Lines {
-        LineIterator first, last;
+        LineIterator first;
         LineIterator begin() const { return first; }
-        LineIterator end() const { return last; }
+        LinesEnd end() const { return {}; }
     };
 
     // The service whose head entry is entry (not a continuation), dated date. The view reads the store, which
@@ -74,7 +76,7 @@ public:
     int entry() const { return m_entry; }
     int nextEntry() const { return m_next; }
     // The lines in file order, through every continuation entry.
-    Lines lines() const { return {{m_log, m_entry, 1, m_next}, {m_log, m_next, 1, m_next}}; }
+    Lines lines() const { return {{m_log, m_entry, m_next}}; }
 
 private:
     const EntryStore *m_log;
