@@ -146,6 +146,11 @@ for text in README.txt LICENSE.txt licenses/Qt/README.txt; do
     [ -f "$staging/$text" ] || fail "$text is not installed"
     ! grep -q $'[^\r]$' "$staging/$text" || fail "$text has lines without CR LF"
 done
+# The user guide's page with every picture it shows beside it.
+[ -f "$staging/docs/user-guide.html" ] || fail "docs/user-guide.html is not installed"
+for picture in $(grep -o '<img src="[^"]*"' "$staging/docs/user-guide.html" | sed 's/^<img src="//; s/"$//'); do
+    [ -f "$staging/docs/$picture" ] || fail "docs/$picture, which the user guide shows, is not installed"
+done
 
 wine "$setup" /S
 wineserver -w

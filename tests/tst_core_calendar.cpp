@@ -4,6 +4,7 @@
 // by date. Expected days are counted by hand from printed calendars.
 #include "calendar/churchcalendar.h"
 #include "calendar/dayname.h"
+#include "calendar/daynames.h"
 #include "calendar/lectionaryfile.h"
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <array>
 #include <utility>
@@ -20,11 +22,23 @@
 using namespace Qt::StringLiterals;
 using Calendar::NamingStyle;
 
-Q_DECLARE_METATYPE(Calendar::NamingStyle)
+Q_DECLARE_METATYPE(Calendar::Naming)
 
 namespace {
 
-constexpr std::array styles = {NamingStyle::Proper, NamingStyle::Pentecost, NamingStyle::OrdinaryTime};
+// The styles of the Revised Common Lectionary's calendar, in the order the days table gives their names.
+constexpr std::array styles = {NamingStyle::Proper, NamingStyle::Pentecost, NamingStyle::OrdinaryTime,
+                               NamingStyle::Trinity};
+
+// The Roman Rite with the options named by their letters: E the Epiphany, A the Ascension, C the Body and Blood of
+// Christ on a Sunday.
+Calendar::Naming romanWith(const QString &options)
+{
+    return {NamingStyle::Roman,
+            {.epiphanyOnSunday = options.contains(u'E'),
+             .ascensionOnSunday = options.contains(u'A'),
+             .bodyAndBloodOnSunday = options.contains(u'C')}};
+}
 
 QByteArray utf16WithMark(const QString &text)
 {
@@ -54,7 +68,7 @@ private Q_SLOTS:
     void days_data()
     {
         QTest::addColumn<QDate>("date");
-        QTest::addColumn<QString>("names"); // Proper|Pentecost|Ordinary Time style, or one name for all three
+        QTest::addColumn<QString>("names"); // Proper|Pentecost|Ordinary Time|Trinity style, or one name for all
         QTest::addColumn<QString>("letter");
         QTest::addColumn<QString>("season");
 
@@ -117,18 +131,25 @@ private Q_SLOTS:
         row("Trinity Sunday", QDate(2026, 5, 31), u"Trinity Sunday"_s, A, after);
         // The Sundays after Trinity: the first Proper in early and late Easter years, Proper 17 at both ends of its
         // range and in the three styles, All Saints on a Sunday, and the last Propers.
-        row("first Proper, earliest Easter", QDate(2285, 5, 24), u"Proper 3|Pentecost 2|Ordinary Time 8"_s, B, after);
-        row("first Proper, latest Easter", QDate(2038, 6, 27), u"Proper 8|Pentecost 2|Ordinary Time 13"_s, A, after);
-        row("Aug 30, 2026", QDate(2026, 8, 30), u"Proper 17|Pentecost 14|Ordinary Time 22"_s, A, after);
-        row("Proper 17 on Aug 28", QDate(2022, 8, 28), u"Proper 17|Pentecost 12|Ordinary Time 22"_s, C, after);
-        row("Proper 17 on Sep 3", QDate(2023, 9, 3), u"Proper 17|Pentecost 14|Ordinary Time 22"_s, A, after);
+        row("first Proper, earliest Easter", QDate(2285, 5, 24), u"Proper 3|Pentecost 2|Ordinary Time 8|Trinity 1"_s, B,
+            after);
+        row("first Proper, latest Easter", QDate(2038, 6, 27), u"Proper 8|Pentecost 2|Ordinary Time 13|Trinity 1"_s, A,
+            after);
+        row("Aug 30, 2026", QDate(2026, 8, 30), u"Proper 17|Pentecost 14|Ordinary Time 22|Trinity 13"_s, A, after);
+        row("Proper 17 on Aug 28", QDate(2022, 8, 28), u"Proper 17|Pentecost 12|Ordinary Time 22|Trinity 11"_s, C,
+            after);
+        row("Proper 17 on Sep 3", QDate(2023, 9, 3), u"Proper 17|Pentecost 14|Ordinary Time 22|Trinity 13"_s, A, after);
         row("Tuesday after Proper 17", QDate(2026, 9, 1),
-            u"Tuesday after Proper 17|Tuesday after Pentecost 14|Tuesday after Ordinary Time 22"_s, A, after);
+            u"Tuesday after Proper 17|Tuesday after Pentecost 14|Tuesday after Ordinary Time 22|"
+            "Tuesday after Trinity 13"_s,
+            A, after);
         row("All Saints on a Sunday", QDate(2026, 11, 1), u"All Saints"_s, A, after);
         row("the week of a Sunday All Saints", QDate(2026, 11, 2),
-            u"Monday after Proper 26|Monday after Pentecost 23|Monday after Ordinary Time 31"_s, A, after);
+            u"Monday after Proper 26|Monday after Pentecost 23|Monday after Ordinary Time 31|"
+            "Monday after Trinity 22"_s,
+            A, after);
         row("All Saints on a Saturday", QDate(2025, 11, 1), u"All Saints"_s, C, after);
-        row("Proper 28", QDate(2026, 11, 15), u"Proper 28|Pentecost 25|Ordinary Time 33"_s, A, after);
+        row("Proper 28", QDate(2026, 11, 15), u"Proper 28|Pentecost 25|Ordinary Time 33|Trinity 24"_s, A, after);
         row("Christ the King", QDate(2026, 11, 22), u"Christ the King"_s, A, after);
         // The ends of the calendar: the first Gregorian church year and the last day the program accepts.
         row("before the Gregorian church year", QDate(1582, 11, 27), QString(), QString(), QString());
@@ -153,20 +174,171 @@ private Q_SLOTS:
         QCOMPARE(Calendar::seasonName(day.season), season);
     }
 
-    // Every day of a century and the calendar's ends, in each style: its name reads back as a day that falls on it
-    // and on neither neighbour, and no two days of a church year share a name.
+    // Easter Day by Knuth's epact algorithm (not the one the calendar uses), checked against dates printed in
+    // almanacs (1700, 1818, 1886, 1943).
+    void easter_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QDate>("easter");
+        for (const QDate &date :
+             {QDate(1600, 4, 2),  QDate(1609, 4, 19), QDate(1666, 4, 25), QDate(1685, 4, 22), QDate(1693, 3, 22),
+              QDate(1700, 4, 11), QDate(1704, 3, 23), QDate(1731, 3, 25), QDate(1761, 3, 22), QDate(1778, 4, 19),
+              QDate(1799, 3, 24), QDate(1800, 4, 13), QDate(1845, 3, 23), QDate(1856, 3, 23), QDate(1886, 4, 25),
+              QDate(1897, 4, 18), QDate(1900, 4, 15), QDate(4200, 4, 20), QDate(4217, 4, 13), QDate(4243, 4, 23),
+              QDate(4299, 4, 2),  QDate(6700, 3, 25), QDate(6738, 3, 27), QDate(6761, 4, 16), QDate(6796, 4, 14),
+              QDate(9200, 4, 2),  QDate(9212, 4, 22), QDate(9231, 4, 20), QDate(9269, 4, 21), QDate(9299, 4, 19)})
+            QTest::addRow("%d", date.year()) << date.year() << date;
+    }
+
+    void easter()
+    {
+        QFETCH(int, year);
+        QTEST(Calendar::easterSunday(year), "easter");
+    }
+
+    // The Roman Rite's day lines, counted from the General Roman Calendar and the years' published calendars.
+    void roman_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("options"); // as romanWith() reads them
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("sunday"); // the Sunday underneath a feast, or empty
+
+        const auto row = [](const char *tag, QDate date, const QString &options, const QString &line,
+                            const QString &sunday = QString()) {
+            QTest::newRow(tag) << date << options << line << sunday;
+        };
+        const QString none;
+        // Advent, the Immaculate Conception moved off its Sunday, and a Sunday Christmas Eve.
+        row("Advent 1", QDate(2024, 12, 1), none, u"First Sunday of Advent · Year C"_s);
+        row("Advent weekday", QDate(2024, 12, 10), none, u"Tuesday of the Second Week of Advent · Year C"_s);
+        row("Dec 8 on a Sunday", QDate(2024, 12, 8), none, u"Second Sunday of Advent · Year C"_s);
+        row("Immaculate Conception moved", QDate(2024, 12, 9), none,
+            u"The Immaculate Conception of the Blessed Virgin Mary · Year C"_s);
+        row("Christmas Eve on a Sunday", QDate(2023, 12, 24), none, u"Vigil of the Nativity of the Lord · Year B"_s,
+            u"Fourth Sunday of Advent"_s);
+        // Christmas on a Sunday: the Holy Family on Friday December 30, and Mary, Mother of God on a Sunday.
+        row("Christmas on a Sunday", QDate(2022, 12, 25), none, u"The Nativity of the Lord · Year A"_s);
+        row("octave weekday", QDate(2022, 12, 26), none,
+            u"Monday within the Octave of the Nativity of the Lord · Year A"_s);
+        row("Holy Family on Dec 30", QDate(2022, 12, 30), none,
+            u"The Holy Family of Jesus, Mary and Joseph · Year A"_s);
+        row("Jan 1 on a Sunday", QDate(2023, 1, 1), none, u"Mary, the Holy Mother of God · Year A"_s);
+        row("Holy Family on a Sunday", QDate(2023, 12, 31), none,
+            u"The Holy Family of Jesus, Mary and Joseph · Year B"_s);
+        // The Epiphany on January 6, or on the Sunday January 2-8 with the Baptism on a Monday after the 7th or 8th.
+        row("Sunday Jan 2", QDate(2022, 1, 2), none, u"Second Sunday after the Nativity · Year C"_s);
+        row("Sunday Jan 2, Epiphany on a Sunday", QDate(2022, 1, 2), u"E"_s, u"The Epiphany of the Lord · Year C"_s);
+        row("weekday before the Epiphany", QDate(2023, 1, 3), none, u"Tuesday before the Epiphany · Year A"_s);
+        row("Epiphany on Sunday Jan 6", QDate(2019, 1, 6), none, u"The Epiphany of the Lord · Year C"_s);
+        row("weekday after the Epiphany", QDate(2019, 1, 8), none, u"Tuesday after the Epiphany · Year C"_s);
+        row("Baptism a week after", QDate(2019, 1, 13), none, u"The Baptism of the Lord · Year C"_s);
+        row("Baptism Sunday Jan 7", QDate(2024, 1, 7), none, u"The Baptism of the Lord · Year B"_s);
+        row("Epiphany on Jan 7", QDate(2024, 1, 7), u"E"_s, u"The Epiphany of the Lord · Year B"_s);
+        row("Baptism on Monday Jan 8", QDate(2024, 1, 8), u"E"_s, u"The Baptism of the Lord · Year B"_s);
+        row("first week after a Monday Baptism", QDate(2024, 1, 9), u"E"_s,
+            u"Tuesday of the First Week in Ordinary Time · Year B · II"_s);
+        row("Baptism on Monday Jan 9", QDate(2023, 1, 9), u"E"_s, u"The Baptism of the Lord · Year A"_s);
+        row("Sunday after a Monday Baptism", QDate(2023, 1, 15), u"E"_s, u"Second Sunday in Ordinary Time · Year A"_s);
+        // Ordinary Time before Lent, with no Transfiguration Sunday, and the Presentation on a Sunday.
+        row("Fifth Sunday in Ordinary Time", QDate(2024, 2, 4), none, u"Fifth Sunday in Ordinary Time · Year B"_s);
+        row("weekday cycle II", QDate(2024, 2, 5), none, u"Monday of the Fifth Week in Ordinary Time · Year B · II"_s);
+        row("last Sunday before Lent", QDate(2024, 2, 11), none, u"Sixth Sunday in Ordinary Time · Year B"_s);
+        row("Presentation on a Sunday", QDate(2025, 2, 2), none, u"The Presentation of the Lord · Year C"_s,
+            u"Fourth Sunday in Ordinary Time"_s);
+        row("weekday cycle I", QDate(2025, 2, 3), none, u"Monday of the Fourth Week in Ordinary Time · Year C · I"_s);
+        // Lent, Holy Week and the octave of Easter in 2024.
+        row("after Ash Wednesday", QDate(2024, 2, 15), none, u"Thursday after Ash Wednesday · Year B"_s);
+        row("Lent weekday", QDate(2024, 2, 27), none, u"Tuesday of the Second Week of Lent · Year B"_s);
+        row("Palm Sunday", QDate(2024, 3, 24), none, u"Palm Sunday of the Passion of the Lord · Year B"_s);
+        row("Holy Thursday", QDate(2024, 3, 28), none, u"Thursday of the Lord's Supper · Year B"_s);
+        row("Easter octave", QDate(2024, 4, 1), none, u"Monday within the Octave of Easter · Year B"_s);
+        // St Joseph and the Annunciation moved off a Sunday of Lent, out of Holy Week and the octave of Easter.
+        row("St Joseph in Holy Week", QDate(2008, 3, 19), none, u"Wednesday of Holy Week · Year A"_s);
+        row("St Joseph moved before Palm Sunday", QDate(2008, 3, 15), none,
+            u"Saint Joseph, Spouse of the Blessed Virgin Mary · Year A"_s);
+        row("Mar 19 on a Sunday of Lent", QDate(2023, 3, 19), none, u"Fourth Sunday of Lent · Year A"_s);
+        row("St Joseph on the Monday", QDate(2023, 3, 20), none,
+            u"Saint Joseph, Spouse of the Blessed Virgin Mary · Year A"_s);
+        row("Annunciation in Holy Week", QDate(2024, 3, 25), none, u"Monday of Holy Week · Year B"_s);
+        row("Annunciation after Easter 2", QDate(2024, 4, 8), none, u"The Annunciation of the Lord · Year B"_s);
+        row("Annunciation off a Sunday of Lent", QDate(2012, 3, 26), none, u"The Annunciation of the Lord · Year B"_s);
+        // The Ascension and the Body and Blood of Christ on their Thursdays or the Sundays after.
+        row("Ascension Thursday", QDate(2024, 5, 9), none, u"The Ascension of the Lord · Year B"_s);
+        row("Ascension moved: its Thursday", QDate(2024, 5, 9), u"A"_s,
+            u"Thursday of the Sixth Week of Easter · Year B"_s);
+        row("Ascension on Easter 7", QDate(2024, 5, 12), u"A"_s, u"The Ascension of the Lord · Year B"_s,
+            u"Seventh Sunday of Easter"_s);
+        row("Easter 7", QDate(2024, 5, 12), none, u"Seventh Sunday of Easter · Year B"_s);
+        row("Pentecost", QDate(2024, 5, 19), none, u"Pentecost Sunday · Year B"_s);
+        row("the week after Pentecost", QDate(2024, 5, 20), none,
+            u"Monday of the Seventh Week in Ordinary Time · Year B · II"_s);
+        row("a week left out after Pentecost", QDate(2026, 5, 25), none,
+            u"Monday of the Eighth Week in Ordinary Time · Year A · II"_s);
+        row("Trinity", QDate(2024, 5, 26), none, u"The Most Holy Trinity · Year B"_s);
+        row("Body and Blood on Thursday", QDate(2024, 5, 30), none,
+            u"The Most Holy Body and Blood of Christ · Year B"_s);
+        row("Body and Blood on Sunday", QDate(2024, 6, 2), u"C"_s, u"The Most Holy Body and Blood of Christ · Year B"_s,
+            u"Ninth Sunday in Ordinary Time"_s);
+        row("Sacred Heart", QDate(2024, 6, 7), none, u"The Most Sacred Heart of Jesus · Year B"_s);
+        row("Sacred Heart on Jun 24", QDate(2022, 6, 24), none, u"The Most Sacred Heart of Jesus · Year C"_s);
+        row("John the Baptist the day before", QDate(2022, 6, 23), none,
+            u"The Nativity of Saint John the Baptist · Year C"_s);
+        // The solemnities and feasts of the Lord that take a Sunday's place in Ordinary Time, and one on a weekday.
+        row("John the Baptist on a Sunday", QDate(2018, 6, 24), none,
+            u"The Nativity of Saint John the Baptist · Year B"_s, u"Twelfth Sunday in Ordinary Time"_s);
+        row("Peter and Paul on a Sunday", QDate(2025, 6, 29), none, u"Saints Peter and Paul, Apostles · Year C"_s,
+            u"Thirteenth Sunday in Ordinary Time"_s);
+        row("Transfiguration on a Sunday", QDate(2023, 8, 6), none, u"The Transfiguration of the Lord · Year A"_s,
+            u"Eighteenth Sunday in Ordinary Time"_s);
+        row("Assumption on a Sunday", QDate(2021, 8, 15), none, u"The Assumption of the Blessed Virgin Mary · Year B"_s,
+            u"Twentieth Sunday in Ordinary Time"_s);
+        row("Assumption on a weekday", QDate(2024, 8, 15), none,
+            u"The Assumption of the Blessed Virgin Mary · Year B"_s);
+        row("Holy Cross on a Sunday", QDate(2025, 9, 14), none, u"The Exaltation of the Holy Cross · Year C"_s,
+            u"Twenty-fourth Sunday in Ordinary Time"_s);
+        row("All Saints on a Sunday", QDate(2026, 11, 1), none, u"All Saints · Year A"_s,
+            u"Thirty-first Sunday in Ordinary Time"_s);
+        row("All Souls on a Sunday", QDate(2025, 11, 2), none,
+            u"The Commemoration of All the Faithful Departed · Year C"_s, u"Thirty-first Sunday in Ordinary Time"_s);
+        row("Lateran on a Sunday", QDate(2025, 11, 9), none, u"The Dedication of the Lateran Basilica · Year C"_s,
+            u"Thirty-second Sunday in Ordinary Time"_s);
+        row("Christ the King", QDate(2024, 11, 24), none, u"Our Lord Jesus Christ, King of the Universe · Year B"_s);
+        row("the last week", QDate(2024, 11, 30), none,
+            u"Saturday of the Thirty-fourth Week in Ordinary Time · Year B · II"_s);
+        row("before the calendar", QDate(1582, 6, 1), none,
+            u"Not named: before the Gregorian church year (Advent 1582)"_s);
+    }
+
+    void roman()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, options);
+        const Calendar::Naming naming = romanWith(options);
+        QTEST(Calendar::nameWithYear(date, naming), "line");
+        const Calendar::DayId sunday = Calendar::dayOf(date, naming).sunday;
+        QTEST(sunday.isValid() ? Calendar::writtenName(sunday, NamingStyle::Roman) : QString(), "sunday");
+    }
+
+    // Every day of a century and the calendar's ends, in each style (the Roman Rite with its options off and on):
+    // its name reads back as a day that falls on it and on neither neighbour, and no two days of a church year share
+    // a name.
     void namesReadBack()
     {
-        const auto sweep = [](QDate from, QDate to) -> QString {
-            for (const NamingStyle style : styles) {
+        std::vector<Calendar::Naming> namings(styles.begin(), styles.end());
+        namings.push_back(NamingStyle::Roman);
+        namings.push_back(romanWith(u"EAC"_s));
+        const auto sweep = [&namings](QDate from, QDate to) -> QString {
+            for (const Calendar::Naming &naming : namings) {
                 QHash<QString, QDate> seen;
                 for (QDate date = from; date <= to; date = date.addDays(1)) {
                     if (date == Calendar::churchYearStart(date))
                         seen.clear();
-                    const QString name = Calendar::nameOf(date, style);
+                    const QString name = Calendar::nameOf(date, naming, Calendar::Words::English);
                     const std::optional<Calendar::DayId> id = Calendar::parseDayName(name);
-                    if (!id || !Calendar::denotes(*id, date) || Calendar::denotes(*id, date.addDays(-1)) ||
-                        Calendar::denotes(*id, date.addDays(1)))
+                    if (!id || !Calendar::denotes(*id, date, naming) ||
+                        Calendar::denotes(*id, date.addDays(-1), naming) ||
+                        Calendar::denotes(*id, date.addDays(1), naming))
                         return u"%1 read back from “%2”"_s.arg(date.toString(Qt::ISODate), name);
                     if (seen.contains(name))
                         return u"“%1” on %2 and %3"_s.arg(name, seen.value(name).toString(Qt::ISODate),
@@ -182,6 +354,32 @@ private Q_SLOTS:
             const QString fault = sweep(from, to);
             QVERIFY2(fault.isEmpty(), qPrintable(fault));
         }
+    }
+
+    // The two ways out: the English name a file is read in, and the name shown, translated when it is asked for; a
+    // second set of names reads the shown ones back.
+    void translatedNames()
+    {
+        struct German : QTranslator {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *context, const char *source, const char *, int) const override
+            {
+                static const QHash<QByteArray, QString> words = {
+                    {"Advent 1", u"1. Advent"_s}, {"Monday", u"Montag"_s}, {"%1 after %2", u"%1 nach %2"_s}};
+                return QByteArray(context) == "Calendar" ? words.value(source) : QString();
+            }
+        } german;
+        QCoreApplication::installTranslator(&german);
+        const QDate monday(2026, 11, 30);
+        const QString shown = Calendar::nameOf(monday, NamingStyle::Proper);
+        const QString english = Calendar::nameOf(monday, NamingStyle::Proper, Calendar::Words::English);
+        const Calendar::DayNames names = Calendar::DayNames::shown();
+        QCoreApplication::removeTranslator(&german);
+        QCOMPARE(shown, u"Montag nach 1. Advent"_s);
+        QCOMPARE(english, u"Monday after Advent 1"_s);
+        QVERIFY(!Calendar::parseDayName(shown));
+        const std::optional<Calendar::DayId> read = Calendar::parseDayName(shown, &names);
+        QVERIFY(read && Calendar::denotes(*read, monday));
     }
 
     void parse_data()
@@ -216,6 +414,18 @@ private Q_SLOTS:
         QTest::newRow("weekday alone") << u"Tuesday"_s << QString();
         QTest::newRow("weekday after nothing") << u"Tuesday after"_s << QString();
         QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("Trinity 28") << u"Trinity 28"_s << QString();
+        QTest::newRow("Roman week, as the other styles name it")
+            << u"Monday of the Second Week of Lent"_s << u"Monday after Lent 2"_s;
+        QTest::newRow("Roman week without its articles")
+            << u"monday of fifth week in ordinary time"_s << u"Monday of the Fifth Week in Ordinary Time"_s;
+        QTest::newRow("Sts. with a full stop") << u"Sts. Peter and Paul"_s << u"Saints Peter and Paul, Apostles"_s;
+        QTest::newRow("Corpus Christi") << u"Corpus Christi"_s << u"The Most Holy Body and Blood of Christ"_s;
+        QTest::newRow("Transfiguration of the Lord is August 6")
+            << u"Transfiguration of the Lord"_s << u"The Transfiguration of the Lord"_s;
+        QTest::newRow("34th Sunday is Christ the King")
+            << u"Thirty-fourth Sunday in Ordinary Time"_s << u"Christ the King"_s;
+        QTest::newRow("no 35th week") << u"Monday of the Thirty-fifth Week in Ordinary Time"_s << QString();
     }
 
     void parse()
@@ -272,33 +482,41 @@ private Q_SLOTS:
     void lookup_data()
     {
         QTest::addColumn<QDate>("date");
-        QTest::addColumn<NamingStyle>("style");
+        QTest::addColumn<Calendar::Naming>("naming");
         QTest::addColumn<QString>("expected"); // "-" for none
 
-        const NamingStyle proper = NamingStyle::Proper;
+        const Calendar::Naming proper = NamingStyle::Proper;
+        const Calendar::Naming roman = NamingStyle::Roman;
         QTest::newRow("Christmas Eve over Advent 4 with the letter") << QDate(2023, 12, 24) << proper << u"eve"_s;
         QTest::newRow("the year's letter over none") << QDate(2026, 12, 20) << proper << u"advent four B"_s;
         QTest::newRow("every year's line without the year's") << QDate(2024, 12, 22) << proper << u"advent four"_s;
         QTest::newRow("Pentecost 14 in 2026") << QDate(2026, 8, 30) << proper << u"pentecost fourteen"_s;
         QTest::newRow("Ordinary Time 22 in its style")
-            << QDate(2026, 8, 30) << NamingStyle::OrdinaryTime << u"ordinary twenty-two"_s;
+            << QDate(2026, 8, 30) << Calendar::Naming(NamingStyle::OrdinaryTime) << u"ordinary twenty-two"_s;
         QTest::newRow("Pentecost 14 is Proper 16 in 2027")
-            << QDate(2027, 8, 22) << NamingStyle::Pentecost << u"pentecost fourteen"_s;
+            << QDate(2027, 8, 22) << Calendar::Naming(NamingStyle::Pentecost) << u"pentecost fourteen"_s;
         QTest::newRow("Proper 17 in 2027, not Pentecost 14")
-            << QDate(2027, 8, 29) << NamingStyle::Pentecost << u"ordinary twenty-two"_s;
-        QTest::newRow("the letter over the style") << QDate(2025, 8, 31) << NamingStyle::OrdinaryTime << u"proper C"_s;
+            << QDate(2027, 8, 29) << Calendar::Naming(NamingStyle::Pentecost) << u"ordinary twenty-two"_s;
+        QTest::newRow("the letter over the style")
+            << QDate(2025, 8, 31) << Calendar::Naming(NamingStyle::OrdinaryTime) << u"proper C"_s;
         QTest::newRow("Sunday All Saints takes its Proper") << QDate(2026, 11, 1) << proper << u"proper 26"_s;
         QTest::newRow("weekday line") << QDate(2026, 3, 3) << proper << u"lent tuesday"_s;
         QTest::newRow("the weekday after") << QDate(2026, 3, 4) << proper << u"-"_s;
         QTest::newRow("another year's letter") << QDate(2026, 11, 22) << proper << u"-"_s;
         QTest::newRow("Christ the King in year C") << QDate(2025, 11, 23) << proper << u"king C"_s;
         QTest::newRow("before the calendar") << QDate(1582, 6, 1) << proper << u"-"_s;
+        QTest::newRow("Trinity 13 in its style")
+            << QDate(2026, 8, 30) << Calendar::Naming(NamingStyle::Trinity) << u"trinity thirteen"_s;
+        QTest::newRow("Roman: the Sunday under a feast") << QDate(2023, 8, 6) << roman << u"ot eighteen"_s;
+        QTest::newRow("Roman: a line of the other calendar") << QDate(2026, 8, 30) << roman << u"ordinary twenty-two"_s;
+        QTest::newRow("Roman: Jan 2 as Christmas 2") << QDate(2022, 1, 2) << roman << u"christmas two"_s;
+        QTest::newRow("Roman: Jan 2 as the Epiphany") << QDate(2022, 1, 2) << romanWith(u"E"_s) << u"epiphany"_s;
     }
 
     void lookup()
     {
         QFETCH(QDate, date);
-        QFETCH(NamingStyle, style);
+        QFETCH(Calendar::Naming, naming);
         QFETCH(QString, expected);
         const Calendar::LectionaryFile lectionary =
             Calendar::LectionaryFile::read("Advent 4: advent four\n"
@@ -309,8 +527,14 @@ private Q_SLOTS:
                                            "Proper 17 C: proper C\n"
                                            "Proper 26: proper 26\n"
                                            "Tuesday after Lent 2: lent tuesday\n"
-                                           "Christ the King C: king C\n"_ba);
-        QCOMPARE(lectionary.table().readingsFor(date, style).value_or(u"-"_s), expected);
+                                           "Christ the King C: king C\n"
+                                           "Trinity 13: trinity thirteen\n"
+                                           "Eighteenth Sunday in Ordinary Time: ot "
+                                           "eighteen\n"
+                                           "Second Sunday after Christmas: christmas "
+                                           "two\n"
+                                           "The Epiphany: epiphany\n"_ba);
+        QCOMPARE(lectionary.table().readingsFor(date, naming).value_or(u"-"_s), expected);
     }
 
     // A file past the caps is read up to its last whole line within them, never a line cut short; a cut inside a

@@ -7,13 +7,17 @@
 #include "testfiles.h"
 
 #include "logbook/writeservice.h"
+#include "platform/lockfiles.h"
 #include "platform/savefile.h"
+#include "platform/writelock.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
 #include <QMap>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -45,6 +49,12 @@ enum class Setup {
     PrivateLog,           // only its owner may read it
     HiddenLog,            // the log has the hidden attribute
     LongName,             // the log's name is near the system's limit
+    NoRoomForBackup,      // so near that ".bak" would pass it
+    OwnBackupStuck,       // the program's own backup cannot be replaced any more
+    Unfinished,           // the log's last write in place was cut short
+    LockHeld,             // another copy of the program holds the log's lock
+    LockOfProcessGone,    // a copy on this machine that held it has ended
+    LockOld,              // a copy on another machine took it longer ago than any write takes
 };
 
 struct Folder {
@@ -64,7 +74,7 @@ struct Folder {
         // Pipes are left out (QDir::System): opening one would wait for a writer.
         const QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
         for (const QString &name : names) {
-            if (name != log && name != backup && name != u"Copy.txt")
+            if (name != log && name != backup && name != u"Copy.txt" && !name.contains(u"cantorix-"_s))
                 files.insert(name, read(name));
         }
         return files;
@@ -81,12 +91,17 @@ Logbook::BackupRecord recordOf(const Folder &folder, const QString &name, const 
 
 Q_DECLARE_METATYPE(Setup)
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(SaveFile::Stage)
 
 class TestWriteService : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { SaveFile::failWritesWith(0); }
+    void cleanup()
+    {
+        SaveFile::failWritesWith(0);
+        SaveFile::allowExchange(true);
+    }
 
     void writes_data()
     {
@@ -136,6 +151,21 @@ private Q_SLOTS:
             << Setup::HiddenLog << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
         QTest::newRow("a name near the system's limit")
             << Setup::LongName << Outcome::Written << QString() << QString();
+        QTest::newRow("a name that leaves no room for a backup's")
+            << Setup::NoRoomForBackup << Outcome::Refused << QString() << u"The name \""_s;
+        QTest::newRow("the program's own backup cannot be replaced")
+            << Setup::OwnBackupStuck << Outcome::Written << u"log.txt.2.bak"_s << written + u"log.txt.2.bak"_s;
+        QTest::newRow("the last write was cut short")
+            << Setup::Unfinished << Outcome::Refused << QString()
+            << u"The last write of \"log.txt\" was cut short, so the service was not added"_s;
+        QTest::newRow("another copy is writing")
+            << Setup::LockHeld << Outcome::Failed << QString()
+            << u"\"log.txt\" is being written by Cantorix2 on %1, so the service was not added. Try again in a "
+               "moment."_s.arg(QSysInfo::machineHostName());
+        QTest::newRow("the lock of a copy that ended")
+            << Setup::LockOfProcessGone << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
+        QTest::newRow("a lock older than any write")
+            << Setup::LockOld << Outcome::Written << u"log.txt.bak"_s << written + u"log.txt.bak"_s;
     }
 
     void writes()
@@ -154,6 +184,8 @@ private Q_SLOTS:
             backup = folder.log + u".bak"_s;
             message = u"Service of Dec 13, 2026 added: 1 hymn; the log as it was is kept in "_s + backup;
         }
+        if (setup == Setup::NoRoomForBackup)
+            folder.log = QString(248, u'l') + u".txt"_s; // 252 bytes
         const QString log = folder.dir.write(folder.log, kLog);
         const NativePath logPath = NativePath::fromText(log);
         // As the window loaded it, its time included.
@@ -223,12 +255,49 @@ private Q_SLOTS:
             if (!SystemFiles::makeHidden(log))
                 QSKIP("Files have no hidden attribute here: a leading dot hides a name");
             break;
-        case Setup::Plain:
-        case Setup::LongName:
+        case Setup::OwnBackupStuck:
+            folder.dir.write(u"log.txt.bak"_s, kUsers);
+            folder.dir.write(u"log.txt.1.bak"_s, "an older log");
+            record = recordOf(folder, u"log.txt.1.bak"_s, "an older log");
+            // Refused as a file made unchangeable would refuse it; the next write, to a free name, goes through.
+            SaveFile::failWritesWith(SystemFiles::accessDenied().code, 0, 1);
+            break;
+        case Setup::Unfinished:
+            folder.dir.write(u".log.txt.cantorix-unfinished"_s, "backup: 6c6f672e7478742e62616b\n");
+            break;
+        case Setup::LockHeld:
+        case Setup::LockOfProcessGone:
+        case Setup::LockOld: {
+            qint64 process = LockFiles::currentProcess();
+            QString host = QSysInfo::machineHostName();
+            if (setup == Setup::LockOfProcessGone) {
+                QProcess ended;
+                ended.start(QCoreApplication::applicationFilePath(), {u"-help"_s});
+                QVERIFY(ended.waitForStarted());
+                process = ended.processId();
+                QVERIFY(ended.waitForFinished());
+            }
+            if (setup == Setup::LockOld)
+                host = u"another-machine"_s;
+            QFile lock(folder.dir.write(u".log.txt.cantorix-lock"_s,
+                                        "Cantorix2 write lock\nhost: " + host.toUtf8() +
+                                            "\nsystem: " + LockFiles::systemKind().toUtf8() +
+                                            "\nprocess: " + QByteArray::number(process) + "\ntoken: 1\n"));
+            if (setup == Setup::LockOld) {
+                QVERIFY(lock.open(QIODevice::ReadWrite));
+                QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-2 * WriteLock::kStaleSeconds),
+                                         QFileDevice::FileModificationTime));
+            }
             break;
         }
+        case Setup::Plain:
+        case Setup::LongName:
+        case Setup::NoRoomForBackup:
+            break;
+        }
+        // The log's own write comes after the backup's and, in place, after the mark of the write in progress.
         if (setup == Setup::LogWriteFails || setup == Setup::SecondNameWriteFails)
-            SaveFile::failWritesWith(SystemFiles::diskFull().code, 1);
+            SaveFile::failWritesWith(SystemFiles::diskFull().code, setup == Setup::SecondNameWriteFails ? 2 : 1);
         const QMap<QString, QByteArray> others = folder.others(backup);
 
         const Logbook::WrittenService result = Logbook::writeService(
@@ -252,35 +321,143 @@ private Q_SLOTS:
             QVERIFY(SystemFiles::isPrivate(folder.path(backup)));
         if (setup == Setup::HiddenLog)
             QVERIFY(SystemFiles::isHidden(log));
-        // Nothing half written is left behind.
+        // Nothing half written is left behind, no lock and no mark of a write in progress; a lock still held and a
+        // mark of a write cut short stay.
         const QStringList names = QDir(folder.dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
-        for (const QString &name : names)
-            QVERIFY2(!name.endsWith(u".new"_s), qPrintable(name));
+        for (const QString &name : names) {
+            QVERIFY2(!name.contains(u"cantorix-"_s) || (setup == Setup::LockHeld && name.endsWith(u"-lock"_s)) ||
+                         (setup == Setup::Unfinished && name.endsWith(u"-unfinished"_s)),
+                     qPrintable(name));
+        }
+    }
+
+    // Another program changes the log while the service is being written: caught by the last check (the same file
+    // with the same bytes) or, where two names can be swapped in one step, by the check of what the swap took out.
+    void anotherProgramMeanwhile_data()
+    {
+        QTest::addColumn<SaveFile::Stage>("stage");
+        QTest::addColumn<bool>("byRename"); // the other program saves a new file by rename, else it appends
+        QTest::addColumn<bool>("swap");     // the writer may swap names in one step
+        QTest::addColumn<bool>("secondName");
+
+        using S = SaveFile::Stage;
+        QTest::newRow("appended before the last check") << S::BeforeFinalCheck << false << false << false;
+        QTest::newRow("saved by rename before the last check") << S::BeforeFinalCheck << true << false << false;
+        QTest::newRow("saved by rename, the same bytes") << S::BeforeFinalCheck << true << false << false;
+        QTest::newRow("appended after the last check") << S::BeforeReplace << false << true << false;
+        QTest::newRow("saved by rename after the last check") << S::BeforeReplace << true << true << false;
+        QTest::newRow("a second name: appended before the write") << S::BeforeFinalCheck << false << false << true;
+    }
+
+    void anotherProgramMeanwhile()
+    {
+        QFETCH(SaveFile::Stage, stage);
+        QFETCH(bool, byRename);
+        QFETCH(bool, swap);
+        QFETCH(bool, secondName);
+        const bool sameBytes = QByteArray(QTest::currentDataTag()).endsWith("the same bytes");
+
+        Folder folder;
+        folder.log = u"log.txt"_s;
+        const QString log = folder.dir.write(folder.log, kLog);
+        if (swap && !SaveFile::canSwapNames(NativePath::fromText(folder.dir.path())))
+            QSKIP("Two names cannot be swapped in one step here");
+        if (secondName && !SystemFiles::makeHardLink(log, folder.path(u"Copy.txt"_s)))
+            QSKIP("The file system has no hard links");
+        const QByteArray theirs = sameBytes ? kLog : kLog + "201 Theirs\n";
+        SaveFile::allowExchange(swap);
+        SaveFile::onStage(stage, [&] {
+            if (byRename) {
+                const QString beside = folder.dir.write(u"log.txt.edit"_s, theirs);
+                QVERIFY(QFile::remove(log) && QFile::rename(beside, log));
+            } else {
+                QFile file(log);
+                QVERIFY(file.open(QIODevice::Append) && file.write("201 Theirs\n") == 11);
+            }
+        });
+        const FileFacts loaded = HymnFileLoader::readWhole(NativePath::fromText(log)).facts;
+        const Logbook::WrittenService result =
+            Logbook::writeService(NativePath::fromText(log), loaded,
+                                  {QDate(2026, 12, 13), QString(), {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf);
+        SaveFile::onStage(stage, {});
+        SaveFile::allowExchange(true);
+        QCOMPARE(result.outcome, Outcome::Changed);
+        QCOMPARE(folder.read(folder.log), theirs);
+        QVERIFY(result.message.startsWith(u"\"log.txt\" has changed on disk since it was loaded"_s));
+    }
+
+    // Each name placed is made lasting: the new file synced before it takes the name, its folder after.
+    void syncsWhatItPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the log") << u"log.txt"_s;
+        QTest::newRow("the backup") << u"log.txt.bak"_s;
+    }
+
+    void syncsWhatItPlaces()
+    {
+        QFETCH(QString, name);
+        if (!SaveFile::syncsFolders())
+            QSKIP("The system makes a moved name lasting with the move itself");
+        Folder folder;
+        folder.log = u"log.txt"_s;
+        const QString log = folder.dir.write(folder.log, kLog);
+        const FileFacts loaded = HymnFileLoader::readWhole(NativePath::fromText(log)).facts;
+        SaveFile::recordSyncs(true);
+        const Logbook::WrittenService result =
+            Logbook::writeService(NativePath::fromText(log), loaded,
+                                  {QDate(2026, 12, 13), QString(), {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf);
+        const QStringList syncs = SaveFile::recordedSyncs();
+        SaveFile::recordSyncs(false);
+        QCOMPARE(result.outcome, Outcome::Written);
+        // The folder right after the name, before anything else is written there.
+        const qsizetype synced = syncs.indexOf(u"synced "_s + name);
+        const qsizetype placed = syncs.indexOf(u"placed "_s + name);
+        QVERIFY2(synced >= 0 && synced < placed && placed + 1 < syncs.size() &&
+                     syncs[placed + 1] == u"synced folder "_s + NativePath::fromText(folder.dir.path()).display(),
+                 qPrintable(syncs.join(u"; "_s)));
+    }
+
+    void clearsOnlyItsOwnLeftovers_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<bool>("kept");
+
+        const int old = int(2 * SaveFile::kLeftoverAgeSeconds);
+        const QString shortForm = SaveFile::temporaryName(NativePath::fromText(u"log.txt"_s), 0x3f9a1c2e, 1).display();
+        QTest::newRow("the log's new copy, killed") << u".log.txt.cantorix-3f9a1c2e.tmp"_s << old << false;
+        QTest::newRow("its backup's new copy, killed") << u".log.txt.bak.cantorix-3f9a1c2e.tmp"_s << old << false;
+        QTest::newRow("the short form for a long name") << shortForm << old << false;
+        QTest::newRow("a write still in progress") << u".log.txt.cantorix-3f9a1c2e.tmp"_s << 0 << true;
+        QTest::newRow("another file's new copy") << u".other.txt.cantorix-3f9a1c2e.tmp"_s << old << true;
+        QTest::newRow("not the writer's random part") << u".log.txt.cantorix-3f9a1c2g.tmp"_s << old << true;
+        QTest::newRow("more after it") << u".log.txt.cantorix-3f9a1c2e.tmp.txt"_s << old << true;
+        QTest::newRow("a user's draft") << u".notes.draft.new"_s << old << true;
+        QTest::newRow("a user's budget") << u".budget.2024.new"_s << old << true;
+        QTest::newRow("a user's second hymnal") << u".Hymnal.txt.v2.new"_s << old << true;
+        QTest::newRow("an older version's name") << u".log.txt.1x2y3z.new"_s << old << true;
     }
 
     void clearsOnlyItsOwnLeftovers()
     {
+        QFETCH(QString, name);
+        QFETCH(int, ageSeconds);
+        QFETCH(bool, kept);
+
         Folder folder;
         folder.log = u"log.txt"_s;
         const QString log = folder.dir.write(folder.log, kLog);
-        const QDateTime old = QDateTime::currentDateTime().addSecs(-2 * SaveFile::kLeftoverAgeSeconds);
-        const auto aged = [&](const QString &name, const QDateTime &time) {
-            QFile file(folder.dir.write(name, "left"));
-            return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
-        };
-        // A write killed an hour ago, one in progress now, and the user's own files.
-        QVERIFY(aged(u".log.txt.bak.1x2y3z.new"_s, old));
-        QVERIFY(aged(u".log.txt.q9.new"_s, QDateTime::currentDateTime()));
-        QVERIFY(aged(u".notes.new"_s, old));
-        QVERIFY(aged(u"draft.1x2y3z.new"_s, old));
+        QFile file(folder.dir.write(name, "left"));
+        QVERIFY(file.open(QIODevice::ReadWrite) &&
+                file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        file.close();
         FileFacts loaded{kLog.size(), 0, QCryptographicHash::hash(kLog, QCryptographicHash::Sha256)};
         const Logbook::WrittenService result =
             Logbook::writeService(NativePath::fromText(log), loaded,
                                   {QDate(2026, 12, 13), QString(), {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf);
         QCOMPARE(result.outcome, Outcome::Written);
-        QCOMPARE(QDir(folder.dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList(
-                     {u".log.txt.q9.new"_s, u".notes.new"_s, u"draft.1x2y3z.new"_s, u"log.txt"_s, u"log.txt.bak"_s}));
+        QCOMPARE(QFile::exists(folder.path(name)), kept);
     }
 };
 

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar over the window: each action runs its command and is offered only when that command can run,
 // files are opened from anywhere (also names the file list would not show), the title names the file open, and the
-// recent files and the window's place survive a restart.
+// recent files and the window's place survive a restart; Help > User Guide shows the guide with its pictures.
 #include "mainwindowfixture.h"
 #include "scripteddialogs.h"
 #include "systemfiles.h"
 #include "testfiles.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -16,13 +17,16 @@
 #include <QListView>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QtTest>
 
 #include "app/form/form1.h"
+#include "app/help/userguide.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/pickers/dirlist.h"
@@ -69,6 +73,16 @@ QList<QByteArray> offered(const MainWindow &window)
     return paths;
 }
 
+// What a text document loaded for a picture, as an image: a null one when nothing loaded.
+QImage pictureOf(const QVariant &resource)
+{
+    if (resource.typeId() == QMetaType::QPixmap)
+        return resource.value<QPixmap>().toImage();
+    if (resource.typeId() == QMetaType::QByteArray)
+        return QImage::fromData(resource.toByteArray());
+    return resource.value<QImage>();
+}
+
 } // namespace
 
 class TestMenu : public QObject, protected MainWindowFixture {
@@ -77,6 +91,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void actionsRunTheirCommands();
+    void userGuideShowsTheGuide();
     void enabledStates();
     void openFileOutsideTheList();
     void openThroughTheChooser();
@@ -164,6 +179,43 @@ void TestMenu::actionsRunTheirCommands()
     QVERIFY(about.contains(u"by the "_s + QString::fromUtf16(CantorixPublisher)));
 }
 
+void TestMenu::userGuideShowsTheGuide()
+{
+    MainWindow window(&m_dialogs);
+    window.show();
+    QAction *open = action(window, "actUserGuide");
+    QVERIFY(open);
+    open->trigger();
+    auto *guide = window.findChild<UserGuide *>(u"UserGuide"_s);
+    QVERIFY(guide);
+    QVERIFY(QTest::qWaitForWindowExposed(guide));
+    const QTextDocument *page = guide->document();
+    QCOMPARE(page->begin().blockFormat().headingLevel(), 1);
+    QVERIFY2(page->begin().text().startsWith(u"Cantorix2 User Guide"_s), qPrintable(page->begin().text()));
+    // Each picture from the program's own resources: one left out of them would be drawn as an empty box. The
+    // pictures are fitted to the window, and the text after them must still be laid out, or it is not drawn.
+    QStringList pictures;
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+        QVERIFY2(page->documentLayout()->blockBoundingRect(block).height() > 0, qPrintable(block.text()));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.isImageFormat())
+                continue;
+            const QString name = format.toImageFormat().name();
+            QVERIFY2(!pictureOf(page->resource(QTextDocument::ImageResource, QUrl(name))).isNull(), qPrintable(name));
+            pictures.append(name);
+        }
+    }
+    QVERIFY(pictures.contains(u"report.png"_s));
+    QCOMPARE(guide->horizontalScrollBar()->maximum(), 0);
+    // Asked for again, the one window comes back; F1's help is the design's message (actionsRunTheirCommands).
+    guide->close();
+    open->trigger();
+    QVERIFY(guide->isVisible());
+    QCOMPARE(window.findChildren<UserGuide *>().size(), 1);
+    QVERIFY(m_dialogs.messages().isEmpty());
+}
+
 void TestMenu::enabledStates()
 {
     MainWindow window(&m_dialogs);
@@ -184,6 +236,19 @@ void TestMenu::enabledStates()
     QVERIFY(window.form()->store().isVerseFile());
     QCOMPARE(enabledActions(window), u"F---"_s);
     QCOMPARE(RecentFiles().load().value(0), files->nativePath().child(u"Hymnal.txt"_s));
+
+    // The Roman Rite's options only while its style is chosen.
+    const auto romanOptions = [&window] {
+        QString marks;
+        for (const char *name : {"actRomanEpiphanySunday", "actRomanAscensionSunday", "actRomanCorpusChristiSunday"})
+            marks += action(window, name)->isEnabled() ? u'+' : u'-';
+        return marks;
+    };
+    QCOMPARE(romanOptions(), u"---"_s);
+    action(window, "actNamingRoman")->trigger();
+    QCOMPARE(romanOptions(), u"+++"_s);
+    action(window, "actNamingTrinity")->trigger();
+    QCOMPARE(romanOptions(), u"---"_s);
 }
 
 void TestMenu::openFileOutsideTheList()

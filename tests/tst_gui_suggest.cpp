@@ -311,7 +311,7 @@ private Q_SLOTS:
     void lectionaryReadings_data()
     {
         QTest::addColumn<QByteArray>("lectionary");
-        QTest::addColumn<QString>("naming"); // the View > Church Year action chosen
+        QTest::addColumn<QString>("naming"); // the View > Church Year actions chosen, separated by commas
         QTest::addColumn<QString>("typed");  // in the readings box before the date is chosen
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QString>("readings");
@@ -331,6 +331,10 @@ private Q_SLOTS:
         QTest::newRow("a line not read is named, the others used")
             << QByteArray("Advent 4 C: Micah 5:2-5a\nAdvent 9 C: Isaiah 1\n") << u"actNamingProper"_s << QString()
             << advent4 << u"Micah 5:2-5a"_s << u"Lectionary.txt, line 2: "_s;
+        QTest::newRow("the Roman Rite's Epiphany on a Sunday")
+            << QByteArray("Christmas 2: Jeremiah 31:7-14\nThe Epiphany of the Lord: Isaiah 60:1-6\n")
+            << u"actNamingRoman,actRomanEpiphanySunday"_s << QString() << QDate(2025, 1, 5) << u"Isaiah 60:1-6"_s
+            << u"No hymn"_s;
     }
 
     void lectionaryReadings()
@@ -340,7 +344,8 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(QDate, date);
         m_folder->write(u"Lectionary.txt"_s, lectionary);
-        m_window->findChild<QAction *>(naming)->trigger();
+        for (const QString &action : naming.split(u','))
+            m_window->findChild<QAction *>(action)->trigger();
         QVERIFY(openSuggestions());
         part<QLineEdit>("SuggestReadings")->setText(typed);
         part<QDateEdit>("SuggestDate")->setDate(date);

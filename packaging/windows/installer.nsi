@@ -5,8 +5,9 @@
 ;   /DFILES=<an .nsh file that windows.sh makes from the tree>: the macros CX_INSTALL_FILES, which puts each file
 ;   of the tree in place (the samples read-only), and CX_REMOVE_FILES, which names each with its size and SHA-256
 ;   for CX_REMOVE_IF_AS_INSTALLED below and then the folders to remove when empty.
-; The tree holds cantorix2.exe, LICENSE.txt, README.txt, samples\ (the templates the program copies into each
-; user's Documents\Cantorix2) and licenses\ (Qt's licence texts and where its source is).
+; The tree holds cantorix2.exe, LICENSE.txt, README.txt, docs\ (the user guide's page and its pictures), samples\
+; (the templates the program copies into each user's Documents\Cantorix2) and licenses\ (Qt's licence texts and
+; where its source is).
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma

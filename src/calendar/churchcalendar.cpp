@@ -3,8 +3,10 @@
 // Advent or a fixed date, and a weekday by walking back to the day that begins its week.
 #include "calendar/churchcalendar.h"
 
-#include <algorithm>
-#include <array>
+#include "calendar/daynames.h"
+#include "calendar/romancalendar.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -148,46 +150,6 @@ Season seasonOf(QDate date, QDate yearStart)
     return Season::AfterPentecost;
 }
 
-QString weekdayName(int weekday)
-{
-    static const std::array<QString, 6> names = {u"Monday"_s,   u"Tuesday"_s, u"Wednesday"_s,
-                                                 u"Thursday"_s, u"Friday"_s,  u"Saturday"_s};
-    return names.at(size_t(weekday - 1));
-}
-
-// How each kind of day is written: its own name, or the word a number follows ("Advent" of "Advent 3").
-struct WrittenName {
-    Kind kind;
-    QStringView text;
-    bool numbered;
-};
-constexpr std::array writtenNames = {
-    WrittenName{Kind::Advent, u"Advent", true},
-    WrittenName{Kind::ChristmasEve, u"Christmas Eve", false},
-    WrittenName{Kind::ChristmasDay, u"Christmas Day", false},
-    WrittenName{Kind::Christmas, u"Christmas", true},
-    WrittenName{Kind::Epiphany, u"Epiphany", false},
-    WrittenName{Kind::BaptismOfTheLord, u"Baptism of the Lord", false},
-    WrittenName{Kind::AfterEpiphany, u"Epiphany", true},
-    WrittenName{Kind::Transfiguration, u"Transfiguration", false},
-    WrittenName{Kind::AshWednesday, u"Ash Wednesday", false},
-    WrittenName{Kind::Lent, u"Lent", true},
-    WrittenName{Kind::PalmSunday, u"Palm Sunday", false},
-    WrittenName{Kind::MaundyThursday, u"Maundy Thursday", false},
-    WrittenName{Kind::GoodFriday, u"Good Friday", false},
-    WrittenName{Kind::HolySaturday, u"Holy Saturday", false},
-    WrittenName{Kind::EasterDay, u"Easter Day", false},
-    WrittenName{Kind::Easter, u"Easter", true},
-    WrittenName{Kind::Ascension, u"Ascension", false},
-    WrittenName{Kind::Pentecost, u"Pentecost", false},
-    WrittenName{Kind::TrinitySunday, u"Trinity Sunday", false},
-    WrittenName{Kind::Proper, u"Proper", true},
-    WrittenName{Kind::ChristTheKing, u"Christ the King", false},
-    WrittenName{Kind::AllSaints, u"All Saints", false},
-    WrittenName{Kind::AfterPentecost, u"Pentecost", true},
-    WrittenName{Kind::OrdinaryTime, u"Ordinary Time", true},
-};
-
 } // namespace
 
 QDate easterSunday(int year)
@@ -269,68 +231,82 @@ Day dayOf(QDate date)
     return day;
 }
 
-QString nameOf(const Day &day, NamingStyle style)
+Day dayOf(QDate date, const Naming &naming)
+{
+    return naming.style == NamingStyle::Roman ? romanDayOf(date, naming.roman) : dayOf(date);
+}
+
+QString nameOf(const Day &day, NamingStyle style, Words words)
 {
     DayId id = day.id;
-    if (id.kind == Kind::Proper && style == NamingStyle::Pentecost) {
+    if (id.kind == Kind::Proper && (style == NamingStyle::Pentecost || style == NamingStyle::Trinity)) {
         // A weekday of a Proper's week is numbered as its day of the week, so its Sunday is that many days back.
         const QDate sunday = day.date.addDays(-id.weekday);
         const QDate pentecost = easterSunday(sunday.year()).addDays(kPentecost);
-        id = {Kind::AfterPentecost, int(pentecost.daysTo(sunday) / 7), id.weekday};
+        const int weeks = int(pentecost.daysTo(sunday) / 7);
+        id = style == NamingStyle::Pentecost ? DayId{Kind::AfterPentecost, weeks, id.weekday}
+                                             : DayId{Kind::AfterTrinity, weeks - 1, id.weekday};
     } else if (id.kind == Kind::Proper && style == NamingStyle::OrdinaryTime) {
         id = {Kind::OrdinaryTime, id.number + OrdinaryTimeOffset, id.weekday};
     }
-    return writtenName(id);
+    return id.isValid() ? DayNames::name(id, style, words) : QString();
 }
 
-QString nameOf(QDate date, NamingStyle style)
+QString nameOf(QDate date, const Naming &naming, Words words)
 {
-    return nameOf(dayOf(date), style);
+    return nameOf(dayOf(date, naming), naming.style, words);
 }
 
-QString nameWithYear(QDate date, NamingStyle style)
+QString nameWithYear(QDate date, const Naming &naming)
 {
-    const Day day = dayOf(date);
-    if (!day.isValid())
+    if (!date.isValid())
         return QString();
-    return nameOf(day, style) + u" · Year "_s + day.year;
+    const Day day = dayOf(date, naming);
+    if (!day.isValid()) {
+        return date < QDate(1583, 1, 1) ? QCoreApplication::translate(
+                                              "Calendar", "Not named: before the Gregorian church year (Advent 1582)")
+                                        : QString();
+    }
+    const QString name = nameOf(day, naming.style);
+    // The weekday readings of Ordinary Time run in two cycles; a feast on a weekday has readings of its own.
+    if (naming.style == NamingStyle::Roman && day.id.kind == Kind::InOrdinaryTime && day.id.weekday != 0) {
+        //: The day line of a Roman Rite weekday in Ordinary Time: %1 the day's name, %2 the Sunday cycle (A, B or
+        //: C), %3 the weekday cycle (I or II).
+        return QCoreApplication::translate("Calendar", "%1 · Year %2 · %3")
+            .arg(name, QString(day.year), date.year() % 2 != 0 ? u"I"_s : u"II"_s);
+    }
+    //: The day line beside a date: %1 the day's name, %2 the lectionary's year (A, B or C).
+    return QCoreApplication::translate("Calendar", "%1 · Year %2").arg(name, QString(day.year));
 }
 
-QString writtenName(const DayId &id)
+QString writtenName(const DayId &id, NamingStyle style)
 {
-    // Holy Week's weekdays before Maundy Thursday have names of their own in the lectionary.
-    if (id.kind == Kind::PalmSunday && id.weekday >= Qt::Monday && id.weekday <= Qt::Wednesday)
-        return weekdayName(id.weekday) + u" of Holy Week"_s;
-    const auto written = std::find_if(writtenNames.begin(), writtenNames.end(),
-                                      [&](const WrittenName &name) { return name.kind == id.kind; });
-    if (written == writtenNames.end())
-        return QString();
-    const QString name =
-        written->numbered ? written->text.toString() + u' ' + QString::number(id.number) : written->text.toString();
-    if (id.weekday >= Qt::Monday && id.weekday <= Qt::Saturday)
-        return weekdayName(id.weekday) + u" after "_s + name;
-    return name;
+    return DayNames::name(id, style, Words::English);
 }
 
 QString seasonName(Season season)
 {
-    switch (season) {
-    case Season::None:
-        break;
-    case Season::Advent:
-        return u"Advent"_s;
-    case Season::Christmas:
-        return u"Christmas"_s;
-    case Season::Epiphany:
-        return u"Epiphany"_s;
-    case Season::Lent:
-        return u"Lent"_s;
-    case Season::HolyWeek:
-        return u"Holy Week"_s;
-    case Season::Easter:
-        return u"Easter"_s;
-    case Season::AfterPentecost:
-        return u"After Pentecost"_s;
+    // The seasons' words differ from the days' in some languages ("Epiphanias", "Epiphaniaszeit").
+    struct Text {
+        const char *source;
+        const char *comment;
+    };
+    static constexpr struct {
+        Season season;
+        Text text;
+    } names[] = {
+        {Season::Advent, QT_TRANSLATE_NOOP3("Calendar", "Advent", "season")},
+        {Season::Christmas, QT_TRANSLATE_NOOP3("Calendar", "Christmas", "season")},
+        {Season::Epiphany, QT_TRANSLATE_NOOP3("Calendar", "Epiphany", "season")},
+        {Season::Lent, QT_TRANSLATE_NOOP3("Calendar", "Lent", "season")},
+        {Season::HolyWeek, QT_TRANSLATE_NOOP3("Calendar", "Holy Week", "season")},
+        {Season::Easter, QT_TRANSLATE_NOOP3("Calendar", "Easter", "season")},
+        {Season::AfterPentecost, QT_TRANSLATE_NOOP3("Calendar", "After Pentecost", "season")},
+        {Season::OrdinaryTime, QT_TRANSLATE_NOOP3("Calendar", "Ordinary Time", "season")},
+    };
+    for (const auto &each : names) {
+        if (each.season == season)
+            return QCoreApplication::translate("Calendar", each.text.source, each.text.comment);
     }
     return QString();
 }

@@ -20,6 +20,10 @@ bool isWrittenIn(Kind kind, NamingStyle style)
         return kind == Kind::AfterPentecost;
     case NamingStyle::OrdinaryTime:
         return kind == Kind::OrdinaryTime;
+    case NamingStyle::Trinity:
+        return kind == Kind::AfterTrinity;
+    case NamingStyle::Roman:
+        return kind == Kind::InOrdinaryTime || kind == Kind::OrdinaryTime;
     }
     return false;
 }
@@ -31,27 +35,23 @@ void Lectionary::add(LectionaryEntry entry)
     m_entries.push_back(std::move(entry));
 }
 
-const LectionaryEntry *Lectionary::entryFor(QDate date, NamingStyle style) const
+const LectionaryEntry *Lectionary::entryFor(QDate date, const Naming &naming) const
 {
-    const Day day = dayOf(date);
-    if (!day.isValid())
+    const DateDays days = daysOf(date, naming);
+    if (!days.own.isValid())
         return nullptr;
     const LectionaryEntry *best = nullptr;
     int bestRank = -1;
     for (const LectionaryEntry &entry : m_entries) {
-        if (!entry.year.isNull() && entry.year != day.year)
+        if (!entry.year.isNull() && entry.year != days.own.year)
             continue;
-        const DayId wanted = inYear(entry.day, date.year());
-        if (!wanted.isValid())
+        const int place = fit(entry.day, days);
+        if (place < 0)
             continue;
-        int rank = 0;
-        if (wanted == day.id)
-            rank = 4;
-        else if (wanted != day.sunday)
-            continue;
+        int rank = place * 4;
         if (!entry.year.isNull())
             rank += 2;
-        if (isWrittenIn(entry.day.kind, style))
+        if (isWrittenIn(entry.day.kind, naming.style))
             rank += 1;
         // Strictly better only, so that of equals the first in the file is kept.
         if (rank > bestRank) {
@@ -62,9 +62,9 @@ const LectionaryEntry *Lectionary::entryFor(QDate date, NamingStyle style) const
     return best;
 }
 
-std::optional<QString> Lectionary::readingsFor(QDate date, NamingStyle style) const
+std::optional<QString> Lectionary::readingsFor(QDate date, const Naming &naming) const
 {
-    const LectionaryEntry *entry = entryFor(date, style);
+    const LectionaryEntry *entry = entryFor(date, naming);
     if (entry == nullptr)
         return std::nullopt;
     return entry->readings;

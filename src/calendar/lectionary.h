@@ -30,10 +30,11 @@ public:
     bool isEmpty() const { return m_entries.empty(); }
 
     // The entry for date: of the lines whose name falls on it, one naming the day itself comes before one naming
-    // the Sunday a feast displaced (Advent 4 on a Sunday Christmas Eve); then one with the date's year letter
-    // before one for every year; then one written in style; then the first in the file. Null when none.
-    const LectionaryEntry *entryFor(QDate date, NamingStyle style) const;
-    std::optional<QString> readingsFor(QDate date, NamingStyle style) const;
+    // the Sunday a feast displaced (Advent 4 on a Sunday Christmas Eve), and both in the naming's calendar before
+    // the same in the other (see fit()); then one with the date's year letter before one for every year; then one
+    // written in the naming's style; then the first in the file. Null when none.
+    const LectionaryEntry *entryFor(QDate date, const Naming &naming) const;
+    std::optional<QString> readingsFor(QDate date, const Naming &naming) const;
 
 private:
     std::vector<LectionaryEntry> m_entries;

@@ -11,6 +11,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace Logbook {
 
 // What identifies the program's last backup of a log, kept between runs: a backup is replaced only while it is
@@ -52,13 +54,27 @@ struct BackupPlace {
 // that nothing has, a link or a folder included.
 BackupPlace backupPlace(const NativePath &log, const BackupRecord &last);
 
-// Adds service to the log at path. Every refusal is decided before anything is written: the file is read again
-// whole and must hold the bytes loaded (by size and digest; its time does not count), it must not be marked
-// read-only, the service must be one the program will read back, and a name must be free for the backup. Then the
-// old bytes go to the backup (see backupPlace) with the log's permissions, and the new bytes to the log: atomically
-// in place of the old file, or, for a file with more than one name (hard links), over it in place so that every
-// name sees them, after the backup is on the disk.
+// Adds service to the log at path, as one step for every copy of the program: under the log's write lock (see
+// WriteLock), waited for a moment, every refusal is decided before anything is written: the file is read again
+// whole and must hold the bytes loaded (by size and digest; its time does not count), its last write must not have
+// been cut short, it must not be marked read-only, its name must leave room for a backup's, the service must be one
+// the program will read back, and a name must be free for the backup. Then the old bytes go to the backup (see
+// backupPlace) with the log's permissions, and the new bytes to the log: in place of the old file, which must still
+// be the file read with the bytes read (so that nothing another program saved is undone), or, for a file with more
+// than one name (hard links) or one a rename would give away (see SaveFile::methodFor), over it in place under an
+// unfinished-write mark, so that every name and its owner see them, after the backup is on the disk.
 WrittenService writeService(const NativePath &path, const FileFacts &loaded, const NewService &service,
                             LineEnd fallback, const BackupRecord &lastBackup = {});
+
+// Replaces the log's bytes with those compose makes of them, in the one write step writeService takes (compose's
+// error refuses; its status is the status once written). With mending, a log whose last write was cut short is
+// written too, and its mark removed once written.
+struct Composed {
+    QByteArray bytes;
+    QString error;
+    QString status;
+};
+WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const BackupRecord &lastBackup,
+                          const std::function<Composed(const QByteArray &)> &compose, bool mending = false);
 
 } // namespace Logbook

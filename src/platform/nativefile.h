@@ -22,9 +22,20 @@ enum class Refusal {
     CannotOpen, // present but not openable; systemText says why
 };
 
+// Which file a name led to, as its file system tells files apart (device and inode; on Windows the volume's serial
+// number and the file's index): a file saved over by rename is another file, though its bytes may be the same.
+struct Identity {
+    quint64 device = 0;
+    quint64 file = 0;
+
+    bool isKnown() const { return device != 0 || file != 0; }
+    friend bool operator==(const Identity &, const Identity &) = default;
+};
+
 struct Opened {
     qint64 size = 0;
     qint64 modifiedMs = 0; // the opened file's modification time, in ms since the epoch
+    Identity identity;     // the opened file's, once opened
     Refusal refusal = Refusal::NotFound;
     QString systemText; // the system's own words for a CannotOpen refusal
 
@@ -69,5 +80,7 @@ std::optional<QByteArray> readUnfollowed(const NativePath &path, qint64 maxBytes
 
 // The longest path the system takes, in bytes of its units; a longer one names no file.
 qsizetype maxPathBytes();
+// The longest name one entry of folder may have, in bytes of its units.
+qsizetype maxNameBytes(const NativePath &folder);
 
 } // namespace NativeFile

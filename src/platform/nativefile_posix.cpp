@@ -68,6 +68,7 @@ Opened openRegular(const NativePath &path, QFile &file)
             result.refusal = Refusal::None;
             result.size = static_cast<qint64>(info.st_size);
             result.modifiedMs = qint64(info.st_mtim.tv_sec) * 1000 + info.st_mtim.tv_nsec / 1000000;
+            result.identity = {quint64(info.st_dev), quint64(info.st_ino)};
             return result;
         }
     }
@@ -184,6 +185,12 @@ qsizetype maxPathBytes()
 {
     // PATH_MAX counts the closing NUL.
     return PATH_MAX - 1;
+}
+
+qsizetype maxNameBytes(const NativePath &folder)
+{
+    const long limit = ::pathconf(folder.isEmpty() ? "." : folder.units().constData(), _PC_NAME_MAX);
+    return limit > 0 ? qsizetype(limit) : NAME_MAX;
 }
 
 } // namespace NativeFile

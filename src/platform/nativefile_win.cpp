@@ -77,6 +77,8 @@ Opened openRegular(const NativePath &path, QFile &file)
             result.refusal = Refusal::None;
             result.size = (qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
             result.modifiedMs = msecsOf(info.ftLastWriteTime);
+            result.identity = {quint64(info.dwVolumeSerialNumber),
+                               (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
             return result;
         }
     }
@@ -207,6 +209,12 @@ qsizetype maxPathBytes()
 {
     // The longest path the wide calls take, in UTF-16 units of two bytes.
     return 32767 * 2;
+}
+
+qsizetype maxNameBytes(const NativePath &)
+{
+    // 255 UTF-16 units on NTFS, FAT and the shares Windows mounts.
+    return 255 * 2;
 }
 
 } // namespace NativeFile

@@ -2,11 +2,13 @@
 // POSIX: a new file beside the old one, made with O_EXCL under a name of its own, takes the old one's mode, owner
 // and group through its descriptor before anything is written; it is written to the end (a short write is retried,
 // so the system's reason is known), synced, and only then renamed over the old name (or linked to a name that must
-// be free). Everything goes by the native bytes of the name, so a folder whose name is not UTF-8 is written like any
-// other.
+// be free). A file that must still be the one read is read again last, and swapped with the new one in one step
+// where the file system can, so that what came out can be checked and swapped back. Everything goes by the native
+// bytes of the name, so a folder whose name is not UTF-8 is written like any other.
 #include "platform/savefile.h"
 
 #include "platform/folderaccess.h"
+#include "platform/nameexchange.h"
 
 #include <QRandomGenerator>
 
@@ -16,16 +18,58 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace SaveFile {
 
 namespace {
 
+Problem problemOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return Problem::DiskFull;
+    case EACCES:
+    case EPERM:
+        return Problem::Denied;
+    case EROFS:
+        return Problem::ReadOnlyDisk;
+    default:
+        return Problem::Other;
+    }
+}
+
 Result failure(int error)
 {
-    return {false, FolderAccess::reason(error), false};
+    Result result;
+    result.reason = FolderAccess::reason(error);
+    result.problem = problemOf(error);
+    return result;
+}
+
+Result succeeded()
+{
+    Result result;
+    result.ok = true;
+    return result;
+}
+
+Result changedMeanwhile()
+{
+    Result result;
+    result.changed = true;
+    return result;
+}
+
+QString baseNameOf(const QByteArray &path)
+{
+    return NativePath::fromUnits(path).baseName().display();
 }
 
 // The file a link names, so that the link itself stays a link; the path itself for anything else.
@@ -79,13 +123,14 @@ void syncFolder(const QByteArray &folder)
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    (void)syncToDisk(fd);
+    if (syncToDisk(fd) == 0)
+        noteSync(QStringLiteral("synced folder ") + NativePath::fromUnits(folder).display());
     ::close(fd);
 }
 
-// Files a write of ours left when it was killed half-way, as large as the file they were for: taken by their names,
-// and only regular files of this user that no write still in progress can own.
-void removeLeftovers(const QByteArray &folder)
+// Files a write of this file left when it was killed half-way: taken by the names only the writer gives the file's
+// new copies, and only regular files of this user that no write still in progress can own.
+void removeLeftovers(const QByteArray &folder, const NativePath &fileName)
 {
     DIR *dir = ::opendir(folder.constData());
     if (dir == nullptr)
@@ -93,7 +138,7 @@ void removeLeftovers(const QByteArray &folder)
     const time_t oldest = ::time(nullptr) - kLeftoverAgeSeconds;
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray name(entry->d_name);
-        if (!isTemporaryName(NativePath::fromUnits(name)))
+        if (!isTemporaryNameOf(NativePath::fromUnits(name), fileName))
             continue;
         struct stat info {};
         if (::fstatat(::dirfd(dir), name.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode) &&
@@ -109,9 +154,8 @@ int createBeside(const QByteArray &target, QByteArray &made)
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = target.left(slash + 1);
     const NativePath name = NativePath::fromUnits(target.mid(slash + 1));
-    const long limit = ::pathconf(folderOf(target).constData(), _PC_NAME_MAX);
-    const qsizetype maxName = limit > 0 ? qsizetype(limit) : NAME_MAX;
-    removeLeftovers(folderOf(target));
+    const qsizetype maxName = NativeFile::maxNameBytes(NativePath::fromUnits(folderOf(target)));
+    removeLeftovers(folderOf(target), name);
     for (int attempt = 0; attempt < 100; ++attempt) {
         made = folder + temporaryName(name, QRandomGenerator::global()->generate(), maxName).units();
         const int fd = ::open(made.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
@@ -149,6 +193,7 @@ int writeBeside(const QByteArray &target, const QByteArray &bytes, const struct 
         return abandon(error);
     if (const int error = syncToDisk(fd))
         return abandon(error);
+    noteSync(QStringLiteral("synced ") + baseNameOf(target));
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(made.constData());
@@ -165,8 +210,50 @@ Result renameOver(const QByteArray &made, const QByteArray &target)
         ::unlink(made.constData());
         return failure(error);
     }
+    noteSync(QStringLiteral("placed ") + baseNameOf(target));
     syncFolder(folderOf(target));
-    return {true, QString(), false};
+    return succeeded();
+}
+
+// Reads everything from fd, from its start.
+bool readAllAt(int fd, qsizetype size, QByteArray &bytes)
+{
+    bytes.resize(size);
+    for (qsizetype done = 0; done < size;) {
+        const ssize_t got = ::pread(fd, bytes.data() + done, size_t(size - done), off_t(done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return false;
+        done += got;
+    }
+    return true;
+}
+
+// Whether the descriptor is the expected file with the expected bytes.
+bool holdsExpected(int fd, const Expected &expected)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        NativeFile::Identity{quint64(info.st_dev), quint64(info.st_ino)} != expected.identity ||
+        info.st_size != off_t(expected.bytes.size()))
+        return false;
+    QByteArray bytes;
+    return readAllAt(fd, expected.bytes.size(), bytes) && bytes == expected.bytes;
+}
+
+// Whether the name (never followed) leads to the expected file with the expected bytes.
+bool isExpected(const QByteArray &path, const Expected &expected)
+{
+    int fd = -1;
+    do {
+        fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    const bool same = holdsExpected(fd, expected);
+    ::close(fd);
+    return same;
 }
 
 // Gives made the name target, which must be free: a hard link fails rather than replace anything. Where the file
@@ -175,8 +262,9 @@ Result placeAtFreeName(const QByteArray &made, const QByteArray &target)
 {
     if (::link(made.constData(), target.constData()) == 0) {
         ::unlink(made.constData());
+        noteSync(QStringLiteral("placed ") + baseNameOf(target));
         syncFolder(folderOf(target));
-        return {true, QString(), false};
+        return succeeded();
     }
     const int error = errno;
     struct stat info {};
@@ -206,6 +294,62 @@ Result write(const NativePath &path, const QByteArray &bytes)
     return renameOver(made, target);
 }
 
+Result replace(const NativePath &path, const QByteArray &bytes, const Expected &expected)
+{
+    const QByteArray target = followed(path.units());
+    struct stat old {};
+    if (::stat(target.constData(), &old) != 0)
+        return errno == ENOENT ? changedMeanwhile() : failure(errno);
+    if (!S_ISREG(old.st_mode))
+        return changedMeanwhile();
+
+    QByteArray made;
+    if (const int error = writeBeside(target, bytes, &old, made))
+        return failure(error);
+    reachStage(Stage::BeforeFinalCheck);
+    if (!isExpected(target, expected)) {
+        ::unlink(made.constData());
+        return changedMeanwhile();
+    }
+    reachStage(Stage::BeforeReplace);
+    if (!exchangeAllowed())
+        return renameOver(made, target);
+    if (const int error = NameExchange::exchange(made, target)) {
+        if (NameExchange::isUnsupported(error))
+            return renameOver(made, target);
+        ::unlink(made.constData());
+        return failure(error);
+    }
+    // made now names the file that was replaced: it must be the one checked, or another program saved or wrote it
+    // in the moment since, and it goes back.
+    if (!isExpected(made, expected)) {
+        if (const int error = NameExchange::exchange(made, target))
+            return failure(error); // the other program's file stays by the new file's temporary name
+        ::unlink(made.constData());
+        return changedMeanwhile();
+    }
+    ::unlink(made.constData());
+    noteSync(QStringLiteral("placed ") + baseNameOf(target));
+    syncFolder(folderOf(target));
+    return succeeded();
+}
+
+bool canSwapNames(const NativePath &folder)
+{
+    QByteArray first;
+    QByteArray second;
+    const QByteArray probe = folder.child(NativePath::fromText(QStringLiteral("swap"))).units();
+    if (writeBeside(probe, "1", nullptr, first) != 0)
+        return false;
+    bool swapped = false;
+    if (writeBeside(probe, "2", nullptr, second) == 0) {
+        swapped = NameExchange::exchange(first, second) == 0;
+        ::unlink(second.constData());
+    }
+    ::unlink(first.constData());
+    return swapped;
+}
+
 Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
 {
     const QByteArray &target = path.units();
@@ -228,21 +372,25 @@ Result writeNew(const NativePath &path, const QByteArray &bytes)
     QByteArray made;
     if (const int error = writeBeside(target, bytes, nullptr, made))
         return failure(error);
-    const Result placed = placeAtFreeName(made, target);
-    if (placed.ok)
-        syncFolder(folderOf(target));
-    return placed;
+    return placeAtFreeName(made, target);
+}
+
+Result remove(const NativePath &path)
+{
+    if (::unlink(path.units().constData()) != 0 && errno != ENOENT)
+        return failure(errno);
+    return succeeded();
 }
 
 Result makeFolder(const NativePath &path)
 {
     // Made as any new folder is: the process's umask decides who else may read it.
     if (::mkdir(path.units().constData(), 0777) == 0)
-        return {true, QString(), false};
+        return succeeded();
     const int error = errno;
     struct stat info {};
     if (error == EEXIST && ::stat(path.units().constData(), &info) == 0 && S_ISDIR(info.st_mode))
-        return {true, QString(), false};
+        return succeeded();
     return failure(error);
 }
 
@@ -252,11 +400,55 @@ bool canWriteIn(const NativePath &folder)
     return ::faccessat(AT_FDCWD, folder.units().constData(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
+namespace {
+
+bool isMemberOf(gid_t group)
 {
+    if (group == ::getegid())
+        return true;
+    const int count = ::getgroups(0, nullptr);
+    if (count <= 0)
+        return false;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    const int got = qMax(::getgroups(count, groups.data()), 0);
+    groups.resize(static_cast<size_t>(got));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+
+} // namespace
+
+Method methodFor(const NativePath &path)
+{
+    const QByteArray target = followed(path.units());
+    struct stat file {};
+    struct stat folder {};
+    if (::stat(target.constData(), &file) != 0 || ::stat(folderOf(target).constData(), &folder) != 0)
+        return Method::Rename;
+    const uid_t me = ::geteuid();
+    // Root may rename anything and give a file back to its owner.
+    if (me == 0)
+        return Method::Rename;
+    if (::faccessat(AT_FDCWD, folderOf(target).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return Method::InPlace;
+    if ((folder.st_mode & S_ISVTX) != 0 && file.st_uid != me && folder.st_uid != me)
+        return Method::InPlace;
+    // A new file would be this user's, and only a group this user belongs to can be given to it.
+    if (file.st_uid != me || !isMemberOf(file.st_gid))
+        return Method::InPlace;
+    return Method::Rename;
+}
+
+bool syncsFolders()
+{
+    return true;
+}
+
+Result writeInPlace(const NativePath &path, const QByteArray &bytes, const Expected &expected)
+{
+    const QByteArray &old = expected.bytes;
     int fd = -1;
     do {
-        fd = ::open(path.units().constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.units().constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return failure(errno);
@@ -264,11 +456,12 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByte
         ::close(fd);
         return failure(error);
     };
-    struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        return fail(errno);
-    if (!S_ISREG(info.st_mode) || info.st_size != off_t(old.size()))
-        return fail(!S_ISREG(info.st_mode) ? EINVAL : ESTALE);
+    reachStage(Stage::BeforeFinalCheck);
+    if (!holdsExpected(fd, expected)) {
+        ::close(fd);
+        return changedMeanwhile();
+    }
+    reachStage(Stage::BeforeReplace);
 
     // Room for the new size first: a full disk stops the write here, with the file as it was.
     if (bytes.size() > old.size()) {
@@ -279,6 +472,7 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByte
             (void)::ftruncate(fd, off_t(old.size()));
             return fail(error);
         }
+        reachStage(Stage::Grown);
     }
     qsizetype unchanged = 0;
     const qsizetype common = qMin(bytes.size(), old.size());
@@ -301,9 +495,10 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByte
         (void)syncToDisk(fd);
         return fail(error);
     }
+    noteSync(QStringLiteral("synced ") + baseNameOf(path.units()));
     if (::close(fd) != 0)
         return failure(errno);
-    return {true, QString(), false};
+    return succeeded();
 }
 
 } // namespace SaveFile

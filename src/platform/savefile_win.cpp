@@ -3,7 +3,8 @@
 // place by ReplaceFileW, which keeps the old file's access control list and creation time (a file that was not
 // there yet is moved into place). On any failure the new file is deleted and the old one is untouched. A copy is
 // moved into place by MoveFileExW, which replaces a link's own entry rather than what it names, or, for a name that
-// must be free, fails when something has it.
+// must be free, fails when something has it. A file that must still be the one read is opened and read again
+// immediately before ReplaceFileW: Windows has no call that swaps two names, so the moment between the two remains.
 #include "platform/savefile.h"
 
 #include "platform/winpaths.h"
@@ -22,9 +23,43 @@ constexpr qsizetype kMaxNameBytes = 255 * 2;
 // Attributes a user sets by hand that a replaced file may come back without.
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
+Problem problemOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return Problem::DiskFull;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return Problem::Denied;
+    case ERROR_WRITE_PROTECT:
+        return Problem::ReadOnlyDisk;
+    default:
+        return Problem::Other;
+    }
+}
+
 Result failure(DWORD error)
 {
-    return {false, WinPaths::reason(error), false};
+    Result result;
+    result.reason = WinPaths::reason(error);
+    result.problem = problemOf(error);
+    return result;
+}
+
+Result succeeded()
+{
+    Result result;
+    result.ok = true;
+    return result;
+}
+
+Result changedMeanwhile()
+{
+    Result result;
+    result.changed = true;
+    return result;
 }
 
 DWORD writeAll(HANDLE file, const char *data, qsizetype size, qint64 at)
@@ -53,9 +88,9 @@ bool olderThan(const FILETIME &time, qint64 seconds)
     return ticks(now) - ticks(time) > seconds * 10000000LL;
 }
 
-// Files a write of ours left when it was killed half-way, as large as the file they were for: taken by their names,
-// and only plain files that no write still in progress can own.
-void removeLeftovers(const NativePath &folder)
+// Files a write of this file left when it was killed half-way: taken by the names only the writer gives the file's
+// new copies, and only plain files that no write still in progress can own.
+void removeLeftovers(const NativePath &folder, const NativePath &fileName)
 {
     const std::wstring pattern = WinPaths::wide(folder.child(NativePath::fromText(QStringLiteral("*"))));
     WIN32_FIND_DATAW found{};
@@ -65,7 +100,7 @@ void removeLeftovers(const NativePath &folder)
     do {
         const NativePath name = WinPaths::fromWide(found.cFileName, wcslen(found.cFileName));
         if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0 &&
-            isTemporaryName(name) && olderThan(found.ftLastWriteTime, kLeftoverAgeSeconds))
+            isTemporaryNameOf(name, fileName) && olderThan(found.ftLastWriteTime, kLeftoverAgeSeconds))
             DeleteFileW(WinPaths::wide(folder.child(name)).c_str());
     } while (FindNextFileW(search, &found));
     FindClose(search);
@@ -95,7 +130,7 @@ void copyAccess(const std::wstring &like, HANDLE file)
 DWORD writeBeside(const NativePath &target, const QByteArray &bytes, const std::wstring *like, std::wstring &made)
 {
     const NativePath folder = target.parent();
-    removeLeftovers(folder);
+    removeLeftovers(folder, target.baseName());
     HANDLE file = INVALID_HANDLE_VALUE;
     for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
         const NativePath name = temporaryName(target.baseName(), QRandomGenerator::global()->generate(), kMaxNameBytes);
@@ -122,6 +157,7 @@ DWORD writeBeside(const NativePath &target, const QByteArray &bytes, const std::
         return abandon(error);
     if (!FlushFileBuffers(file))
         return abandon(GetLastError());
+    noteSync(QStringLiteral("synced ") + target.baseName().display());
     CloseHandle(file);
     return ERROR_SUCCESS;
 }
@@ -137,7 +173,61 @@ Result moveIntoPlace(const std::wstring &made, const std::wstring &target, DWORD
         result.nameTaken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
         return result;
     }
-    return {true, QString(), false};
+    noteSync(QStringLiteral("placed ") + NativePath::fromText(QString::fromStdWString(target)).baseName().display());
+    return succeeded();
+}
+
+// Whether the open handle is the expected file with the expected bytes.
+bool holdsExpected(HANDLE file, const Expected &expected)
+{
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info))
+        return false;
+    const NativeFile::Identity identity{quint64(info.dwVolumeSerialNumber),
+                                        (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    if (identity != expected.identity ||
+        ((qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow) != expected.bytes.size())
+        return false;
+    QByteArray bytes(expected.bytes.size(), Qt::Uninitialized);
+    for (qsizetype done = 0; done < bytes.size();) {
+        OVERLAPPED place{};
+        place.Offset = DWORD(quint64(done) & 0xFFFFFFFF);
+        place.OffsetHigh = DWORD(quint64(done) >> 32);
+        DWORD got = 0;
+        const DWORD piece = DWORD(qMin<qsizetype>(bytes.size() - done, 1 << 30));
+        if (!ReadFile(file, bytes.data() + done, piece, &got, &place) || got == 0)
+            return false;
+        done += got;
+    }
+    return bytes == expected.bytes;
+}
+
+bool isExpected(const std::wstring &name, const Expected &expected)
+{
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool same = holdsExpected(file, expected);
+    CloseHandle(file);
+    return same;
+}
+
+// Puts made in the place of the file target names, keeping what ReplaceFileW keeps and the attributes it may drop.
+Result replaceWith(const std::wstring &made, const std::wstring &target, DWORD attributes)
+{
+    if (!ReplaceFileW(target.c_str(), made.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        const DWORD error = GetLastError();
+        DeleteFileW(made.c_str());
+        return failure(error);
+    }
+    // ReplaceFileW is to keep the replaced file's attributes, but not every file system does (a hidden log came
+    // back visible): what the user set is set again.
+    const DWORD now = GetFileAttributesW(target.c_str());
+    if (now != INVALID_FILE_ATTRIBUTES && (now & kKeptAttributes) != (attributes & kKeptAttributes))
+        SetFileAttributesW(target.c_str(), (now & ~kKeptAttributes) | (attributes & kKeptAttributes));
+    noteSync(QStringLiteral("placed ") + NativePath::fromText(QString::fromStdWString(target)).baseName().display());
+    return succeeded();
 }
 
 } // namespace
@@ -153,22 +243,52 @@ Result write(const NativePath &path, const QByteArray &bytes)
     std::wstring made;
     if (const DWORD error = writeBeside(path, bytes, nullptr, made))
         return failure(error);
-    const bool placed = existed ? ReplaceFileW(target.c_str(), made.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                               nullptr, nullptr) != 0
-                                : MoveFileExW(made.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
-    if (!placed) {
-        const DWORD error = GetLastError();
-        DeleteFileW(made.c_str());
+    if (existed)
+        return replaceWith(made, target, attributes);
+    return moveIntoPlace(made, target, MOVEFILE_WRITE_THROUGH);
+}
+
+Result replace(const NativePath &path, const QByteArray &bytes, const Expected &expected)
+{
+    const std::wstring target = WinPaths::wide(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return changedMeanwhile();
+    std::wstring made;
+    if (const DWORD error = writeBeside(path, bytes, nullptr, made))
         return failure(error);
+    reachStage(Stage::BeforeFinalCheck);
+    if (!isExpected(target, expected)) {
+        DeleteFileW(made.c_str());
+        return changedMeanwhile();
     }
-    // ReplaceFileW is to keep the replaced file's attributes, but not every file system does (a hidden log came
-    // back visible): what the user set is set again.
-    if (existed) {
-        const DWORD now = GetFileAttributesW(target.c_str());
-        if (now != INVALID_FILE_ATTRIBUTES && (now & kKeptAttributes) != (attributes & kKeptAttributes))
-            SetFileAttributesW(target.c_str(), (now & ~kKeptAttributes) | (attributes & kKeptAttributes));
-    }
-    return {true, QString(), false};
+    reachStage(Stage::BeforeReplace);
+    return replaceWith(made, target, attributes);
+}
+
+bool canSwapNames(const NativePath &)
+{
+    return false;
+}
+
+Result remove(const NativePath &path)
+{
+    const std::wstring name = WinPaths::wide(path);
+    if (!DeleteFileW(name.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return failure(GetLastError());
+    return succeeded();
+}
+
+Method methodFor(const NativePath &path)
+{
+    // A folder this user may not make files in cannot take a new file by the log's name; the log itself may still be
+    // writable.
+    return canWriteIn(path.parent()) ? Method::Rename : Method::InPlace;
+}
+
+bool syncsFolders()
+{
+    return false;
 }
 
 Result writeCopy(const NativePath &path, const QByteArray &bytes, const NativePath &like, bool replace)
@@ -195,12 +315,12 @@ Result makeFolder(const NativePath &path)
 {
     const std::wstring name = WinPaths::wide(path);
     if (CreateDirectoryW(name.c_str(), nullptr))
-        return {true, QString(), false};
+        return succeeded();
     const DWORD error = GetLastError();
     const DWORD attributes = GetFileAttributesW(name.c_str());
     if (error == ERROR_ALREADY_EXISTS && attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-        return {true, QString(), false};
+        return succeeded();
     return failure(error);
 }
 
@@ -222,8 +342,9 @@ bool canWriteIn(const NativePath &folder)
     return false;
 }
 
-Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByteArray &old)
+Result writeInPlace(const NativePath &path, const QByteArray &bytes, const Expected &expected)
 {
+    const QByteArray &old = expected.bytes;
     const std::wstring target = WinPaths::wide(path);
     HANDLE file = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -238,17 +359,21 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByte
         end.QuadPart = size;
         return SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
     };
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &info))
-        return fail(ERROR_INVALID_FUNCTION);
-    if (((qint64(info.nFileSizeHigh) << 32) | info.nFileSizeLow) != old.size())
-        return fail(ERROR_FILE_INVALID);
+    reachStage(Stage::BeforeFinalCheck);
+    if (!holdsExpected(file, expected)) {
+        CloseHandle(file);
+        return changedMeanwhile();
+    }
+    reachStage(Stage::BeforeReplace);
 
     // Room for the new size first: a full disk stops the write here, with the file as it was.
-    if (bytes.size() > old.size() && !resize(bytes.size())) {
-        const DWORD error = GetLastError();
-        resize(old.size());
-        return fail(error);
+    if (bytes.size() > old.size()) {
+        if (!resize(bytes.size())) {
+            const DWORD error = GetLastError();
+            resize(old.size());
+            return fail(error);
+        }
+        reachStage(Stage::Grown);
     }
     qsizetype unchanged = 0;
     const qsizetype common = qMin(bytes.size(), old.size());
@@ -271,8 +396,9 @@ Result writeInPlace(const NativePath &path, const QByteArray &bytes, const QByte
         FlushFileBuffers(file);
         return fail(error);
     }
+    noteSync(QStringLiteral("synced ") + path.baseName().display());
     CloseHandle(file);
-    return {true, QString(), false};
+    return succeeded();
 }
 
 } // namespace SaveFile

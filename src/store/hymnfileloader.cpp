@@ -107,8 +107,14 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
     StoredLines seen;
     qsizetype lineNumber = 0;
     QStringView line;
+    // A write cut short can leave zeros where its bytes were to go.
+    const auto countNuls = [&](QStringView text) {
+        if (text.contains(QChar(0)))
+            outcome.nulCharacters += text.count(QChar(0));
+    };
     while (lines.next(line)) {
         ++lineNumber;
+        countNuls(line);
         if (PlainText::isBlank(line))
             continue;
         store.addEntry(PlainText::trimRight(line));
@@ -117,6 +123,7 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
 
         while (lines.next(line)) {
             ++lineNumber;
+            countNuls(line);
             if (PlainText::isBlank(line))
                 break;
             // Most lines are stored as they stand; a copy is made only for a line that the marks change.
@@ -399,6 +406,7 @@ DiskFile readWhole(const NativePath &path)
     } else {
         read.facts = {read.bytes.size(), opened.modifiedMs,
                       QCryptographicHash::hash(read.bytes, QCryptographicHash::Sha256)};
+        read.identity = opened.identity;
         return read;
     }
     read.bytes.clear();

@@ -2,6 +2,7 @@
 // Reading a usage file (service log) or a verse file (hymnal text) into the entry store.
 #pragma once
 
+#include "platform/nativefile.h"
 #include "platform/nativepath.h"
 #include "store/entrystore.h"
 
@@ -12,10 +13,11 @@ class QIODevice;
 
 // What a load found out, for the window to report and to choose its layout by.
 struct LoadOutcome {
-    bool opened = false;        // false: nothing was read; the store is empty and its counters are 0
-    bool hasReferences = false; // a verse line begins with "^" (a scripture reference)
-    bool limitReached = false;  // the store is full; the rest of the file was not read
-    QString errorText;          // not empty: the load failed part way (or did not start) for this reason
+    bool opened = false;         // false: nothing was read; the store is empty and its counters are 0
+    bool hasReferences = false;  // a verse line begins with "^" (a scripture reference)
+    bool limitReached = false;   // the store is full; the rest of the file was not read
+    qsizetype nulCharacters = 0; // NUL characters in the lines read, which no text file holds
+    QString errorText;           // not empty: the load failed part way (or did not start) for this reason
 
     bool failed() const { return !errorText.isEmpty(); }
 };
@@ -52,7 +54,8 @@ struct DiskFile {
     bool missing = false; // nothing by that name
     QString errorText;    // not empty: nothing was read (a missing file included), for this reason
     QByteArray bytes;
-    FileFacts facts; // as loadFile records them; unknown when nothing was read
+    FileFacts facts;               // as loadFile records them; unknown when nothing was read
+    NativeFile::Identity identity; // the file read, as its file system tells it from one saved over it
 
     bool ok() const { return errorText.isEmpty(); }
 };

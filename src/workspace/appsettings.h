@@ -21,14 +21,17 @@ public:
     // The values kept, and the lists (recent files, backups) that their own classes keep through open() under
     // these names.
     enum class Key {
-        HymnalPath,            // the hymnal set, in the settings file's form of a path
-        MainWindowPlace,       // the main window's size and place, as QWidget::saveGeometry gives them
-        MainWindowLeastHeight, // whether the main window was at its least height when closed
-        RecentWeeks,           // how many weeks back a hymn counts as sung lately when a service is planned
-        CalendarNaming,        // the church year's naming style, by name
-        CalendarNamesAlways,   // offer the day's name as a new service's occasion in every log
-        SamplesCopied,         // the samples were offered to the user once
-        ReportGeometry,        // the usage report's place, its size when not maximized
+        HymnalPath,                       // the hymnal set, in the settings file's form of a path
+        MainWindowPlace,                  // the main window's size and place, as QWidget::saveGeometry gives them
+        MainWindowLeastHeight,            // whether the main window was at its least height when closed
+        RecentWeeks,                      // how many weeks back a hymn counts as sung lately when a service is planned
+        CalendarNaming,                   // the church year's naming style, by name
+        CalendarNamesAlways,              // offer the day's name as a new service's occasion in every log
+        CalendarRomanEpiphanySunday,      // the Roman Rite's Epiphany on the Sunday January 2-8
+        CalendarRomanAscensionSunday,     // its Ascension on the Seventh Sunday of Easter
+        CalendarRomanCorpusChristiSunday, // its Body and Blood of Christ on the Sunday after Trinity
+        SamplesCopied,                    // the samples were offered to the user once
+        ReportGeometry,                   // the usage report's place, its size when not maximized
         ReportMaximized,
         ReportSplitter, // the split between the report's table and chart
         ReportSortColumn,

@@ -10,6 +10,7 @@ LoadOutcome LoadedFile::load(const NativePath &path)
 {
     m_path = path;
     const LoadOutcome outcome = HymnFileLoader::loadFile(path, m_store, &m_facts);
+    m_nulCharacters = outcome.nulCharacters;
     if (!outcome.opened)
         m_kind = Kind::None;
     else
@@ -25,6 +26,7 @@ void LoadedFile::take(LoadedFile &other)
     std::swap(m_path, other.m_path);
     std::swap(m_kind, other.m_kind);
     std::swap(m_facts, other.m_facts);
+    std::swap(m_nulCharacters, other.m_nulCharacters);
     other.clear();
     Q_EMIT loaded();
 }
@@ -35,5 +37,6 @@ void LoadedFile::clear()
     m_path = {};
     m_kind = Kind::None;
     m_facts = {};
+    m_nulCharacters = 0;
     Q_EMIT loaded();
 }

@@ -23,6 +23,8 @@ public:
     Kind kind() const { return m_kind; }
     // Size, modification time and digest of the bytes the last load read; unknown when nothing was read.
     const FileFacts &readFromDisk() const { return m_facts; }
+    // NUL characters in the lines the last load read: a text file holds none, a write cut short may leave them.
+    qsizetype nulCharacters() const { return m_nulCharacters; }
 
     // Loads path into the store (emptied first) and tells whoever follows the file.
     LoadOutcome load(const NativePath &path);
@@ -41,4 +43,5 @@ private:
     NativePath m_path;
     Kind m_kind = Kind::None;
     FileFacts m_facts;
+    qsizetype m_nulCharacters = 0;
 };

@@ -26,6 +26,13 @@ expected=(
     share/cantorix2/samples/ServiceLog.txt
     share/doc/cantorix2/LICENSE
     share/doc/cantorix2/README.md
+    share/doc/cantorix2/docs/addservice.png
+    share/doc/cantorix2/docs/planning.png
+    share/doc/cantorix2/docs/report.png
+    share/doc/cantorix2/docs/screenshot.png
+    share/doc/cantorix2/docs/user-guide.html
+    share/doc/cantorix2/docs/user-guide.md
+    share/doc/cantorix2/docs/windows.png
     share/doc/cantorix2/changelog.Debian.gz
     share/doc/cantorix2/copyright
     share/icons/hicolor/128x128/apps/$id.png

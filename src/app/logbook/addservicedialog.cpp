@@ -61,6 +61,8 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_occasion->setValidator(new LineTextValidator(m_occasion));
     m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
     m_day->setAccessibleName(u"Day of the church year"_s);
+    // A Roman Rite weekday's name is long: it wraps rather than widen the dialog past its least size.
+    m_day->setWordWrap(true);
     m_weeks->setRange(Logbook::LeastRecentWeeks, Logbook::MostRecentWeeks);
     m_weeks->setValue(qBound(Logbook::LeastRecentWeeks, recentWeeks, Logbook::MostRecentWeeks));
     // Enter adds the service from anywhere but a focused button, which Enter presses.
@@ -164,9 +166,9 @@ void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymna
     updateDay();
 }
 
-void AddServiceDialog::setNaming(Calendar::NamingStyle style, bool namesAlways)
+void AddServiceDialog::setNaming(const Calendar::Naming &naming, bool namesAlways)
 {
-    m_style = style;
+    m_naming = naming;
     m_namesAlways = namesAlways;
     updateDay();
 }
@@ -245,12 +247,12 @@ void AddServiceDialog::updatePlanned()
 void AddServiceDialog::updateDay()
 {
     const QDate date = m_date->date();
-    m_day->setText(Calendar::nameWithYear(date, m_style));
+    m_day->setText(Calendar::nameWithYear(date, m_naming));
     if (m_occasionEdited)
         return;
     // A log that writes dates alone keeps doing so, unless the settings ask for the names.
     const bool offer = m_logNamesOccasions || m_namesAlways;
-    m_occasion->setText(offer ? Calendar::nameOf(date, m_style) : QString());
+    m_occasion->setText(offer ? Calendar::nameOf(date, m_naming) : QString());
     // Selected, so that typing replaces it.
     m_occasion->selectAll();
 }

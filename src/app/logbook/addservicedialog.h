@@ -39,7 +39,7 @@ public:
     void setSources(const EntryStore &log, const EntryStore *hymnal);
     // How the day is named, and whether its name is offered as the occasion in a log whose latest service names
     // none.
-    void setNaming(Calendar::NamingStyle style, bool namesAlways);
+    void setNaming(const Calendar::Naming &naming, bool namesAlways);
     void appendLines(const std::vector<Logbook::ServiceLine> &lines);
     Logbook::NewService service() const;
     int recentWeeks() const;
@@ -88,7 +88,7 @@ private:
     QPushButton *m_cancel;
     QDate m_offered; // the date the log suggests
     bool m_placed = false;
-    Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
+    Calendar::Naming m_naming;
     bool m_namesAlways = false;
     bool m_logNamesOccasions = false; // the log's latest dated service has an occasion
     bool m_occasionEdited = false;    // typed in, pasted into or cleared by the user: no longer the day's name

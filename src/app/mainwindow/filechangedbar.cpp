@@ -10,13 +10,18 @@ using namespace Qt::StringLiterals;
 
 FileChangedBar::FileChangedBar(QWidget *parent)
     : QFrame(parent), m_text(new QLabel(this)), m_reload(new QPushButton(u"&Reload"_s, this)),
+      m_restore(new QPushButton(tr("&Put Back Backup…"), this)), m_keep(new QPushButton(tr("&Keep Log"), this)),
       m_dismiss(new QPushButton(u"&Dismiss"_s, this))
 {
     setObjectName(u"FileChangedBar"_s);
     m_text->setObjectName(u"FileChangedText"_s);
     m_reload->setObjectName(u"FileChangedReload"_s);
+    m_restore->setObjectName(u"FileChangedRestore"_s);
+    m_keep->setObjectName(u"FileChangedKeep"_s);
     m_dismiss->setObjectName(u"FileChangedDismiss"_s);
     m_reload->setAccessibleName(u"Reload the file"_s);
+    m_restore->setAccessibleName(tr("Put the backup back in place of the log"));
+    m_keep->setAccessibleName(tr("Keep the log as it is"));
     m_dismiss->setAccessibleName(u"Dismiss the notice"_s);
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -30,20 +35,35 @@ FileChangedBar::FileChangedBar(QWidget *parent)
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(m_text, 1);
     layout->addWidget(m_reload);
+    layout->addWidget(m_restore);
+    layout->addWidget(m_keep);
     layout->addWidget(m_dismiss);
+    m_text->setWordWrap(true);
     connect(m_reload, &QPushButton::clicked, this, &FileChangedBar::reloadClicked);
+    connect(m_restore, &QPushButton::clicked, this, &FileChangedBar::restoreClicked);
+    connect(m_keep, &QPushButton::clicked, this, &FileChangedBar::keepClicked);
     connect(m_dismiss, &QPushButton::clicked, this, &FileChangedBar::hide);
     hide();
 }
 
 void FileChangedBar::showChanged(const QString &fileName)
 {
-    showText(u"%1 changed on disk"_s.arg(fileName), true);
+    showText(u"%1 changed on disk"_s.arg(fileName), Offer::Reload);
 }
 
 void FileChangedBar::showDeleted(const QString &fileName)
 {
-    showText(u"%1 was moved or deleted on disk"_s.arg(fileName), false);
+    showText(u"%1 was moved or deleted on disk"_s.arg(fileName), Offer::Nothing);
+}
+
+void FileChangedBar::showUnfinished(const QString &fileName, const QString &backupName)
+{
+    showText(backupName.isEmpty()
+                 ? tr("The last write of %1 was cut short: the log may hold part of a service.").arg(fileName)
+                 : tr("The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it "
+                      "was.")
+                       .arg(fileName, backupName),
+             Offer::Mend);
 }
 
 QString FileChangedBar::text() const
@@ -61,11 +81,13 @@ void FileChangedBar::setVisible(bool visible)
         Q_EMIT hidden();
 }
 
-void FileChangedBar::showText(const QString &text, bool canReload)
+void FileChangedBar::showText(const QString &text, Offer offer)
 {
     m_text->setText(text);
     // A screen reader announces the bar by its name when it appears.
     setAccessibleName(text);
-    m_reload->setVisible(canReload);
+    m_reload->setVisible(offer == Offer::Reload);
+    m_restore->setVisible(offer == Offer::Mend);
+    m_keep->setVisible(offer == Offer::Mend);
     show();
 }

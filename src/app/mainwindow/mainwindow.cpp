@@ -4,14 +4,17 @@
 #include "app/mainwindow/mainwindow.h"
 
 #include "app/form/form1.h"
+#include "app/help/userguide.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/unfinishedwrite.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
+#include "platform/writelock.h"
 #include "version.h"
 #include "workspace/hymnal.h"
 #include "workspace/loadedfile.h"
@@ -83,10 +86,13 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
         // The status bar is made for the first message, so that the window starts at the design's height.
         if (auto *status = findChild<QStatusBar *>(QString(), Qt::FindDirectChildrenOnly))
             status->clearMessage();
+        showNulNote();
     });
     connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::followLoadedFile);
     connect(m_logWatch, &FileWatch::changed, this, &MainWindow::showDiskChange);
     connect(m_changedBar, &FileChangedBar::reloadClicked, this, &MainWindow::reloadFile);
+    connect(m_changedBar, &FileChangedBar::restoreClicked, this, &MainWindow::putBackBackup);
+    connect(m_changedBar, &FileChangedBar::keepClicked, this, &MainWindow::keepLog);
     connect(m_changedBar, &FileChangedBar::aboutToShow, this, [this] { m_heightWithoutBar = height(); });
     connect(m_changedBar, &FileChangedBar::hidden, this, [this] {
         // The room the window grew by for the notice is given back, unless the window was resized since.
@@ -179,6 +185,7 @@ void MainWindow::createActions()
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
         [this] { m_form->showHelp(); });
+    add(help, u"actUserGuide"_s, tr("&User Guide"), QKeySequence(), &MainWindow::showUserGuide);
     add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
 }
 
@@ -262,6 +269,14 @@ void MainWindow::clearHymnal()
     m_hymnal->clear();
 }
 
+void MainWindow::showUserGuide()
+{
+    // Made when first asked for, and kept, so that it opens again where it was left.
+    if (m_userGuide == nullptr)
+        m_userGuide = new UserGuide(this);
+    m_userGuide->showGuide();
+}
+
 void MainWindow::showReport()
 {
     if (!ReportWindow::canReport(m_form->store()))
@@ -283,7 +298,7 @@ void MainWindow::showSuggestions(QDate date)
         return;
     if (m_suggestWindow == nullptr) {
         m_suggestWindow = new SuggestWindow(m_loadedFile, m_hymnal, this);
-        m_suggestWindow->setNamingStyle(m_churchYear->style());
+        m_suggestWindow->setNaming(m_churchYear->naming());
         m_suggestWindow->followHymnal();
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
@@ -312,9 +327,9 @@ void MainWindow::placeSuggestions()
 void MainWindow::followNaming()
 {
     if (m_suggestWindow != nullptr)
-        m_suggestWindow->setNamingStyle(m_churchYear->style());
+        m_suggestWindow->setNaming(m_churchYear->naming());
     if (m_addServiceDialog)
-        m_addServiceDialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
+        m_addServiceDialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
 }
 
 void MainWindow::rebuildRecentMenu()
@@ -405,6 +420,69 @@ void MainWindow::followLoadedFile()
         m_logWatch->watch(m_loadedFile->path(), m_loadedFile->readFromDisk());
     if (m_addServiceDialog && m_loadedFile->kind() == LoadedFile::Kind::ServiceLog)
         m_addServiceDialog->setSources(m_loadedFile->store(), m_hymnal->store());
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog)
+        return;
+    const NativePath log = m_loadedFile->path();
+    // A mark left while another copy of the program is writing is that write's, not one cut short.
+    if (const auto unfinished = Logbook::unfinishedWriteOf(log); unfinished && !WriteLock::isHeldElsewhere(log))
+        m_changedBar->showUnfinished(log.baseName().display(), unfinished->backup.path.baseName().display());
+    showNulNote();
+}
+
+void MainWindow::showNulNote()
+{
+    const qsizetype nuls = m_loadedFile->nulCharacters();
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog || nuls == 0)
+        return;
+    statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been cut "
+                                "short. Look at it in a text editor.",
+                                nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
+                                 .arg(m_loadedFile->path().baseName().display()));
+}
+
+void MainWindow::putBackBackup()
+{
+    const NativePath log = m_loadedFile->path();
+    const std::optional<Logbook::UnfinishedWrite> unfinished = Logbook::unfinishedWriteOf(log);
+    const QString title = tr("Put Back Backup");
+    if (!unfinished) {
+        m_changedBar->hide();
+        return;
+    }
+    const HymnFileLoader::DiskFile now = HymnFileLoader::readWhole(log);
+    const std::optional<QByteArray> backup =
+        NativeFile::readUnfollowed(unfinished->backup.path, HymnFileLoader::MaxFileBytes);
+    const QString name = log.baseName().display();
+    const QString backupName = unfinished->backup.path.baseName().display();
+    if (!now.ok() || !backup) {
+        m_dialogs->message(title,
+                           !now.ok()
+                               ? now.errorText
+                               : tr("The backup \"%1\" cannot be read, so it cannot be put back.").arg(backupName),
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (!m_dialogs->confirm(title, Logbook::comparedWithBackup(now.bytes, *backup, name, backupName) + u"\n\n"_s +
+                                       tr("Put \"%1\" back in place of \"%2\"? The log as it is now is kept in a "
+                                          "backup of its own.")
+                                           .arg(backupName, name)))
+        return;
+    const Logbook::WrittenService written = Logbook::putBackBackup(log, m_loadedFile->readFromDisk(), *unfinished);
+    if (written.backup.isKnown())
+        m_backups.keep(log, written.backup);
+    if (written.outcome != Logbook::WrittenService::Outcome::Written) {
+        m_dialogs->message(title, written.message, Dialogs::Icon::Exclamation);
+        return;
+    }
+    m_form->reload();
+    statusBar()->showMessage(written.status);
+}
+
+void MainWindow::keepLog()
+{
+    Logbook::keepLogAsItIs(m_loadedFile->path());
+    m_changedBar->hide();
+    statusBar()->showMessage(tr("%1 is kept as it is.").arg(m_loadedFile->path().baseName().display()));
 }
 
 void MainWindow::showDiskChange(FileWatch::Disk disk)
@@ -457,7 +535,7 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         m_loadedFile->store(), m_hymnal->store(), m_settings.recentWeeks(),
         [this](const Logbook::NewService &service) { return submitService(service); }, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setNaming(m_churchYear->style(), m_churchYear->namesAlways());
+    dialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
     dialog->appendLines(hymns);
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
     connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);

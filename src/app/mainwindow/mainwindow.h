@@ -27,6 +27,7 @@ class QMenu;
 class ReportWindow;
 class LoadedFile;
 class SuggestWindow;
+class UserGuide;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -80,11 +81,18 @@ private:
     void openRecent(const NativePath &path);
     void openChosen();
     void showAbout();
+    void showUserGuide();
     void showReport();
     // The window's file was loaded (or reloaded, or not): the watch follows it and the notice goes.
     void followLoadedFile();
     void showDiskChange(FileWatch::Disk disk);
     void reloadFile();
+    // The last write of the log was cut short: its backup put back after a question comparing the two, or the log
+    // kept as it is.
+    void putBackBackup();
+    // The status bar says so when the log loaded holds NUL characters.
+    void showNulNote();
+    void keepLog();
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
     bool submitService(const Logbook::NewService &service);
@@ -127,4 +135,5 @@ private:
     // Made when first asked for, and kept (hidden when closed) so that it opens again as it was left.
     ReportWindow *m_reportWindow = nullptr;
     SuggestWindow *m_suggestWindow = nullptr;
+    UserGuide *m_userGuide = nullptr;
 };

@@ -123,6 +123,8 @@ QGridLayout *SuggestWindow::createCriteria()
     m_date->installEventFilter(this);
     m_day = new QLabel(this);
     m_day->setObjectName(u"SuggestDay"_s);
+    // A Roman Rite weekday's name is long: it wraps rather than widen the window past its least size.
+    m_day->setWordWrap(true);
     connect(m_date, &QDateEdit::dateChanged, this, &SuggestWindow::dateChosen);
     m_readings = lineEdit(u"SuggestReadings"_s, u"Readings"_s, u"Isaiah 40:1-11; Mark 1:1-8"_s);
     m_readings->setToolTip(u"Scripture references, separated by semicolons"_s);
@@ -319,10 +321,10 @@ void SuggestWindow::followHymnal()
     recompute();
 }
 
-void SuggestWindow::setNamingStyle(Calendar::NamingStyle style)
+void SuggestWindow::setNaming(const Calendar::Naming &naming)
 {
-    m_style = style;
-    m_day->setText(Calendar::nameWithYear(m_date->date(), m_style));
+    m_naming = naming;
+    m_day->setText(Calendar::nameWithYear(m_date->date(), m_naming));
     fillReadings(false);
     recompute();
 }
@@ -348,7 +350,7 @@ void SuggestWindow::followLog()
 
 void SuggestWindow::dateChosen()
 {
-    m_day->setText(Calendar::nameWithYear(m_date->date(), m_style));
+    m_day->setText(Calendar::nameWithYear(m_date->date(), m_naming));
     fillReadings(true);
     recompute();
 }
@@ -356,7 +358,7 @@ void SuggestWindow::dateChosen()
 void SuggestWindow::fillReadings(bool chosen)
 {
     const QDate date = m_date->date();
-    const std::optional<QString> readings = m_lectionary.table().readingsFor(date, m_style);
+    const std::optional<QString> readings = m_lectionary.table().readingsFor(date, m_naming);
     // What the lectionary put in is the lectionary's to change; what the user typed only a chosen day replaces.
     const bool ours = m_readings->text().isEmpty() || m_readings->text() == m_filled;
     m_dayNote.clear();
@@ -370,9 +372,9 @@ void SuggestWindow::fillReadings(bool chosen)
     if (ours)
         m_readings->clear();
     m_filled.clear();
-    const Calendar::Day day = Calendar::dayOf(date);
+    const Calendar::Day day = Calendar::dayOf(date, m_naming);
     if (!m_lectionary.table().isEmpty() && day.isValid())
-        m_dayNote = u"No readings for %1 %2 in %3"_s.arg(Calendar::nameOf(day, m_style), day.year,
+        m_dayNote = u"No readings for %1 %2 in %3"_s.arg(Calendar::nameOf(day, m_naming.style), day.year,
                                                          Calendar::LectionaryFile::fileName());
 }
 

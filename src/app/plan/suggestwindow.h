@@ -47,7 +47,7 @@ public:
     // The hymnal was set, cleared or read again: its folder's scripture book names and lectionary are taken up.
     // Without a hymnal the window closes.
     void followHymnal();
-    void setNamingStyle(Calendar::NamingStyle style);
+    void setNaming(const Calendar::Naming &naming);
     // Computes the suggestions afresh from the boxes, the hymnal and the log; nothing while the window is hidden.
     void recompute();
 
@@ -90,7 +90,7 @@ private:
     Plan::BookTable m_books;
     bool m_placed = false;
     Calendar::LectionaryFile m_lectionary;
-    Calendar::NamingStyle m_style = Calendar::NamingStyle::Proper;
+    Calendar::Naming m_naming;
     QDate m_offered;   // the date offered for the log, followed while the date shown is that one
     QString m_filled;  // the readings last put in from the lectionary
     QString m_dayNote; // "No readings for Proper 17 B in Lectionary.txt"
