@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(!before.head(e).contains(u',') || before.head(e) == after.head(moved));
     }
     // The planner reads the new service as sung on its date.
-    const Logbook::HymnMarks marks = Logbook::Planner(after).marks(u"12"_s, date);
+    const Logbook::HymnMarks marks = Logbook::Planner(after).marks(HymnKey::ofNumber(u"12"_s), date);
     FUZZ_CHECK(marks.lastSung == date && marks.recent && marks.usesInYear >= 1);
     return 0;
 }

@@ -29,7 +29,9 @@ QString spacesTrimmed(const QString &text)
     return text.sliced(start, end - start);
 }
 
-bool leftOut(const QString &tag, const QString &text, const Tally::TallyCriteria &c)
+} // namespace
+
+bool ReferenceLeftOut(const QString &tag, const QString &text, const Tally::TallyCriteria &c)
 {
     bool out = false;
     if (!c.excludT.isEmpty() && spacesTrimmed(text).contains(c.excludT))
@@ -44,6 +46,8 @@ bool leftOut(const QString &tag, const QString &text, const Tally::TallyCriteria
         out = true;
     return out;
 }
+
+namespace {
 
 QString numberKeyOf(const QString &tag)
 {
@@ -107,7 +111,7 @@ std::optional<Tally::TallyResult> ReferenceTally(const EntryStore &store, const 
                 break;
             if (tag.isEmpty())
                 continue;
-            if (leftOut(tag, text, criteria) || Search::ChkGtLt(store.isVerseFile(), store.head(i), limit))
+            if (ReferenceLeftOut(tag, text, criteria) || Search::ChkGtLt(store.isVerseFile(), store.head(i), limit))
                 continue;
             Row use{numberKeyOf(tag), titleKeyOf(text), 1, QString(), QString()};
             use.upperNumber = use.numberKey.toUpper();

@@ -9,6 +9,9 @@
 
 #include <optional>
 
+// Whether the exclusion, number, " full # only" and phrase boxes leave the line out.
+bool ReferenceLeftOut(const QString &tag, const QString &text, const Tally::TallyCriteria &criteria);
+
 // The rows and sum the tally must list, or nothing when the table grows past maxRows (the literal sort is
 // quadratic, too slow to run on every input beyond that).
 std::optional<Tally::TallyResult> ReferenceTally(const EntryStore &store, const Tally::TallyCriteria &criteria,

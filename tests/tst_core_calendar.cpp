@@ -5,7 +5,7 @@
 #include "calendar/churchcalendar.h"
 #include "calendar/dayname.h"
 #include "calendar/daynames.h"
-#include "calendar/lectionary.h"
+#include "calendar/lectionaryfile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -47,10 +47,10 @@ QByteArray utf16WithMark(const QString &text)
 }
 
 // "4 Easter Day = Acts 10" per entry, with the year letter after the name when the line has one.
-QString describe(const Calendar::Lectionary &lectionary)
+QString describe(const Calendar::LectionaryFile &lectionary)
 {
     QStringList lines;
-    for (const Calendar::LectionaryEntry &entry : lectionary.entries()) {
+    for (const Calendar::LectionaryEntry &entry : lectionary.table().entries()) {
         const QString letter = entry.year.isNull() ? QString() : u" "_s + entry.year;
         lines.append(u"%1 %2%3 = %4"_s.arg(entry.line).arg(Calendar::writtenName(entry.day), letter, entry.readings));
     }
@@ -474,7 +474,7 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QBuffer buffer(&bytes);
         QVERIFY(buffer.open(QIODevice::ReadOnly));
-        const Calendar::Lectionary lectionary = Calendar::Lectionary::read(buffer);
+        const Calendar::LectionaryFile lectionary = Calendar::LectionaryFile::read(buffer);
         QCOMPARE(describe(lectionary), expected);
         QVERIFY(!lectionary.isTruncated());
     }
@@ -518,22 +518,23 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         QFETCH(Calendar::Naming, naming);
         QFETCH(QString, expected);
-        const Calendar::Lectionary lectionary = Calendar::Lectionary::read("Advent 4: advent four\n"
-                                                                           "Advent 4 B: advent four B\n"
-                                                                           "Christmas Eve: eve\n"
-                                                                           "Pentecost 14: pentecost fourteen\n"
-                                                                           "Ordinary Time 22: ordinary twenty-two\n"
-                                                                           "Proper 17 C: proper C\n"
-                                                                           "Proper 26: proper 26\n"
-                                                                           "Tuesday after Lent 2: lent tuesday\n"
-                                                                           "Christ the King C: king C\n"
-                                                                           "Trinity 13: trinity thirteen\n"
-                                                                           "Eighteenth Sunday in Ordinary Time: ot "
-                                                                           "eighteen\n"
-                                                                           "Second Sunday after Christmas: christmas "
-                                                                           "two\n"
-                                                                           "The Epiphany: epiphany\n"_ba);
-        QCOMPARE(lectionary.readingsFor(date, naming).value_or(u"-"_s), expected);
+        const Calendar::LectionaryFile lectionary =
+            Calendar::LectionaryFile::read("Advent 4: advent four\n"
+                                           "Advent 4 B: advent four B\n"
+                                           "Christmas Eve: eve\n"
+                                           "Pentecost 14: pentecost fourteen\n"
+                                           "Ordinary Time 22: ordinary twenty-two\n"
+                                           "Proper 17 C: proper C\n"
+                                           "Proper 26: proper 26\n"
+                                           "Tuesday after Lent 2: lent tuesday\n"
+                                           "Christ the King C: king C\n"
+                                           "Trinity 13: trinity thirteen\n"
+                                           "Eighteenth Sunday in Ordinary Time: ot "
+                                           "eighteen\n"
+                                           "Second Sunday after Christmas: christmas "
+                                           "two\n"
+                                           "The Epiphany: epiphany\n"_ba);
+        QCOMPARE(lectionary.table().readingsFor(date, naming).value_or(u"-"_s), expected);
     }
 
     // A file past the caps is read up to its last whole line within them, never a line cut short; a cut inside a
@@ -554,12 +555,12 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, entries);
-        const Calendar::Lectionary lectionary = Calendar::Lectionary::read(bytes);
-        QCOMPARE(int(lectionary.entries().size()), entries);
+        const Calendar::LectionaryFile lectionary = Calendar::LectionaryFile::read(bytes);
+        QCOMPARE(int(lectionary.table().entries().size()), entries);
         QVERIFY(lectionary.isTruncated());
         QCOMPARE(int(lectionary.problems().size()), 1);
         QCOMPARE(lectionary.problems().front().line, entries + 1);
-        const QString &last = lectionary.entries().back().readings;
+        const QString &last = lectionary.table().entries().back().readings;
         QVERIFY(last == u"Isaiah 2"_s || last == QString(100, u'’'));
     }
 
@@ -567,20 +568,20 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         QVERIFY(folder.isValid());
-        const NativePath path = NativePath::fromText(folder.path()).child(Calendar::Lectionary::fileName());
-        const Calendar::Lectionary missing = Calendar::Lectionary::readFile(path);
-        QVERIFY(missing.entries().empty() && missing.failure().isEmpty() && missing.statusText().isEmpty());
+        const NativePath path = NativePath::fromText(folder.path()).child(Calendar::LectionaryFile::fileName());
+        const Calendar::LectionaryFile missing = Calendar::LectionaryFile::readFile(path);
+        QVERIFY(missing.table().entries().empty() && missing.failure().isEmpty() && missing.statusText().isEmpty());
 
-        QVERIFY(QDir(folder.path()).mkdir(Calendar::Lectionary::fileName()));
-        QVERIFY(!Calendar::Lectionary::readFile(path).failure().isEmpty());
-        QVERIFY(QDir(folder.path()).rmdir(Calendar::Lectionary::fileName()));
+        QVERIFY(QDir(folder.path()).mkdir(Calendar::LectionaryFile::fileName()));
+        QVERIFY(!Calendar::LectionaryFile::readFile(path).failure().isEmpty());
+        QVERIFY(QDir(folder.path()).rmdir(Calendar::LectionaryFile::fileName()));
 
-        QFile file(folder.filePath(Calendar::Lectionary::fileName()));
+        QFile file(folder.filePath(Calendar::LectionaryFile::fileName()));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("Lent 1: Genesis 2\nLent 9: Genesis 3\nLent 2\n");
         file.close();
-        const Calendar::Lectionary read = Calendar::Lectionary::readFile(path);
-        QCOMPARE(read.entries().size(), size_t(1));
+        const Calendar::LectionaryFile read = Calendar::LectionaryFile::readFile(path);
+        QCOMPARE(read.table().entries().size(), size_t(1));
         QCOMPARE(read.statusText(), u"Lectionary.txt, line 2: “Lent 9” is not a day of the church year (and 1 more)"_s);
     }
 };

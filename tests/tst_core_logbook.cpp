@@ -407,7 +407,7 @@ private Q_SLOTS:
         EntryStore store;
         HymnFileLoader::loadBytes(log.toUtf8(), u"log.txt"_s, store);
         const Logbook::Planner planner(store);
-        const Logbook::HymnMarks marks = planner.marks(number, planned, weeks);
+        const Logbook::HymnMarks marks = planner.marks(HymnKey::ofNumber(number), planned, weeks);
         QTEST(marks.title, "title");
         QTEST(marks.lastSung, "lastSung");
         QTEST(marks.usesInYear, "usesInYear");

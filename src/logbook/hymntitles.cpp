@@ -2,8 +2,8 @@
 // Both sources are read into tables by number key once; the dialog asks on every key press.
 #include "logbook/hymntitles.h"
 
-#include "plan/hymnnumber.h"
 #include "search/datelimits.h"
+#include "store/hymnview.h"
 #include "store/plaintext.h"
 
 #include <algorithm>
@@ -50,24 +50,18 @@ NumberedLine numberedLine(QStringView line)
     return {line.sliced(start, end - start).toString(), at};
 }
 
-HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
+HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal) : m_logForms(log.numberForms())
 {
     if (hymnal != nullptr && hymnal->isVerseFile()) {
-        for (int e = 1; e <= hymnal->entryCount(); ++e) {
-            if (hymnal->isContinuation(e))
-                continue;
-            const QString &head = hymnal->head(e);
-            const qsizetype space = head.indexOf(u' ');
-            if (space > 0)
-                add(head.first(space), Search::DropDot(PlainText::trim(QStringView(head).sliced(space + 1))),
-                    m_fromHymnal);
+        HymnView hymn;
+        for (int entry = 1; entry <= hymnal->entryCount(); entry = hymn.nextEntry()) {
+            hymn.readHead(*hymnal, entry);
+            add(hymn.number(), Search::DropDot(hymn.title()), m_fromHymnal);
         }
     }
     for (const KnownHymn &known : log.knownHymns()) {
         add(known.number, known.title, m_fromLog);
-        m_logForms.insert(known.number);
-        if (const QString key = Plan::numberKey(known.number); !m_logNumbers.contains(key))
-            m_logNumbers.insert(key, known.number);
+        m_logNumbers.insert(HymnKey::ofNumber(known.number), known.number);
     }
     std::sort(m_titles.begin(), m_titles.end(), [](const QString &a, const QString &b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
@@ -76,9 +70,9 @@ HymnTitles::HymnTitles(const Planner &log, const EntryStore *hymnal)
     m_titles.erase(std::unique(m_titles.begin(), m_titles.end()), m_titles.end());
 }
 
-void HymnTitles::add(const QString &number, const QString &title, QHash<QString, QString> &byKey)
+void HymnTitles::add(const QString &number, const QString &title, QHash<HymnKey, QString> &byKey)
 {
-    const QString key = Plan::numberKey(number);
+    const HymnKey key = HymnKey::ofNumber(number);
     if (key.isEmpty() || title.isEmpty() || byKey.contains(key))
         return;
     byKey.insert(key, title);
@@ -86,13 +80,12 @@ void HymnTitles::add(const QString &number, const QString &title, QHash<QString,
     const auto known = m_numbers.constFind(title);
     if (known == m_numbers.constEnd())
         m_numbers.insert(title, number);
-    else if (!known->isEmpty() && Plan::numberKey(*known) != key)
+    else if (!known->isEmpty() && HymnKey::ofNumber(*known) != key)
         m_numbers[title].clear();
 }
 
-QString HymnTitles::titleFor(const QString &number) const
+QString HymnTitles::titleFor(const HymnKey &key) const
 {
-    const QString key = Plan::numberKey(number);
     if (key.isEmpty())
         return QString();
     const auto hymnal = m_fromHymnal.constFind(key);
@@ -101,20 +94,15 @@ QString HymnTitles::titleFor(const QString &number) const
 
 QString HymnTitles::logNumber(const QString &number) const
 {
-    const QString key = Plan::numberKey(number);
+    const HymnKey key = HymnKey::ofNumber(number);
     if (key.isEmpty())
         return number;
-    QStringView bare = QStringView(number).trimmed();
-    QStringView mark;
-    for (qsizetype at = 0; at < bare.size(); ++at) {
-        if (bare[at] == u'*' || bare[at] == u'(') {
-            mark = bare.sliced(at);
-            bare = bare.first(at).trimmed();
-            break;
-        }
-    }
+    const QStringView trimmed = PlainText::trimView(number);
+    QStringView bare = HymnKey::withoutMark(trimmed);
+    const QStringView mark = trimmed.sliced(bare.size());
+    bare = PlainText::trimView(bare);
     if (bare.startsWith(u'#'))
-        bare = bare.sliced(1).trimmed();
+        bare = PlainText::trimView(bare.sliced(1));
     const QStringView typed = bare;
     while (bare.size() > 1 && bare[0] == u'0' && isDigit(bare[1]))
         bare = bare.sliced(1);

@@ -6,6 +6,7 @@
 
 #include "logbook/planner.h"
 #include "store/entrystore.h"
+#include "store/hymnkey.h"
 
 #include <QHash>
 #include <QSet>
@@ -30,13 +31,13 @@ public:
     // Reads the log's planner and the hymnal (none: nullptr, or a store that is no hymnal text) once.
     HymnTitles(const Planner &log, const EntryStore *hymnal);
 
-    // The title for a typed number; empty when neither knows it. Numbers are joined as "14", "014" and "#14" are
-    // one hymn, and "14*" in the log is hymn 14.
-    QString titleFor(const QString &number) const;
+    // The title for the hymn a typed number stands for (HymnKey::ofNumber); empty when neither knows it. So "14",
+    // "014" and "#14" are one hymn, and "14*" in the log is hymn 14.
+    QString titleFor(const HymnKey &hymn) const;
     // The number a title stands for, as the hymnal (or else the log) writes it; empty when the title is unknown or
     // belongs to more than one number.
     QString numberFor(const QString &title) const;
-    // The number as it goes into the log, and as the planner's marks look it up: in the form the log already
+    // The number as it goes into the log: in the form the log already
     // writes that hymn in ("12" for a typed "#012" where the log has "12"), else bare, without a leading "#" and
     // leading zeros ("#012" is "12"), as typed otherwise. A mark typed after it ("12*") stays; a number that
     // stands for no hymn ("#") is returned as typed.
@@ -45,13 +46,13 @@ public:
     const QStringList &titles() const { return m_titles; }
 
 private:
-    void add(const QString &number, const QString &title, QHash<QString, QString> &byKey);
+    void add(const QString &number, const QString &title, QHash<HymnKey, QString> &byKey);
 
-    QHash<QString, QString> m_fromHymnal; // by number key
-    QHash<QString, QString> m_fromLog;
-    QHash<QString, QString> m_numbers;    // by title; empty for a title under several numbers
-    QHash<QString, QString> m_logNumbers; // by number key
     QSet<QString> m_logForms;             // every number as the log writes it
+    QHash<HymnKey, QString> m_fromHymnal; // titles by hymn
+    QHash<HymnKey, QString> m_fromLog;
+    QHash<QString, QString> m_numbers;    // by title; empty for a title under several numbers
+    QHash<HymnKey, QString> m_logNumbers; // as the log writes each hymn's number
     QStringList m_titles;
 };
 

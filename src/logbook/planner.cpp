@@ -3,27 +3,14 @@
 #include "logbook/planner.h"
 
 #include "logbook/headstyle.h"
-#include "search/datelimits.h"
+#include "report/usagereport.h"
+#include "report/usecounter.h"
 #include "store/plaintext.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace Logbook {
-
-namespace {
-
-QStringView withoutMark(QStringView tag)
-{
-    tag = PlainText::trimView(tag);
-    for (qsizetype i = 0; i < tag.size(); ++i) {
-        if (tag[i] == u'*' || tag[i] == u'(')
-            return PlainText::trimView(tag.first(i));
-    }
-    return tag;
-}
-
-} // namespace
 
 int recentWeeksFrom(const QVariant &stored)
 {
@@ -35,43 +22,31 @@ int recentWeeksFrom(const QVariant &stored)
     return weeks > MostRecentWeeks ? MostRecentWeeks : int(weeks);
 }
 
-QString Planner::numberKey(QStringView tag)
-{
-    const QStringView number = withoutMark(tag);
-    if (number.isEmpty() || number[0] < u'0' || number[0] > u'9')
-        return QString();
-    return number.toString().toUpper();
-}
-
 Planner::Planner(const EntryStore &store)
 {
-    if (store.isVerseFile())
-        return;
-    QDate date, latest;
-    // The service that last added a use of each number: a continuation belongs to the service before it.
-    QHash<QString, int> lastService;
-    int service = 0;
-    for (int e = 1; e <= store.entryCount(); ++e) {
-        if (!store.isContinuation(e)) {
-            ++service;
-            date = Search::headDate(store.head(e)).value_or(QDate());
-            if (date.isValid() && (latest.isNull() || date >= latest)) {
-                latest = date;
-                m_latestHasOccasion = !occasionOf(store.head(e)).isEmpty();
-            }
-            m_serviceDates.push_back(date);
+    QDate latest;
+    // Each hymn's uses are kept once per service, as the report counts them; every service is in the window.
+    Report::UseCounter perService({});
+    for (const ServiceView &service : Report::datedServices(store)) {
+        const QDate date = service.date();
+        if (date.isValid() && (latest.isNull() || date >= latest)) {
+            latest = date;
+            m_latestHasOccasion = !occasionOf(service.head()).isEmpty();
         }
-        // A line without a number ("Anthem") is passed over, as the tally passes over it.
-        for (int s = 1; s <= store.lineCount(e); ++s) {
-            const QString &tag = store.tag(e, s);
-            const QString key = numberKey(tag);
-            if (key.isEmpty())
+        m_serviceDates.push_back(date);
+        perService.enter(date);
+        for (const ServiceView::Line line : service.lines()) {
+            // A line without a number ("Anthem", "Amazing Grace") is passed over: marks are asked for by number.
+            const HymnKey key = HymnKey::ofLine(line.tag, line.text);
+            if (!key.isNumber())
                 continue;
-            int &last = lastService[key];
-            if (last == service)
-                continue;
-            last = service;
-            m_uses[key].push_back({date, withoutMark(tag).toString(), store.text(e, s)});
+            const QString number = HymnKey::withoutMark(line.tag).toString();
+            m_numberForms.insert(number);
+            const int hymn = m_hymns.add(key);
+            if (size_t(hymn) == m_uses.size())
+                m_uses.emplace_back();
+            if (perService.add(hymn))
+                m_uses[size_t(hymn)].push_back({date, number, line.text});
         }
     }
 }
@@ -89,28 +64,30 @@ const Planner::Use *Planner::namingUse(const std::vector<Use> &uses)
     return naming;
 }
 
-HymnMarks Planner::marks(QStringView number, QDate planned, int weeks) const
+HymnMarks Planner::marks(const HymnKey &hymn, QDate planned, int weeks) const
 {
     HymnMarks marks;
-    const auto found = m_uses.constFind(numberKey(number));
-    if (found == m_uses.constEnd())
+    const int found = m_hymns.find(hymn);
+    if (found < 0)
         return marks;
-    if (const Use *naming = namingUse(*found))
+    const std::vector<Use> &uses = m_uses[size_t(found)];
+    if (const Use *naming = namingUse(uses))
         marks.title = naming->title;
     if (!planned.isValid())
         return marks;
-    const QDate yearBefore = planned.addMonths(-12);
-    const QDate weeksBefore = planned.addDays(-7 * qint64(weeks));
-    for (const Use &use : *found) {
-        if (use.date.isNull() || use.date > planned)
-            continue;
-        if (marks.lastSung.isNull() || use.date > marks.lastSung)
-            marks.lastSung = use.date;
-        if (use.date > yearBefore)
-            ++marks.usesInYear;
-        if (use.date >= weeksBefore)
-            marks.recent = true;
+    Report::UseCounter upTo({{}, planned});
+    Report::UseCounter inYear({Report::presetRange(Report::Preset::Last12Months, planned), planned});
+    Report::UseCounter lately({{planned.addDays(-7 * qint64(weeks)), planned}, planned});
+    // Each use is a service of its own.
+    for (const Use &use : uses) {
+        for (Report::UseCounter *counter : {&upTo, &inYear, &lately}) {
+            counter->enter(use.date);
+            counter->add(0);
+        }
     }
+    marks.lastSung = upTo.count(0).last;
+    marks.usesInYear = inYear.count(0).uses;
+    marks.recent = lately.count(0).uses > 0;
     return marks;
 }
 

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "store/entrystore.h"
+#include "store/hymnindex.h"
+#include "store/hymnkey.h"
 
 #include <QDate>
-#include <QHash>
+#include <QSet>
 #include <QString>
-#include <QStringView>
 #include <QVariant>
 
 #include <vector>
@@ -43,21 +44,20 @@ public:
     // Reads the store once; the planner keeps no reference to it. A hymnal text gives an empty planner.
     explicit Planner(const EntryStore &store);
 
-    // A hymn is counted once per service (an entry with its continuations), as the usage report counts it.
-    HymnMarks marks(QStringView number, QDate planned, int weeks = DefaultRecentWeeks) const;
+    // The marks of the hymn a number stands for (HymnKey::ofNumber), counted as the usage report counts them
+    // (Report::UseCounter): once per service (an entry with its continuations), up to the planned date.
+    HymnMarks marks(const HymnKey &hymn, QDate planned, int weeks = DefaultRecentWeeks) const;
 
-    // Every number the log uses, ordered by its value and then as text.
+    // Every hymn the log uses by number, once, ordered by its number's value and then as text.
     std::vector<KnownHymn> knownHymns() const;
+    // Every number as the log writes it, without its mark: "010" and "10" are one hymn and two forms.
+    const QSet<QString> &numberForms() const { return m_numberForms; }
 
     // Each service's date in file order (null where its head line is not a date), as defaultDate takes them.
     const std::vector<QDate> &serviceDates() const { return m_serviceDates; }
     // Whether the latest dated head line (the later in the file of two on one date) names an occasion after its
     // date: a log that writes only dates is offered none.
     bool latestHasOccasion() const { return m_latestHasOccasion; }
-
-    // The number a line's tag stands for: cut before its first mark ("12*", "12(2)" and "12" are all hymn 12)
-    // and matched regardless of case; empty for a tag that does not begin with a digit (a line without a number).
-    static QString numberKey(QStringView tag);
 
 private:
     struct Use {
@@ -68,7 +68,9 @@ private:
     // The use that names the hymn: the latest dated, the later in the file among equals, else the last one.
     static const Use *namingUse(const std::vector<Use> &uses);
 
-    QHash<QString, std::vector<Use>> m_uses; // by numberKey, in file order, at most one per service
+    HymnIndex m_hymns;                    // each hymn's place in m_uses
+    std::vector<std::vector<Use>> m_uses; // each hymn's in file order, at most one per service
+    QSet<QString> m_numberForms;
     std::vector<QDate> m_serviceDates;
     bool m_latestHasOccasion = false;
 };

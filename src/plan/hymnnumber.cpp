@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The key of a hymn number, with a fast path for the bare numbers that make up nearly every log.
+// Hymn numbers compared by their leading value.
 #include "plan/hymnnumber.h"
 
 #include <QStringView>
@@ -22,28 +22,6 @@ qsizetype leadingDigits(QStringView text)
 }
 
 } // namespace
-
-QString numberKey(const QString &number)
-{
-    if (!number.isEmpty() && number[0] != u'0' && leadingDigits(number) == number.size())
-        return number;
-
-    QStringView key = QStringView(number).trimmed();
-    if (key.startsWith(u'#'))
-        key = key.sliced(1);
-    for (qsizetype at = 0; at < key.size(); ++at) {
-        if (key[at] == u'*' || key[at] == u'(') {
-            key = key.first(at);
-            break;
-        }
-    }
-    key = key.trimmed();
-    while (key.endsWith(u'.'))
-        key.chop(1);
-    while (key.size() > 1 && key[0] == u'0' && isDigit(key[1]))
-        key = key.sliced(1);
-    return key.toString().toUpper();
-}
 
 int compareNumbers(const QString &a, const QString &b)
 {

@@ -1,75 +1,55 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One pass over the log, looking up only the hymns asked for.
+// One pass over the log, looking up only the hymns asked for, counted over two windows at once.
 #include "plan/logcounts.h"
 
-#include "plan/hymnnumber.h"
 #include "report/usagereport.h"
-#include "search/datelimits.h"
+#include "report/usecounter.h"
 
-#include <QHash>
+#include "store/hymnindex.h"
 
 namespace Plan {
 
-LogCounts countUses(const EntryStore &log, const QStringList &keys, QDate reference)
+LogCounts countUses(const EntryStore &log, const std::vector<HymnKey> &keys, QDate reference)
 {
     LogCounts counts;
-    counts.uses.resize(size_t(keys.size()));
-    if (keys.isEmpty() || log.isVerseFile())
+    counts.uses.resize(keys.size());
+    if (keys.empty() || log.isVerseFile())
         return counts;
 
-    // Each distinct key is counted once, in the slot of its first place in keys. A hymn without a number matches
-    // no line of the log.
-    QHash<QString, int> slotOf;
-    slotOf.reserve(keys.size());
-    for (qsizetype k = 0; k < keys.size(); ++k) {
-        if (!keys[k].isEmpty() && !slotOf.contains(keys[k]))
-            slotOf.insert(keys[k], int(k));
-    }
+    // Each distinct key is counted once, under the number the index gives it.
+    HymnIndex asked(qsizetype(keys.size()));
+    std::vector<int> hymnOf(keys.size());
+    for (size_t k = 0; k < keys.size(); ++k)
+        hymnOf[k] = asked.add(keys[k]);
 
-    std::vector<QDate> dates(size_t(log.entryCount()) + 1);
+    const std::vector<ServiceView> services = Report::datedServices(log);
     QDate latest;
-    for (int e = 1; e <= log.entryCount(); ++e) {
-        dates[size_t(e)] =
-            log.isContinuation(e) ? dates[size_t(e - 1)] : Search::headDate(log.head(e)).value_or(QDate());
-        if (dates[size_t(e)].isValid() && (latest.isNull() || dates[size_t(e)] > latest))
-            latest = dates[size_t(e)];
+    for (const ServiceView &service : services) {
+        if (service.date().isValid() && (latest.isNull() || service.date() > latest))
+            latest = service.date();
     }
     counts.reference = reference.isValid() ? reference : latest;
+    // Without a date to count to there are no twelve months before it.
     const Report::DateRange year = Report::presetRange(Report::Preset::Last12Months, counts.reference);
+    Report::UseCounter ever({{}, counts.reference});
+    Report::UseCounter inYear({year, counts.reference});
 
-    std::vector<int> lastService(size_t(keys.size()), 0);
-    int service = 0;
-    bool counted = false;
-    for (int e = 1; e <= log.entryCount(); ++e) {
-        const QDate &date = dates[size_t(e)];
-        if (!log.isContinuation(e)) {
-            ++service;
-            counted = date.isNull() || counts.reference.isNull() || date <= counts.reference;
-        }
-        if (!counted)
+    const bool countsYear = !year.isAll();
+    for (const ServiceView &service : services) {
+        const bool held = ever.enter(service.date());
+        const bool inRange = countsYear && inYear.enter(service.date());
+        if (!held)
             continue;
-        // A line without a number ("Offertory") is passed over, as Find and the tally pass over it.
-        for (int slot = 1; slot <= log.lineCount(e); ++slot) {
-            const QString &tag = log.tag(e, slot);
-            if (tag.isEmpty())
-                continue;
-            const auto found = slotOf.constFind(numberKey(tag));
-            if (found == slotOf.constEnd() || lastService[size_t(*found)] == service)
-                continue;
-            lastService[size_t(*found)] = service;
-            HymnUses &uses = counts.uses[size_t(*found)];
-            ++uses.usesEver;
-            if (date.isNull())
-                continue;
-            if (!year.isAll() && date >= year.from && date <= year.to)
-                ++uses.usesLast12;
-            if (uses.lastSung.isNull() || date > uses.lastSung)
-                uses.lastSung = date;
+        for (const ServiceView::Line line : service.lines()) {
+            const int hymn = asked.find(line.tag, line.text);
+            ever.add(hymn);
+            if (inRange)
+                inYear.add(hymn);
         }
     }
-    for (qsizetype k = 0; k < keys.size(); ++k) {
-        if (const auto first = slotOf.constFind(keys[k]); first != slotOf.constEnd())
-            counts.uses[size_t(k)] = counts.uses[size_t(*first)];
+    for (size_t k = 0; k < keys.size(); ++k) {
+        const Report::UseCount all = ever.count(hymnOf[k]);
+        counts.uses[k] = {inYear.count(hymnOf[k]).uses, all.uses, all.last};
     }
     return counts;
 }

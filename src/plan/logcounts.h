@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// How often and how lately a service log used some hymns, joined by hymn number and counted once per service,
-// the way the usage report counts.
+// How often and how lately a service log used some hymns, counted the way the usage report counts
+// (Report::UseCounter): joined by HymnKey, once per service.
 #pragma once
 
 #include "store/entrystore.h"
+#include "store/hymnkey.h"
 
 #include <QDate>
-#include <QStringList>
 
 #include <vector>
 
@@ -23,11 +23,9 @@ struct LogCounts {
     std::vector<HymnUses> uses; // one per key asked for, in the same order
 };
 
-// The uses of the hymns whose number keys (Plan::numberKey) are keys. A service is an entry with its
-// continuations; a line's tag is read through numberKey, and a line without a tag is passed over, as in
-// the tally and the report. A null reference counts to the latest dated service of the log. Services dated after
-// the reference are not counted at all: as of that date they have not happened. "Last 12 months" is the usage
-// report's range of that name, counted from the reference.
-LogCounts countUses(const EntryStore &log, const QStringList &keys, QDate reference = QDate());
+// The uses of the hymns keys stand for; an empty key matches no line of the log. A null reference counts to the
+// latest dated service of the log. Services dated after the reference are not counted at all: as of that date
+// they have not happened. "Last 12 months" is the usage report's range of that name, counted from the reference.
+LogCounts countUses(const EntryStore &log, const std::vector<HymnKey> &keys, QDate reference = QDate());
 
 } // namespace Plan

@@ -3,12 +3,11 @@
 // that were found only.
 #include "plan/suggestions.h"
 
-#include "plan/hymnnumber.h"
-#include "plan/hymnview.h"
 #include "plan/logcounts.h"
 #include "plan/meter.h"
 #include "plan/scripture.h"
 #include "plan/suggestiontable.h"
+#include "store/hymnview.h"
 #include "store/plaintext.h"
 
 #include <QStringList>
@@ -167,10 +166,11 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
     }
 
     if (log && !log->isVerseFile() && log->entryCount() > 0) {
-        QStringList keys;
-        keys.reserve(qsizetype(result.rows.size()));
+        // A hymn's head line is read as a log line would be: its number, or its whole text when it has none.
+        std::vector<HymnKey> keys;
+        keys.reserve(result.rows.size());
         for (const Suggestion &row : result.rows)
-            keys.append(numberKey(row.number));
+            keys.push_back(HymnKey::ofLine(row.number, row.title));
         const LogCounts counts = countUses(*log, keys, criteria.referenceDate);
         result.referenceDate = counts.reference;
         for (size_t r = 0; r < result.rows.size(); ++r) {

@@ -48,7 +48,7 @@ struct SuggestResult {
 // compares), and its meter has the same pattern. A hymn that runs on into continuation entries is one row. With
 // no criterion at all, or no hymnal, nothing is listed and the message says why; unreadable readings are named in
 // the message while the readable ones are still used. log may be null, empty or a hymnal (then it is not counted):
-// the use columns stay unknown and the rows go by number. Hymnal and log are joined by Plan::numberKey.
+// the use columns stay unknown and the rows go by number. Hymnal and log are joined by HymnKey.
 SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const SuggestCriteria &criteria,
                       const BookTable &books);
 

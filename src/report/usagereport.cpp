@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report: the services of a log read once in file order, each counted or passed over as a whole, and
-// each of its lines counted under the tally's row for the hymn.
+// each of its lines counted under the row of the hymn it stands for (HymnKey).
 #include "report/usagereport.h"
 
 #include "calendar/churchcalendar.h"
 #include "search/datelimits.h"
+#include "store/hymnindex.h"
 #include "tally/linefilter.h"
-#include "tally/tallytable.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
@@ -16,34 +18,20 @@ namespace Report {
 
 namespace {
 
-// The date of each entry's head line, null where it is not a date; index 0 stays null. A continuation has its
-// service's head line, so it takes the date read for the entry before it rather than reading the line again.
-std::vector<QDate> entryDates(const EntryStore &store)
-{
-    std::vector<QDate> dates(size_t(store.entryCount()) + 1);
-    for (int e = 1; e <= store.entryCount(); ++e) {
-        if (store.isContinuation(e))
-            dates[e] = dates[e - 1];
-        else
-            dates[e] = Search::headDate(store.head(e)).value_or(QDate());
-    }
-    return dates;
-}
-
-// The span's dates, and the entry whose head line gave the latest (0 when none did).
-ServiceSpan spanOf(const std::vector<QDate> &dates, int *latestEntry = nullptr)
+// The span's dates, and the service whose head line gave the latest (null when none did).
+ServiceSpan spanOf(const std::vector<ServiceView> &services, const ServiceView **latestService = nullptr)
 {
     ServiceSpan span;
-    for (size_t e = 0; e < dates.size(); ++e) {
-        const QDate &date = dates[e];
+    for (const ServiceView &service : services) {
+        const QDate date = service.date();
         if (date.isNull())
             continue;
         if (span.earliest.isNull() || date < span.earliest)
             span.earliest = date;
         if (span.latest.isNull() || date > span.latest) {
             span.latest = date;
-            if (latestEntry != nullptr)
-                *latestEntry = int(e);
+            if (latestService != nullptr)
+                *latestService = &service;
         }
     }
     return span;
@@ -60,12 +48,11 @@ qint64 periodIndex(Period period, QDate first, QDate date)
 
 ServiceSpan serviceSpan(const EntryStore &store)
 {
-    if (store.isVerseFile())
-        return {};
-    int latestEntry = 0;
-    ServiceSpan span = spanOf(entryDates(store), &latestEntry);
-    if (latestEntry > 0)
-        span.latestHead = store.head(latestEntry);
+    const std::vector<ServiceView> services = datedServices(store);
+    const ServiceView *latest = nullptr;
+    ServiceSpan span = spanOf(services, &latest);
+    if (latest != nullptr)
+        span.latestHead = latest->head();
     return span;
 }
 
@@ -84,6 +71,11 @@ QString countedFromNote(const ServiceSpan &span, QDate today)
         head = head.first(cut) + u'…';
     }
     return note + u" — after today: check the head line “%1”"_s.arg(head);
+}
+
+QString joinNote()
+{
+    return QCoreApplication::translate("Report", "Hymns joined by number: 14, 014 and #14 are one hymn");
 }
 
 DateRange presetRange(Preset preset, QDate latest)
@@ -141,8 +133,8 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
     if (store.isVerseFile() || store.entryCount() == 0)
         return result;
 
-    const std::vector<QDate> dates = entryDates(store);
-    const ServiceSpan span = spanOf(dates);
+    const std::vector<ServiceView> services = datedServices(store);
+    const ServiceSpan span = spanOf(services);
     result.latestService = span.latest;
 
     // An open end of a range reaches to the file's first or last service; under no range the file's span is
@@ -150,10 +142,6 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
     const bool ranged = !criteria.range.isAll();
     const QDate from = ranged && criteria.range.from.isValid() ? criteria.range.from : span.earliest;
     const QDate to = ranged && criteria.range.to.isValid() ? criteria.range.to : span.latest;
-    const auto inRange = [&](const QDate &date) {
-        return !ranged || (date.isValid() && (criteria.range.from.isNull() || date >= criteria.range.from) &&
-                           (criteria.range.to.isNull() || date <= criteria.range.to));
-    };
 
     if (span.latest.isValid() && from.isValid() && to.isValid() && from <= to)
         choosePeriods(result, from, to);
@@ -161,66 +149,50 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
 
     const Search::DateLimit limit = Search::IsGtLt(criteria.filters.Filter);
     const Tally::LineFilter filter(criteria.filters);
-    Tally::TallyTable table(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
-    // The service that last counted each row, numbered from 1, for counting a hymn once per service.
-    std::vector<int> lastCountedIn;
+    UseCounter counter({criteria.range, QDate()}, criteria.oncePerService);
+    HymnIndex rowOf(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
 
-    int service = 0;
-    bool counted = false;
-    for (int e = 1; e <= store.entryCount(); ++e) {
-        const QDate &date = dates[e];
-        if (!store.isContinuation(e)) {
-            ++service;
-            const bool withinLimit = !Search::ChkGtLt(false, store.head(e), limit);
-            if (withinLimit && date.isNull())
-                ++result.undatedInFile;
-            counted = withinLimit && inRange(date);
-            if (counted) {
-                ++result.services;
-                if (date.isNull())
-                    ++result.undatedServices;
-            }
-        }
-        if (!counted)
+    for (const ServiceView &service : services) {
+        const QDate date = service.date();
+        const bool withinLimit = !Search::ChkGtLt(false, service.head(), limit);
+        if (withinLimit && date.isNull())
+            ++result.undatedInFile;
+        if (!withinLimit || !counter.enter(date))
             continue;
+        ++result.services;
+        if (date.isNull())
+            ++result.undatedServices;
         const qint64 at =
             date.isValid() && periodCount > 0 ? periodIndex(result.period, result.periods.front(), date) : -1;
 
-        for (int j = 1; j <= store.lineCount(e); ++j) {
-            const QString &tag = store.tag(e, j);
-            const QString &text = store.text(e, j);
+        for (const ServiceView::Line line : service.lines()) {
             // A one-word line ("Offertory") names no hymn; the hymns after it are counted.
-            if (tag.isEmpty())
+            if (line.tag.isEmpty() || filter.excludes(line.tag, line.text))
                 continue;
-            if (filter.excludes(tag, text))
-                continue;
-            const int r = table.rowOf(tag, text);
+            const int r = rowOf.add(line.tag, line.text);
             if (size_t(r) == result.rows.size()) {
-                const Tally::TallyRow &made = table.rows()[size_t(r)];
-                result.rows.push_back(
-                    {made.numberKey, made.titleKey, 0, {}, {}, -1, std::vector<int>(size_t(periodCount), 0)});
-                lastCountedIn.push_back(0);
+                // A row shows its hymn as the first use writes it: the number without its mark, the title as the
+                // tally shows it.
+                const QStringView number = HymnKey::withoutMark(line.tag);
+                ReportRow &row = result.rows.emplace_back();
+                row.number = number.size() == line.tag.size() ? line.tag : number.toString();
+                row.title = TallyMatch::titleKeyOf(line.text);
+                row.perPeriod.assign(size_t(periodCount), 0);
             }
-            if (criteria.oncePerService && lastCountedIn[size_t(r)] == service)
-                continue;
-            lastCountedIn[size_t(r)] = service;
-
-            ReportRow &row = result.rows[size_t(r)];
-            ++row.uses;
-            if (date.isNull())
-                continue;
-            if (row.firstUsed.isNull() || date < row.firstUsed)
-                row.firstUsed = date;
-            if (row.lastUsed.isNull() || date > row.lastUsed)
-                row.lastUsed = date;
             // Uses before the periods of a capped range are counted but not charted.
-            if (at >= 0 && at < periodCount)
-                ++row.perPeriod[size_t(at)];
+            if (counter.add(r) && at >= 0 && at < periodCount)
+                ++result.rows[size_t(r)].perPeriod[size_t(at)];
         }
     }
 
-    for (ReportRow &row : result.rows)
+    for (size_t r = 0; r < result.rows.size(); ++r) {
+        ReportRow &row = result.rows[r];
+        const UseCount count = counter.count(int(r));
+        row.uses = count.uses;
+        row.firstUsed = count.first;
+        row.lastUsed = count.last;
         row.daysSince = row.lastUsed.isValid() ? int(row.lastUsed.daysTo(span.latest)) : -1;
+    }
     return result;
 }
 

@@ -3,6 +3,7 @@
 // main window's criteria, with the uses per year or month for the chart.
 #pragma once
 
+#include "report/usecounter.h"
 #include "store/entrystore.h"
 #include "tally/tally.h"
 
@@ -24,12 +25,6 @@ enum class Preset {
     Custom,       // the dates the user typed
 };
 
-// Both ends inclusive; both null means no range.
-struct DateRange {
-    QDate from, to;
-    bool isAll() const { return from.isNull() && to.isNull(); }
-};
-
 // The earliest and latest service dates of the store by date, whatever order the file keeps; both null when no
 // head line reads as a date.
 struct ServiceSpan {
@@ -41,6 +36,10 @@ ServiceSpan serviceSpan(const EntryStore &store);
 // What the report counts from, for its status line: "Counted from 2023-01-08, the latest service", and when that
 // lies after today, the head line to check. Empty when the file has no dated service.
 QString countedFromNote(const ServiceSpan &span, QDate today);
+
+// How the report tells one hymn from another, for its notes: "Hymns joined by number: 14, 014 and #14 are one
+// hymn" (HymnKey).
+QString joinNote();
 
 // The range of a preset counted from latest; All and Custom give no range (the window supplies Custom's dates).
 DateRange presetRange(Preset preset, QDate latest);
@@ -59,8 +58,8 @@ enum class Period { Year, Month };
 constexpr int MaxPeriods = 500;
 
 struct ReportRow {
-    QString number; // the tally's number key
-    QString title;  // the tally's title key
+    QString number; // as the hymn's first use writes it, without its mark ("123" for "123*")
+    QString title;  // the first use's text, cut before its first "(" as the tally shows it
     int uses = 0;
     QDate firstUsed, lastUsed;  // null when the hymn was used only in services without a date
     int daysSince = -1;         // from lastUsed to the latest service of the file; -1 when lastUsed is null
@@ -68,7 +67,7 @@ struct ReportRow {
 };
 
 struct ReportResult {
-    std::vector<ReportRow> rows; // one per distinct hymn, keyed as the tally keys them, in order of first use
+    std::vector<ReportRow> rows; // one per hymn (HymnKey), in order of first use
     int services = 0;            // services counted: in the range and within the limit box
     int undatedServices = 0;     // of those, services whose head line is not a date (counted only with no range)
     int undatedInFile = 0;       // services without a date within the limit box, whatever the range

@@ -2,41 +2,15 @@
 // Matching each counted line to its tally row.
 #include "tally/tallytable.h"
 
+#include "store/hymnkey.h"
 #include "store/plaintext.h"
 
 #include <QStringView>
 
-#include <algorithm>
-
 namespace Tally {
 
-namespace {
-
-QString numberKeyOf(const QString &tag)
-{
-    // A number may carry a mark such as "123*" or "123(2)"; when both marks are present the later one cuts. Tags
-    // are a few characters long, so one plain pass finds both.
-    qsizetype star = -1;
-    qsizetype paren = -1;
-    for (qsizetype i = 0; i < tag.size(); ++i) {
-        if (tag[i] == u'*' && star < 0)
-            star = i;
-        else if (tag[i] == u'(' && paren < 0)
-            paren = i;
-    }
-    const qsizetype mark = std::max(star, paren);
-    return mark < 0 ? tag : tag.first(mark);
-}
-
-QString titleKeyOf(const QString &text)
-{
-    const qsizetype open = text.indexOf(u'(');
-    if (open < 0 && !text.endsWith(u' '))
-        return text;
-    return PlainText::trimRight(open < 0 ? QStringView(text) : QStringView(text).first(open));
-}
-
-} // namespace
+using TallyMatch::numberKeyOf;
+using TallyMatch::titleKeyOf;
 
 TallyTable::TallyTable(qsizetype uses)
 {
@@ -52,10 +26,8 @@ int TallyTable::addUse(const QString &tag, const QString &text)
 
 int TallyTable::rowOf(const QString &tag, const QString &text)
 {
-    // Numbers of fewer than three characters, or without a digit 1-9 third, say too little to identify a hymn by
-    // (a line that began with a blank has none at all), so such lines are matched by their title instead.
-    const bool shortNumber = tag.size() < 3 || tag[2] < u'1' || tag[2] > u'9';
-    const bool byTitle = tag.startsWith(u' ') || shortNumber;
+    // The tally's own rule, not the hymn key the other windows join by: a short number is matched by its title.
+    const bool byTitle = TallyMatch::byTitle(tag);
 
     if (!byTitle && isOwnNumberKey(tag)) {
         // Most tags are bare numbers, already their own upper-cased key: the number index answers at once.

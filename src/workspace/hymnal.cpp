@@ -24,7 +24,7 @@ bool Hymnal::load(const NativePath &path)
         return false;
     m_file.take(candidate);
     m_books = BookListReader::readFile(path.parent().child(BookListReader::fileName())).names;
-    m_lectionary = Calendar::Lectionary::readFile(path.parent().child(Calendar::Lectionary::fileName()));
+    m_lectionary = Calendar::LectionaryFile::readFile(path.parent().child(Calendar::LectionaryFile::fileName()));
     return true;
 }
 

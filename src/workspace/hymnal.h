@@ -4,7 +4,7 @@
 // settings between runs and watched on disk, and read again when it changes there: the program never edits it.
 #pragma once
 
-#include "calendar/lectionary.h"
+#include "calendar/lectionaryfile.h"
 #include "platform/nativepath.h"
 #include "workspace/filewatch.h"
 #include "workspace/loadedfile.h"
@@ -27,8 +27,9 @@ public:
     const EntryStore *store() const { return isSet() ? &m_file.store() : nullptr; }
     // The scripture book names from the hymnal's folder; empty without a hymnal or a book list.
     const QStringList &books() const { return m_books; }
-    // The congregation's Lectionary.txt beside the hymnal, read with it; empty without one.
-    const Calendar::Lectionary &lectionary() const { return m_lectionary; }
+    // The congregation's lectionary, the reader chosen for it and what it read: Lectionary.txt beside the hymnal,
+    // read with it; an empty table without one.
+    const Calendar::LectionaryFile &lectionary() const { return m_lectionary; }
 
     // Loads path as the hymnal, watches it and keeps it in the settings; false, with the hymnal set before kept,
     // when it is not one.
@@ -52,6 +53,6 @@ private:
     AppSettings *m_settings;
     LoadedFile m_file;
     QStringList m_books;
-    Calendar::Lectionary m_lectionary;
+    Calendar::LectionaryFile m_lectionary;
     FileWatch *m_watch;
 };

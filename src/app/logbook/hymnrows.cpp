@@ -129,7 +129,9 @@ void HymnRows::numberEdited(HymnRow *row)
         rest = typed.sliced(space + 1).trimmed();
         number->setText(typed.first(space).trimmed());
     }
-    row->offerTitle(m_titles ? m_titles->titleFor(number->text()) : QString());
+    // The number is keyed once, for its title and its marks alike.
+    const HymnKey hymn = HymnKey::ofNumber(number->text());
+    row->offerTitle(m_titles ? m_titles->titleFor(hymn) : QString());
     if (space > 0) {
         QLineEdit *title = row->titleBox();
         if (!rest.isEmpty())
@@ -141,7 +143,7 @@ void HymnRows::numberEdited(HymnRow *row)
         else
             title->setCursorPosition(int(rest.size()));
     }
-    updateMarks(row);
+    updateMarks(row, hymn);
     settle();
 }
 
@@ -163,12 +165,16 @@ void HymnRows::titleEdited(HymnRow *row)
 
 void HymnRows::updateMarks(HymnRow *row)
 {
-    const QString number = row->numberBox()->text().trimmed();
-    if (number.isEmpty() || !m_log) {
+    updateMarks(row, HymnKey::ofNumber(row->numberBox()->text()));
+}
+
+void HymnRows::updateMarks(HymnRow *row, const HymnKey &hymn)
+{
+    if (row->numberBox()->text().trimmed().isEmpty() || !m_log) {
         row->setMarks(QString(), false);
         return;
     }
-    const Logbook::HymnMarks marks = m_log->marks(m_titles ? m_titles->logNumber(number) : number, m_planned, m_weeks);
+    const Logbook::HymnMarks marks = m_log->marks(hymn, m_planned, m_weeks);
     row->setMarks(marksText(marks, m_weeks), marks.recent);
 }
 

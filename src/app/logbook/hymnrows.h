@@ -7,6 +7,7 @@
 
 #include "logbook/addservice.h"
 #include "logbook/planner.h"
+#include "store/hymnkey.h"
 
 #include <QDate>
 #include <QPointer>
@@ -67,6 +68,8 @@ private:
     void numberEdited(HymnRow *row);
     void titleEdited(HymnRow *row);
     void updateMarks(HymnRow *row);
+    // The marks of the hymn the row's number stands for, keyed already.
+    void updateMarks(HymnRow *row, const HymnKey &hymn);
     void setCurrent(int index);
     // The rows were rearranged: places, names and the empty row at the end.
     void settle();

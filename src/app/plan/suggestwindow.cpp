@@ -358,7 +358,7 @@ void SuggestWindow::dateChosen()
 void SuggestWindow::fillReadings(bool chosen)
 {
     const QDate date = m_date->date();
-    const std::optional<QString> readings = m_lectionary.readingsFor(date, m_naming);
+    const std::optional<QString> readings = m_lectionary.table().readingsFor(date, m_naming);
     // What the lectionary put in is the lectionary's to change; what the user typed only a chosen day replaces.
     const bool ours = m_readings->text().isEmpty() || m_readings->text() == m_filled;
     m_dayNote.clear();
@@ -373,9 +373,9 @@ void SuggestWindow::fillReadings(bool chosen)
         m_readings->clear();
     m_filled.clear();
     const Calendar::Day day = Calendar::dayOf(date, m_naming);
-    if (!m_lectionary.entries().empty() && day.isValid())
+    if (!m_lectionary.table().isEmpty() && day.isValid())
         m_dayNote = u"No readings for %1 %2 in %3"_s.arg(Calendar::nameOf(day, m_naming.style), day.year,
-                                                         Calendar::Lectionary::fileName());
+                                                         Calendar::LectionaryFile::fileName());
 }
 
 void SuggestWindow::recompute()
@@ -413,7 +413,7 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     const QString lectionaryNote =
         m_lectionary.failure().isEmpty()
             ? m_lectionary.statusText()
-            : u"%1 could not be read: %2"_s.arg(Calendar::Lectionary::fileName(), m_lectionary.failure());
+            : u"%1 could not be read: %2"_s.arg(Calendar::LectionaryFile::fileName(), m_lectionary.failure());
     QString notes;
     for (const QString &note : {m_dayNote, lectionaryNote}) {
         if (!note.isEmpty())

@@ -4,7 +4,7 @@
 // sang each before that day, least recently sung first, and the ways on (clipboard, a new service).
 #pragma once
 
-#include "calendar/lectionary.h"
+#include "calendar/lectionaryfile.h"
 #include "logbook/addservice.h"
 #include "plan/booktable.h"
 #include "plan/suggestions.h"
@@ -89,7 +89,7 @@ private:
     Hymnal *m_hymnal;
     Plan::BookTable m_books;
     bool m_placed = false;
-    Calendar::Lectionary m_lectionary;
+    Calendar::LectionaryFile m_lectionary;
     Calendar::Naming m_naming;
     QDate m_offered;   // the date offered for the log, followed while the date shown is that one
     QString m_filled;  // the readings last put in from the lectionary

@@ -295,6 +295,7 @@ FlowLayout *ReportWindow::createButtons()
     // It names a head line of the file, which is text, whatever it looks like.
     m_status->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
+    m_status->setToolTip(Report::joinNote());
     auto *buttons = new FlowLayout(nullptr, Qt::AlignRight);
     const auto button = [&](const QString &name, const QString &text, auto *receiver, auto slot) {
         auto *push = new QPushButton(text, this);
@@ -637,6 +638,7 @@ QStringList ReportWindow::printedNotes() const
     QStringList notes;
     notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
     notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    notes.append(Report::joinNote());
     if (const QString from = Report::countedFromNote(m_span, today()); !from.isEmpty())
         notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())

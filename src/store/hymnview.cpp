@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Walking a hymn's stored lines: the part a line belongs to is set by its mark or by the separator before it and
 // carries on to the unmarked lines after it.
-#include "plan/hymnview.h"
+#include "store/hymnview.h"
 
 #include "store/plaintext.h"
+#include "store/serviceview.h"
 
 using namespace Qt::StringLiterals;
-
-namespace Plan {
 
 namespace {
 
@@ -26,7 +25,7 @@ bool isInfoLine(QStringView line)
 
 } // namespace
 
-void HymnView::read(const EntryStore &hymnal, int entry)
+void HymnView::readHead(const EntryStore &hymnal, int entry)
 {
     const QString &head = hymnal.head(entry);
     const qsizetype space = head.indexOf(u' ');
@@ -36,6 +35,12 @@ void HymnView::read(const EntryStore &hymnal, int entry)
     m_references.clear();
     m_lines.clear();
     m_joined.clear();
+    m_next = ServiceView(hymnal, entry).nextEntry();
+}
+
+void HymnView::read(const EntryStore &hymnal, int entry)
+{
+    readHead(hymnal, entry);
     m_part = Part::Verse;
     m_verse = 0;
     m_credits = true;
@@ -43,27 +48,20 @@ void HymnView::read(const EntryStore &hymnal, int entry)
 
     // The loader tags each verse-form line with the head line's first word, and the first line after a "--"
     // with that word and a full stop; any other tag is a line it split at its first blank.
+    const QString &head = hymnal.head(entry);
+    const qsizetype space = head.indexOf(u' ');
     const QStringView word = space < 0 ? QStringView() : PlainText::trimView(QStringView(head).first(space));
-    int last = entry;
-    while (last < hymnal.entryCount() && hymnal.isContinuation(last + 1))
-        ++last;
-    m_joined.reserve(size_t(last - entry + 1) * EntryStore::MaxSlots);
-    for (int e = entry; e <= last; ++e) {
-        for (int slot = 1; slot <= EntryStore::MaxSlots; ++slot) {
-            const QString &tag = hymnal.tag(e, slot);
-            const QString &text = hymnal.text(e, slot);
-            if (tag.isEmpty() && text.isEmpty())
-                break;
-            const bool afterSeparator = tag.size() == word.size() + 1 && tag.endsWith(u'.') && tag.startsWith(word);
-            if (afterSeparator || tag == word || tag == u" "_s) {
-                readLine(text, afterSeparator);
-            } else {
-                m_joined.push_back(tag + u' ' + text);
-                readLine(m_joined.back(), false);
-            }
+    m_joined.reserve(size_t(m_next - entry) * EntryStore::MaxSlots);
+    for (const ServiceView::Line line : ServiceView(hymnal, entry).lines()) {
+        const QString &tag = line.tag;
+        const bool afterSeparator = tag.size() == word.size() + 1 && tag.endsWith(u'.') && tag.startsWith(word);
+        if (afterSeparator || tag == word || tag == u" "_s) {
+            readLine(line.text, afterSeparator);
+        } else {
+            m_joined.push_back(tag + u' ' + line.text);
+            readLine(m_joined.back(), false);
         }
     }
-    m_next = last + 1;
 }
 
 void HymnView::readLine(QStringView line, bool afterSeparator)
@@ -99,5 +97,3 @@ void HymnView::readLine(QStringView line, bool afterSeparator)
     if (!m_credits)
         m_lines.push_back({PlainText::trimView(line), m_part, m_verse});
 }
-
-} // namespace Plan

@@ -10,8 +10,6 @@
 
 #include <vector>
 
-namespace Plan {
-
 class HymnView {
 public:
     enum class Part { Title, Verse, Refrain };
@@ -25,6 +23,9 @@ public:
     // Reads the hymn whose head entry is entry (not a continuation) with the continuation entries after it. The
     // views point into the store and into this object: both must outlive them, and the next read() ends them.
     void read(const EntryStore &hymnal, int entry);
+    // Reads only the hymn's head line and where it ends, for readers that want its number and title: its lines
+    // are left empty.
+    void readHead(const EntryStore &hymnal, int entry);
 
     // The entry after this hymn's last continuation.
     int nextEntry() const { return m_next; }
@@ -54,5 +55,3 @@ private:
     bool m_credits = true;
     int m_next = 0;
 };
-
-} // namespace Plan
