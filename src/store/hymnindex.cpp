@@ -25,7 +25,7 @@ HymnIndex::HymnIndex(qsizetype hymns)
 int HymnIndex::add(const QString &tag, const QString &text)
 {
     if (HymnKey::isBareNumber(tag))
-        return numberIn(m_bare, tag, size());
+        return numberIn(m_bare, tag, count());
     return add(HymnKey::ofLine(tag, text));
 }
 
@@ -34,8 +34,8 @@ int HymnIndex::add(const HymnKey &key)
     if (key.isEmpty())
         return -1;
     if (key.isNumber() && HymnKey::isBareNumber(key.text()))
-        return numberIn(m_bare, key.text(), size());
-    return numberIn(m_others, key, size());
+        return numberIn(m_bare, key.text(), count());
+    return numberIn(m_others, key, count());
 }
 
 int HymnIndex::find(const QString &tag, const QString &text) const

@@ -22,7 +22,7 @@ public:
     int find(const QString &tag, const QString &text) const;
     int find(const HymnKey &key) const;
 
-    int size() const { return int(m_bare.size() + m_others.size()); }
+    int count() const { return int(m_bare.size() + m_others.size()); }
 
 private:
     // A line whose first word is a bare number is found by that word, with no key made for it: such keys are kept
