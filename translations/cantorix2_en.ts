@@ -21,4 +21,66 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>Panes</name>
+    <message numerus="yes">
+        <source>%n item(s) copied</source>
+        <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
+        <translation>
+            <numerusform>%n item copied</numerusform>
+            <numerusform>%n items copied</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n title(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n title</numerusform>
+            <numerusform>%1 +  %n titles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n count(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n count</numerusform>
+            <numerusform>%1 +  %n counts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n date(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n date</numerusform>
+            <numerusform>%1 +  %n dates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message numerus="yes">
+        <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation>
+            <numerusform>Reading &quot;%1&quot; failed after %n byte (%2); the entries read before the failure were kept.</numerusform>
+            <numerusform>Reading &quot;%1&quot; failed after %n bytes (%2); the entries read before the failure were kept.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) loaded - this is the program&apos;s maximum</source>
+        <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
+        <translation>
+            <numerusform>%n item loaded - this is the program&apos;s maximum</numerusform>
+            <numerusform>%n items loaded - this is the program&apos;s maximum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation>
+            <numerusform>The file holds more than the %n entry the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+            <numerusform>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -1419,14 +1419,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>The system&apos;s language from the next start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 from the next start</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;User Guide</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1453,12 +1445,279 @@
         <source>%1 is kept as it is.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The system&apos;s language from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Panes</name>
+    <message numerus="yes">
+        <source>%n item(s) copied</source>
+        <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Song titles</source>
+        <extracomment>The title of the message after the list of a hymnal&apos;s titles was copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates used</source>
+        <extracomment>The title of the message after the list of a log&apos;s service dates was copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit copy to Verse #:</source>
+        <extracomment>The question before a copy of hymns&apos; lines: which verse of each hymn to copy (&quot;#&quot;: number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select verse # (0 = credits only; ^ = references )</source>
+        <extracomment>The title of that question: 0 copies the hymns&apos; credits only, &quot;^&quot; (typed as it is) their scripture references. &quot;#&quot;: number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select verse # (0 = credits only)</source>
+        <extracomment>The title of that question: 0 copies the hymns&apos; credits only. &quot;#&quot;: number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n title(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n count(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n date(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Verse lines</source>
+        <extracomment>The title of the message after the hymns&apos; lines were copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- only &apos;Exclude&apos; terms are case sensitive</source>
+        <extracomment>A tip in the help message: the boxes captioned &quot;exclude title:&quot;, &quot;exclude phrase:&quot; and &quot;exclude hymn:&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- either &gt; or &lt; may be used in date or year box</source>
+        <extracomment>A tip in the help message: &quot;&gt; 1990&quot; or &quot;&lt; 2000&quot; typed in the date or year box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- R click on an output box will copy box contents to clipboard</source>
+        <extracomment>A tip in the help message: &quot;R click&quot; is a click of the right mouse button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- L click in either output box will re-synchronize both boxes</source>
+        <extracomment>A tip in the help message: &quot;L click&quot; is a click of the left mouse button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- to select from directory box, double click your selection</source>
+        <extracomment>A tip in the help message: the directory box lists the folders.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 ver %1</source>
+        <extracomment>The help message&apos;s title: &quot;ver&quot; is short for version; %1 is the version number (2.9.7).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 team, 2026</source>
+        <extracomment>The help message&apos;s copyright line, after &quot;©&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
+        <source>title</source>
+        <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refrain: %1</source>
+        <extracomment>Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verse %1: %2</source>
+        <extracomment>Why a hymn is suggested: %1 is the verse&apos;s number, %2 the part of the verse that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verse: %1</source>
+        <extracomment>Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meter %1</source>
+        <extracomment>Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, &quot;8.6.8.6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type readings, a phrase or a meter to see suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a hymnal to see suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loaded file is a service log; suggestions need a hymnal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read the meter &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s number (&quot;#&quot;: number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it matched).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s meter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <extracomment>A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <extracomment>A column heading of the suggested hymns: how often the log has the hymn at all (a noun).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sung</source>
+        <extracomment>A column heading of the suggested hymns: the date the hymn was last sung.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <extracomment>A column heading of the suggested hymns: the days since the hymn was last sung.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>error %1</source>
+        <extracomment>In place of the system&apos;s reason for a failure, when it has none: %1 is the system&apos;s error code.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Hymns joined by number: 14, 014 and #14 are one hymn</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not found; it may have been moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a hymn file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ordinary file (a pipe or a device), so it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened (%2).</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.</source>
+        <extracomment>MiB: mebibytes (1024 × 1024 bytes).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) loaded - this is the program&apos;s maximum</source>
+        <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot; failed (%2).</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
