@@ -59,6 +59,14 @@
 <context>
     <name>Store</name>
     <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation>
+            <numerusform>The file holds more than the %n entry the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+            <numerusform>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
         <translation>
@@ -72,14 +80,6 @@
         <translation>
             <numerusform>%n item loaded - this is the program&apos;s maximum</numerusform>
             <numerusform>%n items loaded - this is the program&apos;s maximum</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
-        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
-        <translation>
-            <numerusform>The file holds more than the %n entry the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
-            <numerusform>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccessibleParts</name>
+    <message>
+        <source>Clear %1</source>
+        <extracomment>a screen reader&apos;s name for the button that empties a box; %1 is the box&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 choices</source>
+        <extracomment>a screen reader&apos;s name for the list a drop-down opens; %1 is the drop-down&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Not named: before the Gregorian church year (Advent 1582)</source>
@@ -1279,11 +1292,23 @@
 <context>
     <name>FileChangedBar</name>
     <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Put Back Backup…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Keep Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1295,11 +1320,522 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Dismiss the notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed on disk</source>
+        <extracomment>%1 is the loaded file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or deleted on disk</source>
+        <extracomment>%1 is the loaded file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>The last write of %1 was cut short: the log may hold part of a service.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>title only</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 53 px wide in Arial 8.25 bold, on one line; list the hymns&apos; titles only</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title only</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of music?</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 8.25 bold, on one line; beside the year box: the year is the music&apos;s (from its credit), not the text&apos;s</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of music?</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book list</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 39 px wide in Arial 8.25 bold, on two lines; the button that opens the list of scripture books</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book list</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incl. refs</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 26 px wide in Arial 8.25 bold, on two lines; &quot;including references&quot;: list the lines of scripture references too</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incl. refs</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the button that counts the uses of each hymn</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> full # only</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 61 px wide in Arial 8.25 bold, on one line; the leading blank included; &quot;#&quot; is the hymn number: find that whole number only, not the numbers that begin with it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> full # only</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the search button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the button that empties the criteria boxes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get File</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 71 px wide in Arial 9.75 bold, on one line; the button that loads the file chosen</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get File</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ title</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the title&quot; (of a hymnal text&apos;s hymn)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ title</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 25 px wide in Arial 8.25 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude title:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude title:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of hymns:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; &quot;#&quot; is &quot;number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of hymns:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude hymn:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold italic, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude hymn:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort tally by:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort tally by:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit date to:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit date to:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 7 px wide in Arial 9.75 bold, on one line; &quot;number&quot;, beside the count of hymns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on one line; &quot;hymn number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit title to:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit title to:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  # of dates:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  # of dates:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           sum:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           sum:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ date</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the date&quot; (of a service)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ date</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear*</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the Clear button while criteria are set, which the star marks</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear*</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by how often a hymn was used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn #</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn #</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
+        <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <extracomment>screen reader name of the folder list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture books</source>
+        <extracomment>screen reader name of the list of scripture books</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full number only</source>
+        <extracomment>screen reader name of the check box &quot; full # only&quot;: the hymn number matches whole</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <extracomment>screen reader name of the left list in a tally: how often each hymn was used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns</source>
+        <extracomment>screen reader name of the right list in a tally: the hymns counted</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <extracomment>screen reader name of the left list: a hymnal text&apos;s titles (or, next, a service log&apos;s dates)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns loaded</source>
+        <extracomment>screen reader name of a count, heard before its value (&quot;Hymns loaded: 120&quot;); so are the names next to it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Services loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns tallied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn lines listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row clicked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>screen reader name of the list of drives (volumes)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error encountered while changing drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is no longer there, so &quot;%2&quot; could not be read.</source>
+        <extracomment>%1 is the folder&apos;s path, %2 the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show entire file (may be slow)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear, criteria set</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1659,7 +2195,37 @@
     </message>
 </context>
 <context>
+    <name>SampleCopy</name>
+    <message>
+        <source>The folder “%1” could not be made: %2.</source>
+        <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be copied into “%2”: %3.</source>
+        <extracomment>%1 is a sample file&apos;s name, %2 the folder&apos;s path, %3 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The samples are opened where they are installed, to be read only.</source>
+        <extracomment>%1 says why the samples could not be copied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Store</name>
+    <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
         <translation type="unfinished"></translation>
@@ -1711,19 +2277,12 @@
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
-        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>UserGuide</name>
     <message>
-        <source>Cantorix2 User Guide</source>
+        <source>%1 User Guide</source>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1732,6 +2291,14 @@
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
