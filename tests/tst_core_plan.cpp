@@ -365,6 +365,12 @@ private Q_SLOTS:
         QTest::newRow("no reading readable")
             << C{.readings = u"Hez 1; Luke 99:x"_s, .phrase = u"shepherd"_s} << QStringList{}
             << u"Could not read the references \"Hez 1\", \"Luke 99:x\"."_s;
+        QTest::newRow("readings and phrase apart: the phrase's count")
+            << C{.readings = u"Isaiah 40:3"_s, .phrase = u"shepherd"_s} << QStringList{}
+            << u"No hymn fits both; 3 hold the phrase"_s;
+        QTest::newRow("with a meter, counted with the meter")
+            << C{.readings = u"Isaiah 40"_s, .phrase = u"shepherd"_s, .meter = u"C.M."_s} << QStringList{}
+            << u"No hymn fits all three; 1 holds the phrase and the meter"_s;
         QTest::newRow("meter unreadable")
             << C{.meter = u"--"_s} << QStringList{} << u"Could not read the meter \"--\"."_s;
         QTest::newRow("no criteria") << C{.readings = u" ; ;"_s, .phrase = u" \t"_s} << QStringList{}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program has open and keeps: the loaded file's kind and path after each kind of load, the hymnal's book
-// names and what a refused hymnal leaves, and the settings' keys, defaults and the recent weeks' bounds as a
-// settings file written by earlier versions holds them.
+// names and what a refused hymnal leaves, its lectionary followed on disk and written by an import, and the
+// settings' keys, defaults and the recent weeks' bounds as a settings file written by earlier versions holds them.
 #include "testfiles.h"
 
 #include "workspace/appsettings.h"
@@ -38,6 +38,7 @@ private Q_SLOTS:
     void settings();
     void recentWeeksKept_data();
     void recentWeeksKept();
+    void lectionaryFollowed();
 };
 
 void TestWorkspace::initTestCase()
@@ -255,6 +256,27 @@ void TestWorkspace::recentWeeksKept()
     settings.setRecentWeeks(asked);
     QTEST(programSettings()->value(u"planner/recentWeeks"_s).toInt(), "kept");
     QTEST(settings.recentWeeks(), "kept");
+}
+
+// Whatever an editor does to Lectionary.txt (makes it, writes it, removes it), the hymnal reads it again and says so.
+void TestWorkspace::lectionaryFollowed()
+{
+    TestFolder folder;
+    Hymnal hymnal(nullptr);
+    QVERIFY(hymnal.set(NativePath::fromText(folder.write(u"Hymnal.txt"_s, kHymnal))));
+    QVERIFY(hymnal.lectionary().table().isEmpty());
+    QSignalSpy changed(&hymnal, &Hymnal::lectionaryChanged);
+    const auto readings = [&] {
+        const auto &entries = hymnal.lectionary().table().entries();
+        return entries.empty() ? QString() : entries.front().readings;
+    };
+    folder.write(u"Lectionary.txt"_s, "Advent 1 B: Isaiah 64:1-9\n");
+    QVERIFY(changed.wait());
+    QCOMPARE(readings(), u"Isaiah 64:1-9"_s);
+    folder.write(u"Lectionary.txt"_s, "Advent 1 B: Mark 13:24-37\n");
+    QTRY_COMPARE(readings(), u"Mark 13:24-37"_s);
+    QVERIFY(QFile::remove(folder.filePath(u"Lectionary.txt"_s)));
+    QTRY_VERIFY(hymnal.lectionary().table().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWorkspace)

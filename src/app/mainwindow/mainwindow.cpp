@@ -292,7 +292,7 @@ void MainWindow::showReport()
     m_reportWindow->showReport();
 }
 
-void MainWindow::showSuggestions(QDate date)
+void MainWindow::showSuggestions(QDate date, bool forService)
 {
     if (!m_hymnal->isSet())
         return;
@@ -303,7 +303,7 @@ void MainWindow::showSuggestions(QDate date)
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
     placeSuggestions();
-    m_suggestWindow->showSuggestions(date);
+    m_suggestWindow->showSuggestions(date, forService);
 }
 
 void MainWindow::placeSuggestions()
@@ -538,7 +538,7 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
     dialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
     dialog->appendLines(hymns);
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
-    connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);
+    connect(dialog, &AddServiceDialog::suggestRequested, this, [this](QDate date) { showSuggestions(date, true); });
     connect(dialog, &AddServiceDialog::recentWeeksChanged, this,
             [this](int weeks) { m_settings.setRecentWeeks(weeks); });
     // Before the dialog goes, which would take Suggest Hymns with it.

@@ -96,8 +96,8 @@ private:
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
     bool submitService(const Logbook::NewService &service);
-    // Suggest Hymns for date, or for the date the window shows when none is given.
-    void showSuggestions(QDate date = QDate());
+    // Suggest Hymns for date, or for the date the window shows when none is given; forService: for Add Service's.
+    void showSuggestions(QDate date = QDate(), bool forService = false);
     // The church year's settings to the windows that name days.
     void followNaming();
     // Suggest Hymns belongs to Add Service while the dialog is open, to this window otherwise: the dialog blocks
