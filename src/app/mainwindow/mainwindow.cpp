@@ -7,6 +7,7 @@
 #include "app/help/userguide.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
+#include "app/plan/importlectionarydialog.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
@@ -17,6 +18,7 @@
 #include "platform/writelock.h"
 #include "version.h"
 #include "workspace/hymnal.h"
+#include "workspace/lectionarysave.h"
 #include "workspace/loadedfile.h"
 
 #include <QAction>
@@ -149,6 +151,8 @@ void MainWindow::createActions()
     file->addSeparator();
     add(file, u"actSetHymnal"_s, u"Set &Hymnal…"_s, QKeySequence(), &MainWindow::chooseHymnal);
     m_clearHymnal = add(file, u"actClearHymnal"_s, u"Clear H&ymnal"_s, QKeySequence(), &MainWindow::clearHymnal);
+    m_importLectionary =
+        add(file, u"actImportLectionary"_s, tr("&Import Lectionary…"), QKeySequence(), &MainWindow::importLectionary);
     file->addSeparator();
     add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
@@ -238,6 +242,7 @@ void MainWindow::updateActions()
     m_editExternally->setEnabled(m_loadedFile->kind() != LoadedFile::Kind::None);
     m_addService->setEnabled(m_loadedFile->kind() == LoadedFile::Kind::ServiceLog);
     m_suggest->setEnabled(m_hymnal->isSet());
+    m_importLectionary->setEnabled(m_hymnal->isSet());
 }
 
 bool MainWindow::setHymnal(const NativePath &path)
@@ -267,6 +272,27 @@ void MainWindow::chooseHymnal()
 void MainWindow::clearHymnal()
 {
     m_hymnal->clear();
+}
+
+void MainWindow::importLectionary()
+{
+    if (!m_hymnal->isSet())
+        return;
+    const NativePath folder = m_hymnal->file().path().parent();
+    // Refused before anything is read or chosen: the file goes nowhere but beside the hymnal.
+    if (const QString refused = LectionarySave::refusal(folder); !refused.isEmpty()) {
+        m_dialogs->message(tr("Import Lectionary"), refused, Dialogs::Icon::Exclamation);
+        return;
+    }
+    auto *dialog = new ImportLectionaryDialog(m_ownDialogs ? nullptr : m_dialogs, folder, m_hymnal->books(),
+                                              m_churchYear->naming().style, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ImportLectionaryDialog::written, this, [this](const QString &status) {
+        // Read at once: the watch would see it soon, but the windows should not wait for it.
+        m_hymnal->readLectionary();
+        statusBar()->showMessage(status);
+    });
+    dialog->open();
 }
 
 void MainWindow::showUserGuide()

@@ -49,6 +49,8 @@ public:
     // one.
     bool setHymnal(const NativePath &path);
     void clearHymnal();
+    // File > Import Lectionary…: refused, saying why, when the hymnal's folder cannot take Lectionary.txt.
+    void importLectionary();
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Where the sample files are, as the About box names them.
@@ -121,6 +123,7 @@ private:
     QAction *m_copyRight = nullptr;
     QAction *m_report = nullptr;
     QAction *m_clearHymnal = nullptr;
+    QAction *m_importLectionary = nullptr;
     QAction *m_reload = nullptr;
     QAction *m_editExternally = nullptr;
     QAction *m_addService = nullptr;
