@@ -215,6 +215,8 @@ private Q_SLOTS:
             << u"Malachi 3:1-4 (or Baruch 5:1-9)"_s << none << u"39 3:1-3:4 | 71 5:1-5:9"_s;
         QTest::newRow("continental") << u"Jes 61,1-2a.10-11; Lk 1,26-38"_s << none
                                      << u"23 61:1-61:2 61:10-61:11 | 42 1:26-1:38"_s;
+        QTest::newRow("continental verse groups of part verses")
+            << u"2 Sam 7,1-5.8b-12.14a.16"_s << none << u"10 7:1-7:5 7:8-7:12 7:14-7:14 7:16-7:16"_s;
         QTest::newRow("continental, across chapters and carried")
             << u"Jes 61,10-62,3; 63,1"_s << none << u"23 61:10-62:3 | 23 63:1-63:1"_s;
         QTest::newRow("continental with blanks")

@@ -309,10 +309,14 @@ private:
         qsizetype at = m_pos + 1;
         if (at < m_s.size() && isDigit(m_s[at]))
             return false;
+        const qsizetype joined = at;
         if (at < m_s.size() && m_s[at] == u'.')
             ++at;
         while (at < m_s.size() && m_s[at] == u' ')
             ++at;
+        // Joined to the digit, one letter is a part verse ("3b"), a name has more ("2Cor").
+        if (at == joined)
+            return at + 1 < m_s.size() && m_s[at].isLetter() && m_s[at + 1].isLetter();
         return at < m_s.size() && m_s[at].isLetter();
     }
 

@@ -190,7 +190,7 @@ bool ImportLectionaryDialog::paste()
                            Dialogs::Icon::Exclamation);
         return false;
     }
-    setTable(table, html ? tr("the clipboard's HTML table") : tr("the clipboard's text"));
+    setTable(table, html ? tr("The clipboard's HTML table") : tr("The clipboard's text"));
     return true;
 }
 
@@ -312,10 +312,10 @@ bool ImportLectionaryDialog::confirmReplacing(const std::vector<Calendar::Replac
     if (replaced.size() > size_t(kListedLines))
         listed.append(tr("… and %n more", nullptr, int(replaced.size()) - kListedLines));
     const QString question =
-        tr("%1 has %n line(s) for the days and years imported, which the imported lines replace:", nullptr,
-           int(replaced.size()))
+        tr("%1 already has %n line(s) for the days and years imported:", nullptr, int(replaced.size()))
             .arg(Calendar::LectionaryFile::fileName()) +
-        u"\n\n"_s + listed.join(u'\n') + u"\n\n"_s + tr("Replace them? Every other line stays as it is.");
+        u"\n\n"_s + listed.join(u'\n') + u"\n\n"_s +
+        tr("Replace them with the imported lines? Every other line stays as it is.");
     return m_dialogs->confirm(windowTitle(), question);
 }
 
