@@ -7,6 +7,7 @@
 #include "app/help/userguide.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
+#include "app/mainwindow/languagemenu.h"
 #include "app/plan/importlectionarydialog.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
@@ -185,6 +186,11 @@ void MainWindow::createActions()
     view->addSeparator();
     m_churchYear = new ChurchYearMenu(&m_settings, view, this);
     connect(m_churchYear, &ChurchYearMenu::changed, this, &MainWindow::followNaming);
+    auto *languages = new LanguageMenu(&m_settings, view, this);
+    connect(languages, &LanguageMenu::chosen, this, [this](const QString &language) {
+        statusBar()->showMessage(language.isEmpty() ? tr("The system's language from the next start")
+                                                    : tr("%1 from the next start").arg(language));
+    });
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
@@ -457,12 +463,12 @@ void MainWindow::followLoadedFile()
 
 void MainWindow::showNulNote()
 {
-    const qsizetype nuls = m_loadedFile->nulCharacters();
+    const int nuls = int(qMin<qsizetype>(m_loadedFile->nulCharacters(), INT_MAX));
     if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog || nuls == 0)
         return;
     statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been cut "
                                 "short. Look at it in a text editor.",
-                                nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
+                                nullptr, nuls)
                                  .arg(m_loadedFile->path().baseName().display()));
 }
 
