@@ -1458,6 +1458,7 @@
     </message>
     <message>
         <source>line %1: %2 (removed: a second line for the same day and year)</source>
+        <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>

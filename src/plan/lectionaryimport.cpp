@@ -68,12 +68,6 @@ QString keyOf(const Calendar::DayId &day, QChar year)
 
 } // namespace
 
-QString ImportNote::message() const
-{
-    //: A row of an imported table that was left out, or only partly read: "Row 12: no readings".
-    return QCoreApplication::translate("Plan", "Row %1: %2").arg(row).arg(reason);
-}
-
 std::optional<QString> LectionaryImport::yearLetters(QStringView cell)
 {
     QString letters;
@@ -247,6 +241,16 @@ LectionaryImport::LectionaryImport(const ImportTable &table, const ImportColumns
         }
         m_written.back() = written.join(u'\n');
     }
+}
+
+QStringList LectionaryImport::noteMessages() const
+{
+    //: A row of an imported table that was left out, or only partly read: "Row 12: no readings".
+    const QString format = QCoreApplication::translate("Plan", "Row %1: %2");
+    QStringList messages;
+    for (const ImportNote &note : m_notes)
+        messages.append(format.arg(note.row).arg(note.reason));
+    return messages;
 }
 
 int LectionaryImport::leftOut() const

@@ -33,8 +33,6 @@ struct ImportNote {
     int row = 0;          // as a spreadsheet numbers it, from 1
     QString reason;       // "“Advent 9” is not a day of the church year"
     bool leftOut = false; // the row gives no line; else it was used, and the note says what of it was not read
-    // "Row 12: …"
-    QString message() const;
 };
 
 class LectionaryImport {
@@ -60,6 +58,8 @@ public:
     // For each row of the table (headings included, as an empty text), the lines it gave, joined by line breaks.
     const QStringList &written() const { return m_written; }
     const std::vector<ImportNote> &notes() const { return m_notes; }
+    // Each note for the list of rows not read: "Row 12: no readings".
+    QStringList noteMessages() const;
     int leftOut() const;
 
     // The year letters a cell gives ("B", "AC"), empty for every year; nothing when it is no year.

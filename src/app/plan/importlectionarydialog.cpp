@@ -212,11 +212,12 @@ void ImportLectionaryDialog::setTable(const Plan::ImportTable &table, const QStr
     const Plan::ImportColumns guessed = Plan::LectionaryImport::guessColumns(table, m_books, &m_shown);
     // The columns' names need the headings, which the import finds with the columns.
     const Plan::LectionaryImport headings(table, guessed, m_books, &m_shown, m_style);
+    //: A column of the imported table: its letter and the heading above it, "B: Sunday".
+    const QString withHeading = tr("%1: %2");
     const auto name = [&](int column) {
         const QString letter = Plan::ImportTable::columnName(column);
         const QString heading = headings.hasHeadings() ? table.rows().front().at(column) : QString();
-        //: A column of the imported table: its letter and the heading above it, "B: Sunday".
-        return heading.isEmpty() ? letter : tr("%1: %2").arg(letter, heading);
+        return heading.isEmpty() ? letter : withHeading.arg(letter, heading);
     };
     m_dayColumn->clear();
     m_yearColumn->clear();
@@ -274,8 +275,7 @@ void ImportLectionaryDialog::refresh()
         m_preview->setColumnWidth(c, std::min(m_preview->columnWidth(c), 24 * fontMetrics().averageCharWidth()));
 
     m_problems->clear();
-    for (const Plan::ImportNote &note : m_import->notes())
-        m_problems->addItem(note.message());
+    m_problems->addItems(m_import->noteMessages());
     const int lines = int(m_import->lines().size());
     m_ok->setEnabled(lines > 0);
     if (m_table.isEmpty()) {
@@ -300,14 +300,13 @@ void ImportLectionaryDialog::refresh()
 
 bool ImportLectionaryDialog::confirmReplacing(const std::vector<Calendar::ReplacedLine> &replaced)
 {
+    //: A line of Lectionary.txt the import removes: a second line for a day and year.
+    const QString removed = tr("line %1: %2 (removed: a second line for the same day and year)");
+    const QString replacing = tr("line %1: %2");
     QStringList listed;
     for (size_t n = 0; n < replaced.size() && n < size_t(kListedLines); ++n) {
         const Calendar::ReplacedLine &line = replaced[n];
-        listed.append(
-            line.now.isEmpty()
-                //: A line of Lectionary.txt the import removes: a second line for a day and year.
-                ? tr("line %1: %2 (removed: a second line for the same day and year)").arg(line.line).arg(line.was)
-                : tr("line %1: %2").arg(line.line).arg(line.was));
+        listed.append((line.now.isEmpty() ? removed : replacing).arg(line.line).arg(line.was));
     }
     if (replaced.size() > size_t(kListedLines))
         listed.append(tr("… and %n more", nullptr, int(replaced.size()) - kListedLines));

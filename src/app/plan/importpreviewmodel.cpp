@@ -15,6 +15,8 @@ void ImportPreviewModel::setContent(const Plan::ImportTable &table, const Plan::
     beginResetModel();
     m_table = table;
     const QString day = tr("day"), year = tr("year"), readings = tr("readings");
+    //: A column of the imported table and what it is taken for: "B Sunday · day".
+    const QString withRole = tr("%1 · %2");
     m_headers.clear();
     for (int c = 0; c < table.columnCount(); ++c) {
         QString header = Plan::ImportTable::columnName(c);
@@ -25,8 +27,7 @@ void ImportPreviewModel::setContent(const Plan::ImportTable &table, const Plan::
                              : columns.readings.contains(c) ? readings
                                                             : QString();
         if (!role.isEmpty())
-            //: A column of the imported table and what it is taken for: "B Sunday · day".
-            header = tr("%1 · %2").arg(header, role);
+            header = withRole.arg(header, role);
         m_headers.append(header);
     }
     const qsizetype rows = table.rows().size();
