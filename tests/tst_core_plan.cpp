@@ -219,6 +219,8 @@ private Q_SLOTS:
             << u"2 Sam 7,1-5.8b-12.14a.16"_s << none << u"10 7:1-7:5 7:8-7:12 7:14-7:14 7:16-7:16"_s;
         QTest::newRow("continental, across chapters and carried")
             << u"Jes 61,10-62,3; 63,1"_s << none << u"23 61:10-62:3 | 23 63:1-63:1"_s;
+        QTest::newRow("an abbreviation of one notation carried on")
+            << u"Hb 1,1-4; 2"_s << none << u"58 1:1-1:4 | 58 2:0-2:999"_s;
         QTest::newRow("continental with blanks")
             << u"Is 61, 1-2a. 10-11; Lc 1, 26-38"_s << none << u"23 61:1-61:2 61:10-61:11 | 42 1:26-1:38"_s;
         QTest::newRow("full stop for the colon, comma after a verse")

@@ -206,6 +206,8 @@ BookTable::BookTable(const QStringList &bookList) : BookTable()
         // A list name the table knows ("Psalms", "Ps") is that book; only whole names are taken, so that a list
         // of any length is read in one pass. A hymnal's list writes English.
         const int known = exactBook(key, Notation::English);
+        if (known == 0)
+            m_listNames.append(name);
         addName(name, known != 0 ? known : ++m_bookCount, true);
     }
     std::sort(m_fullNames.begin(), m_fullNames.end());
@@ -268,6 +270,19 @@ int BookTable::bookOf(QStringView name, Notation notation) const
         book = at->second;
     }
     return book;
+}
+
+bool BookTable::dependsOnNotation(QStringView name) const
+{
+    const QString key = keyOf(name);
+    return m_english.contains(key) || m_continental.contains(key);
+}
+
+QString BookTable::nameOf(int book) const
+{
+    if (book >= 1 && book <= BuiltInBooks)
+        return QString::fromUtf16(kBooks[size_t(book - 1)].names).section(u'|', 0, 0);
+    return m_listNames.value(book - BuiltInBooks - 1);
 }
 
 bool BookTable::isSingleChapter(int book) const

@@ -37,6 +37,11 @@ public:
     // exactly one book's full name with at least three letters ("Matth", "Zeph").
     int bookOf(QStringView name, Notation notation = Notation::English) const;
 
+    // Whether the notation decides which book name is ("Hb", "Mc").
+    bool dependsOnNotation(QStringView name) const;
+    // The book's English name ("Hebrews"), or its name in the book list for a book of the list's own.
+    QString nameOf(int book) const;
+
     // Obadiah, Philemon, 2 John, 3 John, Jude and the deuterocanonical books of one chapter: a bare number after
     // their name is a verse.
     bool isSingleChapter(int book) const;
@@ -55,6 +60,7 @@ private:
     QHash<QString, int> m_byKey;
     QHash<QString, int> m_english, m_continental; // the names each notation gives its own book
     QHash<QString, int> m_byStripped;             // 0 where two books share the stripped form
+    QStringList m_listNames;                      // the book list's own books, from BuiltInBooks + 1 on
     // The keys of full names in sorted order, for the abbreviations that no table lists.
     std::vector<std::pair<QString, int>> m_fullNames;
     int m_bookCount = BuiltInBooks;

@@ -65,10 +65,8 @@ struct Carry {
 
 class PieceReader {
 public:
-    // spacedCommas: the text has no colon anywhere, so that a comma and a blank after a chapter may begin its
-    // verses ("Lc 1, 26-38").
-    PieceReader(QStringView piece, const BookTable &books, const Carry &carry, bool spacedCommas)
-        : m_s(piece), m_books(books), m_carry(carry), m_spacedCommas(spacedCommas)
+    PieceReader(QStringView piece, const BookTable &books, const Carry &carry)
+        : m_s(piece), m_books(books), m_carry(carry)
     {}
 
     // The piece's references go to out and the parts of it that do not read, as written, to unreadable. The
@@ -101,11 +99,17 @@ public:
                 while (m_pos < m_s.size() && !atPartEnd())
                     ++m_pos;
                 if (!lost && !m_texts.empty()) {
+                    // The blank before a joining word that ends the part stays, as a comma would.
+                    qsizetype cutEnd = m_pos;
+                    while (cutEnd > partStart && m_pos < m_s.size() && m_s[m_pos] != u',' && m_s[cutEnd - 1].isSpace())
+                        --cutEnd;
                     TextBounds &text = m_texts.back();
-                    if (!text.cuts.empty() && text.cuts.back().first == text.end)
-                        text.cuts.back().second = m_pos;
+                    // Where the reference stands at a chapter, a comma right after it would begin its verses.
+                    const bool apart = !m_verseMode && !m_continental;
+                    if (!text.cuts.empty() && text.cuts.back().from == text.end)
+                        text.cuts.back() = {text.cuts.back().from, cutEnd, apart};
                     else
-                        text.cuts.push_back({text.end, m_pos});
+                        text.cuts.push_back({text.end, cutEnd, apart});
                 }
                 if (badStart < 0)
                     badStart = partStart;
@@ -135,17 +139,24 @@ private:
         qsizetype start = 0, end = 0;
         QString bookName;
         // Unreadable parts left out of the text, each with the comma or blank before it.
-        std::vector<std::pair<qsizetype, qsizetype>> cuts;
+        struct Cut {
+            qsizetype from = 0, to = 0;
+            bool apart = false; // a comma after the cut must stand apart from the chapter before it
+        };
+        std::vector<Cut> cuts;
 
         QString text(QStringView s) const
         {
             QString written = prefix;
             qsizetype from = start;
-            for (const auto &[cutFrom, cutTo] : cuts) {
-                if (cutFrom >= end)
+            for (const Cut &cut : cuts) {
+                if (cut.from >= end)
                     break;
-                written += s.sliced(from, cutFrom - from);
-                from = cutTo;
+                written += s.sliced(from, cut.from - from);
+                // "Psalm 1, x, 8-16" left as "Psalm 1,8-16" would read as verses of the first psalm.
+                if (cut.apart && cut.to < end && s[cut.to] == u',')
+                    written += u' ';
+                from = cut.to;
             }
             written += s.sliced(from, end - from);
             return written;
@@ -359,7 +370,9 @@ private:
         if (m_carry.book == 0)
             return false;
         refs.push_back({m_carry.book, {}, {}});
-        m_texts.push_back({m_carry.name + u' ', m_pos, m_pos, m_carry.name, {}});
+        // A name whose book the notation decides is written out, as this piece's notation may be the other one.
+        const QString name = m_books.dependsOnNotation(m_carry.name) ? m_books.nameOf(m_carry.book) : m_carry.name;
+        m_texts.push_back({name + u' ', m_pos, m_pos, name, {}});
         resetChapter(m_carry.book);
         return true;
     }
@@ -374,8 +387,8 @@ private:
     }
 
     // Where the verses begin after a chapter number that ends before at, when a comma begins them as the continent's
-    // tables write it: "61,1" always, "61, 1-2a" (a range or a verse group after the blank) when spaced and in a text
-    // without colons. -1 when no such comma is there.
+    // tables write it: "61,1" always, and with spaced "61, 1-2a" (a range or a verse group after the blank; "Psalm
+    // 23, 24" lists chapters). -1 when no such comma is there.
     qsizetype continentalComma(qsizetype at, bool spaced = true) const
     {
         if (at >= m_s.size() || m_s[at] != u',')
@@ -383,7 +396,7 @@ private:
         qsizetype verse = at + 1;
         if (verse < m_s.size() && isDigit(m_s[verse]))
             return verse;
-        if (!spaced || !m_spacedCommas)
+        if (!spaced)
             return -1;
         while (verse < m_s.size() && m_s[verse] == u' ')
             ++verse;
@@ -394,7 +407,13 @@ private:
             return -1;
         while (after < m_s.size() && m_s[after] >= u'a' && m_s[after] <= u'e')
             ++after;
-        return after < m_s.size() && (isDash(m_s[after]) || m_s[after] == u'.') ? verse : -1;
+        if (after < m_s.size() && isDash(m_s[after]))
+            return verse;
+        // A full stop only where another verse group follows it: "61, 1-2a. 10-11", not the end of a sentence.
+        qsizetype group = after + 1;
+        while (group < m_s.size() && m_s[group] == u' ')
+            ++group;
+        return after < m_s.size() && m_s[after] == u'.' && group < m_s.size() && isDigit(m_s[group]) ? verse : -1;
     }
 
     // Whether the reference whose book name ends at at writes its first chapter and verse the continent's way,
@@ -538,7 +557,6 @@ private:
     QStringView m_s;
     const BookTable &m_books;
     const Carry &m_carry;
-    const bool m_spacedCommas;
     qsizetype m_pos = 0;
     std::vector<TextBounds> m_texts; // one per reference of the piece
     int m_book = 0;
@@ -553,12 +571,11 @@ Readings parseReadings(QStringView text, const BookTable &books)
 {
     Readings readings;
     Carry carry;
-    const bool spacedCommas = !text.contains(u':');
     for (const QStringView rawPiece : text.tokenize(u';')) {
         const QStringView piece = rawPiece.trimmed();
         if (piece.isEmpty())
             continue;
-        PieceReader reader(piece, books, carry, spacedCommas);
+        PieceReader reader(piece, books, carry);
         reader.read(readings.references, readings.unreadable, carry);
     }
     return readings;

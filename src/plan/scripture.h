@@ -41,7 +41,7 @@ struct Readings {
 // comma may also start a new book ("Psalm 23, John 10:11-18"), and so may a joining word ("Baruch 5:1-9 or
 // Malachi 3:1-4", "Psalms 42 and 43"; "oder", "o", "ou", "und", "y", "et" …), each alternative a reference of its
 // own. A reference may be written the continent's way, a comma between chapter and verse and a full stop between
-// verse groups ("Jes 61,1-2a.10-11", "Jes 61,10-62,3"; "Lc 1, 26-38" with a blank in a text without colons). A
+// verse groups ("Jes 61,1-2a.10-11", "Jes 61,10-62,3"; "Lc 1, 26-38" with a blank before a range or group). A
 // bare number after a verse is another verse of that chapter, otherwise a chapter; in a book of one chapter
 // ("Jude 24-25") it is a verse. Up to three letters a-e after a verse ("8b", "2ac") are ignored, and en or em
 // dashes work as hyphens. A psalm's number in the other numbering, in brackets after it ("Ps 23 (22)"), gives the
