@@ -1228,6 +1228,10 @@
         <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>

@@ -179,6 +179,15 @@ LectionaryMerge LectionaryMerge::merge(const QByteArray &existing, bool exists,
             return merged;
         bytes += *line + lineEnd;
     }
+    // The lines are no use past the point where the file stops being read.
+    if (LectionaryFile::read(bytes).isTruncated()) {
+        merged.m_error = QCoreApplication::translate("Calendar", "%1 would be longer than a lectionary is read (%2 "
+                                                                 "lines, 1 MB) with these lines, so nothing was "
+                                                                 "imported into it.")
+                             .arg(name)
+                             .arg(LectionaryFile::MaxLines);
+        return merged;
+    }
     merged.m_bytes = bytes;
     return merged;
 }
