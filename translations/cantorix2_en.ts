@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ImportLectionaryDialog</name>
+    <message numerus="yes">
+        <source>%1: %n row(s)</source>
+        <translation>
+            <numerusform>%1: %n row</numerusform>
+            <numerusform>%1: %n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) to write.</source>
+        <translation>
+            <numerusform>%n line to write.</numerusform>
+            <numerusform>%n lines to write.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 already has %n line(s) for the days and years imported:</source>
+        <translation>
+            <numerusform>%1 already has %n line for the days and years imported:</numerusform>
+            <numerusform>%1 already has %n lines for the days and years imported:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n line(s) imported</source>
+        <translation>
+            <numerusform>%1 written: %n line imported</numerusform>
+            <numerusform>%1 written: %n lines imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 made beside the hymnal: %n line(s)</source>
+        <translation>
+            <numerusform>%1 made beside the hymnal: %n line</numerusform>
+            <numerusform>%1 made beside the hymnal: %n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Logbook</name>
     <message numerus="yes">
         <source>The log holds %n NUL byte(s) that the backup does not.</source>
@@ -53,6 +98,23 @@
         <translation>
             <numerusform>%1 +  %n date</numerusform>
             <numerusform>%1 +  %n dates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message numerus="yes">
+        <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
+        <translation>
+            <numerusform>No hymn fits all three; %n holds the phrase and the meter</numerusform>
+            <numerusform>No hymn fits all three; %n hold the phrase and the meter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits both; %n hold(s) the phrase</source>
+        <translation>
+            <numerusform>No hymn fits both; %n holds the phrase</numerusform>
+            <numerusform>No hymn fits both; %n hold the phrase</numerusform>
         </translation>
     </message>
 </context>

@@ -1229,6 +1229,22 @@
         <source>%1 after the Epiphany</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is longer than a lectionary is read (%2 lines, 1 MB), so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends in half a character, so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
@@ -1292,10 +1308,6 @@
 <context>
     <name>FileChangedBar</name>
     <message>
-        <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Put Back Backup…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1304,19 +1316,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Dismiss</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reload the file</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Put the backup back in place of the log</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Keep the log as it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last write of %1 was cut short: the log may hold part of a service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the file</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1331,14 +1355,6 @@
     <message>
         <source>%1 was moved or deleted on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The last write of %1 was cut short: the log may hold part of a service.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1840,6 +1856,221 @@
     </message>
 </context>
 <context>
+    <name>ImportLectionaryDialog</name>
+    <message>
+        <source>&amp;Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Lectionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.tab *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A CSV or tab-separated file, as a spreadsheet saves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A table copied in a spreadsheet or on a web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the day&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns of the readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every column ticked is a reading; they are joined by &quot;; &quot; in their order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview of the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the lines into %1 beside the hymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Day&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Readings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows &amp;not read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” holds no table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table. Copy the lectionary&apos;s table in a spreadsheet or on a web page, then press Paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s HTML table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a CSV or tab-separated file, or copy a lectionary&apos;s table in a spreadsheet or on a web page and paste it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (every year, or as the day&apos;s name says)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the column of the day&apos;s name and at least one column of readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row gives a line for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They go into the %1 beside the hymnal; its lines for the same days and years are replaced only after a question, and the rest of it stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They make a new %1 beside the hymnal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) to write.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 (removed: a second line for the same day and year)</source>
+        <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 already has %n line(s) for the days and years imported:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace them with the imported lines? Every other line stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds these lines already, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n line(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 made beside the hymnal: %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A column of the imported table and what it is taken for: &quot;B Sunday · day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the headings)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written to Lectionary.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
@@ -1955,6 +2186,14 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>The system&apos;s language from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 from the next start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;User Guide</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1982,11 +2221,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The system&apos;s language from the next start</source>
+        <source>&amp;Import Lectionary…</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 from the next start</source>
+        <source>Import Lectionary</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2092,6 +2331,50 @@
 </context>
 <context>
     <name>Plan</name>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>A row of an imported table that was left out, or only partly read: &quot;Row 12: no readings&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no day&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a year letter (A, B or C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a “#” in the readings would begin a comment in Lectionary.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in row %2 already</source>
+        <extracomment>%1 is a day and year (&quot;Advent 3 B&quot;), %2 the row that gave it first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits both; %n hold(s) the phrase</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
         <source>title</source>
         <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
@@ -2281,16 +2564,16 @@
 <context>
     <name>UserGuide</name>
     <message>
-        <source>%1 User Guide</source>
-        <extracomment>%1 is the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>User Guide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 User Guide</source>
+        <extracomment>%1 is the program&apos;s name</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2299,6 +2582,33 @@
     <message>
         <source>%1: %2</source>
         <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>%1 was changed by another program while the import was being prepared, so nothing was written. Import again to merge into it as it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymnal&apos;s folder “%1” cannot be written, so no lectionary can be imported: %2 goes beside the hymnal. Copy the hymnal to a folder you may write in, and set it there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in “%2” is read-only, so no lectionary can be imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in “%2” is not a file the program can write, so no lectionary can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2. The file is as it was.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include "platform/nativefile.h"
 #include "store/textdecoding.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QIODevice>
 
@@ -77,8 +78,10 @@ LectionaryFile LectionaryFile::read(QIODevice &device)
     return read(device.read(MaxBytes + 1));
 }
 
-LectionaryFile LectionaryFile::readFile(const NativePath &path)
+LectionaryFile LectionaryFile::readFile(const NativePath &path, FileFacts *facts)
 {
+    if (facts != nullptr)
+        *facts = {};
     QFile file;
     const NativeFile::Opened opened = NativeFile::openRegular(path, file);
     LectionaryFile lectionary;
@@ -102,6 +105,8 @@ LectionaryFile LectionaryFile::readFile(const NativePath &path)
         lectionary.m_failure = u"%1 cannot be read: %2"_s.arg(fileName(), file.errorString());
         return lectionary;
     }
+    if (facts != nullptr)
+        *facts = {bytes.size(), opened.modifiedMs, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
     return read(bytes);
 }
 

@@ -5,6 +5,7 @@
 
 #include "calendar/lectionary.h"
 #include "platform/nativepath.h"
+#include "store/hymnfileloader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,8 +40,9 @@ public:
     static LectionaryFile read(QIODevice &device);
 
     // The file at path, never waiting on a pipe or device. A missing file is an empty lectionary; one that is
-    // there but cannot be read gives failure().
-    static LectionaryFile readFile(const NativePath &path);
+    // there but cannot be read gives failure(). facts, when given, gets the size and digest of the bytes read
+    // (unknown when none were), for a watch to tell the next change by.
+    static LectionaryFile readFile(const NativePath &path, FileFacts *facts = nullptr);
 
     // A lectionary is a few hundred lines: anything past these is not one.
     static constexpr qint64 MaxBytes = 1024 * 1024;

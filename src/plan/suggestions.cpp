@@ -185,6 +185,23 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
         result.rows.push_back(std::move(row));
     }
 
+    // Readings and a phrase that no hymn has together: how many hold the phrase says which to loosen.
+    if (result.rows.empty() && byReadings && byPhrase) {
+        int holding = 0;
+        for (int entry = 1; entry <= hymnal.entryCount(); entry = hymn.nextEntry()) {
+            hymn.read(hymnal, entry);
+            if ((!byMeter || meterPattern(hymn.meter()) == meter) && !phraseMatch(hymn, words, said).isEmpty())
+                ++holding;
+        }
+        messages.append(byMeter ? QCoreApplication::translate("Plan",
+                                                              "No hymn fits all three; %n hold(s) the phrase "
+                                                              "and the meter",
+                                                              nullptr, holding)
+                                : QCoreApplication::translate("Plan", "No hymn fits both; %n hold(s) the phrase",
+                                                              nullptr, holding));
+        result.message = messages.join(u' ');
+    }
+
     if (log && !log->isVerseFile() && log->entryCount() > 0) {
         // A hymn's head line is read as a log line would be: its number, or its whole text when it has none.
         std::vector<HymnKey> keys;
