@@ -17,6 +17,8 @@ class QIODevice;
 
 namespace Calendar {
 
+class DayNames;
+
 // A line that could not be read, or where reading stopped.
 struct LectionaryProblem {
     int line = 0;
@@ -60,7 +62,7 @@ public:
     QString statusText() const;
 
 private:
-    void readLine(QStringView line, int number);
+    void readLine(QStringView line, int number, const DayNames &shown);
 
     Lectionary m_table;
     std::vector<LectionaryProblem> m_problems;

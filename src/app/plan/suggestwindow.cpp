@@ -5,6 +5,7 @@
 
 #include "app/plan/suggestmodel.h"
 #include "app/widgets/accessibleparts.h"
+#include "app/widgets/datebox.h"
 #include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
 #include "app/widgets/screenfit.h"
@@ -119,6 +120,7 @@ QGridLayout *SuggestWindow::createCriteria()
     m_date->setToolTip(u"The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are "
                        "counted up to it"_s);
     m_date->setCalendarPopup(true);
+    DateBox::speakLanguage(m_date);
     m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
     m_date->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);

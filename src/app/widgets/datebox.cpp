@@ -3,6 +3,9 @@
 // field for a box with a calendar, the spin box's otherwise.
 #include "app/widgets/datebox.h"
 
+#include "language/language.h"
+
+#include <QCalendarWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QStyle>
@@ -10,6 +13,12 @@
 #include <QStyleOptionSpinBox>
 
 DateBox::DateBox(QWidget *parent) : QDateEdit(parent) {}
+
+void DateBox::speakLanguage(QDateEdit *box)
+{
+    if (box->calendarPopup())
+        box->calendarWidget()->setLocale(Language::locale());
+}
 
 QSize DateBox::sizeHint() const
 {

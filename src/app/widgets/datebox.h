@@ -14,6 +14,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The calendar a date box drops down names its days and months, and starts its weeks, as the language spoken
+    // does; the box's own date keeps the regional settings' form.
+    static void speakLanguage(QDateEdit *box);
+
 private:
     // hint widened, where needed, until the field the box gives its text holds the widest date.
     QSize withRoomForText(QSize hint) const;
