@@ -288,6 +288,7 @@ void MainWindow::showReport()
             &m_settings, this);
         // The criteria change with every Find, Tally and Clear, and the file with every load.
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
+        m_reportWindow->setHymnal(m_hymnal);
     }
     m_reportWindow->showReport();
 }
