@@ -539,7 +539,7 @@ void TestKeepLog::writeCutShortIsMended()
     QCOMPARE(part<QLabel>(bar, "FileChangedText")->text(),
              u"The last write of log.txt was cut short: the log may hold part of a service. log.txt.bak holds it as "
              "it was."_s);
-    QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"log.txt holds 36 NUL character"_s));
+    QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"log.txt holds 36 NUL characters, which"_s));
 
     m_dialogs.confirmAnswers = {true};
     QTest::mouseClick(part<QPushButton>(bar, button.constData()), Qt::LeftButton);
@@ -548,7 +548,7 @@ void TestKeepLog::writeCutShortIsMended()
     QCOMPARE(contents(m_log), putBack ? kLog : cut);
     if (putBack) {
         QCOMPARE(m_dialogs.shown.size(), 1);
-        QVERIFY(m_dialogs.shown[0].text.contains(u"The log holds 36 NUL byte"_s));
+        QVERIFY(m_dialogs.shown[0].text.contains(u"The log holds 36 NUL bytes that the backup does not."_s));
         QCOMPARE(contents(m_log + u".1.bak"_s), cut);
         QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"\"log.txt.bak\" put back in place of"_s));
     }

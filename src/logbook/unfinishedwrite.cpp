@@ -93,8 +93,9 @@ QString comparedWithBackup(const QByteArray &log, const QByteArray &backup, cons
                    .arg(backup.size());
     }
     if (zeros > 0) {
+        const int count = int(qMin<qsizetype>(zeros, INT_MAX));
         text += u' ' + QCoreApplication::translate("Logbook", "The log holds %n NUL byte(s) that the backup does not.",
-                                                   nullptr, int(qMin<qsizetype>(zeros, INT_MAX)));
+                                                   nullptr, count);
     }
     return text;
 }

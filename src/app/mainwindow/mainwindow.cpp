@@ -432,12 +432,12 @@ void MainWindow::followLoadedFile()
 
 void MainWindow::showNulNote()
 {
-    const qsizetype nuls = m_loadedFile->nulCharacters();
+    const int nuls = int(qMin<qsizetype>(m_loadedFile->nulCharacters(), INT_MAX));
     if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog || nuls == 0)
         return;
     statusBar()->showMessage(tr("%1 holds %n NUL character(s), which a text file does not: a write may have been cut "
                                 "short. Look at it in a text editor.",
-                                nullptr, int(qMin<qsizetype>(nuls, INT_MAX)))
+                                nullptr, nuls)
                                  .arg(m_loadedFile->path().baseName().display()));
 }
 
