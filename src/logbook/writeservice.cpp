@@ -274,6 +274,13 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
             QCryptographicHash::hash(composed.bytes, QCryptographicHash::Sha256)};
 }
 
+LastWrite lastWriteOf(const WrittenService &written)
+{
+    if (written.outcome != WrittenService::Outcome::Written)
+        return {written.backup, -1, {}, {}};
+    return {written.backup, written.writtenSize, written.writtenDigest, written.change};
+}
+
 WrittenService writeService(const NativePath &path, const FileFacts &loaded, const NewService &service,
                             LineEnd fallback, const BackupRecord &lastBackup)
 {

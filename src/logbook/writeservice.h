@@ -44,6 +44,19 @@ struct WrittenService {
     QByteArray writtenDigest = {};
 };
 
+// What the program last wrote into a log, kept between runs beside its backup, so that the write can be undone while
+// the log is still what it wrote.
+struct LastWrite {
+    BackupRecord backup; // the log as it was before the write
+    qint64 size = -1;    // the log as the write left it: its size and SHA-256
+    QByteArray digest;
+    QString change; // what the write did, as its status said: "Service of Dec 14, 2026 added: 5 hymns"
+
+    bool isKnown() const { return backup.isKnown() && size >= 0 && !digest.isEmpty(); }
+};
+// What written leaves to remember: its backup, and, once written, the write itself.
+LastWrite lastWriteOf(const WrittenService &written);
+
 // The names the backup of log may take, in the order they are tried: "ServiceLog.txt.bak" for 0, then
 // "ServiceLog.txt.1.bak", "ServiceLog.txt.2.bak" …
 NativePath backupName(const NativePath &log, int generation);

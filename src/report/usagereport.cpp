@@ -248,7 +248,8 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
                     row.title = TallyMatch::titleKeyOf(line.text);
                 } else {
                     // "Anthem: Il est né" is no hymn "Anthem:": such a line is known by its whole text.
-                    row.title = PlainText::trim(line.tag.trimmed().isEmpty() ? line.text : line.tag + u' ' + line.text);
+                    // A blank tag stands for a line that began with a blank.
+                    row.title = PlainText::trim(line.tag == u" "_s ? line.text : line.tag + u' ' + line.text);
                 }
                 row.perPeriod.assign(size_t(periodCount), 0);
             }
