@@ -11,6 +11,7 @@
 #include "app/report/reportwindow.h"
 #include "bench_folders.h"
 #include "inputs.h"
+#include "language/language.h"
 #include "plan/booktable.h"
 #include "plan/suggestions.h"
 #include "report/tabletext.h"
@@ -897,6 +898,28 @@ void BM_Suggest(benchmark::State &state)
                         .arg(BenchInputs::phraseWord()));
 }
 
+// ---- Languages
+
+// What choosing a language costs at the start: its catalogue and Qt's loaded and installed (English takes the
+// catalogue of counts alone, installed with the application object). Each round puts English back, as the start
+// meets it, and the baseline is that alone.
+void BM_InstallLanguage(benchmark::State &state, QString code)
+{
+    for (auto _ : state) {
+        Language::install(code);
+        state.PauseTiming();
+        Language::install(u"en"_s);
+        state.ResumeTiming();
+    }
+    Language::install(code);
+    const bool translated = QCoreApplication::translate("Form1", "Hymn #", "caption") != u"Hymn #";
+    Language::install(u"en"_s);
+    if (!translated)
+        state.SkipWithError("the language's catalogue was not installed");
+    state.counters["english_ms"] = medianCpuMs([] { Language::install(u"en"_s); });
+    setLabel(state, u"baseline: English, the catalogue of counts only"_s);
+}
+
 std::string nameOf(const char *bench, FileKind kind, const QString &suffix = QString())
 {
     std::string name = std::string(bench) + '/' + factsOf(kind).label;
@@ -970,6 +993,10 @@ void registerAll()
             add(nameOf("BM_TallyAllWindow", kind, sort), BM_TallyAllWindow, kind, sort);
     }
     add("BM_Suggest/verse+usage_2000distinct", BM_Suggest);
+    for (const Language::Offered &language : Language::offered()) {
+        if (language.code != u"en")
+            add("BM_InstallLanguage/" + language.code.toStdString(), BM_InstallLanguage, language.code);
+    }
 }
 
 } // namespace

@@ -49,7 +49,7 @@ VIAddVersionKey "LegalCopyright" "GNU General Public License, version 3 or later
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include "${__FILEDIR__}/installer-languages.nsh"
 
 !include "${FILES}"
 
@@ -77,9 +77,7 @@ VIAddVersionKey "LegalCopyright" "GNU General Public License, version 3 or later
         ${If} $2 == 0
             ${Break}
         ${EndIf}
-        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-            "Cantorix2 is running. Close it (in every window and for every user signed in), then choose Retry." \
-            /SD IDCANCEL IDRETRY +2
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(CxRunning)" /SD IDCANCEL IDRETRY +2
         Abort
     ${Loop}
 !macroend
@@ -98,7 +96,7 @@ VIAddVersionKey "LegalCopyright" "GNU General Public License, version 3 or later
 
 Function .onInit
     ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "Cantorix2 needs a 64-bit Windows."
+        MessageBox MB_ICONSTOP "$(Cx64Bit)"
         Abort
     ${EndIf}
     SetRegView 64
@@ -143,8 +141,8 @@ Section "Cantorix2" SectionProgram
 SectionEnd
 
 ; Offered in "Open with" for text files; the user's default program for .txt is never changed.
-Section "Offer Cantorix2 in Open with for .txt files" SectionOpenWith
-    WriteRegStr HKLM "Software\Classes\${PROGID}" "" "Hymn file"
+Section "$(CxOpenWith)" SectionOpenWith
+    WriteRegStr HKLM "Software\Classes\${PROGID}" "" "$(CxHymnFile)"
     WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\cantorix2.exe,0"
     WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\cantorix2.exe" "%1"'
     WriteRegStr HKLM "Software\Classes\.txt\OpenWithProgids" "${PROGID}" ""

@@ -8,11 +8,13 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "language/language.h"
 #include "platform/displaycheck.h"
 #include "platform/folderaccess.h"
 #include "platform/processarguments.h"
 #include "platform/qtplatforms.h"
 #include "platform/runningmark.h"
+#include "workspace/appsettings.h"
 
 #include <QApplication>
 
@@ -98,6 +100,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Cantorix2"));
     // Wayland names the window by this, so that the desktop shows the entry's name and icon for it.
     QGuiApplication::setDesktopFileName(QString::fromUtf16(CantorixAppId));
+    // Before any window: its words are chosen as it is made.
+    Language::install(Language::resolve(AppSettings().value(AppSettings::Key::Language).toString()));
 
     // The window starts in the file's folder, so that the book list beside it is the one read; a folder that
     // cannot be opened is reported by the window, which then starts where it can.

@@ -38,6 +38,7 @@ std::span<const Setting> table()
         {AppSettings::Key::CalendarRomanEpiphanySunday, u"calendar/romanEpiphanySunday", false},
         {AppSettings::Key::CalendarRomanAscensionSunday, u"calendar/romanAscensionSunday", false},
         {AppSettings::Key::CalendarRomanCorpusChristiSunday, u"calendar/romanCorpusChristiSunday", false},
+        {AppSettings::Key::Language, u"ui/language", {}},
         {AppSettings::Key::SamplesCopied, u"samples/copied", false},
         {AppSettings::Key::ReportGeometry, u"report/geometry", {}},
         {AppSettings::Key::ReportMaximized, u"report/maximized", false},

@@ -30,6 +30,7 @@ public:
         CalendarRomanEpiphanySunday,      // the Roman Rite's Epiphany on the Sunday January 2-8
         CalendarRomanAscensionSunday,     // its Ascension on the Seventh Sunday of Easter
         CalendarRomanCorpusChristiSunday, // its Body and Blood of Christ on the Sunday after Trinity
+        Language,                         // the language chosen in View > Language by its code; empty: the system's
         SamplesCopied,                    // the samples were offered to the user once
         ReportGeometry,                   // the usage report's place, its size when not maximized
         ReportMaximized,

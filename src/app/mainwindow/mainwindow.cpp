@@ -7,6 +7,7 @@
 #include "app/help/userguide.h"
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
+#include "app/mainwindow/languagemenu.h"
 #include "app/mainwindow/servicecommands.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
@@ -202,6 +203,11 @@ void MainWindow::createActions()
     view->addSeparator();
     m_churchYear = new ChurchYearMenu(&m_settings, view, this);
     connect(m_churchYear, &ChurchYearMenu::changed, this, &MainWindow::followNaming);
+    auto *languages = new LanguageMenu(&m_settings, view, this);
+    connect(languages, &LanguageMenu::chosen, this, [this](const QString &language) {
+        statusBar()->showMessage(language.isEmpty() ? tr("The system's language from the next start")
+                                                    : tr("%1 from the next start").arg(language));
+    });
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
