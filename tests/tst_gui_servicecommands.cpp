@@ -248,7 +248,7 @@ void TestServiceCommands::boardFigures_data()
     QTest::addColumn<int>("paper");
     QTest::addColumn<int>("numbers");
     QTest::addColumn<int>("pages");
-    for (const auto &[name, paper] : {std::pair("A4", QPageSize::A4), std::pair("Letter", QPageSize::Letter)}) {
+    for (const auto &[name, paper] : {std::pair(u"A4"_s, QPageSize::A4), std::pair(u"Letter"_s, QPageSize::Letter)}) {
         QTest::newRow(qPrintable(name + u", one"_s)) << int(paper) << 1 << 1;
         QTest::newRow(qPrintable(name + u", a board of six"_s)) << int(paper) << 6 << 1;
         QTest::newRow(qPrintable(name + u", eight over two boards"_s)) << int(paper) << 8 << 2;
@@ -295,9 +295,10 @@ void TestServiceCommands::boardAndBulletin()
     action(*m_window, "actCopyBulletin")->trigger();
     const QString eol = SystemText::lineEnd();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             u"Dec 13, 2026 Advent 3%1" "50\tAll Praise to Thee%1" "378\tAmazing Grace%1"_s.arg(eol));
-    QVERIFY(QGuiApplication::clipboard()->mimeData()->html().contains(
-        u"<tr><td>378</td><td>Amazing Grace</td></tr>"_s));
+             QStringList({u"Dec 13, 2026 Advent 3"_s, u"50\tAll Praise to Thee"_s, u"378\tAmazing Grace"_s}).join(eol) +
+                 eol);
+    QVERIFY(
+        QGuiApplication::clipboard()->mimeData()->html().contains(u"<tr><td>378</td><td>Amazing Grace</td></tr>"_s));
 
     // From the dialog, the service as it stands: a line without a number is on the bulletin, not on the board.
     action(*m_window, "actAddService")->trigger();
@@ -308,7 +309,9 @@ void TestServiceCommands::boardAndBulletin()
     dialog->appendLines({{u"88"_s, u"O Come"_s}, {QString(), u"Anthem: Ave verum"_s}, {u"92(2)"_s, u"Noël"_s}});
     part<QPushButton>(dialog, "ServiceCopyBulletin")->click();
     QCOMPARE(QGuiApplication::clipboard()->text(),
-             u"Dec 20, 2026 Advent 4%1" "88\tO Come%1\tAnthem: Ave verum%1" "92(2)\tNoël%1"_s.arg(eol));
+             QStringList({u"Dec 20, 2026 Advent 4"_s, u"88\tO Come"_s, u"\tAnthem: Ave verum"_s, u"92(2)\tNoël"_s})
+                     .join(eol) +
+                 eol);
     part<QPushButton>(dialog, "ServicePrintBoard")->click();
     auto *board = dialog->findChild<QDialog *>(u"HymnBoard"_s);
     QVERIFY(board);

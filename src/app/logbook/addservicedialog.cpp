@@ -12,6 +12,7 @@
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
+#include "platform/clock.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -177,7 +178,7 @@ void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymna
     auto planner = std::make_shared<const Logbook::Planner>(log, m_editedEntry);
     auto titles = std::make_shared<const Logbook::HymnTitles>(*planner, hymnal);
     // The date offered follows the log for as long as it is left as offered: a reload may bring that service.
-    const QDate offered = Logbook::defaultDate(planner->serviceDates(), QDate::currentDate());
+    const QDate offered = Logbook::defaultDate(planner->serviceDates(), Clock::today());
     m_logNamesOccasions = planner->latestHasOccasion();
     m_rows->setSources(std::move(planner), std::move(titles));
     // Suggestions come from the hymnal.
