@@ -291,7 +291,12 @@ void TestServiceCommands::boardAndBulletin()
 {
     m_log = m_folder->write(u"log.txt"_s, logOf(kServices, u"\n"_s, false).toUtf8());
     QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
-    // The latest service, for the bulletin, with the platform's line ends and as a table.
+    // A row clicked under a tally chooses no service: the latest, for the bulletin, with the platform's line ends
+    // and as a table.
+    Form1 *form = m_window->form();
+    form->tally();
+    auto *left = part<QListView>(form, "List1");
+    QTest::mouseClick(left->viewport(), Qt::LeftButton, {}, left->visualRect(left->model()->index(0, 0)).center());
     action(*m_window, "actCopyBulletin")->trigger();
     const QString eol = SystemText::lineEnd();
     QCOMPARE(QGuiApplication::clipboard()->text(),

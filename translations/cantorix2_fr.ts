@@ -1723,6 +1723,10 @@
         <source>Credits</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Days from the last use to the latest service counted</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportWindow</name>

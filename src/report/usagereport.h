@@ -77,7 +77,7 @@ struct ReportRow {
     QString title;
     int uses = 0;
     QDate firstUsed, lastUsed;  // null when the hymn was used only in services without a date
-    int daysSince = -1;         // from lastUsed to the latest service of the file; -1 when lastUsed is null
+    int daysSince = -1;         // from lastUsed to latestService; -1 when lastUsed is null
     std::vector<int> perPeriod; // dated uses in each period of ReportResult::periods
     QString credits;            // the hymnal's credits line for the number (addCredits); empty without one
 };

@@ -272,7 +272,7 @@ QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int r
         return isNumeric(section) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && section == DaysSince)
-        return u"Days from the last use to the latest service of the file"_s;
+        return tr("Days from the last use to the latest service counted");
     return {};
 }
 
