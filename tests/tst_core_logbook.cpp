@@ -304,8 +304,6 @@ private Q_SLOTS:
         QTest::newRow("no such service") << u"Jan 3, 2021\n2 B\n"_s << 1 << u"5|Hymn"_s
                                          << u"The service is not in the file as it was loaded, so nothing was written. "
                                             "Load the log again and choose the service anew."_s;
-        QTest::newRow("the texts are checked as for a new one")
-            << u"Jan 3, 2021\n2 B\n"_s << 0 << u"12|  "_s << u"Hymn 12 has no title."_s;
         QTest::newRow("a full log would lose its last service")
             << daily(1800, 1) << 0 << u"5|Hymn"_s
             << u"This log is full: with this service longer, the program would no longer read the last service of the "
