@@ -704,9 +704,13 @@ void TestReport::creditsFromTheHymnal()
     ReportWindow *report = openReport();
     auto *table = part<QTableView>(report, "ReportTable");
     QCOMPARE(table->model()->headerData(ReportModel::Credits, Qt::Horizontal).toString(), u"Credits"_s);
+
+    // The sort box names the new column and still shows the order the table has.
+    auto *sort = part<QComboBox>(report, "ReportSort");
+    QCOMPARE(sort->count(), int(ReportModel::ColumnCount));
+    QCOMPARE(sort->currentIndex(), table->horizontalHeader()->sortIndicatorSection());
     table->sortByColumn(ReportModel::Number, Qt::AscendingOrder);
     QCOMPARE(table->model()->index(2, ReportModel::Credits).data().toString(), u"Words: Ann Author, 1900"_s);
-    QCOMPARE(part<QComboBox>(report, "ReportSort")->count(), int(ReportModel::ColumnCount));
 
     const QString csv = m_folder->filePath(u"credits.csv"_s);
     m_dialogs.saveAnswers = {csv};

@@ -520,17 +520,17 @@ void ReportWindow::recompute()
     const bool creditsChanged = credits != m_model->withCredits();
     changeRows([&] { m_model->setResult(std::move(result), credits); });
     if (creditsChanged) {
-        // The sort box names the columns the table has.
+        // The sort box names the columns the table has, and shows the order the table has.
         {
             const QSignalBlocker blocker(m_sort);
             m_sort->clear();
             m_sort->addItems(m_model->shownHeaders());
+            m_sort->setCurrentIndex(m_model->sortColumn());
         }
-        m_table->sortByColumn(m_model->sortColumn(), m_model->sortOrder());
         m_table->horizontalHeader()->setSortIndicator(m_model->sortColumn(), m_model->sortOrder());
+        // The credits share with the title the width the figures leave.
         if (credits)
-            m_table->horizontalHeader()->resizeSection(ReportModel::Credits,
-                                                       m_table->fontMetrics().averageCharWidth() * 40);
+            m_table->horizontalHeader()->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
         m_columnsSized = false;
     }
     if (!m_columnsSized && m_model->rowCount() > 0) {
