@@ -191,10 +191,65 @@ private Q_SLOTS:
             << u"Luke 2:8-14, 20-, 25"_s << none << u"42 2:8-2:14 2:25-2:25 | ?20-"_s;
         QTest::newRow("numbers after an unknown book")
             << u"Psalm 23, Jonn 10:11, 12, John 3"_s << none << u"19 23:0-23:999 | 43 3:0-3:999 | ?Jonn 10:11, 12"_s;
-        QTest::newRow("junk after") << u"Luke 2:8 and 9; Luke 2:x"_s << none << u"?Luke 2:8 and 9 | ?Luke 2:x"_s;
-        QTest::newRow("book list name") << u"Salmos 23; Psalms 23"_s << QStringList{u"Salmos"_s, u"Psalms"_s}
-                                        << u"67 23:0-23:999 | 19 23:0-23:999"_s;
-        QTest::newRow("not without the list") << u"Salmos 23"_s << none << u"?Salmos 23"_s;
+        QTest::newRow("junk after") << u"Luke 2:8 to 9; Luke 2:x"_s << none << u"?Luke 2:8 to 9 | ?Luke 2:x"_s;
+        QTest::newRow("book list name") << u"Zaburi 23; Psalms 23"_s << QStringList{u"Zaburi"_s, u"Psalms"_s}
+                                        << u"79 23:0-23:999 | 19 23:0-23:999"_s;
+        QTest::newRow("not without the list") << u"Zaburi 23"_s << none << u"?Zaburi 23"_s;
+
+        // As printed lectionaries write them.
+        QTest::newRow("optional verses first") << u"John 1:(1-9) 10-18"_s << none << u"43 1:1-1:9 1:10-1:18"_s;
+        QTest::newRow("optional verses between")
+            << u"Psalm 80:1-7 (8-16) 17-19"_s << none << u"19 80:1-80:7 80:8-80:16 80:17-80:19"_s;
+        QTest::newRow("alternatives, both used")
+            << u"Baruch 5:1-9 or Malachi 3:1-4"_s << none << u"71 5:1-5:9 | 39 3:1-3:4"_s;
+        QTest::newRow("a whole book before an alternative")
+            << u"Jude or Ruth 1"_s << none << u"65 0:0-999:999 | 8 1:0-1:999"_s;
+        QTest::newRow("chapters joined by and") << u"Psalms 42 and 43"_s << none << u"19 42:0-42:999 43:0-43:999"_s;
+        QTest::newRow("a name holding a joining word") << u"Bel and the Dragon 23-27"_s << none << u"78 1:23-1:27"_s;
+        QTest::newRow("verse parts") << u"Isaiah 9:2-7a; 1 Samuel 2:18-20, 26"_s << none
+                                     << u"23 9:2-9:7 | 9 2:18-2:20 2:26-2:26"_s;
+        QTest::newRow("antiphons passed over")
+            << u"Psalm 80:1-7 [R. 3]; Ps 96,1-2.3.11-12 (Kv: vgl. 11a); Psalm 126 (resp.)"_s << none
+            << u"19 80:1-80:7 | 19 96:1-96:2 96:3-96:3 96:11-96:12 | 19 126:0-126:999"_s;
+        QTest::newRow("a reading in brackets is read")
+            << u"Malachi 3:1-4 (or Baruch 5:1-9)"_s << none << u"39 3:1-3:4 | 71 5:1-5:9"_s;
+        QTest::newRow("continental") << u"Jes 61,1-2a.10-11; Lk 1,26-38"_s << none
+                                     << u"23 61:1-61:2 61:10-61:11 | 42 1:26-1:38"_s;
+        QTest::newRow("continental verse groups of part verses")
+            << u"2 Sam 7,1-5.8b-12.14a.16"_s << none << u"10 7:1-7:5 7:8-7:12 7:14-7:14 7:16-7:16"_s;
+        QTest::newRow("continental, across chapters and carried")
+            << u"Jes 61,10-62,3; 63,1"_s << none << u"23 61:10-62:3 | 23 63:1-63:1"_s;
+        QTest::newRow("an abbreviation of one notation carried on")
+            << u"Hb 1,1-4; 2"_s << none << u"58 1:1-1:4 | 58 2:0-2:999"_s;
+        QTest::newRow("continental with blanks")
+            << u"Is 61, 1-2a. 10-11; Lc 1, 26-38"_s << none << u"23 61:1-61:2 61:10-61:11 | 42 1:26-1:38"_s;
+        QTest::newRow("full stop for the colon, comma after a verse")
+            << u"Isaiah 61.1-4,8-11"_s << none << u"23 61:1-61:4 61:8-61:11"_s;
+        QTest::newRow("a psalm in both numberings, the Hebrew taken")
+            << u"Ps 22 (23), 1-6; Sl 96(95),1-2a"_s << none << u"19 23:1-23:6 | 19 96:1-96:2"_s;
+        QTest::newRow("German") << u"1 Kor 13,4-7; Joh 3,16; Offb 21,1-5a; Spr 8,22; Weish 7,7"_s << none
+                                << u"46 13:4-13:7 | 43 3:16-3:16 | 66 21:1-21:5 | 20 8:22-8:22 | 69 7:7-7:7"_s;
+        QTest::newRow("Luther") << u"1. Mose 1,1; 5. Mose 6,4; Hes 37,1"_s << none
+                                << u"1 1:1-1:1 | 5 6:4-6:4 | 26 37:1-37:1"_s;
+        QTest::newRow("Spanish") << u"Hch 2,1-11; Sant 1,17; Sal 22; Eclo 3,2; Jue 6,11"_s << none
+                                 << u"44 2:1-2:11 | 59 1:17-1:17 | 19 22:0-22:999 | 70 3:2-3:2 | 7 6:11-6:11"_s;
+        QTest::newRow("Portuguese") << u"Jo 3,16; Jó 38,1; Sl 23; At 2,1; Tg 1,17"_s << none
+                                    << u"43 3:16-3:16 | 18 38:1-38:1 | 19 23:0-23:999 | 44 2:1-2:1 | 59 1:17-1:17"_s;
+        QTest::newRow("French") << u"Mc 1,1-8; Ph 4,4-7; Sg 7,7-11; Qo 3,1; Ps 79 (80), 2ac.3, 15-16a"_s << none
+                                << u"41 1:1-1:8 | 50 4:4-4:7 | 69 7:7-7:11 | 21 3:1-3:1 | "
+                                   "19 80:2-80:2 80:3-80:3 80:15-80:16"_s;
+        QTest::newRow("Dutch") << u"Hand 2,1-11; Hebr 1,1-6; Re 6,11; Openb 21,1"_s << none
+                               << u"44 2:1-2:11 | 58 1:1-1:6 | 7 6:11-6:11 | 66 21:1-21:1"_s;
+        QTest::newRow("the same abbreviations in English")
+            << u"Mc 5:2; Hb 2:1-4; Sg 2:8; Re 21:1; Jo 3:16"_s << none
+            << u"33 5:2-5:2 | 35 2:1-2:4 | 22 2:8-2:8 | 66 21:1-21:1 | ?Jo 3:16"_s;
+        QTest::newRow("deuterocanonical books")
+            << u"Sir 3:2-6; Wis 1:13-15; 1 Mc 2:1; Tb 8:4; Jdt 8:1; 2 Macc 7:1"_s << none
+            << u"70 3:2-3:6 | 69 1:13-1:15 | 72 2:1-2:1 | 67 8:4-8:4 | "
+               "68 8:1-8:1 | 73 7:1-7:1"_s;
+        QTest::newRow("one-chapter deuterocanonical book") << u"Song of the Three 35-65"_s << none << u"76 1:35-1:65"_s;
+        QTest::newRow("accents left out")
+            << u"Hebraer 1,1; Gal 4,4; 1 Cro 16,8"_s << none << u"58 1:1-1:1 | 48 4:4-4:4 | 13 16:8-16:8"_s;
     }
 
     void references()
@@ -314,6 +369,12 @@ private Q_SLOTS:
         QTest::newRow("no reading readable")
             << C{.readings = u"Hez 1; Luke 99:x"_s, .phrase = u"shepherd"_s} << QStringList{}
             << u"Could not read the references \"Hez 1\", \"Luke 99:x\"."_s;
+        QTest::newRow("readings and phrase apart: the phrase's count")
+            << C{.readings = u"Isaiah 40:3"_s, .phrase = u"shepherd"_s} << QStringList{}
+            << u"No hymn fits both; 3 hold the phrase"_s;
+        QTest::newRow("with a meter, counted with the meter")
+            << C{.readings = u"Isaiah 40"_s, .phrase = u"shepherd"_s, .meter = u"C.M."_s} << QStringList{}
+            << u"No hymn fits all three; 1 holds the phrase and the meter"_s;
         QTest::newRow("meter unreadable")
             << C{.meter = u"--"_s} << QStringList{} << u"Could not read the meter \"--\"."_s;
         QTest::newRow("no criteria") << C{.readings = u" ; ;"_s, .phrase = u" \t"_s} << QStringList{}

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program has open and keeps: the loaded file's kind and path after each kind of load, the hymnal's book
-// names and what a refused hymnal leaves, and the settings' keys, defaults and the recent weeks' bounds as a
-// settings file written by earlier versions holds them.
+// names and what a refused hymnal leaves, its lectionary followed on disk and written by an import, and the
+// settings' keys, defaults and the recent weeks' bounds as a settings file written by earlier versions holds them.
 #include "testfiles.h"
 
+#include "platform/writelock.h"
 #include "workspace/appsettings.h"
 #include "workspace/hymnal.h"
+#include "workspace/lectionarysave.h"
 #include "workspace/loadedfile.h"
 
 #include <QDir>
@@ -38,6 +40,11 @@ private Q_SLOTS:
     void settings();
     void recentWeeksKept_data();
     void recentWeeksKept();
+    void lectionaryFollowed();
+    void lectionaryRefused_data();
+    void lectionaryRefused();
+    void lectionaryWritten_data();
+    void lectionaryWritten();
 };
 
 void TestWorkspace::initTestCase()
@@ -255,6 +262,98 @@ void TestWorkspace::recentWeeksKept()
     settings.setRecentWeeks(asked);
     QTEST(programSettings()->value(u"planner/recentWeeks"_s).toInt(), "kept");
     QTEST(settings.recentWeeks(), "kept");
+}
+
+// Whatever an editor does to Lectionary.txt (makes it, writes it, removes it), the hymnal reads it again and says so.
+void TestWorkspace::lectionaryFollowed()
+{
+    TestFolder folder;
+    Hymnal hymnal(nullptr);
+    QVERIFY(hymnal.set(NativePath::fromText(folder.write(u"Hymnal.txt"_s, kHymnal))));
+    QVERIFY(hymnal.lectionary().table().isEmpty());
+    QSignalSpy changed(&hymnal, &Hymnal::lectionaryChanged);
+    const auto readings = [&] {
+        const auto &entries = hymnal.lectionary().table().entries();
+        return entries.empty() ? QString() : entries.front().readings;
+    };
+    folder.write(u"Lectionary.txt"_s, "Advent 1 B: Isaiah 64:1-9\n");
+    QVERIFY(changed.wait());
+    QCOMPARE(readings(), u"Isaiah 64:1-9"_s);
+    folder.write(u"Lectionary.txt"_s, "Advent 1 B: Mark 13:24-37\n");
+    QTRY_COMPARE(readings(), u"Mark 13:24-37"_s);
+    QVERIFY(QFile::remove(folder.filePath(u"Lectionary.txt"_s)));
+    QTRY_VERIFY(hymnal.lectionary().table().isEmpty());
+}
+
+void TestWorkspace::lectionaryRefused_data()
+{
+    QTest::addColumn<QString>("made"); // what has the name Lectionary.txt: "", "file", "read-only", "folder"
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("nothing yet") << QString() << false;
+    QTest::newRow("a file") << u"file"_s << false;
+    // Refused before anything: else the user would choose and check a table only to have the write fail.
+    QTest::newRow("a read-only file") << u"read-only"_s << true;
+    QTest::newRow("a folder") << u"folder"_s << true;
+}
+
+void TestWorkspace::lectionaryRefused()
+{
+    QFETCH(QString, made);
+    TestFolder folder;
+    const QString path = folder.filePath(u"Lectionary.txt"_s);
+    if (made == u"folder"_s)
+        QVERIFY(QDir(folder.path()).mkdir(u"Lectionary.txt"_s));
+    else if (!made.isEmpty())
+        folder.write(u"Lectionary.txt"_s, "# x\n");
+    if (made == u"read-only"_s)
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QString refusal = LectionarySave::refusal(NativePath::fromText(folder.path()));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QTEST(!refusal.isEmpty(), "refused");
+}
+
+void TestWorkspace::lectionaryWritten_data()
+{
+    QTest::addColumn<QByteArray>("before");    // null: no file
+    QTest::addColumn<QByteArray>("meanwhile"); // what another program writes after the draft; null: nothing
+    QTest::addColumn<bool>("locked");          // another copy of the program holds the lock
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QByteArray>("after");
+
+    using Outcome = LectionarySave::Written::Outcome;
+    const QByteArray line = "Lent 1 A: Genesis 2\n";
+    QTest::newRow("a new file") << QByteArray() << QByteArray() << false << int(Outcome::Written) << line;
+    QTest::newRow("merged") << "# x\n"_ba << QByteArray() << false << int(Outcome::Written) << "# x\n"_ba + line;
+    // What another program made or wrote since the file was read is never written over.
+    QTest::newRow("made meanwhile") << QByteArray() << "# theirs\n"_ba << false << int(Outcome::Changed)
+                                    << "# theirs\n"_ba;
+    QTest::newRow("edited meanwhile") << "# x\n"_ba
+                                      << "# y\n"_ba << false << int(Outcome::Changed) << "# y\n"_ba;
+    QTest::newRow("another copy writing") << "# x\n"_ba << QByteArray() << true << int(Outcome::Failed) << "# x\n"_ba;
+}
+
+void TestWorkspace::lectionaryWritten()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, meanwhile);
+    TestFolder folder;
+    if (!before.isNull())
+        folder.write(u"Lectionary.txt"_s, before);
+    const NativePath path = NativePath::fromText(folder.filePath(u"Lectionary.txt"_s));
+    const Calendar::LectionaryFile line = Calendar::LectionaryFile::read("Lent 1 A: Genesis 2\n");
+    const Calendar::LectionaryEntry &entry = line.table().entries().front();
+    const LectionarySave::Draft draft =
+        LectionarySave::draft(NativePath::fromText(folder.path()), {{entry.day, entry.year, u"Lent 1 A: Genesis 2"_s}});
+    if (!meanwhile.isNull())
+        folder.write(u"Lectionary.txt"_s, meanwhile);
+    QFETCH(bool, locked);
+    std::optional<WriteLock> other;
+    if (locked)
+        other.emplace(path);
+    QTEST(int(LectionarySave::write(draft).outcome), "outcome");
+    QFile file(path.toText());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTEST(file.readAll(), "after");
 }
 
 QTEST_GUILESS_MAIN(TestWorkspace)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window without a mouse and beyond its design size: the Tab order of both layouts, where the keys start,
-// copying a list and loading a file with keys, choosing a folder by typing, names for screen readers, the mark of
-// the focused list, and the window growing from 640 x 487.
+// copying a list and loading a file with keys, choosing a folder by typing, names for screen readers (also of a
+// caption a language shortened), the mark of the focused list, and the window growing from 640 x 487.
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
 #include "app/widgets/focusmark.h"
@@ -9,11 +9,14 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -30,6 +33,24 @@ QString accessibleName(QWidget *widget)
     return face != nullptr ? face->text(QAccessible::Name) : QString();
 }
 
+// A language whose words for three of the design's captions are too long for their rooms, so it shortens them.
+class ShortCaptions : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *disambiguation, int) const override
+    {
+        static const std::pair<const char *, QString> shortened[] = {
+            {"Limit date to:", u"Lim. date:"_s}, {" full # only", u" full #"_s}, {"freq", u"f."_s}};
+        if (qstrcmp(context, "Form1") != 0 || qstrcmp(disambiguation, "caption") != 0)
+            return {};
+        for (const auto &[whole, caption] : shortened) {
+            if (qstrcmp(source, whole) == 0)
+                return caption;
+        }
+        return {};
+    }
+};
+
 } // namespace
 
 class TestKeyboard : public QObject {
@@ -42,6 +63,7 @@ private Q_SLOTS:
     void keysCopyAndLoad();
     void typingChoosesFolder();
     void accessibleNames();
+    void shortenedCaptions();
     void focusMark_data();
     void focusMark();
     void windowGrows();
@@ -191,6 +213,37 @@ void TestKeyboard::accessibleNames()
     QCOMPARE(heard("List2"), u"Verse lines"_s);
     QCOMPARE(heard("Filter"), u"Limit title to:"_s);
     QCOMPARE(heard("hymname"), u"Verse phrase:"_s);
+}
+
+void TestKeyboard::shortenedCaptions()
+{
+    ShortCaptions language;
+    QCoreApplication::installTranslator(&language);
+    m_ui = std::make_unique<WindowHarness>();
+    m_ui->folder.write(u"hymns.txt"_s, kHymns);
+    QVERIFY(m_ui->open());
+    // The full text is the tooltip and the name heard, of the caption and of the box it names; a name of the
+    // control's own is kept.
+    auto *limit = control<QLabel>("Label7");
+    QCOMPARE(limit->text(), u"Lim. date:"_s);
+    QCOMPARE(limit->toolTip(), u"Limit date to:"_s);
+    QCOMPARE(accessibleName(limit), u"Limit date to:"_s);
+    QCOMPARE(accessibleName(control<QWidget>("Filter")), u"Limit date to:"_s);
+    auto *fullNumber = control<QCheckBox>("Check1");
+    QCOMPARE(fullNumber->text(), u" full #"_s);
+    QCOMPARE(fullNumber->toolTip(), u"full # only"_s);
+    QCOMPARE(accessibleName(fullNumber), u"full number only"_s);
+    auto *sort = control<QComboBox>("TallySort");
+    QCOMPARE(sort->itemText(0), u"f."_s);
+    QCOMPARE(sort->itemData(0, Qt::ToolTipRole).toString(), u"freq"_s);
+    QCOMPARE(sort->itemData(0, Qt::AccessibleTextRole).toString(), u"freq"_s);
+
+    // A caption the language did not shorten takes the tooltip and the name of the one before away.
+    QVERIFY(m_ui->load(u"hymns.txt"_s));
+    QCOMPARE(limit->text(), u"Limit title to:"_s);
+    QCOMPARE(limit->toolTip(), QString());
+    QCOMPARE(accessibleName(limit), u"Limit title to:"_s);
+    QCOMPARE(accessibleName(control<QWidget>("Filter")), u"Limit title to:"_s);
 }
 
 void TestKeyboard::focusMark_data()

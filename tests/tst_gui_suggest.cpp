@@ -12,11 +12,13 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
 #include <QWindow>
 #include <QtTest>
@@ -24,6 +26,7 @@
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/plan/suggestwindow.h"
+#include "workspace/hymnal.h"
 
 using namespace Qt::StringLiterals;
 
@@ -300,12 +303,59 @@ private Q_SLOTS:
         QCOMPARE(m_window->addServiceDialog(), dialog);
         QCOMPARE(dialog->service().lines.size(), size_t(1));
         QCOMPARE(dialog->service().lines.front().number, u"101"_s);
+        // Opened for the service, it goes once the hymns are in it.
+        QVERIFY(!m_suggest->isVisible());
+
+        // Opened again for the same day, after its readings were edited: the day's readings again.
+        part<QLineEdit>("SuggestReadings")->setText(u"Jude 3"_s);
+        QTest::keyClick(dialog, Qt::Key_G, Qt::AltModifier);
+        QTRY_VERIFY(m_suggest->isVisible());
+        QCOMPARE(part<QLineEdit>("SuggestReadings")->text(),
+                 u"Isaiah 9:2-7; Psalm 96; Titus 2:11-14; Luke 2:1-14 (15-20)"_s);
         // Suggest Hymns outlives the dialog it served.
         m_dialogs.confirmAnswers = {true};
         dialog->reject();
         QTRY_VERIFY(!m_window->addServiceDialog());
         QCOMPARE(m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s), m_suggest);
         QVERIFY(m_suggest->isVisible());
+    }
+
+    // A service written for the day offered moves the day offered on a week; the window keeps the day it plans.
+    void dateKeptAfterService()
+    {
+        QVERIFY(m_window->openFile(NativePath::fromText(m_folder->filePath(u"ServiceLog.txt"_s))));
+        QVERIFY(m_window->setHymnal(NativePath::fromText(m_folder->filePath(u"Hymnal.txt"_s))));
+        m_window->findChild<QAction *>(u"actSuggest"_s)->trigger();
+        m_suggest = m_window->findChild<SuggestWindow *>(u"SuggestHymns"_s);
+        QVERIFY(m_suggest);
+        const QDate planned = part<QDateEdit>("SuggestDate")->date();
+        m_window->openAddService({{u"101"_s, u"Silent Night"_s}});
+        AddServiceDialog *dialog = m_window->addServiceDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->service().date, planned);
+        dialog->accept();
+        QTRY_VERIFY(!m_window->addServiceDialog());
+        QVERIFY2(m_dialogs.messages().isEmpty(), qPrintable(m_dialogs.messages().value(0).text));
+        QVERIFY(m_window->statusBar()->currentMessage().startsWith(u"Service of"_s));
+        QCOMPARE(part<QDateEdit>("SuggestDate")->date(), planned);
+    }
+
+    // An editor's change to Lectionary.txt reaches the open window at once: the day's readings refilled, what the
+    // user typed kept.
+    void lectionaryFollowed()
+    {
+        QVERIFY(openSuggestions());
+        auto *readings = part<QLineEdit>("SuggestReadings");
+        part<QDateEdit>("SuggestDate")->setDate(QDate(2024, 12, 22));
+        QVERIFY(readings->text().isEmpty());
+        m_folder->write(u"Lectionary.txt"_s, "Advent 4 C: Micah 5:2-5a\n");
+        QTRY_COMPARE(readings->text(), u"Micah 5:2-5a"_s);
+        m_folder->write(u"Lectionary.txt"_s, "Advent 4 C: Luke 1:39-45\n");
+        QTRY_COMPARE(readings->text(), u"Luke 1:39-45"_s);
+        readings->setText(u"Luke 1:46-55"_s);
+        QFile::remove(m_folder->filePath(u"Lectionary.txt"_s));
+        QTRY_VERIFY(m_window->hymnal()->lectionary().table().isEmpty());
+        QCOMPARE(readings->text(), u"Luke 1:46-55"_s);
     }
 
     void lectionaryReadings_data()

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ImportLectionaryDialog</name>
+    <message numerus="yes">
+        <source>%1: %n row(s)</source>
+        <translation>
+            <numerusform>%1: %n row</numerusform>
+            <numerusform>%1: %n rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) to write.</source>
+        <translation>
+            <numerusform>%n line to write.</numerusform>
+            <numerusform>%n lines to write.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation>
+            <numerusform>… and %n more</numerusform>
+            <numerusform>… and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 already has %n line(s) for the days and years imported:</source>
+        <translation>
+            <numerusform>%1 already has %n line for the days and years imported:</numerusform>
+            <numerusform>%1 already has %n lines for the days and years imported:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n line(s) imported</source>
+        <translation>
+            <numerusform>%1 written: %n line imported</numerusform>
+            <numerusform>%1 written: %n lines imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 made beside the hymnal: %n line(s)</source>
+        <translation>
+            <numerusform>%1 made beside the hymnal: %n line</numerusform>
+            <numerusform>%1 made beside the hymnal: %n lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Logbook</name>
     <message numerus="yes">
         <source>The log holds %n NUL byte(s) that the backup does not.</source>
@@ -29,6 +74,58 @@
     </message>
 </context>
 <context>
+    <name>Panes</name>
+    <message numerus="yes">
+        <source>%n item(s) copied</source>
+        <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
+        <translation>
+            <numerusform>%n item copied</numerusform>
+            <numerusform>%n items copied</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n title(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n title</numerusform>
+            <numerusform>%1 +  %n titles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n count(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n count</numerusform>
+            <numerusform>%1 +  %n counts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n date(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation>
+            <numerusform>%1 +  %n date</numerusform>
+            <numerusform>%1 +  %n dates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message numerus="yes">
+        <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
+        <translation>
+            <numerusform>No hymn fits all three; %n holds the phrase and the meter</numerusform>
+            <numerusform>No hymn fits all three; %n hold the phrase and the meter</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits both; %n hold(s) the phrase</source>
+        <translation>
+            <numerusform>No hymn fits both; %n holds the phrase</numerusform>
+            <numerusform>No hymn fits both; %n hold the phrase</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Report</name>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
@@ -52,6 +149,33 @@
         <translation>
             <numerusform>Printed the report: %n page</numerusform>
             <numerusform>Printed the report: %n pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation>
+            <numerusform>The file holds more than the %n entry the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+            <numerusform>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation>
+            <numerusform>Reading &quot;%1&quot; failed after %n byte (%2); the entries read before the failure were kept.</numerusform>
+            <numerusform>Reading &quot;%1&quot; failed after %n bytes (%2); the entries read before the failure were kept.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) loaded - this is the program&apos;s maximum</source>
+        <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
+        <translation>
+            <numerusform>%n item loaded - this is the program&apos;s maximum</numerusform>
+            <numerusform>%n items loaded - this is the program&apos;s maximum</numerusform>
         </translation>
     </message>
 </context>

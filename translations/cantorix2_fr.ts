@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccessibleParts</name>
+    <message>
+        <source>Clear %1</source>
+        <extracomment>a screen reader&apos;s name for the button that empties a box; %1 is the box&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 choices</source>
+        <extracomment>a screen reader&apos;s name for the list a drop-down opens; %1 is the drop-down&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AddServiceDialog</name>
     <message>
         <source>Print Hymn &amp;Board…</source>
@@ -1255,6 +1268,22 @@
         <source>%1 after the Epiphany</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 is longer than a lectionary is read (%2 lines, 1 MB), so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ends in half a character, so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
@@ -1341,6 +1370,529 @@
         <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Dismiss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dismiss the notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed on disk</source>
+        <extracomment>%1 is the loaded file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was moved or deleted on disk</source>
+        <extracomment>%1 is the loaded file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>title only</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 53 px wide in Arial 8.25 bold, on one line; list the hymns&apos; titles only</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title only</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of music?</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 8.25 bold, on one line; beside the year box: the year is the music&apos;s (from its credit), not the text&apos;s</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>of music?</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book list</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 39 px wide in Arial 8.25 bold, on two lines; the button that opens the list of scripture books</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>book list</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incl. refs</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 26 px wide in Arial 8.25 bold, on two lines; &quot;including references&quot;: list the lines of scripture references too</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>incl. refs</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the button that counts the uses of each hymn</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tally</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> full # only</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 61 px wide in Arial 8.25 bold, on one line; the leading blank included; &quot;#&quot; is the hymn number: find that whole number only, not the numbers that begin with it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> full # only</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the search button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the button that empties the criteria boxes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get File</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 71 px wide in Arial 9.75 bold, on one line; the button that loads the file chosen</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get File</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ title</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the title&quot; (of a hymnal text&apos;s hymn)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ title</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 25 px wide in Arial 8.25 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude title:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude title:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of hymns:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; &quot;#&quot; is &quot;number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># of hymns:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude hymn:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold italic, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude hymn:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort tally by:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort tally by:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit date to:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit date to:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 7 px wide in Arial 9.75 bold, on one line; &quot;number&quot;, beside the count of hymns</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on one line; &quot;hymn number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9 bold, on one line</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit title to:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit title to:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude phrase:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line; for a hymnal text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exclude phrase:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  # of dates:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  # of dates:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           sum:</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>           sum:</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ date</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the date&quot; (of a service)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copy w/ date</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear*</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the Clear button while criteria are set, which the star marks</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear*</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by how often a hymn was used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>freq</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn&apos;s title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn #</source>
+        <comment>caption</comment>
+        <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn #</source>
+        <comment>full text</comment>
+        <extracomment>tooltip and screen reader name of the caption</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
+        <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <extracomment>screen reader name of the folder list</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture books</source>
+        <extracomment>screen reader name of the list of scripture books</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>full number only</source>
+        <extracomment>screen reader name of the check box &quot; full # only&quot;: the hymn number matches whole</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <extracomment>screen reader name of the left list in a tally: how often each hymn was used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns</source>
+        <extracomment>screen reader name of the right list in a tally: the hymns counted</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titles</source>
+        <extracomment>screen reader name of the left list: a hymnal text&apos;s titles (or, next, a service log&apos;s dates)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verse lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns loaded</source>
+        <extracomment>screen reader name of a count, heard before its value (&quot;Hymns loaded: 120&quot;); so are the names next to it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Services loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns tallied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn lines listed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row clicked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>screen reader name of the list of drives (volumes)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change Drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error encountered while changing drive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is no longer there, so &quot;%2&quot; could not be read.</source>
+        <extracomment>%1 is the folder&apos;s path, %2 the file&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show entire file (may be slow)?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear, criteria set</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HymnBoard</name>
@@ -1397,6 +1949,221 @@
     </message>
     <message>
         <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportLectionaryDialog</name>
+    <message>
+        <source>&amp;Open File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Lectionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables (*.csv *.tsv *.tab *.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A CSV or tab-separated file, as a spreadsheet saves it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A table copied in a spreadsheet or on a web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the day&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column of the year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns of the readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every column ticked is a reading; they are joined by &quot;; &quot; in their order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview of the table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the lines into %1 beside the hymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Day&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Readings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows &amp;not read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” holds no table.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard holds no table. Copy the lectionary&apos;s table in a spreadsheet or on a web page, then press Paste.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s HTML table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The clipboard&apos;s text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a CSV or tab-separated file, or copy a lectionary&apos;s table in a spreadsheet or on a web page and paste it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None (every year, or as the day&apos;s name says)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the column of the day&apos;s name and at least one column of readings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No row gives a line for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They go into the %1 beside the hymnal; its lines for the same days and years are replaced only after a question, and the rest of it stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They make a new %1 beside the hymnal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) to write.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2 (removed: a second line for the same day and year)</source>
+        <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 already has %n line(s) for the days and years imported:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Replace them with the imported lines? Every other line stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds these lines already, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 written: %n line(s) imported</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 made beside the hymnal: %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <extracomment>A column of the imported table and what it is taken for: &quot;B Sunday · day&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(the headings)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written to Lectionary.txt</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1634,6 +2401,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Import Lectionary…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Lectionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Print Hymn &amp;Board…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1659,6 +2434,247 @@
     </message>
     <message>
         <source>The log holds no service to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Panes</name>
+    <message numerus="yes">
+        <source>%n item(s) copied</source>
+        <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Song titles</source>
+        <extracomment>The title of the message after the list of a hymnal&apos;s titles was copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates used</source>
+        <extracomment>The title of the message after the list of a log&apos;s service dates was copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit copy to Verse #:</source>
+        <extracomment>The question before a copy of hymns&apos; lines: which verse of each hymn to copy (&quot;#&quot;: number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select verse # (0 = credits only; ^ = references )</source>
+        <extracomment>The title of that question: 0 copies the hymns&apos; credits only, &quot;^&quot; (typed as it is) their scripture references. &quot;#&quot;: number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select verse # (0 = credits only)</source>
+        <extracomment>The title of that question: 0 copies the hymns&apos; credits only. &quot;#&quot;: number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n title(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n count(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 +  %n date(s)</source>
+        <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Verse lines</source>
+        <extracomment>The title of the message after the hymns&apos; lines were copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- only &apos;Exclude&apos; terms are case sensitive</source>
+        <extracomment>A tip in the help message: the boxes captioned &quot;exclude title:&quot;, &quot;exclude phrase:&quot; and &quot;exclude hymn:&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- either &gt; or &lt; may be used in date or year box</source>
+        <extracomment>A tip in the help message: &quot;&gt; 1990&quot; or &quot;&lt; 2000&quot; typed in the date or year box.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- R click on an output box will copy box contents to clipboard</source>
+        <extracomment>A tip in the help message: &quot;R click&quot; is a click of the right mouse button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- L click in either output box will re-synchronize both boxes</source>
+        <extracomment>A tip in the help message: &quot;L click&quot; is a click of the left mouse button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>- to select from directory box, double click your selection</source>
+        <extracomment>A tip in the help message: the directory box lists the folders.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 ver %1</source>
+        <extracomment>The help message&apos;s title: &quot;ver&quot; is short for version; %1 is the version number (2.9.7).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 team, 2026</source>
+        <extracomment>The help message&apos;s copyright line, after &quot;©&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Plan</name>
+    <message>
+        <source>Row %1: %2</source>
+        <extracomment>A row of an imported table that was left out, or only partly read: &quot;Row 12: no readings&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no day&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a year letter (A, B or C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a “#” in the readings would begin a comment in Lectionary.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in row %2 already</source>
+        <extracomment>%1 is a day and year (&quot;Advent 3 B&quot;), %2 the row that gave it first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>No hymn fits both; %n hold(s) the phrase</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>refrain: %1</source>
+        <extracomment>Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verse %1: %2</source>
+        <extracomment>Why a hymn is suggested: %1 is the verse&apos;s number, %2 the part of the verse that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>verse: %1</source>
+        <extracomment>Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meter %1</source>
+        <extracomment>Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, &quot;8.6.8.6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type readings, a phrase or a meter to see suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a hymnal to see suggestions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The loaded file is a service log; suggestions need a hymnal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not read the meter &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s number (&quot;#&quot;: number).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <extracomment>A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it matched).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>A column heading of the suggested hymns: the hymn&apos;s meter.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <extracomment>A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <extracomment>A column heading of the suggested hymns: how often the log has the hymn at all (a noun).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sung</source>
+        <extracomment>A column heading of the suggested hymns: the date the hymn was last sung.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <extracomment>A column heading of the suggested hymns: the days since the hymn was last sung.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Platform</name>
+    <message>
+        <source>error %1</source>
+        <extracomment>In place of the system&apos;s reason for a failure, when it has none: %1 is the system&apos;s error code.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1720,11 +2736,11 @@
 <context>
     <name>ReportModel</name>
     <message>
-        <source>Credits</source>
+        <source>Days from the last use to the latest service counted</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Days from the last use to the latest service counted</source>
+        <source>Credits</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1748,6 +2764,28 @@
     </message>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SampleCopy</name>
+    <message>
+        <source>The folder “%1” could not be made: %2.</source>
+        <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be copied into “%2”: %3.</source>
+        <extracomment>%1 is a sample file&apos;s name, %2 the folder&apos;s path, %3 the system&apos;s reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The samples are opened where they are installed, to be read only.</source>
+        <extracomment>%1 says why the samples could not be copied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sample files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1817,17 +2855,115 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     </message>
 </context>
 <context>
-    <name>UserGuide</name>
+    <name>Store</name>
+    <message numerus="yes">
+        <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
+        <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>Cantorix2 User Guide</source>
+        <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was not found; it may have been moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder, not a hymn file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ordinary file (a pipe or a device), so it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be opened (%2).</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.</source>
+        <extracomment>MiB: mebibytes (1024 × 1024 bytes).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) loaded - this is the program&apos;s maximum</source>
+        <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading &quot;%1&quot; failed (%2).</source>
+        <extracomment>%2 is the system&apos;s own reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UserGuide</name>
     <message>
         <source>User Guide</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 User Guide</source>
+        <extracomment>%1 is the program&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ValueLabel</name>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Workspace</name>
+    <message>
+        <source>%1 was changed by another program while the import was being prepared, so nothing was written. Import again to merge into it as it is now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymnal&apos;s folder “%1” cannot be written, so no lectionary can be imported: %2 goes beside the hymnal. Copy the hymnal to a folder you may write in, and set it there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in “%2” is read-only, so no lectionary can be imported into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 in “%2” is not a file the program can write, so no lectionary can be imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2. The file is as it was.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

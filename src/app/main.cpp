@@ -23,8 +23,6 @@
 #include <string>
 #include <vector>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -120,10 +118,15 @@ int main(int argc, char *argv[])
     if (!file.isEmpty())
         window.openFile(file);
     if (!samples.failure.isEmpty()) {
-        const QString where = samples.log.isWithin(templates)
-                                  ? u" The samples are opened where they are installed, to be read only."_s
-                                  : QString();
-        QtDialogs(&window).message(u"Sample files"_s, samples.failure + where, Dialogs::Icon::Exclamation);
+        //: %1 says why the samples could not be copied
+        const QString text =
+            samples.log.isWithin(templates)
+                ? QCoreApplication::translate("SampleCopy",
+                                              "%1 The samples are opened where they are installed, to be read only.")
+                      .arg(samples.failure)
+                : samples.failure;
+        QtDialogs(&window).message(QCoreApplication::translate("SampleCopy", "Sample files"), text,
+                                   Dialogs::Icon::Exclamation);
     }
     return QApplication::exec();
 }

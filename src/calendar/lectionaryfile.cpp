@@ -4,9 +4,11 @@
 #include "calendar/lectionaryfile.h"
 
 #include "calendar/dayname.h"
+#include "calendar/daynames.h"
 #include "platform/nativefile.h"
 #include "store/textdecoding.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QIODevice>
 
@@ -52,9 +54,11 @@ LectionaryFile LectionaryFile::read(const QByteArray &bytes)
     if (cut && !text.isEmpty() && !text.endsWith(u'\n') && !text.endsWith(u'\r'))
         lines.removeLast();
 
+    // A lectionary printed in the language shown names its days in that language's words, read beside the English.
+    const DayNames shown = DayNames::shown();
     const qsizetype count = std::min<qsizetype>(lines.size(), MaxLines);
     for (qsizetype i = 0; i < count; ++i)
-        lectionary.readLine(lines.at(i), int(i) + 1);
+        lectionary.readLine(lines.at(i), int(i) + 1, shown);
     if (cut || lines.size() > MaxLines) {
         lectionary.m_truncated = true;
         const QString limit =
@@ -77,8 +81,10 @@ LectionaryFile LectionaryFile::read(QIODevice &device)
     return read(device.read(MaxBytes + 1));
 }
 
-LectionaryFile LectionaryFile::readFile(const NativePath &path)
+LectionaryFile LectionaryFile::readFile(const NativePath &path, FileFacts *facts)
 {
+    if (facts != nullptr)
+        *facts = {};
     QFile file;
     const NativeFile::Opened opened = NativeFile::openRegular(path, file);
     LectionaryFile lectionary;
@@ -102,10 +108,12 @@ LectionaryFile LectionaryFile::readFile(const NativePath &path)
         lectionary.m_failure = u"%1 cannot be read: %2"_s.arg(fileName(), file.errorString());
         return lectionary;
     }
+    if (facts != nullptr)
+        *facts = {bytes.size(), opened.modifiedMs, QCryptographicHash::hash(bytes, QCryptographicHash::Sha256)};
     return read(bytes);
 }
 
-void LectionaryFile::readLine(QStringView line, int number)
+void LectionaryFile::readLine(QStringView line, int number, const DayNames &shown)
 {
     // A '#' begins a comment wherever it stands: neither a day's name nor a scripture reference holds one.
     const qsizetype hash = line.indexOf(u'#');
@@ -127,7 +135,7 @@ void LectionaryFile::readLine(QStringView line, int number)
     QStringView name = head;
     QChar year;
     const qsizetype space = head.lastIndexOf(u' ');
-    if (space > 0 && space == head.size() - 2 && head.back().isLetter() && parseDayName(name.first(space))) {
+    if (space > 0 && space == head.size() - 2 && head.back().isLetter() && parseDayName(name.first(space), &shown)) {
         year = head.back().toUpper();
         if (year != u'A' && year != u'B' && year != u'C') {
             problem(u"the year letter “%1” is not A, B or C"_s.arg(head.back()));
@@ -135,7 +143,7 @@ void LectionaryFile::readLine(QStringView line, int number)
         }
         name = name.first(space);
     }
-    const std::optional<DayId> day = parseDayName(name);
+    const std::optional<DayId> day = parseDayName(name, &shown);
     if (!day) {
         problem(u"“%1” is not a day of the church year"_s.arg(name));
         return;

@@ -5,6 +5,7 @@
 
 #include "calendar/lectionary.h"
 #include "platform/nativepath.h"
+#include "store/hymnfileloader.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,8 @@
 class QIODevice;
 
 namespace Calendar {
+
+class DayNames;
 
 // A line that could not be read, or where reading stopped.
 struct LectionaryProblem {
@@ -39,8 +42,9 @@ public:
     static LectionaryFile read(QIODevice &device);
 
     // The file at path, never waiting on a pipe or device. A missing file is an empty lectionary; one that is
-    // there but cannot be read gives failure().
-    static LectionaryFile readFile(const NativePath &path);
+    // there but cannot be read gives failure(). facts, when given, gets the size and digest of the bytes read
+    // (unknown when none were), for a watch to tell the next change by.
+    static LectionaryFile readFile(const NativePath &path, FileFacts *facts = nullptr);
 
     // A lectionary is a few hundred lines: anything past these is not one.
     static constexpr qint64 MaxBytes = 1024 * 1024;
@@ -58,7 +62,7 @@ public:
     QString statusText() const;
 
 private:
-    void readLine(QStringView line, int number);
+    void readLine(QStringView line, int number, const DayNames &shown);
 
     Lectionary m_table;
     std::vector<LectionaryProblem> m_problems;

@@ -6,6 +6,8 @@
 #include "search/datelimits.h"
 #include "store/plaintext.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -18,7 +20,8 @@ constexpr QChar CR(13);
 
 QString itemsCopied(int n)
 {
-    return QString::number(n) + (n == 1 ? u" item copied"_s : u" items copied"_s);
+    //: The message after a right click put rows of an output list on the clipboard.
+    return QCoreApplication::translate("Panes", "%n item(s) copied", nullptr, n);
 }
 
 QString rowAt(const QStringList &rows, qsizetype i)
@@ -77,7 +80,13 @@ std::optional<CopyResult> List1Copy(const QStringList &list1, bool clipCopy, boo
         ++out.lines;
     }
     out.message = itemsCopied(out.lines);
-    out.title = verseFile ? u"Song titles"_s : u"Dates used"_s;
+    if (verseFile) {
+        //: The title of the message after the list of a hymnal's titles was copied.
+        out.title = QCoreApplication::translate("Panes", "Song titles");
+    } else {
+        //: The title of the message after the list of a log's service dates was copied.
+        out.title = QCoreApplication::translate("Panes", "Dates used");
+    }
     return out;
 }
 
@@ -94,9 +103,19 @@ bool List2AsksVerse(const List2CopyInputs &in)
 
 VersePrompt List2VersePrompt(bool showRefsVisible)
 {
-    const QString refsNote = showRefsVisible ? u"; ^ = references "_s : QString();
-    return {QString(4, CR) + u"Limit copy to Verse #:"_s, u"Select verse # (0 = credits only"_s + refsNote + u")"_s,
-            u"All"_s};
+    // The answers (a number, "All", "R", "^") are compared as typed, so they stay as they are in every language.
+    //: The question before a copy of hymns' lines: which verse of each hymn to copy ("#": number).
+    const QString prompt = QCoreApplication::translate("Panes", "Limit copy to Verse #:");
+    QString title;
+    if (showRefsVisible) {
+        //: The title of that question: 0 copies the hymns' credits only, "^" (typed as it is) their scripture
+        //: references. "#": number.
+        title = QCoreApplication::translate("Panes", "Select verse # (0 = credits only; ^ = references )");
+    } else {
+        //: The title of that question: 0 copies the hymns' credits only. "#": number.
+        title = QCoreApplication::translate("Panes", "Select verse # (0 = credits only)");
+    }
+    return {QString(4, CR) + prompt, title, u"All"_s};
 }
 
 std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::optional<QString> &answer)
@@ -157,11 +176,24 @@ std::optional<CopyResult> List2Copy(const List2CopyInputs &in, const std::option
 
     out.message = itemsCopied(out.lines);
     if (out.heads > 0) {
-        const QString word = in.verseFile ? u" title"_s : in.tallyShown ? u" count"_s : u" date"_s;
         // The count is written with the leading blank that a non-negative number gets, hence two spaces after "+".
-        out.message += u" +  "_s + QString::number(out.heads) + word + (out.heads == 1 ? QString() : u"s"_s);
+        const int heads = out.heads;
+        if (in.verseFile) {
+            //: %1 is the "… item(s) copied" message; the hymns' titles were copied too, as headings. The two blanks
+            //: after "+" are kept.
+            out.message = QCoreApplication::translate("Panes", "%1 +  %n title(s)", nullptr, heads).arg(out.message);
+        } else if (in.tallyShown) {
+            //: %1 is the "… item(s) copied" message; the tally's counts were copied too, as headings. The two blanks
+            //: after "+" are kept.
+            out.message = QCoreApplication::translate("Panes", "%1 +  %n count(s)", nullptr, heads).arg(out.message);
+        } else {
+            //: %1 is the "… item(s) copied" message; the services' dates were copied too, as headings. The two blanks
+            //: after "+" are kept.
+            out.message = QCoreApplication::translate("Panes", "%1 +  %n date(s)", nullptr, heads).arg(out.message);
+        }
     }
-    out.title = u"Verse lines"_s;
+    //: The title of the message after the hymns' lines were copied.
+    out.title = QCoreApplication::translate("Panes", "Verse lines");
     return out;
 }
 

@@ -10,6 +10,7 @@
 #include "store/hymnview.h"
 #include "store/plaintext.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -48,17 +49,33 @@ QString excerpt(QStringView line, QStringView word)
     return text;
 }
 
-QString phraseReason(const HymnView::TextLine &line, QStringView word)
+// The words of the Why column, looked up once for all the hymns.
+struct ReasonWords {
+    //: Why a hymn is suggested: the phrase is in its title.
+    QString title = QCoreApplication::translate("Plan", "title");
+    //: Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.
+    QString refrain = QCoreApplication::translate("Plan", "refrain: %1");
+    //: Why a hymn is suggested: %1 is the verse's number, %2 the part of the verse that holds the phrase.
+    QString numberedVerse = QCoreApplication::translate("Plan", "verse %1: %2");
+    //: Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.
+    QString verse = QCoreApplication::translate("Plan", "verse: %1");
+    //: Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, "8.6.8.6".
+    QString meter = QCoreApplication::translate("Plan", "meter %1");
+};
+
+QString phraseReason(const HymnView::TextLine &line, QStringView word, const ReasonWords &said)
 {
     switch (line.part) {
     case HymnView::Part::Title:
-        return u"title"_s;
+        return said.title;
     case HymnView::Part::Refrain:
-        return u"refrain: "_s + excerpt(line.text, word);
+        return said.refrain.arg(excerpt(line.text, word));
     case HymnView::Part::Verse:
         break;
     }
-    return (line.verse > 0 ? u"verse %1: "_s.arg(line.verse) : u"verse: "_s) + excerpt(line.text, word);
+    if (line.verse > 0)
+        return said.numberedVerse.arg(QString::number(line.verse), excerpt(line.text, word));
+    return said.verse.arg(excerpt(line.text, word));
 }
 
 struct PhraseWord {
@@ -67,7 +84,7 @@ struct PhraseWord {
 };
 
 // The reason when every word occurs somewhere in the hymn; empty when one does not.
-QString phraseMatch(const HymnView &hymn, const std::vector<PhraseWord> &words)
+QString phraseMatch(const HymnView &hymn, const std::vector<PhraseWord> &words, const ReasonWords &said)
 {
     QString reason;
     for (const PhraseWord &w : words) {
@@ -77,7 +94,7 @@ QString phraseMatch(const HymnView &hymn, const std::vector<PhraseWord> &words)
         if (found == lines.end())
             return QString();
         if (reason.isEmpty())
-            reason = phraseReason(*found, w.word);
+            reason = phraseReason(*found, w.word, said);
     }
     return reason;
 }
@@ -111,15 +128,16 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
     const bool byPhrase = !phrase.isEmpty();
     const bool byMeter = !criteria.meter.trimmed().isEmpty();
     if (!byReadings && !byPhrase && !byMeter) {
-        result.message = u"Type readings, a phrase or a meter to see suggestions."_s;
+        result.message = QCoreApplication::translate("Plan", "Type readings, a phrase or a meter to see suggestions.");
         return result;
     }
     if (hymnal.entryCount() == 0) {
-        result.message = u"Load a hymnal to see suggestions."_s;
+        result.message = QCoreApplication::translate("Plan", "Load a hymnal to see suggestions.");
         return result;
     }
     if (!hymnal.isVerseFile()) {
-        result.message = u"The loaded file is a service log; suggestions need a hymnal."_s;
+        result.message =
+            QCoreApplication::translate("Plan", "The loaded file is a service log; suggestions need a hymnal.");
         return result;
     }
 
@@ -128,7 +146,8 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
         messages.append(unreadableMessage(readings.unreadable));
     const QString meter = meterPattern(criteria.meter);
     if (byMeter && meter.isEmpty())
-        messages.append(u"Could not read the meter \"%1\"."_s.arg(criteria.meter.trimmed()));
+        messages.append(
+            QCoreApplication::translate("Plan", "Could not read the meter \"%1\".").arg(criteria.meter.trimmed()));
     result.message = messages.join(u' ');
     // A criterion given but not readable is met by no hymn.
     if ((byReadings && readings.references.empty()) || (byMeter && meter.isEmpty()))
@@ -138,6 +157,7 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
     for (const QString &word : phrase)
         words.push_back({word, PlainText::UpperNeedle(word)});
 
+    const ReasonWords said;
     HymnView hymn;
     for (int entry = 1; entry <= hymnal.entryCount(); entry = hymn.nextEntry()) {
         hymn.read(hymnal, entry);
@@ -150,19 +170,36 @@ SuggestResult suggest(const EntryStore &hymnal, const EntryStore *log, const Sug
                 continue;
         }
         if (byPhrase) {
-            const QString reason = phraseMatch(hymn, words);
+            const QString reason = phraseMatch(hymn, words, said);
             if (reason.isEmpty())
                 continue;
             reasons.append(reason);
         }
         if (reasons.isEmpty())
-            reasons.append(u"meter "_s + meter);
+            reasons.append(said.meter.arg(meter));
         Suggestion row;
         row.number = hymn.number();
         row.title = hymn.title();
         row.reason = reasons.join(u"; "_s);
         row.meter = hymn.meter().toString();
         result.rows.push_back(std::move(row));
+    }
+
+    // Readings and a phrase that no hymn has together: how many hold the phrase says which to loosen.
+    if (result.rows.empty() && byReadings && byPhrase) {
+        int holding = 0;
+        for (int entry = 1; entry <= hymnal.entryCount(); entry = hymn.nextEntry()) {
+            hymn.read(hymnal, entry);
+            if ((!byMeter || meterPattern(hymn.meter()) == meter) && !phraseMatch(hymn, words, said).isEmpty())
+                ++holding;
+        }
+        messages.append(byMeter ? QCoreApplication::translate("Plan",
+                                                              "No hymn fits all three; %n hold(s) the phrase "
+                                                              "and the meter",
+                                                              nullptr, holding)
+                                : QCoreApplication::translate("Plan", "No hymn fits both; %n hold(s) the phrase",
+                                                              nullptr, holding));
+        result.message = messages.join(u' ');
     }
 
     if (log && !log->isVerseFile() && log->entryCount() > 0) {

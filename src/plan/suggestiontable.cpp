@@ -5,6 +5,8 @@
 #include "plan/hymnnumber.h"
 #include "report/tabletext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -53,12 +55,35 @@ bool isNumeric(Column column)
     return column == Column::UsesLast12 || column == Column::UsesEver || column == Column::DaysSince;
 }
 
+// The column headings of the Suggest Hymns list, in the order of Column.
+constexpr const char *headings[ColumnCount] = {
+    //: A column heading of the suggested hymns: the hymn's number ("#": number).
+    QT_TRANSLATE_NOOP("Plan", "Hymn #"),
+    //: A column heading of the suggested hymns: the hymn's title.
+    QT_TRANSLATE_NOOP("Plan", "Title"),
+    //: A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it
+    //: matched).
+    QT_TRANSLATE_NOOP("Plan", "Why"),
+    //: A column heading of the suggested hymns: the hymn's meter.
+    QT_TRANSLATE_NOOP("Plan", "Meter"),
+    //: A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.
+    QT_TRANSLATE_NOOP("Plan", "Last 12 months"),
+    //: A column heading of the suggested hymns: how often the log has the hymn at all (a noun).
+    QT_TRANSLATE_NOOP("Plan", "Uses"),
+    //: A column heading of the suggested hymns: the date the hymn was last sung.
+    QT_TRANSLATE_NOOP("Plan", "Last sung"),
+    //: A column heading of the suggested hymns: the days since the hymn was last sung.
+    QT_TRANSLATE_NOOP("Plan", "Days since"),
+};
+
 } // namespace
 
 QStringList columnHeaders()
 {
-    return {u"Hymn #"_s,         u"Title"_s, u"Why"_s,       u"Meter"_s,
-            u"Last 12 months"_s, u"Uses"_s,  u"Last sung"_s, u"Days since"_s};
+    QStringList shown;
+    for (const char *heading : headings)
+        shown.append(QCoreApplication::translate("Plan", heading));
+    return shown;
 }
 
 bool isNumericColumn(Column column)
@@ -66,7 +91,18 @@ bool isNumericColumn(Column column)
     return isNumeric(column);
 }
 
+QString neverSungText()
+{
+    //: The last sung date of a suggested hymn the log never used.
+    return QCoreApplication::translate("Plan", "new");
+}
+
 QString cellText(const Suggestion &row, Column column)
+{
+    return cellText(row, column, row.isNew() && column == Column::LastSung ? neverSungText() : QString());
+}
+
+QString cellText(const Suggestion &row, Column column, const QString &neverSung)
 {
     const auto count = [](int value) { return value < 0 ? QString() : QString::number(value); };
     switch (column) {
@@ -84,7 +120,7 @@ QString cellText(const Suggestion &row, Column column)
         return count(row.usesEver);
     case Column::LastSung:
         if (row.isNew())
-            return u"new"_s;
+            return neverSung;
         return row.lastSung.isValid() ? row.lastSung.toString(u"yyyy-MM-dd"_s) : QString();
     case Column::DaysSince:
         return count(row.daysSince);
@@ -151,10 +187,11 @@ QString copyText(const std::vector<Suggestion> &rows)
 {
     QList<QStringList> records{columnHeaders()};
     records.reserve(qsizetype(rows.size()) + 1);
+    const QString neverSung = neverSungText();
     for (const Suggestion &row : rows) {
         QStringList cells;
         for (int c = 0; c < ColumnCount; ++c)
-            cells.append(cellText(row, static_cast<Column>(c)));
+            cells.append(cellText(row, static_cast<Column>(c), neverSung));
         records.append(cells);
     }
     // Counts and dates are made here, never read from the file: only the texts need guarding.

@@ -15,15 +15,20 @@ namespace Plan {
 enum class Column { Number, Title, Reason, Meter, UsesLast12, UsesEver, LastSung, DaysSince };
 constexpr int ColumnCount = 8;
 
-// "Hymn #", "Title", "Why", "Meter", "Last 12 months", "Uses", "Last sung", "Days since".
+// "Hymn #", "Title", "Why", "Meter", "Last 12 months", "Uses", "Last sung", "Days since", in the language shown.
 QStringList columnHeaders();
 
 // The counts and days, right-aligned in the window.
 bool isNumericColumn(Column column);
 
-// What a cell shows: counts and days in plain digits, dates as yyyy-MM-dd, "new" as the last sung date of a
+// What a cell shows: counts and days in plain digits, dates as yyyy-MM-dd, neverSung as the last sung date of a
 // hymn the log never used, empty for what is unknown.
+QString cellText(const Suggestion &row, Column column, const QString &neverSung);
+// The same with the word neverSungText gives, looked up for the one cell.
 QString cellText(const Suggestion &row, Column column);
+// "new", in the language shown: what the last sung column shows for a hymn the log never used. Looked up once for
+// a list of rows.
+QString neverSungText();
 
 // Less than zero when a comes before b in ascending order of the column: numbers by value (Plan::compareNumbers),
 // texts in any case, counts as numbers, dates as dates. Unknown counts and dates come before every known one; a

@@ -3,6 +3,7 @@
 #include "platform/folderaccess.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -105,4 +106,10 @@ void FolderAccess::sortNames(std::vector<NativePath> &names)
     for (const size_t index : listingOrder(names))
         sorted.push_back(std::move(names[index]));
     names = std::move(sorted);
+}
+
+QString FolderAccess::unnamedReason(qint64 error)
+{
+    //: In place of the system's reason for a failure, when it has none: %1 is the system's error code.
+    return QCoreApplication::translate("Platform", "error %1").arg(error);
 }

@@ -41,4 +41,6 @@ public:
     static void sortNames(std::vector<NativePath> &names);
     // The reason a system error code stands for, in the system's words.
     static QString reason(int error);
+    // The words for an error code the system has no words for: "error 1234", in the language shown.
+    static QString unnamedReason(qint64 error);
 };

@@ -4,6 +4,8 @@
 // spaces, so that "Dot.txt." would open "Dot.txt", and stops at 260 units.
 #include "platform/winpaths.h"
 
+#include "platform/folderaccess.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -106,7 +108,7 @@ QString reason(unsigned long error)
     LocalFree(buffer);
     if (text.endsWith(u'.'))
         text.chop(1);
-    return text.isEmpty() ? QStringLiteral("error %1").arg(error) : text;
+    return text.isEmpty() ? FolderAccess::unnamedReason(qint64(error)) : text;
 }
 
 } // namespace WinPaths

@@ -9,6 +9,7 @@
 #include "store/plaintext.h"
 #include "store/textdecoding.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QStringList>
@@ -146,9 +147,14 @@ StoredLines storeLines(TextDecoding::LineReader &lines, EntryStore &store, LoadO
 
             if (counter == EntryStore::MaxSlots) {
                 if (store.entryCount() >= EntryStore::MaxEntries) {
-                    outcome.errorText = u"The file holds more than the %1 entries the program can keep "
-                                        "(line %2 would need one more); the entries before it were loaded."_s
-                                            .arg(EntryStore::MaxEntries)
+                    const int most = EntryStore::MaxEntries;
+                    //: %n is the most entries (hymns, services and their continuations) the program keeps, %1 a
+                    //: line number of the file.
+                    outcome.errorText = QCoreApplication::translate("Store",
+                                                                    "The file holds more than the %n entries the "
+                                                                    "program can keep (line %1 would need one more); "
+                                                                    "the entries before it were loaded.",
+                                                                    nullptr, most)
                                             .arg(lineNumber);
                     return seen;
                 }
@@ -226,12 +232,15 @@ LoadOutcome opened()
 void reportEmpty(const EntryStore &store, const QString &name, LoadOutcome &outcome)
 {
     if (store.entryCount() == 0 && !outcome.failed())
-        outcome.errorText = u"\"%1\" is empty: it holds no hymns or services."_s.arg(name);
+        outcome.errorText =
+            QCoreApplication::translate("Store", "\"%1\" is empty: it holds no hymns or services.").arg(name);
 }
 
 QString grewPastCap(const QString &name)
 {
-    return u"\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded."_s.arg(name);
+    return QCoreApplication::translate(
+               "Store", "\"%1\" grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.")
+        .arg(name);
 }
 
 // Why a file opened (or not) for loading is not read; empty when it is read.
@@ -241,27 +250,38 @@ QString refusalText(const QString &name, const NativeFile::Opened &opened)
     case NativeFile::Refusal::None:
         break;
     case NativeFile::Refusal::NotFound:
-        return u"The file \"%1\" was not found; it may have been moved or deleted."_s.arg(name);
+        return QCoreApplication::translate("Store", "The file \"%1\" was not found; it may have been moved or deleted.")
+            .arg(name);
     case NativeFile::Refusal::Folder:
-        return u"\"%1\" is a folder, not a hymn file."_s.arg(name);
+        return QCoreApplication::translate("Store", "\"%1\" is a folder, not a hymn file.").arg(name);
     case NativeFile::Refusal::NotRegular:
-        return u"\"%1\" is not an ordinary file (a pipe or a device), so it was not read."_s.arg(name);
+        return QCoreApplication::translate("Store",
+                                           "\"%1\" is not an ordinary file (a pipe or a device), so it was not read.")
+            .arg(name);
     case NativeFile::Refusal::CannotOpen:
-        return u"\"%1\" could not be opened (%2)."_s.arg(name, opened.systemText);
+        //: %2 is the system's own reason.
+        return QCoreApplication::translate("Store", "\"%1\" could not be opened (%2).").arg(name, opened.systemText);
     }
     if (opened.size > MaxFileBytes) {
         // Rounded up, so that a file just over the cap does not read as being of the cap's size.
-        return u"\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read."_s.arg(name).arg(
-            (opened.size + 1024 * 1024 - 1) / (1024 * 1024));
+        const qint64 mebibytes = (opened.size + 1024 * 1024 - 1) / (1024 * 1024);
+        //: MiB: mebibytes (1024 × 1024 bytes).
+        return QCoreApplication::translate(
+                   "Store", "\"%1\" is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.")
+            .arg(name, QString::number(mebibytes));
     }
     return QString();
 }
 
 QString readFailure(const QString &name, qint64 bytes, const QString &reason)
 {
-    return u"Reading \"%1\" failed after %2 bytes (%3); the entries read before the failure were kept."_s.arg(name)
-        .arg(bytes)
-        .arg(reason);
+    // Never more than the 64 MiB a file may hold.
+    const int count = int(bytes);
+    //: %2 is the system's own reason.
+    return QCoreApplication::translate(
+               "Store", "Reading \"%1\" failed after %n byte(s) (%2); the entries read before the failure were kept.",
+               nullptr, count)
+        .arg(name, reason);
 }
 
 // A device that can be read again from where it started: read once to choose the encoding (and to see that it
@@ -324,7 +344,9 @@ LoadOutcome loadSeekable(QIODevice &device, const QString &name, EntryStore &sto
 
 QString limitMessage(int entryCount)
 {
-    return QString::number(entryCount) + u" items loaded - this is the program's maximum"_s;
+    //: The message when a file holds more entries than the program keeps: the first %n were loaded.
+    return QCoreApplication::translate("Store", "%n item(s) loaded - this is the program's maximum", nullptr,
+                                       entryCount);
 }
 
 LoadOutcome loadBytes(const QByteArray &bytes, const QString &name, EntryStore &store)
@@ -400,7 +422,9 @@ DiskFile readWhole(const NativePath &path)
     // One byte past the cap tells a file that grew past it from one that ends there.
     read.bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        read.errorText = u"Reading \"%1\" failed (%2)."_s.arg(name, file.errorString());
+        //: %2 is the system's own reason.
+        read.errorText =
+            QCoreApplication::translate("Store", "Reading \"%1\" failed (%2).").arg(name, file.errorString());
     } else if (read.bytes.size() > MaxFileBytes) {
         read.errorText = grewPastCap(name);
     } else {

@@ -21,7 +21,7 @@ void FileWatch::watch(const NativePath &path, const FileFacts &loaded)
     if (path != m_path)
         m_check.stop();
     m_path = path;
-    m_loaded = {Seen::Kind::Read, loaded.size, loaded.digest, {}};
+    m_loaded = loaded.isKnown() ? Seen{Seen::Kind::Read, loaded.size, loaded.digest, {}} : Seen{};
     m_seen = m_loaded;
     m_pathWatch.watch(path);
 }

@@ -27,7 +27,8 @@ public:
 
     explicit FileWatch(QObject *parent = nullptr);
 
-    // Watches path, whose bytes were read as loaded, in place of whatever was watched.
+    // Watches path, whose bytes were read as loaded, in place of whatever was watched; loaded unknown: the file was
+    // not there (or could not be read), and its coming is a change.
     void watch(const NativePath &path, const FileFacts &loaded);
     void stop();
     const NativePath &path() const { return m_path; }

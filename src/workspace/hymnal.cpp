@@ -10,10 +10,33 @@
 using namespace Qt::StringLiterals;
 
 Hymnal::Hymnal(AppSettings *settings, QObject *parent)
-    : QObject(parent), m_settings(settings), m_watch(new FileWatch(this))
+    : QObject(parent), m_settings(settings), m_watch(new FileWatch(this)), m_lectionaryWatch(new FileWatch(this))
 {
     m_watch->setObjectName(u"HymnalWatch"_s);
+    m_lectionaryWatch->setObjectName(u"LectionaryWatch"_s);
     connect(m_watch, &FileWatch::changed, this, &Hymnal::followDisk);
+    // Whatever became of it (edited, saved over, made or removed), the lectionary is simply read again.
+    connect(m_lectionaryWatch, &FileWatch::changed, this, &Hymnal::readLectionary);
+}
+
+NativePath Hymnal::lectionaryPath() const
+{
+    return isSet() ? m_file.path().parent().child(Calendar::LectionaryFile::fileName()) : NativePath();
+}
+
+void Hymnal::loadLectionary()
+{
+    FileFacts facts;
+    m_lectionary = Calendar::LectionaryFile::readFile(lectionaryPath(), &facts);
+    m_lectionaryWatch->watch(lectionaryPath(), facts);
+}
+
+void Hymnal::readLectionary()
+{
+    if (!isSet())
+        return;
+    loadLectionary();
+    Q_EMIT lectionaryChanged();
 }
 
 bool Hymnal::load(const NativePath &path)
@@ -24,7 +47,7 @@ bool Hymnal::load(const NativePath &path)
         return false;
     m_file.take(candidate);
     m_books = BookListReader::readFile(path.parent().child(BookListReader::fileName())).names;
-    m_lectionary = Calendar::LectionaryFile::readFile(path.parent().child(Calendar::LectionaryFile::fileName()));
+    loadLectionary();
     return true;
 }
 
@@ -33,6 +56,7 @@ void Hymnal::forget()
     m_file.clear();
     m_books.clear();
     m_lectionary = {};
+    m_lectionaryWatch->stop();
 }
 
 bool Hymnal::set(const NativePath &path)

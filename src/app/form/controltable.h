@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's design as data: each control's name, kind, place in twips, caption, font and whether it is shown at
-// start, in the order the design declares them, and the factory that makes a control from its row.
+// The window's design as data: each control's name, kind, place in twips, caption (a translator's room is its
+// width), font and whether it is shown at start, in the order the design declares them, and the factory that makes
+// a control from its row.
 #pragma once
+
+#include "app/form/designcaption.h"
 
 #include <QRect>
 #include <QtGlobal>
@@ -37,7 +40,7 @@ enum FontStyle { Plain = 0, Bold = 1, Italic = 2 };
 struct ControlRow {
     const char16_t *name;
     Kind kind;
-    const char16_t *caption;
+    DesignCaption caption;
     int left, top, width, height; // twips
     bool shown;
     const char16_t *family;

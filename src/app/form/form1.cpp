@@ -4,6 +4,7 @@
 #include "app/form/form1.h"
 
 #include "app/form/controltable.h"
+#include "app/form/designcaption.h"
 #include "app/form/resultrows.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/drivelist.h"
@@ -61,7 +62,8 @@ bool isClickableLabel(const QString &name)
 // A folder that could not be opened: which one, and why, in the system's words.
 QString folderErrorText(const NativePath &folder, int error)
 {
-    return u"The folder \"%1\" cannot be opened: %2."_s.arg(folder.display(), FolderAccess::reason(error));
+    //: %1 is the folder's path, %2 the system's reason
+    return Form1::tr("The folder \"%1\" cannot be opened: %2.").arg(folder.display(), FolderAccess::reason(error));
 }
 
 } // namespace
@@ -105,7 +107,7 @@ Form1::Form1(Dialogs *dialogs, QWidget *parent, const NativePath &startFolder, L
     // parent that can be, rather than showing empty lists.
     const NativePath start = startFolder.isEmpty() ? FolderAccess::active().startFolder() : startFolder;
     if (const int error = Dir1->openNearest(start))
-        m_dialogs->message(u"Change Folder"_s, folderErrorText(start, error), Dialogs::Icon::Exclamation);
+        m_dialogs->message(tr("Change Folder"), folderErrorText(start, error), Dialogs::Icon::Exclamation);
     Drive1->selectVolumeOf(Dir1->nativePath());
     Form_Load();
     setKeyboardOrder();
@@ -132,7 +134,8 @@ void Form1::setKeyboardOrder()
 
 void Form1::updateAccessibleNames()
 {
-    const auto captionOf = [](const QLabel *label) { return label->text().simplified(); };
+    // A caption a language shortened names its box in full.
+    const auto captionOf = [](const QLabel *label) { return DesignCaption::fullTextOf(label).simplified(); };
     for (QLabel *label : {Label7, Label1, Label5, Label15, Label12, ShowYr, Label11, Label4})
         label->buddy()->setAccessibleName(captionOf(label));
     // Captions are read as they stand, less the blanks that place them.
@@ -141,33 +144,40 @@ void Form1::updateAccessibleNames()
     // The drop-downs' lists, read when they open.
     Drive1->view()->setAccessibleName(m_volumeCaption->text());
     TallySort->view()->setAccessibleName(captionOf(Label11));
-    Dir1->setAccessibleName(u"Folders"_s);
-    Book->setAccessibleName(u"Scripture books"_s);
-    Check1->setAccessibleName(u"full number only"_s);
+    //: screen reader name of the folder list
+    Dir1->setAccessibleName(tr("Folders"));
+    //: screen reader name of the list of scripture books
+    Book->setAccessibleName(tr("Scripture books"));
+    //: screen reader name of the check box " full # only": the hymn number matches whole
+    Check1->setAccessibleName(tr("full number only"));
 
     // The lists are named for what they hold now, and the counts for what they count; the counts' values are
     // read with them (ValueLabel).
     const bool verse = store().isVerseFile();
     if (TallyShown == 1) {
-        List1->setAccessibleName(u"Counts"_s);
-        List2->setAccessibleName(u"Hymns"_s);
+        //: screen reader name of the left list in a tally: how often each hymn was used
+        List1->setAccessibleName(tr("Counts"));
+        //: screen reader name of the right list in a tally: the hymns counted
+        List2->setAccessibleName(tr("Hymns"));
     } else {
-        List1->setAccessibleName(verse ? u"Titles"_s : u"Dates"_s);
-        List2->setAccessibleName(verse ? u"Verse lines"_s : u"Hymn lines"_s);
+        //: screen reader name of the left list: a hymnal text's titles (or, next, a service log's dates)
+        List1->setAccessibleName(verse ? tr("Titles") : tr("Dates"));
+        List2->setAccessibleName(verse ? tr("Verse lines") : tr("Hymn lines"));
     }
     if (m_countsLoaded) {
-        Tally->setCaption(verse ? u"Hymns loaded"_s : u"Services loaded"_s);
-        TitleCount->setCaption(verse ? u"Hymns listed"_s : u"Dates listed"_s);
+        //: screen reader name of a count, heard before its value ("Hymns loaded: 120"); so are the names next to it
+        Tally->setCaption(verse ? tr("Hymns loaded") : tr("Services loaded"));
+        TitleCount->setCaption(verse ? tr("Hymns listed") : tr("Dates listed"));
     } else if (TallyShown == 1) {
-        Tally->setCaption(u"Hymns tallied"_s);
-        TitleCount->setCaption(u"Uses counted"_s);
+        Tally->setCaption(tr("Hymns tallied"));
+        TitleCount->setCaption(tr("Uses counted"));
     } else {
-        Tally->setCaption(verse ? u"Lines listed"_s : u"Hymn lines listed"_s);
-        TitleCount->setCaption(verse ? u"Hymns listed"_s : u"Dates listed"_s);
+        Tally->setCaption(verse ? tr("Lines listed") : tr("Hymn lines listed"));
+        TitleCount->setCaption(verse ? tr("Hymns listed") : tr("Dates listed"));
     }
-    indexPos->setCaption(u"Row clicked"_s);
-    ShowDate->setCaption(u"File date"_s);
-    ShowFile->setCaption(u"File loaded"_s);
+    indexPos->setCaption(tr("Row clicked"));
+    ShowDate->setCaption(tr("File date"));
+    ShowFile->setCaption(tr("File loaded"));
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -357,7 +367,8 @@ void Form1::finishControls()
     ShowFile->setWordWrap(false);
     ShowFile->setElidedInMiddle(true);
     // The design has no caption beside the volume list; this one is never shown, and only names the list.
-    m_volumeCaption = new QLabel(u"Volume"_s, this);
+    //: screen reader name of the list of drives (volumes)
+    m_volumeCaption = new QLabel(tr("Volume"), this);
     m_volumeCaption->setObjectName(u"VolumeCaption"_s);
     m_volumeCaption->setGeometry(QRect());
     m_volumeCaption->hide();
@@ -375,7 +386,7 @@ void Form1::connectControls()
     connect(Dir1, &DirList::pathChanged, this, &Form1::Dir1_Change);
     connect(Dir1, &DirList::mouseDown, this, &Form1::Dir1_MouseDown);
     connect(Dir1, &DirList::openFailed, this, [this](const NativePath &folder, int error) {
-        m_dialogs->message(u"Change Folder"_s, folderErrorText(folder, error), Dialogs::Icon::Exclamation);
+        m_dialogs->message(tr("Change Folder"), folderErrorText(folder, error), Dialogs::Icon::Exclamation);
     });
     // A click on a row and a move of the current row with the keys are both clicks; focus arriving is not.
     connect(new RowPicker(File1), &RowPicker::picked, this, &Form1::File1_Click);
@@ -466,7 +477,8 @@ void Form1::mousePressEvent(QMouseEvent *event)
 
 void Form1::Form_Load()
 {
-    TallySort->addItems({u"freq"_s, u"title"_s, u"hymn #"_s});
+    for (const DesignCaption &order : {DesignCaption("freq"), DesignCaption("title"), DesignCaption("hymn #")})
+        order.addTo(TallySort);
     TallySort->setCurrentIndex(0);
     Book->addItem(u"NONE"_s);
     LoadBooks();
@@ -483,7 +495,8 @@ void Form1::Drive1_Change()
 {
     const NativePath previous = Dir1->nativePath();
     if (Dir1->open(Drive1->nativeDrive()) != 0) {
-        m_dialogs->message(u"Change Drive"_s, u"Error encountered while changing drive"_s, Dialogs::Icon::Exclamation);
+        m_dialogs->message(tr("Change Drive"), tr("Error encountered while changing drive"),
+                           Dialogs::Icon::Exclamation);
         Drive1->selectVolumeOf(previous);
         return;
     }
@@ -628,15 +641,16 @@ bool Form1::loadFrom(const NativePath &folder, const NativePath &name, const QSt
     LoadOutcome outcome = m_loadedFile->load(folder.child(name));
     NativePath resolved;
     if (!outcome.opened && FolderAccess::active().resolve(folder, resolved) != 0) {
+        //: %1 is the folder's path, %2 the file's name
         outcome.errorText =
-            u"The folder \"%1\" is no longer there, so \"%2\" could not be read."_s.arg(folder.display(), shownName);
+            tr("The folder \"%1\" is no longer there, so \"%2\" could not be read.").arg(folder.display(), shownName);
     }
     Tally->setText(QString::number(store().hymnCount()));
     m_countsLoaded = true;
     if (outcome.failed())
-        m_dialogs->message(u"File Error"_s, outcome.errorText, Dialogs::Icon::Exclamation);
+        m_dialogs->message(tr("File Error"), outcome.errorText, Dialogs::Icon::Exclamation);
     if (outcome.limitReached) {
-        m_dialogs->message(u"Limit reached"_s, HymnFileLoader::limitMessage(store().entryCount()),
+        m_dialogs->message(tr("Limit reached"), HymnFileLoader::limitMessage(store().entryCount()),
                            Dialogs::Icon::Exclamation);
     }
     if (!outcome.opened) {
@@ -670,13 +684,13 @@ void Form1::moveTwips(QWidget *control, int left, int width)
 
 void Form1::setLayoutFor(bool verseFile, bool hasReferences)
 {
-    Label7->setText(verseFile ? u"Limit title to:"_s : u"Limit date to:"_s);
-    Label5->setText(verseFile ? u"Verse phrase:"_s : u"Title phrase:"_s);
-    Label15->setText(verseFile ? u"exclude phrase:"_s : u"exclude title:"_s);
-    Hcount->setText(verseFile ? u"# of hymns:"_s : u"  # of dates:"_s);
+    (verseFile ? DesignCaption("Limit title to:") : DesignCaption("Limit date to:")).showOn(Label7);
+    (verseFile ? DesignCaption("Verse phrase:") : DesignCaption("Title phrase:")).showOn(Label5);
+    (verseFile ? DesignCaption("exclude phrase:") : DesignCaption("exclude title:")).showOn(Label15);
+    (verseFile ? DesignCaption("# of hymns:") : DesignCaption("  # of dates:")).showOn(Hcount);
     if (!verseFile)
         TitleCount->setText(QString());
-    ClipCopy->setText(verseFile ? u"copy w/ title"_s : u"copy w/ date"_s);
+    (verseFile ? DesignCaption("copy w/ title") : DesignCaption("copy w/ date")).showOn(ClipCopy);
     ClipCopy->setChecked(false);
     TitleOnly->setChecked(false);
     TitleOnly->setVisible(verseFile);
@@ -732,7 +746,7 @@ void Form1::Go_Click()
     ShowFile->show();
     Book->hide();
     if (readCriteria().asksForEverything() &&
-        !m_dialogs->confirm(u"Show output"_s, u"Show entire file (may be slow)?"_s))
+        !m_dialogs->confirm(tr("Show output"), tr("Show entire file (may be slow)?")))
         return;
     FindHymns();
 }
@@ -749,7 +763,7 @@ void Form1::FindHymns()
     Go->setEnabled(false);
     TallyAll->setEnabled(false);
     if (!store().isVerseFile())
-        Hcount->setText(u"  # of dates:"_s);
+        DesignCaption("  # of dates:").showOn(Hcount);
     indexPos->setText(QString());
 
     // The lists are emptied and filled in one step: nothing is drawn in between, and a second reset of the
@@ -824,9 +838,10 @@ void Form1::MarkClear()
     bool anySet = false;
     for (const QLineEdit *box : {excludH, hymname, hymnmbr, Filter, LimitYr, excludT})
         anySet = anySet || !box->text().isEmpty();
-    Command3->setText(anySet ? u"Clear*"_s : u"Clear"_s);
+    const DesignCaption caption = anySet ? DesignCaption("Clear*") : DesignCaption("Clear");
+    caption.showOn(Command3);
     // The mark is heard as words.
-    Command3->setAccessibleName(anySet ? u"Clear, criteria set"_s : u"Clear"_s);
+    Command3->setAccessibleName(anySet ? tr("Clear, criteria set") : caption.full());
 }
 
 void Form1::Label13_Click()
@@ -856,7 +871,7 @@ void Form1::TallyAll_Click()
     const Tally::TallyResult result = Tally::TallyHymns(store(), tallyCriteria());
     fillLists(result.list1, result.list2);
 
-    Hcount->setText(u"           sum:"_s);
+    DesignCaption("           sum:").showOn(Hcount);
     Tally->setText(QString::number(result.rows));
     TitleCount->setText(QString::number(result.sum));
     updateAccessibleNames();

@@ -58,7 +58,8 @@ UserGuide::UserGuide(QWidget *parent) : QTextBrowser(parent)
 {
     setWindowFlag(Qt::Window);
     setObjectName(u"UserGuide"_s);
-    setWindowTitle(tr("Cantorix2 User Guide"));
+    //: %1 is the program's name
+    setWindowTitle(tr("%1 User Guide").arg(u"Cantorix2"_s));
     setAccessibleName(tr("User Guide"));
     // Closing the main window ends the program, whether or not the guide is still open.
     setAttribute(Qt::WA_QuitOnClose, false);

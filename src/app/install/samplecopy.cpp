@@ -8,6 +8,7 @@
 #include "platform/savefile.h"
 #include "workspace/appsettings.h"
 
+#include <QCoreApplication>
 #include <QStandardPaths>
 
 #include <memory>
@@ -42,7 +43,9 @@ Copied copy(const NativePath &templates, const NativePath &folder)
         return result;
     const SaveFile::Result made = SaveFile::makeFolder(folder);
     if (!made.ok) {
-        result.failure = u"The folder “%1” could not be made: %2."_s.arg(folder.display(), made.reason);
+        //: %1 is a folder's path, %2 the system's reason
+        result.failure = QCoreApplication::translate("SampleCopy", "The folder “%1” could not be made: %2.")
+                             .arg(folder.display(), made.reason);
         return result;
     }
     for (const FolderAccess::Entry &entry : entries) {
@@ -59,7 +62,9 @@ Copied copy(const NativePath &templates, const NativePath &folder)
         else if (written.nameTaken)
             result.kept.append(name);
         else if (result.failure.isEmpty())
-            result.failure = u"“%1” could not be copied into “%2”: %3."_s.arg(name, folder.display(), written.reason);
+            //: %1 is a sample file's name, %2 the folder's path, %3 the system's reason
+            result.failure = QCoreApplication::translate("SampleCopy", "“%1” could not be copied into “%2”: %3.")
+                                 .arg(name, folder.display(), written.reason);
     }
     const NativePath log = folder.child(logName());
     if (NativeFile::inspect(log).ok())

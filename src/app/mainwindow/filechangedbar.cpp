@@ -9,9 +9,9 @@
 using namespace Qt::StringLiterals;
 
 FileChangedBar::FileChangedBar(QWidget *parent)
-    : QFrame(parent), m_text(new QLabel(this)), m_reload(new QPushButton(u"&Reload"_s, this)),
+    : QFrame(parent), m_text(new QLabel(this)), m_reload(new QPushButton(tr("&Reload"), this)),
       m_restore(new QPushButton(tr("&Put Back Backup…"), this)), m_keep(new QPushButton(tr("&Keep Log"), this)),
-      m_dismiss(new QPushButton(u"&Dismiss"_s, this))
+      m_dismiss(new QPushButton(tr("&Dismiss"), this))
 {
     setObjectName(u"FileChangedBar"_s);
     m_text->setObjectName(u"FileChangedText"_s);
@@ -19,10 +19,10 @@ FileChangedBar::FileChangedBar(QWidget *parent)
     m_restore->setObjectName(u"FileChangedRestore"_s);
     m_keep->setObjectName(u"FileChangedKeep"_s);
     m_dismiss->setObjectName(u"FileChangedDismiss"_s);
-    m_reload->setAccessibleName(u"Reload the file"_s);
+    m_reload->setAccessibleName(tr("Reload the file"));
     m_restore->setAccessibleName(tr("Put the backup back in place of the log"));
     m_keep->setAccessibleName(tr("Keep the log as it is"));
-    m_dismiss->setAccessibleName(u"Dismiss the notice"_s);
+    m_dismiss->setAccessibleName(tr("Dismiss the notice"));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
     QPalette face = palette();
@@ -48,12 +48,14 @@ FileChangedBar::FileChangedBar(QWidget *parent)
 
 void FileChangedBar::showChanged(const QString &fileName)
 {
-    showText(u"%1 changed on disk"_s.arg(fileName), Offer::Reload);
+    //: %1 is the loaded file's name
+    showText(tr("%1 changed on disk").arg(fileName), Offer::Reload);
 }
 
 void FileChangedBar::showDeleted(const QString &fileName)
 {
-    showText(u"%1 was moved or deleted on disk"_s.arg(fileName), Offer::Nothing);
+    //: %1 is the loaded file's name
+    showText(tr("%1 was moved or deleted on disk").arg(fileName), Offer::Nothing);
 }
 
 void FileChangedBar::showUnfinished(const QString &fileName, const QString &backupName)

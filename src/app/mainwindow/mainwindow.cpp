@@ -9,6 +9,7 @@
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/languagemenu.h"
 #include "app/mainwindow/servicecommands.h"
+#include "app/plan/importlectionarydialog.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
@@ -21,6 +22,7 @@
 #include "platform/writelock.h"
 #include "version.h"
 #include "workspace/hymnal.h"
+#include "workspace/lectionarysave.h"
 #include "workspace/loadedfile.h"
 
 #include <QAction>
@@ -157,6 +159,8 @@ void MainWindow::createActions()
     file->addSeparator();
     add(file, u"actSetHymnal"_s, u"Set &Hymnal…"_s, QKeySequence(), &MainWindow::chooseHymnal);
     m_clearHymnal = add(file, u"actClearHymnal"_s, u"Clear H&ymnal"_s, QKeySequence(), &MainWindow::clearHymnal);
+    m_importLectionary =
+        add(file, u"actImportLectionary"_s, tr("&Import Lectionary…"), QKeySequence(), &MainWindow::importLectionary);
     file->addSeparator();
     m_printBoard = add(file, u"actPrintBoard"_s, tr("Print Hymn &Board…"),
                        keyFor(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)), [this] {
@@ -270,6 +274,7 @@ void MainWindow::updateActions()
         serviceCommand->setEnabled(services);
     m_undoChange->setEnabled(m_loadedFile->kind() == LoadedFile::Kind::ServiceLog);
     m_suggest->setEnabled(m_hymnal->isSet());
+    m_importLectionary->setEnabled(m_hymnal->isSet());
 }
 
 bool MainWindow::setHymnal(const NativePath &path)
@@ -301,6 +306,27 @@ void MainWindow::clearHymnal()
     m_hymnal->clear();
 }
 
+void MainWindow::importLectionary()
+{
+    if (!m_hymnal->isSet())
+        return;
+    const NativePath folder = m_hymnal->file().path().parent();
+    // Refused before anything is read or chosen: the file goes nowhere but beside the hymnal.
+    if (const QString refused = LectionarySave::refusal(folder); !refused.isEmpty()) {
+        m_dialogs->message(tr("Import Lectionary"), refused, Dialogs::Icon::Exclamation);
+        return;
+    }
+    auto *dialog = new ImportLectionaryDialog(m_ownDialogs ? nullptr : m_dialogs, folder, m_hymnal->books(),
+                                              m_churchYear->naming().style, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ImportLectionaryDialog::written, this, [this](const QString &status) {
+        // Read at once: the watch would see it soon, but the windows should not wait for it.
+        m_hymnal->readLectionary();
+        statusBar()->showMessage(status);
+    });
+    dialog->open();
+}
+
 void MainWindow::showUserGuide()
 {
     // Made when first asked for, and kept, so that it opens again where it was left.
@@ -325,7 +351,7 @@ void MainWindow::showReport()
     m_reportWindow->showReport();
 }
 
-void MainWindow::showSuggestions(QDate date)
+void MainWindow::showSuggestions(QDate date, bool forService)
 {
     if (!m_hymnal->isSet())
         return;
@@ -336,7 +362,7 @@ void MainWindow::showSuggestions(QDate date)
         connect(m_suggestWindow, &SuggestWindow::addToService, this, &MainWindow::openAddService);
     }
     placeSuggestions();
-    m_suggestWindow->showSuggestions(date);
+    m_suggestWindow->showSuggestions(date, forService);
 }
 
 void MainWindow::placeSuggestions()
@@ -578,7 +604,7 @@ AddServiceDialog *MainWindow::makeServiceDialog(std::function<bool(const Logbook
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
-    connect(dialog, &AddServiceDialog::suggestRequested, this, &MainWindow::showSuggestions);
+    connect(dialog, &AddServiceDialog::suggestRequested, this, [this](QDate date) { showSuggestions(date, true); });
     connect(dialog, &AddServiceDialog::recentWeeksChanged, this,
             [this](int weeks) { m_settings.setRecentWeeks(weeks); });
     // Before the dialog goes, which would take Suggest Hymns with it.

@@ -50,6 +50,8 @@ public:
     // one.
     bool setHymnal(const NativePath &path);
     void clearHymnal();
+    // File > Import Lectionary…: refused, saying why, when the hymnal's folder cannot take Lectionary.txt.
+    void importLectionary();
     // Replaces the desktop's file dialog behind File > Open.
     void setFileChooser(FileChooser chooser) { m_chooser = std::move(chooser); }
     // Where the sample files are, as the About box names them.
@@ -104,8 +106,8 @@ private:
     AddServiceDialog *makeServiceDialog(std::function<bool(const Logbook::NewService &)> submit);
     // The message boxes over the service dialog while it is open, the window's own otherwise.
     Dialogs *serviceDialogs() const;
-    // Suggest Hymns for date, or for the date the window shows when none is given.
-    void showSuggestions(QDate date = QDate());
+    // Suggest Hymns for date, or for the date the window shows when none is given; forService: for Add Service's.
+    void showSuggestions(QDate date = QDate(), bool forService = false);
     // The church year's settings to the windows that name days.
     void followNaming();
     // Suggest Hymns belongs to Add Service while the dialog is open, to this window otherwise: the dialog blocks
@@ -129,6 +131,7 @@ private:
     QAction *m_copyRight = nullptr;
     QAction *m_report = nullptr;
     QAction *m_clearHymnal = nullptr;
+    QAction *m_importLectionary = nullptr;
     QAction *m_reload = nullptr;
     QAction *m_editExternally = nullptr;
     QAction *m_addService = nullptr;

@@ -5,6 +5,7 @@
 
 #include "app/plan/suggestmodel.h"
 #include "app/widgets/accessibleparts.h"
+#include "app/widgets/datebox.h"
 #include "app/widgets/elidedlabel.h"
 #include "app/widgets/focusmark.h"
 #include "app/widgets/screenfit.h"
@@ -59,6 +60,7 @@ SuggestWindow::SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent)
     // Closing the main window ends the program, whether or not this one is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
     createControls();
+    m_logPath = m_log->path();
     m_offered = offeredDate();
     m_date->setDate(m_offered);
     dateChosen();
@@ -66,6 +68,7 @@ SuggestWindow::SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent)
     // counts nothing.
     connect(m_log, &LoadedFile::loaded, this, &SuggestWindow::followLog);
     connect(m_hymnal, &Hymnal::changed, this, &SuggestWindow::followHymnal);
+    connect(m_hymnal, &Hymnal::lectionaryChanged, this, &SuggestWindow::followLectionary);
 }
 
 SuggestWindow::~SuggestWindow() = default;
@@ -118,6 +121,7 @@ QGridLayout *SuggestWindow::createCriteria()
     m_date->setToolTip(u"The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are "
                        "counted up to it"_s);
     m_date->setCalendarPopup(true);
+    DateBox::speakLanguage(m_date);
     m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
     m_date->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
@@ -295,10 +299,14 @@ bool SuggestWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void SuggestWindow::showSuggestions(QDate date)
+void SuggestWindow::showSuggestions(QDate date, bool forService)
 {
+    m_forService = forService;
     if (date.isValid())
         m_date->setDate(date);
+    // The date may be the one shown already, with readings typed for another plan.
+    if (forService)
+        fillReadings(true);
     if (!m_placed) {
         placeOnScreen();
         m_placed = true;
@@ -322,6 +330,13 @@ void SuggestWindow::followHymnal()
     recompute();
 }
 
+void SuggestWindow::followLectionary()
+{
+    m_lectionary = m_hymnal->lectionary();
+    fillReadings(false);
+    recompute();
+}
+
 void SuggestWindow::setNaming(const Calendar::Naming &naming)
 {
     m_naming = naming;
@@ -339,7 +354,14 @@ QDate SuggestWindow::offeredDate() const
 
 void SuggestWindow::followLog()
 {
-    // The date follows the log for as long as it is left as offered: a service just added moves it on a week.
+    // The date follows another log for as long as it is left as offered. The same log read again (after a service
+    // was added to it) keeps the day being planned.
+    const bool sameLog = m_log->path() == m_logPath;
+    m_logPath = m_log->path();
+    if (sameLog) {
+        recompute();
+        return;
+    }
     const QDate offered = offeredDate();
     const bool asOffered = m_date->date() == m_offered;
     m_offered = offered;
@@ -466,6 +488,9 @@ void SuggestWindow::addSelected()
     std::vector<Logbook::ServiceLine> lines;
     for (const Plan::Suggestion &row : shownRows(true))
         lines.push_back({row.number, row.title});
-    if (!lines.empty())
-        Q_EMIT addToService(lines);
+    if (lines.empty())
+        return;
+    Q_EMIT addToService(lines);
+    if (m_forService)
+        close();
 }

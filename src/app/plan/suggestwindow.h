@@ -42,11 +42,15 @@ public:
     static bool canSuggest(const Hymnal &hymnal);
 
     // Computes the suggestions afresh and brings the window up, inside the screen's free area the first time; for
-    // date when one is given, else for the date it shows (at first the one Add Service offers).
-    void showSuggestions(QDate date = QDate());
+    // date when one is given, else for the date it shows (at first the one Add Service offers). For a service (Add
+    // Service's Suggest Hymns…) the readings are the day's from the lectionary, whatever was typed before, and the
+    // window closes once its hymns are added to the service.
+    void showSuggestions(QDate date = QDate(), bool forService = false);
     // The hymnal was set, cleared or read again: its folder's scripture book names and lectionary are taken up.
     // Without a hymnal the window closes.
     void followHymnal();
+    // The lectionary was read again: the day's readings are refilled, unless the user typed their own.
+    void followLectionary();
     void setNaming(const Calendar::Naming &naming);
     // Computes the suggestions afresh from the boxes, the hymnal and the log; nothing while the window is hidden.
     void recompute();
@@ -86,14 +90,16 @@ private:
     void updateActions();
 
     LoadedFile *m_log;
+    NativePath m_logPath; // the log counted, to tell a reload of it from another log
     Hymnal *m_hymnal;
     Plan::BookTable m_books;
     bool m_placed = false;
     Calendar::LectionaryFile m_lectionary;
     Calendar::Naming m_naming;
-    QDate m_offered;   // the date offered for the log, followed while the date shown is that one
-    QString m_filled;  // the readings last put in from the lectionary
-    QString m_dayNote; // "No readings for Proper 17 B in Lectionary.txt"
+    QDate m_offered;           // the date offered for the log, followed while the date shown is that one
+    QString m_filled;          // the readings last put in from the lectionary
+    QString m_dayNote;         // "No readings for Proper 17 B in Lectionary.txt"
+    bool m_forService = false; // shown last for Add Service, to which its hymns go
 
     QDateEdit *m_date = nullptr;
     QLabel *m_day = nullptr;

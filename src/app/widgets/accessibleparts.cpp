@@ -5,10 +5,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QToolButton>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -38,13 +37,17 @@ void announceAsWindow(QWidget *window)
 
 void nameClearButton(QLineEdit *edit)
 {
+    //: a screen reader's name for the button that empties a box; %1 is the box's name
+    const QString name = QCoreApplication::translate("AccessibleParts", "Clear %1").arg(edit->accessibleName());
     for (QToolButton *button : edit->findChildren<QToolButton *>(QString(), Qt::FindDirectChildrenOnly))
-        button->setAccessibleName(u"Clear "_s + edit->accessibleName());
+        button->setAccessibleName(name);
 }
 
 void nameDropDown(QComboBox *combo)
 {
-    combo->view()->setAccessibleName(combo->accessibleName() + u" choices"_s);
+    //: a screen reader's name for the list a drop-down opens; %1 is the drop-down's name
+    combo->view()->setAccessibleName(
+        QCoreApplication::translate("AccessibleParts", "%1 choices").arg(combo->accessibleName()));
 }
 
 } // namespace AccessibleParts

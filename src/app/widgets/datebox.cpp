@@ -3,6 +3,9 @@
 // field for a box with a calendar, the spin box's otherwise.
 #include "app/widgets/datebox.h"
 
+#include "language/language.h"
+
+#include <QCalendarWidget>
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -54,6 +57,12 @@ void DateBox::keyPressEvent(QKeyEvent *event)
     const int before = currentSectionIndex();
     QDateEdit::keyPressEvent(event);
     m_advanced = digit && currentSectionIndex() != before;
+}
+
+void DateBox::speakLanguage(QDateEdit *box)
+{
+    if (box->calendarPopup())
+        box->calendarWidget()->setLocale(Language::locale());
 }
 
 QSize DateBox::sizeHint() const

@@ -16,6 +16,10 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The calendar a date box drops down names its days and months, and starts its weeks, as the language spoken
+    // does; the box's own date keeps the regional settings' form.
+    static void speakLanguage(QDateEdit *box);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

@@ -4,15 +4,16 @@
 
 #include <QProgressDialog>
 
-using namespace Qt::StringLiterals;
-
 QtProgress::QtProgress(QWidget *parent) : m_parent(parent) {}
 
 QtProgress::~QtProgress() = default;
 
 void QtProgress::begin(const QString &title, const QString &text)
 {
-    m_dialog = std::make_unique<QProgressDialog>(text, u"Cancel"_s, 0, 0, m_parent);
+    // The dialog's own Cancel button: its word is Qt's, in the language Qt's catalogue speaks.
+    m_dialog = std::make_unique<QProgressDialog>(m_parent);
+    m_dialog->setLabelText(text);
+    m_dialog->setRange(0, 0);
     m_dialog->setWindowTitle(title);
     // Window-modal, so that setValue lets the Cancel button and Escape through while the task runs.
     m_dialog->setWindowModality(Qt::WindowModal);

@@ -58,7 +58,10 @@ QString ValueLabel::spokenName() const
     const QString value = text().simplified();
     if (value.isEmpty())
         return m_caption;
-    return m_caption.isEmpty() ? value : m_caption + u": "_s + value;
+    if (m_caption.isEmpty())
+        return value;
+    //: a screen reader's name for a count or a name the window shows: %1 what it is ("Dates listed"), %2 the value
+    return tr("%1: %2").arg(m_caption, value);
 }
 
 void ValueLabel::setElidedInMiddle(bool elided)
