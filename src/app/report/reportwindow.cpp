@@ -528,9 +528,15 @@ void ReportWindow::recompute()
             m_sort->setCurrentIndex(m_model->sortColumn());
         }
         m_table->horizontalHeader()->setSortIndicator(m_model->sortColumn(), m_model->sortOrder());
-        // The credits share with the title the width the figures leave.
+        // The credits share with the title the width the figures leave; neither is squeezed below its heading (the
+        // table scrolls instead).
+        QHeaderView *header = m_table->horizontalHeader();
         if (credits)
-            m_table->horizontalHeader()->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
+            header->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
+        int narrowest = header->sectionSizeHint(ReportModel::Title);
+        if (credits)
+            narrowest = std::max(narrowest, header->sectionSizeHint(ReportModel::Credits));
+        header->setMinimumSectionSize(narrowest);
         m_columnsSized = false;
     }
     if (!m_columnsSized && m_model->rowCount() > 0) {
