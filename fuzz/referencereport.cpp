@@ -86,7 +86,11 @@ ReferenceReportRows(const EntryStore &store, const Tally::TallyCriteria &criteri
             }
             if (static_cast<int>(rows.size()) >= maxRows)
                 return std::nullopt;
-            rows.push_back({key, beforeMark(tag), titleOf(text), 1});
+            // A line without a number is listed with none, by its whole text.
+            if (key.startsWith(u'#'))
+                rows.push_back({key, beforeMark(tag), titleOf(text), 1});
+            else
+                rows.push_back({key, QString(), spacesTrimmed(tag == u" " ? text : tag + u' ' + text), 1});
         }
     }
     std::vector<std::pair<QString, QString>> listed;

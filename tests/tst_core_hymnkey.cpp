@@ -137,8 +137,12 @@ private Q_SLOTS:
 
         const auto reported = [&](Report::DateRange range) {
             const Report::ReportResult report = Report::buildReport(log, {{}, range, true});
+            // A row without a number shows the line's whole text as its title.
             const auto found = std::find_if(report.rows.begin(), report.rows.end(), [&](const Report::ReportRow &r) {
-                return HymnKey::ofLine(r.number, r.title) == key;
+                const qsizetype space = r.title.indexOf(u' ');
+                return (r.number.isEmpty() && space > 0
+                            ? HymnKey::ofLine(r.title.first(space), r.title.sliced(space + 1))
+                            : HymnKey::ofLine(r.number, r.title)) == key;
             });
             return found == report.rows.end() ? Report::ReportRow{} : *found;
         };

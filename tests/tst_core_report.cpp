@@ -223,6 +223,13 @@ private Q_SLOTS:
             << words << criteriaOf({}, {}, false)
             << QStringList{u"123 A|2|2023-01-01|2023-01-01|7"_s, u"45 B|2|2023-01-01|2023-01-08|0"_s} << 2 << 0;
 
+        // A first word without a digit is no hymn number: the line is one hymn by its whole text, in any case.
+        QTest::newRow("a line without a number, by its whole text")
+            << u"Jan 1, 2023\nAnthem: Il est né, le divin Enfant (Trad.)\n\nJan 8, 2023\nANTHEM: il est né, le divin "
+               "enfant (trad.)\n"_s
+            << Report::ReportCriteria{}
+            << QStringList{u" Anthem: Il est né, le divin Enfant (Trad.)|2|2023-01-01|2023-01-08|0"_s} << 2 << 0;
+
         QTest::newRow("empty store") << QString() << Report::ReportCriteria{} << QStringList{} << 0 << 0;
         QTest::newRow("verse file") << u"378 Amazing Grace\n--\nFirst line\n"_s << Report::ReportCriteria{}
                                     << QStringList{} << 0 << 0;
@@ -245,9 +252,68 @@ private Q_SLOTS:
         QCOMPARE(result.undatedInFile, Report::buildReport(storeOf(file), unranged).undatedServices);
     }
 
+    // A service after today has not been held: left out and counted as planned, or counted when asked; ranges and
+    // days since go by the services held.
+    void planned_data()
+    {
+        QTest::addColumn<Report::ReportCriteria>("criteria");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<int>("services");
+        QTest::addColumn<int>("planned");
+
+        const QDate today(2023, 1, 8);
+        const auto criteria = [&](Report::DateRange range, bool countPlanned, Tally::TallyCriteria filters = {}) {
+            return Report::ReportCriteria{filters, range, true, today, countPlanned};
+        };
+        const QStringList held{u"123 A|1|2023-01-01|2023-01-01|7"_s, u"45 B|1|2023-01-08|2023-01-08|0"_s};
+        QTest::newRow("left out") << criteria({}, false) << held << 2 << 2;
+        QTest::newRow("counted") << criteria({}, true)
+                                 << QStringList{u"123 A|2|2023-01-01|2023-01-15|14"_s,
+                                                u"45 B|1|2023-01-08|2023-01-08|21"_s,
+                                                u"300 C|1|2023-01-29|2023-01-29|0"_s}
+                                 << 4 << 2;
+        QTest::newRow("a range ending before them names none")
+            << criteria(range(2023, 1, 1, 2023, 1, 8), false) << held << 2 << 0;
+        QTest::newRow("an open end") << criteria({QDate(2023, 1, 2), QDate()}, false)
+                                     << QStringList{u"45 B|1|2023-01-08|2023-01-08|0"_s} << 1 << 2;
+        QTest::newRow("the limit box chooses among them too")
+            << criteria({}, false, {.Filter = u"<Jan 20, 2023"_s}) << held << 2 << 1;
+    }
+
+    void planned()
+    {
+        QFETCH(Report::ReportCriteria, criteria);
+        const Report::ReportResult result = Report::buildReport(
+            storeOf(u"Jan 1, 2023\n123 A\n\nEaster\n77 D\n\nJan 8, 2023\n45 B\n\nJan 15, 2023\n123 A\n\n"
+                    "Jan 29, 2023\n300 C\n"_s),
+            criteria);
+        QStringList rows = describeRows(result);
+        rows.removeIf([](const QString &row) { return row.startsWith(u"77 D"); });
+        QTEST(rows, "rows");
+        QTEST(result.services - result.undatedServices, "services");
+        QTEST(result.planned, "planned");
+    }
+
+    // Credits come from the hymnal's hymn of the row's number, found as the number's hymn key.
+    void credits()
+    {
+        EntryStore hymnal;
+        HymnFileLoader::loadBytes("14 Holy, Holy, Holy\nWords: Reginald Heber, 1826\n--\n%11.12.12.10\n(v1) Holy\n\n"
+                                  "15 Other\n--\n(v1) No credits here\n",
+                                  u"hymnal.txt"_s, hymnal);
+        Report::ReportResult result =
+            Report::buildReport(storeOf(u"Jan 1, 2023\n014 Holy\n15 Other\n99 Unknown\nAnthem: Words: none\n"_s), {});
+        Report::addCredits(result, hymnal);
+        QStringList credits;
+        for (const Report::ReportRow &row : result.rows)
+            credits.append(row.number + u'=' + row.credits);
+        QCOMPARE(credits, (QStringList{u"014=Words: Reginald Heber, 1826"_s, u"15="_s, u"99="_s, u"="_s}));
+    }
+
     // Without a range and counting every line, the report counts what the tally counts, under the same boxes, on
     // lines that the tally's rule and the hymn key both read as the same hymns (short numbers under one title each,
-    // longer ones alike); where they part is tst_core_hymnkey's.
+    // longer ones alike); where they part is tst_core_hymnkey's. A line without a number shows no number in the
+    // report, its text only.
     void agreesWithTally_data()
     {
         QTest::addColumn<Tally::TallyCriteria>("filters");
@@ -268,11 +334,11 @@ private Q_SLOTS:
         QStringList tallied;
         const Tally::TallyResult tally = Tally::TallyHymns(store, filters);
         for (qsizetype r = 0; r < tally.list1.size(); ++r)
-            tallied.append(tally.list1[r].trimmed() + u'|' + tally.list2[r]);
+            tallied.append(tally.list1[r].trimmed() + u'|' + tally.list2[r].trimmed());
         QStringList reported;
         const Report::ReportResult report = Report::buildReport(store, criteriaOf({}, filters, false));
         for (const Report::ReportRow &row : report.rows)
-            reported.append(QString::number(row.uses) + u'|' + row.number + u' ' + row.title);
+            reported.append(QString::number(row.uses) + u'|' + QString(row.number + u' ' + row.title).trimmed());
         tallied.sort();
         reported.sort();
         QVERIFY(!tallied.isEmpty());
@@ -282,10 +348,18 @@ private Q_SLOTS:
     void presets_data()
     {
         QTest::addColumn<Report::Preset>("preset");
-        QTest::addColumn<QDate>("latest");
+        QTest::addColumn<QDate>("latest"); // the latest service counted, and today for the previous years
         QTest::addColumn<Report::DateRange>("expected");
 
         using Report::Preset;
+        QTest::newRow("previous church year in Advent")
+            << Preset::PreviousChurchYear << QDate(2026, 12, 9) << range(2025, 11, 30, 2026, 11, 28);
+        QTest::newRow("previous church year the day before Advent")
+            << Preset::PreviousChurchYear << QDate(2026, 11, 28) << range(2024, 12, 1, 2025, 11, 29);
+        QTest::newRow("previous calendar year on Jan 1")
+            << Preset::PreviousCalendarYear << QDate(2027, 1, 1) << range(2026, 1, 1, 2026, 12, 31);
+        QTest::newRow("previous calendar year without today")
+            << Preset::PreviousCalendarYear << QDate() << Report::DateRange{};
         QTest::newRow("latest year on Dec 31")
             << Preset::LatestYear << QDate(2022, 12, 31) << range(2022, 1, 1, 2022, 12, 31);
         QTest::newRow("latest year on Jan 1")
@@ -319,7 +393,7 @@ private Q_SLOTS:
         QFETCH(Report::Preset, preset);
         QFETCH(QDate, latest);
         QFETCH(Report::DateRange, expected);
-        const Report::DateRange got = Report::presetRange(preset, latest);
+        const Report::DateRange got = Report::presetRange(preset, latest, latest);
         QCOMPARE(got.from, expected.from);
         QCOMPARE(got.to, expected.to);
     }
@@ -480,13 +554,36 @@ private Q_SLOTS:
             << u"Counted from 9999-01-03, the latest service — after today: check the head line “Jan 3, 9999 "_s +
                    u"x"_s.repeated(27) + u"…”"_s;
         QTest::newRow("no dated service") << u"Easter\n1 A\n"_s << QDate(2024, 1, 1) << QString();
+        // Planned services left out (the report passes how many of them its range holds): counted from the latest
+        // held, next week's not taken for a mistyped year, a year in the future named.
+        const QString planned = u"Jan 8, 2023\n2 B\n\nJan 15, 2023\n3 C\n"_s;
+        QTest::newRow("planned left out")
+            << planned << QDate(2023, 1, 10) << u"Counted from 2023-01-08, the latest service up to today. %1"_s;
+        QTest::newRow("planned counted") << planned << QDate() << u"Counted from 2023-01-15, the latest service. %1"_s;
+        QTest::newRow("only planned") << u"Jan 15, 2023\n3 C\n"_s << QDate(2023, 1, 10)
+                                      << u"No service is dated up to today. %1"_s;
+        QTest::newRow("planned and a mistyped year") << log << QDate(2024, 1, 1)
+                                                     << u"Counted from 2023-01-08, the latest service up to today. %1. "
+                                                        u"The head line “Jan 3, 9999” is dated more "
+                                                        "than a year after today: check its year"_s;
     }
 
     void countedFrom()
     {
         QFETCH(QString, file);
         QFETCH(QDate, today);
-        QTEST(Report::countedFromNote(Report::serviceSpan(storeOf(file)), today), "note");
+        QFETCH(QString, note);
+        const QByteArray row = QTest::currentDataTag();
+        if (!row.startsWith("planned") && !row.startsWith("only")) {
+            QCOMPARE(Report::countedFromNote(Report::serviceSpan(storeOf(file)), today), note);
+            return;
+        }
+        // Today in the row is the day counted to; a row without one counts every service, held on Jan 10.
+        const QDate held = today.isValid() ? today : QDate(2023, 1, 10);
+        const Report::ServiceSpan span = Report::serviceSpan(storeOf(file), today);
+        const QString plannedNote = today.isValid() ? u"1 planned service after today is not counted"_s
+                                                    : u"1 planned service after today is counted"_s;
+        QCOMPARE(Report::countedFromNote(span, held, 1), note.arg(plannedNote));
     }
 
     void plainTextAndFileName()

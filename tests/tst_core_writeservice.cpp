@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A service written into a log on disk, over every state the folder can be in: where the old bytes go (never over a
 // file the program did not write, never through a link), what is refused before anything is written (a log changed
-// or marked read-only), a log with a second name, and what a failed write leaves. Rows that need what a system
+// or marked read-only), a log with a second name, and what a failed write leaves; and the last write undone only
+// while the log and its backup are as the program left them. Rows that need what a system
 // cannot make (a link, a pipe, a file mode) are skipped there with their reason.
 #include "systemfiles.h"
 #include "testfiles.h"
 
+#include "logbook/undowrite.h"
 #include "logbook/writeservice.h"
 #include "platform/lockfiles.h"
 #include "platform/savefile.h"
@@ -333,6 +335,66 @@ private Q_SLOTS:
 
     // Another program changes the log while the service is being written: caught by the last check (the same file
     // with the same bytes) or, where two names can be swapped in one step, by the check of what the swap took out.
+    void undoes_data()
+    {
+        QTest::addColumn<QString>("meanwhile"); // what happens between the write and its undoing
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QByteArray>("log"); // the log afterwards
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("undone") << QString() << Outcome::Written << kLog << QString();
+        QTest::newRow("undone twice: the write again") << u"undone"_s << Outcome::Written << kAdded << QString();
+        QTest::newRow("the log changed since")
+            << u"log changed"_s << Outcome::Refused << QByteArray("changed by another program")
+            << u"\"log.txt\" is no longer as Cantorix2 left it after its last change (Service of Dec 13, 2026 added: 1 "
+               "hymn), so that change cannot be undone."_s;
+        QTest::newRow("the backup changed since")
+            << u"backup changed"_s << Outcome::Refused << kAdded
+            << u"The backup \"log.txt.bak\" is no longer as Cantorix2 wrote it, so the last change to \"log.txt\" "
+               "cannot be undone."_s;
+        QTest::newRow("no write remembered") << u"forgotten"_s << Outcome::Refused << kAdded
+                                             << u"Cantorix2 has made no change to \"log.txt\" that it can undo: it "
+                                                u"remembers none since its backups were "
+                                                "kept."_s;
+    }
+
+    void undoes()
+    {
+        QFETCH(QString, meanwhile);
+        Folder folder;
+        folder.log = u"log.txt"_s;
+        const NativePath log = NativePath::fromText(folder.dir.write(folder.log, kLog));
+        const Logbook::WrittenService added =
+            Logbook::writeService(log, HymnFileLoader::readWhole(log).facts,
+                                  {QDate(2026, 12, 13), {}, {{u"300"_s, u"Gamma"_s}}}, Logbook::LineEnd::Lf);
+        QCOMPARE(added.outcome, Outcome::Written);
+        Logbook::LastWrite last = Logbook::lastWriteOf(added);
+        if (meanwhile == u"log changed")
+            folder.dir.write(folder.log, "changed by another program");
+        else if (meanwhile == u"backup changed")
+            folder.dir.write(u"log.txt.bak"_s, "edited");
+        else if (meanwhile == u"forgotten")
+            last = {};
+        else if (meanwhile == u"undone")
+            last = Logbook::lastWriteOf(Logbook::undoLastWrite(log, HymnFileLoader::readWhole(log).facts, last));
+
+        const QMap<QString, QByteArray> before = folder.others(QString());
+        const Logbook::WrittenService undone = Logbook::undoLastWrite(log, HymnFileLoader::readWhole(log).facts, last);
+        QTEST(undone.outcome, "outcome");
+        QTEST(folder.read(folder.log), "log");
+        QFETCH(QString, message);
+        QCOMPARE(undone.message, message);
+        if (undone.outcome != Outcome::Written) {
+            QCOMPARE(folder.others(QString()), before);
+            return;
+        }
+        // The log as it was goes to a backup of its own, never over the one put back.
+        const QString made = undone.backup.path.baseName().display();
+        QVERIFY2(made != last.backup.path.baseName().display(), qPrintable(made));
+        QCOMPARE(folder.read(made), meanwhile.isEmpty() ? kAdded : kLog);
+        QVERIFY(undone.status.startsWith(u"Undone: "_s + last.change));
+    }
+
     void anotherProgramMeanwhile_data()
     {
         QTest::addColumn<SaveFile::Stage>("stage");

@@ -28,6 +28,7 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTableView>
@@ -39,6 +40,7 @@
 #include "app/report/reportmodel.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/progress.h"
+#include "platform/clock.h"
 #include "platform/savefile.h"
 #include "report/tabletext.h"
 
@@ -167,7 +169,9 @@ private Q_SLOTS:
     void customRange_data();
     void customRange();
     void fileTextStaysText();
+    void latestServiceAfterToday_data();
     void latestServiceAfterToday();
+    void creditsFromTheHymnal();
     void exportBesideALatin1Name_data();
     void exportBesideALatin1Name();
     void keyboardOnly();
@@ -205,6 +209,7 @@ void TestReport::init()
 void TestReport::cleanup()
 {
     SaveFile::failWritesWith(0);
+    Clock::setToday({});
     tearDown();
 }
 
@@ -257,6 +262,15 @@ void TestReport::rangeAndNotes()
     QCOMPARE(counts(), u"1 service, 3 hymns"_s);
     // The undated service is left out of a range, and the note says so.
     QVERIFY(undated->isVisible() && undated->text().contains(u"only under All"_s));
+
+    // The previous years are counted back from today, not from the file.
+    Clock::setToday(QDate(2023, 3, 1));
+    preset->setCurrentIndex(preset->findText(u"Previous calendar year"_s));
+    QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2022, 1, 1), QDate(2022, 12, 31)));
+    QCOMPARE(counts(), u"1 service, 3 hymns"_s);
+    preset->setCurrentIndex(preset->findText(u"Previous church year"_s));
+    QCOMPARE(std::pair(from->date(), to->date()), std::pair(QDate(2021, 11, 28), QDate(2022, 11, 26)));
+    QCOMPARE(counts(), u"1 service, 3 hymns"_s);
 
     preset->setCurrentIndex(int(Report::Preset::Custom));
     QVERIFY(from->isEnabled() && to->isEnabled());
@@ -416,6 +430,7 @@ void TestReport::copyAndFiles()
     QCOMPARE(expected.size(), 3); // Alpha, Delta, Epsilon
     expected.prepend(ReportModel::headers());
     QCOMPARE(written.readAll(), Report::csvFileOf(expected, ReportModel::textColumns()));
+    QCOMPARE(part<QStatusBar>(report, "ReportStatusBar")->currentMessage(), u"Saved out.csv"_s);
 
     // A folder that is not there: the user is told, and nothing is written.
     m_dialogs.saveAnswers = {m_folder->filePath(u"gone/out.csv"_s)};
@@ -586,10 +601,35 @@ void TestReport::customRange()
     fromOpen->setChecked(from.isNull());
     part<QCheckBox>(report, "ReportToOpen")->setChecked(to.isNull());
     part<QDateEdit>(report, "ReportFrom")->setDate(from.isNull() ? QDate(2000, 1, 1) : from);
-    part<QDateEdit>(report, "ReportTo")->setDate(to.isNull() ? QDate(1000, 1, 1) : to);
+    auto *toBox = part<QDateEdit>(report, "ReportTo");
+    toBox->setDate(QDate(1000, 1, 1));
+    if (to.isValid()) {
+        // A click and the date typed, separators and all, replace the date shown.
+        report->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(report));
+        part<QLineEdit>(report, "ReportFilter")->setFocus();
+        QLineEdit *field = toBox->findChild<QLineEdit *>();
+        QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 8, field->height() / 2));
+        QTest::keyClicks(toBox, to.toString(u"yyyy-MM-dd"_s));
+        QTest::keyClick(toBox, Qt::Key_Tab);
+        QCOMPARE(toBox->date(), to);
+    }
     QCOMPARE(part<QDateEdit>(report, "ReportFrom")->isEnabled(), from.isValid());
     const QString shown = part<QLabel>(report, "ReportStatus")->text();
     QVERIFY2(shown.startsWith(status), qPrintable(shown));
+
+    // The next run shows Custom as it was left, not open at both ends.
+    report->close();
+    m_window = std::make_unique<MainWindow>(&m_dialogs);
+    report = openReport("Mar 1, 1700\n1 Old\n\nSep 14, 1752\n2 New\n\nJan 5, 1800\n3 Later\n\nJun 6, 2020\n4 Recent\n");
+    QCOMPARE(part<QComboBox>(report, "ReportPreset")->currentIndex(), int(Report::Preset::Custom));
+    QCOMPARE(part<QCheckBox>(report, "ReportFromOpen")->isChecked(), from.isNull());
+    QCOMPARE(part<QCheckBox>(report, "ReportToOpen")->isChecked(), to.isNull());
+    if (from.isValid())
+        QCOMPARE(part<QDateEdit>(report, "ReportFrom")->date(), from);
+    if (to.isValid())
+        QCOMPARE(part<QDateEdit>(report, "ReportTo")->date(), to);
+    QCOMPARE(part<QLabel>(report, "ReportStatus")->text(), shown);
     // A range that runs backwards leaves nothing to hand on.
     const bool handsOn = !status.startsWith(u"From"_s);
     for (const char *name : {"ReportCopy", "ReportExportCsv", "ReportExportPdf", "ReportPrint"})
@@ -620,14 +660,78 @@ void TestReport::fileTextStaysText()
     QVERIFY(QGuiApplication::clipboard()->text().contains(u"\n'-12\t'+cmd|' /C calc'!A0\t1\t2021-01-03\t"_s));
 }
 
+void TestReport::latestServiceAfterToday_data()
+{
+    QTest::addColumn<QByteArray>("log");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<bool>("countPlanned");
+    QTest::addColumn<QString>("status");
+
+    const QByteArray mistyped = "Jan 8, 2023\n1 A\n\nJan 3, 9999\n2 B\n";
+    const QString leftOut = u"1 planned service after today is not counted"_s;
+    const QString counted = u"1 planned service after today is counted"_s;
+    QTest::newRow("a mistyped year, planned left out")
+        << mistyped << QDate(2024, 1, 1) << false
+        << u"1 service, 1 hymn. Counted from 2023-01-08, the latest service up to today. %1. The head line “Jan 3, "
+           "9999” is dated more than a year after today: check its year"_s.arg(leftOut);
+    QTest::newRow("a mistyped year, planned counted")
+        << mistyped << QDate(2024, 1, 1) << true
+        << u"2 services, 2 hymns. Counted from 9999-01-03, the latest service — after today: check the head line “Jan "
+           "3, 9999”. %1"_s.arg(counted);
+    QTest::newRow("on the day") << mistyped << QDate(9999, 1, 3) << false
+                                << u"2 services, 2 hymns. Counted from 9999-01-03, the latest service"_s;
+    QTest::newRow("next Sunday's service is no mistyped year")
+        << QByteArray("Jan 8, 2023\n1 A\n\nJan 15, 2023\n2 B\n") << QDate(2023, 1, 10) << false
+        << u"1 service, 1 hymn. Counted from 2023-01-08, the latest service up to today. %1"_s.arg(leftOut);
+}
+
 void TestReport::latestServiceAfterToday()
 {
-    ReportWindow *report = openReport("Jan 8, 2023\n1 A\n\nJan 3, 9999\n2 B\n");
-    auto *status = part<QLabel>(report, "ReportStatus");
-    report->setToday(QDate(2024, 1, 1));
-    QVERIFY2(status->text().endsWith(u"after today: check the head line “Jan 3, 9999”"_s), qPrintable(status->text()));
-    report->setToday(QDate(9999, 1, 3));
-    QVERIFY2(status->text().endsWith(u"Counted from 9999-01-03, the latest service"_s), qPrintable(status->text()));
+    QFETCH(QByteArray, log);
+    QFETCH(QDate, today);
+    QFETCH(bool, countPlanned);
+    Clock::setToday(today);
+    ReportWindow *report = openReport(log);
+    part<QCheckBox>(report, "ReportCountPlanned")->setChecked(countPlanned);
+    QTEST(part<QLabel>(report, "ReportStatus")->text(), "status");
+}
+
+// With a hymnal set, each hymn's credits line is a column of its own, which copies, exports and printouts carry.
+void TestReport::creditsFromTheHymnal()
+{
+    QVERIFY(m_window->setHymnal(NativePath::fromText(m_folder->write(
+        u"hymnal.txt"_s, "100 Alpha Hymn\nWords: Ann Author, 1900\n--\n(v1) A line\n\n9 Delta\n--\n(v1) Words\n"))));
+    ReportWindow *report = openReport();
+    auto *table = part<QTableView>(report, "ReportTable");
+    QCOMPARE(table->model()->headerData(ReportModel::Credits, Qt::Horizontal).toString(), u"Credits"_s);
+
+    // The sort box names the new column and still shows the order the table has.
+    auto *sort = part<QComboBox>(report, "ReportSort");
+    QCOMPARE(sort->count(), int(ReportModel::ColumnCount));
+    QCOMPARE(sort->currentIndex(), table->horizontalHeader()->sortIndicatorSection());
+    table->sortByColumn(ReportModel::Number, Qt::AscendingOrder);
+    QCOMPARE(table->model()->index(2, ReportModel::Credits).data().toString(), u"Words: Ann Author, 1900"_s);
+
+    const QString csv = m_folder->filePath(u"credits.csv"_s);
+    m_dialogs.saveAnswers = {csv};
+    part<QPushButton>(report, "ReportExportCsv")->click();
+    const QString written = QString::fromUtf8(contents(csv));
+    QVERIFY2(written.contains(u",Credits\r\n"_s) &&
+                 written.contains(u",Words: Ann Author, 1900\r\n"_s.replace(u"Words: Ann Author, 1900"_s,
+                                                                            u"\"Words: Ann Author, 1900\""_s)),
+             qPrintable(written));
+    const QString pdf = m_folder->filePath(u"credits.pdf"_s);
+    m_dialogs.saveAnswers = {pdf};
+    part<QPushButton>(report, "ReportExportPdf")->click();
+    const QString text = QString::fromUtf8(runTool(u"pdftotext"_s, {pdf, u"-"_s}));
+    if (!text.isEmpty())
+        QVERIFY2(text.contains(u"Ann Author"_s), qPrintable(text));
+
+    // Without the hymnal the column goes, from the table and from what is copied.
+    m_window->clearHymnal();
+    QCOMPARE(table->model()->columnCount(), int(ReportModel::Credits));
+    part<QPushButton>(report, "ReportCopy")->click();
+    QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 0, 0), ReportModel::headers().join(u'\t'));
 }
 
 // POSIX only: a folder whose name is Latin-1 bytes, which Windows names cannot be.
@@ -718,11 +822,11 @@ void TestReport::keyboardOnly()
     // Tab passes through the table once, leaving its selection (and the chart) as it was.
     table->selectRow(1);
     const std::vector<int> charted = part<ReportChart>(report, "ReportChart")->data().values;
-    QCOMPARE(
-        tabChain(part<QComboBox>(report, "ReportPreset")),
-        (QStringList{u"ReportPreset"_s, u"ReportOncePerService"_s, u"ReportFilter"_s, u"ReportSort"_s,
-                     u"ReportDescending"_s, u"ReportTable"_s, u"ReportChart"_s, u"ReportCopy"_s, u"ReportExportCsv"_s,
-                     u"ReportExportPdf"_s, u"ReportPrint"_s, u"ReportSaveChart"_s, u"ReportClose"_s}));
+    QCOMPARE(tabChain(part<QComboBox>(report, "ReportPreset")),
+             (QStringList{u"ReportPreset"_s, u"ReportOncePerService"_s, u"ReportCountPlanned"_s, u"ReportFilter"_s,
+                          u"ReportSort"_s, u"ReportDescending"_s, u"ReportTable"_s, u"ReportChart"_s, u"ReportCopy"_s,
+                          u"ReportExportCsv"_s, u"ReportExportPdf"_s, u"ReportPrint"_s, u"ReportSaveChart"_s,
+                          u"ReportClose"_s}));
     table->setFocus();
     QTest::keyClick(table, Qt::Key_Backtab);
     QCOMPARE(QApplication::focusWidget(), descending);
@@ -744,9 +848,9 @@ void TestReport::namedForScreenReaders()
 {
     ReportWindow *report = openReport();
     QList<QWidget *> controls;
-    for (const char *name :
-         {"ReportPreset", "ReportFrom", "ReportTo", "ReportFromOpen", "ReportToOpen", "ReportOncePerService",
-          "ReportFilter", "ReportSort", "ReportDescending", "ReportTable", "ReportChart", "ReportSplitter"})
+    for (const char *name : {"ReportPreset", "ReportFrom", "ReportTo", "ReportFromOpen", "ReportToOpen",
+                             "ReportOncePerService", "ReportCountPlanned", "ReportFilter", "ReportSort",
+                             "ReportDescending", "ReportTable", "ReportChart", "ReportSplitter"})
         controls.append(part<QWidget>(report, name));
     for (QPushButton *button : report->findChildren<QPushButton *>())
         controls.append(button);
@@ -790,7 +894,7 @@ void TestReport::fitsASmallScreen()
             QVERIFY2(!place.intersects(other), qPrintable(control->objectName() + u" over "_s + name));
         places.append({control->objectName(), place});
     }
-    QCOMPARE(places.size(), 17);
+    QCOMPARE(places.size(), 19);
 }
 
 // A date box gives its text room for any date in the font and style in use: a style that draws the calendar's

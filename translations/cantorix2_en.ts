@@ -55,6 +55,13 @@
             <numerusform>The log holds %n NUL bytes that the backup does not.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Service of %1 changed: %n hymn(s)</source>
+        <translation>
+            <numerusform>Service of %1 changed: %n hymn</numerusform>
+            <numerusform>Service of %1 changed: %n hymns</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -115,6 +122,33 @@
         <translation>
             <numerusform>No hymn fits both; %n holds the phrase</numerusform>
             <numerusform>No hymn fits both; %n hold the phrase</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message numerus="yes">
+        <source>%n planned service(s) after today is/are not counted</source>
+        <translation>
+            <numerusform>%n planned service after today is not counted</numerusform>
+            <numerusform>%n planned services after today are not counted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned service(s) after today is/are counted</source>
+        <translation>
+            <numerusform>%n planned service after today is counted</numerusform>
+            <numerusform>%n planned services after today are counted</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportExports</name>
+    <message numerus="yes">
+        <source>Printed the report: %n page(s)</source>
+        <translation>
+            <numerusform>Printed the report: %n page</numerusform>
+            <numerusform>Printed the report: %n pages</numerusform>
         </translation>
     </message>
 </context>

@@ -15,6 +15,45 @@
     </message>
 </context>
 <context>
+    <name>AddServiceDialog</name>
+    <message>
+        <source>Print Hymn &amp;Board…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy for Bulletin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove &amp;Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service&apos;s hymn numbers in large figures, a page for the hymn board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service&apos;s date and hymns to the clipboard, for the bulletin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the service in place of the one in the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the changes to this service? The log keeps the service as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Calendar</name>
     <message>
         <source>Not named: before the Gregorian church year (Advent 1582)</source>
@@ -1856,6 +1895,64 @@
     </message>
 </context>
 <context>
+    <name>HymnBoard</name>
+    <message>
+        <source>Hymn board</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HymnBoardDialog</name>
+    <message>
+        <source>Print Hymn Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the board, one a line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Date and occasion above them: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn board could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn board was sent to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Hymn Board as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn board could not be saved as &quot;%1&quot;: %2. Nothing was changed there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImportLectionaryDialog</name>
     <message>
         <source>&amp;Open File…</source>
@@ -2182,6 +2279,89 @@
         <source>; the log as it was is kept in %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This file holds hymn texts, not a service log, so no service can be added to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service&apos;s date cannot be written as a head line that the program reads back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The character “%1” cannot be written in this file&apos;s encoding (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service is not in the file as it was loaded, so nothing was written. Load the log again and choose the service anew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log is full: with this service longer, the program would no longer read the last service of the file, so nothing was written. Start a new log for the services to come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written this way, the service would change how the program reads other services of the log (a head line without a year takes it from the next one below), so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Service of %1 changed: %n hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Service of %1 removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service without a date removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 has made no change to &quot;%1&quot; that it can undo: it remembers none since its backups were kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer as Cantorix2 left it after its last change (%2), so that change cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; is no longer as Cantorix2 wrote it, so the last change to &quot;%2&quot; cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed on disk since it was loaded, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is being written by Cantorix2 on %2, so nothing was written. Try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last write of &quot;%1&quot; was cut short, so nothing was written: in the bar under the window, put its backup back or keep the log as it is, then try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is read-only, so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so nothing was written. A shorter name will do: rename the log and load it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so nothing was written. Move old backups away and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2226,6 +2406,34 @@
     </message>
     <message>
         <source>Import Lectionary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Hymn &amp;Board…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit Service…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo Last Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy for &amp;Bulletin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a service log first: a service of the log loaded is edited.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The log holds no service to edit.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2476,6 +2684,88 @@
         <source>Hymns joined by number: 14, 014 and #14 are one hymn</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No service is dated up to today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from %1, the latest service up to today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from %1, the latest service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> — after today: check the head line “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned service(s) after today is/are not counted</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned service(s) after today is/are counted</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The head line “%1” is dated more than a year after today: check its year</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportExports</name>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Printed the report: %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportModel</name>
+    <message>
+        <source>Days from the last use to the latest service counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Previous church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous calendar year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The range of services to count, taken back from the latest service held, or from today for the previous years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count pla&amp;nned services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count the services dated after today too, as if they had been held</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SampleCopy</name>
@@ -2496,6 +2786,71 @@
     </message>
     <message>
         <source>Sample files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceCommands</name>
+    <message>
+        <source>Edit Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service has no lines left: add at least one, or take the service out of the log with Remove Service.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove this service from &quot;%1&quot;?
+
+%2
+
+The log as it was is kept in a backup, and Edit &gt; Undo Last Change puts it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close this dialog, reload the log (File &gt; Reload) and choose the service again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo Last Change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load the service log whose last change is to be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the last change to &quot;%1&quot; (%2)?
+
+The log is put back as it was before, from &quot;%3&quot;; the log as it is now is kept in a backup of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Hymn Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service has no hymn numbers to put on the board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn board %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn board.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied for the bulletin: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

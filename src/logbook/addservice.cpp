@@ -6,6 +6,7 @@
 #include "store/entrystore.h"
 #include "store/hymnfileloader.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -237,6 +238,44 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     added.status =
         u"Service of %1 added: %2 %3"_s.arg(date).arg(added.hymns).arg(added.hymns == 1 ? u"hymn"_s : u"hymns"_s);
     return added;
+}
+
+ServiceText serviceText(const FileForm &form, const NewService &service, const QString &carriedSuffix, bool withHead)
+{
+    ServiceText text;
+    if (form.hymnTexts) {
+        text.error = QCoreApplication::translate(
+            "Logbook", "This file holds hymn texts, not a service log, so no service can be added to it.");
+        return text;
+    }
+    const QString occasion = service.occasion.trimmed();
+    if (holdsBreak(occasion)) {
+        text.error = breakMessage(u"The occasion"_s);
+        return text;
+    }
+    text.error = serviceLines(service, text.lines, text.hymns);
+    if (!text.error.isEmpty() || !withHead)
+        return text;
+    const QString head = form.headStyle.headLine(service.date, occasion, carriedSuffix);
+    if (head.isEmpty()) {
+        text.error = QCoreApplication::translate(
+            "Logbook", "The service's date cannot be written as a head line that the program reads back.");
+        return text;
+    }
+    text.lines.prepend(head);
+    return text;
+}
+
+std::optional<QByteArray> encodedFor(const FileForm &form, const QString &text, QString *error)
+{
+    qsizetype unwritable = 0;
+    std::optional<QByteArray> encoded = TextDecoding::encode(text, form.encoding, &unwritable);
+    if (!encoded && error != nullptr) {
+        *error =
+            QCoreApplication::translate("Logbook", "The character “%1” cannot be written in this file's encoding (%2).")
+                .arg(characterAt(text, unwritable), encodingName(form.encoding));
+    }
+    return encoded;
 }
 
 } // namespace Logbook

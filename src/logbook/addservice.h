@@ -8,7 +8,9 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace Logbook {
@@ -42,5 +44,18 @@ struct AddedService {
 // the file's encoding, the file is not a service log, or the program would never read the service back (the log
 // is full, or read only in part). fallback is the line end of a file that has none yet.
 AddedService addService(const QByteArray &fileBytes, const NewService &service, LineEnd fallback);
+
+// The service as addService writes it into a file of form, head line first (taking carriedSuffix as a head line
+// without a comma does; withHead false: its lines alone), with its hymns counted; or, in error, why it cannot be
+// written, for the same reasons.
+struct ServiceText {
+    QStringList lines;
+    int hymns = 0;
+    QString error;
+};
+ServiceText serviceText(const FileForm &form, const NewService &service, const QString &carriedSuffix,
+                        bool withHead = true);
+// text in the file's encoding; nothing, with the message in *error, when a character cannot be written in it.
+std::optional<QByteArray> encodedFor(const FileForm &form, const QString &text, QString *error);
 
 } // namespace Logbook

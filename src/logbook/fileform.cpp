@@ -95,7 +95,9 @@ void readEnds(const CodeUnits &units, bool oddByte, LineEnd fallback, FileForm &
 void placeServices(const CodeUnits &units, qsizetype textStart, int width, FileForm &form)
 {
     const qsizetype n = units.size();
+    const auto at = [&](qsizetype unit) { return textStart + unit * width; };
     bool inService = false;
+    qsizetype blankStart = -1; // the blank line just read, while the lines go on blank
     for (qsizetype start = 0; start < n;) {
         qsizetype end = start;
         while (end < n && !units.isLineEnd(end))
@@ -104,14 +106,23 @@ void placeServices(const CodeUnits &units, qsizetype textStart, int width, FileF
         if (next < n)
             next += units.at(next) == u'\r' && next + 1 < n && units.at(next + 1) == u'\n' ? 2 : 1;
         if (units.blankBetween(start, end)) {
+            // The first blank line below a service parts it from the next.
+            if (inService)
+                form.blankBelowEnd.back() = at(next);
             inService = false;
+            blankStart = start;
         } else {
-            if (!inService)
-                form.serviceStarts.push_back(textStart + start * width);
-            else
+            if (!inService) {
+                form.serviceStarts.push_back(at(start));
+                form.bodyStarts.push_back(at(next));
+                form.blankAbove.push_back(blankStart < 0 ? -1 : at(blankStart));
+                form.blankBelowEnd.push_back(-1);
+            } else {
                 form.serviceEnds.pop_back();
-            form.serviceEnds.push_back(textStart + next * width);
+            }
+            form.serviceEnds.push_back(at(next));
             inService = true;
+            blankStart = -1;
         }
         start = next;
     }
@@ -216,6 +227,9 @@ FileForm readForm(const QByteArray &bytes, LineEnd fallback)
     if (form.serviceStarts.size() != heads.size()) {
         form.serviceStarts.clear();
         form.serviceEnds.clear();
+        form.bodyStarts.clear();
+        form.blankAbove.clear();
+        form.blankBelowEnd.clear();
     }
     form.headSuffixes.reserve(heads.size());
     for (const QString &head : heads) {

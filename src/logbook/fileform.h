@@ -44,6 +44,10 @@ struct FileForm {
     // Where each service lies in the bytes, in file order: from its head line to past its last line's line end
     // (or the end of the file). Both empty when the services could not be placed (a file cut in a character).
     std::vector<qsizetype> serviceStarts, serviceEnds;
+    // In step with them: where each service's second line starts (its end for a head line alone), where the blank
+    // line right above it starts (-1 for none: the file's first lines), and where the blank line right below it ends,
+    // past its line end (-1 for none: the file's end).
+    std::vector<qsizetype> bodyStarts, blankAbove, blankBelowEnd;
     // Each head line's text after its first comma as the file has it; nothing for a head line without a comma.
     std::vector<std::optional<QString>> headSuffixes;
 };

@@ -22,7 +22,7 @@ int recentWeeksFrom(const QVariant &stored)
     return weeks > MostRecentWeeks ? MostRecentWeeks : int(weeks);
 }
 
-Planner::Planner(const EntryStore &store)
+Planner::Planner(const EntryStore &store, int leftOut)
 {
     QDate latest;
     // Each hymn's uses are kept once per service, as the report counts them; every service is in the window.
@@ -34,6 +34,8 @@ Planner::Planner(const EntryStore &store)
             m_latestHasOccasion = !occasionOf(service.head()).isEmpty();
         }
         m_serviceDates.push_back(date);
+        if (service.entry() == leftOut)
+            continue;
         perService.enter(date);
         for (const ServiceView::Line line : service.lines()) {
             // A line without a number ("Anthem", "Amazing Grace") is passed over: marks are asked for by number.

@@ -41,8 +41,9 @@ int recentWeeksFrom(const QVariant &stored);
 
 class Planner {
 public:
-    // Reads the store once; the planner keeps no reference to it. A hymnal text gives an empty planner.
-    explicit Planner(const EntryStore &store);
+    // Reads the store once; the planner keeps no reference to it. A hymnal text gives an empty planner. The hymns of
+    // the service whose head entry is leftOut (the one being edited) are not counted as sung.
+    explicit Planner(const EntryStore &store, int leftOut = 0);
 
     // The marks of the hymn a number stands for (HymnKey::ofNumber), counted as the usage report counts them
     // (Report::UseCounter): once per service (an entry with its continuations), up to the planned date.

@@ -130,7 +130,7 @@ WrittenService putBackBackup(const NativePath &log, const FileFacts &loaded, con
                 *bytes, QString(),
                 QCoreApplication::translate("Logbook", "\"%1\" put back in place of \"%2\"").arg(backupName, name)};
         },
-        true);
+        true, Wording::AnyChange);
 }
 
 void keepLogAsItIs(const NativePath &log)

@@ -70,8 +70,12 @@ WrittenService outcome(Outcome kind, const QString &message, const BackupRecord 
     return {kind, message, QString(), backup};
 }
 
-QString changedText(const QString &name)
+QString changedText(const QString &name, Wording wording)
 {
+    if (wording == Wording::AnyChange)
+        return QCoreApplication::translate("Logbook",
+                                           "\"%1\" has changed on disk since it was loaded, so nothing was written.")
+            .arg(name);
     return QCoreApplication::translate("Logbook",
                                        "\"%1\" has changed on disk since it was loaded, so the service was not added.")
         .arg(name);
@@ -116,13 +120,25 @@ SaveFile::Result writeBackup(const NativePath &path, const QByteArray &bytes, co
 } // namespace
 
 WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const BackupRecord &lastBackup,
-                          const std::function<Composed(const QByteArray &)> &compose, bool mending)
+                          const std::function<Composed(const QByteArray &)> &compose, bool mending, Wording wording)
 {
+    const bool adding = wording == Wording::ServiceAdded;
     const QString name = path.baseName().display();
     // Every copy of the program checks and writes the log under its lock; one that cannot be made there (a folder
     // that takes no new file) can be made by no copy, and the backup's own write then says why.
     const WriteLock lock(path);
     if (lock.state() == WriteLock::State::Busy) {
+        if (!adding) {
+            return outcome(
+                Outcome::Failed,
+                lock.holder().isEmpty()
+                    ? QCoreApplication::translate("Logbook", "\"%1\" is being written by another copy of Cantorix2, "
+                                                             "so nothing was written. Try again in a moment.")
+                          .arg(name)
+                    : QCoreApplication::translate("Logbook", "\"%1\" is being written by Cantorix2 on %2, "
+                                                             "so nothing was written. Try again in a moment.")
+                          .arg(name, lock.holder()));
+        }
         return outcome(
             Outcome::Failed,
             lock.holder().isEmpty()
@@ -139,8 +155,16 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
                        now.errorText + QCoreApplication::translate("Logbook", " Nothing was written."));
     // The bytes decide, as they do for the notice of a change: a file touched but not changed is the one loaded.
     if (!loaded.isKnown() || now.facts.size != loaded.size || now.facts.digest != loaded.digest)
-        return outcome(Outcome::Changed, changedText(name));
+        return outcome(Outcome::Changed, changedText(name, wording));
     if (!mending && unfinishedWriteOf(path)) {
+        if (!adding) {
+            return outcome(Outcome::Refused,
+                           QCoreApplication::translate("Logbook",
+                                                       "The last write of \"%1\" was cut short, so nothing was "
+                                                       "written: in the bar under the window, put its backup back or "
+                                                       "keep the log as it is, then try again.")
+                               .arg(name));
+        }
         return outcome(Outcome::Refused,
                        QCoreApplication::translate("Logbook",
                                                    "The last write of \"%1\" was cut short, so the service was not "
@@ -152,9 +176,18 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
     if (log.readOnly)
         return outcome(
             Outcome::Refused,
-            QCoreApplication::translate("Logbook", "%1 is read-only, so the service was not added.").arg(name));
+            adding ? QCoreApplication::translate("Logbook", "%1 is read-only, so the service was not added.").arg(name)
+                   : QCoreApplication::translate("Logbook", "%1 is read-only, so nothing was written.").arg(name));
     const qsizetype maxName = NativeFile::maxNameBytes(path.parent());
     if (backupName(path, 0).baseName().units().size() > maxName) {
+        if (!adding) {
+            return outcome(Outcome::Refused,
+                           QCoreApplication::translate("Logbook",
+                                                       "The name \"%1\" leaves no room for a backup's name beside it, "
+                                                       "so nothing was written. A shorter name will do: rename the log "
+                                                       "and load it again.")
+                               .arg(name));
+        }
         return outcome(Outcome::Refused,
                        QCoreApplication::translate("Logbook",
                                                    "The name \"%1\" leaves no room for a backup's name beside it, so "
@@ -166,6 +199,12 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
     if (!composed.error.isEmpty())
         return outcome(Outcome::Refused, composed.error);
     BackupPlace backup = backupPlace(path, lastBackup);
+    if (backup.path.isEmpty() && !adding) {
+        return outcome(Outcome::Refused, QCoreApplication::translate(
+                                             "Logbook", "Every name for a backup of \"%1\" (up to \"%2\") is taken, so "
+                                                        "nothing was written. Move old backups away and try again.")
+                                             .arg(name, backupName(path, kBackupNames - 1).baseName().display()));
+    }
     if (backup.path.isEmpty()) {
         return outcome(Outcome::Refused,
                        QCoreApplication::translate("Logbook",
@@ -211,7 +250,7 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
         written = SaveFile::replace(path, composed.bytes, expected);
     }
     if (written.changed)
-        return outcome(Outcome::Changed, changedText(name), made);
+        return outcome(Outcome::Changed, changedText(name, wording), made);
     if (!written.ok) {
         return outcome(
             Outcome::Failed,
@@ -225,10 +264,21 @@ WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const
     }
     if (mending)
         clearUnfinished(path);
-    return {Outcome::Written, QString(),
+    return {Outcome::Written,
+            QString(),
             composed.status +
                 QCoreApplication::translate("Logbook", "; the log as it was is kept in %1").arg(backupText),
-            made};
+            made,
+            composed.status,
+            composed.bytes.size(),
+            QCryptographicHash::hash(composed.bytes, QCryptographicHash::Sha256)};
+}
+
+LastWrite lastWriteOf(const WrittenService &written)
+{
+    if (written.outcome != WrittenService::Outcome::Written)
+        return {written.backup, -1, {}, {}};
+    return {written.backup, written.writtenSize, written.writtenDigest, written.change};
 }
 
 WrittenService writeService(const NativePath &path, const FileFacts &loaded, const NewService &service,

@@ -37,7 +37,25 @@ struct WrittenService {
     QString message;     // why nothing was written, for the user
     QString status;      // what was added and where the old log is kept, once written
     BackupRecord backup; // once written: the backup just made, to be passed to the next write
+    // Once written: what the write did ("Service of Dec 14, 2026 added: 5 hymns"), and the log's size and digest
+    // after it, by which the write is known for the program's own while it is undone.
+    QString change = {};
+    qint64 writtenSize = -1;
+    QByteArray writtenDigest = {};
 };
+
+// What the program last wrote into a log, kept between runs beside its backup, so that the write can be undone while
+// the log is still what it wrote.
+struct LastWrite {
+    BackupRecord backup; // the log as it was before the write
+    qint64 size = -1;    // the log as the write left it: its size and SHA-256
+    QByteArray digest;
+    QString change; // what the write did, as its status said: "Service of Dec 14, 2026 added: 5 hymns"
+
+    bool isKnown() const { return backup.isKnown() && size >= 0 && !digest.isEmpty(); }
+};
+// What written leaves to remember: its backup, and, once written, the write itself.
+LastWrite lastWriteOf(const WrittenService &written);
 
 // The names the backup of log may take, in the order they are tried: "ServiceLog.txt.bak" for 0, then
 // "ServiceLog.txt.1.bak", "ServiceLog.txt.2.bak" …
@@ -68,13 +86,16 @@ WrittenService writeService(const NativePath &path, const FileFacts &loaded, con
 
 // Replaces the log's bytes with those compose makes of them, in the one write step writeService takes (compose's
 // error refuses; its status is the status once written). With mending, a log whose last write was cut short is
-// written too, and its mark removed once written.
+// written too, and its mark removed once written. The refusals say that the service was not added, or, for any
+// other change, that nothing was written.
 struct Composed {
     QByteArray bytes;
     QString error;
     QString status;
 };
+enum class Wording { ServiceAdded, AnyChange };
 WrittenService replaceLog(const NativePath &path, const FileFacts &loaded, const BackupRecord &lastBackup,
-                          const std::function<Composed(const QByteArray &)> &compose, bool mending = false);
+                          const std::function<Composed(const QByteArray &)> &compose, bool mending = false,
+                          Wording wording = Wording::ServiceAdded);
 
 } // namespace Logbook

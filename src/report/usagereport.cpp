@@ -6,9 +6,13 @@
 #include "calendar/churchcalendar.h"
 #include "search/datelimits.h"
 #include "store/hymnindex.h"
+#include "store/hymnview.h"
+#include "store/plaintext.h"
 #include "tally/linefilter.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <QStringList>
 
 #include <array>
 
@@ -18,13 +22,23 @@ namespace Report {
 
 namespace {
 
-// The span's dates, and the service whose head line gave the latest (null when none did).
-ServiceSpan spanOf(const std::vector<ServiceView> &services, const ServiceView **latestService = nullptr)
+// The span's dates up to upTo (null: every date), and the services whose head lines gave the latest and the furthest
+// (null when none did).
+ServiceSpan spanOf(const std::vector<ServiceView> &services, QDate upTo, const ServiceView **latestService = nullptr,
+                   const ServiceView **furthestService = nullptr)
 {
     ServiceSpan span;
+    span.upTo = upTo;
     for (const ServiceView &service : services) {
         const QDate date = service.date();
         if (date.isNull())
+            continue;
+        if (span.furthest.isNull() || date > span.furthest) {
+            span.furthest = date;
+            if (furthestService != nullptr)
+                *furthestService = &service;
+        }
+        if (upTo.isValid() && date > upTo)
             continue;
         if (span.earliest.isNull() || date < span.earliest)
             span.earliest = date;
@@ -46,31 +60,69 @@ qint64 periodIndex(Period period, QDate first, QDate date)
 
 } // namespace
 
-ServiceSpan serviceSpan(const EntryStore &store)
+ServiceSpan serviceSpan(const EntryStore &store, QDate upTo)
 {
     const std::vector<ServiceView> services = datedServices(store);
     const ServiceView *latest = nullptr;
-    ServiceSpan span = spanOf(services, &latest);
+    const ServiceView *furthest = nullptr;
+    ServiceSpan span = spanOf(services, upTo, &latest, &furthest);
     if (latest != nullptr)
         span.latestHead = latest->head();
+    if (furthest != nullptr)
+        span.furthestHead = furthest->head();
     return span;
 }
 
-QString countedFromNote(const ServiceSpan &span, QDate today)
+namespace {
+
+// The head line goes into a one-line status, whatever length the file gave it.
+QString shownHead(const QString &head)
 {
-    if (!span.latest.isValid())
-        return QString();
-    const QString note = u"Counted from %1, the latest service"_s.arg(span.latest.toString(Qt::ISODate));
-    if (!today.isValid() || span.latest <= today)
-        return note;
-    // The head line goes into a one-line status, whatever length the file gave it.
-    constexpr qsizetype shownHead = 40;
-    QString head = span.latestHead.simplified();
-    if (head.size() > shownHead) {
-        const qsizetype cut = head.at(shownHead - 2).isHighSurrogate() ? shownHead - 2 : shownHead - 1;
-        head = head.first(cut) + u'…';
+    constexpr qsizetype shown = 40;
+    QString simple = head.simplified();
+    if (simple.size() > shown) {
+        const qsizetype cut = simple.at(shown - 2).isHighSurrogate() ? shown - 2 : shown - 1;
+        simple = simple.first(cut) + u'…';
     }
-    return note + u" — after today: check the head line “%1”"_s.arg(head);
+    return simple;
+}
+
+} // namespace
+
+QString countedFromNote(const ServiceSpan &span, QDate today, int planned)
+{
+    if (!span.furthest.isValid())
+        return QString();
+    // A year mistyped into the future is told apart from next Sunday's service, planned ahead.
+    const bool mistyped = today.isValid() && span.furthest > today.addYears(1);
+    const bool plannedLeftOut = span.upTo.isValid() && span.latest != span.furthest;
+    QStringList sentences;
+    if (!span.latest.isValid()) {
+        sentences.append(QCoreApplication::translate("Report", "No service is dated up to today"));
+    } else if (plannedLeftOut) {
+        sentences.append(QCoreApplication::translate("Report", "Counted from %1, the latest service up to today")
+                             .arg(span.latest.toString(Qt::ISODate)));
+    } else {
+        QString note = QCoreApplication::translate("Report", "Counted from %1, the latest service")
+                           .arg(span.latest.toString(Qt::ISODate));
+        if (mistyped)
+            note += QCoreApplication::translate("Report", " — after today: check the head line “%1”")
+                        .arg(shownHead(span.latestHead));
+        sentences.append(note);
+    }
+    if (planned > 0) {
+        sentences.append(span.upTo.isValid()
+                             ? QCoreApplication::translate(
+                                   "Report", "%n planned service(s) after today is/are not counted", nullptr, planned)
+                             : QCoreApplication::translate("Report", "%n planned service(s) after today is/are counted",
+                                                           nullptr, planned));
+    }
+    if (mistyped && plannedLeftOut) {
+        sentences.append(QCoreApplication::translate(
+                             "Report", "The head line “%1” is dated more than a year after today: check its year")
+                             .arg(shownHead(span.furthestHead)));
+    }
+    return sentences.join(u". "_s);
 }
 
 QString joinNote()
@@ -78,8 +130,17 @@ QString joinNote()
     return QCoreApplication::translate("Report", "Hymns joined by number: 14, 014 and #14 are one hymn");
 }
 
-DateRange presetRange(Preset preset, QDate latest)
+DateRange presetRange(Preset preset, QDate latest, QDate today)
 {
+    // The previous years are the calendar's, counted from today whatever the file holds.
+    if (preset == Preset::PreviousChurchYear || preset == Preset::PreviousCalendarYear) {
+        if (!today.isValid())
+            return {};
+        if (preset == Preset::PreviousCalendarYear)
+            return {QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)};
+        const QDate current = Calendar::churchYearStart(today);
+        return {Calendar::churchYearStart(current.addDays(-1)), current.addDays(-1)};
+    }
     if (!latest.isValid())
         return {};
     const int year = latest.year();
@@ -100,6 +161,8 @@ DateRange presetRange(Preset preset, QDate latest)
     }
     case Preset::All:
     case Preset::Custom:
+    case Preset::PreviousChurchYear:
+    case Preset::PreviousCalendarYear:
         break;
     }
     return {};
@@ -134,7 +197,9 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         return result;
 
     const std::vector<ServiceView> services = datedServices(store);
-    const ServiceSpan span = spanOf(services);
+    // A service dated after today has not been held yet: planned, it counts only when asked for.
+    const QDate upTo = criteria.countPlanned ? QDate() : criteria.today;
+    const ServiceSpan span = spanOf(services, upTo);
     result.latestService = span.latest;
 
     // An open end of a range reaches to the file's first or last service; under no range the file's span is
@@ -149,7 +214,8 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
 
     const Search::DateLimit limit = Search::IsGtLt(criteria.filters.Filter);
     const Tally::LineFilter filter(criteria.filters);
-    UseCounter counter({criteria.range, QDate()}, criteria.oncePerService);
+    UseCounter counter({criteria.range, upTo}, criteria.oncePerService);
+    const UseWindow inRange{criteria.range, QDate()};
     HymnIndex rowOf(qsizetype(store.entryCount()) * EntryStore::MaxSlots);
 
     for (const ServiceView &service : services) {
@@ -157,6 +223,8 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         const bool withinLimit = !Search::ChkGtLt(false, service.head(), limit);
         if (withinLimit && date.isNull())
             ++result.undatedInFile;
+        if (withinLimit && criteria.today.isValid() && date > criteria.today && inRange.holds(date))
+            ++result.planned;
         if (!withinLimit || !counter.enter(date))
             continue;
         ++result.services;
@@ -173,10 +241,16 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
             if (size_t(r) == result.rows.size()) {
                 // A row shows its hymn as the first use writes it: the number without its mark, the title as the
                 // tally shows it.
-                const QStringView number = HymnKey::withoutMark(line.tag);
                 ReportRow &row = result.rows.emplace_back();
-                row.number = number.size() == line.tag.size() ? line.tag : number.toString();
-                row.title = TallyMatch::titleKeyOf(line.text);
+                if (HymnKey::isBareNumber(line.tag) || HymnKey::ofLine(line.tag, line.text).isNumber()) {
+                    const QStringView number = HymnKey::withoutMark(line.tag);
+                    row.number = number.size() == line.tag.size() ? line.tag : number.toString();
+                    row.title = TallyMatch::titleKeyOf(line.text);
+                } else {
+                    // "Anthem: Il est né" is no hymn "Anthem:": such a line is known by its whole text.
+                    // A blank tag stands for a line that began with a blank.
+                    row.title = PlainText::trim(line.tag == u" "_s ? line.text : line.tag + u' ' + line.text);
+                }
                 row.perPeriod.assign(size_t(periodCount), 0);
             }
             // Uses before the periods of a capped range are counted but not charted.
@@ -194,6 +268,25 @@ ReportResult buildReport(const EntryStore &store, const ReportCriteria &criteria
         row.daysSince = row.lastUsed.isValid() ? int(row.lastUsed.daysTo(span.latest)) : -1;
     }
     return result;
+}
+
+void addCredits(ReportResult &result, const EntryStore &hymnal)
+{
+    if (!hymnal.isVerseFile())
+        return;
+    QHash<HymnKey, QString> credits;
+    HymnView hymn;
+    for (int entry = 1; entry <= hymnal.entryCount(); entry = hymn.nextEntry()) {
+        hymn.read(hymnal, entry);
+        const HymnKey key = HymnKey::ofNumber(hymn.number());
+        // The first hymn of a number is the one the others are found by, as Add Service's titles are.
+        if (!key.isEmpty() && !hymn.credits().isEmpty() && !credits.contains(key))
+            credits.insert(key, hymn.credits().toString());
+    }
+    for (ReportRow &row : result.rows) {
+        if (!row.number.isEmpty())
+            row.credits = credits.value(HymnKey::ofNumber(row.number));
+    }
 }
 
 std::vector<int> seriesOf(const ReportResult &result, const std::vector<int> &rowIndexes)

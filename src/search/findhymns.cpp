@@ -186,6 +186,7 @@ SearchResult FindHymns(const EntryStore &store, const SearchCriteria &criteria)
                 ++entryRows;
                 result.list1.append(dotTag ? head + u'.' : head);
                 result.list2.append(listedText(rules, hymn, tag, text));
+                result.entries.push_back(i);
             }
             if (match.leaveEntry)
                 break;

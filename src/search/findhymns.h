@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace Search {
 
 // The criteria boxes and check boxes as they stood when "Find" was pressed.
@@ -24,6 +26,7 @@ struct SearchCriteria {
 
 struct SearchResult {
     QStringList list1, list2; // paired rows: list1[i] is the head line of the entry list2[i] comes from
+    std::vector<int> entries; // in step with them: the entry each row comes from
     int totalRows = 0;        // shown in the count label `Tally`
     int distinctHeads = 0;    // shown in `TitleCount`
 };

@@ -32,6 +32,7 @@ void HymnView::readHead(const EntryStore &hymnal, int entry)
     m_number = space < 0 ? head : head.first(space);
     m_title = space < 0 ? QString() : PlainText::trim(QStringView(head).sliced(space + 1));
     m_meter = QStringView();
+    m_creditsLine = QStringView();
     m_references.clear();
     m_lines.clear();
     m_joined.clear();
@@ -96,4 +97,6 @@ void HymnView::readLine(QStringView line, bool afterSeparator)
     }
     if (!m_credits)
         m_lines.push_back({PlainText::trimView(line), m_part, m_verse});
+    else if (m_creditsLine.isEmpty())
+        m_creditsLine = PlainText::trimView(line);
 }

@@ -35,6 +35,9 @@ public:
     const QString &title() const { return m_title; }
     // The text of the first "Meter: " (or not yet rewritten "%") line, trimmed; empty when there is none.
     QStringView meter() const { return m_meter; }
+    // The hymn's first credits line ("Words: …; Music: …"), trimmed: the first line before its first "--" that is
+    // no meter, key, time or reference line; empty when there is none. Read by read() only.
+    QStringView credits() const { return m_creditsLine; }
     // The "^" lines, without their "^".
     const std::vector<QStringView> &referenceLines() const { return m_references; }
     // The title, then every line of a verse or refrain in file order. Credits (the lines before a hymn's first
@@ -46,6 +49,7 @@ private:
 
     QString m_number, m_title;
     QStringView m_meter;
+    QStringView m_creditsLine;
     std::vector<QStringView> m_references;
     std::vector<TextLine> m_lines;
     // Lines the loader stored split at their first blank (before the file's first "--"), put back together.

@@ -46,6 +46,9 @@ std::span<const Setting> table()
         {AppSettings::Key::ReportSortColumn, u"report/sortColumn", {}},
         {AppSettings::Key::ReportDescending, u"report/descending", false},
         {AppSettings::Key::ReportPreset, u"report/preset", {}},
+        {AppSettings::Key::ReportCustomFrom, u"report/customFrom", {}},
+        {AppSettings::Key::ReportCustomTo, u"report/customTo", {}},
+        {AppSettings::Key::BoardShowsDate, u"hymnBoard/showsDate", true},
         {AppSettings::Key::RecentFiles, u"recentFiles", {}},
         {AppSettings::Key::LogBackups, u"logBackups", {}},
     };

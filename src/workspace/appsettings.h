@@ -37,9 +37,12 @@ public:
         ReportSplitter, // the split between the report's table and chart
         ReportSortColumn,
         ReportDescending,
-        ReportPreset, // the range preset by its name
-        RecentFiles,  // a list: RecentFiles
-        LogBackups,   // a list: BackupRecords
+        ReportPreset,     // the range preset by its name
+        ReportCustomFrom, // the Custom range's ends as ISO dates; empty for an open end
+        ReportCustomTo,
+        BoardShowsDate, // the hymn board's line with the date and occasion
+        RecentFiles,    // a list: RecentFiles
+        LogBackups,     // a list: BackupRecords
     };
 
     // Looks at the settings file; stderr says once when it is not kept.

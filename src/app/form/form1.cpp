@@ -769,8 +769,9 @@ void Form1::FindHymns()
     // The lists are emptied and filled in one step: nothing is drawn in between, and a second reset of the
     // views would only add to the wait.
     if (store().entryCount() > 0) {
-        const Search::SearchResult result = Search::FindHymns(store(), readCriteria());
+        Search::SearchResult result = Search::FindHymns(store(), readCriteria());
         fillLists(result.list1, result.list2);
+        m_rowEntries = std::move(result.entries);
         Tally->setText(QString::number(result.totalRows));
         TitleCount->setText(QString::number(result.distinctHeads));
     } else {
@@ -800,6 +801,9 @@ Search::SearchCriteria Form1::readCriteria() const
 
 void Form1::fillLists(const QStringList &left, const QStringList &right)
 {
+    // Rows of another kind, or of another file: no row is chosen.
+    m_rowEntries.clear();
+    m_chosenEntry = 0;
     m_leftRows->setRows(left);
     m_rightRows->setRows(right);
     for (QListView *list : {List1, List2}) {
@@ -921,6 +925,7 @@ void Form1::List1_Click()
     if (row < 0)
         return;
     applyClick(Panes::List1ClickEdit(m_leftRows->text(row), row, store().isVerseFile(), TallyShown != 0));
+    chooseService(row);
 }
 
 void Form1::List2_Click()
@@ -930,6 +935,23 @@ void Form1::List2_Click()
     if (row < 0)
         return;
     applyClick(Panes::List2ClickEdit(m_rightRows->text(row), m_leftRows->text(row), row, store().isVerseFile()));
+    chooseService(row);
+}
+
+void Form1::chooseService(int row)
+{
+    if (TallyShown != 0 || store().isVerseFile() || row < 0 || size_t(row) >= m_rowEntries.size())
+        return;
+    int entry = m_rowEntries[size_t(row)];
+    // A row of a continuation entry stands for the service it carries on.
+    while (entry > 1 && store().isContinuation(entry))
+        --entry;
+    m_chosenEntry = entry;
+}
+
+int Form1::chosenServiceEntry() const
+{
+    return TallyShown != 0 || store().isVerseFile() ? 0 : m_chosenEntry;
 }
 
 void Form1::List1_MouseDown(Qt::MouseButton button)

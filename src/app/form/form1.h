@@ -89,6 +89,9 @@ public:
     bool openFile(const NativePath &path);
     // The folder the folder list shows, where files are listed and the book list is read.
     const NativePath &currentFolder() const;
+    // The service of the search's row last clicked with the left button: its head entry; 0 when no row of a search
+    // was clicked since the lists were filled (or they hold a tally).
+    int chosenServiceEntry() const;
 
 Q_SIGNALS:
     // Something the menu bar shows may have changed: a file loaded, the lists refilled, the criteria cleared.
@@ -160,6 +163,8 @@ private:
     // Names the file loaded (or tried) beside the file list, its full path in the tooltip.
     void showFileName(const NativePath &path, const QString &shownName);
     void applyClick(const Panes::ClickEdit &edit);
+    // A left click on a search's row chose that row's service for the service commands.
+    void chooseService(int row);
     // The criteria boxes and check boxes as they stand now.
     Search::SearchCriteria readCriteria() const;
     void fillLists(const QStringList &left, const QStringList &right);
@@ -178,6 +183,9 @@ private:
     // What the two output lists show, row for row.
     ResultRows *m_leftRows = nullptr;
     ResultRows *m_rightRows = nullptr;
+    // The entry each row of a search comes from, and the one of the row last clicked (0: none).
+    std::vector<int> m_rowEntries;
+    int m_chosenEntry = 0;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs;
 

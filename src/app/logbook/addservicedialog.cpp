@@ -12,6 +12,7 @@
 #include "logbook/fileform.h"
 #include "logbook/hymntitles.h"
 #include "logbook/planner.h"
+#include "platform/clock.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -26,6 +27,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
@@ -35,7 +38,9 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
       m_removeRow(new QPushButton(u"Re&move Row"_s, this)), m_moveUp(new QPushButton(u"Move &Up"_s, this)),
       m_moveDown(new QPushButton(u"Move &Down"_s, this)), m_suggest(new QPushButton(u"Su&ggest Hymns…"_s, this)),
       m_weeks(new QSpinBox(this)), m_ok(new QPushButton(u"Add Service"_s, this)),
-      m_cancel(new QPushButton(u"Cancel"_s, this))
+      m_cancel(new QPushButton(u"Cancel"_s, this)), m_printBoard(new QPushButton(tr("Print Hymn &Board…"), this)),
+      m_copyBulletin(new QPushButton(tr("&Copy for Bulletin"), this)),
+      m_remove(new QPushButton(tr("Remove &Service"), this))
 {
     setObjectName(u"AddService"_s);
     setWindowTitle(u"Add Service"_s);
@@ -50,6 +55,13 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_weeks->setObjectName(u"RecentWeeks"_s);
     m_ok->setObjectName(u"AddServiceOk"_s);
     m_cancel->setObjectName(u"AddServiceCancel"_s);
+    m_printBoard->setObjectName(u"ServicePrintBoard"_s);
+    m_copyBulletin->setObjectName(u"ServiceCopyBulletin"_s);
+    m_remove->setObjectName(u"ServiceRemove"_s);
+    m_printBoard->setToolTip(tr("The service's hymn numbers in large figures, a page for the hymn board"));
+    m_copyBulletin->setToolTip(tr("The service's date and hymns to the clipboard, for the bulletin"));
+    // Only a service of the log can be removed.
+    m_remove->hide();
 
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
@@ -108,6 +120,12 @@ QLabel *AddServiceDialog::layOutControls()
         rowButtons->addWidget(button);
     rowButtons->addStretch(1);
     rowButtons->addWidget(m_suggest);
+    // What the week does with the service besides the log.
+    auto *uses = new QHBoxLayout;
+    uses->addWidget(m_printBoard);
+    uses->addWidget(m_copyBulletin);
+    uses->addStretch(1);
+    uses->addWidget(m_remove);
     auto *foot = new QHBoxLayout;
     foot->addWidget(weeksLabel);
     foot->addWidget(m_weeks);
@@ -120,6 +138,7 @@ QLabel *AddServiceDialog::layOutControls()
     layout->addWidget(hymnsLabel);
     layout->addWidget(m_rows, 1);
     layout->addLayout(rowButtons);
+    layout->addLayout(uses);
     layout->addLayout(foot);
     return hymnsLabel;
 }
@@ -138,6 +157,12 @@ void AddServiceDialog::connectControls(QLabel *hymnsLabel)
     // Only the user's own edits: the names the dialog puts in come through setText, which this does not report.
     connect(m_occasion, &QLineEdit::textEdited, this, [this] { m_occasionEdited = true; });
     connect(m_suggest, &QPushButton::clicked, this, [this] { Q_EMIT suggestRequested(m_date->date()); });
+    connect(m_printBoard, &QPushButton::clicked, this, &AddServiceDialog::printBoardRequested);
+    connect(m_copyBulletin, &QPushButton::clicked, this, &AddServiceDialog::copyBulletinRequested);
+    connect(m_remove, &QPushButton::clicked, this, [this] {
+        if (m_removeLogged && m_removeLogged())
+            QDialog::accept();
+    });
     connect(m_weeks, &QSpinBox::valueChanged, this, [this](int weeks) {
         updatePlanned();
         Q_EMIT recentWeeksChanged(weeks);
@@ -149,17 +174,19 @@ void AddServiceDialog::connectControls(QLabel *hymnsLabel)
 
 void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymnal)
 {
-    auto planner = std::make_shared<const Logbook::Planner>(log);
+    // A service being edited is not yet sung as it will be written.
+    auto planner = std::make_shared<const Logbook::Planner>(log, m_editedEntry);
     auto titles = std::make_shared<const Logbook::HymnTitles>(*planner, hymnal);
     // The date offered follows the log for as long as it is left as offered: a reload may bring that service.
-    const QDate offered = Logbook::defaultDate(planner->serviceDates(), QDate::currentDate());
+    const QDate offered = Logbook::defaultDate(planner->serviceDates(), Clock::today());
     m_logNamesOccasions = planner->latestHasOccasion();
     m_rows->setSources(std::move(planner), std::move(titles));
     // Suggestions come from the hymnal.
     m_suggest->setEnabled(hymnal != nullptr);
     m_suggest->setToolTip(hymnal != nullptr ? u"Hymns for this day's readings from the hymnal (Alt+G)"_s
                                             : u"Set a hymnal first, with File > Set Hymnal…"_s);
-    if (m_offered.isNull() || m_date->date() == m_offered) {
+    // A service being edited keeps its own date.
+    if (!m_editing && (m_offered.isNull() || m_date->date() == m_offered)) {
         m_offered = offered;
         m_date->setDate(offered);
     }
@@ -176,6 +203,30 @@ void AddServiceDialog::setNaming(const Calendar::Naming &naming, bool namesAlway
 void AddServiceDialog::appendLines(const std::vector<Logbook::ServiceLine> &lines)
 {
     m_rows->appendLines(lines);
+}
+
+void AddServiceDialog::setEditing(const Logbook::NewService &logged, int entry, std::function<bool()> remove)
+{
+    m_editing = true;
+    m_editedEntry = entry;
+    m_logged = logged;
+    m_removeLogged = std::move(remove);
+    setWindowTitle(tr("Edit Service"));
+    m_ok->setText(tr("Write"));
+    m_ok->setToolTip(tr("Write the service in place of the one in the log"));
+    m_remove->show();
+    m_date->setDate(logged.date.isValid() ? logged.date : m_date->date());
+    // The occasion is the log's, not the calendar's name for the day.
+    m_occasionEdited = true;
+    m_occasion->setText(logged.occasion);
+    m_rows->appendLines(logged.lines, true);
+    updateDay();
+    m_date->setFocus(Qt::OtherFocusReason);
+}
+
+bool AddServiceDialog::keepsHead() const
+{
+    return m_editing && m_date->date() == m_logged.date && m_occasion->text().trimmed() == m_logged.occasion.trimmed();
 }
 
 Logbook::NewService AddServiceDialog::service() const
@@ -198,6 +249,19 @@ void AddServiceDialog::accept()
 void AddServiceDialog::reject()
 {
     const Logbook::NewService typed = service();
+    if (m_editing) {
+        const auto same = [](const Logbook::ServiceLine &a, const Logbook::ServiceLine &b) {
+            return a.number.trimmed() == b.number.trimmed() && a.text.trimmed() == b.text.trimmed();
+        };
+        const bool changed = !keepsHead() || !std::equal(typed.lines.begin(), typed.lines.end(), m_logged.lines.begin(),
+                                                         m_logged.lines.end(), same);
+        if (changed && m_dialogs != nullptr &&
+            !m_dialogs->confirm(windowTitle(),
+                                tr("Discard the changes to this service? The log keeps the service as it was.")))
+            return;
+        QDialog::reject();
+        return;
+    }
     // The day's name the dialog offered is nothing typed.
     const bool anything = !typed.lines.empty() || (m_occasionEdited && !typed.occasion.trimmed().isEmpty());
     if (anything && m_dialogs != nullptr &&
@@ -235,7 +299,8 @@ void AddServiceDialog::setKeyboardOrder()
 {
     QList<QWidget *> order{m_date, m_occasion};
     order += m_rows->focusChain();
-    order += {m_addRow, m_removeRow, m_moveUp, m_moveDown, m_suggest, m_weeks, m_ok, m_cancel};
+    order += {m_addRow,       m_removeRow, m_moveUp, m_moveDown, m_suggest, m_printBoard,
+              m_copyBulletin, m_remove,    m_weeks,  m_ok,       m_cancel};
     TabOrder::chain(order);
 }
 

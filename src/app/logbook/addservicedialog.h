@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Edit > Add Service…: the date and occasion of a service and the hymns sung, each with what the log says about
 // it, the day of the church year named beside the date. What OK does with the service is the caller's: the dialog
-// stays open, with everything typed, when it could not be added.
+// stays open, with everything typed, when it could not be added. Edit > Edit Service… opens it filled with a service
+// of the log, which Write replaces and Remove Service removes. In both, the service as it stands goes to the hymn
+// board or the bulletin.
 #pragma once
 
 #include "calendar/churchcalendar.h"
@@ -41,6 +43,13 @@ public:
     // none.
     void setNaming(const Calendar::Naming &naming, bool namesAlways);
     void appendLines(const std::vector<Logbook::ServiceLine> &lines);
+    // Edits the service logged, as the log holds it at its head entry: the dialog is filled with it, its button
+    // writes it, and Remove Service asks remove to take it out of the log (true: removed, and the dialog closes). The
+    // marks leave it out from the next setSources on.
+    void setEditing(const Logbook::NewService &logged, int entry, std::function<bool()> remove);
+    bool isEditing() const { return m_editing; }
+    // The date and occasion as logged are unchanged: its head line can stay as the log writes it.
+    bool keepsHead() const;
     Logbook::NewService service() const;
     int recentWeeks() const;
 
@@ -51,6 +60,9 @@ Q_SIGNALS:
     void recentWeeksChanged(int weeks);
     // Suggest Hymns… was pressed: suggestions for the service's date, whose Add to Service comes back here.
     void suggestRequested(QDate date);
+    // Print Hymn Board… or Copy for Bulletin was pressed, for the service as it stands in the dialog.
+    void printBoardRequested();
+    void copyBulletinRequested();
 
 public Q_SLOTS:
     void accept() override;
@@ -86,6 +98,13 @@ private:
     QSpinBox *m_weeks;
     QPushButton *m_ok;
     QPushButton *m_cancel;
+    QPushButton *m_printBoard;
+    QPushButton *m_copyBulletin;
+    QPushButton *m_remove;
+    bool m_editing = false;
+    int m_editedEntry = 0;
+    Logbook::NewService m_logged; // the service edited, as the log holds it
+    std::function<bool()> m_removeLogged;
     QDate m_offered; // the date the log suggests
     bool m_placed = false;
     Calendar::Naming m_naming;

@@ -45,11 +45,11 @@ Logbook::ServiceLine HymnRow::line() const
     return {m_number->text(), m_title->text()};
 }
 
-void HymnRow::setLine(const Logbook::ServiceLine &line)
+void HymnRow::setLine(const Logbook::ServiceLine &line, bool asOffered)
 {
     m_number->setText(line.number);
     m_title->setText(line.text);
-    m_offered.clear();
+    m_offered = asOffered && !line.number.isEmpty() ? line.text : QString();
 }
 
 bool HymnRow::isBlank() const

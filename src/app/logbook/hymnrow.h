@@ -21,7 +21,8 @@ public:
     QLabel *grip() const { return m_grip; }
 
     Logbook::ServiceLine line() const;
-    void setLine(const Logbook::ServiceLine &line);
+    // A line as given; asOffered makes its title one a new number may replace, as a title the log wrote is.
+    void setLine(const Logbook::ServiceLine &line, bool asOffered = false);
     bool isBlank() const;
     // Puts title in the title box unless the user wrote one there: an empty box, or one still holding the title
     // offered last, takes it.

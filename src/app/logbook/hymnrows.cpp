@@ -178,14 +178,14 @@ void HymnRows::updateMarks(HymnRow *row, const HymnKey &hymn)
     row->setMarks(marksText(marks, m_weeks), marks.recent);
 }
 
-void HymnRows::appendLines(const std::vector<Logbook::ServiceLine> &lines)
+void HymnRows::appendLines(const std::vector<Logbook::ServiceLine> &lines, bool asLogged)
 {
     int at = count();
     while (at > 0 && m_rows[size_t(at - 1)]->isBlank())
         --at;
     for (const Logbook::ServiceLine &line : lines) {
         HymnRow *row = insertRow(at++);
-        row->setLine(line);
+        row->setLine(line, asLogged);
         updateMarks(row);
     }
     settle();

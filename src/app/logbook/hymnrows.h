@@ -36,8 +36,9 @@ public:
     // The service's date and the weeks within which a hymn counts as sung lately.
     void setPlanned(QDate date, int weeks);
 
-    // Lines added after the last one that is not empty.
-    void appendLines(const std::vector<Logbook::ServiceLine> &lines);
+    // Lines added after the last one that is not empty; asLogged, their titles as the log's, which a new number
+    // replaces.
+    void appendLines(const std::vector<Logbook::ServiceLine> &lines, bool asLogged = false);
     // The lines in order, empty ones left out, each number as the log writes it.
     std::vector<Logbook::ServiceLine> lines() const;
 

@@ -8,11 +8,14 @@
 #include "app/logbook/addservicedialog.h"
 #include "app/mainwindow/filechangedbar.h"
 #include "app/mainwindow/languagemenu.h"
+#include "app/mainwindow/servicecommands.h"
 #include "app/plan/importlectionarydialog.h"
 #include "app/plan/suggestwindow.h"
 #include "app/report/reportwindow.h"
 #include "app/widgets/dialogs.h"
 #include "installinfo.h"
+#include "logbook/changeservice.h"
+#include "logbook/fileform.h"
 #include "logbook/unfinishedwrite.h"
 #include "logbook/writeservice.h"
 #include "platform/nativefile.h"
@@ -78,6 +81,10 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
             parent, QtDialogs::FileUse::Open, title, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
         return QtDialogs::chooseWith(*dialog);
     };
+    m_serviceCommands = new ServiceCommands(
+        m_form, m_loadedFile, &m_backups, &m_settings, m_dialogs, m_ownDialogs == nullptr,
+        [this] { return serviceDialogs(); }, [this](const QString &message) { statusBar()->showMessage(message); },
+        this);
     createActions();
     connect(m_form, &Form1::stateChanged, this, &MainWindow::updateActions);
     connect(m_loadedFile, &LoadedFile::loaded, this, &MainWindow::updateTitle);
@@ -155,17 +162,31 @@ void MainWindow::createActions()
     m_importLectionary =
         add(file, u"actImportLectionary"_s, tr("&Import Lectionary…"), QKeySequence(), &MainWindow::importLectionary);
     file->addSeparator();
+    m_printBoard = add(file, u"actPrintBoard"_s, tr("Print Hymn &Board…"),
+                       keyFor(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)), [this] {
+                           if (const auto logged = m_serviceCommands->chosenLogged())
+                               m_serviceCommands->printBoard(logged->first, logged->second, this, m_dialogs);
+                       });
+    file->addSeparator();
     add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
 
     QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
     m_addService = add(edit, u"actAddService"_s, u"&Add Service…"_s, QKeySequence(Qt::CTRL | Qt::Key_N),
                        [this] { openAddService(); });
+    m_editService = add(edit, u"actEditService"_s, tr("&Edit Service…"), QKeySequence(), &MainWindow::openEditService);
+    // No shortcut: Ctrl+Z belongs to the text boxes.
+    m_undoChange = add(edit, u"actUndoChange"_s, tr("&Undo Last Change"), QKeySequence(),
+                       [this] { m_serviceCommands->undoChange(); });
     edit->addSeparator();
     m_copyLeft = add(edit, u"actCopyLeft"_s, u"Copy &Left List"_s, QKeySequence(),
                      [this] { m_form->copyList(Form1::Side::Left); });
     m_copyRight = add(edit, u"actCopyRight"_s, u"Copy &Right List"_s, QKeySequence(),
                       [this] { m_form->copyList(Form1::Side::Right); });
+    m_copyBulletin = add(edit, u"actCopyBulletin"_s, tr("Copy for &Bulletin"), QKeySequence(), [this] {
+        if (const auto logged = m_serviceCommands->chosenLogged())
+            m_serviceCommands->copyBulletin(logged->second, logged->first.lines);
+    });
     edit->addSeparator();
     add(edit, u"actClear"_s, u"&Clear criteria"_s, QKeySequence(), [this] { m_form->clearCriteria(); });
 
@@ -247,6 +268,11 @@ void MainWindow::updateActions()
     m_reload->setEnabled(m_loadedFile->kind() != LoadedFile::Kind::None);
     m_editExternally->setEnabled(m_loadedFile->kind() != LoadedFile::Kind::None);
     m_addService->setEnabled(m_loadedFile->kind() == LoadedFile::Kind::ServiceLog);
+    const bool services =
+        m_loadedFile->kind() == LoadedFile::Kind::ServiceLog && ReportWindow::canReport(m_form->store());
+    for (QAction *serviceCommand : {m_editService, m_printBoard, m_copyBulletin})
+        serviceCommand->setEnabled(services);
+    m_undoChange->setEnabled(m_loadedFile->kind() == LoadedFile::Kind::ServiceLog);
     m_suggest->setEnabled(m_hymnal->isSet());
     m_importLectionary->setEnabled(m_hymnal->isSet());
 }
@@ -320,6 +346,7 @@ void MainWindow::showReport()
             &m_settings, this);
         // The criteria change with every Find, Tally and Clear, and the file with every load.
         connect(m_form, &Form1::stateChanged, m_reportWindow, &ReportWindow::followForm);
+        m_reportWindow->setHymnal(m_hymnal);
     }
     m_reportWindow->showReport();
 }
@@ -501,7 +528,7 @@ void MainWindow::putBackBackup()
         return;
     const Logbook::WrittenService written = Logbook::putBackBackup(log, m_loadedFile->readFromDisk(), *unfinished);
     if (written.backup.isKnown())
-        m_backups.keep(log, written.backup);
+        m_backups.keep(log, Logbook::lastWriteOf(written));
     if (written.outcome != Logbook::WrittenService::Outcome::Written) {
         m_dialogs->message(title, written.message, Dialogs::Icon::Exclamation);
         return;
@@ -563,21 +590,81 @@ void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
         m_addServiceDialog->activateWindow();
         return;
     }
-    auto *dialog = new AddServiceDialog(
-        m_loadedFile->store(), m_hymnal->store(), m_settings.recentWeeks(),
-        [this](const Logbook::NewService &service) { return submitService(service); }, this);
+    AddServiceDialog *dialog =
+        makeServiceDialog([this](const Logbook::NewService &service) { return submitService(service); });
+    dialog->appendLines(hymns);
+    dialog->open();
+    placeSuggestions();
+}
+
+AddServiceDialog *MainWindow::makeServiceDialog(std::function<bool(const Logbook::NewService &)> submit)
+{
+    auto *dialog = new AddServiceDialog(m_loadedFile->store(), m_hymnal->store(), m_settings.recentWeeks(),
+                                        std::move(submit), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setNaming(m_churchYear->naming(), m_churchYear->namesAlways());
-    dialog->appendLines(hymns);
     // Its suggestions come back to it through openAddService, which adds to the dialog open.
     connect(dialog, &AddServiceDialog::suggestRequested, this, [this](QDate date) { showSuggestions(date, true); });
     connect(dialog, &AddServiceDialog::recentWeeksChanged, this,
             [this](int weeks) { m_settings.setRecentWeeks(weeks); });
     // Before the dialog goes, which would take Suggest Hymns with it.
     connect(dialog, &QDialog::finished, this, &MainWindow::placeSuggestions);
+    connect(dialog, &AddServiceDialog::printBoardRequested, this,
+            [this, dialog] { m_serviceCommands->printBoard(dialog->service(), QString(), dialog, serviceDialogs()); });
+    connect(dialog, &AddServiceDialog::copyBulletinRequested, this, [this, dialog] {
+        const Logbook::NewService service = dialog->service();
+        // The heading as the log would write it, in its own style.
+        const HymnFileLoader::DiskFile file = HymnFileLoader::readWhole(m_loadedFile->path());
+        const Logbook::HeadStyle style =
+            file.ok() ? Logbook::readForm(file.bytes, Logbook::LineEnd::Lf).headStyle : Logbook::HeadStyle();
+        m_serviceCommands->copyBulletin(style.headLine(service.date, service.occasion.trimmed()), service.lines);
+    });
     m_addServiceDialog = dialog;
     m_addServiceDialogs = m_ownDialogs ? std::make_unique<QtDialogs>(dialog, false) : nullptr;
     dialog->setDialogs(m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs);
+    return dialog;
+}
+
+Dialogs *MainWindow::serviceDialogs() const
+{
+    return m_addServiceDialog && m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs;
+}
+
+void MainWindow::openEditService()
+{
+    const QString title = tr("Edit Service");
+    if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog) {
+        m_dialogs->message(title, tr("Load a service log first: a service of the log loaded is edited."),
+                           Dialogs::Icon::Exclamation);
+        return;
+    }
+    if (m_addServiceDialog && m_addServiceDialog->isVisible()) {
+        m_addServiceDialog->raise();
+        m_addServiceDialog->activateWindow();
+        return;
+    }
+    const int entry = m_serviceCommands->chosenService();
+    const std::optional<std::pair<Logbook::NewService, QString>> logged = m_serviceCommands->chosenLogged();
+    if (!logged) {
+        m_dialogs->message(title, tr("The log holds no service to edit."), Dialogs::Icon::Exclamation);
+        return;
+    }
+    // The service's place in the file, as the loader read it: continuation entries are no services of their own.
+    int index = 0;
+    for (int before = 1; before < entry; ++before)
+        index += m_form->store().isContinuation(before) ? 0 : 1;
+    // The file as it was when the service was read from it: a write into another is refused.
+    const FileFacts opened = m_loadedFile->readFromDisk();
+    QString shown = logged->second;
+    for (const Logbook::ServiceLine &line : logged->first.lines)
+        shown += u'\n' + (line.number.isEmpty() ? line.text : line.number + u' ' + line.text);
+    AddServiceDialog *dialog = makeServiceDialog([this, index, opened](const Logbook::NewService &service) {
+        return m_serviceCommands->submitEdit(index, opened, service,
+                                             m_addServiceDialog && m_addServiceDialog->keepsHead());
+    });
+    dialog->setEditing(logged->first, entry,
+                       [this, index, opened, shown] { return m_serviceCommands->removeService(index, opened, shown); });
+    dialog->setSources(m_loadedFile->store(), m_hymnal->store());
     dialog->open();
     placeSuggestions();
 }
@@ -597,7 +684,7 @@ bool MainWindow::submitService(const Logbook::NewService &service)
         Logbook::writeService(log, m_loadedFile->readFromDisk(), service, Logbook::LineEnd::Lf, m_backups.lastFor(log));
     // A backup written is the program's own from now on, also when the log's own write then failed.
     if (written.backup.isKnown())
-        m_backups.keep(log, written.backup);
+        m_backups.keep(log, Logbook::lastWriteOf(written));
     switch (written.outcome) {
     case Logbook::WrittenService::Outcome::Written:
         // The watch compares what it finds with what this reload reads, so the program's own write is no change.

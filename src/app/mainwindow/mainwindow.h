@@ -25,6 +25,7 @@ class Hymnal;
 class QAction;
 class QMenu;
 class ReportWindow;
+class ServiceCommands;
 class LoadedFile;
 class SuggestWindow;
 class UserGuide;
@@ -60,7 +61,10 @@ public:
     // Edit > Add Service…, with hymns already in its lines (after any the open dialog has); a message when no
     // service log is loaded.
     void openAddService(const std::vector<Logbook::ServiceLine> &hymns = {});
-    // The dialog while it is open.
+    // Edit > Edit Service…: the dialog filled with the service chosen (see chosenService), whose Write replaces it
+    // and whose Remove Service removes it; a message when no service log is loaded.
+    void openEditService();
+    // The dialog while it is open, adding or editing a service.
     AddServiceDialog *addServiceDialog() const;
 
 Q_SIGNALS:
@@ -98,6 +102,10 @@ private:
     void editExternally();
     // Writes the service into the loaded log; false when it was not written, and the user was told why.
     bool submitService(const Logbook::NewService &service);
+    // The dialog for a service, adding it (or, once told, editing one) with submit.
+    AddServiceDialog *makeServiceDialog(std::function<bool(const Logbook::NewService &)> submit);
+    // The message boxes over the service dialog while it is open, the window's own otherwise.
+    Dialogs *serviceDialogs() const;
     // Suggest Hymns for date, or for the date the window shows when none is given; forService: for Add Service's.
     void showSuggestions(QDate date = QDate(), bool forService = false);
     // The church year's settings to the windows that name days.
@@ -127,6 +135,11 @@ private:
     QAction *m_reload = nullptr;
     QAction *m_editExternally = nullptr;
     QAction *m_addService = nullptr;
+    QAction *m_editService = nullptr;
+    QAction *m_undoChange = nullptr;
+    QAction *m_printBoard = nullptr;
+    QAction *m_copyBulletin = nullptr;
+    ServiceCommands *m_serviceCommands = nullptr;
     FileWatch *m_logWatch;
     FileChangedBar *m_changedBar = nullptr;
     int m_heightWithoutBar = 0;

@@ -14,6 +14,7 @@
 #include "logbook/fileform.h"
 #include "logbook/planner.h"
 #include "plan/suggestiontable.h"
+#include "platform/clock.h"
 #include "workspace/hymnal.h"
 #include "workspace/loadedfile.h"
 
@@ -347,8 +348,8 @@ void SuggestWindow::setNaming(const Calendar::Naming &naming)
 QDate SuggestWindow::offeredDate() const
 {
     if (m_log->kind() != LoadedFile::Kind::ServiceLog)
-        return Logbook::defaultDate({}, QDate::currentDate());
-    return Logbook::defaultDate(Logbook::Planner(m_log->store()).serviceDates(), QDate::currentDate());
+        return Logbook::defaultDate({}, Clock::today());
+    return Logbook::defaultDate(Logbook::Planner(m_log->store()).serviceDates(), Clock::today());
 }
 
 void SuggestWindow::followLog()

@@ -77,7 +77,7 @@ void ReportExports::copyRows()
     QList<QStringList> rows = m_shown.records(true);
     if (rows.isEmpty())
         rows = m_shown.records(false);
-    rows.prepend(ReportModel::headers());
+    rows.prepend(m_shown.headers());
     QGuiApplication::clipboard()->setText(Report::tsvOf(rows, ReportModel::textColumns()));
 }
 
@@ -154,8 +154,9 @@ void ReportExports::exportCsv()
     if (path.isEmpty())
         return;
     QList<QStringList> rows = m_shown.records(false);
-    rows.prepend(ReportModel::headers());
-    writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s);
+    rows.prepend(m_shown.headers());
+    if (writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s))
+        Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 
 ReportPrinter::Document ReportExports::document() const
@@ -164,13 +165,15 @@ ReportPrinter::Document ReportExports::document() const
     const QString name = fileName();
     document.title = name.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(name);
     document.notes = m_shown.notes();
-    document.headers = ReportModel::headers();
+    document.headers = m_shown.headers();
     document.rows = m_shown.records(false);
-    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
+    for (int column = 0; column < document.headers.size(); ++column) {
         if (ReportModel::isNumeric(column))
             document.numericColumns.append(column);
     }
-    document.wideColumn = ReportModel::Title;
+    document.wideColumns = {ReportModel::Title};
+    if (document.headers.size() > ReportModel::Credits)
+        document.wideColumns.append(ReportModel::Credits);
     document.chart = m_shown.chart();
     return document;
 }
@@ -199,7 +202,8 @@ void ReportExports::exportPdf()
                            Dialogs::Icon::Exclamation);
         return;
     }
-    writeFile(path, pdf, u"Export PDF"_s);
+    if (writeFile(path, pdf, u"Export PDF"_s))
+        Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 
 void ReportExports::printReport()
@@ -222,7 +226,9 @@ void ReportExports::printReport()
         return !stopped;
     });
     m_progress->end();
-    if (!printed && !stopped)
+    if (printed)
+        Q_EMIT done(tr("Printed the report: %n page(s)", nullptr, ReportPrinter(document()).pageCount(printer)));
+    else if (!stopped)
         m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
 }
 
@@ -259,7 +265,8 @@ void ReportExports::saveChart()
                            Dialogs::Icon::Exclamation);
         return;
     }
-    writeFile(path, bytes, u"Save Chart"_s);
+    if (writeFile(path, bytes, u"Save Chart"_s))
+        Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 
 bool ReportExports::eventFilter(QObject *watched, QEvent *event)

@@ -35,6 +35,8 @@ public:
         std::function<ReportChart::Data()> chart;
         // The names of the selected hymns the chart shows, in the table's order; empty when it shows every row.
         std::function<QStringList()> selected;
+        // The column titles of the rows, as the table shows them.
+        std::function<QStringList()> headers;
     };
 
     // loaded names the printout and is where files are offered first; dialogs asks for file names and tells of
@@ -53,6 +55,10 @@ public:
     void exportPdf();
     void printReport();
     void saveChart();
+
+Q_SIGNALS:
+    // What was written or printed, for the status bar: "Saved hymn-usage 2025-11-30 to 2026-11-28.csv".
+    void done(const QString &message);
 
 protected:
     // Keeps the print dialog on the screen as it grows.

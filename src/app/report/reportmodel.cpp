@@ -41,10 +41,16 @@ qsizetype digitsOf(int count)
 
 ReportModel::ReportModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void ReportModel::setResult(Report::ReportResult result)
+void ReportModel::setResult(Report::ReportResult result, bool withCredits)
 {
     beginResetModel();
     m_result = std::move(result);
+    m_withCredits = withCredits;
+    // Without the column, an order by it would be an order the header cannot show.
+    if (!m_withCredits && m_sortColumn == Credits) {
+        m_sortColumn = Uses;
+        m_sortOrder = Qt::DescendingOrder;
+    }
     m_keys.clear();
     m_foldedKeys.clear();
     m_textKeys.clear();
@@ -69,7 +75,7 @@ void ReportModel::setFilter(const QString &text)
 
 void ReportModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= ColumnCount)
+    if (column < 0 || column >= columnCount())
         return;
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -110,10 +116,14 @@ std::vector<int> ReportModel::ordered() const
     switch (m_sortColumn) {
     case Number:
     case Title:
+    case Credits:
         if (m_textKeysColumn != m_sortColumn) {
             m_textKeys.resize(all.size());
-            for (size_t i = 0; i < all.size(); ++i)
-                m_textKeys[i] = m_sortColumn == Number ? numberSortKey(all[i].number) : all[i].title.toCaseFolded();
+            for (size_t i = 0; i < all.size(); ++i) {
+                m_textKeys[i] = m_sortColumn == Number  ? numberSortKey(all[i].number)
+                                : m_sortColumn == Title ? all[i].title.toCaseFolded()
+                                                        : all[i].credits.toCaseFolded();
+            }
             m_textKeysColumn = m_sortColumn;
         }
         by([&](int r) -> const QString & { return m_textKeys[size_t(r)]; });
@@ -172,6 +182,8 @@ QList<int> ReportModel::longestRows(int column, int limit) const
             return r.number.size();
         case Title:
             return r.title.size();
+        case Credits:
+            return r.credits.size();
         case Uses:
             return digitsOf(r.uses);
         case FirstUsed:
@@ -203,12 +215,12 @@ int ReportModel::rowCount(const QModelIndex &parent) const
 
 int ReportModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : m_withCredits ? int(ColumnCount) : int(Credits);
 }
 
 QVariant ReportModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount())
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
         return {};
     const int source = sourceRow(index.row());
     const Report::ReportRow &row = m_result.rows.at(size_t(source));
@@ -219,9 +231,11 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
         return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                          : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ToolTipRole:
-        // A title cut short in its column is read in full here, as the text it is: a tooltip renders markup.
-        return index.column() == Title ? QVariant(Qt::convertFromPlainText(row.title, Qt::WhiteSpaceNormal))
-                                       : QVariant();
+        // A title or credits line cut short in its column is read in full here, as the text it is: a tooltip
+        // renders markup.
+        if (index.column() == Title || index.column() == Credits)
+            return Qt::convertFromPlainText(text(row, index.column()), Qt::WhiteSpaceNormal);
+        return {};
     case KeyRole:
         return keyOf(source);
     case SortRole:
@@ -238,6 +252,8 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
             return row.lastUsed;
         case DaysSince:
             return row.daysSince;
+        case Credits:
+            return row.credits.toCaseFolded();
         default:
             return {};
         }
@@ -248,21 +264,24 @@ QVariant ReportModel::data(const QModelIndex &index, int role) const
 
 QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return headers().at(section);
+        return shownHeaders().value(section);
     if (role == Qt::TextAlignmentRole)
         return isNumeric(section) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                   : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     if (role == Qt::ToolTipRole && section == DaysSince)
-        return u"Days from the last use to the latest service of the file"_s;
+        return tr("Days from the last use to the latest service counted");
     return {};
 }
 
-QStringList ReportModel::headers()
+QStringList ReportModel::headers(bool withCredits)
 {
-    return {u"Hymn #"_s, u"Title"_s, u"Uses"_s, u"First used"_s, u"Last used"_s, u"Days since"_s};
+    QStringList titles{u"Hymn #"_s, u"Title"_s, u"Uses"_s, u"First used"_s, u"Last used"_s, u"Days since"_s};
+    if (withCredits)
+        titles.append(tr("Credits"));
+    return titles;
 }
 
 QString ReportModel::text(const Report::ReportRow &row, int column)
@@ -281,6 +300,8 @@ QString ReportModel::text(const Report::ReportRow &row, int column)
         return dateText(row.lastUsed);
     case DaysSince:
         return row.daysSince < 0 ? QString() : QString::number(row.daysSince);
+    case Credits:
+        return row.credits;
     default:
         return {};
     }
@@ -290,7 +311,7 @@ QStringList ReportModel::record(int sourceRow) const
 {
     const Report::ReportRow &row = m_result.rows.at(size_t(sourceRow));
     QStringList texts;
-    for (int column = 0; column < ColumnCount; ++column)
+    for (int column = 0; column < columnCount(); ++column)
         texts.append(text(row, column));
     return texts;
 }
@@ -302,7 +323,7 @@ bool ReportModel::isNumeric(int column)
 
 QList<int> ReportModel::textColumns()
 {
-    return {Number, Title};
+    return {Number, Title, Credits};
 }
 
 QString ReportModel::dateText(QDate date)

@@ -14,7 +14,8 @@
 class ReportModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Number, Title, Uses, FirstUsed, LastUsed, DaysSince, ColumnCount };
+    // Credits is shown only with a hymnal set (withCredits).
+    enum Column { Number, Title, Uses, FirstUsed, LastUsed, DaysSince, Credits, ColumnCount };
     enum Role {
         // What the column sorts by: numbers and dates as such, hymn numbers in numeric order.
         SortRole = Qt::UserRole + 1,
@@ -25,8 +26,9 @@ public:
 
     explicit ReportModel(QObject *parent = nullptr);
 
-    // New rows, in the order and under the filter already set.
-    void setResult(Report::ReportResult result);
+    // New rows, in the order and under the filter already set; with credits, the Credits column too.
+    void setResult(Report::ReportResult result, bool withCredits = false);
+    bool withCredits() const { return m_withCredits; }
     const Report::ReportResult &result() const { return m_result; }
 
     // Shows only the hymns whose number or title holds text, in any case; every hymn for an empty text.
@@ -45,8 +47,10 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The column titles, and a row of the result as texts, for copies, exports and print.
-    static QStringList headers();
+    // The column titles, and a row of the result as texts, for copies, exports and print: the Credits column only
+    // with credits.
+    static QStringList headers(bool withCredits = false);
+    QStringList shownHeaders() const { return headers(m_withCredits); }
     QStringList record(int sourceRow) const;
     // Whether a column holds figures, which line up on the right.
     static bool isNumeric(int column);
@@ -64,6 +68,7 @@ private:
     const QString &keyOf(int sourceRow) const;
 
     Report::ReportResult m_result;
+    bool m_withCredits = false;
     int m_sortColumn = Uses;
     Qt::SortOrder m_sortOrder = Qt::DescendingOrder;
     QString m_filter;         // case folded

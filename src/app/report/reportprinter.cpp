@@ -78,6 +78,7 @@ ReportPrinter::Pages ReportPrinter::paginate(const QPagedPaintDevice &device) co
     bold.setBold(true);
     const QFontMetricsF header(bold, &device);
     double others = 0;
+    double wide = 0;
     for (qsizetype column = 0; column < m_document.headers.size(); ++column) {
         double widest = header.horizontalAdvance(m_document.headers.at(column));
         for (const QStringList &row : m_document.rows) {
@@ -85,11 +86,22 @@ ReportPrinter::Pages ReportPrinter::paginate(const QPagedPaintDevice &device) co
                 widest = std::max(widest, body.horizontalAdvance(row.at(column)));
         }
         pages.columnWidths.append(widest + gap);
-        if (column != m_document.wideColumn)
+        if (m_document.wideColumns.contains(int(column)))
+            wide += widest + gap;
+        else
             others += widest + gap;
     }
-    if (m_document.wideColumn >= 0 && m_document.wideColumn < pages.columnWidths.size())
-        pages.columnWidths[m_document.wideColumn] = std::max(gap * 4, pages.page.width() - others);
+    const double room = pages.page.width() - others;
+    for (const int column : m_document.wideColumns) {
+        if (column < 0 || column >= pages.columnWidths.size())
+            continue;
+        // One wide column takes all the room; two share it as their texts need, neither left with less than a
+        // quarter of it.
+        const double share = m_document.wideColumns.size() == 1 || wide <= 0
+                                 ? 1.0
+                                 : std::clamp(pages.columnWidths[column] / wide, 0.25, 0.75);
+        pages.columnWidths[column] = std::max(gap * 4, room * share);
+    }
     return pages;
 }
 

@@ -21,7 +21,9 @@ public:
         QStringList headers;
         QList<QStringList> rows;
         QList<int> numericColumns; // aligned on the right
-        int wideColumn = 1;        // the column that takes the width the others leave, elided where it must be
+        // The columns that share the width the others leave, in step with their widest texts, elided where they must
+        // be.
+        QList<int> wideColumns{1};
         ReportChart::Data chart;
     };
 

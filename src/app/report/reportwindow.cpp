@@ -14,7 +14,9 @@
 #include "app/widgets/sortboxsync.h"
 #include "app/widgets/taborder.h"
 #include "app/widgets/waitcursor.h"
+#include "platform/clock.h"
 #include "workspace/appsettings.h"
+#include "workspace/hymnal.h"
 #include "workspace/loadedfile.h"
 
 #include <QAction>
@@ -35,6 +37,7 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -43,12 +46,25 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// In the order of Report::Preset.
+// In the order of Report::Preset; the settings keep a preset by its English name.
 const QStringList &presetNames()
 {
-    static const QStringList names{u"All"_s,         u"Latest year"_s, u"Year before"_s, u"Last 12 months"_s,
-                                   u"Church year"_s, u"Season"_s,      u"Custom"_s};
+    static const QStringList names{u"All"_s,
+                                   u"Latest year"_s,
+                                   u"Year before"_s,
+                                   u"Last 12 months"_s,
+                                   u"Church year"_s,
+                                   u"Season"_s,
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Previous church year")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Previous calendar year")),
+                                   u"Custom"_s};
     return names;
+}
+
+// A Custom range's end as the settings keep it: an ISO date, empty for an open end.
+QDate keptDate(const QVariant &kept)
+{
+    return QDate::fromString(kept.toString(), Qt::ISODate);
 }
 
 // Where the settings keep the window's state.
@@ -94,11 +110,12 @@ ReportWindow::ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs 
     AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
-    m_exports = new ReportExports(m_loadedFile,
-                                  {[this](bool selectedOnly) { return records(selectedOnly); },
-                                   [this] { return shownRange(); }, [this] { return printedNotes(); },
-                                   [this] { return m_chart->data(); }, [this] { return m_selected; }},
-                                  m_dialogs, this);
+    m_exports =
+        new ReportExports(m_loadedFile,
+                          {[this](bool selectedOnly) { return records(selectedOnly); }, [this] { return shownRange(); },
+                           [this] { return printedNotes(); }, [this] { return m_chart->data(); },
+                           [this] { return m_selected; }, [this] { return m_model->shownHeaders(); }},
+                          m_dialogs, this);
     createControls();
     restoreSettings();
     resize(kPreferredSize);
@@ -132,8 +149,13 @@ void ReportWindow::createControls()
     layout->addWidget(m_splitter, 1);
     layout->addWidget(m_status);
     layout->addLayout(buttons);
-    orderForTab(
-        {m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_filter, m_sort, m_descending, m_table, m_chart});
+    // What an export saved is said here, where a status bar is looked for, not among the report's own notes.
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setObjectName(u"ReportStatusBar"_s);
+    m_statusBar->setSizeGripEnabled(false);
+    layout->addWidget(m_statusBar);
+    orderForTab({m_preset, m_from, m_fromOpen, m_to, m_toOpen, m_once, m_countPlanned, m_filter, m_sort, m_descending,
+                 m_table, m_chart});
 
     connectControls();
 }
@@ -142,8 +164,10 @@ FlowLayout *ReportWindow::createRangeControls()
 {
     m_preset = new QComboBox(this);
     m_preset->setObjectName(u"ReportPreset"_s);
-    m_preset->addItems(presetNames());
-    m_preset->setToolTip(u"The range of services to count, taken back from the latest service of the file"_s);
+    for (const QString &name : presetNames())
+        m_preset->addItem(tr(qPrintable(name)));
+    m_preset->setToolTip(tr("The range of services to count, taken back from the latest service held, or from today "
+                            "for the previous years"));
     m_preset->setAccessibleName(u"Range"_s);
     AccessibleParts::nameDropDown(m_preset);
     for (QDateEdit **box : {&m_from, &m_to}) {
@@ -173,6 +197,10 @@ FlowLayout *ReportWindow::createRangeControls()
     m_once = new QCheckBox(u"Count a hymn &once per service"_s, this);
     m_once->setObjectName(u"ReportOncePerService"_s);
     m_once->setChecked(true);
+    // Left unticked at every start: a return of uses is of services held.
+    m_countPlanned = new QCheckBox(tr("Count pla&nned services"), this);
+    m_countPlanned->setObjectName(u"ReportCountPlanned"_s);
+    m_countPlanned->setToolTip(tr("Count the services dated after today too, as if they had been held"));
 
     auto *rangeLabel = new QLabel(u"&Range:"_s, this);
     rangeLabel->setBuddy(m_preset);
@@ -186,6 +214,7 @@ FlowLayout *ReportWindow::createRangeControls()
     rangeRow->addWidget(group(this, {fromLabel, m_from, m_fromOpen}));
     rangeRow->addWidget(group(this, {toLabel, m_to, m_toOpen}));
     rangeRow->addWidget(m_once);
+    rangeRow->addWidget(m_countPlanned);
     return rangeRow;
 }
 
@@ -325,6 +354,9 @@ void ReportWindow::connectControls()
     connect(m_fromOpen, &QCheckBox::toggled, this, &ReportWindow::customDatesChanged);
     connect(m_toOpen, &QCheckBox::toggled, this, &ReportWindow::customDatesChanged);
     connect(m_once, &QCheckBox::toggled, this, &ReportWindow::recompute);
+    connect(m_countPlanned, &QCheckBox::toggled, this, &ReportWindow::recompute);
+    connect(m_exports, &ReportExports::done, m_statusBar,
+            [this](const QString &message) { m_statusBar->showMessage(message); });
     connect(m_filter, &QLineEdit::textChanged, this, [this](const QString &text) {
         changeRows([&] { m_model->setFilter(text); });
         updateStatus();
@@ -372,15 +404,18 @@ void ReportWindow::followForm()
         recompute();
 }
 
-void ReportWindow::setToday(QDate today)
+void ReportWindow::setHymnal(const Hymnal *hymnal)
 {
-    m_today = today;
-    updateStatus();
-}
-
-QDate ReportWindow::today() const
-{
-    return m_today.isValid() ? m_today : QDate::currentDate();
+    if (m_hymnal != nullptr)
+        disconnect(m_hymnal, nullptr, this, nullptr);
+    m_hymnal = hymnal;
+    if (m_hymnal != nullptr)
+        connect(m_hymnal, &Hymnal::changed, this, [this] {
+            if (isVisible())
+                recompute();
+        });
+    if (isVisible())
+        recompute();
 }
 
 void ReportWindow::presetChosen()
@@ -440,8 +475,15 @@ void ReportWindow::recompute()
         return;
     const WaitCursor wait;
     const auto preset = Report::Preset(std::max(0, m_preset->currentIndex()));
-    m_span = Report::serviceSpan(store);
-    Report::ReportCriteria criteria{.filters = m_criteria(), .range = {}, .oncePerService = m_once->isChecked()};
+    m_today = Clock::today();
+    const bool countPlanned = m_countPlanned->isChecked();
+    // Services planned after today are no part of the span the ranges and open ends count from, unless counted.
+    m_span = Report::serviceSpan(store, countPlanned ? QDate() : m_today);
+    Report::ReportCriteria criteria{.filters = m_criteria(),
+                                    .range = {},
+                                    .oncePerService = m_once->isChecked(),
+                                    .today = m_today,
+                                    .countPlanned = countPlanned};
     bool empty = false;
     m_backwards = false;
     if (preset == Report::Preset::All) {
@@ -450,11 +492,13 @@ void ReportWindow::recompute()
         // An open end shows the file's first or last service, which may have moved with a new file.
         showRange(customRange());
         criteria.range = customRange();
+        m_custom = criteria.range;
+        m_customKnown = true;
         m_backwards =
             criteria.range.from.isValid() && criteria.range.to.isValid() && criteria.range.from > criteria.range.to;
         empty = m_backwards;
     } else {
-        criteria.range = Report::presetRange(preset, m_span.latest);
+        criteria.range = Report::presetRange(preset, m_span.latest, m_today);
         showRange(criteria.range);
         // No dated service, no range to count: the undated services count under All only.
         empty = criteria.range.isAll();
@@ -465,10 +509,36 @@ void ReportWindow::recompute()
     if (empty)
         counted.range = {};
     Report::ReportResult result = Report::buildReport(store, counted);
+    const EntryStore *hymnal = m_hymnal != nullptr ? m_hymnal->store() : nullptr;
+    if (hymnal != nullptr)
+        Report::addCredits(result, *hymnal);
     m_undatedInFile = result.undatedInFile;
+    m_planned = empty ? 0 : result.planned;
     if (empty)
         result = {};
-    changeRows([&] { m_model->setResult(std::move(result)); });
+    const bool credits = hymnal != nullptr;
+    const bool creditsChanged = credits != m_model->withCredits();
+    changeRows([&] { m_model->setResult(std::move(result), credits); });
+    if (creditsChanged) {
+        // The sort box names the columns the table has, and shows the order the table has.
+        {
+            const QSignalBlocker blocker(m_sort);
+            m_sort->clear();
+            m_sort->addItems(m_model->shownHeaders());
+            m_sort->setCurrentIndex(m_model->sortColumn());
+        }
+        m_table->horizontalHeader()->setSortIndicator(m_model->sortColumn(), m_model->sortOrder());
+        // The credits share with the title the width the figures leave; neither is squeezed below its heading (the
+        // table scrolls instead).
+        QHeaderView *header = m_table->horizontalHeader();
+        if (credits)
+            header->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
+        int narrowest = header->sectionSizeHint(ReportModel::Title);
+        if (credits)
+            narrowest = std::max(narrowest, header->sectionSizeHint(ReportModel::Credits));
+        header->setMinimumSectionSize(narrowest);
+        m_columnsSized = false;
+    }
     if (!m_columnsSized && m_model->rowCount() > 0) {
         sizeColumns();
         m_columnsSized = true;
@@ -500,7 +570,7 @@ void ReportWindow::changeRows(const std::function<void()> &change)
             first = row;
         if (!chosen && first >= 0) {
             again.append(
-                QItemSelectionRange(m_model->index(first, 0), m_model->index(row - 1, ReportModel::ColumnCount - 1)));
+                QItemSelectionRange(m_model->index(first, 0), m_model->index(row - 1, m_model->columnCount() - 1)));
             first = -1;
         }
         if (!current.isEmpty() && key == current)
@@ -517,8 +587,9 @@ void ReportWindow::sizeColumns()
     // The figures and dates are sized to their widest texts, found among the longest, without asking the table to
     // measure every cell of thousands of rows.
     QHeaderView *header = m_table->horizontalHeader();
-    for (int column = 0; column < ReportModel::ColumnCount; ++column) {
-        if (column == ReportModel::Title)
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        // The title takes what is left; credits keep the width they were given, or the user's.
+        if (column == ReportModel::Title || column == ReportModel::Credits)
             continue;
         int width = header->sectionSizeHint(column);
         for (const int row : m_model->longestRows(column, 16))
@@ -577,7 +648,7 @@ void ReportWindow::updateStatus()
                                counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
     if (m_model->rowCount() != int(result.rows.size()))
         m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_model->rowCount()));
-    const QString countedFrom = Report::countedFromNote(m_span, today());
+    const QString countedFrom = Report::countedFromNote(m_span, m_today, m_planned);
     if (m_backwards)
         m_status->setText(u"From is after To: nothing is counted."_s);
     else
@@ -639,7 +710,7 @@ QStringList ReportWindow::printedNotes() const
     notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
     notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
     notes.append(Report::joinNote());
-    if (const QString from = Report::countedFromNote(m_span, today()); !from.isEmpty())
+    if (const QString from = Report::countedFromNote(m_span, m_today, m_planned); !from.isEmpty())
         notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())
         notes.append(u"Criteria: %1"_s.arg(criteria));
@@ -668,16 +739,33 @@ void ReportWindow::restoreSettings()
     m_splitter->restoreState(m_settings->value(AppSettings::Key::ReportSplitter).toByteArray());
     bool known = false;
     const int column = m_settings->value(AppSettings::Key::ReportSortColumn).toInt(&known);
-    if (known && column >= 0 && column < ReportModel::ColumnCount) {
+    if (known && column >= 0 && column < ReportModel::Credits) {
         m_table->sortByColumn(column, m_settings->value(AppSettings::Key::ReportDescending).toBool()
                                           ? Qt::DescendingOrder
                                           : Qt::AscendingOrder);
     }
     // Computed when the window is first shown: the range is only shown here.
     const QString presetName = m_settings->value(AppSettings::Key::ReportPreset).toString();
+    // Custom comes back with the dates it had, not with both ends open.
+    const QVariant from = m_settings->value(AppSettings::Key::ReportCustomFrom);
+    const QVariant to = m_settings->value(AppSettings::Key::ReportCustomTo);
+    if (from.isValid() && to.isValid()) {
+        m_custom = {keptDate(from), keptDate(to)};
+        m_customKnown = true;
+    }
     if (const qsizetype preset = presetNames().indexOf(presetName); preset >= 0) {
         const QSignalBlocker blocker(m_preset);
         m_preset->setCurrentIndex(int(preset));
+        if (preset == int(Report::Preset::Custom) && m_customKnown) {
+            m_settingDates = true;
+            m_fromOpen->setChecked(!m_custom.from.isValid());
+            m_toOpen->setChecked(!m_custom.to.isValid());
+            if (m_custom.from.isValid())
+                m_from->setDate(m_custom.from);
+            if (m_custom.to.isValid())
+                m_to->setDate(m_custom.to);
+            m_settingDates = false;
+        }
         enableRangeControls();
     }
 }
@@ -724,5 +812,10 @@ void ReportWindow::saveSettings() const
     m_settings->setValues({{AppSettings::Key::ReportSplitter, m_splitter->saveState()},
                            {AppSettings::Key::ReportSortColumn, m_model->sortColumn()},
                            {AppSettings::Key::ReportDescending, m_model->sortOrder() == Qt::DescendingOrder},
-                           {AppSettings::Key::ReportPreset, m_preset->currentText()}});
+                           {AppSettings::Key::ReportPreset, presetNames().value(m_preset->currentIndex())}});
+    if (m_customKnown) {
+        const auto kept = [](QDate date) { return date.isValid() ? date.toString(Qt::ISODate) : QString(); };
+        m_settings->setValues({{AppSettings::Key::ReportCustomFrom, kept(m_custom.from)},
+                               {AppSettings::Key::ReportCustomTo, kept(m_custom.to)}});
+    }
 }

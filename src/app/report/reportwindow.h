@@ -16,6 +16,7 @@
 class AppSettings;
 class Dialogs;
 class FlowLayout;
+class Hymnal;
 class LoadedFile;
 class QAction;
 class QCheckBox;
@@ -24,6 +25,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QSplitter;
+class QStatusBar;
 class QTableView;
 class ReportChart;
 class ReportModel;
@@ -53,8 +55,8 @@ public:
     QList<QStringList> records(bool selectedOnly) const;
     // The range the date boxes show, an open end as the file's first or last service; null where there is none.
     Report::DateRange shownRange() const;
-    // Tests: the day taken for today, against which the latest service is checked; null for the system's clock.
-    void setToday(QDate today);
+    // The hymnal whose credits the report shows beside its hymns, followed as it changes; none: no Credits column.
+    void setHymnal(const Hymnal *hymnal);
     // Copy, CSV, PDF, print and the chart's picture.
     ReportExports *exports() const { return m_exports; }
 
@@ -80,7 +82,6 @@ private:
     void followFile();
     // Orders the controls for Tab as they read, left to right and top to bottom.
     void orderForTab(const QList<QWidget *> &controls);
-    QDate today() const;
     void presetChosen();
     void customDatesChanged();
     // Runs change over the table's rows, keeping the selection and the current row by hymn, then follows it.
@@ -117,8 +118,13 @@ private:
     bool m_backwards = false; // a Custom range whose From is after its To
     int m_undatedInFile = 0;
     Report::ServiceSpan m_span;
-    QDate m_today;
-    QString m_counts;       // the status's counts, for the printout
+    QDate m_today;     // the day of the last computation
+    int m_planned = 0; // services after today in the range, left out or counted
+    QString m_counts;  // the status's counts, for the printout
+    // The Custom range last counted, an open end as a null date, kept between runs; unknown before one is.
+    Report::DateRange m_custom;
+    bool m_customKnown = false;
+    const Hymnal *m_hymnal = nullptr;
     QStringList m_selected; // the names of the selected hymns the chart shows, in the table's order
 
     QComboBox *m_preset = nullptr;
@@ -127,6 +133,7 @@ private:
     QCheckBox *m_fromOpen = nullptr;
     QCheckBox *m_toOpen = nullptr;
     QCheckBox *m_once = nullptr;
+    QCheckBox *m_countPlanned = nullptr;
     QLineEdit *m_filter = nullptr;
     QComboBox *m_sort = nullptr;
     QCheckBox *m_descending = nullptr;
@@ -136,6 +143,7 @@ private:
     QSplitter *m_splitter = nullptr;
     QLabel *m_status = nullptr;
     QLabel *m_undated = nullptr;
+    QStatusBar *m_statusBar = nullptr;
     QAction *m_copy = nullptr;
     QList<QWidget *> m_waysOut; // copy, exports and print: nothing to hand on while the range runs backwards
 };

@@ -6,13 +6,58 @@
 #include "language/language.h"
 
 #include <QCalendarWidget>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionSpinBox>
 
-DateBox::DateBox(QWidget *parent) : QDateEdit(parent) {}
+DateBox::DateBox(QWidget *parent) : QDateEdit(parent)
+{
+    lineEdit()->installEventFilter(this);
+}
+
+bool DateBox::eventFilter(QObject *watched, QEvent *event)
+{
+    // Chosen on release, once the box has put the cursor where the click was.
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText()) {
+        if (m_clickFocused)
+            lineEdit()->selectAll();
+        else
+            setSelectedSection(currentSection());
+        m_clickFocused = false;
+        m_advanced = false;
+    }
+    return QDateEdit::eventFilter(watched, event);
+}
+
+void DateBox::focusInEvent(QFocusEvent *event)
+{
+    QDateEdit::focusInEvent(event);
+    m_clickFocused = event->reason() == Qt::MouseFocusReason;
+}
+
+void DateBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const bool digit = text.size() == 1 && text[0].isDigit();
+    const bool separator = text.size() == 1 && (text[0] == u'-' || text[0] == u'/' || text[0] == u'.');
+    if (separator && m_advanced) {
+        m_advanced = false;
+        event->accept();
+        return;
+    }
+    // Typed over the whole date, the date is typed from its first part.
+    if (digit && lineEdit()->hasSelectedText() && lineEdit()->selectedText() == lineEdit()->text())
+        setSelectedSection(sectionAt(0));
+    const int before = currentSectionIndex();
+    QDateEdit::keyPressEvent(event);
+    m_advanced = digit && currentSectionIndex() != before;
+}
 
 void DateBox::speakLanguage(QDateEdit *box)
 {
