@@ -6,50 +6,126 @@
     <message>
         <source>Clear %1</source>
         <extracomment>a screen reader&apos;s name for the button that empties a box; %1 is the box&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 leeren</translation>
     </message>
     <message>
         <source>%1 choices</source>
         <extracomment>a screen reader&apos;s name for the list a drop-down opens; %1 is the drop-down&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auswahlliste für %1</translation>
     </message>
 </context>
 <context>
     <name>AddServiceDialog</name>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liedtafel drucken…</translation>
     </message>
     <message>
         <source>&amp;Copy for Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Liedblatt &amp;kopieren</translation>
     </message>
     <message>
         <source>Remove &amp;Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdien&amp;st entfernen</translation>
     </message>
     <message>
         <source>The service&apos;s hymn numbers in large figures, a page for the hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liednummern des Gottesdienstes in großen Ziffern, eine Seite für die Liedtafel</translation>
     </message>
     <message>
         <source>The service&apos;s date and hymns to the clipboard, for the bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Lieder des Gottesdienstes in die Zwischenablage, für das Liedblatt</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst bearbeiten</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintragen</translation>
     </message>
     <message>
         <source>Write the service in place of the one in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Gottesdienst anstelle des bisherigen in die Gottesdienstliste eintragen</translation>
     </message>
     <message>
         <source>Discard the changes to this service? The log keeps the service as it was.</source>
+        <translation>Die Änderungen an diesem Gottesdienst verwerfen? Die Gottesdienstliste behält den Gottesdienst, wie er war.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter, Advent 3 … (may be left empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of the church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Occasion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hymns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung &amp;within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung within this many weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -57,1344 +133,1344 @@
     <name>Calendar</name>
     <message>
         <source>Not named: before the Gregorian church year (Advent 1582)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Namen: vor dem gregorianischen Kirchenjahr (Advent 1582)</translation>
     </message>
     <message>
         <source>%1 · Year %2 · %3</source>
         <extracomment>The day line of a Roman Rite weekday in Ordinary Time: %1 the day&apos;s name, %2 the Sunday cycle (A, B or C), %3 the weekday cycle (I or II).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Lesejahr %2 · %3</translation>
     </message>
     <message>
         <source>%1 · Year %2</source>
         <extracomment>The day line beside a date: %1 the day&apos;s name, %2 the lectionary&apos;s year (A, B or C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Lesejahr %2</translation>
     </message>
     <message>
         <source>Advent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Advent</translation>
     </message>
     <message>
         <source>Christmas</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Weihnachtszeit</translation>
     </message>
     <message>
         <source>Epiphany</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Epiphaniaszeit</translation>
     </message>
     <message>
         <source>Lent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fastenzeit</translation>
     </message>
     <message>
         <source>Holy Week</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Karwoche</translation>
     </message>
     <message>
         <source>Easter</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Osterzeit</translation>
     </message>
     <message>
         <source>After Pentecost</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit nach Pfingsten</translation>
     </message>
     <message>
         <source>Ordinary Time</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit im Jahreskreis</translation>
     </message>
     <message>
         <source>Advent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Advent</translation>
     </message>
     <message>
         <source>Advent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Advent</translation>
     </message>
     <message>
         <source>Advent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Advent</translation>
     </message>
     <message>
         <source>Advent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Advent</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiligabend</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Christfest</translation>
     </message>
     <message>
         <source>Christmas 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sonntag nach dem Christfest</translation>
     </message>
     <message>
         <source>Christmas 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag nach dem Christfest</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epiphanias</translation>
     </message>
     <message>
         <source>Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Epiphany 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8. Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Transfiguration</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Sonntag nach Epiphanias</translation>
     </message>
     <message>
         <source>Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Aschermittwoch</translation>
     </message>
     <message>
         <source>Lent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invokavit</translation>
     </message>
     <message>
         <source>Lent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminiszere</translation>
     </message>
     <message>
         <source>Lent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Okuli</translation>
     </message>
     <message>
         <source>Lent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Lätare</translation>
     </message>
     <message>
         <source>Lent 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Judika</translation>
     </message>
     <message>
         <source>Palm Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmsonntag</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Gründonnerstag</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Karfreitag</translation>
     </message>
     <message>
         <source>Holy Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Karsamstag</translation>
     </message>
     <message>
         <source>Easter Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag</translation>
     </message>
     <message>
         <source>Easter 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quasimodogeniti</translation>
     </message>
     <message>
         <source>Easter 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Miserikordias Domini</translation>
     </message>
     <message>
         <source>Easter 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Jubilate</translation>
     </message>
     <message>
         <source>Easter 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantate</translation>
     </message>
     <message>
         <source>Easter 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Rogate</translation>
     </message>
     <message>
         <source>Easter 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Exaudi</translation>
     </message>
     <message>
         <source>Ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Christi Himmelfahrt</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfingstsonntag</translation>
     </message>
     <message>
         <source>Trinity Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinitatis</translation>
     </message>
     <message>
         <source>Proper 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 1</translation>
     </message>
     <message>
         <source>Proper 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 2</translation>
     </message>
     <message>
         <source>Proper 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 3</translation>
     </message>
     <message>
         <source>Proper 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 4</translation>
     </message>
     <message>
         <source>Proper 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 5</translation>
     </message>
     <message>
         <source>Proper 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 6</translation>
     </message>
     <message>
         <source>Proper 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 7</translation>
     </message>
     <message>
         <source>Proper 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 8</translation>
     </message>
     <message>
         <source>Proper 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 9</translation>
     </message>
     <message>
         <source>Proper 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 10</translation>
     </message>
     <message>
         <source>Proper 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 11</translation>
     </message>
     <message>
         <source>Proper 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 12</translation>
     </message>
     <message>
         <source>Proper 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 13</translation>
     </message>
     <message>
         <source>Proper 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 14</translation>
     </message>
     <message>
         <source>Proper 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 15</translation>
     </message>
     <message>
         <source>Proper 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 16</translation>
     </message>
     <message>
         <source>Proper 17</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 17</translation>
     </message>
     <message>
         <source>Proper 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 18</translation>
     </message>
     <message>
         <source>Proper 19</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 19</translation>
     </message>
     <message>
         <source>Proper 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 20</translation>
     </message>
     <message>
         <source>Proper 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 21</translation>
     </message>
     <message>
         <source>Proper 22</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 22</translation>
     </message>
     <message>
         <source>Proper 23</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 23</translation>
     </message>
     <message>
         <source>Proper 24</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 24</translation>
     </message>
     <message>
         <source>Proper 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 25</translation>
     </message>
     <message>
         <source>Proper 26</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 26</translation>
     </message>
     <message>
         <source>Proper 27</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 27</translation>
     </message>
     <message>
         <source>Proper 28</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 28</translation>
     </message>
     <message>
         <source>Christ the King</source>
-        <translation type="unfinished"></translation>
+        <translation>Christkönigssonntag</translation>
     </message>
     <message>
         <source>All Saints</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerheiligen</translation>
     </message>
     <message>
         <source>Pentecost 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Pentecost 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28. Sonntag nach Pfingsten</translation>
     </message>
     <message>
         <source>Ordinary Time 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 29</source>
-        <translation type="unfinished"></translation>
+        <translation>29. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 30</source>
-        <translation type="unfinished"></translation>
+        <translation>30. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 31</source>
-        <translation type="unfinished"></translation>
+        <translation>31. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 32</source>
-        <translation type="unfinished"></translation>
+        <translation>32. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Ordinary Time 33</source>
-        <translation type="unfinished"></translation>
+        <translation>33. So. im Jahreskreis</translation>
     </message>
     <message>
         <source>Trinity 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27. Sonntag nach Trinitatis</translation>
     </message>
     <message>
         <source>First Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Adventssonntag</translation>
     </message>
     <message>
         <source>Second Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Adventssonntag</translation>
     </message>
     <message>
         <source>Third Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Adventssonntag</translation>
     </message>
     <message>
         <source>Fourth Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Adventssonntag</translation>
     </message>
     <message>
         <source>The Immaculate Conception of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochfest der ohne Erbsünde empfangenen Jungfrau und Gottesmutter Maria</translation>
     </message>
     <message>
         <source>Vigil of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiliger Abend</translation>
     </message>
     <message>
         <source>The Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Weihnachten – Hochfest der Geburt des Herrn</translation>
     </message>
     <message>
         <source>The Holy Family of Jesus, Mary and Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Fest der Heiligen Familie Jesus, Maria und Josef</translation>
     </message>
     <message>
         <source>Mary, the Holy Mother of God</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochfest der Gottesmutter Maria</translation>
     </message>
     <message>
         <source>Second Sunday after the Nativity</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag nach Weihnachten</translation>
     </message>
     <message>
         <source>The Epiphany of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinung des Herrn</translation>
     </message>
     <message>
         <source>The Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Taufe des Herrn</translation>
     </message>
     <message>
         <source>Second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>8. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>9. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Tenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>10. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Eleventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>11. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twelfth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>12. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Fourteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>14. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Fifteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>15. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Sixteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>16. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Seventeenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>17. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Eighteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>18. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Nineteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>19. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twentieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>20. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>21. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>22. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>23. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>24. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>25. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>26. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>27. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>28. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>29. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirtieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>30. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>31. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>32. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>33. Sonntag im Jahreskreis</translation>
     </message>
     <message>
         <source>The Presentation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Darstellung des Herrn</translation>
     </message>
     <message>
         <source>First Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Fastensonntag</translation>
     </message>
     <message>
         <source>Second Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Fastensonntag</translation>
     </message>
     <message>
         <source>Third Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Fastensonntag</translation>
     </message>
     <message>
         <source>Fourth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Fastensonntag</translation>
     </message>
     <message>
         <source>Fifth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Fastensonntag</translation>
     </message>
     <message>
         <source>Saint Joseph, Spouse of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiliger Josef, Bräutigam der Gottesmutter Maria</translation>
     </message>
     <message>
         <source>The Annunciation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkündigung des Herrn</translation>
     </message>
     <message>
         <source>Palm Sunday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmsonntag vom Leiden des Herrn</translation>
     </message>
     <message>
         <source>Thursday of the Lord&apos;s Supper</source>
-        <translation type="unfinished"></translation>
+        <translation>Gründonnerstag – Messe vom Letzten Abendmahl</translation>
     </message>
     <message>
         <source>Friday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Karfreitag – Feier vom Leiden und Sterben Christi</translation>
     </message>
     <message>
         <source>Easter Sunday of the Resurrection of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag – Hochfest der Auferstehung des Herrn</translation>
     </message>
     <message>
         <source>Second Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>Third Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>Fourth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>Fifth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>Sixth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>Seventh Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Sonntag der Osterzeit</translation>
     </message>
     <message>
         <source>The Ascension of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Christi Himmelfahrt</translation>
     </message>
     <message>
         <source>Pentecost Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfingstsonntag</translation>
     </message>
     <message>
         <source>The Most Holy Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreifaltigkeitssonntag</translation>
     </message>
     <message>
         <source>The Most Holy Body and Blood of Christ</source>
-        <translation type="unfinished"></translation>
+        <translation>Fronleichnam – Hochfest des Leibes und Blutes Christi</translation>
     </message>
     <message>
         <source>The Most Sacred Heart of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Heiligstes Herz Jesu</translation>
     </message>
     <message>
         <source>The Nativity of Saint John the Baptist</source>
-        <translation type="unfinished"></translation>
+        <translation>Geburt des heiligen Johannes des Täufers</translation>
     </message>
     <message>
         <source>Saints Peter and Paul, Apostles</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Petrus und Paulus, Apostel</translation>
     </message>
     <message>
         <source>The Transfiguration of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Verklärung des Herrn</translation>
     </message>
     <message>
         <source>The Assumption of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Mariä Aufnahme in den Himmel</translation>
     </message>
     <message>
         <source>The Exaltation of the Holy Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzerhöhung</translation>
     </message>
     <message>
         <source>The Commemoration of All the Faithful Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerseelen</translation>
     </message>
     <message>
         <source>The Dedication of the Lateran Basilica</source>
-        <translation type="unfinished"></translation>
+        <translation>Weihetag der Lateranbasilika</translation>
     </message>
     <message>
         <source>Our Lord Jesus Christ, King of the Universe</source>
-        <translation type="unfinished"></translation>
+        <translation>Christus, der König des Weltalls</translation>
     </message>
     <message>
         <source>First Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Adventswoche</translation>
     </message>
     <message>
         <source>Second Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Adventswoche</translation>
     </message>
     <message>
         <source>Third Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Adventswoche</translation>
     </message>
     <message>
         <source>Fourth Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Adventswoche</translation>
     </message>
     <message>
         <source>First Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Fastenwoche</translation>
     </message>
     <message>
         <source>Second Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Fastenwoche</translation>
     </message>
     <message>
         <source>Third Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Fastenwoche</translation>
     </message>
     <message>
         <source>Fourth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Fastenwoche</translation>
     </message>
     <message>
         <source>Fifth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Fastenwoche</translation>
     </message>
     <message>
         <source>Second Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Osterwoche</translation>
     </message>
     <message>
         <source>Third Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Osterwoche</translation>
     </message>
     <message>
         <source>Fourth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Osterwoche</translation>
     </message>
     <message>
         <source>Fifth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Osterwoche</translation>
     </message>
     <message>
         <source>Sixth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Osterwoche</translation>
     </message>
     <message>
         <source>Seventh Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Osterwoche</translation>
     </message>
     <message>
         <source>First Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>6. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>7. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>8. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>9. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Tenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>10. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Eleventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>11. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twelfth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>12. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>13. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Fourteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>14. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Fifteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>15. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Sixteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>16. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Seventeenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>17. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Eighteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>18. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Nineteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>19. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twentieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>20. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>21. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>22. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>23. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>24. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>25. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>26. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>27. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>28. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Twenty-ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>29. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirtieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>30. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>31. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>32. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>33. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Thirty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>34. Woche im Jahreskreis</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Montag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienstag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittwoch</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donnerstag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Freitag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Samstag</translation>
     </message>
     <message>
         <source>%1 after %2</source>
         <extracomment>A weekday named after the Sunday or feast its week began with: &quot;Tuesday after Lent 2&quot;. %1 is the weekday, %2 the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach %2</translation>
     </message>
     <message>
         <source>%1 of the %2</source>
         <extracomment>A weekday of the Roman Rite named by its week: &quot;Tuesday of the Second Week of Lent&quot;. %1 is the weekday, %2 the week (&quot;Second Week of Lent&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 der %2</translation>
     </message>
     <message>
         <source>%1 of Holy Week</source>
         <extracomment>Monday, Tuesday or Wednesday of Holy Week; %1 is the weekday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 der Karwoche</translation>
     </message>
     <message>
         <source>%1 after Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach Aschermittwoch</translation>
     </message>
     <message>
         <source>%1 within the Octave of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der Osteroktav</translation>
     </message>
     <message>
         <source>%1 within the Octave of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 der Weihnachtsoktav</translation>
     </message>
     <message>
         <source>%1 before the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vor Erscheinung des Herrn</translation>
     </message>
     <message>
         <source>%1 after the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach Erscheinung des Herrn</translation>
     </message>
     <message>
         <source>%1 is longer than a lectionary is read (%2 lines, 1 MB), so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist länger, als eine Leseordnung gelesen wird (%2 Zeilen, 1 MB), daher wurde nichts in die Datei importiert.</translation>
     </message>
     <message>
         <source>%1 ends in half a character, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 endet mit einem halben Zeichen, daher wurde nichts in die Datei importiert.</translation>
     </message>
     <message>
         <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist in %2 geschrieben, das kein „%3“ kennt (in „%4“), daher wurde nichts in die Datei importiert. In einem Texteditor als UTF-8 gespeichert, nimmt sie jedes Zeichen auf.</translation>
     </message>
     <message>
         <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wäre mit diesen Zeilen länger, als eine Leseordnung gelesen wird (%2 Zeilen, 1 MB), daher wurde nichts in die Datei importiert.</translation>
     </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
     <message>
         <source>Church &amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kirchenjahr</translation>
     </message>
     <message>
         <source>&amp;Propers (“Proper 17”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proprien („Proprium 17“)</translation>
     </message>
     <message>
         <source>Sundays after P&amp;entecost (“Pentecost 14”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntage nach Pfin&amp;gsten („14. Sonntag nach Pfingsten“)</translation>
     </message>
     <message>
         <source>&amp;Ordinary Time (“Ordinary Time 22”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jahreskreis („22. So. im Jahreskreis“)</translation>
     </message>
     <message>
         <source>Sundays after &amp;Trinity (“Trinity 13”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonntage nach &amp;Trinitatis („13. Sonntag nach Trinitatis“)</translation>
     </message>
     <message>
         <source>&amp;Roman Rite (“Twenty-second Sunday in Ordinary Time”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Römischer Ritus („22. Sonntag im Jahreskreis“)</translation>
     </message>
     <message>
         <source>Epiphany on the &amp;Sunday January 2–8</source>
-        <translation type="unfinished"></translation>
+        <translation>Erscheinung des Herrn am &amp;Sonntag vom 2. bis 8. Januar</translation>
     </message>
     <message>
         <source>Roman Rite: the Epiphany on the Sunday from January 2 to 8 instead of January 6; the Baptism of the Lord then falls on the Monday after a January 7 or 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Römischer Ritus: Erscheinung des Herrn am Sonntag zwischen dem 2. und 8. Januar statt am 6. Januar; die Taufe des Herrn fällt dann auf den Montag nach einem 7. oder 8. Januar</translation>
     </message>
     <message>
         <source>&amp;Ascension on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Christi &amp;Himmelfahrt am folgenden Sonntag</translation>
     </message>
     <message>
         <source>Roman Rite: the Ascension on the Seventh Sunday of Easter instead of the Thursday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Römischer Ritus: Christi Himmelfahrt am 7. Sonntag der Osterzeit statt am Donnerstag davor</translation>
     </message>
     <message>
         <source>&amp;Body and Blood of Christ on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fronleichnam am folgenden Sonntag</translation>
     </message>
     <message>
         <source>Roman Rite: the Most Holy Body and Blood of Christ on the Sunday after Trinity instead of the Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Römischer Ritus: das Hochfest des Leibes und Blutes Christi am Sonntag nach dem Dreifaltigkeitssonntag statt am Donnerstag</translation>
     </message>
     <message>
         <source>Offer Day &amp;Names Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Tages&amp;namen immer anbieten</translation>
     </message>
     <message>
         <source>Offer the day&apos;s name as the occasion of a new service even in a log whose latest service has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Namen des Tages auch dann als Anlass eines neuen Gottesdienstes anbieten, wenn der letzte Gottesdienst der Liste keinen hat</translation>
     </message>
 </context>
 <context>
     <name>FileChangedBar</name>
     <message>
         <source>&amp;Put Back Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung &amp;wiederherstellen…</translation>
     </message>
     <message>
         <source>&amp;Keep Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;behalten</translation>
     </message>
     <message>
         <source>Put the backup back in place of the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung anstelle der Gottesdienstliste wiederherstellen</translation>
     </message>
     <message>
         <source>Keep the log as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gottesdienstliste so lassen, wie sie ist</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Schreibvorgang in %1 wurde abgebrochen: Die Gottesdienstliste enthält womöglich einen unvollständigen Gottesdienst.</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Schreibvorgang in %1 wurde abgebrochen: Die Gottesdienstliste enthält womöglich einen unvollständigen Gottesdienst. %2 enthält sie im vorherigen Zustand.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausblenden</translation>
     </message>
     <message>
         <source>Reload the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei neu laden</translation>
     </message>
     <message>
         <source>Dismiss the notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Hinweis ausblenden</translation>
     </message>
     <message>
         <source>%1 changed on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf dem Datenträger geändert</translation>
     </message>
     <message>
         <source>%1 was moved or deleted on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf dem Datenträger verschoben oder gelöscht</translation>
     </message>
 </context>
 <context>
@@ -1403,739 +1479,800 @@
         <source>title only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 53 px wide in Arial 8.25 bold, on one line; list the hymns&apos; titles only</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur Titel</translation>
     </message>
     <message>
         <source>title only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur Titel</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 8.25 bold, on one line; beside the year box: the year is the music&apos;s (from its credit), not the text&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Melodie?</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Melodie?</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 39 px wide in Arial 8.25 bold, on two lines; the button that opens the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bücher</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Bibelbücher</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 26 px wide in Arial 8.25 bold, on two lines; &quot;including references&quot;: list the lines of scripture references too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inkl. Stel.</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>einschließlich Bibelstellen</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the button that counts the uses of each hymn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zählen</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zählen</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 61 px wide in Arial 8.25 bold, on one line; the leading blank included; &quot;#&quot; is the hymn number: find that whole number only, not the numbers that begin with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> exakte Nr.</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> nur die ganze Liednummer</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the search button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the button that empties the criteria boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 71 px wide in Arial 9.75 bold, on one line; the button that loads the file chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the title&quot; (of a hymnal text&apos;s hymn)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mit Titel</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mit Titel kopieren</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 25 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel ausschl.:</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel ausschließen:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anz. Lieder:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Lieder:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied ausschl.:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied ausschließen:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zählung sortieren nach:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum filtern:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum eingrenzen auf:</translation>
     </message>
     <message>
         <source>#</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 7 px wide in Arial 9.75 bold, on one line; &quot;number&quot;, beside the count of hymns</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>#</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel enthält:</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel enthält:</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on one line; &quot;hymn number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr.</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednummer</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateien:</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateien:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel filtern:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel eingrenzen auf:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe enthält:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe enthält:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wortl. ausschl.:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wortlaut ausschließen:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Anz. Daten:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Anzahl Daten:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>      Summe:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Summe:</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the date&quot; (of a service)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mit Datum</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mit Datum kopieren</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the Clear button while criteria are set, which the star marks</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leeren*</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leeren, Kriterien gesetzt</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by how often a hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr.</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednummer</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner &quot;%1&quot; kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner wechseln</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>screen reader name of the folder list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>Scripture books</source>
         <extracomment>screen reader name of the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bibelbücher</translation>
     </message>
     <message>
         <source>full number only</source>
         <extracomment>screen reader name of the check box &quot; full # only&quot;: the hymn number matches whole</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur die ganze Liednummer</translation>
     </message>
     <message>
         <source>Counts</source>
         <extracomment>screen reader name of the left list in a tally: how often each hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Häufigkeiten</translation>
     </message>
     <message>
         <source>Hymns</source>
         <extracomment>screen reader name of the right list in a tally: the hymns counted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lieder</translation>
     </message>
     <message>
         <source>Titles</source>
         <extracomment>screen reader name of the left list: a hymnal text&apos;s titles (or, next, a service log&apos;s dates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>Verse lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Strophenzeilen</translation>
     </message>
     <message>
         <source>Hymn lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedzeilen</translation>
     </message>
     <message>
         <source>Hymns loaded</source>
         <extracomment>screen reader name of a count, heard before its value (&quot;Hymns loaded: 120&quot;); so are the names next to it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geladene Lieder</translation>
     </message>
     <message>
         <source>Services loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geladene Gottesdienste</translation>
     </message>
     <message>
         <source>Hymns listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Lieder</translation>
     </message>
     <message>
         <source>Dates listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Daten</translation>
     </message>
     <message>
         <source>Hymns tallied</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählte Lieder</translation>
     </message>
     <message>
         <source>Uses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählte Verwendungen</translation>
     </message>
     <message>
         <source>Lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Zeilen</translation>
     </message>
     <message>
         <source>Hymn lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgelistete Liedzeilen</translation>
     </message>
     <message>
         <source>Row clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>Angeklickte Zeile</translation>
     </message>
     <message>
         <source>File date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateidatum</translation>
     </message>
     <message>
         <source>File loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geladene Datei</translation>
     </message>
     <message>
         <source>Volume</source>
         <extracomment>screen reader name of the list of drives (volumes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk</translation>
     </message>
     <message>
         <source>Change Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufwerk wechseln</translation>
     </message>
     <message>
         <source>Error encountered while changing drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Wechseln des Laufwerks</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is no longer there, so &quot;%2&quot; could not be read.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Den Ordner &quot;%1&quot; gibt es nicht mehr, daher konnte &quot;%2&quot; nicht gelesen werden.</translation>
     </message>
     <message>
         <source>File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateifehler</translation>
     </message>
     <message>
         <source>Limit reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenze erreicht</translation>
     </message>
     <message>
         <source>Show output</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe anzeigen</translation>
     </message>
     <message>
         <source>Show entire file (may be slow)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Datei anzeigen (kann langsam sein)?</translation>
     </message>
     <message>
         <source>Clear, criteria set</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren, Kriterien gesetzt</translation>
     </message>
 </context>
 <context>
     <name>HymnBoard</name>
     <message>
         <source>Hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel</translation>
     </message>
 </context>
 <context>
     <name>HymnBoardDialog</name>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel drucken</translation>
     </message>
     <message>
         <source>On the board, one a line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Tafel, eine je Zeile: %1</translation>
     </message>
     <message>
         <source>&amp;Date and occasion above them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und &amp;Anlass darüber: %1</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>&amp;Save PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF &amp;speichern…</translation>
     </message>
     <message>
         <source>The hymn board could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liedtafel konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>The hymn board was sent to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liedtafel wurde an %1 gesendet</translation>
     </message>
     <message>
         <source>Save Hymn Board as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>The hymn board could not be saved as &quot;%1&quot;: %2. Nothing was changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liedtafel konnte nicht als &quot;%1&quot; gespeichert werden: %2. Dort wurde nichts verändert.</translation>
     </message>
     <message>
         <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>HymnRow</name>
+    <message>
+        <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, or a line without a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sung %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn number, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use of line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sung before this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>within %n week(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HymnRows</name>
+    <message>
+        <source>Hymns</source>
+        <translation type="unfinished">Lieder</translation>
     </message>
 </context>
 <context>
     <name>ImportLectionaryDialog</name>
     <message>
         <source>&amp;Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei öffnen…</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Leseordnung importieren</translation>
     </message>
     <message>
         <source>Tables (*.csv *.tsv *.tab *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen (*.csv *.tsv *.tab *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>A CSV or tab-separated file, as a spreadsheet saves it</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV- oder tabulatorgetrennte Datei, wie eine Tabellenkalkulation sie speichert</translation>
     </message>
     <message>
         <source>A table copied in a spreadsheet or on a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Tabelle, kopiert in einer Tabellenkalkulation oder auf einer Webseite</translation>
     </message>
     <message>
         <source>Column of the day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Tagesnamens</translation>
     </message>
     <message>
         <source>Column of the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte des Lesejahrs</translation>
     </message>
     <message>
         <source>Columns of the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten der Lesungen</translation>
     </message>
     <message>
         <source>Every column ticked is a reading; they are joined by &quot;; &quot; in their order</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede angekreuzte Spalte ist eine Lesung; sie werden in ihrer Reihenfolge mit &quot;; &quot; verbunden</translation>
     </message>
     <message>
         <source>Preview of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau der Tabelle</translation>
     </message>
     <message>
         <source>Rows not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gelesene Zeilen</translation>
     </message>
     <message>
         <source>Write the lines into %1 beside the hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeilen in %1 neben dem Gesangbuch schreiben</translation>
     </message>
     <message>
         <source>&amp;Day&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesname:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lese&amp;jahr:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lesungen:</translation>
     </message>
     <message>
         <source>Rows &amp;not read:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht gelesene Zeilen:</translation>
     </message>
     <message>
         <source>“%1” holds no table.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält keine Tabelle.</translation>
     </message>
     <message>
         <source>The clipboard holds no table. Copy the lectionary&apos;s table in a spreadsheet or on a web page, then press Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zwischenablage enthält keine Tabelle. Kopieren Sie die Tabelle der Leseordnung in einer Tabellenkalkulation oder auf einer Webseite und klicken Sie dann auf „Einfügen“.</translation>
     </message>
     <message>
         <source>The clipboard&apos;s HTML table</source>
-        <translation type="unfinished"></translation>
+        <translation>Die HTML-Tabelle der Zwischenablage</translation>
     </message>
     <message>
         <source>The clipboard&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text der Zwischenablage</translation>
     </message>
     <message>
         <source>Open a CSV or tab-separated file, or copy a lectionary&apos;s table in a spreadsheet or on a web page and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie eine CSV- oder tabulatorgetrennte Datei, oder kopieren Sie die Tabelle einer Leseordnung in einer Tabellenkalkulation oder auf einer Webseite und fügen Sie sie hier ein.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Zeile</numerusform>
+            <numerusform>%1: %n Zeilen</numerusform>
         </translation>
     </message>
     <message>
         <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
-        <translation type="unfinished"></translation>
+        <translation>(der Rest wurde weggelassen: Eine Tabelle wird bis zu %1 Zeilen und %2 Spalten gelesen)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>None (every year, or as the day&apos;s name says)</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine (jedes Jahr oder wie der Tagesname angibt)</translation>
     </message>
     <message>
         <source>Choose the column of the day&apos;s name and at least one column of readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Spalte des Tagesnamens und mindestens eine Spalte mit Lesungen.</translation>
     </message>
     <message>
         <source>No row gives a line for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tabellenzeile ergibt eine Zeile für %1.</translation>
     </message>
     <message>
         <source>They go into the %1 beside the hymnal; its lines for the same days and years are replaced only after a question, and the rest of it stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kommen in %1 neben dem Gesangbuch; die dortigen Zeilen für dieselben Tage und Jahre werden erst nach Rückfrage ersetzt, alles Übrige bleibt, wie es ist.</translation>
     </message>
     <message>
         <source>They make a new %1 beside the hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ergeben eine neue Datei %1 neben dem Gesangbuch.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) to write.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile zu schreiben.</numerusform>
+            <numerusform>%n Zeilen zu schreiben.</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1: %2 (removed: a second line for the same day and year)</source>
         <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 (entfernt: eine zweite Zeile für denselben Tag und dasselbe Jahr)</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 already has %n line(s) for the days and years imported:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 hat bereits %n Zeile für die importierten Tage und Jahre:</numerusform>
+            <numerusform>%1 hat bereits %n Zeilen für die importierten Tage und Jahre:</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace them with the imported lines? Every other line stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch die importierten Zeilen ersetzen? Alle anderen Zeilen bleiben, wie sie sind.</translation>
     </message>
     <message>
         <source>%1 holds these lines already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält diese Zeilen bereits, daher wurde nichts geschrieben.</translation>
     </message>
     <message numerus="yes">
         <source>%1 written: %n line(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geschrieben: %n Zeile importiert</numerusform>
+            <numerusform>%1 geschrieben: %n Zeilen importiert</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 made beside the hymnal: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 neben dem Gesangbuch erstellt: %n Zeile</numerusform>
+            <numerusform>%1 neben dem Gesangbuch erstellt: %n Zeilen</numerusform>
         </translation>
     </message>
 </context>
@@ -2143,297 +2280,514 @@
     <name>ImportPreviewModel</name>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesungen</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>A column of the imported table and what it is taken for: &quot;B Sunday · day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>(the headings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(die Überschriften)</translation>
     </message>
     <message>
         <source>Written to Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>In Lectionary.txt geschrieben</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systemsprache</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkt ab dem nächsten Start</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>&quot;%1&quot; holds the same bytes as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; enthält dieselben Bytes wie &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The first %1 of the %2 bytes of &quot;%3&quot; are as in &quot;%4&quot; (%5 bytes); after them the log differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ersten %1 der %2 Bytes von &quot;%3&quot; stimmen mit &quot;%4&quot; (%5 Bytes) überein; danach weicht die Gottesdienstliste ab.</translation>
     </message>
     <message numerus="yes">
         <source>The log holds %n NUL byte(s) that the backup does not.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Gottesdienstliste enthält %n NUL-Byte, das die Sicherung nicht enthält.</numerusform>
+            <numerusform>Die Gottesdienstliste enthält %n NUL-Bytes, die die Sicherung nicht enthält.</numerusform>
         </translation>
     </message>
     <message>
         <source>The mark beside &quot;%1&quot; names no backup that can be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung neben &quot;%1&quot; nennt keine Sicherung, die wiederhergestellt werden kann.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as it was written (it was changed, moved or removed), so it was not put back. &quot;%2&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung &quot;%1&quot; ist nicht mehr so, wie sie geschrieben wurde (sie wurde geändert, verschoben oder entfernt), daher wurde sie nicht wiederhergestellt. &quot;%2&quot; ist unverändert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; put back in place of &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; anstelle von &quot;%2&quot; wiederhergestellt</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wurde seit dem Laden auf dem Datenträger geändert, daher wurde der Gottesdienst nicht hinzugefügt.</translation>
     </message>
     <message>
         <source> Make room on the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Schaffen Sie Platz auf dem Datenträger und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source> Check that you may write in the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Prüfen Sie, ob Sie im Ordner &quot;%1&quot; schreiben dürfen.</translation>
     </message>
     <message>
         <source> The disk is read-only: copy the log to a disk you can write to and load it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation> Der Datenträger ist schreibgeschützt: Kopieren Sie die Gottesdienstliste auf einen beschreibbaren Datenträger und laden Sie sie von dort.</translation>
     </message>
     <message>
         <source> Try again; if it fails again, check the disk or the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation> Versuchen Sie es erneut; schlägt es wieder fehl, prüfen Sie den Datenträger oder die Netzwerkverbindung.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wird gerade von einer anderen Instanz von Cantorix2 geschrieben, daher wurde der Gottesdienst nicht hinzugefügt. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wird gerade von Cantorix2 auf %2 geschrieben, daher wurde der Gottesdienst nicht hinzugefügt. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source> Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation> Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so the service was not added: in the bar under the window, put its backup back or keep the log as it is, then add the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Schreibvorgang in &quot;%1&quot; wurde abgebrochen, daher wurde der Gottesdienst nicht hinzugefügt: Stellen Sie in der Leiste unter dem Fenster die Sicherung wieder her oder behalten Sie die Liste, wie sie ist, und fügen Sie den Gottesdienst dann erneut hinzu.</translation>
     </message>
     <message>
         <source>%1 is read-only, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schreibgeschützt, daher wurde der Gottesdienst nicht hinzugefügt.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so the service was not added. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name &quot;%1&quot; lässt keinen Platz für den Namen einer Sicherung daneben, daher wurde der Gottesdienst nicht hinzugefügt. Ein kürzerer Name genügt: Benennen Sie die Liste um und laden Sie sie erneut.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so the service was not added. Move old backups away and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Namen für eine Sicherung von &quot;%1&quot; (bis &quot;%2&quot;) sind vergeben, daher wurde der Gottesdienst nicht hinzugefügt. Verschieben Sie alte Sicherungen an einen anderen Ort und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be written: %2. Nothing was written; &quot;%3&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung &quot;%1&quot; konnte nicht geschrieben werden: %2. Es wurde nichts geschrieben; &quot;%3&quot; ist unverändert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the mark of a write in progress could not be left beside it (%2). The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wurde nicht geschrieben: Die Markierung eines laufenden Schreibvorgangs konnte nicht daneben angelegt werden (%2). Die Datei ist unverändert.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. Its bytes as they were are in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2. Der vorherige Inhalt liegt in &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. The file is as it was; its bytes are also in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden: %2. Die Datei ist unverändert; ihr Inhalt liegt auch in &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>; the log as it was is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; die vorherige Gottesdienstliste ist in %1 aufbewahrt</translation>
     </message>
     <message>
         <source>This file holds hymn texts, not a service log, so no service can be added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei enthält Liedtexte, keine Gottesdienstliste, daher kann ihr kein Gottesdienst hinzugefügt werden.</translation>
     </message>
     <message>
         <source>The service&apos;s date cannot be written as a head line that the program reads back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum des Gottesdienstes lässt sich nicht als Kopfzeile schreiben, die das Programm wieder einlesen kann.</translation>
     </message>
     <message>
         <source>The character “%1” cannot be written in this file&apos;s encoding (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Zeichen „%1“ kann in der Kodierung dieser Datei (%2) nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The service is not in the file as it was loaded, so nothing was written. Load the log again and choose the service anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst steht nicht mehr so in der Datei, wie sie geladen wurde, daher wurde nichts geschrieben. Laden Sie die Gottesdienstliste erneut und wählen Sie den Gottesdienst neu aus.</translation>
     </message>
     <message>
         <source>This log is full: with this service longer, the program would no longer read the last service of the file, so nothing was written. Start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gottesdienstliste ist voll: Mit diesem längeren Gottesdienst würde das Programm den letzten Gottesdienst der Datei nicht mehr lesen, daher wurde nichts geschrieben. Beginnen Sie eine neue Liste für die kommenden Gottesdienste.</translation>
     </message>
     <message>
         <source>Written this way, the service would change how the program reads other services of the log (a head line without a year takes it from the next one below), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>So geschrieben würde der Gottesdienst ändern, wie das Programm andere Gottesdienste der Liste liest (eine Kopfzeile ohne Jahr übernimmt es von der nächsten darunter), daher wurde nichts geschrieben.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 changed: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gottesdienst vom %1 geändert: %n Lied</numerusform>
+            <numerusform>Gottesdienst vom %1 geändert: %n Lieder</numerusform>
         </translation>
     </message>
     <message>
         <source>Service of %1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst vom %1 entfernt</translation>
     </message>
     <message>
         <source>The service without a date removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst ohne Datum wurde entfernt</translation>
     </message>
     <message>
         <source>Cantorix2 has made no change to &quot;%1&quot; that it can undo: it remembers none since its backups were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 hat an &quot;%1&quot; keine Änderung vorgenommen, die es rückgängig machen kann: Seit seine Sicherungen aufbewahrt wurden, hat es sich keine gemerkt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer as Cantorix2 left it after its last change (%2), so that change cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist nicht mehr so, wie Cantorix2 die Datei nach seiner letzten Änderung (%2) hinterlassen hat, daher kann diese Änderung nicht zurückgenommen werden.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as Cantorix2 wrote it, so the last change to &quot;%2&quot; cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung &quot;%1&quot; ist nicht mehr so, wie Cantorix2 sie geschrieben hat, daher kann die letzte Änderung an &quot;%2&quot; nicht zurückgenommen werden.</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wurde seit dem Laden auf dem Datenträger geändert, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wird gerade von einer anderen Instanz von Cantorix2 geschrieben, daher wurde nichts geschrieben. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wird gerade von Cantorix2 auf %2 geschrieben, daher wurde nichts geschrieben. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so nothing was written: in the bar under the window, put its backup back or keep the log as it is, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Schreibvorgang in &quot;%1&quot; wurde abgebrochen, daher wurde nichts geschrieben: Stellen Sie in der Leiste unter dem Fenster die Sicherung wieder her oder behalten Sie die Liste, wie sie ist, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>%1 is read-only, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schreibgeschützt, daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so nothing was written. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name &quot;%1&quot; lässt keinen Platz für den Namen einer Sicherung daneben, daher wurde nichts geschrieben. Ein kürzerer Name genügt: Benennen Sie die Liste um und laden Sie sie erneut.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so nothing was written. Move old backups away and try again.</source>
+        <translation>Alle Namen für eine Sicherung von &quot;%1&quot; (bis &quot;%2&quot;) sind vergeben, daher wurde nichts geschrieben. Verschieben Sie alte Sicherungen an einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn number “%1” holds a space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn %1 has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a character, so nothing can be written after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service was not added: start a new log for the services to come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Service of %1 added: %n hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The system&apos;s language from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem nächsten Start die Sprache des Systems</translation>
     </message>
     <message>
         <source>%1 from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem nächsten Start %1</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzerhandbuch</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n NUL character(s), which a text file does not: a write may have been cut short. Look at it in a text editor.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enthält %n NUL-Zeichen, das in einer Textdatei nicht vorkommt: Ein Schreibvorgang wurde womöglich abgebrochen. Sehen Sie sich die Datei in einem Texteditor an.</numerusform>
+            <numerusform>%1 enthält %n NUL-Zeichen, die in einer Textdatei nicht vorkommen: Ein Schreibvorgang wurde womöglich abgebrochen. Sehen Sie sich die Datei in einem Texteditor an.</numerusform>
         </translation>
     </message>
     <message>
         <source>Put Back Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; cannot be read, so it cannot be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung &quot;%1&quot; kann nicht gelesen werden, daher kann sie nicht wiederhergestellt werden.</translation>
     </message>
     <message>
         <source>Put &quot;%1&quot; back in place of &quot;%2&quot;? The log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; anstelle von &quot;%2&quot; wiederherstellen? Die Gottesdienstliste im jetzigen Zustand wird in einer eigenen Sicherung aufbewahrt.</translation>
     </message>
     <message>
         <source>%1 is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bleibt unverändert.</translation>
     </message>
     <message>
         <source>&amp;Import Lectionary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leseordnung &amp;importieren…</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Leseordnung importieren</translation>
     </message>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel &amp;drucken…</translation>
     </message>
     <message>
         <source>&amp;Edit Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst &amp;bearbeiten…</translation>
     </message>
     <message>
         <source>&amp;Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung &amp;zurücknehmen</translation>
     </message>
     <message>
         <source>Copy for &amp;Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Liedblatt &amp;kopieren</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst bearbeiten</translation>
     </message>
     <message>
         <source>Load a service log first: a service of the log loaded is edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst eine Gottesdienstliste: Bearbeitet wird ein Gottesdienst der geladenen Liste.</translation>
     </message>
     <message>
         <source>The log holds no service to edit.</source>
+        <translation>Die Gottesdienstliste enthält keinen Gottesdienst zum Bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Hymn files (*.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text &amp;Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear H&amp;ymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Service…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Left List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Right List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focus Hymn &amp;#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage &amp;Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest &amp;Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Hymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymnal set: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
+
+Remove it from the recent files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 %1, by the %2
+
+Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports each hymn&apos;s use over a date range, and copies what it finds to the clipboard.
+
+Licensed under the GNU General Public License, version 3 or later.
+
+Homepage: %3
+Sample files: %4</source>
+        <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program was found to open &quot;%1&quot; with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a service log first: a service is added to the log loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service has no hymns yet: add at least one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2442,99 +2796,99 @@
     <message numerus="yes">
         <source>%n item(s) copied</source>
         <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag kopiert</numerusform>
+            <numerusform>%n Einträge kopiert</numerusform>
         </translation>
     </message>
     <message>
         <source>Song titles</source>
         <extracomment>The title of the message after the list of a hymnal&apos;s titles was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedtitel</translation>
     </message>
     <message>
         <source>Dates used</source>
         <extracomment>The title of the message after the list of a log&apos;s service dates was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendete Daten</translation>
     </message>
     <message>
         <source>Limit copy to Verse #:</source>
         <extracomment>The question before a copy of hymns&apos; lines: which verse of each hymn to copy (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopie auf Strophe Nr. beschränken:</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only; ^ = references )</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only, &quot;^&quot; (typed as it is) their scripture references. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe Nr. wählen (0 = nur Urheberangaben; ^ = Bibelstellen )</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only)</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe Nr. wählen (0 = nur Urheberangaben)</translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n title(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n Titel</numerusform>
+            <numerusform>%1 +  %n Titel</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n count(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n Anzahl</numerusform>
+            <numerusform>%1 +  %n Anzahlen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n date(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n Datum</numerusform>
+            <numerusform>%1 +  %n Daten</numerusform>
         </translation>
     </message>
     <message>
         <source>Verse lines</source>
         <extracomment>The title of the message after the hymns&apos; lines were copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophenzeilen</translation>
     </message>
     <message>
         <source>- only &apos;Exclude&apos; terms are case sensitive</source>
         <extracomment>A tip in the help message: the boxes captioned &quot;exclude title:&quot;, &quot;exclude phrase:&quot; and &quot;exclude hymn:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- nur die &apos;ausschl.&apos;-Felder beachten Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>- either &gt; or &lt; may be used in date or year box</source>
         <extracomment>A tip in the help message: &quot;&gt; 1990&quot; or &quot;&lt; 2000&quot; typed in the date or year box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- im Datums- oder Jahresfeld kann &gt; oder &lt; verwendet werden</translation>
     </message>
     <message>
         <source>- R click on an output box will copy box contents to clipboard</source>
         <extracomment>A tip in the help message: &quot;R click&quot; is a click of the right mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- Rechtsklick auf ein Ausgabefeld kopiert dessen Inhalt in die Zwischenablage</translation>
     </message>
     <message>
         <source>- L click in either output box will re-synchronize both boxes</source>
         <extracomment>A tip in the help message: &quot;L click&quot; is a click of the left mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- Linksklick in eines der Ausgabefelder gleicht beide Felder wieder ab</translation>
     </message>
     <message>
         <source>- to select from directory box, double click your selection</source>
         <extracomment>A tip in the help message: the directory box lists the folders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- zur Auswahl im Ordnerfeld den gewünschten Eintrag doppelklicken</translation>
     </message>
     <message>
         <source>Cantorix2 ver %1</source>
         <extracomment>The help message&apos;s title: &quot;ver&quot; is short for version; %1 is the version number (2.9.7).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 Version %1</translation>
     </message>
     <message>
         <source>Cantorix2 team, 2026</source>
         <extracomment>The help message&apos;s copyright line, after &quot;©&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2-Team, 2026</translation>
     </message>
 </context>
 <context>
@@ -2542,132 +2896,132 @@
     <message>
         <source>Row %1: %2</source>
         <extracomment>A row of an imported table that was left out, or only partly read: &quot;Row 12: no readings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>no day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tagesname</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Tag des Kirchenjahres</translation>
     </message>
     <message>
         <source>“%1” is not a year letter (A, B or C)</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Lesejahr (A, B oder C)</translation>
     </message>
     <message>
         <source>no readings</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Lesungen</translation>
     </message>
     <message>
         <source>a “#” in the readings would begin a comment in Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>ein „#“ in den Lesungen würde in Lectionary.txt einen Kommentar beginnen</translation>
     </message>
     <message>
         <source>%1 is in row %2 already</source>
         <extracomment>%1 is a day and year (&quot;Advent 3 B&quot;), %2 the row that gave it first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht bereits in Zeile %2</translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kein Lied passt zu allen dreien; %n enthält den Wortlaut und das Versmaß</numerusform>
+            <numerusform>Kein Lied passt zu allen dreien; %n enthalten den Wortlaut und das Versmaß</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits both; %n hold(s) the phrase</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kein Lied passt zu beidem; %n enthält den Wortlaut</numerusform>
+            <numerusform>Kein Lied passt zu beidem; %n enthalten den Wortlaut</numerusform>
         </translation>
     </message>
     <message>
         <source>title</source>
         <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>refrain: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kehrvers: %1</translation>
     </message>
     <message>
         <source>verse %1: %2</source>
         <extracomment>Why a hymn is suggested: %1 is the verse&apos;s number, %2 the part of the verse that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe %1: %2</translation>
     </message>
     <message>
         <source>verse: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strophe: %1</translation>
     </message>
     <message>
         <source>meter %1</source>
         <extracomment>Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, &quot;8.6.8.6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versmaß %1</translation>
     </message>
     <message>
         <source>Type readings, a phrase or a meter to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie Lesungen, einen Wortlaut oder ein Versmaß ein, um Vorschläge zu sehen.</translation>
     </message>
     <message>
         <source>Load a hymnal to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie ein Gesangbuch, um Vorschläge zu sehen.</translation>
     </message>
     <message>
         <source>The loaded file is a service log; suggestions need a hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die geladene Datei ist eine Gottesdienstliste; für Vorschläge wird ein Gesangbuch gebraucht.</translation>
     </message>
     <message>
         <source>Could not read the meter &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Versmaß &quot;%1&quot; konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s number (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr.</translation>
     </message>
     <message>
         <source>Title</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Why</source>
         <extracomment>A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it matched).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s meter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versmaß</translation>
     </message>
     <message>
         <source>Last 12 months</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>Uses</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn at all (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen</translation>
     </message>
     <message>
         <source>Last sung</source>
         <extracomment>A column heading of the suggested hymns: the date the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesungen</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>A column heading of the suggested hymns: the days since the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tage seither</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>neu</translation>
     </message>
 </context>
 <context>
@@ -2675,61 +3029,61 @@
     <message>
         <source>error %1</source>
         <extracomment>In place of the system&apos;s reason for a failure, when it has none: %1 is the system&apos;s error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Hymns joined by number: 14, 014 and #14 are one hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder nach Nummer zusammengefasst: 14, 014 und #14 sind ein Lied</translation>
     </message>
     <message>
         <source>No service is dated up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Gottesdienst ist bis heute datiert</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählt ab %1, dem letzten Gottesdienst bis heute</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählt ab %1, dem letzten Gottesdienst</translation>
     </message>
     <message>
         <source> — after today: check the head line “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation> — nach heute: Prüfen Sie die Kopfzeile „%1“</translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geplanter Gottesdienst nach heute wird nicht gezählt</numerusform>
+            <numerusform>%n geplante Gottesdienste nach heute werden nicht gezählt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geplanter Gottesdienst nach heute wird gezählt</numerusform>
+            <numerusform>%n geplante Gottesdienste nach heute werden gezählt</numerusform>
         </translation>
     </message>
     <message>
         <source>The head line “%1” is dated more than a year after today: check its year</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfzeile „%1“ ist mehr als ein Jahr nach heute datiert: Prüfen Sie das Jahr</translation>
     </message>
 </context>
 <context>
     <name>ReportExports</name>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message numerus="yes">
         <source>Printed the report: %n page(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Bericht gedruckt: %n Seite</numerusform>
+            <numerusform>Bericht gedruckt: %n Seiten</numerusform>
         </translation>
     </message>
 </context>
@@ -2737,34 +3091,34 @@
     <name>ReportModel</name>
     <message>
         <source>Days from the last use to the latest service counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage von der letzten Verwendung bis zum letzten gezählten Gottesdienst</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Urheber</translation>
     </message>
 </context>
 <context>
     <name>ReportWindow</name>
     <message>
         <source>Previous church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Kirchenjahr</translation>
     </message>
     <message>
         <source>Previous calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Kalenderjahr</translation>
     </message>
     <message>
         <source>The range of services to count, taken back from the latest service held, or from today for the previous years</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum der zu zählenden Gottesdienste, zurückgerechnet vom letzten gehaltenen Gottesdienst oder, bei den vorherigen Jahren, von heute</translation>
     </message>
     <message>
         <source>Count pla&amp;nned services</source>
-        <translation type="unfinished"></translation>
+        <translation>Gepla&amp;nte Gottesdienste mitzählen</translation>
     </message>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die nach heute datierten Gottesdienste zählen, als hätten sie schon stattgefunden</translation>
     </message>
 </context>
 <context>
@@ -2772,36 +3126,36 @@
     <message>
         <source>The folder “%1” could not be made: %2.</source>
         <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>“%1” could not be copied into “%2”: %3.</source>
         <extracomment>%1 is a sample file&apos;s name, %2 the folder&apos;s path, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht nach „%2“ kopiert werden: %3.</translation>
     </message>
     <message>
         <source>%1 The samples are opened where they are installed, to be read only.</source>
         <extracomment>%1 says why the samples could not be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die Beispieldateien werden schreibgeschützt an ihrem Installationsort geöffnet.</translation>
     </message>
     <message>
         <source>Sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>Beispieldateien</translation>
     </message>
 </context>
 <context>
     <name>ServiceCommands</name>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst bearbeiten</translation>
     </message>
     <message>
         <source>The service has no lines left: add at least one, or take the service out of the log with Remove Service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst hat keine Zeilen mehr: Fügen Sie mindestens eine hinzu oder nehmen Sie den Gottesdienst mit „Gottesdienst entfernen“ aus der Liste.</translation>
     </message>
     <message>
         <source>Remove Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst entfernen</translation>
     </message>
     <message>
         <source>Remove this service from &quot;%1&quot;?
@@ -2809,49 +3163,55 @@
 %2
 
 The log as it was is kept in a backup, and Edit &gt; Undo Last Change puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Gottesdienst aus &quot;%1&quot; entfernen?
+
+%2
+
+Die bisherige Gottesdienstliste wird in einer Sicherung aufbewahrt, und Bearbeiten &gt; Letzte Änderung zurücknehmen stellt sie wieder her.</translation>
     </message>
     <message>
         <source>Close this dialog, reload the log (File &gt; Reload) and choose the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie diesen Dialog, laden Sie die Gottesdienstliste neu (Datei &gt; Neu laden) und wählen Sie den Gottesdienst erneut aus.</translation>
     </message>
     <message>
         <source>Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung zurücknehmen</translation>
     </message>
     <message>
         <source>Load the service log whose last change is to be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie die Gottesdienstliste, deren letzte Änderung zurückgenommen werden soll.</translation>
     </message>
     <message>
         <source>Undo the last change to &quot;%1&quot; (%2)?
 
 The log is put back as it was before, from &quot;%3&quot;; the log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung an &quot;%1&quot; (%2) zurücknehmen?
+
+Die Gottesdienstliste wird aus &quot;%3&quot; auf den vorherigen Stand gebracht; die Liste im jetzigen Zustand wird in einer eigenen Sicherung aufbewahrt.</translation>
     </message>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel drucken</translation>
     </message>
     <message>
         <source>The service has no hymn numbers to put on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst hat keine Liednummern für die Tafel.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Hymn board %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel %1.pdf</translation>
     </message>
     <message>
         <source>Hymn board.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedtafel.pdf</translation>
     </message>
     <message>
         <source>Copied for the bulletin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Für das Liedblatt kopiert: %1</translation>
     </message>
 </context>
 <context>
@@ -2859,77 +3219,77 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message numerus="yes">
         <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
         <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Datei enthält mehr als den %n Eintrag, den das Programm aufnehmen kann (Zeile %1 bräuchte einen weiteren); die Einträge davor wurden geladen.</numerusform>
+            <numerusform>Die Datei enthält mehr als die %n Einträge, die das Programm aufnehmen kann (Zeile %1 bräuchte einen weiteren); die Einträge davor wurden geladen.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist leer: Die Datei enthält weder Lieder noch Gottesdienste.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist beim Lesen über 64 MiB gewachsen; das ist keine Lieddatei, daher wurde nichts geladen.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was not found; it may have been moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei &quot;%1&quot; wurde nicht gefunden; sie wurde vielleicht verschoben oder gelöscht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a hymn file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist ein Ordner, keine Lieddatei.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an ordinary file (a pipe or a device), so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist keine gewöhnliche Datei (eine Pipe oder ein Gerät), daher wurde sie nicht gelesen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geöffnet werden (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.</source>
         <extracomment>MiB: mebibytes (1024 × 1024 bytes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist %2 MiB groß; Lieddateien sind weit kleiner als 64 MiB, daher wurde die Datei nicht gelesen.</translation>
     </message>
     <message numerus="yes">
         <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Das Lesen von &quot;%1&quot; ist nach %n Byte fehlgeschlagen (%2); die zuvor gelesenen Einträge wurden behalten.</numerusform>
+            <numerusform>Das Lesen von &quot;%1&quot; ist nach %n Bytes fehlgeschlagen (%2); die zuvor gelesenen Einträge wurden behalten.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) loaded - this is the program&apos;s maximum</source>
         <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag geladen - das ist das Maximum des Programms</numerusform>
+            <numerusform>%n Einträge geladen - das ist das Maximum des Programms</numerusform>
         </translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; failed (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Lesen von &quot;%1&quot; ist fehlgeschlagen (%2).</translation>
     </message>
 </context>
 <context>
     <name>UserGuide</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 User Guide</source>
         <extracomment>%1 is the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Benutzerhandbuch</translation>
     </message>
 </context>
 <context>
@@ -2937,34 +3297,34 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message>
         <source>%1: %2</source>
         <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Workspace</name>
     <message>
         <source>%1 was changed by another program while the import was being prepared, so nothing was written. Import again to merge into it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde während der Vorbereitung des Imports von einem anderen Programm geändert, daher wurde nichts geschrieben. Importieren Sie erneut, um die Zeilen in den jetzigen Stand der Datei einzufügen.</translation>
     </message>
     <message>
         <source>The hymnal&apos;s folder “%1” cannot be written, so no lectionary can be imported: %2 goes beside the hymnal. Copy the hymnal to a folder you may write in, and set it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner des Gesangbuchs „%1“ ist nicht beschreibbar, daher kann keine Leseordnung importiert werden: %2 gehört neben das Gesangbuch. Kopieren Sie das Gesangbuch in einen Ordner, in dem Sie schreiben dürfen, und legen Sie es dort fest.</translation>
     </message>
     <message>
         <source>%1 in “%2” is read-only, so no lectionary can be imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in „%2“ ist schreibgeschützt, daher kann keine Leseordnung in die Datei importiert werden.</translation>
     </message>
     <message>
         <source>%1 in “%2” is not a file the program can write, so no lectionary can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in „%2“ ist keine Datei, die das Programm schreiben kann, daher kann keine Leseordnung importiert werden.</translation>
     </message>
     <message>
         <source>%1 is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird gerade von einer anderen Instanz von Cantorix2 geschrieben, daher wurde nichts geschrieben. Versuchen Sie es gleich noch einmal.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2. The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2. Die Datei ist unverändert.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>HymnRow</name>
+    <message numerus="yes">
+        <source>within %n week(s)</source>
+        <translation>
+            <numerusform>within %n week</numerusform>
+            <numerusform>within %n weeks</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImportLectionaryDialog</name>
     <message numerus="yes">
         <source>%1: %n row(s)</source>
@@ -60,6 +70,13 @@
         <translation>
             <numerusform>Service of %1 changed: %n hymn</numerusform>
             <numerusform>Service of %1 changed: %n hymns</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Service of %1 added: %n hymn(s)</source>
+        <translation>
+            <numerusform>Service of %1 added: %n hymn</numerusform>
+            <numerusform>Service of %1 added: %n hymns</numerusform>
         </translation>
     </message>
 </context>

@@ -6,50 +6,126 @@
     <message>
         <source>Clear %1</source>
         <extracomment>a screen reader&apos;s name for the button that empties a box; %1 is the box&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wissen</translation>
     </message>
     <message>
         <source>%1 choices</source>
         <extracomment>a screen reader&apos;s name for the list a drop-down opens; %1 is the drop-down&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keuzes voor %1</translation>
     </message>
 </context>
 <context>
     <name>AddServiceDialog</name>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied&amp;bord afdrukken…</translation>
     </message>
     <message>
         <source>&amp;Copy for Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren voor liturgieboekje</translation>
     </message>
     <message>
         <source>Remove &amp;Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst &amp;verwijderen</translation>
     </message>
     <message>
         <source>The service&apos;s hymn numbers in large figures, a page for the hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>De liednummers van de dienst in grote cijfers, een pagina voor het liedbord</translation>
     </message>
     <message>
         <source>The service&apos;s date and hymns to the clipboard, for the bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum en de liederen van de dienst naar het klembord, voor het liturgieboekje</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst bewerken</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Write the service in place of the one in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst opslaan in plaats van die in het logboek</translation>
     </message>
     <message>
         <source>Discard the changes to this service? The log keeps the service as it was.</source>
+        <translation>De wijzigingen in deze dienst verwerpen? Het logboek houdt de dienst zoals hij was.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter, Advent 3 … (may be left empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of the church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Occasion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hymns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung &amp;within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung within this many weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -57,1344 +133,1344 @@
     <name>Calendar</name>
     <message>
         <source>Not named: before the Gregorian church year (Advent 1582)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen naam: vóór het gregoriaanse kerkelijk jaar (Advent 1582)</translation>
     </message>
     <message>
         <source>%1 · Year %2 · %3</source>
         <extracomment>The day line of a Roman Rite weekday in Ordinary Time: %1 the day&apos;s name, %2 the Sunday cycle (A, B or C), %3 the weekday cycle (I or II).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Jaar %2 · %3</translation>
     </message>
     <message>
         <source>%1 · Year %2</source>
         <extracomment>The day line beside a date: %1 the day&apos;s name, %2 the lectionary&apos;s year (A, B or C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Jaar %2</translation>
     </message>
     <message>
         <source>Advent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Advent</translation>
     </message>
     <message>
         <source>Christmas</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kersttijd</translation>
     </message>
     <message>
         <source>Epiphany</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tijd na Epifanie</translation>
     </message>
     <message>
         <source>Lent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Veertigdagentijd</translation>
     </message>
     <message>
         <source>Holy Week</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Goede Week</translation>
     </message>
     <message>
         <source>Easter</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paastijd</translation>
     </message>
     <message>
         <source>After Pentecost</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tijd na Pinksteren</translation>
     </message>
     <message>
         <source>Ordinary Time</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tijd door het jaar</translation>
     </message>
     <message>
         <source>Advent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1e zondag van de Advent</translation>
     </message>
     <message>
         <source>Advent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag van de Advent</translation>
     </message>
     <message>
         <source>Advent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag van de Advent</translation>
     </message>
     <message>
         <source>Advent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag van de Advent</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerstavond</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerstmis</translation>
     </message>
     <message>
         <source>Christmas 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1e zondag na Kerstmis</translation>
     </message>
     <message>
         <source>Christmas 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag na Kerstmis</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifanie</translation>
     </message>
     <message>
         <source>Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Doop van de Heer</translation>
     </message>
     <message>
         <source>Epiphany 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Epiphany 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8e zondag na Epifanie</translation>
     </message>
     <message>
         <source>Transfiguration</source>
-        <translation type="unfinished"></translation>
+        <translation>Verheerlijking op de berg</translation>
     </message>
     <message>
         <source>Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Aswoensdag</translation>
     </message>
     <message>
         <source>Lent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1e zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Lent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Lent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Lent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Lent 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5e zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Palm Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmzondag</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Witte Donderdag</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Goede Vrijdag</translation>
     </message>
     <message>
         <source>Holy Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Stille Zaterdag</translation>
     </message>
     <message>
         <source>Easter Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasen</translation>
     </message>
     <message>
         <source>Easter 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag van Pasen</translation>
     </message>
     <message>
         <source>Easter 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag van Pasen</translation>
     </message>
     <message>
         <source>Easter 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag van Pasen</translation>
     </message>
     <message>
         <source>Easter 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5e zondag van Pasen</translation>
     </message>
     <message>
         <source>Easter 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6e zondag van Pasen</translation>
     </message>
     <message>
         <source>Easter 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7e zondag van Pasen</translation>
     </message>
     <message>
         <source>Ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemelvaartsdag</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinksteren</translation>
     </message>
     <message>
         <source>Trinity Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinitatis</translation>
     </message>
     <message>
         <source>Proper 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 1</translation>
     </message>
     <message>
         <source>Proper 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 2</translation>
     </message>
     <message>
         <source>Proper 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 3</translation>
     </message>
     <message>
         <source>Proper 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 4</translation>
     </message>
     <message>
         <source>Proper 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 5</translation>
     </message>
     <message>
         <source>Proper 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 6</translation>
     </message>
     <message>
         <source>Proper 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 7</translation>
     </message>
     <message>
         <source>Proper 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 8</translation>
     </message>
     <message>
         <source>Proper 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 9</translation>
     </message>
     <message>
         <source>Proper 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 10</translation>
     </message>
     <message>
         <source>Proper 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 11</translation>
     </message>
     <message>
         <source>Proper 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 12</translation>
     </message>
     <message>
         <source>Proper 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 13</translation>
     </message>
     <message>
         <source>Proper 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 14</translation>
     </message>
     <message>
         <source>Proper 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 15</translation>
     </message>
     <message>
         <source>Proper 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 16</translation>
     </message>
     <message>
         <source>Proper 17</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 17</translation>
     </message>
     <message>
         <source>Proper 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 18</translation>
     </message>
     <message>
         <source>Proper 19</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 19</translation>
     </message>
     <message>
         <source>Proper 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 20</translation>
     </message>
     <message>
         <source>Proper 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 21</translation>
     </message>
     <message>
         <source>Proper 22</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 22</translation>
     </message>
     <message>
         <source>Proper 23</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 23</translation>
     </message>
     <message>
         <source>Proper 24</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 24</translation>
     </message>
     <message>
         <source>Proper 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 25</translation>
     </message>
     <message>
         <source>Proper 26</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 26</translation>
     </message>
     <message>
         <source>Proper 27</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 27</translation>
     </message>
     <message>
         <source>Proper 28</source>
-        <translation type="unfinished"></translation>
+        <translation>Proprium 28</translation>
     </message>
     <message>
         <source>Christ the King</source>
-        <translation type="unfinished"></translation>
+        <translation>Christus Koning</translation>
     </message>
     <message>
         <source>All Saints</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerheiligen</translation>
     </message>
     <message>
         <source>Pentecost 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Pentecost 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28e zondag na Pinksteren</translation>
     </message>
     <message>
         <source>Ordinary Time 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 29</source>
-        <translation type="unfinished"></translation>
+        <translation>29e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 30</source>
-        <translation type="unfinished"></translation>
+        <translation>30e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 31</source>
-        <translation type="unfinished"></translation>
+        <translation>31e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 32</source>
-        <translation type="unfinished"></translation>
+        <translation>32e zondag door het jaar</translation>
     </message>
     <message>
         <source>Ordinary Time 33</source>
-        <translation type="unfinished"></translation>
+        <translation>33e zondag door het jaar</translation>
     </message>
     <message>
         <source>Trinity 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>Trinity 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27e zondag na Trinitatis</translation>
     </message>
     <message>
         <source>First Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste zondag van de Advent</translation>
     </message>
     <message>
         <source>Second Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede zondag van de Advent</translation>
     </message>
     <message>
         <source>Third Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde zondag van de Advent</translation>
     </message>
     <message>
         <source>Fourth Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde zondag van de Advent</translation>
     </message>
     <message>
         <source>The Immaculate Conception of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Onbevlekte Ontvangenis van de heilige Maagd Maria</translation>
     </message>
     <message>
         <source>Vigil of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilie van de Geboorte van de Heer</translation>
     </message>
     <message>
         <source>The Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorte van de Heer</translation>
     </message>
     <message>
         <source>The Holy Family of Jesus, Mary and Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Familie van Jezus, Maria en Jozef</translation>
     </message>
     <message>
         <source>Mary, the Holy Mother of God</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Maria, Moeder van God</translation>
     </message>
     <message>
         <source>Second Sunday after the Nativity</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede zondag na Kerstmis</translation>
     </message>
     <message>
         <source>The Epiphany of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Openbaring des Heren</translation>
     </message>
     <message>
         <source>The Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Doop van de Heer</translation>
     </message>
     <message>
         <source>Second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede zondag door het jaar</translation>
     </message>
     <message>
         <source>Third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde zondag door het jaar</translation>
     </message>
     <message>
         <source>Fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde zondag door het jaar</translation>
     </message>
     <message>
         <source>Fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijfde zondag door het jaar</translation>
     </message>
     <message>
         <source>Sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zesde zondag door het jaar</translation>
     </message>
     <message>
         <source>Seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zevende zondag door het jaar</translation>
     </message>
     <message>
         <source>Eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtste zondag door het jaar</translation>
     </message>
     <message>
         <source>Ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Negende zondag door het jaar</translation>
     </message>
     <message>
         <source>Tenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Eleventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Elfde zondag door het jaar</translation>
     </message>
     <message>
         <source>Twelfth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Twaalfde zondag door het jaar</translation>
     </message>
     <message>
         <source>Thirteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dertiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Fourteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Veertiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Fifteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijftiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Sixteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Seventeenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeventiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Eighteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Achttiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Nineteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Negentiende zondag door het jaar</translation>
     </message>
     <message>
         <source>Twentieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Twintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweeëntwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Drieëntwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijfentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zesentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zevenentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Twenty-ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Negenentwintigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Thirtieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Dertigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Thirty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Eenendertigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Thirty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweeëndertigste zondag door het jaar</translation>
     </message>
     <message>
         <source>Thirty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Drieëndertigste zondag door het jaar</translation>
     </message>
     <message>
         <source>The Presentation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdracht van de Heer</translation>
     </message>
     <message>
         <source>First Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Second Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Third Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Fourth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Fifth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijfde zondag van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Saint Joseph, Spouse of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Jozef, bruidegom van de heilige Maagd Maria</translation>
     </message>
     <message>
         <source>The Annunciation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Aankondiging van de Heer</translation>
     </message>
     <message>
         <source>Palm Sunday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmzondag van het lijden van de Heer</translation>
     </message>
     <message>
         <source>Thursday of the Lord&apos;s Supper</source>
-        <translation type="unfinished"></translation>
+        <translation>Witte Donderdag, Mis van het Laatste Avondmaal</translation>
     </message>
     <message>
         <source>Friday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Goede Vrijdag, viering van het lijden van de Heer</translation>
     </message>
     <message>
         <source>Easter Sunday of the Resurrection of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Paaszondag, verrijzenis van de Heer</translation>
     </message>
     <message>
         <source>Second Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tweede zondag van Pasen</translation>
     </message>
     <message>
         <source>Third Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Derde zondag van Pasen</translation>
     </message>
     <message>
         <source>Fourth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vierde zondag van Pasen</translation>
     </message>
     <message>
         <source>Fifth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vijfde zondag van Pasen</translation>
     </message>
     <message>
         <source>Sixth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zesde zondag van Pasen</translation>
     </message>
     <message>
         <source>Seventh Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>Zevende zondag van Pasen</translation>
     </message>
     <message>
         <source>The Ascension of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemelvaart van de Heer</translation>
     </message>
     <message>
         <source>Pentecost Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinksterzondag</translation>
     </message>
     <message>
         <source>The Most Holy Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Drie-eenheid</translation>
     </message>
     <message>
         <source>The Most Holy Body and Blood of Christ</source>
-        <translation type="unfinished"></translation>
+        <translation>Allerheiligst Sacrament van het Lichaam en Bloed van Christus</translation>
     </message>
     <message>
         <source>The Most Sacred Heart of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilig Hart van Jezus</translation>
     </message>
     <message>
         <source>The Nativity of Saint John the Baptist</source>
-        <translation type="unfinished"></translation>
+        <translation>Geboorte van de heilige Johannes de Doper</translation>
     </message>
     <message>
         <source>Saints Peter and Paul, Apostles</source>
-        <translation type="unfinished"></translation>
+        <translation>Heilige Petrus en Paulus, apostelen</translation>
     </message>
     <message>
         <source>The Transfiguration of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedaanteverandering van de Heer</translation>
     </message>
     <message>
         <source>The Assumption of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Tenhemelopneming van de heilige Maagd Maria</translation>
     </message>
     <message>
         <source>The Exaltation of the Holy Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Verheffing van het Heilig Kruis</translation>
     </message>
     <message>
         <source>The Commemoration of All the Faithful Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedachtenis van alle overleden gelovigen</translation>
     </message>
     <message>
         <source>The Dedication of the Lateran Basilica</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerkwijding van de Lateraanse basiliek</translation>
     </message>
     <message>
         <source>Our Lord Jesus Christ, King of the Universe</source>
-        <translation type="unfinished"></translation>
+        <translation>Christus, Koning van het heelal</translation>
     </message>
     <message>
         <source>First Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste week van de Advent</translation>
     </message>
     <message>
         <source>Second Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede week van de Advent</translation>
     </message>
     <message>
         <source>Third Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>derde week van de Advent</translation>
     </message>
     <message>
         <source>Fourth Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde week van de Advent</translation>
     </message>
     <message>
         <source>First Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste week van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Second Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede week van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Third Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>derde week van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Fourth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde week van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Fifth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>vijfde week van de Veertigdagentijd</translation>
     </message>
     <message>
         <source>Second Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede week van Pasen</translation>
     </message>
     <message>
         <source>Third Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>derde week van Pasen</translation>
     </message>
     <message>
         <source>Fourth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde week van Pasen</translation>
     </message>
     <message>
         <source>Fifth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>vijfde week van Pasen</translation>
     </message>
     <message>
         <source>Sixth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>zesde week van Pasen</translation>
     </message>
     <message>
         <source>Seventh Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>zevende week van Pasen</translation>
     </message>
     <message>
         <source>First Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste week door het jaar</translation>
     </message>
     <message>
         <source>Second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>tweede week door het jaar</translation>
     </message>
     <message>
         <source>Third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>derde week door het jaar</translation>
     </message>
     <message>
         <source>Fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vierde week door het jaar</translation>
     </message>
     <message>
         <source>Fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vijfde week door het jaar</translation>
     </message>
     <message>
         <source>Sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zesde week door het jaar</translation>
     </message>
     <message>
         <source>Seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zevende week door het jaar</translation>
     </message>
     <message>
         <source>Eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>achtste week door het jaar</translation>
     </message>
     <message>
         <source>Ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>negende week door het jaar</translation>
     </message>
     <message>
         <source>Tenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiende week door het jaar</translation>
     </message>
     <message>
         <source>Eleventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>elfde week door het jaar</translation>
     </message>
     <message>
         <source>Twelfth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>twaalfde week door het jaar</translation>
     </message>
     <message>
         <source>Thirteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>dertiende week door het jaar</translation>
     </message>
     <message>
         <source>Fourteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>veertiende week door het jaar</translation>
     </message>
     <message>
         <source>Fifteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vijftiende week door het jaar</translation>
     </message>
     <message>
         <source>Sixteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zestiende week door het jaar</translation>
     </message>
     <message>
         <source>Seventeenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zeventiende week door het jaar</translation>
     </message>
     <message>
         <source>Eighteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>achttiende week door het jaar</translation>
     </message>
     <message>
         <source>Nineteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>negentiende week door het jaar</translation>
     </message>
     <message>
         <source>Twentieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>twintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>eenentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>tweeëntwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>drieëntwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vierentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vijfentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zesentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>zevenentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>achtentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Twenty-ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>negenentwintigste week door het jaar</translation>
     </message>
     <message>
         <source>Thirtieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>dertigste week door het jaar</translation>
     </message>
     <message>
         <source>Thirty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>eenendertigste week door het jaar</translation>
     </message>
     <message>
         <source>Thirty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>tweeëndertigste week door het jaar</translation>
     </message>
     <message>
         <source>Thirty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>drieëndertigste week door het jaar</translation>
     </message>
     <message>
         <source>Thirty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>vierendertigste week door het jaar</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Maandag</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Dinsdag</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Woensdag</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Donderdag</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Vrijdag</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaterdag</translation>
     </message>
     <message>
         <source>%1 after %2</source>
         <extracomment>A weekday named after the Sunday or feast its week began with: &quot;Tuesday after Lent 2&quot;. %1 is the weekday, %2 the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 na %2</translation>
     </message>
     <message>
         <source>%1 of the %2</source>
         <extracomment>A weekday of the Roman Rite named by its week: &quot;Tuesday of the Second Week of Lent&quot;. %1 is the weekday, %2 the week (&quot;Second Week of Lent&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in de %2</translation>
     </message>
     <message>
         <source>%1 of Holy Week</source>
         <extracomment>Monday, Tuesday or Wednesday of Holy Week; %1 is the weekday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 in de Goede Week</translation>
     </message>
     <message>
         <source>%1 after Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na Aswoensdag</translation>
     </message>
     <message>
         <source>%1 within the Octave of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 onder het octaaf van Pasen</translation>
     </message>
     <message>
         <source>%1 within the Octave of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 onder het octaaf van de Geboorte van de Heer</translation>
     </message>
     <message>
         <source>%1 before the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vóór Openbaring des Heren</translation>
     </message>
     <message>
         <source>%1 after the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na Openbaring des Heren</translation>
     </message>
     <message>
         <source>%1 is longer than a lectionary is read (%2 lines, 1 MB), so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is langer dan een leesrooster wordt gelezen (%2 regels, 1 MB), dus er is niets in geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 ends in half a character, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eindigt op een half teken, dus er is niets in geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geschreven in %2, dat geen “%3” kent (in “%4”), dus er is niets in geïmporteerd. Opgeslagen als UTF-8 in een teksteditor kan het elk teken bevatten.</translation>
     </message>
     <message>
         <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zou met deze regels langer worden dan een leesrooster wordt gelezen (%2 regels, 1 MB), dus er is niets in geïmporteerd.</translation>
     </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
     <message>
         <source>Church &amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kerkelijk jaar</translation>
     </message>
     <message>
         <source>&amp;Propers (“Proper 17”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Propria (“Proprium 17”)</translation>
     </message>
     <message>
         <source>Sundays after P&amp;entecost (“Pentecost 14”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zondagen na P&amp;inksteren (“14e zondag na Pinksteren”)</translation>
     </message>
     <message>
         <source>&amp;Ordinary Time (“Ordinary Time 22”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zondagen &amp;door het jaar (“22e zondag door het jaar”)</translation>
     </message>
     <message>
         <source>Sundays after &amp;Trinity (“Trinity 13”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zondagen na &amp;Trinitatis (“13e zondag na Trinitatis”)</translation>
     </message>
     <message>
         <source>&amp;Roman Rite (“Twenty-second Sunday in Ordinary Time”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Romeinse ritus (“Tweeëntwintigste zondag door het jaar”)</translation>
     </message>
     <message>
         <source>Epiphany on the &amp;Sunday January 2–8</source>
-        <translation type="unfinished"></translation>
+        <translation>Openbaring des Heren op de &amp;zondag van 2 tot 8 januari</translation>
     </message>
     <message>
         <source>Roman Rite: the Epiphany on the Sunday from January 2 to 8 instead of January 6; the Baptism of the Lord then falls on the Monday after a January 7 or 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Romeinse ritus: Openbaring des Heren op de zondag van 2 tot 8 januari in plaats van op 6 januari; de Doop van de Heer valt dan op de maandag erna als die zondag op 7 of 8 januari valt</translation>
     </message>
     <message>
         <source>&amp;Ascension on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemelvaart op de &amp;volgende zondag</translation>
     </message>
     <message>
         <source>Roman Rite: the Ascension on the Seventh Sunday of Easter instead of the Thursday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Romeinse ritus: Hemelvaart van de Heer op de zevende zondag van Pasen in plaats van op de donderdag ervoor</translation>
     </message>
     <message>
         <source>&amp;Body and Blood of Christ on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichaam en &amp;Bloed van Christus op de volgende zondag</translation>
     </message>
     <message>
         <source>Roman Rite: the Most Holy Body and Blood of Christ on the Sunday after Trinity instead of the Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Romeinse ritus: het Allerheiligst Sacrament van het Lichaam en Bloed van Christus op de zondag na Heilige Drie-eenheid in plaats van op de donderdag</translation>
     </message>
     <message>
         <source>Offer Day &amp;Names Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag&amp;namen altijd aanbieden</translation>
     </message>
     <message>
         <source>Offer the day&apos;s name as the occasion of a new service even in a log whose latest service has none</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de dag altijd aanbieden als gelegenheid van een nieuwe dienst, ook in een logboek waarvan de laatste dienst er geen heeft</translation>
     </message>
 </context>
 <context>
     <name>FileChangedBar</name>
     <message>
         <source>&amp;Put Back Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up &amp;terugzetten…</translation>
     </message>
     <message>
         <source>&amp;Keep Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Logboek &amp;behouden</translation>
     </message>
     <message>
         <source>Put the backup back in place of the log</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up terugzetten in plaats van het logboek</translation>
     </message>
     <message>
         <source>Keep the log as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Het logboek houden zoals het is</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste schrijven naar %1 is afgebroken: het logboek kan een deel van een dienst bevatten.</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste schrijven naar %1 is afgebroken: het logboek kan een deel van een dienst bevatten. %2 bevat het zoals het was.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>Reload the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand opnieuw laden</translation>
     </message>
     <message>
         <source>Dismiss the notice</source>
-        <translation type="unfinished"></translation>
+        <translation>De melding sluiten</translation>
     </message>
     <message>
         <source>%1 changed on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is op schijf gewijzigd</translation>
     </message>
     <message>
         <source>%1 was moved or deleted on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is op schijf verplaatst of verwijderd</translation>
     </message>
 </context>
 <context>
@@ -1403,739 +1479,800 @@
         <source>title only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 53 px wide in Arial 8.25 bold, on one line; list the hymns&apos; titles only</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enkel titel</translation>
     </message>
     <message>
         <source>title only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alleen titels</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 8.25 bold, on one line; beside the year box: the year is the music&apos;s (from its credit), not the text&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>melodie?</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>van de melodie?</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 39 px wide in Arial 8.25 bold, on two lines; the button that opens the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>boeken</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>boekenlijst</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 26 px wide in Arial 8.25 bold, on two lines; &quot;including references&quot;: list the lines of scripture references too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incl. ref.</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>inclusief verwijzingen</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the button that counts the uses of each hymn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tellen</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tellen</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 61 px wide in Arial 8.25 bold, on one line; the leading blank included; &quot;#&quot; is the hymn number: find that whole number only, not the numbers that begin with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> exact nr.</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> alleen het exacte nummer</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the search button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the button that empties the criteria boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 71 px wide in Arial 9.75 bold, on one line; the button that loads the file chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bestand laden</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the title&quot; (of a hymnal text&apos;s hymn)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kop. m. titel</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kopiëren met titel</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 25 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jaar</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>titel uitsluiten:</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>titel uitsluiten:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation># liederen:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aantal liederen:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lied uitsluiten:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lied uitsluiten:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telling sorteren op:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alleen datum:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum beperken tot:</translation>
     </message>
     <message>
         <source>#</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 7 px wide in Arial 9.75 bold, on one line; &quot;number&quot;, beside the count of hymns</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>#</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aantal</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tekst in titel:</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tekst in titel:</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on one line; &quot;hymn number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednr.</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednummer</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bestand</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bestanden:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alleen titel:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel beperken tot:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tekst in couplet:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tekst in couplet:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tekst uitsluiten:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tekst uitsluiten:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  # datums:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  aantal datums:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>           som:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>           totaal:</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the date&quot; (of a service)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kop. m. datum</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kopiëren met datum</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the Clear button while criteria are set, which the star marks</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wissen*</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wissen*</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by how often a hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>freq.</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>frequentie</translation>
     </message>
     <message>
         <source>title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>titel</translation>
     </message>
     <message>
         <source>title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>titel</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liednr.</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liednummer</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De map &quot;%1&quot; kan niet worden geopend: %2.</translation>
     </message>
     <message>
         <source>Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Map wijzigen</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>screen reader name of the folder list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mappen</translation>
     </message>
     <message>
         <source>Scripture books</source>
         <extracomment>screen reader name of the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bijbelboeken</translation>
     </message>
     <message>
         <source>full number only</source>
         <extracomment>screen reader name of the check box &quot; full # only&quot;: the hymn number matches whole</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alleen het exacte nummer</translation>
     </message>
     <message>
         <source>Counts</source>
         <extracomment>screen reader name of the left list in a tally: how often each hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aantallen</translation>
     </message>
     <message>
         <source>Hymns</source>
         <extracomment>screen reader name of the right list in a tally: the hymns counted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liederen</translation>
     </message>
     <message>
         <source>Titles</source>
         <extracomment>screen reader name of the left list: a hymnal text&apos;s titles (or, next, a service log&apos;s dates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titels</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums</translation>
     </message>
     <message>
         <source>Verse lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Versregels</translation>
     </message>
     <message>
         <source>Hymn lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedregels</translation>
     </message>
     <message>
         <source>Hymns loaded</source>
         <extracomment>screen reader name of a count, heard before its value (&quot;Hymns loaded: 120&quot;); so are the names next to it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liederen geladen</translation>
     </message>
     <message>
         <source>Services loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Diensten geladen</translation>
     </message>
     <message>
         <source>Hymns listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen getoond</translation>
     </message>
     <message>
         <source>Dates listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums getoond</translation>
     </message>
     <message>
         <source>Hymns tallied</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen geteld</translation>
     </message>
     <message>
         <source>Uses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Keren gebruikt</translation>
     </message>
     <message>
         <source>Lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Regels getoond</translation>
     </message>
     <message>
         <source>Hymn lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedregels getoond</translation>
     </message>
     <message>
         <source>Row clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangeklikte rij</translation>
     </message>
     <message>
         <source>File date</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsdatum</translation>
     </message>
     <message>
         <source>File loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Geladen bestand</translation>
     </message>
     <message>
         <source>Volume</source>
         <extracomment>screen reader name of the list of drives (volumes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Station</translation>
     </message>
     <message>
         <source>Change Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Station wijzigen</translation>
     </message>
     <message>
         <source>Error encountered while changing drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout bij het wijzigen van station</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is no longer there, so &quot;%2&quot; could not be read.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De map &quot;%1&quot; bestaat niet meer, dus &quot;%2&quot; kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestandsfout</translation>
     </message>
     <message>
         <source>Limit reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Limiet bereikt</translation>
     </message>
     <message>
         <source>Show output</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitvoer tonen</translation>
     </message>
     <message>
         <source>Show entire file (may be slow)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het hele bestand tonen (kan traag zijn)?</translation>
     </message>
     <message>
         <source>Clear, criteria set</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen, criteria ingesteld</translation>
     </message>
 </context>
 <context>
     <name>HymnBoard</name>
     <message>
         <source>Hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord</translation>
     </message>
 </context>
 <context>
     <name>HymnBoardDialog</name>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord afdrukken</translation>
     </message>
     <message>
         <source>On the board, one a line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Op het bord, één per regel: %1</translation>
     </message>
     <message>
         <source>&amp;Date and occasion above them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum en gelegenheid erboven: %1</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afdrukken…</translation>
     </message>
     <message>
         <source>&amp;Save PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF &amp;opslaan…</translation>
     </message>
     <message>
         <source>The hymn board could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het liedbord kon niet worden afgedrukt.</translation>
     </message>
     <message>
         <source>The hymn board was sent to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het liedbord is naar %1 gestuurd</translation>
     </message>
     <message>
         <source>Save Hymn Board as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>de PDF kon niet worden gemaakt</translation>
     </message>
     <message>
         <source>The hymn board could not be saved as &quot;%1&quot;: %2. Nothing was changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het liedbord kon niet worden opgeslagen als &quot;%1&quot;: %2. Daar is niets gewijzigd.</translation>
     </message>
     <message>
         <source>Saved %1</source>
+        <translation>%1 opgeslagen</translation>
+    </message>
+</context>
+<context>
+    <name>HymnRow</name>
+    <message>
+        <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, or a line without a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sung %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn number, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use of line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sung before this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>within %n week(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HymnRows</name>
+    <message>
+        <source>Hymns</source>
+        <translation type="unfinished">Liederen</translation>
     </message>
 </context>
 <context>
     <name>ImportLectionaryDialog</name>
     <message>
         <source>&amp;Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand &amp;openen…</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plakken</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Leesrooster importeren</translation>
     </message>
     <message>
         <source>Tables (*.csv *.tsv *.tab *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabellen (*.csv *.tsv *.tab *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>A CSV or tab-separated file, as a spreadsheet saves it</source>
-        <translation type="unfinished"></translation>
+        <translation>Een CSV-bestand of een bestand met tabs als scheidingsteken, zoals een spreadsheet het opslaat</translation>
     </message>
     <message>
         <source>A table copied in a spreadsheet or on a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Een tabel gekopieerd in een spreadsheet of op een webpagina</translation>
     </message>
     <message>
         <source>Column of the day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom met de naam van de dag</translation>
     </message>
     <message>
         <source>Column of the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolom met het jaar</translation>
     </message>
     <message>
         <source>Columns of the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolommen met de lezingen</translation>
     </message>
     <message>
         <source>Every column ticked is a reading; they are joined by &quot;; &quot; in their order</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke aangevinkte kolom is een lezing; ze worden in hun volgorde samengevoegd met &quot;; &quot;</translation>
     </message>
     <message>
         <source>Preview of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeld van de tabel</translation>
     </message>
     <message>
         <source>Rows not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gelezen rijen</translation>
     </message>
     <message>
         <source>Write the lines into %1 beside the hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>De regels naar %1 naast de liedbundel schrijven</translation>
     </message>
     <message>
         <source>&amp;Day&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam van de &amp;dag:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jaar:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lezingen:</translation>
     </message>
     <message>
         <source>Rows &amp;not read:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niet gelezen rijen:</translation>
     </message>
     <message>
         <source>“%1” holds no table.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bevat geen tabel.</translation>
     </message>
     <message>
         <source>The clipboard holds no table. Copy the lectionary&apos;s table in a spreadsheet or on a web page, then press Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het klembord bevat geen tabel. Kopieer de tabel van het leesrooster in een spreadsheet of op een webpagina en klik dan op Plakken.</translation>
     </message>
     <message>
         <source>The clipboard&apos;s HTML table</source>
-        <translation type="unfinished"></translation>
+        <translation>De HTML-tabel op het klembord</translation>
     </message>
     <message>
         <source>The clipboard&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>De tekst op het klembord</translation>
     </message>
     <message>
         <source>Open a CSV or tab-separated file, or copy a lectionary&apos;s table in a spreadsheet or on a web page and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open een CSV-bestand of een bestand met tabs als scheidingsteken, of kopieer de tabel van een leesrooster in een spreadsheet of op een webpagina en plak die hier.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n rij</numerusform>
+            <numerusform>%1: %n rijen</numerusform>
         </translation>
     </message>
     <message>
         <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de rest is weggelaten: een tabel wordt gelezen tot %1 rijen en %2 kolommen)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>None (every year, or as the day&apos;s name says)</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen (elk jaar, of zoals de naam van de dag aangeeft)</translation>
     </message>
     <message>
         <source>Choose the column of the day&apos;s name and at least one column of readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies de kolom met de naam van de dag en ten minste één kolom met lezingen.</translation>
     </message>
     <message>
         <source>No row gives a line for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkele rij levert een regel voor %1.</translation>
     </message>
     <message>
         <source>They go into the %1 beside the hymnal; its lines for the same days and years are replaced only after a question, and the rest of it stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze komen in %1 naast de liedbundel; de regels daarin voor dezelfde dagen en jaren worden pas na een vraag vervangen, en de rest blijft zoals het is.</translation>
     </message>
     <message>
         <source>They make a new %1 beside the hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze vormen een nieuw %1 naast de liedbundel.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) to write.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n regel om te schrijven.</numerusform>
+            <numerusform>%n regels om te schrijven.</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1: %2 (removed: a second line for the same day and year)</source>
         <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2 (verwijderd: een tweede regel voor dezelfde dag en hetzelfde jaar)</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… en nog %n</numerusform>
+            <numerusform>… en nog %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 already has %n line(s) for the days and years imported:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 heeft al %n regel voor de geïmporteerde dagen en jaren:</numerusform>
+            <numerusform>%1 heeft al %n regels voor de geïmporteerde dagen en jaren:</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace them with the imported lines? Every other line stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ze vervangen door de geïmporteerde regels? Alle andere regels blijven zoals ze zijn.</translation>
     </message>
     <message>
         <source>%1 holds these lines already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat deze regels al, dus er is niets geschreven.</translation>
     </message>
     <message numerus="yes">
         <source>%1 written: %n line(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 geschreven: %n regel geïmporteerd</numerusform>
+            <numerusform>%1 geschreven: %n regels geïmporteerd</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 made beside the hymnal: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 gemaakt naast de liedbundel: %n regel</numerusform>
+            <numerusform>%1 gemaakt naast de liedbundel: %n regels</numerusform>
         </translation>
     </message>
 </context>
@@ -2143,297 +2280,514 @@
     <name>ImportPreviewModel</name>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>dag</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>jaar</translation>
     </message>
     <message>
         <source>readings</source>
-        <translation type="unfinished"></translation>
+        <translation>lezingen</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>A column of the imported table and what it is taken for: &quot;B Sunday · day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>(the headings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(de kopjes)</translation>
     </message>
     <message>
         <source>Written to Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven naar Lectionary.txt</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeem</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Van kracht bij de volgende start</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>&quot;%1&quot; holds the same bytes as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bevat dezelfde bytes als &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The first %1 of the %2 bytes of &quot;%3&quot; are as in &quot;%4&quot; (%5 bytes); after them the log differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eerste %1 van de %2 bytes van &quot;%3&quot; zijn als in &quot;%4&quot; (%5 bytes); daarna wijkt het logboek af.</translation>
     </message>
     <message numerus="yes">
         <source>The log holds %n NUL byte(s) that the backup does not.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het logboek bevat %n NUL-byte die de back-up niet heeft.</numerusform>
+            <numerusform>Het logboek bevat %n NUL-bytes die de back-up niet heeft.</numerusform>
         </translation>
     </message>
     <message>
         <source>The mark beside &quot;%1&quot; names no backup that can be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>De markering naast &quot;%1&quot; noemt geen back-up die kan worden teruggezet.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as it was written (it was changed, moved or removed), so it was not put back. &quot;%2&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up &quot;%1&quot; is niet meer zoals hij is geschreven (hij is gewijzigd, verplaatst of verwijderd), dus hij is niet teruggezet. &quot;%2&quot; is zoals het was.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; put back in place of &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; teruggezet in plaats van &quot;%2&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is op schijf gewijzigd sinds het is geladen, dus de dienst is niet toegevoegd.</translation>
     </message>
     <message>
         <source> Make room on the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Maak ruimte vrij op de schijf en probeer het opnieuw.</translation>
     </message>
     <message>
         <source> Check that you may write in the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Controleer of u in de map &quot;%1&quot; mag schrijven.</translation>
     </message>
     <message>
         <source> The disk is read-only: copy the log to a disk you can write to and load it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation> De schijf is alleen-lezen: kopieer het logboek naar een schijf waarop u kunt schrijven en laad het van daar.</translation>
     </message>
     <message>
         <source> Try again; if it fails again, check the disk or the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation> Probeer het opnieuw; als het weer mislukt, controleer dan de schijf of de netwerkverbinding.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt beschreven door een ander exemplaar van Cantorix2, dus de dienst is niet toegevoegd. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt beschreven door Cantorix2 op %2, dus de dienst is niet toegevoegd. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source> Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation> Er is niets geschreven.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so the service was not added: in the bar under the window, put its backup back or keep the log as it is, then add the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste schrijven naar &quot;%1&quot; is afgebroken, dus de dienst is niet toegevoegd: zet in de balk onder het venster de back-up terug of houd het logboek zoals het is, en voeg de dienst dan opnieuw toe.</translation>
     </message>
     <message>
         <source>%1 is read-only, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is alleen-lezen, dus de dienst is niet toegevoegd.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so the service was not added. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam &quot;%1&quot; laat geen ruimte voor de naam van een back-up ernaast, dus de dienst is niet toegevoegd. Een kortere naam volstaat: geef het logboek een andere naam en laad het opnieuw.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so the service was not added. Move old backups away and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke naam voor een back-up van &quot;%1&quot; (tot en met &quot;%2&quot;) is bezet, dus de dienst is niet toegevoegd. Verplaats oude back-ups en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be written: %2. Nothing was written; &quot;%3&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up &quot;%1&quot; kon niet worden geschreven: %2. Er is niets geschreven; &quot;%3&quot; is zoals het was.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the mark of a write in progress could not be left beside it (%2). The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is niet geschreven: de markering van een lopende schrijfactie kon er niet naast worden gezet (%2). Het bestand is zoals het was.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. Its bytes as they were are in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kon niet worden geschreven: %2. De bytes zoals ze waren staan in &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. The file is as it was; its bytes are also in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kon niet worden geschreven: %2. Het bestand is zoals het was; de bytes staan ook in &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>; the log as it was is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; het logboek zoals het was, wordt bewaard in %1</translation>
     </message>
     <message>
         <source>This file holds hymn texts, not a service log, so no service can be added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand bevat liedteksten, geen logboek van diensten, dus er kan geen dienst aan worden toegevoegd.</translation>
     </message>
     <message>
         <source>The service&apos;s date cannot be written as a head line that the program reads back.</source>
-        <translation type="unfinished"></translation>
+        <translation>De datum van de dienst kan niet worden geschreven als een kopregel die het programma terugleest.</translation>
     </message>
     <message>
         <source>The character “%1” cannot be written in this file&apos;s encoding (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het teken “%1” kan niet worden geschreven in de codering van dit bestand (%2).</translation>
     </message>
     <message>
         <source>The service is not in the file as it was loaded, so nothing was written. Load the log again and choose the service anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst staat niet in het bestand zoals het is geladen, dus er is niets geschreven. Laad het logboek opnieuw en kies de dienst opnieuw.</translation>
     </message>
     <message>
         <source>This log is full: with this service longer, the program would no longer read the last service of the file, so nothing was written. Start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit logboek is vol: met deze langere dienst zou het programma de laatste dienst van het bestand niet meer lezen, dus er is niets geschreven. Begin een nieuw logboek voor de komende diensten.</translation>
     </message>
     <message>
         <source>Written this way, the service would change how the program reads other services of the log (a head line without a year takes it from the next one below), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zo geschreven zou de dienst veranderen hoe het programma andere diensten van het logboek leest (een kopregel zonder jaar neemt het jaar over van de volgende eronder), dus er is niets geschreven.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 changed: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dienst van %1 gewijzigd: %n lied</numerusform>
+            <numerusform>Dienst van %1 gewijzigd: %n liederen</numerusform>
         </translation>
     </message>
     <message>
         <source>Service of %1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst van %1 verwijderd</translation>
     </message>
     <message>
         <source>The service without a date removed</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst zonder datum verwijderd</translation>
     </message>
     <message>
         <source>Cantorix2 has made no change to &quot;%1&quot; that it can undo: it remembers none since its backups were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 heeft geen wijziging in &quot;%1&quot; gemaakt die het ongedaan kan maken: het onthoudt er geen sinds de back-ups ervan zijn bewaard.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer as Cantorix2 left it after its last change (%2), so that change cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is niet meer zoals Cantorix2 het na de laatste wijziging (%2) heeft achtergelaten, dus die wijziging kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as Cantorix2 wrote it, so the last change to &quot;%2&quot; cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up &quot;%1&quot; is niet meer zoals Cantorix2 hem heeft geschreven, dus de laatste wijziging in &quot;%2&quot; kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongedaan gemaakt: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is op schijf gewijzigd sinds het is geladen, dus er is niets geschreven.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt beschreven door een ander exemplaar van Cantorix2, dus er is niets geschreven. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt beschreven door Cantorix2 op %2, dus er is niets geschreven. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so nothing was written: in the bar under the window, put its backup back or keep the log as it is, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het laatste schrijven naar &quot;%1&quot; is afgebroken, dus er is niets geschreven: zet in de balk onder het venster de back-up terug of houd het logboek zoals het is, en probeer het dan opnieuw.</translation>
     </message>
     <message>
         <source>%1 is read-only, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is alleen-lezen, dus er is niets geschreven.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so nothing was written. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam &quot;%1&quot; laat geen ruimte voor de naam van een back-up ernaast, dus er is niets geschreven. Een kortere naam volstaat: geef het logboek een andere naam en laad het opnieuw.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so nothing was written. Move old backups away and try again.</source>
+        <translation>Elke naam voor een back-up van &quot;%1&quot; (tot en met &quot;%2&quot;) is bezet, dus er is niets geschreven. Verplaats oude back-ups en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn number “%1” holds a space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn %1 has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a character, so nothing can be written after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service was not added: start a new log for the services to come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Service of %1 added: %n hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The system&apos;s language from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van het systeem vanaf de volgende start</translation>
     </message>
     <message>
         <source>%1 from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vanaf de volgende start</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikershandleiding</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n NUL character(s), which a text file does not: a write may have been cut short. Look at it in a text editor.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 bevat %n NUL-teken, wat een tekstbestand niet heeft: een schrijfactie is mogelijk afgebroken. Bekijk het bestand in een teksteditor.</numerusform>
+            <numerusform>%1 bevat %n NUL-tekens, wat een tekstbestand niet heeft: een schrijfactie is mogelijk afgebroken. Bekijk het bestand in een teksteditor.</numerusform>
         </translation>
     </message>
     <message>
         <source>Put Back Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up terugzetten</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; cannot be read, so it cannot be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up &quot;%1&quot; kan niet worden gelezen, dus hij kan niet worden teruggezet.</translation>
     </message>
     <message>
         <source>Put &quot;%1&quot; back in place of &quot;%2&quot;? The log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; terugzetten in plaats van &quot;%2&quot;? Het logboek zoals het nu is, wordt in een eigen back-up bewaard.</translation>
     </message>
     <message>
         <source>%1 is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 blijft zoals het is.</translation>
     </message>
     <message>
         <source>&amp;Import Lectionary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leesrooster &amp;importeren…</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Leesrooster importeren</translation>
     </message>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied&amp;bord afdrukken…</translation>
     </message>
     <message>
         <source>&amp;Edit Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst be&amp;werken…</translation>
     </message>
     <message>
         <source>&amp;Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste wijziging &amp;ongedaan maken</translation>
     </message>
     <message>
         <source>Copy for &amp;Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren voor liturgieboekje</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst bewerken</translation>
     </message>
     <message>
         <source>Load a service log first: a service of the log loaded is edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laad eerst een logboek van diensten: een dienst uit het geladen logboek wordt bewerkt.</translation>
     </message>
     <message>
         <source>The log holds no service to edit.</source>
+        <translation>Het logboek bevat geen dienst om te bewerken.</translation>
+    </message>
+    <message>
+        <source>Hymn files (*.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text &amp;Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear H&amp;ymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Service…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Left List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Right List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focus Hymn &amp;#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage &amp;Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest &amp;Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Hymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymnal set: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
+
+Remove it from the recent files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 %1, by the %2
+
+Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports each hymn&apos;s use over a date range, and copies what it finds to the clipboard.
+
+Licensed under the GNU General Public License, version 3 or later.
+
+Homepage: %3
+Sample files: %4</source>
+        <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program was found to open &quot;%1&quot; with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a service log first: a service is added to the log loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service has no hymns yet: add at least one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2442,99 +2796,99 @@
     <message numerus="yes">
         <source>%n item(s) copied</source>
         <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item gekopieerd</numerusform>
+            <numerusform>%n items gekopieerd</numerusform>
         </translation>
     </message>
     <message>
         <source>Song titles</source>
         <extracomment>The title of the message after the list of a hymnal&apos;s titles was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedtitels</translation>
     </message>
     <message>
         <source>Dates used</source>
         <extracomment>The title of the message after the list of a log&apos;s service dates was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikte datums</translation>
     </message>
     <message>
         <source>Limit copy to Verse #:</source>
         <extracomment>The question before a copy of hymns&apos; lines: which verse of each hymn to copy (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopie beperken tot couplet nr.:</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only; ^ = references )</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only, &quot;^&quot; (typed as it is) their scripture references. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kies couplet nr. (0 = alleen bronvermelding; ^ = verwijzingen )</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only)</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kies couplet nr. (0 = alleen bronvermelding)</translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n title(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n titel</numerusform>
+            <numerusform>%1 +  %n titels</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n count(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n telling</numerusform>
+            <numerusform>%1 +  %n tellingen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n date(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n datum</numerusform>
+            <numerusform>%1 +  %n datums</numerusform>
         </translation>
     </message>
     <message>
         <source>Verse lines</source>
         <extracomment>The title of the message after the hymns&apos; lines were copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versregels</translation>
     </message>
     <message>
         <source>- only &apos;Exclude&apos; terms are case sensitive</source>
         <extracomment>A tip in the help message: the boxes captioned &quot;exclude title:&quot;, &quot;exclude phrase:&quot; and &quot;exclude hymn:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- alleen &apos;Uitsluiten&apos;-termen zijn hoofdlettergevoelig</translation>
     </message>
     <message>
         <source>- either &gt; or &lt; may be used in date or year box</source>
         <extracomment>A tip in the help message: &quot;&gt; 1990&quot; or &quot;&lt; 2000&quot; typed in the date or year box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- in het datum- of jaarvak kan &gt; of &lt; worden gebruikt</translation>
     </message>
     <message>
         <source>- R click on an output box will copy box contents to clipboard</source>
         <extracomment>A tip in the help message: &quot;R click&quot; is a click of the right mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- rechtsklik op een uitvoervak kopieert de inhoud van het vak naar het klembord</translation>
     </message>
     <message>
         <source>- L click in either output box will re-synchronize both boxes</source>
         <extracomment>A tip in the help message: &quot;L click&quot; is a click of the left mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- linksklik in een van beide uitvoervakken synchroniseert beide vakken opnieuw</translation>
     </message>
     <message>
         <source>- to select from directory box, double click your selection</source>
         <extracomment>A tip in the help message: the directory box lists the folders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- dubbelklik in het mappenvak op uw keuze om die te selecteren</translation>
     </message>
     <message>
         <source>Cantorix2 ver %1</source>
         <extracomment>The help message&apos;s title: &quot;ver&quot; is short for version; %1 is the version number (2.9.7).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 versie %1</translation>
     </message>
     <message>
         <source>Cantorix2 team, 2026</source>
         <extracomment>The help message&apos;s copyright line, after &quot;©&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2-team, 2026</translation>
     </message>
 </context>
 <context>
@@ -2542,132 +2896,132 @@
     <message>
         <source>Row %1: %2</source>
         <extracomment>A row of an imported table that was left out, or only partly read: &quot;Row 12: no readings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rij %1: %2</translation>
     </message>
     <message>
         <source>no day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>geen naam van de dag</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen dag van het kerkelijk jaar</translation>
     </message>
     <message>
         <source>“%1” is not a year letter (A, B or C)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen jaarletter (A, B of C)</translation>
     </message>
     <message>
         <source>no readings</source>
-        <translation type="unfinished"></translation>
+        <translation>geen lezingen</translation>
     </message>
     <message>
         <source>a “#” in the readings would begin a comment in Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>een “#” in de lezingen zou in Lectionary.txt een commentaar beginnen</translation>
     </message>
     <message>
         <source>%1 is in row %2 already</source>
         <extracomment>%1 is a day and year (&quot;Advent 3 B&quot;), %2 the row that gave it first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 staat al in rij %2</translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Geen lied past bij alle drie; %n bevat de tekst en het metrum</numerusform>
+            <numerusform>Geen lied past bij alle drie; %n bevatten de tekst en het metrum</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits both; %n hold(s) the phrase</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Geen lied past bij beide; %n bevat de tekst</numerusform>
+            <numerusform>Geen lied past bij beide; %n bevatten de tekst</numerusform>
         </translation>
     </message>
     <message>
         <source>title</source>
         <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>titel</translation>
     </message>
     <message>
         <source>refrain: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>refrein: %1</translation>
     </message>
     <message>
         <source>verse %1: %2</source>
         <extracomment>Why a hymn is suggested: %1 is the verse&apos;s number, %2 the part of the verse that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couplet %1: %2</translation>
     </message>
     <message>
         <source>verse: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>couplet: %1</translation>
     </message>
     <message>
         <source>meter %1</source>
         <extracomment>Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, &quot;8.6.8.6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>metrum %1</translation>
     </message>
     <message>
         <source>Type readings, a phrase or a meter to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ lezingen, een tekst of een metrum om suggesties te zien.</translation>
     </message>
     <message>
         <source>Load a hymnal to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laad een liedbundel om suggesties te zien.</translation>
     </message>
     <message>
         <source>The loaded file is a service log; suggestions need a hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het geladen bestand is een logboek van diensten; voor suggesties is een liedbundel nodig.</translation>
     </message>
     <message>
         <source>Could not read the meter &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het metrum &quot;%1&quot; kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s number (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednr.</translation>
     </message>
     <message>
         <source>Title</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Why</source>
         <extracomment>A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it matched).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Waarom</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s meter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Metrum</translation>
     </message>
     <message>
         <source>Last 12 months</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laatste 12 maanden</translation>
     </message>
     <message>
         <source>Uses</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn at all (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik</translation>
     </message>
     <message>
         <source>Last sung</source>
         <extracomment>A column heading of the suggested hymns: the date the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gezongen</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>A column heading of the suggested hymns: the days since the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dagen sinds</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nieuw</translation>
     </message>
 </context>
 <context>
@@ -2675,61 +3029,61 @@
     <message>
         <source>error %1</source>
         <extracomment>In place of the system&apos;s reason for a failure, when it has none: %1 is the system&apos;s error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fout %1</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Hymns joined by number: 14, 014 and #14 are one hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen samengevoegd op nummer: 14, 014 en #14 zijn één lied</translation>
     </message>
     <message>
         <source>No service is dated up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen dienst gedateerd tot en met vandaag</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteld vanaf %1, de laatste dienst tot en met vandaag</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteld vanaf %1, de laatste dienst</translation>
     </message>
     <message>
         <source> — after today: check the head line “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation> — na vandaag: controleer de kopregel “%1”</translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geplande dienst na vandaag wordt niet meegeteld</numerusform>
+            <numerusform>%n geplande diensten na vandaag worden niet meegeteld</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n geplande dienst na vandaag wordt meegeteld</numerusform>
+            <numerusform>%n geplande diensten na vandaag worden meegeteld</numerusform>
         </translation>
     </message>
     <message>
         <source>The head line “%1” is dated more than a year after today: check its year</source>
-        <translation type="unfinished"></translation>
+        <translation>De kopregel “%1” is gedateerd meer dan een jaar na vandaag: controleer het jaar</translation>
     </message>
 </context>
 <context>
     <name>ReportExports</name>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen</translation>
     </message>
     <message numerus="yes">
         <source>Printed the report: %n page(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het rapport is afgedrukt: %n pagina</numerusform>
+            <numerusform>Het rapport is afgedrukt: %n pagina&apos;s</numerusform>
         </translation>
     </message>
 </context>
@@ -2737,34 +3091,34 @@
     <name>ReportModel</name>
     <message>
         <source>Days from the last use to the latest service counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dagen van het laatste gebruik tot de laatste getelde dienst</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Bronnen</translation>
     </message>
 </context>
 <context>
     <name>ReportWindow</name>
     <message>
         <source>Previous church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorig kerkelijk jaar</translation>
     </message>
     <message>
         <source>Previous calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorig kalenderjaar</translation>
     </message>
     <message>
         <source>The range of services to count, taken back from the latest service held, or from today for the previous years</source>
-        <translation type="unfinished"></translation>
+        <translation>De reeks diensten om te tellen, teruggerekend vanaf de laatst gehouden dienst, of vanaf vandaag voor de vorige jaren</translation>
     </message>
     <message>
         <source>Count pla&amp;nned services</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geplande diensten meetellen</translation>
     </message>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
-        <translation type="unfinished"></translation>
+        <translation>Ook de diensten na vandaag meetellen, alsof ze al gehouden zijn</translation>
     </message>
 </context>
 <context>
@@ -2772,36 +3126,36 @@
     <message>
         <source>The folder “%1” could not be made: %2.</source>
         <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De map “%1” kon niet worden gemaakt: %2.</translation>
     </message>
     <message>
         <source>“%1” could not be copied into “%2”: %3.</source>
         <extracomment>%1 is a sample file&apos;s name, %2 the folder&apos;s path, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1” kon niet worden gekopieerd naar “%2”: %3.</translation>
     </message>
     <message>
         <source>%1 The samples are opened where they are installed, to be read only.</source>
         <extracomment>%1 says why the samples could not be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 De voorbeelden worden geopend waar ze zijn geïnstalleerd, alleen om te lezen.</translation>
     </message>
     <message>
         <source>Sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorbeeldbestanden</translation>
     </message>
 </context>
 <context>
     <name>ServiceCommands</name>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst bewerken</translation>
     </message>
     <message>
         <source>The service has no lines left: add at least one, or take the service out of the log with Remove Service.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst heeft geen regels meer: voeg er ten minste één toe, of haal de dienst uit het logboek met Dienst verwijderen.</translation>
     </message>
     <message>
         <source>Remove Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst verwijderen</translation>
     </message>
     <message>
         <source>Remove this service from &quot;%1&quot;?
@@ -2809,49 +3163,55 @@
 %2
 
 The log as it was is kept in a backup, and Edit &gt; Undo Last Change puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze dienst verwijderen uit &quot;%1&quot;?
+
+%2
+
+Het logboek zoals het was, wordt in een back-up bewaard, en Bewerken &gt; Laatste wijziging ongedaan maken zet het terug.</translation>
     </message>
     <message>
         <source>Close this dialog, reload the log (File &gt; Reload) and choose the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit dit venster, laad het logboek opnieuw (Bestand &gt; Opnieuw laden) en kies de dienst opnieuw.</translation>
     </message>
     <message>
         <source>Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste wijziging ongedaan maken</translation>
     </message>
     <message>
         <source>Load the service log whose last change is to be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laad het logboek van diensten waarvan de laatste wijziging ongedaan moet worden gemaakt.</translation>
     </message>
     <message>
         <source>Undo the last change to &quot;%1&quot; (%2)?
 
 The log is put back as it was before, from &quot;%3&quot;; the log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijziging in &quot;%1&quot; (%2) ongedaan maken?
+
+Het logboek wordt teruggezet zoals het eerder was, uit &quot;%3&quot;; het logboek zoals het nu is, wordt in een eigen back-up bewaard.</translation>
     </message>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord afdrukken</translation>
     </message>
     <message>
         <source>The service has no hymn numbers to put on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst heeft geen liednummers om op het bord te zetten.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Hymn board %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord %1.pdf</translation>
     </message>
     <message>
         <source>Hymn board.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbord.pdf</translation>
     </message>
     <message>
         <source>Copied for the bulletin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekopieerd voor het liturgieboekje: %1</translation>
     </message>
 </context>
 <context>
@@ -2859,77 +3219,77 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message numerus="yes">
         <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
         <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het bestand bevat meer dan het %n item dat het programma kan bewaren (regel %1 zou er nog één nodig hebben); de items ervoor zijn geladen.</numerusform>
+            <numerusform>Het bestand bevat meer dan de %n items die het programma kan bewaren (regel %1 zou er nog één nodig hebben); de items ervoor zijn geladen.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is leeg: het bevat geen liederen of diensten.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is tijdens het lezen groter geworden dan 64 MiB; het is geen liedbestand, dus er is niets geladen.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was not found; it may have been moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand &quot;%1&quot; is niet gevonden; het is misschien verplaatst of verwijderd.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a hymn file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is een map, geen liedbestand.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an ordinary file (a pipe or a device), so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen gewoon bestand (maar een pipe of een apparaat), dus het is niet gelezen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kon niet worden geopend (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.</source>
         <extracomment>MiB: mebibytes (1024 × 1024 bytes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is %2 MiB; liedbestanden zijn veel kleiner dan 64 MiB, dus het is niet gelezen.</translation>
     </message>
     <message numerus="yes">
         <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Het lezen van &quot;%1&quot; is mislukt na %n byte (%2); de items die vóór de fout zijn gelezen, zijn bewaard.</numerusform>
+            <numerusform>Het lezen van &quot;%1&quot; is mislukt na %n bytes (%2); de items die vóór de fout zijn gelezen, zijn bewaard.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) loaded - this is the program&apos;s maximum</source>
         <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item geladen - dit is het maximum van het programma</numerusform>
+            <numerusform>%n items geladen - dit is het maximum van het programma</numerusform>
         </translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; failed (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het lezen van &quot;%1&quot; is mislukt (%2).</translation>
     </message>
 </context>
 <context>
     <name>UserGuide</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikershandleiding</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>%1 User Guide</source>
         <extracomment>%1 is the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikershandleiding van %1</translation>
     </message>
 </context>
 <context>
@@ -2937,34 +3297,34 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message>
         <source>%1: %2</source>
         <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Workspace</name>
     <message>
         <source>%1 was changed by another program while the import was being prepared, so nothing was written. Import again to merge into it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is door een ander programma gewijzigd terwijl de import werd voorbereid, dus er is niets geschreven. Importeer opnieuw om samen te voegen met het bestand zoals het nu is.</translation>
     </message>
     <message>
         <source>The hymnal&apos;s folder “%1” cannot be written, so no lectionary can be imported: %2 goes beside the hymnal. Copy the hymnal to a folder you may write in, and set it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>In de map van de liedbundel “%1” kan niet worden geschreven, dus er kan geen leesrooster worden geïmporteerd: %2 komt naast de liedbundel. Kopieer de liedbundel naar een map waarin u mag schrijven, en stel hem daar in.</translation>
     </message>
     <message>
         <source>%1 in “%2” is read-only, so no lectionary can be imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in “%2” is alleen-lezen, dus er kan geen leesrooster in worden geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 in “%2” is not a file the program can write, so no lectionary can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in “%2” is geen bestand dat het programma kan schrijven, dus er kan geen leesrooster worden geïmporteerd.</translation>
     </message>
     <message>
         <source>%1 is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt beschreven door een ander exemplaar van Cantorix2, dus er is niets geschreven. Probeer het zo meteen opnieuw.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2. The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geschreven: %2. Het bestand is zoals het was.</translation>
     </message>
 </context>
 </TS>

@@ -6,50 +6,126 @@
     <message>
         <source>Clear %1</source>
         <extracomment>a screen reader&apos;s name for the button that empties a box; %1 is the box&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar %1</translation>
     </message>
     <message>
         <source>%1 choices</source>
         <extracomment>a screen reader&apos;s name for the list a drop-down opens; %1 is the drop-down&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opções de %1</translation>
     </message>
 </context>
 <context>
     <name>AddServiceDialog</name>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir quadro de hinos…</translation>
     </message>
     <message>
         <source>&amp;Copy for Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar para o boletim</translation>
     </message>
     <message>
         <source>Remove &amp;Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Excluir culto</translation>
     </message>
     <message>
         <source>The service&apos;s hymn numbers in large figures, a page for the hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>Os números dos hinos do culto em algarismos grandes, uma página para o quadro de hinos</translation>
     </message>
     <message>
         <source>The service&apos;s date and hymns to the clipboard, for the bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>A data e os hinos do culto para a área de transferência, para o boletim</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar culto</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar</translation>
     </message>
     <message>
         <source>Write the service in place of the one in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar o culto no lugar do que está no registro</translation>
     </message>
     <message>
         <source>Discard the changes to this service? The log keeps the service as it was.</source>
+        <translation>Descartar as alterações deste culto? O registro mantém o culto como estava.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move Row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easter, Advent 3 … (may be left empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of the church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Occasion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hymns:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung &amp;within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Service date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Occasion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark hymns sung within this many weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -57,1344 +133,1344 @@
     <name>Calendar</name>
     <message>
         <source>Not named: before the Gregorian church year (Advent 1582)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem nome: antes do ano litúrgico gregoriano (Advento de 1582)</translation>
     </message>
     <message>
         <source>%1 · Year %2 · %3</source>
         <extracomment>The day line of a Roman Rite weekday in Ordinary Time: %1 the day&apos;s name, %2 the Sunday cycle (A, B or C), %3 the weekday cycle (I or II).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Ano %2 · %3</translation>
     </message>
     <message>
         <source>%1 · Year %2</source>
         <extracomment>The day line beside a date: %1 the day&apos;s name, %2 the lectionary&apos;s year (A, B or C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Ano %2</translation>
     </message>
     <message>
         <source>Advent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Advento</translation>
     </message>
     <message>
         <source>Christmas</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Natal</translation>
     </message>
     <message>
         <source>Epiphany</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Epifania</translation>
     </message>
     <message>
         <source>Lent</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quaresma</translation>
     </message>
     <message>
         <source>Holy Week</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Semana Santa</translation>
     </message>
     <message>
         <source>Easter</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Páscoa</translation>
     </message>
     <message>
         <source>After Pentecost</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Após Pentecostes</translation>
     </message>
     <message>
         <source>Ordinary Time</source>
         <comment>season</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo Comum</translation>
     </message>
     <message>
         <source>Advent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo do Advento</translation>
     </message>
     <message>
         <source>Advent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo do Advento</translation>
     </message>
     <message>
         <source>Advent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo do Advento</translation>
     </message>
     <message>
         <source>Advent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo do Advento</translation>
     </message>
     <message>
         <source>Christmas Eve</source>
-        <translation type="unfinished"></translation>
+        <translation>Véspera de Natal</translation>
     </message>
     <message>
         <source>Christmas Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia de Natal</translation>
     </message>
     <message>
         <source>Christmas 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo após o Natal</translation>
     </message>
     <message>
         <source>Christmas 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo após o Natal</translation>
     </message>
     <message>
         <source>Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifania</translation>
     </message>
     <message>
         <source>Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Batismo do Senhor</translation>
     </message>
     <message>
         <source>Epiphany 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Epiphany 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8º Domingo após Epifania</translation>
     </message>
     <message>
         <source>Transfiguration</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfiguração do Senhor</translation>
     </message>
     <message>
         <source>Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira de Cinzas</translation>
     </message>
     <message>
         <source>Lent 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Lent 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Lent 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Lent 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Lent 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Palm Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Ramos</translation>
     </message>
     <message>
         <source>Maundy Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira Santa</translation>
     </message>
     <message>
         <source>Good Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira Santa</translation>
     </message>
     <message>
         <source>Holy Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado Santo</translation>
     </message>
     <message>
         <source>Easter Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Páscoa</translation>
     </message>
     <message>
         <source>Easter 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Easter 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Easter 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Easter 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Easter 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Easter 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Ascension</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensão do Senhor</translation>
     </message>
     <message>
         <source>Pentecost</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentecostes</translation>
     </message>
     <message>
         <source>Trinity Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo da Trindade</translation>
     </message>
     <message>
         <source>Proper 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 1</translation>
     </message>
     <message>
         <source>Proper 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 2</translation>
     </message>
     <message>
         <source>Proper 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 3</translation>
     </message>
     <message>
         <source>Proper 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 4</translation>
     </message>
     <message>
         <source>Proper 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 5</translation>
     </message>
     <message>
         <source>Proper 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 6</translation>
     </message>
     <message>
         <source>Proper 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 7</translation>
     </message>
     <message>
         <source>Proper 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 8</translation>
     </message>
     <message>
         <source>Proper 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 9</translation>
     </message>
     <message>
         <source>Proper 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 10</translation>
     </message>
     <message>
         <source>Proper 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 11</translation>
     </message>
     <message>
         <source>Proper 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 12</translation>
     </message>
     <message>
         <source>Proper 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 13</translation>
     </message>
     <message>
         <source>Proper 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 14</translation>
     </message>
     <message>
         <source>Proper 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 15</translation>
     </message>
     <message>
         <source>Proper 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 16</translation>
     </message>
     <message>
         <source>Proper 17</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 17</translation>
     </message>
     <message>
         <source>Proper 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 18</translation>
     </message>
     <message>
         <source>Proper 19</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 19</translation>
     </message>
     <message>
         <source>Proper 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 20</translation>
     </message>
     <message>
         <source>Proper 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 21</translation>
     </message>
     <message>
         <source>Proper 22</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 22</translation>
     </message>
     <message>
         <source>Proper 23</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 23</translation>
     </message>
     <message>
         <source>Proper 24</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 24</translation>
     </message>
     <message>
         <source>Proper 25</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 25</translation>
     </message>
     <message>
         <source>Proper 26</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 26</translation>
     </message>
     <message>
         <source>Proper 27</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 27</translation>
     </message>
     <message>
         <source>Proper 28</source>
-        <translation type="unfinished"></translation>
+        <translation>Próprio 28</translation>
     </message>
     <message>
         <source>Christ the King</source>
-        <translation type="unfinished"></translation>
+        <translation>Cristo Rei</translation>
     </message>
     <message>
         <source>All Saints</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os Santos</translation>
     </message>
     <message>
         <source>Pentecost 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Pentecost 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28º Domingo após Pentecostes</translation>
     </message>
     <message>
         <source>Ordinary Time 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 28</source>
-        <translation type="unfinished"></translation>
+        <translation>28º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 29</source>
-        <translation type="unfinished"></translation>
+        <translation>29º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 30</source>
-        <translation type="unfinished"></translation>
+        <translation>30º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 31</source>
-        <translation type="unfinished"></translation>
+        <translation>31º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 32</source>
-        <translation type="unfinished"></translation>
+        <translation>32º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ordinary Time 33</source>
-        <translation type="unfinished"></translation>
+        <translation>33º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Trinity 1</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 2</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 3</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 4</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 5</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 6</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 7</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 8</source>
-        <translation type="unfinished"></translation>
+        <translation>8º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 9</source>
-        <translation type="unfinished"></translation>
+        <translation>9º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 10</source>
-        <translation type="unfinished"></translation>
+        <translation>10º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 11</source>
-        <translation type="unfinished"></translation>
+        <translation>11º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 12</source>
-        <translation type="unfinished"></translation>
+        <translation>12º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 13</source>
-        <translation type="unfinished"></translation>
+        <translation>13º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 14</source>
-        <translation type="unfinished"></translation>
+        <translation>14º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 15</source>
-        <translation type="unfinished"></translation>
+        <translation>15º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 16</source>
-        <translation type="unfinished"></translation>
+        <translation>16º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 17</source>
-        <translation type="unfinished"></translation>
+        <translation>17º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 18</source>
-        <translation type="unfinished"></translation>
+        <translation>18º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 19</source>
-        <translation type="unfinished"></translation>
+        <translation>19º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 20</source>
-        <translation type="unfinished"></translation>
+        <translation>20º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 21</source>
-        <translation type="unfinished"></translation>
+        <translation>21º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 22</source>
-        <translation type="unfinished"></translation>
+        <translation>22º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 23</source>
-        <translation type="unfinished"></translation>
+        <translation>23º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 24</source>
-        <translation type="unfinished"></translation>
+        <translation>24º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 25</source>
-        <translation type="unfinished"></translation>
+        <translation>25º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 26</source>
-        <translation type="unfinished"></translation>
+        <translation>26º Domingo após Trindade</translation>
     </message>
     <message>
         <source>Trinity 27</source>
-        <translation type="unfinished"></translation>
+        <translation>27º Domingo após Trindade</translation>
     </message>
     <message>
         <source>First Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo do Advento</translation>
     </message>
     <message>
         <source>Second Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo do Advento</translation>
     </message>
     <message>
         <source>Third Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo do Advento</translation>
     </message>
     <message>
         <source>Fourth Sunday of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo do Advento</translation>
     </message>
     <message>
         <source>The Immaculate Conception of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaculada Conceição da Bem-aventurada Virgem Maria</translation>
     </message>
     <message>
         <source>Vigil of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigília do Natal do Senhor</translation>
     </message>
     <message>
         <source>The Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Natal do Senhor</translation>
     </message>
     <message>
         <source>The Holy Family of Jesus, Mary and Joseph</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagrada Família de Jesus, Maria e José</translation>
     </message>
     <message>
         <source>Mary, the Holy Mother of God</source>
-        <translation type="unfinished"></translation>
+        <translation>Santa Maria, Mãe de Deus</translation>
     </message>
     <message>
         <source>Second Sunday after the Nativity</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo depois do Natal</translation>
     </message>
     <message>
         <source>The Epiphany of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifania do Senhor</translation>
     </message>
     <message>
         <source>The Baptism of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Batismo do Senhor</translation>
     </message>
     <message>
         <source>Second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>8º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>9º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Tenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>10º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Eleventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>11º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twelfth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>12º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>13º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Fourteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>14º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Fifteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>15º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Sixteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>16º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Seventeenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>17º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Eighteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>18º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Nineteenth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>19º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twentieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>20º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>21º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>22º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>23º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-fourth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>24º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-fifth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>25º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-sixth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>26º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-seventh Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>27º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-eighth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>28º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-ninth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>29º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirtieth Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>30º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-first Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>31º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-second Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>32º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-third Sunday in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>33º Domingo do Tempo Comum</translation>
     </message>
     <message>
         <source>The Presentation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Apresentação do Senhor</translation>
     </message>
     <message>
         <source>First Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>1º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Second Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Third Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Fourth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Fifth Sunday of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo da Quaresma</translation>
     </message>
     <message>
         <source>Saint Joseph, Spouse of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>São José, Esposo da Bem-aventurada Virgem Maria</translation>
     </message>
     <message>
         <source>The Annunciation of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Anunciação do Senhor</translation>
     </message>
     <message>
         <source>Palm Sunday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Ramos e da Paixão do Senhor</translation>
     </message>
     <message>
         <source>Thursday of the Lord&apos;s Supper</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira da Ceia do Senhor</translation>
     </message>
     <message>
         <source>Friday of the Passion of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira da Paixão do Senhor</translation>
     </message>
     <message>
         <source>Easter Sunday of the Resurrection of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo da Páscoa na Ressurreição do Senhor</translation>
     </message>
     <message>
         <source>Second Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>2º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Third Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>3º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Fourth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>4º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Fifth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>5º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Sixth Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>6º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>Seventh Sunday of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>7º Domingo da Páscoa</translation>
     </message>
     <message>
         <source>The Ascension of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascensão do Senhor</translation>
     </message>
     <message>
         <source>Pentecost Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingo de Pentecostes</translation>
     </message>
     <message>
         <source>The Most Holy Trinity</source>
-        <translation type="unfinished"></translation>
+        <translation>Santíssima Trindade</translation>
     </message>
     <message>
         <source>The Most Holy Body and Blood of Christ</source>
-        <translation type="unfinished"></translation>
+        <translation>Santíssimo Corpo e Sangue de Cristo</translation>
     </message>
     <message>
         <source>The Most Sacred Heart of Jesus</source>
-        <translation type="unfinished"></translation>
+        <translation>Sagrado Coração de Jesus</translation>
     </message>
     <message>
         <source>The Nativity of Saint John the Baptist</source>
-        <translation type="unfinished"></translation>
+        <translation>Natividade de São João Batista</translation>
     </message>
     <message>
         <source>Saints Peter and Paul, Apostles</source>
-        <translation type="unfinished"></translation>
+        <translation>São Pedro e São Paulo, Apóstolos</translation>
     </message>
     <message>
         <source>The Transfiguration of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfiguração do Senhor</translation>
     </message>
     <message>
         <source>The Assumption of the Blessed Virgin Mary</source>
-        <translation type="unfinished"></translation>
+        <translation>Assunção da Bem-aventurada Virgem Maria</translation>
     </message>
     <message>
         <source>The Exaltation of the Holy Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Exaltação da Santa Cruz</translation>
     </message>
     <message>
         <source>The Commemoration of All the Faithful Departed</source>
-        <translation type="unfinished"></translation>
+        <translation>Comemoração de Todos os Fiéis Defuntos</translation>
     </message>
     <message>
         <source>The Dedication of the Lateran Basilica</source>
-        <translation type="unfinished"></translation>
+        <translation>Dedicação da Basílica do Latrão</translation>
     </message>
     <message>
         <source>Our Lord Jesus Christ, King of the Universe</source>
-        <translation type="unfinished"></translation>
+        <translation>Nosso Senhor Jesus Cristo, Rei do Universo</translation>
     </message>
     <message>
         <source>First Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>1ª Semana do Advento</translation>
     </message>
     <message>
         <source>Second Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>2ª Semana do Advento</translation>
     </message>
     <message>
         <source>Third Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>3ª Semana do Advento</translation>
     </message>
     <message>
         <source>Fourth Week of Advent</source>
-        <translation type="unfinished"></translation>
+        <translation>4ª Semana do Advento</translation>
     </message>
     <message>
         <source>First Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>1ª Semana da Quaresma</translation>
     </message>
     <message>
         <source>Second Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>2ª Semana da Quaresma</translation>
     </message>
     <message>
         <source>Third Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>3ª Semana da Quaresma</translation>
     </message>
     <message>
         <source>Fourth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>4ª Semana da Quaresma</translation>
     </message>
     <message>
         <source>Fifth Week of Lent</source>
-        <translation type="unfinished"></translation>
+        <translation>5ª Semana da Quaresma</translation>
     </message>
     <message>
         <source>Second Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>2ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>Third Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>3ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>Fourth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>4ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>Fifth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>5ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>Sixth Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>6ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>Seventh Week of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>7ª Semana da Páscoa</translation>
     </message>
     <message>
         <source>First Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>1ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>2ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>3ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>4ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>5ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>6ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>7ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>8ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>9ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Tenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>10ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Eleventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>11ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twelfth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>12ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>13ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Fourteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>14ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Fifteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>15ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Sixteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>16ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Seventeenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>17ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Eighteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>18ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Nineteenth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>19ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twentieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>20ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>21ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>22ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>23ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>24ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-fifth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>25ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-sixth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>26ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-seventh Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>27ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-eighth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>28ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Twenty-ninth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>29ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirtieth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>30ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-first Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>31ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-second Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>32ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-third Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>33ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Thirty-fourth Week in Ordinary Time</source>
-        <translation type="unfinished"></translation>
+        <translation>34ª Semana do Tempo Comum</translation>
     </message>
     <message>
         <source>Monday</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda-feira</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Terça-feira</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quarta-feira</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Quinta-feira</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexta-feira</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation type="unfinished"></translation>
+        <translation>Sábado</translation>
     </message>
     <message>
         <source>%1 after %2</source>
         <extracomment>A weekday named after the Sunday or feast its week began with: &quot;Tuesday after Lent 2&quot;. %1 is the weekday, %2 the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 após %2</translation>
     </message>
     <message>
         <source>%1 of the %2</source>
         <extracomment>A weekday of the Roman Rite named by its week: &quot;Tuesday of the Second Week of Lent&quot;. %1 is the weekday, %2 the week (&quot;Second Week of Lent&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2</translation>
     </message>
     <message>
         <source>%1 of Holy Week</source>
         <extracomment>Monday, Tuesday or Wednesday of Holy Week; %1 is the weekday.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 da Semana Santa</translation>
     </message>
     <message>
         <source>%1 after Ash Wednesday</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 depois das Cinzas</translation>
     </message>
     <message>
         <source>%1 within the Octave of Easter</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na Oitava da Páscoa</translation>
     </message>
     <message>
         <source>%1 within the Octave of the Nativity of the Lord</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na Oitava do Natal do Senhor</translation>
     </message>
     <message>
         <source>%1 before the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 antes da Epifania</translation>
     </message>
     <message>
         <source>%1 after the Epiphany</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 depois da Epifania</translation>
     </message>
     <message>
         <source>%1 is longer than a lectionary is read (%2 lines, 1 MB), so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é maior do que o tamanho até o qual um lecionário é lido (%2 linhas, 1 MB), por isso nada foi importado nele.</translation>
     </message>
     <message>
         <source>%1 ends in half a character, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 termina com um caractere pela metade, por isso nada foi importado nele.</translation>
     </message>
     <message>
         <source>%1 is written in %2, which has no “%3” (in “%4”), so nothing was imported into it. Saved as UTF-8 in a text editor, it takes every character.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está codificado em %2, que não tem “%3” (em “%4”), por isso nada foi importado nele. Salvo como UTF-8 num editor de texto, ele aceita qualquer caractere.</translation>
     </message>
     <message>
         <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Com estas linhas, %1 ficaria maior do que o tamanho até o qual um lecionário é lido (%2 linhas, 1 MB), por isso nada foi importado nele.</translation>
     </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
     <message>
         <source>Church &amp;Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano &amp;litúrgico</translation>
     </message>
     <message>
         <source>&amp;Propers (“Proper 17”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próprios (“Próprio 17”)</translation>
     </message>
     <message>
         <source>Sundays after P&amp;entecost (“Pentecost 14”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingos após P&amp;entecostes (“14º Domingo após Pentecostes”)</translation>
     </message>
     <message>
         <source>&amp;Ordinary Time (“Ordinary Time 22”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo C&amp;omum (“22º Domingo do Tempo Comum”)</translation>
     </message>
     <message>
         <source>Sundays after &amp;Trinity (“Trinity 13”)</source>
-        <translation type="unfinished"></translation>
+        <translation>Domingos após &amp;Trindade (“13º Domingo após Trindade”)</translation>
     </message>
     <message>
         <source>&amp;Roman Rite (“Twenty-second Sunday in Ordinary Time”)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rito Romano (“22º Domingo do Tempo Comum”)</translation>
     </message>
     <message>
         <source>Epiphany on the &amp;Sunday January 2–8</source>
-        <translation type="unfinished"></translation>
+        <translation>Epifania no &amp;domingo entre 2 e 8 de janeiro</translation>
     </message>
     <message>
         <source>Roman Rite: the Epiphany on the Sunday from January 2 to 8 instead of January 6; the Baptism of the Lord then falls on the Monday after a January 7 or 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Rito Romano: a Epifania no domingo entre 2 e 8 de janeiro, em vez de 6 de janeiro; o Batismo do Senhor passa então para a segunda-feira seguinte quando a Epifania cai em 7 ou 8 de janeiro</translation>
     </message>
     <message>
         <source>&amp;Ascension on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ascensão no domingo seguinte</translation>
     </message>
     <message>
         <source>Roman Rite: the Ascension on the Seventh Sunday of Easter instead of the Thursday before</source>
-        <translation type="unfinished"></translation>
+        <translation>Rito Romano: a Ascensão no 7º Domingo da Páscoa, em vez da quinta-feira anterior</translation>
     </message>
     <message>
         <source>&amp;Body and Blood of Christ on the Following Sunday</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corpo e Sangue de Cristo no domingo seguinte</translation>
     </message>
     <message>
         <source>Roman Rite: the Most Holy Body and Blood of Christ on the Sunday after Trinity instead of the Thursday</source>
-        <translation type="unfinished"></translation>
+        <translation>Rito Romano: o Santíssimo Corpo e Sangue de Cristo no domingo depois da Santíssima Trindade, em vez da quinta-feira</translation>
     </message>
     <message>
         <source>Offer Day &amp;Names Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Sempre sugerir os &amp;nomes dos dias</translation>
     </message>
     <message>
         <source>Offer the day&apos;s name as the occasion of a new service even in a log whose latest service has none</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir o nome do dia como ocasião de um novo culto, mesmo num registro cujo último culto não tem nenhum</translation>
     </message>
 </context>
 <context>
     <name>FileChangedBar</name>
     <message>
         <source>&amp;Put Back Backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar cópia de segurança…</translation>
     </message>
     <message>
         <source>&amp;Keep Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manter registro</translation>
     </message>
     <message>
         <source>Put the backup back in place of the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar a cópia de segurança no lugar do registro</translation>
     </message>
     <message>
         <source>Keep the log as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o registro como está</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service.</source>
-        <translation type="unfinished"></translation>
+        <translation>A última gravação de %1 foi interrompida: o registro pode conter parte de um culto.</translation>
     </message>
     <message>
         <source>The last write of %1 was cut short: the log may hold part of a service. %2 holds it as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>A última gravação de %1 foi interrompida: o registro pode conter parte de um culto. %2 guarda o registro como estava.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;carregar</translation>
     </message>
     <message>
         <source>&amp;Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispensar</translation>
     </message>
     <message>
         <source>Reload the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar o arquivo</translation>
     </message>
     <message>
         <source>Dismiss the notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispensar o aviso</translation>
     </message>
     <message>
         <source>%1 changed on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi alterado no disco</translation>
     </message>
     <message>
         <source>%1 was moved or deleted on disk</source>
         <extracomment>%1 is the loaded file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi movido ou excluído do disco</translation>
     </message>
 </context>
 <context>
@@ -1403,739 +1479,800 @@
         <source>title only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 53 px wide in Arial 8.25 bold, on one line; list the hymns&apos; titles only</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>só títulos</translation>
     </message>
     <message>
         <source>title only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>somente os títulos</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 8.25 bold, on one line; beside the year box: the year is the music&apos;s (from its credit), not the text&apos;s</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>música?</translation>
     </message>
     <message>
         <source>of music?</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>da música?</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 39 px wide in Arial 8.25 bold, on two lines; the button that opens the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lista de livros</translation>
     </message>
     <message>
         <source>book list</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>lista de livros</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 26 px wide in Arial 8.25 bold, on two lines; &quot;including references&quot;: list the lines of scripture references too</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incl. refs.</translation>
     </message>
     <message>
         <source>incl. refs</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>incluir referências</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the button that counts the uses of each hymn</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contar</translation>
     </message>
     <message>
         <source>Tally</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contar</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 61 px wide in Arial 8.25 bold, on one line; the leading blank included; &quot;#&quot; is the hymn number: find that whole number only, not the numbers that begin with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> nº exato</translation>
     </message>
     <message>
         <source> full # only</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> somente o número exato</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 47 px wide in Arial 9.75 bold, on one line; the search button</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Find</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the button that empties the criteria boxes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Clear</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 71 px wide in Arial 9.75 bold, on one line; the button that loads the file chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carregar</translation>
     </message>
     <message>
         <source>Get File</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carregar arquivo</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the title&quot; (of a hymnal text&apos;s hymn)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copiar c/ título</translation>
     </message>
     <message>
         <source>copy w/ title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copiar com o título</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 25 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>Year</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ano</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir título:</translation>
     </message>
     <message>
         <source>exclude title:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir título:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nº de hinos:</translation>
     </message>
     <message>
         <source># of hymns:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>número de hinos:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold italic, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir hino:</translation>
     </message>
     <message>
         <source>exclude hymn:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir hino:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 81 px wide in Arial 8.25 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por:</translation>
     </message>
     <message>
         <source>Sort tally by:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar contagem por:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limitar data a:</translation>
     </message>
     <message>
         <source>Limit date to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limitar data a:</translation>
     </message>
     <message>
         <source>#</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 7 px wide in Arial 9.75 bold, on one line; &quot;number&quot;, beside the count of hymns</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>#</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>número</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frase do título:</translation>
     </message>
     <message>
         <source>Title phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frase do título:</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on one line; &quot;hymn number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hino nº</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número do hino</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9 bold, on one line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arq.:</translation>
     </message>
     <message>
         <source>Files:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 49 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limitar título a:</translation>
     </message>
     <message>
         <source>Limit title to:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limitar título a:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 57 px wide in Arial 9.75 bold, on two lines; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frase da estrofe:</translation>
     </message>
     <message>
         <source>Verse phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Frase da estrofe:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 89 px wide in Arial 8.25 bold italic, on one line; for a hymnal text</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir frase:</translation>
     </message>
     <message>
         <source>exclude phrase:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>excluir frase:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  nº datas:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  número de datas:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>           total:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>           total:</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 40 px wide in Arial 8.25 bold, on two lines; &quot;copy with the date&quot; (of a service)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copiar c/ data</translation>
     </message>
     <message>
         <source>copy w/ date</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>copiar com a data</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 55 px wide in Arial 9.75 bold, on one line; the Clear button while criteria are set, which the star marks</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar*</translation>
     </message>
     <message>
         <source>Clear*</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limpar*</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by how often a hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>freq.</translation>
     </message>
     <message>
         <source>freq</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>frequência</translation>
     </message>
     <message>
         <source>title</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn&apos;s title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>título</translation>
     </message>
     <message>
         <source>title</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>título</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 48 px wide in MS Sans Serif 8.25, on one line; a row of the tally&apos;s sort box: by the hymn number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nº hino</translation>
     </message>
     <message>
         <source>hymn #</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>número do hino</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; cannot be opened: %2.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A pasta &quot;%1&quot; não pode ser aberta: %2.</translation>
     </message>
     <message>
         <source>Change Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar de pasta</translation>
     </message>
     <message>
         <source>Folders</source>
         <extracomment>screen reader name of the folder list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pastas</translation>
     </message>
     <message>
         <source>Scripture books</source>
         <extracomment>screen reader name of the list of scripture books</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Livros da Bíblia</translation>
     </message>
     <message>
         <source>full number only</source>
         <extracomment>screen reader name of the check box &quot; full # only&quot;: the hymn number matches whole</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>somente o número exato</translation>
     </message>
     <message>
         <source>Counts</source>
         <extracomment>screen reader name of the left list in a tally: how often each hymn was used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contagens</translation>
     </message>
     <message>
         <source>Hymns</source>
         <extracomment>screen reader name of the right list in a tally: the hymns counted</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinos</translation>
     </message>
     <message>
         <source>Titles</source>
         <extracomment>screen reader name of the left list: a hymnal text&apos;s titles (or, next, a service log&apos;s dates)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Títulos</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas</translation>
     </message>
     <message>
         <source>Verse lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas das estrofes</translation>
     </message>
     <message>
         <source>Hymn lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas dos hinos</translation>
     </message>
     <message>
         <source>Hymns loaded</source>
         <extracomment>screen reader name of a count, heard before its value (&quot;Hymns loaded: 120&quot;); so are the names next to it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinos carregados</translation>
     </message>
     <message>
         <source>Services loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Cultos carregados</translation>
     </message>
     <message>
         <source>Hymns listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos listados</translation>
     </message>
     <message>
         <source>Dates listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Datas listadas</translation>
     </message>
     <message>
         <source>Hymns tallied</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos contados</translation>
     </message>
     <message>
         <source>Uses counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos contados</translation>
     </message>
     <message>
         <source>Lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas listadas</translation>
     </message>
     <message>
         <source>Hymn lines listed</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas de hinos listadas</translation>
     </message>
     <message>
         <source>Row clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha clicada</translation>
     </message>
     <message>
         <source>File date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data do arquivo</translation>
     </message>
     <message>
         <source>File loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo carregado</translation>
     </message>
     <message>
         <source>Volume</source>
         <extracomment>screen reader name of the list of drives (volumes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unidade</translation>
     </message>
     <message>
         <source>Change Drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudar de unidade</translation>
     </message>
     <message>
         <source>Error encountered while changing drive</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao mudar de unidade</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is no longer there, so &quot;%2&quot; could not be read.</source>
         <extracomment>%1 is the folder&apos;s path, %2 the file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A pasta &quot;%1&quot; não existe mais, por isso não foi possível ler &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>File Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de arquivo</translation>
     </message>
     <message>
         <source>Limit reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite atingido</translation>
     </message>
     <message>
         <source>Show output</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar resultado</translation>
     </message>
     <message>
         <source>Show entire file (may be slow)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o arquivo inteiro (pode ser lento)?</translation>
     </message>
     <message>
         <source>Clear, criteria set</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar, critérios definidos</translation>
     </message>
 </context>
 <context>
     <name>HymnBoard</name>
     <message>
         <source>Hymn board</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro de hinos</translation>
     </message>
 </context>
 <context>
     <name>HymnBoardDialog</name>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir quadro de hinos</translation>
     </message>
     <message>
         <source>On the board, one a line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No quadro, um por linha: %1</translation>
     </message>
     <message>
         <source>&amp;Date and occasion above them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Data e ocasião acima deles: %1</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>&amp;Save PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar PDF…</translation>
     </message>
     <message>
         <source>The hymn board could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o quadro de hinos.</translation>
     </message>
     <message>
         <source>The hymn board was sent to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O quadro de hinos foi enviado para %1</translation>
     </message>
     <message>
         <source>Save Hymn Board as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar quadro de hinos como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível gerar o PDF</translation>
     </message>
     <message>
         <source>The hymn board could not be saved as &quot;%1&quot;: %2. Nothing was changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o quadro de hinos como &quot;%1&quot;: %2. Nada foi alterado lá.</translation>
     </message>
     <message>
         <source>Saved %1</source>
+        <translation>Salvo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HymnRow</name>
+    <message>
+        <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, or a line without a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last sung %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn number, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title, line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use of line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not in the log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not sung before this date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>within %n week(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>none in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times in 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HymnRows</name>
+    <message>
+        <source>Hymns</source>
+        <translation type="unfinished">Hinos</translation>
     </message>
 </context>
 <context>
     <name>ImportLectionaryDialog</name>
     <message>
         <source>&amp;Open File…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir arquivo…</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colar</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lecionário</translation>
     </message>
     <message>
         <source>Tables (*.csv *.tsv *.tab *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelas (*.csv *.tsv *.tab *.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>A CSV or tab-separated file, as a spreadsheet saves it</source>
-        <translation type="unfinished"></translation>
+        <translation>Um arquivo CSV ou separado por tabulações, como uma planilha o salva</translation>
     </message>
     <message>
         <source>A table copied in a spreadsheet or on a web page</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma tabela copiada de uma planilha ou de uma página da web</translation>
     </message>
     <message>
         <source>Column of the day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>Coluna do nome do dia</translation>
     </message>
     <message>
         <source>Column of the year</source>
-        <translation type="unfinished"></translation>
+        <translation>Coluna do ano</translation>
     </message>
     <message>
         <source>Columns of the readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Colunas das leituras</translation>
     </message>
     <message>
         <source>Every column ticked is a reading; they are joined by &quot;; &quot; in their order</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada coluna marcada é uma leitura; elas são unidas por &quot;; &quot; na sua ordem</translation>
     </message>
     <message>
         <source>Preview of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia da tabela</translation>
     </message>
     <message>
         <source>Rows not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas não lidas</translation>
     </message>
     <message>
         <source>Write the lines into %1 beside the hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar as linhas em %1 ao lado do hinário</translation>
     </message>
     <message>
         <source>&amp;Day&apos;s name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nome do dia:</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>An&amp;o:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leituras:</translation>
     </message>
     <message>
         <source>Rows &amp;not read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lin&amp;has não lidas:</translation>
     </message>
     <message>
         <source>“%1” holds no table.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não contém nenhuma tabela.</translation>
     </message>
     <message>
         <source>The clipboard holds no table. Copy the lectionary&apos;s table in a spreadsheet or on a web page, then press Paste.</source>
-        <translation type="unfinished"></translation>
+        <translation>A área de transferência não contém nenhuma tabela. Copie a tabela do lecionário numa planilha ou numa página da web e depois clique em Colar.</translation>
     </message>
     <message>
         <source>The clipboard&apos;s HTML table</source>
-        <translation type="unfinished"></translation>
+        <translation>A tabela HTML da área de transferência</translation>
     </message>
     <message>
         <source>The clipboard&apos;s text</source>
-        <translation type="unfinished"></translation>
+        <translation>O texto da área de transferência</translation>
     </message>
     <message>
         <source>Open a CSV or tab-separated file, or copy a lectionary&apos;s table in a spreadsheet or on a web page and paste it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra um arquivo CSV ou separado por tabulações, ou copie a tabela de um lecionário numa planilha ou numa página da web e cole-a aqui.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n linha</numerusform>
+            <numerusform>%1: %n linhas</numerusform>
         </translation>
     </message>
     <message>
         <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
-        <translation type="unfinished"></translation>
+        <translation>(o restante foi deixado de fora: uma tabela é lida até %1 linhas e %2 colunas)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>None (every year, or as the day&apos;s name says)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma (todos os anos, ou conforme o nome do dia)</translation>
     </message>
     <message>
         <source>Choose the column of the day&apos;s name and at least one column of readings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a coluna do nome do dia e pelo menos uma coluna de leituras.</translation>
     </message>
     <message>
         <source>No row gives a line for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma linha da tabela gera uma linha para %1.</translation>
     </message>
     <message>
         <source>They go into the %1 beside the hymnal; its lines for the same days and years are replaced only after a question, and the rest of it stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elas vão para o %1 ao lado do hinário; as linhas dele para os mesmos dias e anos só são substituídas depois de uma pergunta, e o restante dele fica como está.</translation>
     </message>
     <message>
         <source>They make a new %1 beside the hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elas formam um novo %1 ao lado do hinário.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) to write.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n linha a gravar.</numerusform>
+            <numerusform>%n linhas a gravar.</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1: %2 (removed: a second line for the same day and year)</source>
         <extracomment>A line of Lectionary.txt the import removes: a second line for a day and year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2 (removida: uma segunda linha para o mesmo dia e ano)</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>… and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… e mais %n</numerusform>
+            <numerusform>… e mais %n</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 already has %n line(s) for the days and years imported:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 já tem %n linha para os dias e anos importados:</numerusform>
+            <numerusform>%1 já tem %n linhas para os dias e anos importados:</numerusform>
         </translation>
     </message>
     <message>
         <source>Replace them with the imported lines? Every other line stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituí-las pelas linhas importadas? Todas as outras linhas ficam como estão.</translation>
     </message>
     <message>
         <source>%1 holds these lines already, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já contém estas linhas, por isso nada foi gravado.</translation>
     </message>
     <message numerus="yes">
         <source>%1 written: %n line(s) imported</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 gravado: %n linha importada</numerusform>
+            <numerusform>%1 gravado: %n linhas importadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 made beside the hymnal: %n line(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 criado ao lado do hinário: %n linha</numerusform>
+            <numerusform>%1 criado ao lado do hinário: %n linhas</numerusform>
         </translation>
     </message>
 </context>
@@ -2143,297 +2280,514 @@
     <name>ImportPreviewModel</name>
     <message>
         <source>day</source>
-        <translation type="unfinished"></translation>
+        <translation>dia</translation>
     </message>
     <message>
         <source>year</source>
-        <translation type="unfinished"></translation>
+        <translation>ano</translation>
     </message>
     <message>
         <source>readings</source>
-        <translation type="unfinished"></translation>
+        <translation>leituras</translation>
     </message>
     <message>
         <source>%1 · %2</source>
         <extracomment>A column of the imported table and what it is taken for: &quot;B Sunday · day&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>(the headings)</source>
-        <translation type="unfinished"></translation>
+        <translation>(os cabeçalhos)</translation>
     </message>
     <message>
         <source>Written to Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado em Lectionary.txt</translation>
     </message>
 </context>
 <context>
     <name>LanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistema</translation>
     </message>
     <message>
         <source>Takes effect at the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Entra em vigor na próxima inicialização</translation>
     </message>
 </context>
 <context>
     <name>Logbook</name>
     <message>
         <source>&quot;%1&quot; holds the same bytes as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; contém os mesmos bytes que &quot;%2&quot;.</translation>
     </message>
     <message>
         <source>The first %1 of the %2 bytes of &quot;%3&quot; are as in &quot;%4&quot; (%5 bytes); after them the log differs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os primeiros %1 dos %2 bytes de &quot;%3&quot; são iguais aos de &quot;%4&quot; (%5 bytes); depois deles o registro é diferente.</translation>
     </message>
     <message numerus="yes">
         <source>The log holds %n NUL byte(s) that the backup does not.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O registro contém %n byte NUL que a cópia de segurança não contém.</numerusform>
+            <numerusform>O registro contém %n bytes NUL que a cópia de segurança não contém.</numerusform>
         </translation>
     </message>
     <message>
         <source>The mark beside &quot;%1&quot; names no backup that can be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>A marca ao lado de &quot;%1&quot; não indica nenhuma cópia de segurança que possa ser restaurada.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as it was written (it was changed, moved or removed), so it was not put back. &quot;%2&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia de segurança &quot;%1&quot; não está mais como foi gravada (foi alterada, movida ou removida), por isso não foi restaurada. &quot;%2&quot; está como estava.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; put back in place of &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; restaurado no lugar de &quot;%2&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; foi alterado no disco desde que foi carregado, por isso o culto não foi adicionado.</translation>
     </message>
     <message>
         <source> Make room on the disk and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Libere espaço no disco e tente novamente.</translation>
     </message>
     <message>
         <source> Check that you may write in the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Verifique se você tem permissão para gravar na pasta &quot;%1&quot;.</translation>
     </message>
     <message>
         <source> The disk is read-only: copy the log to a disk you can write to and load it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation> O disco é somente leitura: copie o registro para um disco em que você possa gravar e carregue-o de lá.</translation>
     </message>
     <message>
         <source> Try again; if it fails again, check the disk or the network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation> Tente novamente; se falhar de novo, verifique o disco ou a conexão de rede.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está sendo gravado por outra cópia do Cantorix2, por isso o culto não foi adicionado. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so the service was not added. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está sendo gravado pelo Cantorix2 em %2, por isso o culto não foi adicionado. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source> Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation> Nada foi gravado.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so the service was not added: in the bar under the window, put its backup back or keep the log as it is, then add the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A última gravação de &quot;%1&quot; foi interrompida, por isso o culto não foi adicionado: na barra abaixo da janela, restaure a cópia de segurança ou mantenha o registro como está e depois adicione o culto novamente.</translation>
     </message>
     <message>
         <source>%1 is read-only, so the service was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é somente leitura, por isso o culto não foi adicionado.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so the service was not added. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome &quot;%1&quot; não deixa espaço para o nome de uma cópia de segurança ao lado dele, por isso o culto não foi adicionado. Um nome mais curto resolve: renomeie o registro e carregue-o novamente.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so the service was not added. Move old backups away and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os nomes para uma cópia de segurança de &quot;%1&quot; (até &quot;%2&quot;) já estão em uso, por isso o culto não foi adicionado. Mova as cópias de segurança antigas para outro lugar e tente novamente.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be written: %2. Nothing was written; &quot;%3&quot; is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar a cópia de segurança &quot;%1&quot;: %2. Nada foi gravado; &quot;%3&quot; está como estava.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was not written: the mark of a write in progress could not be left beside it (%2). The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não foi gravado: não foi possível deixar ao lado dele a marca de uma gravação em andamento (%2). O arquivo está como estava.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. Its bytes as they were are in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar &quot;%1&quot;: %2. Seus bytes como estavam estão em &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written: %2. The file is as it was; its bytes are also in &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar &quot;%1&quot;: %2. O arquivo está como estava; seus bytes também estão em &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>; the log as it was is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>; o registro como estava é mantido em %1</translation>
     </message>
     <message>
         <source>This file holds hymn texts, not a service log, so no service can be added to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo contém textos de hinos, não um registro de cultos, por isso nenhum culto pode ser adicionado a ele.</translation>
     </message>
     <message>
         <source>The service&apos;s date cannot be written as a head line that the program reads back.</source>
-        <translation type="unfinished"></translation>
+        <translation>A data do culto não pode ser escrita como uma linha de cabeçalho que o programa consiga ler de volta.</translation>
     </message>
     <message>
         <source>The character “%1” cannot be written in this file&apos;s encoding (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>O caractere “%1” não pode ser gravado na codificação deste arquivo (%2).</translation>
     </message>
     <message>
         <source>The service is not in the file as it was loaded, so nothing was written. Load the log again and choose the service anew.</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto não está no arquivo como foi carregado, por isso nada foi gravado. Carregue o registro novamente e escolha o culto de novo.</translation>
     </message>
     <message>
         <source>This log is full: with this service longer, the program would no longer read the last service of the file, so nothing was written. Start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro está cheio: com este culto mais longo, o programa não leria mais o último culto do arquivo, por isso nada foi gravado. Comece um novo registro para os próximos cultos.</translation>
     </message>
     <message>
         <source>Written this way, the service would change how the program reads other services of the log (a head line without a year takes it from the next one below), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravado desta forma, o culto mudaria a maneira como o programa lê outros cultos do registro (uma linha de cabeçalho sem ano o toma da próxima linha de cabeçalho abaixo), por isso nada foi gravado.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 changed: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Culto de %1 alterado: %n hino</numerusform>
+            <numerusform>Culto de %1 alterado: %n hinos</numerusform>
         </translation>
     </message>
     <message>
         <source>Service of %1 removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Culto de %1 excluído</translation>
     </message>
     <message>
         <source>The service without a date removed</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto sem data foi excluído</translation>
     </message>
     <message>
         <source>Cantorix2 has made no change to &quot;%1&quot; that it can undo: it remembers none since its backups were kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Cantorix2 não fez em &quot;%1&quot; nenhuma alteração que possa desfazer: não se lembra de nenhuma desde que suas cópias de segurança foram mantidas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer as Cantorix2 left it after its last change (%2), so that change cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não está mais como o Cantorix2 o deixou após sua última alteração (%2), por isso essa alteração não pode ser desfeita.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; is no longer as Cantorix2 wrote it, so the last change to &quot;%2&quot; cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>A cópia de segurança &quot;%1&quot; não está mais como o Cantorix2 a gravou, por isso a última alteração em &quot;%2&quot; não pode ser desfeita.</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfeito: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changed on disk since it was loaded, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; foi alterado no disco desde que foi carregado, por isso nada foi gravado.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está sendo gravado por outra cópia do Cantorix2, por isso nada foi gravado. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by Cantorix2 on %2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está sendo gravado pelo Cantorix2 em %2, por isso nada foi gravado. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>The last write of &quot;%1&quot; was cut short, so nothing was written: in the bar under the window, put its backup back or keep the log as it is, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>A última gravação de &quot;%1&quot; foi interrompida, por isso nada foi gravado: na barra abaixo da janela, restaure a cópia de segurança ou mantenha o registro como está e tente novamente.</translation>
     </message>
     <message>
         <source>%1 is read-only, so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é somente leitura, por isso nada foi gravado.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; leaves no room for a backup&apos;s name beside it, so nothing was written. A shorter name will do: rename the log and load it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome &quot;%1&quot; não deixa espaço para o nome de uma cópia de segurança ao lado dele, por isso nada foi gravado. Um nome mais curto resolve: renomeie o registro e carregue-o novamente.</translation>
     </message>
     <message>
         <source>Every name for a backup of &quot;%1&quot; (up to &quot;%2&quot;) is taken, so nothing was written. Move old backups away and try again.</source>
+        <translation>Todos os nomes para uma cópia de segurança de &quot;%1&quot; (até &quot;%2&quot;) já estão em uso, por isso nada foi gravado. Mova as cópias de segurança antigas para outro lugar e tente novamente.</translation>
+    </message>
+    <message>
+        <source>UTF-8 with byte-order mark</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hymn number “%1” holds a space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn %1 has no title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file ends in the middle of a character, so nothing can be written after it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service was not added: start a new log for the services to come.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Service of %1 added: %n hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The system&apos;s language from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>O idioma do sistema a partir da próxima inicialização</translation>
     </message>
     <message>
         <source>%1 from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a partir da próxima inicialização</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guia do usuário</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %n NUL character(s), which a text file does not: a write may have been cut short. Look at it in a text editor.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 contém %n caractere NUL, o que um arquivo de texto não contém: uma gravação pode ter sido interrompida. Examine-o num editor de texto.</numerusform>
+            <numerusform>%1 contém %n caracteres NUL, o que um arquivo de texto não contém: uma gravação pode ter sido interrompida. Examine-o num editor de texto.</numerusform>
         </translation>
     </message>
     <message>
         <source>Put Back Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar cópia de segurança</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; cannot be read, so it cannot be put back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível ler a cópia de segurança &quot;%1&quot;, por isso ela não pode ser restaurada.</translation>
     </message>
     <message>
         <source>Put &quot;%1&quot; back in place of &quot;%2&quot;? The log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar &quot;%1&quot; no lugar de &quot;%2&quot;? O registro como está agora é mantido numa cópia de segurança própria.</translation>
     </message>
     <message>
         <source>%1 is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é mantido como está.</translation>
     </message>
     <message>
         <source>&amp;Import Lectionary…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar lecionário…</translation>
     </message>
     <message>
         <source>Import Lectionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lecionário</translation>
     </message>
     <message>
         <source>Print Hymn &amp;Board…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir quadro de hinos…</translation>
     </message>
     <message>
         <source>&amp;Edit Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar culto…</translation>
     </message>
     <message>
         <source>&amp;Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desfazer última alteração</translation>
     </message>
     <message>
         <source>Copy for &amp;Bulletin</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar para o &amp;boletim</translation>
     </message>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar culto</translation>
     </message>
     <message>
         <source>Load a service log first: a service of the log loaded is edited.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregue primeiro um registro de cultos: o culto editado é um culto do registro carregado.</translation>
     </message>
     <message>
         <source>The log holds no service to edit.</source>
+        <translation>O registro não contém nenhum culto para editar.</translation>
+    </message>
+    <message>
+        <source>Hymn files (*.txt);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text &amp;Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set &amp;Hymnal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear H&amp;ymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Service…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Left List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy &amp;Right List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tally</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focus Hymn &amp;#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage &amp;Report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggest &amp;Hymns…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Hymnal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymnal set: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
+
+Remove it from the recent files?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Cantorix2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cantorix2 %1, by the %2
+
+Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports each hymn&apos;s use over a date range, and copies what it finds to the clipboard.
+
+Licensed under the GNU General Public License, version 3 or later.
+
+Homepage: %3
+Sample files: %4</source>
+        <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Text Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No program was found to open &quot;%1&quot; with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load a service log first: a service is added to the log loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The service has no hymns yet: add at least one line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2442,99 +2796,99 @@
     <message numerus="yes">
         <source>%n item(s) copied</source>
         <extracomment>The message after a right click put rows of an output list on the clipboard.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item copiado</numerusform>
+            <numerusform>%n itens copiados</numerusform>
         </translation>
     </message>
     <message>
         <source>Song titles</source>
         <extracomment>The title of the message after the list of a hymnal&apos;s titles was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Títulos dos hinos</translation>
     </message>
     <message>
         <source>Dates used</source>
         <extracomment>The title of the message after the list of a log&apos;s service dates was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datas de uso</translation>
     </message>
     <message>
         <source>Limit copy to Verse #:</source>
         <extracomment>The question before a copy of hymns&apos; lines: which verse of each hymn to copy (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Limitar cópia à estrofe nº:</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only; ^ = references )</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only, &quot;^&quot; (typed as it is) their scripture references. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a estrofe nº (0 = só créditos; ^ = referências )</translation>
     </message>
     <message>
         <source>Select verse # (0 = credits only)</source>
         <extracomment>The title of that question: 0 copies the hymns&apos; credits only. &quot;#&quot;: number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Selecione a estrofe nº (0 = só créditos)</translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n title(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the hymns&apos; titles were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n título</numerusform>
+            <numerusform>%1 +  %n títulos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n count(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the tally&apos;s counts were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n contagem</numerusform>
+            <numerusform>%1 +  %n contagens</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 +  %n date(s)</source>
         <extracomment>%1 is the &quot;… item(s) copied&quot; message; the services&apos; dates were copied too, as headings. The two blanks after &quot;+&quot; are kept.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 +  %n data</numerusform>
+            <numerusform>%1 +  %n datas</numerusform>
         </translation>
     </message>
     <message>
         <source>Verse lines</source>
         <extracomment>The title of the message after the hymns&apos; lines were copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linhas das estrofes</translation>
     </message>
     <message>
         <source>- only &apos;Exclude&apos; terms are case sensitive</source>
         <extracomment>A tip in the help message: the boxes captioned &quot;exclude title:&quot;, &quot;exclude phrase:&quot; and &quot;exclude hymn:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- somente os termos de &apos;Excluir&apos; diferenciam maiúsculas de minúsculas</translation>
     </message>
     <message>
         <source>- either &gt; or &lt; may be used in date or year box</source>
         <extracomment>A tip in the help message: &quot;&gt; 1990&quot; or &quot;&lt; 2000&quot; typed in the date or year box.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- pode-se usar &gt; ou &lt; na caixa de data ou de ano</translation>
     </message>
     <message>
         <source>- R click on an output box will copy box contents to clipboard</source>
         <extracomment>A tip in the help message: &quot;R click&quot; is a click of the right mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- clique direito numa caixa de resultado copia o conteúdo dela para a área de transferência</translation>
     </message>
     <message>
         <source>- L click in either output box will re-synchronize both boxes</source>
         <extracomment>A tip in the help message: &quot;L click&quot; is a click of the left mouse button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- clique esquerdo em qualquer caixa de resultado ressincroniza as duas caixas</translation>
     </message>
     <message>
         <source>- to select from directory box, double click your selection</source>
         <extracomment>A tip in the help message: the directory box lists the folders.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>- para selecionar na caixa de pastas, dê um clique duplo na sua seleção</translation>
     </message>
     <message>
         <source>Cantorix2 ver %1</source>
         <extracomment>The help message&apos;s title: &quot;ver&quot; is short for version; %1 is the version number (2.9.7).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 ver. %1</translation>
     </message>
     <message>
         <source>Cantorix2 team, 2026</source>
         <extracomment>The help message&apos;s copyright line, after &quot;©&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Equipe Cantorix2, 2026</translation>
     </message>
 </context>
 <context>
@@ -2542,132 +2896,132 @@
     <message>
         <source>Row %1: %2</source>
         <extracomment>A row of an imported table that was left out, or only partly read: &quot;Row 12: no readings&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
         <source>no day&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>sem nome do dia</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um dia do ano litúrgico</translation>
     </message>
     <message>
         <source>“%1” is not a year letter (A, B or C)</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é uma letra de ano (A, B ou C)</translation>
     </message>
     <message>
         <source>no readings</source>
-        <translation type="unfinished"></translation>
+        <translation>sem leituras</translation>
     </message>
     <message>
         <source>a “#” in the readings would begin a comment in Lectionary.txt</source>
-        <translation type="unfinished"></translation>
+        <translation>um “#” nas leituras iniciaria um comentário em Lectionary.txt</translation>
     </message>
     <message>
         <source>%1 is in row %2 already</source>
         <extracomment>%1 is a day and year (&quot;Advent 3 B&quot;), %2 the row that gave it first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 já está na linha %2</translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits all three; %n hold(s) the phrase and the meter</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nenhum hino atende aos três critérios; %n contém a frase e a métrica</numerusform>
+            <numerusform>Nenhum hino atende aos três critérios; %n contêm a frase e a métrica</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>No hymn fits both; %n hold(s) the phrase</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nenhum hino atende aos dois critérios; %n contém a frase</numerusform>
+            <numerusform>Nenhum hino atende aos dois critérios; %n contêm a frase</numerusform>
         </translation>
     </message>
     <message>
         <source>title</source>
         <extracomment>Why a hymn is suggested: the phrase is in its title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>título</translation>
     </message>
     <message>
         <source>refrain: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of its refrain that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>refrão: %1</translation>
     </message>
     <message>
         <source>verse %1: %2</source>
         <extracomment>Why a hymn is suggested: %1 is the verse&apos;s number, %2 the part of the verse that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estrofe %1: %2</translation>
     </message>
     <message>
         <source>verse: %1</source>
         <extracomment>Why a hymn is suggested: %1 is the part of a verse without a number that holds the phrase.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estrofe: %1</translation>
     </message>
     <message>
         <source>meter %1</source>
         <extracomment>Why a hymn is suggested: its meter is the one asked for; %1 is the meter as numbers, &quot;8.6.8.6&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>métrica %1</translation>
     </message>
     <message>
         <source>Type readings, a phrase or a meter to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite leituras, uma frase ou uma métrica para ver sugestões.</translation>
     </message>
     <message>
         <source>Load a hymnal to see suggestions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregue um hinário para ver sugestões.</translation>
     </message>
     <message>
         <source>The loaded file is a service log; suggestions need a hymnal.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo carregado é um registro de cultos; as sugestões precisam de um hinário.</translation>
     </message>
     <message>
         <source>Could not read the meter &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a métrica &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Hymn #</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s number (&quot;#&quot;: number).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hino nº</translation>
     </message>
     <message>
         <source>Title</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Why</source>
         <extracomment>A column heading of the suggested hymns: why the hymn is suggested (the reading, the phrase or the meter it matched).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>A column heading of the suggested hymns: the hymn&apos;s meter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Métrica</translation>
     </message>
     <message>
         <source>Last 12 months</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn in the last 12 months.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>Uses</source>
         <extracomment>A column heading of the suggested hymns: how often the log has the hymn at all (a noun).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>Last sung</source>
         <extracomment>A column heading of the suggested hymns: the date the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Última vez</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>A column heading of the suggested hymns: the days since the hymn was last sung.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dias desde</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>novo</translation>
     </message>
 </context>
 <context>
@@ -2675,61 +3029,61 @@
     <message>
         <source>error %1</source>
         <extracomment>In place of the system&apos;s reason for a failure, when it has none: %1 is the system&apos;s error code.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erro %1</translation>
     </message>
 </context>
 <context>
     <name>Report</name>
     <message>
         <source>Hymns joined by number: 14, 014 and #14 are one hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos agrupados pelo número: 14, 014 e #14 são um só hino</translation>
     </message>
     <message>
         <source>No service is dated up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum culto tem data até hoje</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service up to today</source>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir de %1, o último culto até hoje</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service</source>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir de %1, o último culto</translation>
     </message>
     <message>
         <source> — after today: check the head line “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation> — depois de hoje: verifique a linha de cabeçalho “%1”</translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n culto planejado depois de hoje não é contado</numerusform>
+            <numerusform>%n cultos planejados depois de hoje não são contados</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are counted</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n culto planejado depois de hoje é contado</numerusform>
+            <numerusform>%n cultos planejados depois de hoje são contados</numerusform>
         </translation>
     </message>
     <message>
         <source>The head line “%1” is dated more than a year after today: check its year</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha de cabeçalho “%1” tem data mais de um ano depois de hoje: verifique o ano</translation>
     </message>
 </context>
 <context>
     <name>ReportExports</name>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo: %1</translation>
     </message>
     <message numerus="yes">
         <source>Printed the report: %n page(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Relatório impresso: %n página</numerusform>
+            <numerusform>Relatório impresso: %n páginas</numerusform>
         </translation>
     </message>
 </context>
@@ -2737,34 +3091,34 @@
     <name>ReportModel</name>
     <message>
         <source>Days from the last use to the latest service counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Dias do último uso até o último culto contado</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
 </context>
 <context>
     <name>ReportWindow</name>
     <message>
         <source>Previous church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano litúrgico anterior</translation>
     </message>
     <message>
         <source>Previous calendar year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano civil anterior</translation>
     </message>
     <message>
         <source>The range of services to count, taken back from the latest service held, or from today for the previous years</source>
-        <translation type="unfinished"></translation>
+        <translation>O intervalo de cultos a contar, a partir do último culto realizado, ou a partir de hoje para os anos anteriores</translation>
     </message>
     <message>
         <source>Count pla&amp;nned services</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;ntar cultos planejados</translation>
     </message>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar também os cultos com data depois de hoje, como se já tivessem sido realizados</translation>
     </message>
 </context>
 <context>
@@ -2772,36 +3126,36 @@
     <message>
         <source>The folder “%1” could not be made: %2.</source>
         <extracomment>%1 is a folder&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar a pasta “%1”: %2.</translation>
     </message>
     <message>
         <source>“%1” could not be copied into “%2”: %3.</source>
         <extracomment>%1 is a sample file&apos;s name, %2 the folder&apos;s path, %3 the system&apos;s reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível copiar “%1” para “%2”: %3.</translation>
     </message>
     <message>
         <source>%1 The samples are opened where they are installed, to be read only.</source>
         <extracomment>%1 says why the samples could not be copied</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Os exemplos são abertos onde estão instalados, somente para leitura.</translation>
     </message>
     <message>
         <source>Sample files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de exemplo</translation>
     </message>
 </context>
 <context>
     <name>ServiceCommands</name>
     <message>
         <source>Edit Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar culto</translation>
     </message>
     <message>
         <source>The service has no lines left: add at least one, or take the service out of the log with Remove Service.</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto não tem mais nenhuma linha: adicione pelo menos uma ou retire o culto do registro com Excluir culto.</translation>
     </message>
     <message>
         <source>Remove Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir culto</translation>
     </message>
     <message>
         <source>Remove this service from &quot;%1&quot;?
@@ -2809,49 +3163,55 @@
 %2
 
 The log as it was is kept in a backup, and Edit &gt; Undo Last Change puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir este culto de &quot;%1&quot;?
+
+%2
+
+O registro como estava é mantido numa cópia de segurança, e Editar &gt; Desfazer última alteração o restaura.</translation>
     </message>
     <message>
         <source>Close this dialog, reload the log (File &gt; Reload) and choose the service again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feche esta caixa de diálogo, recarregue o registro (Arquivo &gt; Recarregar) e escolha o culto novamente.</translation>
     </message>
     <message>
         <source>Undo Last Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer última alteração</translation>
     </message>
     <message>
         <source>Load the service log whose last change is to be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregue o registro de cultos cuja última alteração deve ser desfeita.</translation>
     </message>
     <message>
         <source>Undo the last change to &quot;%1&quot; (%2)?
 
 The log is put back as it was before, from &quot;%3&quot;; the log as it is now is kept in a backup of its own.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfazer a última alteração em &quot;%1&quot; (%2)?
+
+O registro volta a ser como era antes, a partir de &quot;%3&quot;; o registro como está agora é mantido numa cópia de segurança própria.</translation>
     </message>
     <message>
         <source>Print Hymn Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir quadro de hinos</translation>
     </message>
     <message>
         <source>The service has no hymn numbers to put on the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto não tem números de hinos para pôr no quadro.</translation>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Hymn board %1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro de hinos %1.pdf</translation>
     </message>
     <message>
         <source>Hymn board.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro de hinos.pdf</translation>
     </message>
     <message>
         <source>Copied for the bulletin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado para o boletim: %1</translation>
     </message>
 </context>
 <context>
@@ -2859,77 +3219,77 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message numerus="yes">
         <source>The file holds more than the %n entries the program can keep (line %1 would need one more); the entries before it were loaded.</source>
         <extracomment>%n is the most entries (hymns, services and their continuations) the program keeps, %1 a line number of the file.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>O arquivo contém mais do que a %n entrada que o programa consegue manter (a linha %1 precisaria de mais uma); as entradas anteriores a ela foram carregadas.</numerusform>
+            <numerusform>O arquivo contém mais do que as %n entradas que o programa consegue manter (a linha %1 precisaria de mais uma); as entradas anteriores a ela foram carregadas.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot; is empty: it holds no hymns or services.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; está vazio: não contém hinos nem cultos.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; grew past 64 MiB while it was read; it is not a hymn file, so nothing was loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; passou de 64 MiB durante a leitura; não é um arquivo de hinos, por isso nada foi carregado.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was not found; it may have been moved or deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; não foi encontrado; pode ter sido movido ou excluído.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder, not a hymn file.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; é uma pasta, não um arquivo de hinos.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an ordinary file (a pipe or a device), so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um arquivo comum (é um pipe ou um dispositivo), por isso não foi lido.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be opened (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir &quot;%1&quot; (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2 MiB; hymn files are far smaller than 64 MiB, so it was not read.</source>
         <extracomment>MiB: mebibytes (1024 × 1024 bytes).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; tem %2 MiB; arquivos de hinos são muito menores que 64 MiB, por isso não foi lido.</translation>
     </message>
     <message numerus="yes">
         <source>Reading &quot;%1&quot; failed after %n byte(s) (%2); the entries read before the failure were kept.</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A leitura de &quot;%1&quot; falhou após %n byte (%2); as entradas lidas antes da falha foram mantidas.</numerusform>
+            <numerusform>A leitura de &quot;%1&quot; falhou após %n bytes (%2); as entradas lidas antes da falha foram mantidas.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n item(s) loaded - this is the program&apos;s maximum</source>
         <extracomment>The message when a file holds more entries than the program keeps: the first %n were loaded.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n item carregado - este é o máximo do programa</numerusform>
+            <numerusform>%n itens carregados - este é o máximo do programa</numerusform>
         </translation>
     </message>
     <message>
         <source>Reading &quot;%1&quot; failed (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A leitura de &quot;%1&quot; falhou (%2).</translation>
     </message>
 </context>
 <context>
     <name>UserGuide</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guia do usuário</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>%1 User Guide</source>
         <extracomment>%1 is the program&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guia do usuário do %1</translation>
     </message>
 </context>
 <context>
@@ -2937,34 +3297,34 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
     <message>
         <source>%1: %2</source>
         <extracomment>a screen reader&apos;s name for a count or a name the window shows: %1 what it is (&quot;Dates listed&quot;), %2 the value</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>Workspace</name>
     <message>
         <source>%1 was changed by another program while the import was being prepared, so nothing was written. Import again to merge into it as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 foi alterado por outro programa enquanto a importação era preparada, por isso nada foi gravado. Importe novamente para mesclar com ele como está agora.</translation>
     </message>
     <message>
         <source>The hymnal&apos;s folder “%1” cannot be written, so no lectionary can be imported: %2 goes beside the hymnal. Copy the hymnal to a folder you may write in, and set it there.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta do hinário “%1” não permite gravação, por isso nenhum lecionário pode ser importado: %2 fica ao lado do hinário. Copie o hinário para uma pasta em que você possa gravar e defina-o lá.</translation>
     </message>
     <message>
         <source>%1 in “%2” is read-only, so no lectionary can be imported into it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em “%2” é somente leitura, por isso nenhum lecionário pode ser importado nele.</translation>
     </message>
     <message>
         <source>%1 in “%2” is not a file the program can write, so no lectionary can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 em “%2” não é um arquivo que o programa possa gravar, por isso nenhum lecionário pode ser importado.</translation>
     </message>
     <message>
         <source>%1 is being written by another copy of Cantorix2, so nothing was written. Try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está sendo gravado por outra cópia do Cantorix2, por isso nada foi gravado. Tente novamente daqui a pouco.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2. The file is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2. O arquivo está como estava.</translation>
     </message>
 </context>
 </TS>

@@ -28,7 +28,7 @@ QString encodingName(TextDecoding::Encoding encoding)
     case TextDecoding::Encoding::Utf8:
         break;
     }
-    return encoding.markBytes > 0 ? u"UTF-8 with byte-order mark"_s : u"UTF-8"_s;
+    return encoding.markBytes > 0 ? QCoreApplication::translate("Logbook", "UTF-8 with byte-order mark") : u"UTF-8"_s;
 }
 
 // The character that begins at index, as the user can see it; one that does not show by itself (a combining
@@ -60,9 +60,15 @@ bool holdsBreak(const QString &text)
     return text.contains(u'\n') || text.contains(u'\r') || text.contains(QChar(u'\0'));
 }
 
-QString breakMessage(const QString &where)
+// line: the service's line (from 1), or 0 for the occasion.
+QString breakMessage(qsizetype line)
 {
-    return u"%1 holds a line break or a NUL character, which a line of the file cannot hold."_s.arg(where);
+    if (line == 0)
+        return QCoreApplication::translate(
+            "Logbook", "The occasion holds a line break or a NUL character, which a line of the file cannot hold.");
+    return QCoreApplication::translate("Logbook", "Line %1 of the service holds a line break or a NUL character, which "
+                                                  "a line of the file cannot hold.")
+        .arg(line);
 }
 
 // The lines of the service as they are written, or the message that refuses them.
@@ -72,20 +78,22 @@ QString serviceLines(const NewService &service, QStringList &lines, int &hymns)
         const QString number = service.lines[i].number.trimmed();
         const QString text = service.lines[i].text.trimmed();
         if (holdsBreak(number) || holdsBreak(text))
-            return breakMessage(u"Line %1 of the service"_s.arg(i + 1));
+            return breakMessage(qsizetype(i) + 1);
         if (number.isEmpty() && text.isEmpty())
             continue;
         for (QChar c : number) {
             // The loader takes a line's number up to its first space.
             if (c.isSpace())
-                return u"The hymn number “%1” holds a space."_s.arg(number);
+                return QCoreApplication::translate("Logbook", "The hymn number “%1” holds a space.").arg(number);
         }
         // A number alone would be read back as a line without a number.
         if (!number.isEmpty() && text.isEmpty())
-            return u"Hymn %1 has no title."_s.arg(number);
+            return QCoreApplication::translate("Logbook", "Hymn %1 has no title.").arg(number);
         const QString line = number.isEmpty() ? text : number + u' ' + text;
         if (line.contains(u"--"))
-            return u"“%1” holds “--”, which would make the program read the whole file as hymn texts."_s.arg(line);
+            return QCoreApplication::translate(
+                       "Logbook", "“%1” holds “--”, which would make the program read the whole file as hymn texts.")
+                .arg(line);
         lines.append(line);
         hymns += number.isEmpty() ? 0 : 1;
     }
@@ -152,20 +160,22 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     AddedService added;
     const FileForm form = readForm(fileBytes, fallback);
     if (form.hymnTexts) {
-        added.error = u"This file holds hymn texts, not a service log, so no service can be added to it."_s;
+        added.error = QCoreApplication::translate(
+            "Logbook", "This file holds hymn texts, not a service log, so no service can be added to it.");
         return added;
     }
     const size_t place = placeFor(form, service.date);
     const size_t count = form.serviceDates.size();
     const bool atEnd = place == count;
     if (atEnd && form.halfCharacterAtEnd) {
-        added.error = u"The file ends in the middle of a character, so nothing can be written after it."_s;
+        added.error = QCoreApplication::translate(
+            "Logbook", "The file ends in the middle of a character, so nothing can be written after it.");
         return added;
     }
 
     const QString occasion = service.occasion.trimmed();
     if (holdsBreak(occasion)) {
-        added.error = breakMessage(u"The occasion"_s);
+        added.error = breakMessage(0);
         return added;
     }
     QStringList lines;
@@ -214,8 +224,9 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     qsizetype unwritable = 0;
     const std::optional<QByteArray> encoded = TextDecoding::encode(insert, form.encoding, &unwritable);
     if (!encoded) {
-        added.error = u"The character “%1” cannot be written in this file's encoding (%2)."_s.arg(
-            characterAt(insert, unwritable), encodingName(form.encoding));
+        added.error =
+            QCoreApplication::translate("Logbook", "The character “%1” cannot be written in this file's encoding (%2).")
+                .arg(characterAt(insert, unwritable), encodingName(form.encoding));
         return added;
     }
     QByteArray bytes = fileBytes.first(at) + *encoded + fileBytes.sliced(at);
@@ -224,19 +235,26 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
         const QString services = english.toString(qlonglong(count));
         added.error =
             (loaded == int(count)
-                 ? u"This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a "
-                   "service has more than %3 lines), so it would never read a new one."_s.arg(services)
+                 ? QCoreApplication::translate(
+                       "Logbook", "This log is full: it holds %1 services, and the program reads no more than "
+                                  "%2 (fewer when a service has more than %3 lines), so it would never "
+                                  "read a new one.")
+                       .arg(services)
                        .arg(english.toString(EntryStore::MaxEntries))
                        .arg(EntryStore::MaxSlots)
-                 : u"This log holds %1 services, of which the program reads only the first %2, so it would never "
-                   "read one added after them."_s.arg(services, english.toString(loaded))) +
-            u" The service was not added: start a new log for the services to come."_s;
+                 : QCoreApplication::translate(
+                       "Logbook", "This log holds %1 services, of which the program reads only the first %2, so "
+                                  "it would never read one added after them.")
+                       .arg(services, english.toString(loaded))) +
+            u' ' +
+            QCoreApplication::translate("Logbook",
+                                        "The service was not added: start a new log for the services to come.");
         return added;
     }
     added.bytes = std::move(bytes);
     const QString date = english.toString(service.date, u"MMM d, yyyy"_s);
-    added.status =
-        u"Service of %1 added: %2 %3"_s.arg(date).arg(added.hymns).arg(added.hymns == 1 ? u"hymn"_s : u"hymns"_s);
+    const int hymns = added.hymns;
+    added.status = QCoreApplication::translate("Logbook", "Service of %1 added: %n hymn(s)", nullptr, hymns).arg(date);
     return added;
 }
 
@@ -250,7 +268,7 @@ ServiceText serviceText(const FileForm &form, const NewService &service, const Q
     }
     const QString occasion = service.occasion.trimmed();
     if (holdsBreak(occasion)) {
-        text.error = breakMessage(u"The occasion"_s);
+        text.error = breakMessage(0);
         return text;
     }
     text.error = serviceLines(service, text.lines, text.hymns);

@@ -34,16 +34,16 @@ using namespace Qt::StringLiterals;
 AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymnal, int recentWeeks, Submit submit,
                                    QWidget *parent)
     : QDialog(parent), m_submit(std::move(submit)), m_date(new QDateEdit(this)), m_day(new QLabel(this)),
-      m_occasion(new QLineEdit(this)), m_rows(new HymnRows(this)), m_addRow(new QPushButton(u"Add &Row"_s, this)),
-      m_removeRow(new QPushButton(u"Re&move Row"_s, this)), m_moveUp(new QPushButton(u"Move &Up"_s, this)),
-      m_moveDown(new QPushButton(u"Move &Down"_s, this)), m_suggest(new QPushButton(u"Su&ggest Hymns…"_s, this)),
-      m_weeks(new QSpinBox(this)), m_ok(new QPushButton(u"Add Service"_s, this)),
+      m_occasion(new QLineEdit(this)), m_rows(new HymnRows(this)), m_addRow(new QPushButton(tr("Add &Row"), this)),
+      m_removeRow(new QPushButton(tr("Re&move Row"), this)), m_moveUp(new QPushButton(tr("Move &Up"), this)),
+      m_moveDown(new QPushButton(tr("Move &Down"), this)), m_suggest(new QPushButton(tr("Su&ggest Hymns…"), this)),
+      m_weeks(new QSpinBox(this)), m_ok(new QPushButton(tr("Add Service"), this)),
       m_cancel(new QPushButton(u"Cancel"_s, this)), m_printBoard(new QPushButton(tr("Print Hymn &Board…"), this)),
       m_copyBulletin(new QPushButton(tr("&Copy for Bulletin"), this)),
       m_remove(new QPushButton(tr("Remove &Service"), this))
 {
     setObjectName(u"AddService"_s);
-    setWindowTitle(u"Add Service"_s);
+    setWindowTitle(tr("Add Service"));
     m_date->setObjectName(u"ServiceDate"_s);
     m_day->setObjectName(u"ServiceDay"_s);
     m_occasion->setObjectName(u"ServiceOccasion"_s);
@@ -71,8 +71,8 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
     m_date->setMinimumWidth(m_date->fontMetrics().horizontalAdvance(u"Wed Sep 30, 2026"_s) + 48);
     m_date->installEventFilter(this);
     m_occasion->setValidator(new LineTextValidator(m_occasion));
-    m_occasion->setPlaceholderText(u"Easter, Advent 3 … (may be left empty)"_s);
-    m_day->setAccessibleName(u"Day of the church year"_s);
+    m_occasion->setPlaceholderText(tr("Easter, Advent 3 … (may be left empty)"));
+    m_day->setAccessibleName(tr("Day of the church year"));
     // A Roman Rite weekday's name is long: it wraps rather than widen the dialog past its least size.
     m_day->setWordWrap(true);
     m_weeks->setRange(Logbook::LeastRecentWeeks, Logbook::MostRecentWeeks);
@@ -97,16 +97,16 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
 
 QLabel *AddServiceDialog::layOutControls()
 {
-    auto *dateLabel = new QLabel(u"Da&te:"_s, this);
-    auto *occasionLabel = new QLabel(u"&Occasion:"_s, this);
-    auto *hymnsLabel = new QLabel(u"&Hymns:"_s, this);
-    auto *weeksLabel = new QLabel(u"Mark hymns sung &within"_s, this);
+    auto *dateLabel = new QLabel(tr("Da&te:"), this);
+    auto *occasionLabel = new QLabel(tr("&Occasion:"), this);
+    auto *hymnsLabel = new QLabel(tr("&Hymns:"), this);
+    auto *weeksLabel = new QLabel(tr("Mark hymns sung &within"), this);
     dateLabel->setBuddy(m_date);
     occasionLabel->setBuddy(m_occasion);
     weeksLabel->setBuddy(m_weeks);
-    m_date->setAccessibleName(u"Service date"_s);
-    m_occasion->setAccessibleName(u"Occasion"_s);
-    m_weeks->setAccessibleName(u"Mark hymns sung within this many weeks"_s);
+    m_date->setAccessibleName(tr("Service date"));
+    m_occasion->setAccessibleName(tr("Occasion"));
+    m_weeks->setAccessibleName(tr("Mark hymns sung within this many weeks"));
 
     auto *head = new QGridLayout;
     head->addWidget(dateLabel, 0, 0);
@@ -129,7 +129,7 @@ QLabel *AddServiceDialog::layOutControls()
     auto *foot = new QHBoxLayout;
     foot->addWidget(weeksLabel);
     foot->addWidget(m_weeks);
-    foot->addWidget(new QLabel(u"weeks"_s, this));
+    foot->addWidget(new QLabel(tr("weeks"), this));
     foot->addStretch(1);
     foot->addWidget(m_ok);
     foot->addWidget(m_cancel);
@@ -183,8 +183,8 @@ void AddServiceDialog::setSources(const EntryStore &log, const EntryStore *hymna
     m_rows->setSources(std::move(planner), std::move(titles));
     // Suggestions come from the hymnal.
     m_suggest->setEnabled(hymnal != nullptr);
-    m_suggest->setToolTip(hymnal != nullptr ? u"Hymns for this day's readings from the hymnal (Alt+G)"_s
-                                            : u"Set a hymnal first, with File > Set Hymnal…"_s);
+    m_suggest->setToolTip(hymnal != nullptr ? tr("Hymns for this day's readings from the hymnal (Alt+G)")
+                                            : tr("Set a hymnal first, with File > Set Hymnal…"));
     // A service being edited keeps its own date.
     if (!m_editing && (m_offered.isNull() || m_date->date() == m_offered)) {
         m_offered = offered;
@@ -265,7 +265,7 @@ void AddServiceDialog::reject()
     // The day's name the dialog offered is nothing typed.
     const bool anything = !typed.lines.empty() || (m_occasionEdited && !typed.occasion.trimmed().isEmpty());
     if (anything && m_dialogs != nullptr &&
-        !m_dialogs->confirm(windowTitle(), u"Discard this service? What was typed in it is not added to the log."_s))
+        !m_dialogs->confirm(windowTitle(), tr("Discard this service? What was typed in it is not added to the log.")))
         return;
     QDialog::reject();
 }

@@ -4,9 +4,11 @@
 
 #include "app/widgets/linetextvalidator.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -20,15 +22,16 @@ HymnRow::HymnRow(QWidget *parent)
     m_title->setObjectName(u"HymnTitle"_s);
     m_marks->setObjectName(u"HymnMarks"_s);
     m_grip->setCursor(Qt::OpenHandCursor);
-    m_grip->setToolTip(u"Drag to move this line; Alt+Up and Alt+Down move it with the keyboard"_s);
+    m_grip->setToolTip(tr("Drag to move this line; Alt+Up and Alt+Down move it with the keyboard"));
     m_number->setPlaceholderText(u"#"_s);
-    m_title->setPlaceholderText(u"Title, or a line without a number"_s);
+    m_title->setPlaceholderText(tr("Title, or a line without a number"));
     m_number->setValidator(new LineTextValidator(m_number));
     m_title->setValidator(new LineTextValidator(m_title));
     m_number->setFixedWidth(m_number->fontMetrics().horizontalAdvance(u"0000000"_s) + 12);
     m_marks->setTextFormat(Qt::PlainText);
     m_marks->setWordWrap(true);
-    m_marks->setMinimumWidth(m_marks->fontMetrics().horizontalAdvance(u"Last sung Dec 31, 2026 · "_s));
+    m_marks->setMinimumWidth(m_marks->fontMetrics().horizontalAdvance(
+        tr("Last sung %1").arg(QLocale().toString(QDate(2026, 12, 31), u"MMM d, yyyy"_s)) + u" · "_s));
     setAutoFillBackground(true);
 
     auto *layout = new QHBoxLayout(this);
@@ -72,9 +75,9 @@ void HymnRow::offerTitle(const QString &title)
 
 void HymnRow::setPlace(int place)
 {
-    m_number->setAccessibleName(u"Hymn number, line %1"_s.arg(place));
-    m_title->setAccessibleName(u"Title, line %1"_s.arg(place));
-    m_marks->setAccessibleName(u"Use of line %1"_s.arg(place));
+    m_number->setAccessibleName(tr("Hymn number, line %1").arg(place));
+    m_title->setAccessibleName(tr("Title, line %1").arg(place));
+    m_marks->setAccessibleName(tr("Use of line %1").arg(place));
 }
 
 void HymnRow::setMarks(const QString &text, bool recent)

@@ -27,18 +27,19 @@ namespace {
 QString marksText(const Logbook::HymnMarks &marks, int weeks)
 {
     if (marks.title.isEmpty() && marks.lastSung.isNull())
-        return u"Not in the log"_s;
+        return QCoreApplication::translate("HymnRow", "Not in the log");
     if (marks.lastSung.isNull())
-        return u"Not sung before this date"_s;
-    QStringList parts{u"Last sung %1"_s.arg(QLocale().toString(marks.lastSung, u"MMM d, yyyy"_s))};
+        return QCoreApplication::translate("HymnRow", "Not sung before this date");
+    QStringList parts{QCoreApplication::translate("HymnRow", "Last sung %1")
+                          .arg(QLocale().toString(marks.lastSung, u"MMM d, yyyy"_s))};
     if (marks.recent)
-        parts.append(weeks == 1 ? u"within 1 week"_s : u"within %1 weeks"_s.arg(weeks));
+        parts.append(QCoreApplication::translate("HymnRow", "within %n week(s)", nullptr, weeks));
     if (marks.usesInYear == 0)
-        parts.append(u"none in 12 months"_s);
+        parts.append(QCoreApplication::translate("HymnRow", "none in 12 months"));
     else if (marks.usesInYear == 1)
-        parts.append(u"once in 12 months"_s);
+        parts.append(QCoreApplication::translate("HymnRow", "once in 12 months"));
     else
-        parts.append(u"%1 times in 12 months"_s.arg(marks.usesInYear));
+        parts.append(QCoreApplication::translate("HymnRow", "%1 times in 12 months").arg(marks.usesInYear));
     return parts.join(u" · "_s);
 }
 
@@ -49,7 +50,7 @@ HymnRows::HymnRows(QWidget *parent)
       m_completions(new QStringListModel(this))
 {
     setObjectName(u"ServiceHymns"_s);
-    setAccessibleName(u"Hymns"_s);
+    setAccessibleName(tr("Hymns"));
     setWidgetResizable(true);
     // The boxes take the keys, never the area around them.
     setFocusPolicy(Qt::NoFocus);

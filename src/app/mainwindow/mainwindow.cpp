@@ -78,7 +78,7 @@ MainWindow::MainWindow(Dialogs *dialogs, QWidget *parent, const NativePath &star
     setCentralWidget(central);
     m_chooser = [](QWidget *parent, const QString &title, const QString &startFolder) {
         const std::unique_ptr<QFileDialog> dialog = QtDialogs::fileDialog(
-            parent, QtDialogs::FileUse::Open, title, startFolder, u"Hymn files (*.txt);;All files (*)"_s);
+            parent, QtDialogs::FileUse::Open, title, startFolder, tr("Hymn files (*.txt);;All files (*)"));
         return QtDialogs::chooseWith(*dialog);
     };
     m_serviceCommands = new ServiceCommands(
@@ -147,18 +147,18 @@ void MainWindow::createActions()
         return action;
     };
 
-    QMenu *file = menuBar()->addMenu(u"&File"_s);
-    add(file, u"actOpen"_s, u"&Open…"_s, keyFor(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    add(file, u"actOpen"_s, tr("&Open…"), keyFor(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)),
         &MainWindow::openChosen);
-    m_recentMenu = file->addMenu(u"Open &Recent"_s);
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->menuAction()->setObjectName(u"actOpenRecent"_s);
     connect(m_recentMenu, &QMenu::aboutToShow, this, &MainWindow::markMissingRecentFiles);
-    m_reload = add(file, u"actReload"_s, u"Re&load"_s, QKeySequence(Qt::Key_F5), &MainWindow::reloadFile);
+    m_reload = add(file, u"actReload"_s, tr("Re&load"), QKeySequence(Qt::Key_F5), &MainWindow::reloadFile);
     m_editExternally =
-        add(file, u"actEditExternally"_s, u"Open in Text &Editor"_s, QKeySequence(), &MainWindow::editExternally);
+        add(file, u"actEditExternally"_s, tr("Open in Text &Editor"), QKeySequence(), &MainWindow::editExternally);
     file->addSeparator();
-    add(file, u"actSetHymnal"_s, u"Set &Hymnal…"_s, QKeySequence(), &MainWindow::chooseHymnal);
-    m_clearHymnal = add(file, u"actClearHymnal"_s, u"Clear H&ymnal"_s, QKeySequence(), &MainWindow::clearHymnal);
+    add(file, u"actSetHymnal"_s, tr("Set &Hymnal…"), QKeySequence(), &MainWindow::chooseHymnal);
+    m_clearHymnal = add(file, u"actClearHymnal"_s, tr("Clear H&ymnal"), QKeySequence(), &MainWindow::clearHymnal);
     m_importLectionary =
         add(file, u"actImportLectionary"_s, tr("&Import Lectionary…"), QKeySequence(), &MainWindow::importLectionary);
     file->addSeparator();
@@ -168,41 +168,41 @@ void MainWindow::createActions()
                                m_serviceCommands->printBoard(logged->first, logged->second, this, m_dialogs);
                        });
     file->addSeparator();
-    add(file, u"actQuit"_s, u"&Quit"_s, keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
+    add(file, u"actQuit"_s, tr("&Quit"), keyFor(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)),
         &MainWindow::close);
 
-    QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
-    m_addService = add(edit, u"actAddService"_s, u"&Add Service…"_s, QKeySequence(Qt::CTRL | Qt::Key_N),
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    m_addService = add(edit, u"actAddService"_s, tr("&Add Service…"), QKeySequence(Qt::CTRL | Qt::Key_N),
                        [this] { openAddService(); });
     m_editService = add(edit, u"actEditService"_s, tr("&Edit Service…"), QKeySequence(), &MainWindow::openEditService);
     // No shortcut: Ctrl+Z belongs to the text boxes.
     m_undoChange = add(edit, u"actUndoChange"_s, tr("&Undo Last Change"), QKeySequence(),
                        [this] { m_serviceCommands->undoChange(); });
     edit->addSeparator();
-    m_copyLeft = add(edit, u"actCopyLeft"_s, u"Copy &Left List"_s, QKeySequence(),
+    m_copyLeft = add(edit, u"actCopyLeft"_s, tr("Copy &Left List"), QKeySequence(),
                      [this] { m_form->copyList(Form1::Side::Left); });
-    m_copyRight = add(edit, u"actCopyRight"_s, u"Copy &Right List"_s, QKeySequence(),
+    m_copyRight = add(edit, u"actCopyRight"_s, tr("Copy &Right List"), QKeySequence(),
                       [this] { m_form->copyList(Form1::Side::Right); });
     m_copyBulletin = add(edit, u"actCopyBulletin"_s, tr("Copy for &Bulletin"), QKeySequence(), [this] {
         if (const auto logged = m_serviceCommands->chosenLogged())
             m_serviceCommands->copyBulletin(logged->second, logged->first.lines);
     });
     edit->addSeparator();
-    add(edit, u"actClear"_s, u"&Clear criteria"_s, QKeySequence(), [this] { m_form->clearCriteria(); });
+    add(edit, u"actClear"_s, tr("&Clear criteria"), QKeySequence(), [this] { m_form->clearCriteria(); });
 
-    QMenu *search = menuBar()->addMenu(u"&Search"_s);
-    m_find = add(search, u"actFind"_s, u"&Find"_s, QKeySequence(Qt::Key_F3), [this] { m_form->find(); });
-    m_tally = add(search, u"actTally"_s, u"&Tally"_s, QKeySequence(Qt::CTRL | Qt::Key_T), [this] { m_form->tally(); });
-    add(search, u"actFocusNumber"_s, u"Focus Hymn &#"_s, QKeySequence(Qt::CTRL | Qt::Key_L),
+    QMenu *search = menuBar()->addMenu(tr("&Search"));
+    m_find = add(search, u"actFind"_s, tr("&Find"), QKeySequence(Qt::Key_F3), [this] { m_form->find(); });
+    m_tally = add(search, u"actTally"_s, tr("&Tally"), QKeySequence(Qt::CTRL | Qt::Key_T), [this] { m_form->tally(); });
+    add(search, u"actFocusNumber"_s, tr("Focus Hymn &#"), QKeySequence(Qt::CTRL | Qt::Key_L),
         [this] { m_form->focusNumber(); });
     search->addSeparator();
     m_report =
-        add(search, u"actReport"_s, u"Usage &Report…"_s, QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
-    m_suggest = add(search, u"actSuggest"_s, u"Suggest &Hymns…"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+        add(search, u"actReport"_s, tr("Usage &Report…"), QKeySequence(Qt::CTRL | Qt::Key_R), &MainWindow::showReport);
+    m_suggest = add(search, u"actSuggest"_s, tr("Suggest &Hymns…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
                     [this] { showSuggestions(); });
 
-    QMenu *view = menuBar()->addMenu(u"&View"_s);
-    add(view, u"actBold"_s, u"&Bold"_s, keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    add(view, u"actBold"_s, tr("&Bold"), keyFor(QKeySequence::Bold, QKeySequence(Qt::CTRL | Qt::Key_B)),
         [this] { m_form->toggleBold(); });
     view->addSeparator();
     m_churchYear = new ChurchYearMenu(&m_settings, view, this);
@@ -213,11 +213,11 @@ void MainWindow::createActions()
                                                     : tr("%1 from the next start").arg(language));
     });
 
-    QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    add(help, u"actHelp"_s, u"&Help"_s, keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    add(help, u"actHelp"_s, tr("&Help"), keyFor(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)),
         [this] { m_form->showHelp(); });
     add(help, u"actUserGuide"_s, tr("&User Guide"), QKeySequence(), &MainWindow::showUserGuide);
-    add(help, u"actAbout"_s, u"&About Cantorix2"_s, QKeySequence(), &MainWindow::showAbout);
+    add(help, u"actAbout"_s, tr("&About Cantorix2"), QKeySequence(), &MainWindow::showAbout);
 }
 
 void MainWindow::updateTitle()
@@ -261,7 +261,7 @@ void MainWindow::updateActions()
     const bool hymnal = m_hymnal->isSet();
     m_clearHymnal->setEnabled(hymnal);
     // The menu names the hymnal set; "&" in a file's name is no mnemonic.
-    QString clearText = u"Clear H&ymnal"_s;
+    QString clearText = tr("Clear H&ymnal");
     if (hymnal)
         clearText += u" (%1)"_s.arg(m_hymnal->file().path().baseName().display().replace(u'&', u"&&"_s));
     m_clearHymnal->setText(clearText);
@@ -284,21 +284,21 @@ bool MainWindow::setHymnal(const NativePath &path)
 
 void MainWindow::chooseHymnal()
 {
-    const QString chosen = m_chooser(this, u"Set Hymnal"_s, m_form->currentFolder().toText());
+    const QString chosen = m_chooser(this, tr("Set Hymnal"), m_form->currentFolder().toText());
     if (chosen.isEmpty())
         return;
     const NativePath path = NativePath::fromText(chosen);
     if (setHymnal(path)) {
-        statusBar()->showMessage(u"Hymnal set: %1"_s.arg(path.baseName().display()));
+        statusBar()->showMessage(tr("Hymnal set: %1").arg(path.baseName().display()));
         return;
     }
-    const QString kept = m_hymnal->isSet()
-                             ? u"the hymnal stays “%1”"_s.arg(m_hymnal->file().path().baseName().display())
-                             : u"no hymnal is set"_s;
-    m_dialogs->message(u"Set Hymnal"_s,
-                       u"“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so %2."_s.arg(
-                           path.baseName().display(), kept),
-                       Dialogs::Icon::Exclamation);
+    const QString refused =
+        m_hymnal->isSet()
+            ? tr("“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so the hymnal stays “%2”.")
+                  .arg(path.baseName().display(), m_hymnal->file().path().baseName().display())
+            : tr("“%1” is not a hymnal text (hymns with their verses between \"--\" lines), so no hymnal is set.")
+                  .arg(path.baseName().display());
+    m_dialogs->message(tr("Set Hymnal"), refused, Dialogs::Icon::Exclamation);
 }
 
 void MainWindow::clearHymnal()
@@ -413,7 +413,7 @@ void MainWindow::markMissingRecentFiles()
     for (QAction *action : m_recentMenu->actions()) {
         const NativePath path = NativePath::fromUnits(action->data().toByteArray());
         const bool missing = NativeFile::inspect(path).refusal == NativeFile::Refusal::NotFound;
-        action->setText(path.display() + (missing ? u" (missing)"_s : QString()));
+        action->setText(missing ? tr("%1 (missing)").arg(path.display()) : path.display());
     }
 }
 
@@ -423,9 +423,10 @@ void MainWindow::openRecent(const NativePath &path)
         openFile(path);
         return;
     }
-    const QString question = u"\"%1\" is no longer there; it may have been moved or deleted.\n\n"
-                             "Remove it from the recent files?"_s.arg(path.display());
-    if (!m_dialogs->confirm(u"Remove from list"_s, question))
+    const QString question = tr("\"%1\" is no longer there; it may have been moved or deleted.\n\n"
+                                "Remove it from the recent files?")
+                                 .arg(path.display());
+    if (!m_dialogs->confirm(tr("Remove from list"), question))
         return;
     m_recent.remove(path);
     rebuildRecentMenu();
@@ -439,22 +440,23 @@ bool MainWindow::openFile(const NativePath &path)
 
 void MainWindow::openChosen()
 {
-    const QString path = m_chooser(this, u"Open"_s, m_form->currentFolder().toText());
+    const QString path = m_chooser(this, tr("Open"), m_form->currentFolder().toText());
     if (!path.isEmpty())
         m_form->openFile(NativePath::fromText(path));
 }
 
 void MainWindow::showAbout()
 {
-    m_dialogs->message(u"About Cantorix2"_s,
-                       u"Cantorix2 %1, by the %2\n\n"
-                       "Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports "
-                       "each hymn's use over a date range, and copies what it finds to the clipboard.\n\n"
-                       "Licensed under the GNU General Public License, version 3 or later.\n\n"
-                       "Homepage: %3\n"
-                       "Sample files: %4"_s.arg(QString::fromUtf16(CantorixVersion),
-                                                QString::fromUtf16(CantorixPublisher),
-                                                QString::fromUtf16(CantorixHomepage), samplesFolder()),
+    m_dialogs->message(tr("About Cantorix2"),
+                       //: %1 the version, %2 the publisher, %3 a web address, %4 a folder
+                       tr("Cantorix2 %1, by the %2\n\n"
+                          "Searches a plain-text service log or hymnal, tallies how often each hymn was used, reports "
+                          "each hymn's use over a date range, and copies what it finds to the clipboard.\n\n"
+                          "Licensed under the GNU General Public License, version 3 or later.\n\n"
+                          "Homepage: %3\n"
+                          "Sample files: %4")
+                           .arg(QString::fromUtf16(CantorixVersion), QString::fromUtf16(CantorixPublisher),
+                                QString::fromUtf16(CantorixHomepage), samplesFolder()),
                        Dialogs::Icon::Information);
 }
 
@@ -570,8 +572,8 @@ void MainWindow::editExternally()
     if (m_loadedFile->kind() == LoadedFile::Kind::None)
         return;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_loadedFile->path().toText()))) {
-        m_dialogs->message(u"Open in Text Editor"_s,
-                           u"No program was found to open \"%1\" with."_s.arg(m_loadedFile->path().display()),
+        m_dialogs->message(tr("Open in Text Editor"),
+                           tr("No program was found to open \"%1\" with.").arg(m_loadedFile->path().display()),
                            Dialogs::Icon::Exclamation);
     }
 }
@@ -579,7 +581,7 @@ void MainWindow::editExternally()
 void MainWindow::openAddService(const std::vector<Logbook::ServiceLine> &hymns)
 {
     if (m_loadedFile->kind() != LoadedFile::Kind::ServiceLog) {
-        m_dialogs->message(u"Add Service"_s, u"Load a service log first: a service is added to the log loaded."_s,
+        m_dialogs->message(tr("Add Service"), tr("Load a service log first: a service is added to the log loaded."),
                            Dialogs::Icon::Exclamation);
         return;
     }
@@ -674,7 +676,7 @@ bool MainWindow::submitService(const Logbook::NewService &service)
     Dialogs *dialogs = m_addServiceDialogs ? m_addServiceDialogs.get() : m_dialogs;
     // The dialog leaves its empty lines out.
     if (service.lines.empty()) {
-        dialogs->message(u"Add Service"_s, u"The service has no hymns yet: add at least one line."_s,
+        dialogs->message(tr("Add Service"), tr("The service has no hymns yet: add at least one line."),
                          Dialogs::Icon::Exclamation);
         return false;
     }
@@ -692,14 +694,15 @@ bool MainWindow::submitService(const Logbook::NewService &service)
         statusBar()->showMessage(written.status);
         return true;
     case Logbook::WrittenService::Outcome::Changed:
-        if (dialogs->confirm(u"Add Service"_s,
-                             written.message + u"\n\nReload it now? The service stays in the dialog, to be added to "
-                                               "the file as it is now."_s))
+        if (dialogs->confirm(tr("Add Service"),
+                             written.message + u"\n\n"_s +
+                                 tr("Reload it now? The service stays in the dialog, to be added to the file as it "
+                                    "is now.")))
             m_form->reload();
         return false;
     case Logbook::WrittenService::Outcome::Refused:
     case Logbook::WrittenService::Outcome::Failed:
-        dialogs->message(u"Add Service"_s, written.message, Dialogs::Icon::Exclamation);
+        dialogs->message(tr("Add Service"), written.message, Dialogs::Icon::Exclamation);
         return false;
     }
     return false;

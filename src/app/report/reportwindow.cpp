@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -528,15 +529,10 @@ void ReportWindow::recompute()
             m_sort->setCurrentIndex(m_model->sortColumn());
         }
         m_table->horizontalHeader()->setSortIndicator(m_model->sortColumn(), m_model->sortOrder());
-        // The credits share with the title the width the figures leave; neither is squeezed below its heading (the
-        // table scrolls instead).
-        QHeaderView *header = m_table->horizontalHeader();
+        // The credits share with the title the width the figures leave.
         if (credits)
-            header->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
-        int narrowest = header->sectionSizeHint(ReportModel::Title);
-        if (credits)
-            narrowest = std::max(narrowest, header->sectionSizeHint(ReportModel::Credits));
-        header->setMinimumSectionSize(narrowest);
+            m_table->horizontalHeader()->setSectionResizeMode(ReportModel::Credits, QHeaderView::Stretch);
+        keepHeadingsWhole();
         m_columnsSized = false;
     }
     if (!m_columnsSized && m_model->rowCount() > 0) {
@@ -580,6 +576,22 @@ void ReportWindow::changeRows(const std::function<void()> &change)
         selection->select(again, QItemSelectionModel::ClearAndSelect);
     m_changingRows = false;
     updateChart();
+}
+
+void ReportWindow::keepHeadingsWhole()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    int narrowest = header->sectionSizeHint(ReportModel::Title);
+    if (m_model->withCredits())
+        narrowest = std::max(narrowest, header->sectionSizeHint(ReportModel::Credits));
+    header->setMinimumSectionSize(narrowest);
+}
+
+void ReportWindow::showEvent(QShowEvent *event)
+{
+    // The headings are measured in the font the window is shown with.
+    QWidget::showEvent(event);
+    keepHeadingsWhole();
 }
 
 void ReportWindow::sizeColumns()

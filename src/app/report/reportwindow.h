@@ -65,8 +65,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // The title and the credits are never squeezed below their headings (the table scrolls instead).
+    void keepHeadingsWhole();
     void createControls();
     // The steps of createControls, in the order the controls are made: the range's row, the filter and sort row
     // with the table, the chart, the split between them, the window's actions, the status and the buttons; then
