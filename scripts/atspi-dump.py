@@ -8,11 +8,13 @@ gives it to a screen reader, and fails when a control has no name, a name made o
 (an object or class name), a name with stray blanks or marks around it, or is a drop-down that no label names, or
 when a window is not announced as one.
 
-    atspi-dump.py PROGRAM SERVICE_LOG [--report-faults-allowed]
+    atspi-dump.py PROGRAM SERVICE_LOG [--report-faults-allowed] [--lang=LANG]
 
 Exits 0 when every control is named, 1 when one is not, and 77 (a skipped test for ctest) when the tools it needs
 (python3-pyatspi, at-spi2-core, dbus, xvfb) are not installed. --report-faults-allowed lists the usage report's
-faults without failing on them. It needs an X server: on Qt's offscreen platform a program never appears on the
+faults without failing on them. --lang=de (or another language of translations/) starts the program with
+LANG=de_DE.UTF-8 and finds its controls by their names in that language's catalogue; --lang=C starts it with
+LANG=C.UTF-8, in English. It needs an X server: on Qt's offscreen platform a program never appears on the
 accessibility bus.
 """
 
@@ -24,6 +26,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
 from pathlib import Path
 
 SKIPPED = 77
@@ -204,7 +207,30 @@ def find_node(node, role, name):
     return None
 
 
-def inner(program, log, report_faults_allowed):
+def catalogue(language):
+    """The words shown in language: (context, source, comment) -> text, or None for English."""
+    path = ROOT / "translations" / f"cantorix2_{language}.ts"
+    if language in ("C", "en") or not path.exists():
+        return None
+    words = {}
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is not None and translation.get("type") != "unfinished" and translation.text:
+                words[(name, message.findtext("source"), message.findtext("comment"))] = translation.text
+    return words
+
+
+def shown(words, context, source, comment=None):
+    """The text a control shows for source, its & shortcut marks taken out as a screen reader is told it."""
+    if words is not None and (context, source, comment) not in words:
+        raise SystemExit(f"the catalogue holds no translation of {source!r} ({context})")
+    text = source if words is None else words[(context, source, comment)]
+    return re.sub(r"&(.)", r"\1", text)
+
+
+def inner(program, log, report_faults_allowed, language):
     server, display = start_display()
     # The accessibility bus is started for the first client that asks, on the display given here.
     os.environ["DISPLAY"] = display
@@ -215,7 +241,10 @@ def inner(program, log, report_faults_allowed):
     try:
         shutil.copy(log, work / "ServiceLog.txt")
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=str(work),
-                   XDG_CONFIG_HOME=str(work / "config"), XDG_RUNTIME_DIR=str(work), LANG="en_US.UTF-8", LC_ALL="")
+                   XDG_CONFIG_HOME=str(work / "config"), XDG_RUNTIME_DIR=str(work), LC_ALL="", LANGUAGE="",
+                   LANG={"en": "en_US.UTF-8", "C": "C.UTF-8"}.get(language, f"{language}_{language.upper()}.UTF-8"
+                                                                  if "_" not in language else f"{language}.UTF-8"))
+        words = catalogue(language)
         process = subprocess.Popen([program, str(work / "ServiceLog.txt")], env=env, cwd=work,
                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         desktop = pyatspi.Registry.getDesktop(0)
@@ -223,14 +252,14 @@ def inner(program, log, report_faults_allowed):
         main = wait_for("its main window", lambda: find_node(app, "frame", "ServiceLog.txt \u2014 Cantorix2"))
 
         # A search first, as a user would make one, so that the lists and counts hold something to be read.
-        number = wait_for("the hymn number box", lambda: find_node(main, "text", "Hymn #"))
+        number = wait_for("the hymn number box", lambda: find_node(main, "text", shown(words, "Form1", "Hymn #", "full text")))
         number.queryEditableText().setTextContents("378")
-        find_node(main, "menu item", "Find").queryAction().doAction(0)
-        dates = wait_for("the list of dates", lambda: find_node(main, "list", "Dates"))
+        find_node(main, "menu item", shown(words, "MainWindow", "&Find")).queryAction().doAction(0)
+        dates = wait_for("the list of dates", lambda: find_node(main, "list", shown(words, "Form1", "Dates")))
         wait_for("the search's rows", lambda: children(dates) or None)
 
         report_item = wait_for("the Usage Report menu item",
-                               lambda: find_node(main, "menu item", "Usage Report…"))
+                               lambda: find_node(main, "menu item", shown(words, "MainWindow", "Usage &Report…")))
         report_item.queryAction().doAction(0)
         wait_for("the usage report window", lambda: next((w for w in children(app) if w != main), None))
 
@@ -268,12 +297,13 @@ def inner(program, log, report_faults_allowed):
 def main():
     args = [a for a in sys.argv[1:] if not a.startswith("--")]
     report_faults_allowed = "--report-faults-allowed" in sys.argv[1:]
+    language = next((a.split("=", 1)[1] for a in sys.argv[1:] if a.startswith("--lang=")), "en")
     if len(args) != 2:
         print(__doc__)
         return 2
     program, log = (str(Path(a).resolve()) for a in args)
     if os.environ.get(INNER) == "1":
-        return inner(program, log, report_faults_allowed)
+        return inner(program, log, report_faults_allowed, language)
     reason = missing_tools()
     python = sys.executable
     if reason is not None and "pyatspi" in reason:

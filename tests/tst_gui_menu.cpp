@@ -10,12 +10,17 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAction>
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -31,8 +36,10 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/pickers/dirlist.h"
 #include "app/pickers/filelist.h"
+#include "app/widgets/datebox.h"
 #include "app/widgets/valuelabel.h"
 #include "installinfo.h"
+#include "language/language.h"
 #include "panes/helptext.h"
 #include "platform/nativefile.h"
 #include "version.h"
@@ -92,6 +99,8 @@ private Q_SLOTS:
     void init();
     void actionsRunTheirCommands();
     void userGuideShowsTheGuide();
+    void everyLanguageSpoken_data();
+    void everyLanguageSpoken();
     void enabledStates();
     void openFileOutsideTheList();
     void openThroughTheChooser();
@@ -177,6 +186,33 @@ void TestMenu::actionsRunTheirCommands()
     QVERIFY(about.contains(u"Homepage: "_s + QString::fromUtf16(CantorixHomepage)));
     QVERIFY(about.contains(u"Sample files: "_s + MainWindow::samplesFolder()));
     QVERIFY(about.contains(u"by the "_s + QString::fromUtf16(CantorixPublisher)));
+}
+
+// Each language's catalogue and Qt's own are in the program (embedded on Windows, where no system folder holds
+// them): the menus, Qt's buttons and the date boxes' calendars speak it.
+void TestMenu::everyLanguageSpoken_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const Language::Offered &language : Language::offered()) {
+        if (language.code != u"en"_s)
+            QTest::newRow(qPrintable(language.code)) << language.code;
+    }
+}
+
+void TestMenu::everyLanguageSpoken()
+{
+    QFETCH(QString, code);
+    Language::install(code);
+    const auto speakEnglishAfter = qScopeGuard([] { Language::install(u"en"_s); });
+    MainWindow window(&m_dialogs);
+    const QString file = window.menuBar()->actions().constFirst()->text();
+    QVERIFY2(file != u"&File"_s && file == QCoreApplication::translate("MainWindow", "&File"), qPrintable(file));
+    const QString cancel = QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text();
+    QVERIFY2(cancel != u"Cancel"_s && cancel != u"&Cancel"_s, qPrintable(cancel));
+    QDateEdit box;
+    box.setCalendarPopup(true);
+    DateBox::speakLanguage(&box);
+    QCOMPARE(box.calendarWidget()->locale().language(), QLocale(code).language());
 }
 
 void TestMenu::userGuideShowsTheGuide()
