@@ -124,6 +124,14 @@
             <numerusform>No hymn fits both; %n hold the phrase</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Could not read the reference(s) %1.</source>
+        <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
+        <translation>
+            <numerusform>Could not read the reference %1.</numerusform>
+            <numerusform>Could not read the references %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>

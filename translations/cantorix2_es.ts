@@ -1284,6 +1284,74 @@
         <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>no colon after the day&apos;s name</source>
+        <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year letter “%1” is not A, B or C</source>
+        <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the church year</source>
+        <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no readings after the colon</source>
+        <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
+        <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
+        <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not open for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 (and %3 more)</source>
+        <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
@@ -2669,6 +2737,14 @@
         <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Could not read the reference(s) %1.</source>
+        <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -2696,10 +2772,6 @@
         <source>Counted from %1, the latest service</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source> — after today: check the head line “%1”</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
         <translation type="unfinished">
@@ -2716,6 +2788,70 @@
     </message>
     <message>
         <source>The head line “%1” is dated more than a year after today: check its year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn-usage</source>
+        <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn-usage %1 to %2</source>
+        <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
+        <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan %1</source>
+        <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
