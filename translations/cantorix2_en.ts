@@ -151,12 +151,47 @@
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message numerus="yes">
+        <source>%1: %n use(s)</source>
+        <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
+        <translation>
+            <numerusform>%1: %n use</numerusform>
+            <numerusform>%1: %n uses</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportExports</name>
     <message numerus="yes">
         <source>Printed the report: %n page(s)</source>
         <translation>
             <numerusform>Printed the report: %n page</numerusform>
             <numerusform>Printed the report: %n pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message numerus="yes">
+        <source>%Ln service(s)</source>
+        <translation>
+            <numerusform>%Ln service</numerusform>
+            <numerusform>%Ln services</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s)</source>
+        <translation>
+            <numerusform>%Ln hymn</numerusform>
+            <numerusform>%Ln hymns</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s) has/have no date in its/their head line</source>
+        <translation>
+            <numerusform>%Ln service has no date in its head line</numerusform>
+            <numerusform>%Ln services have no date in their head line</numerusform>
         </translation>
     </message>
 </context>

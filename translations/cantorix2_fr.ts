@@ -2856,6 +2856,35 @@
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message>
+        <source>Chart of uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no dated services in this range</source>
+        <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No dated services in this range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n use(s)</source>
+        <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportExports</name>
     <message>
         <source>Saved %1</source>
@@ -2868,6 +2897,93 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to “%1”:
+%2
+
+Nothing was changed there.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn usage</source>
+        <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be made. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Usage Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hymns: %2</source>
+        <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be made into a PNG image. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportModel</name>
@@ -2877,6 +2993,40 @@
     </message>
     <message>
         <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>The foot of each printed page of the usage report.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2900,6 +3050,288 @@
     </message>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count from the first service of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From: open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to the last service of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To: open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count a hymn &amp;once per service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by hymn number or title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns and their uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table and chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divider between the table and the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
+        <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CS&amp;V…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Report — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 + %2 more</source>
+        <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns matching “%1” (%2)</source>
+        <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses per year, %1
+%2</source>
+        <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses per month, %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3 shown)</source>
+        <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From is after To: nothing is counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s) has/have no date in its/their head line</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: counted in the table, not in the chart.</source>
+        <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: counted only under All.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn # %1 (full # only)</source>
+        <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title phrase “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>excluding # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>excluding title “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date limit %1</source>
+        <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; a hymn counted once per service</source>
+        <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Criteria: %1</source>
+        <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows matching “%1”</source>
+        <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the selected hymn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the %1 selected hymns: %2</source>
+        <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
