@@ -45,6 +45,13 @@
             <numerusform>%1 made beside the hymnal: %n lines</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
+        <translation>
+            <numerusform>%1: %n row (the rest was left out: a table is read up to %2 rows and %3 columns)</numerusform>
+            <numerusform>%1: %n rows (the rest was left out: a table is read up to %2 rows and %3 columns)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Logbook</name>
@@ -219,6 +226,23 @@
         <translation>
             <numerusform>%n item loaded - this is the program&apos;s maximum</numerusform>
             <numerusform>%n items loaded - this is the program&apos;s maximum</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SuggestWindow</name>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
+        <translation>
+            <numerusform>%Ln hymn suggested, uses counted up to %1.</numerusform>
+            <numerusform>%Ln hymns suggested, uses counted up to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
+        <translation>
+            <numerusform>%Ln hymn suggested. Load a service log to see how often each was sung.</numerusform>
+            <numerusform>%Ln hymns suggested. Load a service log to see how often each was sung.</numerusform>
         </translation>
     </message>
 </context>

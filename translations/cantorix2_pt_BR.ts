@@ -2126,10 +2126,6 @@
         </translation>
     </message>
     <message>
-        <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
         <translation type="unfinished"></translation>
@@ -2201,6 +2197,13 @@
     </message>
     <message numerus="yes">
         <source>%1 made beside the hymnal: %n line(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -3482,6 +3485,161 @@ The log is put back as it was before, from &quot;%3&quot;; the log as it is now 
         <source>Reading &quot;%1&quot; failed (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SuggestWindow</name>
+    <message>
+        <source>Suggest Hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date planned for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isaiah 40:1-11; Mark 1:1-8</source>
+        <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture references, separated by semicolons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every word somewhere in the hymn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C.M. or 8.7.8.7 D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Readings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Phrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
+        <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a service with the selected hymns (%1)</source>
+        <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readings for %1 %2 in %3</source>
+        <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hymn in the hymnal fits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
