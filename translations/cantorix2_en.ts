@@ -55,6 +55,13 @@
             <numerusform>%1 made beside the hymnal: %n lines</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
+        <translation>
+            <numerusform>%1: %n row (the rest was left out: a table is read up to %2 rows and %3 columns)</numerusform>
+            <numerusform>%1: %n rows (the rest was left out: a table is read up to %2 rows and %3 columns)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Logbook</name>
@@ -141,6 +148,14 @@
             <numerusform>No hymn fits both; %n hold the phrase</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Could not read the reference(s) %1.</source>
+        <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
+        <translation>
+            <numerusform>Could not read the reference %1.</numerusform>
+            <numerusform>Could not read the references %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -160,12 +175,47 @@
     </message>
 </context>
 <context>
+    <name>ReportChart</name>
+    <message numerus="yes">
+        <source>%1: %n use(s)</source>
+        <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
+        <translation>
+            <numerusform>%1: %n use</numerusform>
+            <numerusform>%1: %n uses</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ReportExports</name>
     <message numerus="yes">
         <source>Printed the report: %n page(s)</source>
         <translation>
             <numerusform>Printed the report: %n page</numerusform>
             <numerusform>Printed the report: %n pages</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message numerus="yes">
+        <source>%Ln service(s)</source>
+        <translation>
+            <numerusform>%Ln service</numerusform>
+            <numerusform>%Ln services</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s)</source>
+        <translation>
+            <numerusform>%Ln hymn</numerusform>
+            <numerusform>%Ln hymns</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s) has/have no date in its/their head line</source>
+        <translation>
+            <numerusform>%Ln service has no date in its head line</numerusform>
+            <numerusform>%Ln services have no date in their head line</numerusform>
         </translation>
     </message>
 </context>
@@ -193,6 +243,23 @@
         <translation>
             <numerusform>%n item loaded - this is the program&apos;s maximum</numerusform>
             <numerusform>%n items loaded - this is the program&apos;s maximum</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SuggestWindow</name>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
+        <translation>
+            <numerusform>%Ln hymn suggested, uses counted up to %1.</numerusform>
+            <numerusform>%Ln hymns suggested, uses counted up to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
+        <translation>
+            <numerusform>%Ln hymn suggested. Load a service log to see how often each was sung.</numerusform>
+            <numerusform>%Ln hymns suggested. Load a service log to see how often each was sung.</numerusform>
         </translation>
     </message>
 </context>

@@ -1360,6 +1360,74 @@
         <source>%1 would be longer than a lectionary is read (%2 lines, 1 MB) with these lines, so nothing was imported into it.</source>
         <translation>%1 serait plus long que ce qui est lu d’un lectionnaire (%2 lignes, 1 Mo) avec ces lignes, donc rien n’y a été importé.</translation>
     </message>
+    <message>
+        <source>no colon after the day&apos;s name</source>
+        <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year letter “%1” is not A, B or C</source>
+        <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the church year</source>
+        <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
+        <translation type="unfinished">«&#xa0;%1&#xa0;» n’est pas un jour de l’année liturgique</translation>
+    </message>
+    <message>
+        <source>no readings after the colon</source>
+        <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
+        <translation type="unfinished">ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
+        <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
+        <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not open for reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
+        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>%1, %2 (and %3 more)</source>
+        <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ChurchYearMenu</name>
@@ -2195,10 +2263,6 @@
         </translation>
     </message>
     <message>
-        <source>(the rest was left out: a table is read up to %1 rows and %2 columns)</source>
-        <translation>(le reste a été laissé de côté&#xa0;: un tableau est lu jusqu’à %1 lignes et %2 colonnes)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <extracomment>A column of the imported table: its letter and the heading above it, &quot;B: Sunday&quot;.</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -2273,6 +2337,13 @@
         <translation>
             <numerusform>%1 créé à côté du recueil&#xa0;: %n ligne</numerusform>
             <numerusform>%1 créé à côté du recueil&#xa0;: %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -3023,6 +3094,14 @@ Sample files: %4</source>
         <extracomment>The last sung date of a suggested hymn the log never used.</extracomment>
         <translation>nouveau</translation>
     </message>
+    <message numerus="yes">
+        <source>Could not read the reference(s) %1.</source>
+        <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Platform</name>
@@ -3050,10 +3129,6 @@ Sample files: %4</source>
         <source>Counted from %1, the latest service</source>
         <translation>Compté à partir du %1, le dernier culte</translation>
     </message>
-    <message>
-        <source> — after today: check the head line “%1”</source>
-        <translation> — après aujourd’hui&#xa0;: vérifiez la ligne d’en-tête «&#xa0;%1&#xa0;»</translation>
-    </message>
     <message numerus="yes">
         <source>%n planned service(s) after today is/are not counted</source>
         <translation>
@@ -3072,6 +3147,99 @@ Sample files: %4</source>
         <source>The head line “%1” is dated more than a year after today: check its year</source>
         <translation>La ligne d’en-tête «&#xa0;%1&#xa0;» est datée de plus d’un an après aujourd’hui&#xa0;: vérifiez son année</translation>
     </message>
+    <message>
+        <source>hymn-usage</source>
+        <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn-usage %1 to %2</source>
+        <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
+        <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jan %1</source>
+        <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Feb %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apr %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jun %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jul %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aug %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sep %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oct %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nov %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dec %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportChart</name>
+    <message>
+        <source>Chart of uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no dated services in this range</source>
+        <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
+        <translation type="unfinished">%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No dated services in this range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n use(s)</source>
+        <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReportExports</name>
@@ -3086,6 +3254,93 @@ Sample files: %4</source>
             <numerusform>Rapport imprimé&#xa0;: %n pages</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to “%1”:
+%2
+
+Nothing was changed there.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn usage</source>
+        <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymn usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Making the PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be made. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Usage Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printing the report…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hymns: %2</source>
+        <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png);;All files (*)</source>
+        <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be made into a PNG image. Nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ReportModel</name>
@@ -3096,6 +3351,40 @@ Sample files: %4</source>
     <message>
         <source>Credits</source>
         <translation>Auteurs</translation>
+    </message>
+    <message>
+        <source>Hymn #</source>
+        <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titre</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation type="unfinished">Utilisations</translation>
+    </message>
+    <message>
+        <source>First used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
+        <translation type="unfinished">Jours écoulés</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>The foot of each printed page of the usage report.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3119,6 +3408,288 @@ Sample files: %4</source>
     <message>
         <source>Count the services dated after today too, as if they had been held</source>
         <translation>Compter aussi les cultes datés après aujourd’hui, comme s’ils avaient été célébrés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latest year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last 12 months</source>
+        <translation type="unfinished">12 derniers mois</translation>
+    </message>
+    <message>
+        <source>Church year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Season</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open</source>
+        <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count from the first service of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From: open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count to the last service of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To: open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count a hymn &amp;once per service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;to</source>
+        <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by hymn number or title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;ilter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>D&amp;escending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns and their uses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PNG…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table and chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divider between the table and the chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
+        <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CS&amp;V…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation type="unfinished">&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the chart as a PNG picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage Report — %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 + %2 more</source>
+        <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hymns matching “%1” (%2)</source>
+        <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses per year, %1
+%2</source>
+        <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uses per month, %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3 shown)</source>
+        <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From is after To: nothing is counted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln service(s) has/have no date in its/their head line</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: counted in the table, not in the chart.</source>
+        <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: counted only under All.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn # %1 (full # only)</source>
+        <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hymn # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>title phrase “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>excluding # %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>excluding title “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date limit %1</source>
+        <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; a hymn counted once per service</source>
+        <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Criteria: %1</source>
+        <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rows matching “%1”</source>
+        <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the selected hymn: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chart of the %1 selected hymns: %2</source>
+        <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3274,6 +3845,161 @@ Le journal est remis tel qu’il était auparavant, à partir de «&#xa0;%3&#xa0
         <source>Reading &quot;%1&quot; failed (%2).</source>
         <extracomment>%2 is the system&apos;s own reason.</extracomment>
         <translation>La lecture de «&#xa0;%1&#xa0;» a échoué (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>SuggestWindow</name>
+    <message>
+        <source>Suggest Hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date planned for</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isaiah 40:1-11; Mark 1:1-8</source>
+        <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scripture references, separated by semicolons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every word somewhere in the hymn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meter</source>
+        <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
+        <translation type="unfinished">Mètre</translation>
+    </message>
+    <message>
+        <source>C.M. or 8.7.8.7 D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Da&amp;te:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Readings:</source>
+        <translation type="unfinished">&amp;Lectures&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Phrase:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Meter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sort by:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suggested hymns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to Service</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
+        <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start a service with the selected hymns (%1)</source>
+        <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No readings for %1 %2 in %3</source>
+        <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hymn in the hymnal fits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "platform/nativefile.h"
 #include "store/textdecoding.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QIODevice>
@@ -35,9 +36,22 @@ QByteArray cutToLines(QByteArray bytes)
 
 } // namespace
 
+// Why a line is not read, in the language shown, looked up once for the whole file.
+struct LectionaryFile::ProblemWords {
+    //: Why a line of Lectionary.txt is not read.
+    QString noColon = QCoreApplication::translate("Calendar", "no colon after the day's name");
+    //: Why a line of Lectionary.txt is not read: %1 is the letter after the day's name.
+    QString notAYear = QCoreApplication::translate("Calendar", "the year letter “%1” is not A, B or C");
+    //: Why a line of Lectionary.txt is not read: %1 is the day's name as the line writes it.
+    QString notADay = QCoreApplication::translate("Calendar", "“%1” is not a day of the church year");
+    //: Why a line of Lectionary.txt is not read.
+    QString noReadings = QCoreApplication::translate("Calendar", "no readings after the colon");
+};
+
 QString LectionaryProblem::message() const
 {
-    return u"line %1: %2"_s.arg(line).arg(reason);
+    //: A line of Lectionary.txt not read: %1 is its number, %2 why.
+    return QCoreApplication::translate("Calendar", "line %1: %2").arg(QString::number(line), reason);
 }
 
 QString LectionaryFile::fileName()
@@ -56,16 +70,23 @@ LectionaryFile LectionaryFile::read(const QByteArray &bytes)
 
     // A lectionary printed in the language shown names its days in that language's words, read beside the English.
     const DayNames shown = DayNames::shown();
+    const ProblemWords said;
     const qsizetype count = std::min<qsizetype>(lines.size(), MaxLines);
     for (qsizetype i = 0; i < count; ++i)
-        lectionary.readLine(lines.at(i), int(i) + 1, shown);
+        lectionary.readLine(lines.at(i), int(i) + 1, shown, said);
     if (cut || lines.size() > MaxLines) {
         lectionary.m_truncated = true;
-        const QString limit =
-            lines.size() > MaxLines ? u"%1 lines"_s.arg(MaxLines) : u"%1 MB"_s.arg(MaxBytes / (1024 * 1024));
-        lectionary.m_problems.push_back(
-            {int(count) + 1, QString(),
-             u"the rest of the file was not read: a lectionary is read up to %1"_s.arg(limit)});
+        const QString stopped =
+            lines.size() > MaxLines
+                //: Where reading Lectionary.txt stopped: %1 is the most lines read.
+                ? QCoreApplication::translate("Calendar",
+                                              "the rest of the file was not read: a lectionary is read up to %1 lines")
+                      .arg(MaxLines)
+                //: Where reading Lectionary.txt stopped: %1 is the most megabytes read.
+                : QCoreApplication::translate("Calendar",
+                                              "the rest of the file was not read: a lectionary is read up to %1 MB")
+                      .arg(MaxBytes / (1024 * 1024));
+        lectionary.m_problems.push_back({int(count) + 1, QString(), stopped});
     }
     return lectionary;
 }
@@ -74,7 +95,7 @@ LectionaryFile LectionaryFile::read(QIODevice &device)
 {
     if (!device.isReadable()) {
         LectionaryFile lectionary;
-        lectionary.m_failure = u"%1 is not open for reading"_s.arg(fileName());
+        lectionary.m_failure = QCoreApplication::translate("Calendar", "%1 is not open for reading").arg(fileName());
         return lectionary;
     }
     // One byte past the cap tells a file at the cap from a longer one.
@@ -94,18 +115,23 @@ LectionaryFile LectionaryFile::readFile(const NativePath &path, FileFacts *facts
     case NativeFile::Refusal::NotFound:
         return lectionary;
     case NativeFile::Refusal::Folder:
-        lectionary.m_failure = u"%1 is a folder"_s.arg(fileName());
+        //: %1 is the lectionary's file name.
+        lectionary.m_failure = QCoreApplication::translate("Calendar", "%1 is a folder").arg(fileName());
         return lectionary;
     case NativeFile::Refusal::NotRegular:
-        lectionary.m_failure = u"%1 is not a regular file"_s.arg(fileName());
+        lectionary.m_failure = QCoreApplication::translate("Calendar", "%1 is not a regular file").arg(fileName());
         return lectionary;
     case NativeFile::Refusal::CannotOpen:
-        lectionary.m_failure = u"%1 cannot be opened: %2"_s.arg(fileName(), opened.systemText);
+        //: %1 is the lectionary's file name, %2 the system's reason.
+        lectionary.m_failure =
+            QCoreApplication::translate("Calendar", "%1 cannot be opened: %2").arg(fileName(), opened.systemText);
         return lectionary;
     }
     const QByteArray bytes = file.read(MaxBytes + 1);
     if (file.error() != QFile::NoError) {
-        lectionary.m_failure = u"%1 cannot be read: %2"_s.arg(fileName(), file.errorString());
+        //: %1 is the lectionary's file name, %2 the system's reason.
+        lectionary.m_failure =
+            QCoreApplication::translate("Calendar", "%1 cannot be read: %2").arg(fileName(), file.errorString());
         return lectionary;
     }
     if (facts != nullptr)
@@ -113,7 +139,7 @@ LectionaryFile LectionaryFile::readFile(const NativePath &path, FileFacts *facts
     return read(bytes);
 }
 
-void LectionaryFile::readLine(QStringView line, int number, const DayNames &shown)
+void LectionaryFile::readLine(QStringView line, int number, const DayNames &shown, const ProblemWords &said)
 {
     // A '#' begins a comment wherever it stands: neither a day's name nor a scripture reference holds one.
     const qsizetype hash = line.indexOf(u'#');
@@ -125,7 +151,7 @@ void LectionaryFile::readLine(QStringView line, int number, const DayNames &show
     // The first colon ends the name: the readings have colons of their own, a name never does.
     const qsizetype colon = content.indexOf(u':');
     if (colon < 0) {
-        problem(u"no colon after the day's name"_s);
+        problem(said.noColon);
         return;
     }
     const QString head = content.first(colon).toString().simplified();
@@ -138,18 +164,18 @@ void LectionaryFile::readLine(QStringView line, int number, const DayNames &show
     if (space > 0 && space == head.size() - 2 && head.back().isLetter() && parseDayName(name.first(space), &shown)) {
         year = head.back().toUpper();
         if (year != u'A' && year != u'B' && year != u'C') {
-            problem(u"the year letter “%1” is not A, B or C"_s.arg(head.back()));
+            problem(said.notAYear.arg(head.back()));
             return;
         }
         name = name.first(space);
     }
     const std::optional<DayId> day = parseDayName(name, &shown);
     if (!day) {
-        problem(u"“%1” is not a day of the church year"_s.arg(name));
+        problem(said.notADay.arg(name));
         return;
     }
     if (readings.isEmpty()) {
-        problem(u"no readings after the colon"_s);
+        problem(said.noReadings);
         return;
     }
     m_table.add({*day, year, readings.toString(), number});
@@ -159,10 +185,13 @@ QString LectionaryFile::statusText() const
 {
     if (m_problems.empty())
         return QString();
-    QString text = fileName() + u", "_s + m_problems.front().message();
-    if (m_problems.size() > 1)
-        text += u" (and %1 more)"_s.arg(m_problems.size() - 1);
-    return text;
+    const QString first = m_problems.front().message();
+    if (m_problems.size() == 1)
+        //: Suggest Hymns' note on Lectionary.txt: %1 is the file's name, %2 its first line not read.
+        return QCoreApplication::translate("Calendar", "%1, %2").arg(fileName(), first);
+    //: Suggest Hymns' note on Lectionary.txt: %1 is the file's name, %2 its first line not read, %3 how many more.
+    return QCoreApplication::translate("Calendar", "%1, %2 (and %3 more)")
+        .arg(fileName(), first, QString::number(m_problems.size() - 1));
 }
 
 } // namespace Calendar

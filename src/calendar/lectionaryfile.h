@@ -62,7 +62,8 @@ public:
     QString statusText() const;
 
 private:
-    void readLine(QStringView line, int number, const DayNames &shown);
+    struct ProblemWords;
+    void readLine(QStringView line, int number, const DayNames &shown, const ProblemWords &said);
 
     Lectionary m_table;
     std::vector<LectionaryProblem> m_problems;

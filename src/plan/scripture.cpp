@@ -4,6 +4,8 @@
 // in the notation its first chapter and verse are written in: a comma there is the continent's.
 #include "plan/scripture.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -601,7 +603,9 @@ QString unreadableMessage(const QStringList &unreadable)
     QStringList quoted;
     for (const QString &piece : unreadable)
         quoted.append(u'"' + piece + u'"');
-    return (unreadable.size() == 1 ? u"Could not read the reference %1."_s : u"Could not read the references %1."_s)
+    const int count = int(unreadable.size());
+    //: Under Suggest Hymns' readings: %1 is the pieces not read, each in quotes, separated by commas.
+    return QCoreApplication::translate("Plan", "Could not read the reference(s) %1.", nullptr, count)
         .arg(quoted.join(u", "_s));
 }
 

@@ -2,6 +2,8 @@
 // Writing records as CSV and as tab-separated text.
 #include "report/tabletext.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace Report {
@@ -84,9 +86,14 @@ QString tsvOf(const QList<QStringList> &records, const QList<int> &textColumns)
 
 QString csvFileName(QDate from, QDate to)
 {
+    // The name is offered in the save dialog in the language shown; the suffix is the file type's, never translated.
     if (!from.isValid() || !to.isValid())
-        return u"hymn-usage.csv"_s;
-    return u"hymn-usage %1 to %2.csv"_s.arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate));
+        //: The file name offered for the usage report's exports, without its suffix (.csv, .pdf, .png).
+        return QCoreApplication::translate("Report", "hymn-usage") + u".csv"_s;
+    //: The file name offered for the usage report's exports, without its suffix: %1 and %2 are the range's dates.
+    return QCoreApplication::translate("Report", "hymn-usage %1 to %2")
+               .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)) +
+           u".csv"_s;
 }
 
 } // namespace Report

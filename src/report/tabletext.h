@@ -23,7 +23,7 @@ QByteArray csvFileOf(const QList<QStringList> &records, const QList<int> &textCo
 // blanks, so a paste lands in spreadsheet columns. Text cells are guarded as in csvOf.
 QString tsvOf(const QList<QStringList> &records, const QList<int> &textColumns);
 
-// "hymn-usage 2019-01-01 to 2019-12-31.csv"; "hymn-usage.csv" when either date is null.
+// "hymn-usage 2019-01-01 to 2019-12-31.csv"; "hymn-usage.csv" when either date is null (in the language shown).
 QString csvFileName(QDate from, QDate to);
 
 } // namespace Report

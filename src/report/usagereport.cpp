@@ -103,12 +103,16 @@ QString countedFromNote(const ServiceSpan &span, QDate today, int planned)
         sentences.append(QCoreApplication::translate("Report", "Counted from %1, the latest service up to today")
                              .arg(span.latest.toString(Qt::ISODate)));
     } else {
-        QString note = QCoreApplication::translate("Report", "Counted from %1, the latest service")
-                           .arg(span.latest.toString(Qt::ISODate));
-        if (mistyped)
-            note += QCoreApplication::translate("Report", " — after today: check the head line “%1”")
-                        .arg(shownHead(span.latestHead));
-        sentences.append(note);
+        const QString latest = span.latest.toString(Qt::ISODate);
+        if (mistyped) {
+            //: %1 is the latest service's date, %2 its head line as the log writes it.
+            sentences.append(
+                QCoreApplication::translate(
+                    "Report", "Counted from %1, the latest service — after today: check the head line “%2”")
+                    .arg(latest, shownHead(span.latestHead)));
+        } else {
+            sentences.append(QCoreApplication::translate("Report", "Counted from %1, the latest service").arg(latest));
+        }
     }
     if (planned > 0) {
         sentences.append(span.upTo.isValid()
@@ -308,16 +312,39 @@ std::vector<int> seriesOf(const ReportResult &result, const std::vector<int> &ro
     return series;
 }
 
+QStringList periodLabels(Period period, const std::vector<QDate> &starts)
+{
+    // The language's names, not the regional settings': the chart's labels follow the words shown. A month and its
+    // year are one string, so that a language may put them in its own order.
+    static const std::array<const char *, 12> months = {
+        //: A month's label on the usage chart: %1 is the year ("Jan 2019").
+        QT_TRANSLATE_NOOP("Report", "Jan %1"), QT_TRANSLATE_NOOP("Report", "Feb %1"),
+        QT_TRANSLATE_NOOP("Report", "Mar %1"), QT_TRANSLATE_NOOP("Report", "Apr %1"),
+        QT_TRANSLATE_NOOP("Report", "May %1"), QT_TRANSLATE_NOOP("Report", "Jun %1"),
+        QT_TRANSLATE_NOOP("Report", "Jul %1"), QT_TRANSLATE_NOOP("Report", "Aug %1"),
+        QT_TRANSLATE_NOOP("Report", "Sep %1"), QT_TRANSLATE_NOOP("Report", "Oct %1"),
+        QT_TRANSLATE_NOOP("Report", "Nov %1"), QT_TRANSLATE_NOOP("Report", "Dec %1")};
+    std::array<QString, 12> shown;
+    if (period != Period::Year) {
+        for (size_t m = 0; m < months.size(); ++m)
+            shown[m] = QCoreApplication::translate("Report", months[m]);
+    }
+    QStringList labels;
+    labels.reserve(qsizetype(starts.size()));
+    for (const QDate &start : starts) {
+        if (!start.isValid())
+            labels.append(QString());
+        else if (period == Period::Year)
+            labels.append(QString::number(start.year()));
+        else
+            labels.append(shown[size_t(start.month() - 1)].arg(start.year()));
+    }
+    return labels;
+}
+
 QString periodLabel(Period period, QDate start)
 {
-    if (!start.isValid())
-        return QString();
-    if (period == Period::Year)
-        return QString::number(start.year());
-    // Fixed English names: the chart's labels should not change with the regional settings.
-    static const std::array<QString, 12> months = {u"Jan"_s, u"Feb"_s, u"Mar"_s, u"Apr"_s, u"May"_s, u"Jun"_s,
-                                                   u"Jul"_s, u"Aug"_s, u"Sep"_s, u"Oct"_s, u"Nov"_s, u"Dec"_s};
-    return months[size_t(start.month() - 1)] + u' ' + QString::number(start.year());
+    return periodLabels(period, {start}).constFirst();
 }
 
 } // namespace Report

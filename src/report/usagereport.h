@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -102,7 +103,9 @@ void addCredits(ReportResult &result, const EntryStore &hymnal);
 // The uses per period summed over the rows at rowIndexes, or over every row when rowIndexes is empty.
 std::vector<int> seriesOf(const ReportResult &result, const std::vector<int> &rowIndexes);
 
-// A period's label on the chart: "2019" for a year, "Jan 2019" for a month.
+// A period's label on the chart: "2019" for a year, "Jan 2019" for a month, in the language shown.
 QString periodLabel(Period period, QDate start);
+// The labels of the periods starting at starts, the month names looked up once for them all.
+QStringList periodLabels(Period period, const std::vector<QDate> &starts);
 
 } // namespace Report

@@ -201,12 +201,16 @@ void ImportLectionaryDialog::setTable(const Plan::ImportTable &table, const QStr
         m_source->setText(tr("Open a CSV or tab-separated file, or copy a lectionary's table in a spreadsheet or on a "
                              "web page and paste it here."));
     } else {
-        QString text = tr("%1: %n row(s)", nullptr, int(table.rows().size())).arg(source);
-        if (table.isTruncated())
-            text += u' ' + tr("(the rest was left out: a table is read up to %1 rows and %2 columns)")
-                               .arg(Plan::ImportTable::MaxRows)
-                               .arg(Plan::ImportTable::MaxColumns);
-        m_source->setText(text);
+        const int rows = int(table.rows().size());
+        const int maxRows = Plan::ImportTable::MaxRows, maxColumns = Plan::ImportTable::MaxColumns;
+        m_source->setText(
+            table.isTruncated()
+                //: %1 is where the table came from (a file's name, the clipboard); %2 and %3 are the most rows and
+                //: columns read.
+                ? tr("%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)", nullptr,
+                     rows)
+                      .arg(source, QString::number(maxRows), QString::number(maxColumns))
+                : tr("%1: %n row(s)", nullptr, rows).arg(source));
     }
     m_showing = true;
     const Plan::ImportColumns guessed = Plan::LectionaryImport::guessColumns(table, m_books, &m_shown);

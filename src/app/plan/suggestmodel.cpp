@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <numeric>
 
-SuggestModel::SuggestModel(QObject *parent) : QAbstractTableModel(parent) {}
+// The words the cells and headings show are looked up once: the windows speak the language of the start.
+SuggestModel::SuggestModel(QObject *parent)
+    : QAbstractTableModel(parent), m_headers(Plan::columnHeaders()), m_neverSung(Plan::neverSungText())
+{}
 
 void SuggestModel::setRows(std::vector<Plan::Suggestion> rows)
 {
@@ -39,14 +42,14 @@ QVariant SuggestModel::data(const QModelIndex &index, int role) const
     const auto column = static_cast<Plan::Column>(index.column());
     switch (role) {
     case Qt::DisplayRole:
-        return Plan::cellText(suggestion, column);
+        return Plan::cellText(suggestion, column, m_neverSung);
     case Qt::TextAlignmentRole:
         return Plan::isNumericColumn(column) ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
     case Qt::ToolTipRole:
         // Titles and reasons are the hymnal's text and may be cut off; a tooltip reads rich text, so they are
         // turned into it rather than handed over as they are, their blanks kept from breaking the line.
         if (column == Plan::Column::Title || column == Plan::Column::Reason) {
-            const QString text = Plan::cellText(suggestion, column);
+            const QString text = Plan::cellText(suggestion, column, m_neverSung);
             return text.isEmpty() ? QVariant() : QVariant(Qt::convertFromPlainText(text, Qt::WhiteSpacePre));
         }
         return {};
@@ -60,7 +63,7 @@ QVariant SuggestModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || section < 0 || section >= Plan::ColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return Plan::columnHeaders().value(section);
+        return m_headers.value(section);
     if (role == Qt::TextAlignmentRole && Plan::isNumericColumn(static_cast<Plan::Column>(section)))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};

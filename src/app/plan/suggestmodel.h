@@ -6,6 +6,7 @@
 #include "plan/suggestions.h"
 
 #include <QAbstractTableModel>
+#include <QStringList>
 
 #include <vector>
 
@@ -30,6 +31,8 @@ private:
     // Whether a comes before b in the current order.
     bool before(const Plan::Suggestion &a, const Plan::Suggestion &b) const;
 
+    QStringList m_headers;
+    QString m_neverSung; // the Last sung cell of a hymn never sung
     std::vector<Plan::Suggestion> m_rows;
     int m_column = -1;
     Qt::SortOrder m_order = Qt::AscendingOrder;

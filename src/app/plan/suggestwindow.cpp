@@ -55,7 +55,7 @@ SuggestWindow::SuggestWindow(LoadedFile *log, Hymnal *hymnal, QWidget *parent)
     : QWidget(parent, Qt::Window), m_log(log), m_hymnal(hymnal)
 {
     setObjectName(u"SuggestHymns"_s);
-    setWindowTitle(u"Suggest Hymns"_s);
+    setWindowTitle(tr("Suggest Hymns"));
     AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not this one is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -117,9 +117,9 @@ QGridLayout *SuggestWindow::createCriteria()
     };
     m_date = new QDateEdit(this);
     m_date->setObjectName(u"SuggestDate"_s);
-    m_date->setAccessibleName(u"Date planned for"_s);
-    m_date->setToolTip(u"The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are "
-                       "counted up to it"_s);
+    m_date->setAccessibleName(tr("Date planned for"));
+    m_date->setToolTip(tr("The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are "
+                          "counted up to it"));
     m_date->setCalendarPopup(true);
     DateBox::speakLanguage(m_date);
     m_date->setDisplayFormat(u"ddd MMM d, yyyy"_s);
@@ -131,23 +131,27 @@ QGridLayout *SuggestWindow::createCriteria()
     // A Roman Rite weekday's name is long: it wraps rather than widen the window past its least size.
     m_day->setWordWrap(true);
     connect(m_date, &QDateEdit::dateChanged, this, &SuggestWindow::dateChosen);
-    m_readings = lineEdit(u"SuggestReadings"_s, u"Readings"_s, u"Isaiah 40:1-11; Mark 1:1-8"_s);
-    m_readings->setToolTip(u"Scripture references, separated by semicolons"_s);
-    m_phrase = lineEdit(u"SuggestPhrase"_s, u"Phrase"_s, u"every word somewhere in the hymn"_s);
-    m_phrase->setToolTip(u"Words that must all occur in the title, a verse or a refrain, in any case"_s);
-    m_meter = lineEdit(u"SuggestMeter"_s, u"Meter"_s, u"C.M. or 8.7.8.7 D"_s);
-    m_meter->setToolTip(u"A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)"_s);
+    m_readings = lineEdit(u"SuggestReadings"_s, tr("Readings"),
+                          //: An example of references, as a planner of the language writes them; the book names
+                          //: must be ones the program reads in that language ("Jes 40,1-11; Mk 1,1-8").
+                          tr("Isaiah 40:1-11; Mark 1:1-8"));
+    m_readings->setToolTip(tr("Scripture references, separated by semicolons"));
+    m_phrase = lineEdit(u"SuggestPhrase"_s, tr("Phrase"), tr("every word somewhere in the hymn"));
+    m_phrase->setToolTip(tr("Words that must all occur in the title, a verse or a refrain, in any case"));
+    //: The meter box's placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.
+    m_meter = lineEdit(u"SuggestMeter"_s, tr("Meter"), tr("C.M. or 8.7.8.7 D"));
+    m_meter->setToolTip(tr("A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)"));
 
     m_sort = new QComboBox(this);
     m_sort->setObjectName(u"SuggestSort"_s);
-    m_sort->setAccessibleName(u"Sort by"_s);
+    m_sort->setAccessibleName(tr("Sort by"));
     AccessibleParts::nameDropDown(m_sort);
-    m_sort->addItem(u"Suggested order"_s);
+    m_sort->addItem(tr("Suggested order"));
     m_sort->addItems(Plan::columnHeaders());
-    m_sort->setToolTip(u"Suggested order: hymns sung often but not lately first, hymns never sung (new) last"_s);
-    m_descending = new QCheckBox(u"&Descending"_s, this);
+    m_sort->setToolTip(tr("Suggested order: hymns sung often but not lately first, hymns never sung (new) last"));
+    m_descending = new QCheckBox(tr("&Descending"), this);
     m_descending->setObjectName(u"SuggestDescending"_s);
-    m_descending->setAccessibleName(u"Descending"_s);
+    m_descending->setAccessibleName(tr("Descending"));
 
     auto *criteria = new QGridLayout;
     const auto label = [this](const QString &text, QWidget *buddy) {
@@ -158,19 +162,19 @@ QGridLayout *SuggestWindow::createCriteria()
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(m_date);
     dateRow->addWidget(m_day, 1);
-    criteria->addWidget(label(u"Da&te:"_s, m_date), 0, 0);
+    criteria->addWidget(label(tr("Da&te:"), m_date), 0, 0);
     criteria->addLayout(dateRow, 0, 1, 1, 3);
-    criteria->addWidget(label(u"&Readings:"_s, m_readings), 1, 0);
+    criteria->addWidget(label(tr("&Readings:"), m_readings), 1, 0);
     criteria->addWidget(m_readings, 1, 1, 1, 3);
-    criteria->addWidget(label(u"&Phrase:"_s, m_phrase), 2, 0);
+    criteria->addWidget(label(tr("&Phrase:"), m_phrase), 2, 0);
     criteria->addWidget(m_phrase, 2, 1);
-    criteria->addWidget(label(u"&Meter:"_s, m_meter), 2, 2);
+    criteria->addWidget(label(tr("&Meter:"), m_meter), 2, 2);
     criteria->addWidget(m_meter, 2, 3);
     auto *sortRow = new QHBoxLayout;
     sortRow->addWidget(m_sort);
     sortRow->addWidget(m_descending);
     sortRow->addStretch(1);
-    criteria->addWidget(label(u"&Sort by:"_s, m_sort), 3, 0);
+    criteria->addWidget(label(tr("&Sort by:"), m_sort), 3, 0);
     criteria->addLayout(sortRow, 3, 1, 1, 3);
     criteria->setColumnStretch(1, 3);
     criteria->setColumnStretch(3, 2);
@@ -182,7 +186,7 @@ void SuggestWindow::createTable()
     m_model = new SuggestModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"SuggestTable"_s);
-    m_table->setAccessibleName(u"Suggested hymns"_s);
+    m_table->setAccessibleName(tr("Suggested hymns"));
     new FocusMark(m_table);
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -213,19 +217,19 @@ void SuggestWindow::createTable()
 
 void SuggestWindow::createActions()
 {
-    m_copy = new QAction(u"&Copy"_s, this);
+    m_copy = new QAction(tr("&Copy"), this);
     m_copy->setObjectName(u"actSuggestCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WindowShortcut);
     addAction(m_copy);
     connect(m_copy, &QAction::triggered, this, &SuggestWindow::copyRows);
-    m_add = new QAction(u"&Add to Service"_s, this);
+    m_add = new QAction(tr("&Add to Service"), this);
     m_add->setObjectName(u"actSuggestAdd"_s);
     m_add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     m_add->setShortcutContext(Qt::WindowShortcut);
     addAction(m_add);
     connect(m_add, &QAction::triggered, this, &SuggestWindow::addSelected);
-    auto *close = new QAction(u"Close"_s, this);
+    auto *close = new QAction(tr("Close"), this);
     close->setObjectName(u"actSuggestClose"_s);
     close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     close->setShortcutContext(Qt::WindowShortcut);
@@ -247,15 +251,17 @@ QHBoxLayout *SuggestWindow::createButtons()
         return push;
     };
     QPushButton *copy = button(u"SuggestCopy"_s, m_copy);
-    copy->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
-        m_copy->shortcut().toString(QKeySequence::NativeText)));
+    //: %1 is the copy's shortcut (Ctrl+C).
+    copy->setToolTip(tr("Copy the selected rows, or all rows, for a spreadsheet (%1)")
+                         .arg(m_copy->shortcut().toString(QKeySequence::NativeText)));
     m_addButton = button(u"SuggestAdd"_s, m_add);
+    //: %1 is the command's shortcut (Ctrl+Return).
     m_addButton->setToolTip(
-        u"Start a service with the selected hymns (%1)"_s.arg(m_add->shortcut().toString(QKeySequence::NativeText)));
-    auto *closeButton = new QPushButton(u"C&lose"_s, this);
+        tr("Start a service with the selected hymns (%1)").arg(m_add->shortcut().toString(QKeySequence::NativeText)));
+    auto *closeButton = new QPushButton(tr("C&lose"), this);
     closeButton->setObjectName(u"SuggestClose"_s);
     closeButton->setAutoDefault(false);
-    closeButton->setToolTip(u"Close (Esc)"_s);
+    closeButton->setToolTip(tr("Close (Esc)"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(closeButton);
 
@@ -397,8 +403,9 @@ void SuggestWindow::fillReadings(bool chosen)
     m_filled.clear();
     const Calendar::Day day = Calendar::dayOf(date, m_naming);
     if (!m_lectionary.table().isEmpty() && day.isValid())
-        m_dayNote = u"No readings for %1 %2 in %3"_s.arg(Calendar::nameOf(day, m_naming.style), day.year,
-                                                         Calendar::LectionaryFile::fileName());
+        //: %1 is the day's name in the church year, %2 the lectionary's year (A, B or C), %3 the file's name.
+        m_dayNote = tr("No readings for %1 %2 in %3")
+                        .arg(Calendar::nameOf(day, m_naming.style), day.year, Calendar::LectionaryFile::fileName());
 }
 
 void SuggestWindow::recompute()
@@ -436,7 +443,8 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     const QString lectionaryNote =
         m_lectionary.failure().isEmpty()
             ? m_lectionary.statusText()
-            : u"%1 could not be read: %2"_s.arg(Calendar::LectionaryFile::fileName(), m_lectionary.failure());
+            //: %1 is the lectionary's file name, %2 why it could not be read.
+            : tr("%1 could not be read: %2").arg(Calendar::LectionaryFile::fileName(), m_lectionary.failure());
     QString notes;
     for (const QString &note : {m_dayNote, lectionaryNote}) {
         if (!note.isEmpty())
@@ -446,15 +454,14 @@ void SuggestWindow::updateStatus(const Plan::SuggestResult &result, bool counted
     QString text = result.message;
     if (count == 0) {
         if (text.isEmpty())
-            text = u"No hymn in the hymnal fits."_s;
+            text = tr("No hymn in the hymnal fits.");
         m_status->setFullText(notes + text);
         return;
     }
-    QString hymns = count == 1 ? u"1 hymn suggested"_s : u"%1 hymns suggested"_s.arg(QLocale().toString(count));
-    if (!counted)
-        hymns += u". Load a service log to see how often each was sung."_s;
-    else
-        hymns += u", uses counted up to %1."_s.arg(QLocale().toString(result.referenceDate, QLocale::LongFormat));
+    const QString hymns =
+        counted ? tr("%Ln hymn(s) suggested, uses counted up to %1.", nullptr, count)
+                      .arg(QLocale().toString(result.referenceDate, QLocale::LongFormat))
+                : tr("%Ln hymn(s) suggested. Load a service log to see how often each was sung.", nullptr, count);
     m_status->setFullText(notes + (text.isEmpty() ? hymns : text + u' ' + hymns));
 }
 

@@ -81,7 +81,7 @@ ReportChart::ReportChart(QWidget *parent) : QWidget(parent)
     // Reached by Tab, so that a screen reader reads the bars and the menu key offers the chart's commands; a click
     // leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleName(u"Chart of uses"_s);
+    setAccessibleName(tr("Chart of uses"));
 }
 
 void ReportChart::setData(Data data)
@@ -97,8 +97,10 @@ QString ReportChart::describe(const Data &data)
     for (size_t i = 0; i < data.values.size(); ++i)
         bars.append(u"%1 %2"_s.arg(data.labels.value(qsizetype(i))).arg(data.values[i]));
     const QString title = data.title.split(u'\n').join(u", "_s);
-    return bars.isEmpty() ? u"%1: no dated services in this range"_s.arg(title)
-                          : u"%1: %2"_s.arg(title, bars.join(u", "_s));
+    //: Read to a screen reader for a chart without bars; %1 is the chart's title.
+    return bars.isEmpty() ? tr("%1: no dated services in this range").arg(title)
+                          //: Read to a screen reader: %1 is the chart's title, %2 each period with its uses.
+                          : tr("%1: %2").arg(title, bars.join(u", "_s));
 }
 
 QPalette ReportChart::paperColours()
@@ -168,7 +170,7 @@ void ReportChart::paint(QPainter &painter, const QRect &area, const Data &data, 
 
     if (data.values.empty()) {
         painter.setPen(text);
-        painter.drawText(layout.plot, Qt::AlignCenter, u"No dated services in this range"_s);
+        painter.drawText(layout.plot, Qt::AlignCenter, tr("No dated services in this range"));
         painter.restore();
         return;
     }
@@ -240,8 +242,8 @@ bool ReportChart::event(QEvent *event)
     const int uses = m_data.values.at(size_t(index));
     const QRect column(int(layout.plot.left() + layout.slot * index), int(layout.plot.top()),
                        std::max(1, int(layout.slot)), int(layout.plot.height()));
-    QToolTip::showText(help->globalPos(),
-                       u"%1: %2 %3"_s.arg(m_data.labels.at(index)).arg(uses).arg(uses == 1 ? u"use"_s : u"uses"_s),
-                       this, column);
+    //: A bar's tooltip on the usage chart: %1 is the period ("2019", "Jan 2019").
+    QToolTip::showText(help->globalPos(), tr("%1: %n use(s)", nullptr, uses).arg(m_data.labels.at(index)), this,
+                       column);
     return true;
 }

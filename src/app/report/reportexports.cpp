@@ -101,8 +101,9 @@ NativePath ReportExports::askSavePath(const QString &title, const QString &suffi
         path = loaded.child(NativePath::fromText(name));
     } else if (folder.contains(QChar::ReplacementCharacter)) {
         m_dialogs->message(title,
-                           u"The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
-                           "Choose another folder, or the folder of the loaded file."_s.arg(folder),
+                           tr("The folder “%1” has a name the file dialog cannot pass on, so nothing was written. "
+                              "Choose another folder, or the folder of the loaded file.")
+                               .arg(folder),
                            Dialogs::Icon::Exclamation);
         return {};
     } else {
@@ -111,7 +112,7 @@ NativePath ReportExports::askSavePath(const QString &title, const QString &suffi
     // The dialog asked before replacing the name as typed; the name completed here is asked about here.
     if (completed && NativeFile::inspect(path).refusal != NativeFile::Refusal::NotFound &&
         !m_dialogs->confirm(title,
-                            u"“%1” already exists.\nDo you want to replace it?"_s.arg(path.baseName().display())))
+                            tr("“%1” already exists.\nDo you want to replace it?").arg(path.baseName().display())))
         return {};
     return path;
 }
@@ -142,20 +143,23 @@ bool ReportExports::writeFile(const NativePath &path, const QByteArray &bytes, c
     if (written.ok)
         return true;
     m_dialogs->message(what,
-                       u"The report could not be written to “%1”:\n%2\n\nNothing was changed there."_s.arg(
-                           path.display(), written.reason),
+                       //: %1 is the file's path, %2 the system's reason.
+                       tr("The report could not be written to “%1”:\n%2\n\nNothing was changed there.")
+                           .arg(path.display(), written.reason),
                        Dialogs::Icon::Exclamation);
     return false;
 }
 
 void ReportExports::exportCsv()
 {
-    const NativePath path = askSavePath(u"Export CSV"_s, u".csv"_s, u"CSV files (*.csv);;All files (*)"_s);
+    const QString title = tr("Export CSV");
+    //: The save dialog's file types: the patterns in brackets stay as they are.
+    const NativePath path = askSavePath(title, u".csv"_s, tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
     QList<QStringList> rows = m_shown.records(false);
     rows.prepend(m_shown.headers());
-    if (writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), u"Export CSV"_s))
+    if (writeFile(path, Report::csvFileOf(rows, ReportModel::textColumns()), title))
         Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 
@@ -163,7 +167,8 @@ ReportPrinter::Document ReportExports::document() const
 {
     ReportPrinter::Document document;
     const QString name = fileName();
-    document.title = name.isEmpty() ? u"Hymn usage"_s : u"Hymn usage: %1"_s.arg(name);
+    //: The printed report's title; %1 is the log's file name.
+    document.title = name.isEmpty() ? tr("Hymn usage") : tr("Hymn usage: %1").arg(name);
     document.notes = m_shown.notes();
     document.headers = m_shown.headers();
     document.rows = m_shown.records(false);
@@ -180,14 +185,16 @@ ReportPrinter::Document ReportExports::document() const
 
 void ReportExports::exportPdf()
 {
-    const NativePath path = askSavePath(u"Export PDF"_s, u".pdf"_s, u"PDF files (*.pdf);;All files (*)"_s);
+    const QString title = tr("Export PDF");
+    //: The save dialog's file types: the patterns in brackets stay as they are.
+    const NativePath path = askSavePath(title, u".pdf"_s, tr("PDF files (*.pdf);;All files (*)"));
     if (path.isEmpty())
         return;
     // Made in memory on the paper the desktop would print on, so that nothing half made reaches a disk, then
     // written in one step; stopped part way, nothing is written at all.
     const QPrinter printer(QPrinter::HighResolution);
     bool stopped = false;
-    m_progress->begin(u"Export PDF"_s, u"Making the PDF…"_s);
+    m_progress->begin(title, tr("Making the PDF…"));
     const QByteArray pdf =
         ReportPrinter(document())
             .pdf(printer.pageLayout(), printer.resolution(), m_window->windowTitle(), [&](int done, int pages) {
@@ -198,11 +205,10 @@ void ReportExports::exportPdf()
     if (stopped)
         return;
     if (pdf.isEmpty()) {
-        m_dialogs->message(u"Export PDF"_s, u"The PDF could not be made. Nothing was written."_s,
-                           Dialogs::Icon::Exclamation);
+        m_dialogs->message(title, tr("The PDF could not be made. Nothing was written."), Dialogs::Icon::Exclamation);
         return;
     }
-    if (writeFile(path, pdf, u"Export PDF"_s))
+    if (writeFile(path, pdf, title))
         Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 
@@ -211,13 +217,15 @@ void ReportExports::printReport()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_window->windowTitle());
     QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(u"Print Usage Report"_s);
+    dialog.setWindowTitle(tr("Print Usage Report"));
     // Its Options button makes it taller, past the foot of a small screen.
     dialog.installEventFilter(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     bool stopped = false;
-    m_progress->begin(u"Print"_s, u"Printing the report…"_s);
+    //: The title of the progress window and of the message when printing fails.
+    const QString title = tr("Print");
+    m_progress->begin(title, tr("Printing the report…"));
     const bool printed = ReportPrinter(document()).print(printer, [&](int done, int pages) {
         stopped = !m_progress->advance(done, pages);
         // Nothing of a stopped printout goes to the printer, not even the pages already drawn.
@@ -226,10 +234,12 @@ void ReportExports::printReport()
         return !stopped;
     });
     m_progress->end();
-    if (printed)
-        Q_EMIT done(tr("Printed the report: %n page(s)", nullptr, ReportPrinter(document()).pageCount(printer)));
-    else if (!stopped)
-        m_dialogs->message(u"Print"_s, u"The report could not be printed."_s, Dialogs::Icon::Exclamation);
+    if (printed) {
+        const int pages = ReportPrinter(document()).pageCount(printer);
+        Q_EMIT done(tr("Printed the report: %n page(s)", nullptr, pages));
+    } else if (!stopped) {
+        m_dialogs->message(title, tr("The report could not be printed."), Dialogs::Icon::Exclamation);
+    }
 }
 
 QString ReportExports::selectionText() const
@@ -237,7 +247,9 @@ QString ReportExports::selectionText() const
     const QStringList selected = m_shown.selected();
     if (selected.size() == 1)
         return selected.first();
-    return selected.isEmpty() ? QString() : u"%1 hymns: %2"_s.arg(selected.size()).arg(selected.join(u", "_s));
+    return selected.isEmpty() ? QString() : //: A chart picture's second title line: %1 is how many hymns are selected
+                                            //: (two or more), %2 their names.
+               tr("%1 hymns: %2").arg(selected.size()).arg(selected.join(u", "_s));
 }
 
 ReportChart::Data ReportExports::pictureData() const
@@ -255,17 +267,19 @@ ReportChart::Data ReportExports::pictureData() const
 
 void ReportExports::saveChart()
 {
-    const NativePath path = askSavePath(u"Save Chart"_s, u".png"_s, u"PNG images (*.png);;All files (*)"_s);
+    const QString title = tr("Save Chart");
+    //: The save dialog's file types: the patterns in brackets stay as they are.
+    const NativePath path = askSavePath(title, u".png"_s, tr("PNG images (*.png);;All files (*)"));
     if (path.isEmpty())
         return;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly) || !ReportChart::picture(pictureData(), kPictureSize).save(&buffer, "PNG")) {
-        m_dialogs->message(u"Save Chart"_s, u"The chart could not be made into a PNG image. Nothing was written."_s,
+        m_dialogs->message(title, tr("The chart could not be made into a PNG image. Nothing was written."),
                            Dialogs::Icon::Exclamation);
         return;
     }
-    if (writeFile(path, bytes, u"Save Chart"_s))
+    if (writeFile(path, bytes, title))
         Q_EMIT done(tr("Saved %1").arg(path.baseName().display()));
 }
 

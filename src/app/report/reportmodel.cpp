@@ -278,7 +278,11 @@ QVariant ReportModel::headerData(int section, Qt::Orientation orientation, int r
 
 QStringList ReportModel::headers(bool withCredits)
 {
-    QStringList titles{u"Hymn #"_s, u"Title"_s, u"Uses"_s, u"First used"_s, u"Last used"_s, u"Days since"_s};
+    // The headings of the table are those of its copies and exports too: a CSV is headed in the language shown.
+    //: The usage report's column of hymn numbers, also the heading of its copies and CSV.
+    QStringList titles{tr("Hymn #"), tr("Title"), tr("Uses"), tr("First used"), tr("Last used"),
+                       //: The usage report's column of days from a hymn's last use to the latest service.
+                       tr("Days since")};
     if (withCredits)
         titles.append(tr("Credits"));
     return titles;

@@ -141,6 +141,8 @@ bool ReportPrinter::print(QPagedPaintDevice &device, const PageDone &pageDone) c
         }
     };
 
+    //: The foot of each printed page of the usage report.
+    const QString pageFoot = tr("Page %1 of %2");
     qsizetype next = 0;
     for (int page = 1; page <= pages.count; ++page) {
         if (page > 1 && !device.newPage())
@@ -179,7 +181,7 @@ bool ReportPrinter::print(QPagedPaintDevice &device, const PageDone &pageDone) c
         }
         painter.setFont(bodyFont());
         painter.drawText(QRectF(pages.page.left(), pages.bodyBottom + pages.line * 0.8, pages.page.width(), pages.line),
-                         Qt::AlignHCenter | Qt::AlignTop, u"Page %1 of %2"_s.arg(page).arg(pages.count));
+                         Qt::AlignHCenter | Qt::AlignTop, pageFoot.arg(page).arg(pages.count));
         if (pageDone && !pageDone(page, pages.count)) {
             painter.end();
             return false;

@@ -5,6 +5,7 @@
 
 #include "app/report/reportchart.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class QPageLayout;
 class QPagedPaintDevice;
 
 class ReportPrinter {
+    Q_DECLARE_TR_FUNCTIONS(ReportPrinter)
+
 public:
     struct Document {
         QString title;

@@ -50,15 +50,15 @@ namespace {
 // In the order of Report::Preset; the settings keep a preset by its English name.
 const QStringList &presetNames()
 {
-    static const QStringList names{u"All"_s,
-                                   u"Latest year"_s,
-                                   u"Year before"_s,
-                                   u"Last 12 months"_s,
-                                   u"Church year"_s,
-                                   u"Season"_s,
+    static const QStringList names{QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "All")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Latest year")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Year before")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Last 12 months")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Church year")),
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Season")),
                                    QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Previous church year")),
                                    QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Previous calendar year")),
-                                   u"Custom"_s};
+                                   QStringLiteral(QT_TRANSLATE_NOOP("ReportWindow", "Custom"))};
     return names;
 }
 
@@ -72,11 +72,6 @@ QDate keptDate(const QVariant &kept)
 
 // The size the window asks for where the screen has room, in logical pixels.
 constexpr QSize kPreferredSize(1040, 640);
-
-QString counted(int count, const QString &one, const QString &many)
-{
-    return u"%1 %2"_s.arg(QLocale().toString(count), count == 1 ? one : many);
-}
 
 // A hymn as the chart's title names it: its title, or its number when it has none.
 QString hymnName(const Report::ReportRow &row)
@@ -107,7 +102,7 @@ ReportWindow::ReportWindow(LoadedFile *loaded, CriteriaSource criteria, Dialogs 
         m_dialogs = m_ownDialogs.get();
     }
     setObjectName(u"UsageReport"_s);
-    setWindowTitle(u"Usage Report"_s);
+    setWindowTitle(tr("Usage Report"));
     AccessibleParts::announceAsWindow(this);
     // Closing the main window ends the program, whether or not the report is still open.
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -169,7 +164,7 @@ FlowLayout *ReportWindow::createRangeControls()
         m_preset->addItem(tr(qPrintable(name)));
     m_preset->setToolTip(tr("The range of services to count, taken back from the latest service held, or from today "
                             "for the previous years"));
-    m_preset->setAccessibleName(u"Range"_s);
+    m_preset->setAccessibleName(tr("Range"));
     AccessibleParts::nameDropDown(m_preset);
     for (QDateEdit **box : {&m_from, &m_to}) {
         *box = new DateBox(this);
@@ -180,22 +175,23 @@ FlowLayout *ReportWindow::createRangeControls()
         (*box)->setEnabled(false);
     }
     m_from->setObjectName(u"ReportFrom"_s);
-    m_from->setAccessibleName(u"From"_s);
+    m_from->setAccessibleName(tr("From"));
     m_to->setObjectName(u"ReportTo"_s);
-    m_to->setAccessibleName(u"To"_s);
-    m_fromOpen = new QCheckBox(u"open"_s, this);
+    m_to->setAccessibleName(tr("To"));
+    //: Beside a date of the range: the range has no end there, it counts from the file's first service or to its last.
+    m_fromOpen = new QCheckBox(tr("open"), this);
     m_fromOpen->setObjectName(u"ReportFromOpen"_s);
-    m_fromOpen->setToolTip(u"Count from the first service of the file"_s);
-    m_fromOpen->setAccessibleName(u"From: open"_s);
-    m_toOpen = new QCheckBox(u"open"_s, this);
+    m_fromOpen->setToolTip(tr("Count from the first service of the file"));
+    m_fromOpen->setAccessibleName(tr("From: open"));
+    m_toOpen = new QCheckBox(tr("open"), this);
     m_toOpen->setObjectName(u"ReportToOpen"_s);
-    m_toOpen->setToolTip(u"Count to the last service of the file"_s);
-    m_toOpen->setAccessibleName(u"To: open"_s);
+    m_toOpen->setToolTip(tr("Count to the last service of the file"));
+    m_toOpen->setAccessibleName(tr("To: open"));
     for (QCheckBox *open : {m_fromOpen, m_toOpen}) {
         open->setChecked(true);
         open->setEnabled(false);
     }
-    m_once = new QCheckBox(u"Count a hymn &once per service"_s, this);
+    m_once = new QCheckBox(tr("Count a hymn &once per service"), this);
     m_once->setObjectName(u"ReportOncePerService"_s);
     m_once->setChecked(true);
     // Left unticked at every start: a return of uses is of services held.
@@ -203,11 +199,12 @@ FlowLayout *ReportWindow::createRangeControls()
     m_countPlanned->setObjectName(u"ReportCountPlanned"_s);
     m_countPlanned->setToolTip(tr("Count the services dated after today too, as if they had been held"));
 
-    auto *rangeLabel = new QLabel(u"&Range:"_s, this);
+    auto *rangeLabel = new QLabel(tr("&Range:"), this);
     rangeLabel->setBuddy(m_preset);
-    auto *fromLabel = new QLabel(u"&From"_s, this);
+    auto *fromLabel = new QLabel(tr("&From"), this);
     fromLabel->setBuddy(m_from);
-    auto *toLabel = new QLabel(u"&to"_s, this);
+    //: Between the range's two dates: "From [date] to [date]".
+    auto *toLabel = new QLabel(tr("&to"), this);
     toLabel->setBuddy(m_to);
     // The range's parts wrap onto more lines in a narrow window, each date with its label and its open end.
     auto *rangeRow = new FlowLayout;
@@ -223,20 +220,20 @@ FlowLayout *ReportWindow::createTableControls()
 {
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(u"ReportFilter"_s);
-    m_filter->setPlaceholderText(u"Filter by hymn number or title"_s);
-    m_filter->setAccessibleName(u"Filter by hymn number or title"_s);
+    m_filter->setPlaceholderText(tr("Filter by hymn number or title"));
+    m_filter->setAccessibleName(tr("Filter by hymn number or title"));
     m_filter->setClearButtonEnabled(true);
     AccessibleParts::nameClearButton(m_filter);
-    auto *filterLabel = new QLabel(u"F&ilter:"_s, this);
+    auto *filterLabel = new QLabel(tr("F&ilter:"), this);
     filterLabel->setBuddy(m_filter);
     m_sort = new QComboBox(this);
     m_sort->setObjectName(u"ReportSort"_s);
     m_sort->addItems(ReportModel::headers());
-    m_sort->setAccessibleName(u"Sort by"_s);
+    m_sort->setAccessibleName(tr("Sort by"));
     AccessibleParts::nameDropDown(m_sort);
-    auto *sortLabel = new QLabel(u"&Sort by:"_s, this);
+    auto *sortLabel = new QLabel(tr("&Sort by:"), this);
     sortLabel->setBuddy(m_sort);
-    m_descending = new QCheckBox(u"D&escending"_s, this);
+    m_descending = new QCheckBox(tr("D&escending"), this);
     m_descending->setObjectName(u"ReportDescending"_s);
     QWidget *filterGroup = group(this, {filterLabel, m_filter});
     filterGroup->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -247,7 +244,7 @@ FlowLayout *ReportWindow::createTableControls()
     m_model = new ReportModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"ReportTable"_s);
-    m_table->setAccessibleName(u"Hymns and their uses"_s);
+    m_table->setAccessibleName(tr("Hymns and their uses"));
     new FocusMark(m_table);
     m_table->setModel(m_model);
     m_table->setSortingEnabled(true);
@@ -271,7 +268,7 @@ FlowLayout *ReportWindow::createTableControls()
 void ReportWindow::createChart()
 {
     m_chart = new ReportChart(this);
-    auto *savePng = new QAction(u"Save as PNG…"_s, m_chart);
+    auto *savePng = new QAction(tr("Save as PNG…"), m_chart);
     savePng->setObjectName(u"actReportSavePng"_s);
     m_chart->addAction(savePng);
     connect(savePng, &QAction::triggered, m_exports, &ReportExports::saveChart);
@@ -293,25 +290,25 @@ void ReportWindow::createSplitter(FlowLayout *tableTop)
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(u"ReportSplitter"_s);
-    m_splitter->setAccessibleName(u"Table and chart"_s);
+    m_splitter->setAccessibleName(tr("Table and chart"));
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(tableSide);
     m_splitter->addWidget(m_chart);
     m_splitter->setStretchFactor(0, 3);
     m_splitter->setStretchFactor(1, 2);
     m_splitter->setSizes({640, 380});
-    m_splitter->handle(1)->setAccessibleName(u"Divider between the table and the chart"_s);
+    m_splitter->handle(1)->setAccessibleName(tr("Divider between the table and the chart"));
 }
 
 void ReportWindow::createActions()
 {
-    m_copy = new QAction(u"&Copy"_s, this);
+    m_copy = new QAction(tr("&Copy"), this);
     m_copy->setObjectName(u"actReportCopy"_s);
     m_copy->setShortcut(QKeySequence::Copy);
     m_copy->setShortcutContext(Qt::WindowShortcut);
     addAction(m_copy);
     connect(m_copy, &QAction::triggered, m_exports, &ReportExports::copyRows);
-    auto *close = new QAction(u"Close"_s, this);
+    auto *close = new QAction(tr("Close"), this);
     close->setObjectName(u"actReportClose"_s);
     close->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     addAction(close);
@@ -335,15 +332,16 @@ FlowLayout *ReportWindow::createButtons()
         buttons->addWidget(push);
         return push;
     };
-    QPushButton *copy = button(u"ReportCopy"_s, u"&Copy"_s, m_exports, &ReportExports::copyRows);
-    copy->setToolTip(u"Copy the selected rows, or all rows, for a spreadsheet (%1)"_s.arg(
-        m_copy->shortcut().toString(QKeySequence::NativeText)));
-    m_waysOut = {copy, button(u"ReportExportCsv"_s, u"Export CS&V…"_s, m_exports, &ReportExports::exportCsv),
-                 button(u"ReportExportPdf"_s, u"Export P&DF…"_s, m_exports, &ReportExports::exportPdf),
-                 button(u"ReportPrint"_s, u"&Print…"_s, m_exports, &ReportExports::printReport)};
-    button(u"ReportSaveChart"_s, u"Save C&hart…"_s, m_exports, &ReportExports::saveChart)
-        ->setToolTip(u"Save the chart as a PNG picture"_s);
-    button(u"ReportClose"_s, u"C&lose"_s, this, &QWidget::close);
+    QPushButton *copy = button(u"ReportCopy"_s, tr("&Copy"), m_exports, &ReportExports::copyRows);
+    //: %1 is the copy's shortcut (Ctrl+C).
+    copy->setToolTip(tr("Copy the selected rows, or all rows, for a spreadsheet (%1)")
+                         .arg(m_copy->shortcut().toString(QKeySequence::NativeText)));
+    m_waysOut = {copy, button(u"ReportExportCsv"_s, tr("Export CS&V…"), m_exports, &ReportExports::exportCsv),
+                 button(u"ReportExportPdf"_s, tr("Export P&DF…"), m_exports, &ReportExports::exportPdf),
+                 button(u"ReportPrint"_s, tr("&Print…"), m_exports, &ReportExports::printReport)};
+    button(u"ReportSaveChart"_s, tr("Save C&hart…"), m_exports, &ReportExports::saveChart)
+        ->setToolTip(tr("Save the chart as a PNG picture"));
+    button(u"ReportClose"_s, tr("C&lose"), this, &QWidget::close);
     return buttons;
 }
 
@@ -381,7 +379,9 @@ void ReportWindow::orderForTab(const QList<QWidget *> &controls)
 void ReportWindow::followFile()
 {
     const QString name = m_loadedFile->path().baseName().display();
-    setWindowTitle(name.isEmpty() ? u"Usage Report"_s : u"Usage Report — %1"_s.arg(name));
+    setWindowTitle(name.isEmpty() ? tr("Usage Report")
+                                  //: The usage report's title: %1 is the log's file name.
+                                  : tr("Usage Report — %1").arg(name));
 }
 
 void ReportWindow::showReport()
@@ -635,34 +635,40 @@ void ReportWindow::updateChart()
         data.values.assign(result.periods.size(), 0);
     else
         data.values = Report::seriesOf(result, rows);
-    for (const QDate &start : result.periods)
-        data.labels.append(Report::periodLabel(result.period, start));
+    data.labels = Report::periodLabels(result.period, result.periods);
 
     QString hymns;
     if (chosen) {
         hymns = names.mid(0, 3).join(u", "_s);
         if (names.size() > 3)
-            hymns += u" + %1 more"_s.arg(names.size() - 3);
+            //: The chart's hymns when more than three are selected: %1 is the first three names, %2 how many more.
+            hymns = tr("%1 + %2 more").arg(hymns, QString::number(names.size() - 3));
     } else if (filtered) {
-        hymns = u"Hymns matching “%1” (%2)"_s.arg(m_filter->text()).arg(names.size());
+        //: The chart's hymns: %1 is the filter's text, %2 how many rows it leaves.
+        hymns = tr("Hymns matching “%1” (%2)").arg(m_filter->text(), QString::number(names.size()));
     } else {
-        hymns = u"All hymns"_s;
+        hymns = tr("All hymns");
     }
-    data.title = u"%1, %2\n%3"_s.arg(result.period == Report::Period::Year ? u"Uses per year"_s : u"Uses per month"_s,
-                                     rangeText(), hymns);
+    //: The chart's title on two lines: %1 is the range ("2019-01-01 to 2019-12-31"), %2 the hymns charted.
+    data.title = (result.period == Report::Period::Year ? tr("Uses per year, %1\n%2") : tr("Uses per month, %1\n%2"))
+                     .arg(rangeText(), hymns);
     m_chart->setData(std::move(data));
 }
 
 void ReportWindow::updateStatus()
 {
     const Report::ReportResult &result = m_model->result();
-    m_counts = u"%1, %2"_s.arg(counted(result.services, u"service"_s, u"services"_s),
-                               counted(int(result.rows.size()), u"hymn"_s, u"hymns"_s));
-    if (m_model->rowCount() != int(result.rows.size()))
-        m_counts += u" (%1 shown)"_s.arg(QLocale().toString(m_model->rowCount()));
+    const int hymnCount = int(result.rows.size());
+    const QString services = tr("%Ln service(s)", nullptr, result.services);
+    const QString hymns = tr("%Ln hymn(s)", nullptr, hymnCount);
+    if (m_model->rowCount() != hymnCount)
+        //: The report's counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.
+        m_counts = tr("%1, %2 (%3 shown)").arg(services, hymns, QLocale().toString(m_model->rowCount()));
+    else
+        m_counts = u"%1, %2"_s.arg(services, hymns);
     const QString countedFrom = Report::countedFromNote(m_span, m_today, m_planned);
     if (m_backwards)
-        m_status->setText(u"From is after To: nothing is counted."_s);
+        m_status->setText(tr("From is after To: nothing is counted."));
     else
         m_status->setText(countedFrom.isEmpty() ? m_counts : u"%1. %2"_s.arg(m_counts, countedFrom));
     for (QWidget *way : std::as_const(m_waysOut))
@@ -671,12 +677,11 @@ void ReportWindow::updateStatus()
 
     const bool all = m_preset->currentIndex() == int(Report::Preset::All);
     if (m_undatedInFile > 0) {
-        const QString services =
-            m_undatedInFile == 1
-                ? u"1 service has no date in its head line"_s
-                : u"%1 services have no date in their head line"_s.arg(QLocale().toString(m_undatedInFile));
-        m_undated->setText(all ? u"%1: counted in the table, not in the chart."_s.arg(services)
-                               : u"%1: counted only under All."_s.arg(services));
+        const QString services = tr("%Ln service(s) has/have no date in its/their head line", nullptr, m_undatedInFile);
+        //: %1 says how many services have no date ("3 services have no date in their head line").
+        m_undated->setText(all ? tr("%1: counted in the table, not in the chart.").arg(services)
+                               //: %1 says how many services have no date; All is the range of that name.
+                               : tr("%1: counted only under All.").arg(services));
     }
     m_undated->setVisible(m_undatedInFile > 0);
 }
@@ -685,24 +690,29 @@ QString ReportWindow::rangeText() const
 {
     const Report::DateRange range = shownRange();
     if (!range.from.isValid() || !range.to.isValid())
-        return u"all services"_s;
-    return u"%1 to %2"_s.arg(ReportModel::dateText(range.from), ReportModel::dateText(range.to));
+        return tr("all services");
+    //: A range of dates: %1 and %2 are dates written 2019-01-01.
+    return tr("%1 to %2").arg(ReportModel::dateText(range.from), ReportModel::dateText(range.to));
 }
 
 QString ReportWindow::criteriaText() const
 {
     const Tally::TallyCriteria boxes = m_criteria();
     QStringList parts;
-    if (!boxes.hymnmbr.isEmpty())
-        parts.append(u"hymn # %1%2"_s.arg(boxes.hymnmbr, boxes.fullNumberOnly ? u" (full # only)"_s : QString()));
+    // The main window's search boxes, as the printed report's notes name them.
+    if (!boxes.hymnmbr.isEmpty()) {
+        //: The printed report's criteria: %1 is the hymn number searched for.
+        parts.append((boxes.fullNumberOnly ? tr("hymn # %1 (full # only)") : tr("hymn # %1")).arg(boxes.hymnmbr));
+    }
     if (!boxes.hymname.isEmpty())
-        parts.append(u"title phrase “%1”"_s.arg(boxes.hymname));
+        parts.append(tr("title phrase “%1”").arg(boxes.hymname));
     if (!boxes.excludH.isEmpty())
-        parts.append(u"excluding # %1"_s.arg(boxes.excludH));
+        parts.append(tr("excluding # %1").arg(boxes.excludH));
     if (!boxes.excludT.isEmpty())
-        parts.append(u"excluding title “%1”"_s.arg(boxes.excludT));
+        parts.append(tr("excluding title “%1”").arg(boxes.excludT));
     if (!boxes.Filter.isEmpty())
-        parts.append(u"date limit %1"_s.arg(boxes.Filter));
+        //: The printed report's criteria: %1 is the date limit as typed in the main window.
+        parts.append(tr("date limit %1").arg(boxes.Filter));
     return parts.join(u"; "_s);
 }
 
@@ -720,19 +730,23 @@ QStringList ReportWindow::printedNotes() const
 {
     QStringList notes;
     notes.append(u"%1, %2"_s.arg(m_preset->currentText(), rangeText()));
-    notes.append(m_counts + (m_once->isChecked() ? u"; a hymn counted once per service"_s : QString()));
+    //: A printed note: %1 is the counts ("12 services, 30 hymns").
+    notes.append(m_once->isChecked() ? tr("%1; a hymn counted once per service").arg(m_counts) : m_counts);
     notes.append(Report::joinNote());
     if (const QString from = Report::countedFromNote(m_span, m_today, m_planned); !from.isEmpty())
         notes.append(from);
     if (const QString criteria = criteriaText(); !criteria.isEmpty())
-        notes.append(u"Criteria: %1"_s.arg(criteria));
+        //: A printed note: %1 is the main window's search criteria.
+        notes.append(tr("Criteria: %1").arg(criteria));
     if (!m_filter->text().isEmpty())
-        notes.append(u"Rows matching “%1”"_s.arg(m_filter->text()));
+        //: A printed note: %1 is the filter's text.
+        notes.append(tr("Rows matching “%1”").arg(m_filter->text()));
     // The table lists the rows shown, so a chart of fewer of them says which.
     if (m_selected.size() == 1)
-        notes.append(u"Chart of the selected hymn: %1"_s.arg(m_selected.first()));
+        notes.append(tr("Chart of the selected hymn: %1").arg(m_selected.first()));
     else if (!m_selected.isEmpty())
-        notes.append(u"Chart of the %1 selected hymns: %2"_s.arg(m_selected.size()).arg(m_selected.join(u", "_s)));
+        //: A printed note: %1 is how many hymns are selected (two or more), %2 their names.
+        notes.append(tr("Chart of the %1 selected hymns: %2").arg(m_selected.size()).arg(m_selected.join(u", "_s)));
     if (m_undated->isVisible())
         notes.append(m_undated->text());
     return notes;
