@@ -54,79 +54,79 @@
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeile hinzufügen</translation>
     </message>
     <message>
         <source>Re&amp;move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile ent&amp;fernen</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Su&amp;ggest Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder &amp;vorschlagen…</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst hinzufügen</translation>
     </message>
     <message>
         <source>Easter, Advent 3 … (may be left empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostersonntag, 3. Advent … (darf leer bleiben)</translation>
     </message>
     <message>
         <source>Day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des Kirchenjahres</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Occasion:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anlass:</translation>
     </message>
     <message>
         <source>&amp;Hymns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Li&amp;eder:</translation>
     </message>
     <message>
         <source>Mark hymns sung &amp;within</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder markieren, gesungen &amp;innerhalb von</translation>
     </message>
     <message>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum des Gottesdienstes</translation>
     </message>
     <message>
         <source>Occasion</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlass</translation>
     </message>
     <message>
         <source>Mark hymns sung within this many weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder markieren, die innerhalb dieser Anzahl Wochen gesungen wurden</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder zu den Lesungen dieses Tages aus dem Gesangbuch (Alt+V)</translation>
     </message>
     <message>
         <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Legen Sie zuerst ein Gesangbuch fest, mit Datei &gt; Gesangbuch festlegen…</translation>
     </message>
     <message>
         <source>Discard this service? What was typed in it is not added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Gottesdienst verwerfen? Was darin eingegeben wurde, wird der Gottesdienstliste nicht hinzugefügt.</translation>
     </message>
 </context>
 <context>
@@ -1363,70 +1363,70 @@
     <message>
         <source>no colon after the day&apos;s name</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>kein Doppelpunkt nach dem Tagesnamen</translation>
     </message>
     <message>
         <source>the year letter “%1” is not A, B or C</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Lesejahr „%1“ ist nicht A, B oder C</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
-        <translation type="unfinished">„%1“ ist kein Tag des Kirchenjahres</translation>
+        <translation>„%1“ ist kein Tag des Kirchenjahres</translation>
     </message>
     <message>
         <source>no readings after the colon</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>keine Lesungen nach dem Doppelpunkt</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished">Zeile %1: %2</translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Rest der Datei wurde nicht gelesen: Eine Leseordnung wird bis zu %1 Zeilen gelesen</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Rest der Datei wurde nicht gelesen: Eine Leseordnung wird bis zu %1 MB gelesen</translation>
     </message>
     <message>
         <source>%1 is not open for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht zum Lesen geöffnet</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (and %3 more)</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (und %3 weitere)</translation>
     </message>
 </context>
 <context>
@@ -1823,25 +1823,25 @@
         <source>  # of dates:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); for a service log; &quot;#&quot; is &quot;number&quot;</extracomment>
-        <translation> Anz. Daten:</translation>
+        <translation>  Datenzahl:</translation>
     </message>
     <message>
         <source>  # of dates:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation> Anzahl Daten:</translation>
+        <translation>  Anzahl Daten:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>caption</comment>
         <extracomment>the design&apos;s caption: at most 65 px wide in Arial 8.25 bold, on one line; the leading blanks included (they move it right); the sum of a tally&apos;s counts</extracomment>
-        <translation>      Summe:</translation>
+        <translation>           ges.:</translation>
     </message>
     <message>
         <source>           sum:</source>
         <comment>full text</comment>
         <extracomment>tooltip and screen reader name of the caption</extracomment>
-        <translation> Summe:</translation>
+        <translation>           Summe:</translation>
     </message>
     <message>
         <source>copy w/ date</source>
@@ -2100,61 +2100,61 @@
     <name>HymnRow</name>
     <message>
         <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen, um diese Zeile zu verschieben; Alt+Pfeil nach oben und Alt+Pfeil nach unten verschieben sie mit der Tastatur</translation>
     </message>
     <message>
         <source>Title, or a line without a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel oder eine Zeile ohne Nummer</translation>
     </message>
     <message>
         <source>Last sung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt gesungen: %1</translation>
     </message>
     <message>
         <source>Hymn number, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liednummer, Zeile %1</translation>
     </message>
     <message>
         <source>Title, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel, Zeile %1</translation>
     </message>
     <message>
         <source>Use of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendung von Zeile %1</translation>
     </message>
     <message>
         <source>Not in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht in der Gottesdienstliste</translation>
     </message>
     <message>
         <source>Not sung before this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor diesem Datum nicht gesungen</translation>
     </message>
     <message numerus="yes">
         <source>within %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>innerhalb von %n Woche</numerusform>
+            <numerusform>innerhalb von %n Wochen</numerusform>
         </translation>
     </message>
     <message>
         <source>none in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>keinmal in 12 Monaten</translation>
     </message>
     <message>
         <source>once in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>einmal in 12 Monaten</translation>
     </message>
     <message>
         <source>%1 times in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-mal in 12 Monaten</translation>
     </message>
 </context>
 <context>
     <name>HymnRows</name>
     <message>
         <source>Hymns</source>
-        <translation type="unfinished">Lieder</translation>
+        <translation>Lieder</translation>
     </message>
 </context>
 <context>
@@ -2341,9 +2341,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Zeile (der Rest wurde ausgelassen: Eine Tabelle wird bis zu %2 Zeilen und %3 Spalten gelesen)</numerusform>
+            <numerusform>%1: %n Zeilen (der Rest wurde ausgelassen: Eine Tabelle wird bis zu %2 Zeilen und %3 Spalten gelesen)</numerusform>
         </translation>
     </message>
 </context>
@@ -2572,49 +2572,49 @@
     </message>
     <message>
         <source>UTF-8 with byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 mit Byte-Order-Mark</translation>
     </message>
     <message>
         <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Anlass enthält einen Zeilenumbruch oder ein NUL-Zeichen, was eine Zeile der Datei nicht aufnehmen kann.</translation>
     </message>
     <message>
         <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 des Gottesdienstes enthält einen Zeilenumbruch oder ein NUL-Zeichen, was eine Zeile der Datei nicht aufnehmen kann.</translation>
     </message>
     <message>
         <source>The hymn number “%1” holds a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liednummer „%1“ enthält ein Leerzeichen.</translation>
     </message>
     <message>
         <source>Hymn %1 has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied %1 hat keinen Titel.</translation>
     </message>
     <message>
         <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ enthält „--“, wodurch das Programm die ganze Datei als Liedtexte lesen würde.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a character, so nothing can be written after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet mitten in einem Zeichen, daher kann nichts dahinter geschrieben werden.</translation>
     </message>
     <message>
         <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gottesdienstliste ist voll: Sie enthält %1 Gottesdienste, und das Programm liest nicht mehr als %2 (weniger, wenn ein Gottesdienst mehr als %3 Zeilen hat), daher würde es einen neuen nie lesen.</translation>
     </message>
     <message>
         <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Gottesdienstliste enthält %1 Gottesdienste, von denen das Programm nur die ersten %2 liest, daher würde es einen danach hinzugefügten nie lesen.</translation>
     </message>
     <message>
         <source>The service was not added: start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst wurde nicht hinzugefügt: Beginnen Sie eine neue Liste für die kommenden Gottesdienste.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 added: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Gottesdienst vom %1 hinzugefügt: %n Lied</numerusform>
+            <numerusform>Gottesdienst vom %1 hinzugefügt: %n Lieder</numerusform>
         </translation>
     </message>
 </context>
@@ -2693,137 +2693,139 @@
     </message>
     <message>
         <source>Hymn files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieddateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>Open in Text &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>In Text&amp;editor öffnen</translation>
     </message>
     <message>
         <source>Set &amp;Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gesangbuch festlegen…</translation>
     </message>
     <message>
         <source>Clear H&amp;ymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesangbuch entfe&amp;rnen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Add Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst &amp;hinzufügen…</translation>
     </message>
     <message>
         <source>Copy &amp;Left List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linke Liste kopieren</translation>
     </message>
     <message>
         <source>Copy &amp;Right List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechte Liste kopieren</translation>
     </message>
     <message>
         <source>&amp;Clear criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriterien l&amp;eeren</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suche</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen</translation>
     </message>
     <message>
         <source>&amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zählen</translation>
     </message>
     <message>
         <source>Focus Hymn &amp;#</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Feld Lied-&amp;Nr.</translation>
     </message>
     <message>
         <source>Usage &amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwendungsbericht…</translation>
     </message>
     <message>
         <source>Suggest &amp;Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lieder vorschlagen…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fett</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>Über &amp;Cantorix2</translation>
     </message>
     <message>
         <source>Set Hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesangbuch festlegen</translation>
     </message>
     <message>
         <source>Hymnal set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesangbuch festgelegt: %1</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Gesangbuchtext (Lieder mit ihren Strophen zwischen &quot;--&quot;-Zeilen), daher bleibt das Gesangbuch „%2“.</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Gesangbuchtext (Lieder mit ihren Strophen zwischen &quot;--&quot;-Zeilen), daher ist kein Gesangbuch festgelegt.</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fehlt)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
 
 Remove it from the recent files?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist nicht mehr vorhanden; die Datei wurde vielleicht verschoben oder gelöscht.
+
+Aus den zuletzt geöffneten Dateien entfernen?</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Liste entfernen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Cantorix2</translation>
     </message>
     <message>
         <source>Cantorix2 %1, by the %2
@@ -2835,31 +2837,38 @@ Licensed under the GNU General Public License, version 3 or later.
 Homepage: %3
 Sample files: %4</source>
         <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 %1, von %2
+
+Durchsucht eine Gottesdienstliste oder ein Gesangbuch im Textformat, zählt, wie oft jedes Lied verwendet wurde, zeigt die Verwendung jedes Liedes in einem Zeitraum und kopiert das Gefundene in die Zwischenablage.
+
+Lizenziert unter der GNU General Public License, Version 3 oder neuer.
+
+Webseite: %3
+Beispieldateien: %4</translation>
     </message>
     <message>
         <source>Open in Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>In Texteditor öffnen</translation>
     </message>
     <message>
         <source>No program was found to open &quot;%1&quot; with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Programm gefunden, mit dem sich &quot;%1&quot; öffnen lässt.</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Gottesdienst hinzufügen</translation>
     </message>
     <message>
         <source>Load a service log first: a service is added to the log loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden Sie zuerst eine Gottesdienstliste: Ein Gottesdienst wird der geladenen Liste hinzugefügt.</translation>
     </message>
     <message>
         <source>The service has no hymns yet: add at least one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Gottesdienst hat noch keine Lieder: Fügen Sie mindestens eine Zeile hinzu.</translation>
     </message>
     <message>
         <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt neu laden? Der Gottesdienst bleibt im Dialog, um der Datei in ihrem jetzigen Stand hinzugefügt zu werden.</translation>
     </message>
 </context>
 <context>
@@ -3097,9 +3106,9 @@ Sample files: %4</source>
     <message numerus="yes">
         <source>Could not read the reference(s) %1.</source>
         <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Bibelstelle %1 konnte nicht gelesen werden.</numerusform>
+            <numerusform>Die Bibelstellen %1 konnten nicht gelesen werden.</numerusform>
         </translation>
     </message>
 </context>
@@ -3150,94 +3159,94 @@ Sample files: %4</source>
     <message>
         <source>hymn-usage</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedverwendung</translation>
     </message>
     <message>
         <source>hymn-usage %1 to %2</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedverwendung %1 bis %2</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
         <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gezählt ab %1, dem letzten Gottesdienst — nach heute: Prüfen Sie die Kopfzeile „%2“</translation>
     </message>
     <message>
         <source>Jan %1</source>
         <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jan. %1</translation>
     </message>
     <message>
         <source>Feb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Feb. %1</translation>
     </message>
     <message>
         <source>Mar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>März %1</translation>
     </message>
     <message>
         <source>Apr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Apr. %1</translation>
     </message>
     <message>
         <source>May %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mai %1</translation>
     </message>
     <message>
         <source>Jun %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juni %1</translation>
     </message>
     <message>
         <source>Jul %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juli %1</translation>
     </message>
     <message>
         <source>Aug %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aug. %1</translation>
     </message>
     <message>
         <source>Sep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sept. %1</translation>
     </message>
     <message>
         <source>Oct %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Okt. %1</translation>
     </message>
     <message>
         <source>Nov %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nov. %1</translation>
     </message>
     <message>
         <source>Dec %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dez. %1</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Chart of uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der Verwendungen</translation>
     </message>
     <message>
         <source>%1: no dated services in this range</source>
         <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine datierten Gottesdienste in diesem Zeitraum</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No dated services in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine datierten Gottesdienste in diesem Zeitraum</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n use(s)</source>
         <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Verwendung</numerusform>
+            <numerusform>%1: %n Verwendungen</numerusform>
         </translation>
     </message>
 </context>
@@ -3256,12 +3265,13 @@ Sample files: %4</source>
     </message>
     <message>
         <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ hat einen Namen, den der Dateidialog nicht weitergeben kann, daher wurde nichts geschrieben. Wählen Sie einen anderen Ordner oder den Ordner der geladenen Datei.</translation>
     </message>
     <message>
         <source>“%1” already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist bereits vorhanden.
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The report could not be written to “%1”:
@@ -3269,77 +3279,80 @@ Do you want to replace it?</source>
 
 Nothing was changed there.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht in „%1“ geschrieben werden:
+%2
+
+Dort wurde nichts verändert.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Hymn usage</source>
         <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedverwendung</translation>
     </message>
     <message>
         <source>Hymn usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedverwendung: %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Making the PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF wird erstellt…</translation>
     </message>
     <message>
         <source>The PDF could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei konnte nicht erstellt werden. Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>Print Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungsbericht drucken</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Printing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird gedruckt…</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>%1 hymns: %2</source>
         <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Lieder: %2</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG image. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht in ein PNG-Bild umgewandelt werden. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -3355,28 +3368,28 @@ Nothing was changed there.</source>
     <message>
         <source>Hymn #</source>
         <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished">Verwendungen</translation>
+        <translation>Verwendungen</translation>
     </message>
     <message>
         <source>First used</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Verwendung</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Verwendung</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
-        <translation type="unfinished">Tage seither</translation>
+        <translation>Tage seither</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3397,7 @@ Nothing was changed there.</source>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>The foot of each printed page of the usage report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -3411,285 +3424,287 @@ Nothing was changed there.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Latest year</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuestes Jahr</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr davor</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished">Letzte 12 Monate</translation>
+        <translation>Letzte 12 Monate</translation>
     </message>
     <message>
         <source>Church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirchenjahr</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirchenjahreszeit</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
     <message>
         <source>Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungsbericht</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>open</source>
         <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>offen</translation>
     </message>
     <message>
         <source>Count from the first service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab dem ersten Gottesdienst der Datei zählen</translation>
     </message>
     <message>
         <source>From: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Von: offen</translation>
     </message>
     <message>
         <source>Count to the last service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis zum letzten Gottesdienst der Datei zählen</translation>
     </message>
     <message>
         <source>To: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis: offen</translation>
     </message>
     <message>
         <source>Count a hymn &amp;once per service</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Lied nur &amp;einmal je Gottesdienst zählen</translation>
     </message>
     <message>
         <source>&amp;Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von</translation>
     </message>
     <message>
         <source>&amp;to</source>
         <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;bis</translation>
     </message>
     <message>
         <source>Filter by hymn number or title</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Liednummer oder Titel filtern</translation>
     </message>
     <message>
         <source>F&amp;ilter:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ilter:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren nach:</translation>
     </message>
     <message>
         <source>D&amp;escending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absteigend</translation>
     </message>
     <message>
         <source>Hymns and their uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder und ihre Verwendungen</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PNG speichern…</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle und Diagramm</translation>
     </message>
     <message>
         <source>Divider between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennlinie zwischen Tabelle und Diagramm</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Zeilen oder alle Zeilen für eine Tabellenkalkulation kopieren (%1)</translation>
     </message>
     <message>
         <source>Export CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exportieren…</translation>
     </message>
     <message>
         <source>Export P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF exportieren…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Drucken…</translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>Save C&amp;hart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;gramm speichern…</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm als PNG-Bild speichern</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sch&amp;ließen</translation>
     </message>
     <message>
         <source>Usage Report — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungsbericht — %1</translation>
     </message>
     <message>
         <source>%1 + %2 more</source>
         <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + %2 weitere</translation>
     </message>
     <message>
         <source>Hymns matching “%1” (%2)</source>
         <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lieder, die „%1“ entsprechen (%2)</translation>
     </message>
     <message>
         <source>All hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Lieder</translation>
     </message>
     <message>
         <source>Uses per year, %1
 %2</source>
         <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen pro Jahr, %1
+%2</translation>
     </message>
     <message>
         <source>Uses per month, %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwendungen pro Monat, %1
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Gottesdienst</numerusform>
+            <numerusform>%Ln Gottesdienste</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Lied</numerusform>
+            <numerusform>%Ln Lieder</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 (%3 shown)</source>
         <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (%3 angezeigt)</translation>
     </message>
     <message>
         <source>From is after To: nothing is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Von“ liegt nach „Bis“: Es wird nichts gezählt.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s) has/have no date in its/their head line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Gottesdienst hat kein Datum in seiner Kopfzeile</numerusform>
+            <numerusform>%Ln Gottesdienste haben kein Datum in ihrer Kopfzeile</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: counted in the table, not in the chart.</source>
         <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: in der Tabelle gezählt, nicht im Diagramm.</translation>
     </message>
     <message>
         <source>%1: counted only under All.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nur unter „Alle“ gezählt.</translation>
     </message>
     <message>
         <source>all services</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Gottesdienste</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>hymn # %1 (full # only)</source>
         <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr. %1 (nur die ganze Liednummer)</translation>
     </message>
     <message>
         <source>hymn # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr. %1</translation>
     </message>
     <message>
         <source>title phrase “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel enthält „%1“</translation>
     </message>
     <message>
         <source>excluding # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied-Nr. %1 ausgeschlossen</translation>
     </message>
     <message>
         <source>excluding title “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel „%1“ ausgeschlossen</translation>
     </message>
     <message>
         <source>date limit %1</source>
         <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum eingegrenzt auf %1</translation>
     </message>
     <message>
         <source>%1; a hymn counted once per service</source>
         <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; ein Lied je Gottesdienst nur einmal gezählt</translation>
     </message>
     <message>
         <source>Criteria: %1</source>
         <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kriterien: %1</translation>
     </message>
     <message>
         <source>Rows matching “%1”</source>
         <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen, die „%1“ entsprechen</translation>
     </message>
     <message>
         <source>Chart of the selected hymn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm des ausgewählten Liedes: %1</translation>
     </message>
     <message>
         <source>Chart of the %1 selected hymns: %2</source>
         <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm der %1 ausgewählten Lieder: %2</translation>
     </message>
 </context>
 <context>
@@ -3851,154 +3866,154 @@ Die Gottesdienstliste wird aus &quot;%3&quot; auf den vorherigen Stand gebracht;
     <name>SuggestWindow</name>
     <message>
         <source>Suggest Hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieder vorschlagen</translation>
     </message>
     <message>
         <source>Date planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplantes Datum</translation>
     </message>
     <message>
         <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Der geplante Tag: Seine Lesungen kommen aus Lectionary.txt neben dem Gesangbuch, und Verwendungen werden bis zu diesem Tag gezählt</translation>
     </message>
     <message>
         <source>Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesungen</translation>
     </message>
     <message>
         <source>Isaiah 40:1-11; Mark 1:1-8</source>
         <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jes 40,1-11; Mk 1,1-8</translation>
     </message>
     <message>
         <source>Scripture references, separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibelstellen, durch Semikolons getrennt</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortlaut</translation>
     </message>
     <message>
         <source>every word somewhere in the hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Wort irgendwo im Lied</translation>
     </message>
     <message>
         <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
-        <translation type="unfinished"></translation>
+        <translation>Wörter, die alle im Titel, in einer Strophe oder einem Kehrvers vorkommen müssen, ohne Rücksicht auf Groß-/Kleinschreibung</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
-        <translation type="unfinished">Versmaß</translation>
+        <translation>Versmaß</translation>
     </message>
     <message>
         <source>C.M. or 8.7.8.7 D</source>
-        <translation type="unfinished"></translation>
+        <translation>C.M. oder 8.7.8.7 D</translation>
     </message>
     <message>
         <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Versmaß, als Buchstaben (C.M., L.M.D.) oder Silbenzahlen (8.7.8.7)</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren nach</translation>
     </message>
     <message>
         <source>Suggested order</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Reihenfolge</translation>
     </message>
     <message>
         <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Reihenfolge: oft, aber nicht in letzter Zeit gesungene Lieder zuerst, nie gesungene (neu) zuletzt</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Absteigend</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Absteigend</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished">&amp;Lesungen:</translation>
+        <translation>&amp;Lesungen:</translation>
     </message>
     <message>
         <source>&amp;Phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wortlaut:</translation>
     </message>
     <message>
         <source>&amp;Meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versmaß:</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortieren nach:</translation>
     </message>
     <message>
         <source>Suggested hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Lieder</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Add to Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum &amp;Gottesdienst hinzufügen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Zeilen oder alle Zeilen für eine Tabellenkalkulation kopieren (%1)</translation>
     </message>
     <message>
         <source>Start a service with the selected hymns (%1)</source>
         <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einen Gottesdienst mit den ausgewählten Liedern beginnen (%1)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Schl&amp;ießen</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen (Esc)</translation>
     </message>
     <message>
         <source>No readings for %1 %2 in %3</source>
         <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Lesungen für %1, Lesejahr %2, in %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>No hymn in the hymnal fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Lied im Gesangbuch passt.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Lied vorgeschlagen, Verwendungen gezählt bis %1.</numerusform>
+            <numerusform>%Ln Lieder vorgeschlagen, Verwendungen gezählt bis %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Lied vorgeschlagen. Laden Sie eine Gottesdienstliste, um zu sehen, wie oft es gesungen wurde.</numerusform>
+            <numerusform>%Ln Lieder vorgeschlagen. Laden Sie eine Gottesdienstliste, um zu sehen, wie oft jedes gesungen wurde.</numerusform>
         </translation>
     </message>
 </context>

@@ -54,79 +54,79 @@
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir fila</translation>
     </message>
     <message>
         <source>Re&amp;move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar fila</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>Su&amp;ggest Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;gerir himnos…</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir culto</translation>
     </message>
     <message>
         <source>Easter, Advent 3 … (may be left empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pascua, Adviento 3 … (puede dejarse en blanco)</translation>
     </message>
     <message>
         <source>Day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del año litúrgico</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;Occasion:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocasión:</translation>
     </message>
     <message>
         <source>&amp;Hymns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Himnos:</translation>
     </message>
     <message>
         <source>Mark hymns sung &amp;within</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar los himnos cantados en las ú&amp;ltimas</translation>
     </message>
     <message>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del culto</translation>
     </message>
     <message>
         <source>Occasion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocasión</translation>
     </message>
     <message>
         <source>Mark hymns sung within this many weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de semanas en las que se marcan los himnos cantados</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Himnos del himnario para las lecturas de este día (Alt+G)</translation>
     </message>
     <message>
         <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero un himnario con Archivo &gt; Elegir himnario…</translation>
     </message>
     <message>
         <source>Discard this service? What was typed in it is not added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar este culto? Lo que se escribió en él no se añade al registro.</translation>
     </message>
 </context>
 <context>
@@ -1363,70 +1363,70 @@
     <message>
         <source>no colon after the day&apos;s name</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>faltan los dos puntos después del nombre del día</translation>
     </message>
     <message>
         <source>the year letter “%1” is not A, B or C</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la letra de año “%1” no es A, B ni C</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
-        <translation type="unfinished">“%1” no es un día del año litúrgico</translation>
+        <translation>“%1” no es un día del año litúrgico</translation>
     </message>
     <message>
         <source>no readings after the colon</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no hay lecturas después de los dos puntos</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished">línea %1: %2</translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el resto del archivo no se leyó: de un leccionario se leen como máximo %1 líneas</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el resto del archivo no se leyó: de un leccionario se leen como máximo %1 MB</translation>
     </message>
     <message>
         <source>%1 is not open for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está abierto para lectura</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo normal</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (and %3 more)</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (y %3 más)</translation>
     </message>
 </context>
 <context>
@@ -2100,61 +2100,61 @@
     <name>HymnRow</name>
     <message>
         <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrastre para mover esta línea; Alt+Arriba y Alt+Abajo la mueven con el teclado</translation>
     </message>
     <message>
         <source>Title, or a line without a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Título, o una línea sin número</translation>
     </message>
     <message>
         <source>Last sung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Último uso: %1</translation>
     </message>
     <message>
         <source>Hymn number, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de himno, línea %1</translation>
     </message>
     <message>
         <source>Title, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título, línea %1</translation>
     </message>
     <message>
         <source>Use of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de la línea %1</translation>
     </message>
     <message>
         <source>Not in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>No está en el registro</translation>
     </message>
     <message>
         <source>Not sung before this date</source>
-        <translation type="unfinished"></translation>
+        <translation>No cantado antes de esta fecha</translation>
     </message>
     <message numerus="yes">
         <source>within %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hace menos de %n semana</numerusform>
+            <numerusform>hace menos de %n semanas</numerusform>
         </translation>
     </message>
     <message>
         <source>none in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna vez en 12 meses</translation>
     </message>
     <message>
         <source>once in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>una vez en 12 meses</translation>
     </message>
     <message>
         <source>%1 times in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 veces en 12 meses</translation>
     </message>
 </context>
 <context>
     <name>HymnRows</name>
     <message>
         <source>Hymns</source>
-        <translation type="unfinished">Himnos</translation>
+        <translation>Himnos</translation>
     </message>
 </context>
 <context>
@@ -2341,9 +2341,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n fila (el resto se omitió: de una tabla se leen como máximo %2 filas y %3 columnas)</numerusform>
+            <numerusform>%1: %n filas (el resto se omitió: de una tabla se leen como máximo %2 filas y %3 columnas)</numerusform>
         </translation>
     </message>
 </context>
@@ -2572,49 +2572,49 @@
     </message>
     <message>
         <source>UTF-8 with byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 con marca de orden de bytes</translation>
     </message>
     <message>
         <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ocasión contiene un salto de línea o un carácter NUL, que una línea del archivo no puede contener.</translation>
     </message>
     <message>
         <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea %1 del culto contiene un salto de línea o un carácter NUL, que una línea del archivo no puede contener.</translation>
     </message>
     <message>
         <source>The hymn number “%1” holds a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de himno “%1” contiene un espacio.</translation>
     </message>
     <message>
         <source>Hymn %1 has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>El himno %1 no tiene título.</translation>
     </message>
     <message>
         <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” contiene “--”, lo que haría que el programa leyera todo el archivo como textos de himnos.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a character, so nothing can be written after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo termina en medio de un carácter, así que no se puede escribir nada a continuación.</translation>
     </message>
     <message>
         <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro está lleno: contiene %1 cultos y el programa no lee más de %2 (menos cuando un culto tiene más de %3 líneas), así que nunca leería uno nuevo.</translation>
     </message>
     <message>
         <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro contiene %1 cultos, de los que el programa solo lee los primeros %2, así que nunca leería uno añadido después de ellos.</translation>
     </message>
     <message>
         <source>The service was not added: start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>El culto no se añadió: empiece un registro nuevo para los próximos cultos.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 added: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Culto del %1 añadido: %n himno</numerusform>
+            <numerusform>Culto del %1 añadido: %n himnos</numerusform>
         </translation>
     </message>
 </context>
@@ -2693,137 +2693,139 @@
     </message>
     <message>
         <source>Hymn files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de himnos (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recientes</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;cargar</translation>
     </message>
     <message>
         <source>Open in Text &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en &amp;editor de texto</translation>
     </message>
     <message>
         <source>Set &amp;Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir &amp;himnario…</translation>
     </message>
     <message>
         <source>Clear H&amp;ymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar himnario</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Add Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir culto…</translation>
     </message>
     <message>
         <source>Copy &amp;Left List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar lista &amp;izquierda</translation>
     </message>
     <message>
         <source>Copy &amp;Right List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar lista de&amp;recha</translation>
     </message>
     <message>
         <source>&amp;Clear criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpiar criterios</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Búsqueda</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contar</translation>
     </message>
     <message>
         <source>Focus Hymn &amp;#</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir al &amp;número de himno</translation>
     </message>
     <message>
         <source>Usage &amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe de uso…</translation>
     </message>
     <message>
         <source>Suggest &amp;Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sugerir himnos…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Cantorix2</translation>
     </message>
     <message>
         <source>Set Hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir himnario</translation>
     </message>
     <message>
         <source>Hymnal set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Himnario elegido: %1</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un texto de himnario (himnos con sus estrofas entre líneas &quot;--&quot;), así que el himnario sigue siendo “%2”.</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” no es un texto de himnario (himnos con sus estrofas entre líneas &quot;--&quot;), así que no se elige ningún himnario.</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no encontrado)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
 
 Remove it from the recent files?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ya no está ahí; puede que se haya movido o eliminado.
+
+¿Quitarlo de los archivos recientes?</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar de la lista</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Cantorix2</translation>
     </message>
     <message>
         <source>Cantorix2 %1, by the %2
@@ -2835,31 +2837,38 @@ Licensed under the GNU General Public License, version 3 or later.
 Homepage: %3
 Sample files: %4</source>
         <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 %1, de %2
+
+Busca en un registro de cultos o un himnario de texto plano, cuenta cuántas veces se usó cada himno, informa del uso de cada himno en un intervalo de fechas y copia lo que encuentra al portapapeles.
+
+Publicado bajo la Licencia Pública General de GNU, versión 3 o posterior.
+
+Página web: %3
+Archivos de ejemplo: %4</translation>
     </message>
     <message>
         <source>Open in Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en editor de texto</translation>
     </message>
     <message>
         <source>No program was found to open &quot;%1&quot; with.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún programa con el que abrir &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir culto</translation>
     </message>
     <message>
         <source>Load a service log first: a service is added to the log loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue primero un registro de cultos: el culto se añade al registro cargado.</translation>
     </message>
     <message>
         <source>The service has no hymns yet: add at least one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>El culto aún no tiene himnos: añada al menos una línea.</translation>
     </message>
     <message>
         <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Recargarlo ahora? El culto se queda en el diálogo, para añadirlo al archivo tal como está ahora.</translation>
     </message>
 </context>
 <context>
@@ -3097,9 +3106,9 @@ Sample files: %4</source>
     <message numerus="yes">
         <source>Could not read the reference(s) %1.</source>
         <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se pudo leer la referencia %1.</numerusform>
+            <numerusform>No se pudieron leer las referencias %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -3150,94 +3159,94 @@ Sample files: %4</source>
     <message>
         <source>hymn-usage</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso-de-himnos</translation>
     </message>
     <message>
         <source>hymn-usage %1 to %2</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso-de-himnos %1 a %2</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
         <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir de %1, el último culto — posterior a hoy: revise la línea de cabecera “%2”</translation>
     </message>
     <message>
         <source>Jan %1</source>
         <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ene %1</translation>
     </message>
     <message>
         <source>Feb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>feb %1</translation>
     </message>
     <message>
         <source>Mar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mar %1</translation>
     </message>
     <message>
         <source>Apr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abr %1</translation>
     </message>
     <message>
         <source>May %1</source>
-        <translation type="unfinished"></translation>
+        <translation>may %1</translation>
     </message>
     <message>
         <source>Jun %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jun %1</translation>
     </message>
     <message>
         <source>Jul %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jul %1</translation>
     </message>
     <message>
         <source>Aug %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ago %1</translation>
     </message>
     <message>
         <source>Sep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sep %1</translation>
     </message>
     <message>
         <source>Oct %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oct %1</translation>
     </message>
     <message>
         <source>Nov %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nov %1</translation>
     </message>
     <message>
         <source>Dec %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dic %1</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Chart of uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de usos</translation>
     </message>
     <message>
         <source>%1: no dated services in this range</source>
         <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay cultos con fecha en este intervalo</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No dated services in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay cultos con fecha en este intervalo</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n use(s)</source>
         <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n uso</numerusform>
+            <numerusform>%1: %n usos</numerusform>
         </translation>
     </message>
 </context>
@@ -3256,12 +3265,13 @@ Sample files: %4</source>
     </message>
     <message>
         <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta “%1” tiene un nombre que el diálogo de archivos no puede transmitir, así que no se escribió nada. Elija otra carpeta, o la carpeta del archivo cargado.</translation>
     </message>
     <message>
         <source>“%1” already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>The report could not be written to “%1”:
@@ -3269,77 +3279,80 @@ Do you want to replace it?</source>
 
 Nothing was changed there.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el informe en “%1”:
+%2
+
+No se cambió nada allí.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Hymn usage</source>
         <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso de himnos</translation>
     </message>
     <message>
         <source>Hymn usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de himnos: %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Making the PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el PDF…</translation>
     </message>
     <message>
         <source>The PDF could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el PDF. No se escribió nada.</translation>
     </message>
     <message>
         <source>Print Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe de uso</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Printing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo el informe…</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el informe.</translation>
     </message>
     <message>
         <source>%1 hymns: %2</source>
         <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 himnos: %2</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar gráfico</translation>
     </message>
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG image. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo convertir el gráfico en una imagen PNG. No se escribió nada.</translation>
     </message>
 </context>
 <context>
@@ -3355,28 +3368,28 @@ Nothing was changed there.</source>
     <message>
         <source>Hymn #</source>
         <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N.º himno</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Título</translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished">Usos</translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>First used</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer uso</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Último uso</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
-        <translation type="unfinished">Días desde</translation>
+        <translation>Días desde</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3397,7 @@ Nothing was changed there.</source>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>The foot of each printed page of the usage report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -3411,285 +3424,287 @@ Nothing was changed there.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>Latest year</source>
-        <translation type="unfinished"></translation>
+        <translation>Último año</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Año anterior</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished">Últimos 12 meses</translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>Church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Año litúrgico</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo litúrgico</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de uso</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>open</source>
         <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abierto</translation>
     </message>
     <message>
         <source>Count from the first service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar desde el primer culto del archivo</translation>
     </message>
     <message>
         <source>From: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde: abierto</translation>
     </message>
     <message>
         <source>Count to the last service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar hasta el último culto del archivo</translation>
     </message>
     <message>
         <source>To: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Hasta: abierto</translation>
     </message>
     <message>
         <source>Count a hymn &amp;once per service</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar un himno &amp;una vez por culto</translation>
     </message>
     <message>
         <source>&amp;Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;tervalo:</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desde</translation>
     </message>
     <message>
         <source>&amp;to</source>
         <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;hasta</translation>
     </message>
     <message>
         <source>Filter by hymn number or title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por número o título de himno</translation>
     </message>
     <message>
         <source>F&amp;ilter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>D&amp;escending</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;escendente</translation>
     </message>
     <message>
         <source>Hymns and their uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Himnos y sus usos</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PNG…</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla y gráfico</translation>
     </message>
     <message>
         <source>Divider between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Separador entre la tabla y el gráfico</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las filas seleccionadas, o todas, para una hoja de cálculo (%1)</translation>
     </message>
     <message>
         <source>Export CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CS&amp;V…</translation>
     </message>
     <message>
         <source>Export P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;PDF…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Imprimir…</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Save C&amp;hart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;gráfico…</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el gráfico como imagen PNG</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Usage Report — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de uso — %1</translation>
     </message>
     <message>
         <source>%1 + %2 more</source>
         <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + %2 más</translation>
     </message>
     <message>
         <source>Hymns matching “%1” (%2)</source>
         <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Himnos que coinciden con “%1” (%2)</translation>
     </message>
     <message>
         <source>All hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los himnos</translation>
     </message>
     <message>
         <source>Uses per year, %1
 %2</source>
         <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usos por año, %1
+%2</translation>
     </message>
     <message>
         <source>Uses per month, %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos por mes, %1
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culto</numerusform>
+            <numerusform>%Ln cultos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln himno</numerusform>
+            <numerusform>%Ln himnos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 (%3 shown)</source>
         <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (se muestran %3)</translation>
     </message>
     <message>
         <source>From is after To: nothing is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>“Desde” es posterior a “Hasta”: no se cuenta nada.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s) has/have no date in its/their head line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culto no tiene fecha en su línea de cabecera</numerusform>
+            <numerusform>%Ln cultos no tienen fecha en su línea de cabecera</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: counted in the table, not in the chart.</source>
         <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: se cuenta en la tabla, no en el gráfico.</translation>
     </message>
     <message>
         <source>%1: counted only under All.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: solo se cuenta con “Todo”.</translation>
     </message>
     <message>
         <source>all services</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los cultos</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>hymn # %1 (full # only)</source>
         <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>himno n.º %1 (solo el número exacto)</translation>
     </message>
     <message>
         <source>hymn # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>himno n.º %1</translation>
     </message>
     <message>
         <source>title phrase “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>frase del título “%1”</translation>
     </message>
     <message>
         <source>excluding # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>excluido el n.º %1</translation>
     </message>
     <message>
         <source>excluding title “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>excluido el título “%1”</translation>
     </message>
     <message>
         <source>date limit %1</source>
         <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>límite de fecha %1</translation>
     </message>
     <message>
         <source>%1; a hymn counted once per service</source>
         <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; un himno se cuenta una vez por culto</translation>
     </message>
     <message>
         <source>Criteria: %1</source>
         <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Criterios: %1</translation>
     </message>
     <message>
         <source>Rows matching “%1”</source>
         <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filas que coinciden con “%1”</translation>
     </message>
     <message>
         <source>Chart of the selected hymn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico del himno seleccionado: %1</translation>
     </message>
     <message>
         <source>Chart of the %1 selected hymns: %2</source>
         <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de los %1 himnos seleccionados: %2</translation>
     </message>
 </context>
 <context>
@@ -3851,154 +3866,154 @@ El registro se restaura tal como estaba antes, a partir de &quot;%3&quot;; el re
     <name>SuggestWindow</name>
     <message>
         <source>Suggest Hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir himnos</translation>
     </message>
     <message>
         <source>Date planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha prevista</translation>
     </message>
     <message>
         <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
-        <translation type="unfinished"></translation>
+        <translation>El día previsto: sus lecturas se toman de Lectionary.txt, junto al himnario, y los usos se cuentan hasta ese día</translation>
     </message>
     <message>
         <source>Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecturas</translation>
     </message>
     <message>
         <source>Isaiah 40:1-11; Mark 1:1-8</source>
         <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Isaías 40,1-11; Marcos 1,1-8</translation>
     </message>
     <message>
         <source>Scripture references, separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencias bíblicas, separadas por punto y coma</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>every word somewhere in the hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las palabras, en cualquier parte del himno</translation>
     </message>
     <message>
         <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras que deben aparecer todas en el título, una estrofa o el estribillo, sin distinguir mayúsculas y minúsculas</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
-        <translation type="unfinished">Métrica</translation>
+        <translation>Métrica</translation>
     </message>
     <message>
         <source>C.M. or 8.7.8.7 D</source>
-        <translation type="unfinished"></translation>
+        <translation>C.M. u 8.7.8.7 D</translation>
     </message>
     <message>
         <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Una métrica, en letras (C.M., L.M.D.) o en número de sílabas (8.7.8.7)</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>Suggested order</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden sugerido</translation>
     </message>
     <message>
         <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden sugerido: primero los himnos cantados a menudo pero no últimamente, al final los nunca cantados (nuevos)</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descendente</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendente</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fecha:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished">&amp;Lecturas:</translation>
+        <translation>&amp;Lecturas:</translation>
     </message>
     <message>
         <source>&amp;Phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;rase:</translation>
     </message>
     <message>
         <source>&amp;Meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrica:</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>Suggested hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Himnos sugeridos</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Add to Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir al culto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar las filas seleccionadas, o todas, para una hoja de cálculo (%1)</translation>
     </message>
     <message>
         <source>Start a service with the selected hymns (%1)</source>
         <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Empezar un culto con los himnos seleccionados (%1)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;errar</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar (Esc)</translation>
     </message>
     <message>
         <source>No readings for %1 %2 in %3</source>
         <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No hay lecturas para %1 %2 en %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1: %2</translation>
     </message>
     <message>
         <source>No hymn in the hymnal fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún himno del himnario cumple las condiciones.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln himno sugerido, usos contados hasta el %1.</numerusform>
+            <numerusform>%Ln himnos sugeridos, usos contados hasta el %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln himno sugerido. Cargue un registro de cultos para ver cuántas veces se cantó.</numerusform>
+            <numerusform>%Ln himnos sugeridos. Cargue un registro de cultos para ver cuántas veces se cantó cada uno.</numerusform>
         </translation>
     </message>
 </context>

@@ -54,79 +54,79 @@
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une ligne</translation>
     </message>
     <message>
         <source>Re&amp;move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la &amp;ligne</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;haut</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Vers le &amp;bas</translation>
     </message>
     <message>
         <source>Su&amp;ggest Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;ggérer des cantiques…</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un culte</translation>
     </message>
     <message>
         <source>Easter, Advent 3 … (may be left empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pâques, 3e dimanche de l’Avent … (peut rester vide)</translation>
     </message>
     <message>
         <source>Day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de l’année liturgique</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Occasion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ci&amp;rconstance&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Hymns:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ntiques&#xa0;:</translation>
     </message>
     <message>
         <source>Mark hymns sung &amp;within</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler les cantiques chantés il y a &amp;moins de</translation>
     </message>
     <message>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du culte</translation>
     </message>
     <message>
         <source>Occasion</source>
-        <translation type="unfinished"></translation>
+        <translation>Circonstance</translation>
     </message>
     <message>
         <source>Mark hymns sung within this many weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler les cantiques chantés il y a moins de ce nombre de semaines</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Des cantiques du recueil pour les lectures de ce jour (Alt+G)</translation>
     </message>
     <message>
         <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d’abord un recueil, avec Fichier &gt; Choisir le recueil…</translation>
     </message>
     <message>
         <source>Discard this service? What was typed in it is not added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner ce culte&#xa0;? Ce qui y a été saisi n’est pas ajouté au journal.</translation>
     </message>
 </context>
 <context>
@@ -1363,70 +1363,70 @@
     <message>
         <source>no colon after the day&apos;s name</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas de deux-points après le nom du jour</translation>
     </message>
     <message>
         <source>the year letter “%1” is not A, B or C</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la lettre d’année «&#xa0;%1&#xa0;» n’est pas A, B ou C</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
-        <translation type="unfinished">«&#xa0;%1&#xa0;» n’est pas un jour de l’année liturgique</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un jour de l’année liturgique</translation>
     </message>
     <message>
         <source>no readings after the colon</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>pas de lectures après les deux-points</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished">ligne %1&#xa0;: %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le reste du fichier n’a pas été lu&#xa0;: un lectionnaire est lu jusqu’à %1 lignes</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le reste du fichier n’a pas été lu&#xa0;: un lectionnaire est lu jusqu’à %1 Mo</translation>
     </message>
     <message>
         <source>%1 is not open for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas ouvert en lecture</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (and %3 more)</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (et %3 autres)</translation>
     </message>
 </context>
 <context>
@@ -2100,61 +2100,61 @@
     <name>HymnRow</name>
     <message>
         <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour déplacer cette ligne&#xa0;; Alt+Haut et Alt+Bas la déplacent au clavier</translation>
     </message>
     <message>
         <source>Title, or a line without a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre, ou une ligne sans numéro</translation>
     </message>
     <message>
         <source>Last sung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chanté en dernier le %1</translation>
     </message>
     <message>
         <source>Hymn number, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de cantique, ligne %1</translation>
     </message>
     <message>
         <source>Title, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre, ligne %1</translation>
     </message>
     <message>
         <source>Use of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation de la ligne %1</translation>
     </message>
     <message>
         <source>Not in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Absent du journal</translation>
     </message>
     <message>
         <source>Not sung before this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas chanté avant cette date</translation>
     </message>
     <message numerus="yes">
         <source>within %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il y a moins de %n semaine</numerusform>
+            <numerusform>il y a moins de %n semaines</numerusform>
         </translation>
     </message>
     <message>
         <source>none in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune fois en 12 mois</translation>
     </message>
     <message>
         <source>once in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>une fois en 12 mois</translation>
     </message>
     <message>
         <source>%1 times in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois en 12 mois</translation>
     </message>
 </context>
 <context>
     <name>HymnRows</name>
     <message>
         <source>Hymns</source>
-        <translation type="unfinished">Cantiques</translation>
+        <translation>Cantiques</translation>
     </message>
 </context>
 <context>
@@ -2341,9 +2341,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n ligne (le reste a été laissé de côté&#xa0;: un tableau est lu jusqu’à %2 lignes et %3 colonnes)</numerusform>
+            <numerusform>%1&#xa0;: %n lignes (le reste a été laissé de côté&#xa0;: un tableau est lu jusqu’à %2 lignes et %3 colonnes)</numerusform>
         </translation>
     </message>
 </context>
@@ -2572,49 +2572,49 @@
     </message>
     <message>
         <source>UTF-8 with byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 avec indicateur d’ordre des octets</translation>
     </message>
     <message>
         <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La circonstance contient un saut de ligne ou un caractère NUL, ce qu’une ligne du fichier ne peut pas contenir.</translation>
     </message>
     <message>
         <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne %1 du culte contient un saut de ligne ou un caractère NUL, ce qu’une ligne du fichier ne peut pas contenir.</translation>
     </message>
     <message>
         <source>The hymn number “%1” holds a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de cantique «&#xa0;%1&#xa0;» contient une espace.</translation>
     </message>
     <message>
         <source>Hymn %1 has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le cantique %1 n’a pas de titre.</translation>
     </message>
     <message>
         <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» contient «&#xa0;--&#xa0;», ce qui amènerait le programme à lire tout le fichier comme des textes de cantiques.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a character, so nothing can be written after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier se termine au milieu d’un caractère, donc rien ne peut être écrit à sa suite.</translation>
     </message>
     <message>
         <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal est plein&#xa0;: il contient %1 cultes, et le programme n’en lit pas plus de %2 (moins quand un culte a plus de %3 lignes), donc il ne lirait jamais un nouveau culte.</translation>
     </message>
     <message>
         <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce journal contient %1 cultes, dont le programme ne lit que les %2 premiers, donc il ne lirait jamais un culte ajouté après eux.</translation>
     </message>
     <message>
         <source>The service was not added: start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le culte n’a pas été ajouté&#xa0;: commencez un nouveau journal pour les cultes à venir.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 added: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Culte du %1 ajouté&#xa0;: %n cantique</numerusform>
+            <numerusform>Culte du %1 ajouté&#xa0;: %n cantiques</numerusform>
         </translation>
     </message>
 </context>
@@ -2693,137 +2693,139 @@
     </message>
     <message>
         <source>Hymn files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de cantiques (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;charger</translation>
     </message>
     <message>
         <source>Open in Text &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans un éditeur de &amp;texte</translation>
     </message>
     <message>
         <source>Set &amp;Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le rec&amp;ueil…</translation>
     </message>
     <message>
         <source>Clear H&amp;ymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer &amp;le recueil</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Add Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter un culte…</translation>
     </message>
     <message>
         <source>Copy &amp;Left List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la liste de &amp;gauche</translation>
     </message>
     <message>
         <source>Copy &amp;Right List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la liste de &amp;droite</translation>
     </message>
     <message>
         <source>&amp;Clear criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer les critères</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recherche</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher</translation>
     </message>
     <message>
         <source>&amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compter</translation>
     </message>
     <message>
         <source>Focus Hymn &amp;#</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller au &amp;n° de cantique</translation>
     </message>
     <message>
         <source>Usage &amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d’&amp;utilisation…</translation>
     </message>
     <message>
         <source>Suggest &amp;Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suggérer des cantiques…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Cantorix2</translation>
     </message>
     <message>
         <source>Set Hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le recueil</translation>
     </message>
     <message>
         <source>Hymnal set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Recueil choisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un texte de recueil (des cantiques dont les strophes sont entre des lignes &quot;--&quot;), donc le recueil reste «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un texte de recueil (des cantiques dont les strophes sont entre des lignes &quot;--&quot;), donc aucun recueil n’est choisi.</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (introuvable)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
 
 Remove it from the recent files?</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’existe plus&#xa0;; il a peut-être été déplacé ou supprimé.
+
+Le retirer des fichiers récents&#xa0;?</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer de la liste</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Cantorix2</translation>
     </message>
     <message>
         <source>Cantorix2 %1, by the %2
@@ -2835,31 +2837,38 @@ Licensed under the GNU General Public License, version 3 or later.
 Homepage: %3
 Sample files: %4</source>
         <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 %1, par %2
+
+Recherche dans un journal des cultes ou un recueil de cantiques en texte brut, compte combien de fois chaque cantique a été utilisé, rend compte de l’utilisation de chaque cantique sur une période, et copie ce qu’il trouve dans le presse-papiers.
+
+Sous licence GNU General Public License, version 3 ou ultérieure.
+
+Page d’accueil&#xa0;: %3
+Fichiers d’exemple&#xa0;: %4</translation>
     </message>
     <message>
         <source>Open in Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans un éditeur de texte</translation>
     </message>
     <message>
         <source>No program was found to open &quot;%1&quot; with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun programme n’a été trouvé pour ouvrir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un culte</translation>
     </message>
     <message>
         <source>Load a service log first: a service is added to the log loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargez d’abord un journal des cultes&#xa0;: un culte est ajouté au journal chargé.</translation>
     </message>
     <message>
         <source>The service has no hymns yet: add at least one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le culte n’a pas encore de cantiques&#xa0;: ajoutez au moins une ligne.</translation>
     </message>
     <message>
         <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le recharger maintenant&#xa0;? Le culte reste dans la boîte de dialogue, pour être ajouté au fichier tel qu’il est maintenant.</translation>
     </message>
 </context>
 <context>
@@ -3097,9 +3106,9 @@ Sample files: %4</source>
     <message numerus="yes">
         <source>Could not read the reference(s) %1.</source>
         <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossible de lire la référence %1.</numerusform>
+            <numerusform>Impossible de lire les références %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -3150,94 +3159,94 @@ Sample files: %4</source>
     <message>
         <source>hymn-usage</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>utilisation-cantiques</translation>
     </message>
     <message>
         <source>hymn-usage %1 to %2</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>utilisation-cantiques %1 au %2</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
         <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compté à partir du %1, le dernier culte — après aujourd’hui&#xa0;: vérifiez la ligne d’en-tête «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>Jan %1</source>
         <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>janv. %1</translation>
     </message>
     <message>
         <source>Feb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>févr. %1</translation>
     </message>
     <message>
         <source>Mar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mars %1</translation>
     </message>
     <message>
         <source>Apr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avr. %1</translation>
     </message>
     <message>
         <source>May %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mai %1</translation>
     </message>
     <message>
         <source>Jun %1</source>
-        <translation type="unfinished"></translation>
+        <translation>juin %1</translation>
     </message>
     <message>
         <source>Jul %1</source>
-        <translation type="unfinished"></translation>
+        <translation>juil. %1</translation>
     </message>
     <message>
         <source>Aug %1</source>
-        <translation type="unfinished"></translation>
+        <translation>août %1</translation>
     </message>
     <message>
         <source>Sep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sept. %1</translation>
     </message>
     <message>
         <source>Oct %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oct. %1</translation>
     </message>
     <message>
         <source>Nov %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nov. %1</translation>
     </message>
     <message>
         <source>Dec %1</source>
-        <translation type="unfinished"></translation>
+        <translation>déc. %1</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Chart of uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des utilisations</translation>
     </message>
     <message>
         <source>%1: no dated services in this range</source>
         <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucun culte daté dans cette période</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
-        <translation type="unfinished">%1&#xa0;: %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>No dated services in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun culte daté dans cette période</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n use(s)</source>
         <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n utilisation</numerusform>
+            <numerusform>%1&#xa0;: %n utilisations</numerusform>
         </translation>
     </message>
 </context>
@@ -3256,12 +3265,13 @@ Sample files: %4</source>
     </message>
     <message>
         <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» a un nom que la boîte de dialogue des fichiers ne peut pas transmettre, donc rien n’a été écrit. Choisissez un autre dossier, ou le dossier du fichier chargé.</translation>
     </message>
     <message>
         <source>“%1” already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The report could not be written to “%1”:
@@ -3269,77 +3279,80 @@ Do you want to replace it?</source>
 
 Nothing was changed there.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n’a pas pu être écrit dans «&#xa0;%1&#xa0;»&#xa0;:
+%2
+
+Rien n’y a été modifié.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Hymn usage</source>
         <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation des cantiques</translation>
     </message>
     <message>
         <source>Hymn usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation des cantiques&#xa0;: %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Making the PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du PDF…</translation>
     </message>
     <message>
         <source>The PDF could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n’a pas pu être créé. Rien n’a été écrit.</translation>
     </message>
     <message>
         <source>Print Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport d’utilisation</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Printing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression du rapport…</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n’a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>%1 hymns: %2</source>
         <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 cantiques&#xa0;: %2</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG image. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n’a pas pu être converti en image PNG. Rien n’a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -3355,28 +3368,28 @@ Nothing was changed there.</source>
     <message>
         <source>Hymn #</source>
         <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N° cant.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titre</translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished">Utilisations</translation>
+        <translation>Utilisations</translation>
     </message>
     <message>
         <source>First used</source>
-        <translation type="unfinished"></translation>
+        <translation>Première utilisation</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière utilisation</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
-        <translation type="unfinished">Jours écoulés</translation>
+        <translation>Jours écoulés</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3397,7 @@ Nothing was changed there.</source>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>The foot of each printed page of the usage report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -3411,285 +3424,287 @@ Nothing was changed there.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Latest year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière année</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Année d’avant</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished">12 derniers mois</translation>
+        <translation>12 derniers mois</translation>
     </message>
     <message>
         <source>Church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année liturgique</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisée</translation>
     </message>
     <message>
         <source>Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d’utilisation</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Période</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>open</source>
         <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ouvert</translation>
     </message>
     <message>
         <source>Count from the first service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter à partir du premier culte du fichier</translation>
     </message>
     <message>
         <source>From: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Début&#xa0;: ouvert</translation>
     </message>
     <message>
         <source>Count to the last service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter jusqu’au dernier culte du fichier</translation>
     </message>
     <message>
         <source>To: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin&#xa0;: ouvert</translation>
     </message>
     <message>
         <source>Count a hymn &amp;once per service</source>
-        <translation type="unfinished"></translation>
+        <translation>Compter un cantique une seule f&amp;ois par culte</translation>
     </message>
     <message>
         <source>&amp;Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Du</translation>
     </message>
     <message>
         <source>&amp;to</source>
         <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;au</translation>
     </message>
     <message>
         <source>Filter by hymn number or title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrer par numéro ou titre de cantique</translation>
     </message>
     <message>
         <source>F&amp;ilter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filt&amp;re&#xa0;:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier par&#xa0;:</translation>
     </message>
     <message>
         <source>D&amp;escending</source>
-        <translation type="unfinished"></translation>
+        <translation>Décroi&amp;ssant</translation>
     </message>
     <message>
         <source>Hymns and their uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantiques et leurs utilisations</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PNG…</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau et graphique</translation>
     </message>
     <message>
         <source>Divider between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur entre le tableau et le graphique</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier les lignes sélectionnées, ou toutes les lignes, pour un tableur (%1)</translation>
     </message>
     <message>
         <source>Export CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CS&amp;V…</translation>
     </message>
     <message>
         <source>Export P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PD&amp;F…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Imprimer…</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save C&amp;hart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le &amp;graphique…</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en image PNG</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <source>Usage Report — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport d’utilisation — %1</translation>
     </message>
     <message>
         <source>%1 + %2 more</source>
         <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + %2 autres</translation>
     </message>
     <message>
         <source>Hymns matching “%1” (%2)</source>
         <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantiques correspondant à «&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>All hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les cantiques</translation>
     </message>
     <message>
         <source>Uses per year, %1
 %2</source>
         <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations par année, %1
+%2</translation>
     </message>
     <message>
         <source>Uses per month, %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisations par mois, %1
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culte</numerusform>
+            <numerusform>%Ln cultes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cantique</numerusform>
+            <numerusform>%Ln cantiques</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 (%3 shown)</source>
         <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (%3 affichés)</translation>
     </message>
     <message>
         <source>From is after To: nothing is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début est après la fin&#xa0;: rien n’est compté.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s) has/have no date in its/their head line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culte n’a pas de date dans sa ligne d’en-tête</numerusform>
+            <numerusform>%Ln cultes n’ont pas de date dans leur ligne d’en-tête</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: counted in the table, not in the chart.</source>
         <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; le tableau en tient compte, pas le graphique.</translation>
     </message>
     <message>
         <source>%1: counted only under All.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; seule la période «&#xa0;Tout&#xa0;» en tient compte.</translation>
     </message>
     <message>
         <source>all services</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les cultes</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du %1 au %2</translation>
     </message>
     <message>
         <source>hymn # %1 (full # only)</source>
         <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cantique n° %1 (numéro exact seulement)</translation>
     </message>
     <message>
         <source>hymn # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cantique n° %1</translation>
     </message>
     <message>
         <source>title phrase “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>mots du titre «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>excluding # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sauf n° %1</translation>
     </message>
     <message>
         <source>excluding title “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>sauf titre «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>date limit %1</source>
         <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>limite de date %1</translation>
     </message>
     <message>
         <source>%1; a hymn counted once per service</source>
         <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; un cantique compté une fois par culte</translation>
     </message>
     <message>
         <source>Criteria: %1</source>
         <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Critères&#xa0;: %1</translation>
     </message>
     <message>
         <source>Rows matching “%1”</source>
         <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lignes correspondant à «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Chart of the selected hymn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du cantique sélectionné&#xa0;: %1</translation>
     </message>
     <message>
         <source>Chart of the %1 selected hymns: %2</source>
         <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des %1 cantiques sélectionnés&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -3738,11 +3753,11 @@ The log as it was is kept in a backup, and Edit &gt; Undo Last Change puts it ba
 
 %2
 
-Le journal tel qu’il était est conservé dans une sauvegarde, et Edit &gt; Annuler la dernière modification le remet.</translation>
+Le journal tel qu’il était est conservé dans une sauvegarde, et Édition &gt; Annuler la dernière modification le remet.</translation>
     </message>
     <message>
         <source>Close this dialog, reload the log (File &gt; Reload) and choose the service again.</source>
-        <translation>Fermez cette boîte de dialogue, rechargez le journal (File &gt; Reload) et choisissez de nouveau le culte.</translation>
+        <translation>Fermez cette boîte de dialogue, rechargez le journal (Fichier &gt; Recharger) et choisissez de nouveau le culte.</translation>
     </message>
     <message>
         <source>Undo Last Change</source>
@@ -3851,154 +3866,154 @@ Le journal est remis tel qu’il était auparavant, à partir de «&#xa0;%3&#xa0
     <name>SuggestWindow</name>
     <message>
         <source>Suggest Hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Suggérer des cantiques</translation>
     </message>
     <message>
         <source>Date planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Date prévue</translation>
     </message>
     <message>
         <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jour prévu&#xa0;: ses lectures viennent de Lectionary.txt à côté du recueil, et les utilisations sont comptées jusqu’à ce jour</translation>
     </message>
     <message>
         <source>Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectures</translation>
     </message>
     <message>
         <source>Isaiah 40:1-11; Mark 1:1-8</source>
         <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Is 40,1-11&#xa0;; Mc 1,1-8</translation>
     </message>
     <message>
         <source>Scripture references, separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>Références bibliques, séparées par des points-virgules</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Mots</translation>
     </message>
     <message>
         <source>every word somewhere in the hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les mots, n’importe où dans le cantique</translation>
     </message>
     <message>
         <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
-        <translation type="unfinished"></translation>
+        <translation>Des mots qui doivent tous figurer dans le titre, une strophe ou un refrain, sans distinction de majuscules</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
-        <translation type="unfinished">Mètre</translation>
+        <translation>Mètre</translation>
     </message>
     <message>
         <source>C.M. or 8.7.8.7 D</source>
-        <translation type="unfinished"></translation>
+        <translation>C.M. ou 8.7.8.7 D</translation>
     </message>
     <message>
         <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mètre, en lettres (C.M., L.M.D.) ou en nombres de syllabes (8.7.8.7)</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par</translation>
     </message>
     <message>
         <source>Suggested order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre suggéré</translation>
     </message>
     <message>
         <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordre suggéré&#xa0;: d’abord les cantiques souvent chantés mais pas récemment, en dernier les cantiques jamais chantés (nouveaux)</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Décroi&amp;ssant</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Décroissant</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Date&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished">&amp;Lectures&#xa0;:</translation>
+        <translation>&amp;Lectures&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ots&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mètre&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier par&#xa0;:</translation>
     </message>
     <message>
         <source>Suggested hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantiques suggérés</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Add to Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter au culte</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copier les lignes sélectionnées, ou toutes les lignes, pour un tableur (%1)</translation>
     </message>
     <message>
         <source>Start a service with the selected hymns (%1)</source>
         <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commencer un culte avec les cantiques sélectionnés (%1)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer (Échap)</translation>
     </message>
     <message>
         <source>No readings for %1 %2 in %3</source>
         <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lecture pour «&#xa0;%1&#xa0;», année %2, dans %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>No hymn in the hymnal fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun cantique du recueil ne convient.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cantique suggéré, utilisations comptées jusqu’au %1.</numerusform>
+            <numerusform>%Ln cantiques suggérés, utilisations comptées jusqu’au %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln cantique suggéré. Chargez un journal des cultes pour voir combien de fois il a été chanté.</numerusform>
+            <numerusform>%Ln cantiques suggérés. Chargez un journal des cultes pour voir combien de fois chacun a été chanté.</numerusform>
         </translation>
     </message>
 </context>

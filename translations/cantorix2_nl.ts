@@ -54,79 +54,79 @@
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rij toevoegen</translation>
     </message>
     <message>
         <source>Re&amp;move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij ver&amp;wijderen</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Omhoog</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Om&amp;laag</translation>
     </message>
     <message>
         <source>Su&amp;ggest Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen voor&amp;stellen…</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst toevoegen</translation>
     </message>
     <message>
         <source>Easter, Advent 3 … (may be left empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasen, 3e zondag van de Advent … (mag leeg blijven)</translation>
     </message>
     <message>
         <source>Day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dag van het kerkelijk jaar</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Occasion:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gelegenheid:</translation>
     </message>
     <message>
         <source>&amp;Hymns:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&amp;iederen:</translation>
     </message>
     <message>
         <source>Mark hymns sung &amp;within</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markeer liederen gezongen in de laatste</translation>
     </message>
     <message>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum van de dienst</translation>
     </message>
     <message>
         <source>Occasion</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelegenheid</translation>
     </message>
     <message>
         <source>Mark hymns sung within this many weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen markeren die in de laatste zoveel weken zijn gezongen</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>weken</translation>
     </message>
     <message>
         <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen uit de liedbundel bij de lezingen van deze dag (Alt+S)</translation>
     </message>
     <message>
         <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stel eerst een liedbundel in, met Bestand &gt; Liedbundel instellen…</translation>
     </message>
     <message>
         <source>Discard this service? What was typed in it is not added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze dienst verwerpen? Wat erin is getypt, wordt niet aan het logboek toegevoegd.</translation>
     </message>
 </context>
 <context>
@@ -1363,70 +1363,70 @@
     <message>
         <source>no colon after the day&apos;s name</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geen dubbele punt na de naam van de dag</translation>
     </message>
     <message>
         <source>the year letter “%1” is not A, B or C</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de jaarletter “%1” is geen A, B of C</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
-        <translation type="unfinished">“%1” is geen dag van het kerkelijk jaar</translation>
+        <translation>“%1” is geen dag van het kerkelijk jaar</translation>
     </message>
     <message>
         <source>no readings after the colon</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geen lezingen na de dubbele punt</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished">regel %1: %2</translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de rest van het bestand is niet gelezen: een leesrooster wordt tot %1 regels gelezen</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de rest van het bestand is niet gelezen: een leesrooster wordt tot %1 MB gelezen</translation>
     </message>
     <message>
         <source>%1 is not open for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet geopend om te lezen</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een map</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen gewoon bestand</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geopend: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (and %3 more)</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (en nog %3)</translation>
     </message>
 </context>
 <context>
@@ -2100,61 +2100,61 @@
     <name>HymnRow</name>
     <message>
         <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleep om deze regel te verplaatsen; met Alt+Pijl-omhoog en Alt+Pijl-omlaag verplaatst u hem met het toetsenbord</translation>
     </message>
     <message>
         <source>Title, or a line without a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel, of een regel zonder nummer</translation>
     </message>
     <message>
         <source>Last sung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatst gezongen %1</translation>
     </message>
     <message>
         <source>Hymn number, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liednummer, regel %1</translation>
     </message>
     <message>
         <source>Title, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel, regel %1</translation>
     </message>
     <message>
         <source>Use of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik van regel %1</translation>
     </message>
     <message>
         <source>Not in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet in het logboek</translation>
     </message>
     <message>
         <source>Not sung before this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gezongen vóór deze datum</translation>
     </message>
     <message numerus="yes">
         <source>within %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>binnen %n week</numerusform>
+            <numerusform>binnen %n weken</numerusform>
         </translation>
     </message>
     <message>
         <source>none in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>niet in 12 maanden</translation>
     </message>
     <message>
         <source>once in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>eenmaal in 12 maanden</translation>
     </message>
     <message>
         <source>%1 times in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 keer in 12 maanden</translation>
     </message>
 </context>
 <context>
     <name>HymnRows</name>
     <message>
         <source>Hymns</source>
-        <translation type="unfinished">Liederen</translation>
+        <translation>Liederen</translation>
     </message>
 </context>
 <context>
@@ -2341,9 +2341,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n rij (de rest is weggelaten: een tabel wordt gelezen tot %2 rijen en %3 kolommen)</numerusform>
+            <numerusform>%1: %n rijen (de rest is weggelaten: een tabel wordt gelezen tot %2 rijen en %3 kolommen)</numerusform>
         </translation>
     </message>
 </context>
@@ -2572,49 +2572,49 @@
     </message>
     <message>
         <source>UTF-8 with byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 met bytevolgordemarkering (BOM)</translation>
     </message>
     <message>
         <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>De gelegenheid bevat een regeleinde of een NUL-teken, wat een regel van het bestand niet kan bevatten.</translation>
     </message>
     <message>
         <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regel %1 van de dienst bevat een regeleinde of een NUL-teken, wat een regel van het bestand niet kan bevatten.</translation>
     </message>
     <message>
         <source>The hymn number “%1” holds a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het liednummer “%1” bevat een spatie.</translation>
     </message>
     <message>
         <source>Hymn %1 has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lied %1 heeft geen titel.</translation>
     </message>
     <message>
         <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bevat “--”, waardoor het programma het hele bestand als liedteksten zou lezen.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a character, so nothing can be written after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand eindigt midden in een teken, dus er kan niets achter worden geschreven.</translation>
     </message>
     <message>
         <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit logboek is vol: het bevat %1 diensten, en het programma leest er niet meer dan %2 (minder als een dienst meer dan %3 regels heeft), dus het zou nooit een nieuwe dienst lezen.</translation>
     </message>
     <message>
         <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit logboek bevat %1 diensten, waarvan het programma alleen de eerste %2 leest, dus het zou nooit een dienst lezen die erna is toegevoegd.</translation>
     </message>
     <message>
         <source>The service was not added: start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst is niet toegevoegd: begin een nieuw logboek voor de komende diensten.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 added: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dienst van %1 toegevoegd: %n lied</numerusform>
+            <numerusform>Dienst van %1 toegevoegd: %n liederen</numerusform>
         </translation>
     </message>
 </context>
@@ -2693,137 +2693,139 @@
     </message>
     <message>
         <source>Hymn files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbestanden (*.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recente bestanden</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw &amp;laden</translation>
     </message>
     <message>
         <source>Open in Text &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen in &amp;teksteditor</translation>
     </message>
     <message>
         <source>Set &amp;Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbundel in&amp;stellen…</translation>
     </message>
     <message>
         <source>Clear H&amp;ymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbundel los&amp;koppelen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Add Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst &amp;toevoegen…</translation>
     </message>
     <message>
         <source>Copy &amp;Left List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Linkerlijst kopiëren</translation>
     </message>
     <message>
         <source>Copy &amp;Right List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechterlijst kopiëren</translation>
     </message>
     <message>
         <source>&amp;Clear criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Criteria wissen</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoeken</translation>
     </message>
     <message>
         <source>&amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tellen</translation>
     </message>
     <message>
         <source>Focus Hymn &amp;#</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar lied&amp;nummer</translation>
     </message>
     <message>
         <source>Usage &amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiks&amp;rapport…</translation>
     </message>
     <message>
         <source>Suggest &amp;Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liederen voorstellen…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vet</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over Cantorix2</translation>
     </message>
     <message>
         <source>Set Hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbundel instellen</translation>
     </message>
     <message>
         <source>Hymnal set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedbundel ingesteld: %1</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen liedbundeltekst (liederen met hun coupletten tussen &quot;--&quot;-regels), dus de liedbundel blijft “%2”.</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” is geen liedbundeltekst (liederen met hun coupletten tussen &quot;--&quot;-regels), dus er is geen liedbundel ingesteld.</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ontbreekt)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
 
 Remove it from the recent files?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; bestaat niet meer; het is misschien verplaatst of verwijderd.
+
+Uit de recente bestanden verwijderen?</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit lijst verwijderen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>Over Cantorix2</translation>
     </message>
     <message>
         <source>Cantorix2 %1, by the %2
@@ -2835,31 +2837,38 @@ Licensed under the GNU General Public License, version 3 or later.
 Homepage: %3
 Sample files: %4</source>
         <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 %1, door %2
+
+Doorzoekt een logboek van diensten of een liedbundel in platte tekst, telt hoe vaak elk lied is gebruikt, rapporteert het gebruik van elk lied over een periode en kopieert wat het vindt naar het klembord.
+
+Uitgegeven onder de GNU General Public License, versie 3 of later.
+
+Website: %3
+Voorbeeldbestanden: %4</translation>
     </message>
     <message>
         <source>Open in Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen in teksteditor</translation>
     </message>
     <message>
         <source>No program was found to open &quot;%1&quot; with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen programma gevonden om &quot;%1&quot; mee te openen.</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Dienst toevoegen</translation>
     </message>
     <message>
         <source>Load a service log first: a service is added to the log loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laad eerst een logboek van diensten: een dienst wordt aan het geladen logboek toegevoegd.</translation>
     </message>
     <message>
         <source>The service has no hymns yet: add at least one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dienst heeft nog geen liederen: voeg ten minste één regel toe.</translation>
     </message>
     <message>
         <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nu opnieuw laden? De dienst blijft in het venster, om te worden toegevoegd aan het bestand zoals het nu is.</translation>
     </message>
 </context>
 <context>
@@ -3097,9 +3106,9 @@ Sample files: %4</source>
     <message numerus="yes">
         <source>Could not read the reference(s) %1.</source>
         <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>De verwijzing %1 kon niet worden gelezen.</numerusform>
+            <numerusform>De verwijzingen %1 konden niet worden gelezen.</numerusform>
         </translation>
     </message>
 </context>
@@ -3150,94 +3159,94 @@ Sample files: %4</source>
     <message>
         <source>hymn-usage</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liedgebruik</translation>
     </message>
     <message>
         <source>hymn-usage %1 to %2</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liedgebruik %1 tot %2</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
         <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geteld vanaf %1, de laatste dienst — na vandaag: controleer de kopregel “%2”</translation>
     </message>
     <message>
         <source>Jan %1</source>
         <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jan %1</translation>
     </message>
     <message>
         <source>Feb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>feb %1</translation>
     </message>
     <message>
         <source>Mar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mrt %1</translation>
     </message>
     <message>
         <source>Apr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>apr %1</translation>
     </message>
     <message>
         <source>May %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mei %1</translation>
     </message>
     <message>
         <source>Jun %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jun %1</translation>
     </message>
     <message>
         <source>Jul %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jul %1</translation>
     </message>
     <message>
         <source>Aug %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aug %1</translation>
     </message>
     <message>
         <source>Sep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sep %1</translation>
     </message>
     <message>
         <source>Oct %1</source>
-        <translation type="unfinished"></translation>
+        <translation>okt %1</translation>
     </message>
     <message>
         <source>Nov %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nov %1</translation>
     </message>
     <message>
         <source>Dec %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dec %1</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Chart of uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek van het gebruik</translation>
     </message>
     <message>
         <source>%1: no dated services in this range</source>
         <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen gedateerde diensten in deze periode</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No dated services in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen gedateerde diensten in deze periode</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n use(s)</source>
         <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n keer gebruikt</numerusform>
+            <numerusform>%1: %n keer gebruikt</numerusform>
         </translation>
     </message>
 </context>
@@ -3256,12 +3265,13 @@ Sample files: %4</source>
     </message>
     <message>
         <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map “%1” heeft een naam die het bestandsvenster niet kan doorgeven, dus er is niets geschreven. Kies een andere map, of de map van het geladen bestand.</translation>
     </message>
     <message>
         <source>“%1” already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bestaat al.
+Wilt u het vervangen?</translation>
     </message>
     <message>
         <source>The report could not be written to “%1”:
@@ -3269,77 +3279,80 @@ Do you want to replace it?</source>
 
 Nothing was changed there.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet worden geschreven naar “%1”:
+%2
+
+Daar is niets gewijzigd.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV exporteren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Hymn usage</source>
         <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liedgebruik</translation>
     </message>
     <message>
         <source>Hymn usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liedgebruik: %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exporteren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Making the PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>De PDF wordt gemaakt…</translation>
     </message>
     <message>
         <source>The PDF could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De PDF kon niet worden gemaakt. Er is niets geschreven.</translation>
     </message>
     <message>
         <source>Print Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiksrapport afdrukken</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Printing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport wordt afgedrukt…</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport kon niet worden afgedrukt.</translation>
     </message>
     <message>
         <source>%1 hymns: %2</source>
         <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liederen: %2</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek opslaan</translation>
     </message>
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PNG-afbeeldingen (*.png);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG image. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van de grafiek kon geen PNG-afbeelding worden gemaakt. Er is niets geschreven.</translation>
     </message>
 </context>
 <context>
@@ -3355,28 +3368,28 @@ Nothing was changed there.</source>
     <message>
         <source>Hymn #</source>
         <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liednr.</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titel</translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished">Gebruik</translation>
+        <translation>Gebruik</translation>
     </message>
     <message>
         <source>First used</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste gebruik</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste gebruik</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
-        <translation type="unfinished">Dagen sinds</translation>
+        <translation>Dagen sinds</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3397,7 @@ Nothing was changed there.</source>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>The foot of each printed page of the usage report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -3411,285 +3424,287 @@ Nothing was changed there.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles</translation>
     </message>
     <message>
         <source>Latest year</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatste jaar</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaar daarvoor</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished">Laatste 12 maanden</translation>
+        <translation>Laatste 12 maanden</translation>
     </message>
     <message>
         <source>Church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerkelijk jaar</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Liturgische tijd</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Aangepast</translation>
     </message>
     <message>
         <source>Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiksrapport</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Periode</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Van</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot</translation>
     </message>
     <message>
         <source>open</source>
         <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>open</translation>
     </message>
     <message>
         <source>Count from the first service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tellen vanaf de eerste dienst van het bestand</translation>
     </message>
     <message>
         <source>From: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Van: open</translation>
     </message>
     <message>
         <source>Count to the last service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tellen tot en met de laatste dienst van het bestand</translation>
     </message>
     <message>
         <source>To: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot: open</translation>
     </message>
     <message>
         <source>Count a hymn &amp;once per service</source>
-        <translation type="unfinished"></translation>
+        <translation>Een lied eenmaal per dienst &amp;tellen</translation>
     </message>
     <message>
         <source>&amp;Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periode:</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Van</translation>
     </message>
     <message>
         <source>&amp;to</source>
         <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>t&amp;ot</translation>
     </message>
     <message>
         <source>Filter by hymn number or title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filteren op liednummer of titel</translation>
     </message>
     <message>
         <source>F&amp;ilter:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ilter:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sorteren op:</translation>
     </message>
     <message>
         <source>D&amp;escending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflop&amp;end</translation>
     </message>
     <message>
         <source>Hymns and their uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen en hun gebruik</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PNG…</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel en grafiek</translation>
     </message>
     <message>
         <source>Divider between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheiding tussen de tabel en de grafiek</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Sluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde rijen, of alle rijen, kopiëren voor een spreadsheet (%1)</translation>
     </message>
     <message>
         <source>Export CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CSV exporteren…</translation>
     </message>
     <message>
         <source>Export P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;DF exporteren…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Afdrukken…</translation>
+        <translation>&amp;Afdrukken…</translation>
     </message>
     <message>
         <source>Save C&amp;hart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gra&amp;fiek opslaan…</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>De grafiek opslaan als PNG-afbeelding</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Usage Report — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruiksrapport — %1</translation>
     </message>
     <message>
         <source>%1 + %2 more</source>
         <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + nog %2</translation>
     </message>
     <message>
         <source>Hymns matching “%1” (%2)</source>
         <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Liederen die overeenkomen met “%1” (%2)</translation>
     </message>
     <message>
         <source>All hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle liederen</translation>
     </message>
     <message>
         <source>Uses per year, %1
 %2</source>
         <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik per jaar, %1
+%2</translation>
     </message>
     <message>
         <source>Uses per month, %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik per maand, %1
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dienst</numerusform>
+            <numerusform>%Ln diensten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln lied</numerusform>
+            <numerusform>%Ln liederen</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 (%3 shown)</source>
         <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (%3 getoond)</translation>
     </message>
     <message>
         <source>From is after To: nothing is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Van ligt na Tot: er wordt niets geteld.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s) has/have no date in its/their head line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln dienst heeft geen datum in de kopregel</numerusform>
+            <numerusform>%Ln diensten hebben geen datum in hun kopregel</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: counted in the table, not in the chart.</source>
         <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: meegeteld in de tabel, niet in de grafiek.</translation>
     </message>
     <message>
         <source>%1: counted only under All.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: alleen meegeteld onder Alles.</translation>
     </message>
     <message>
         <source>all services</source>
-        <translation type="unfinished"></translation>
+        <translation>alle diensten</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 tot en met %2</translation>
     </message>
     <message>
         <source>hymn # %1 (full # only)</source>
         <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>liednr. %1 (alleen exact nummer)</translation>
     </message>
     <message>
         <source>hymn # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>liednr. %1</translation>
     </message>
     <message>
         <source>title phrase “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst in titel “%1”</translation>
     </message>
     <message>
         <source>excluding # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nr. %1 uitgesloten</translation>
     </message>
     <message>
         <source>excluding title “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>titel “%1” uitgesloten</translation>
     </message>
     <message>
         <source>date limit %1</source>
         <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>datum beperkt tot %1</translation>
     </message>
     <message>
         <source>%1; a hymn counted once per service</source>
         <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; een lied eenmaal per dienst geteld</translation>
     </message>
     <message>
         <source>Criteria: %1</source>
         <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Criteria: %1</translation>
     </message>
     <message>
         <source>Rows matching “%1”</source>
         <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rijen die overeenkomen met “%1”</translation>
     </message>
     <message>
         <source>Chart of the selected hymn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek van het geselecteerde lied: %1</translation>
     </message>
     <message>
         <source>Chart of the %1 selected hymns: %2</source>
         <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grafiek van de %1 geselecteerde liederen: %2</translation>
     </message>
 </context>
 <context>
@@ -3851,154 +3866,154 @@ Het logboek wordt teruggezet zoals het eerder was, uit &quot;%3&quot;; het logbo
     <name>SuggestWindow</name>
     <message>
         <source>Suggest Hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Liederen voorstellen</translation>
     </message>
     <message>
         <source>Date planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Geplande datum</translation>
     </message>
     <message>
         <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
-        <translation type="unfinished"></translation>
+        <translation>De geplande dag: de lezingen komen uit Lectionary.txt naast de liedbundel, en het gebruik wordt tot die dag geteld</translation>
     </message>
     <message>
         <source>Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezingen</translation>
     </message>
     <message>
         <source>Isaiah 40:1-11; Mark 1:1-8</source>
         <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jesaja 40:1-11; Marcus 1:1-8</translation>
     </message>
     <message>
         <source>Scripture references, separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>Bijbelverwijzingen, gescheiden door puntkomma&apos;s</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>every word somewhere in the hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>elk woord ergens in het lied</translation>
     </message>
     <message>
         <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
-        <translation type="unfinished"></translation>
+        <translation>Woorden die alle in de titel, een couplet of een refrein moeten voorkomen, in hoofd- of kleine letters</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
-        <translation type="unfinished">Metrum</translation>
+        <translation>Metrum</translation>
     </message>
     <message>
         <source>C.M. or 8.7.8.7 D</source>
-        <translation type="unfinished"></translation>
+        <translation>C.M. of 8.7.8.7 D</translation>
     </message>
     <message>
         <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Een metrum, als letters (C.M., L.M.D.) of als aantallen lettergrepen (8.7.8.7)</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op</translation>
     </message>
     <message>
         <source>Suggested order</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorgestelde volgorde</translation>
     </message>
     <message>
         <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorgestelde volgorde: eerst liederen die vaak maar niet onlangs zijn gezongen, als laatste liederen die nooit zijn gezongen (nieuw)</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflop&amp;end</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Aflopend</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datum:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished">&amp;Lezingen:</translation>
+        <translation>&amp;Lezingen:</translation>
     </message>
     <message>
         <source>&amp;Phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tekst:</translation>
     </message>
     <message>
         <source>&amp;Meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Metrum:</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sorteren op:</translation>
     </message>
     <message>
         <source>Suggested hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorgestelde liederen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Add to Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aan dienst toevoegen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Sluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde rijen, of alle rijen, kopiëren voor een spreadsheet (%1)</translation>
     </message>
     <message>
         <source>Start a service with the selected hymns (%1)</source>
         <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een dienst beginnen met de geselecteerde liederen (%1)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Sl&amp;uiten</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten (Esc)</translation>
     </message>
     <message>
         <source>No readings for %1 %2 in %3</source>
         <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen lezingen voor %1 %2 in %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden gelezen: %2</translation>
     </message>
     <message>
         <source>No hymn in the hymnal fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen enkel lied in de liedbundel past.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln lied voorgesteld, gebruik geteld tot en met %1.</numerusform>
+            <numerusform>%Ln liederen voorgesteld, gebruik geteld tot en met %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln lied voorgesteld. Laad een logboek van diensten om te zien hoe vaak het is gezongen.</numerusform>
+            <numerusform>%Ln liederen voorgesteld. Laad een logboek van diensten om te zien hoe vaak elk lied is gezongen.</numerusform>
         </translation>
     </message>
 </context>

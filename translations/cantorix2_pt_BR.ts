@@ -54,79 +54,79 @@
     </message>
     <message>
         <source>Add &amp;Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar linha</translation>
     </message>
     <message>
         <source>Re&amp;move Row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remover linha</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descer</translation>
     </message>
     <message>
         <source>Su&amp;ggest Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;gerir hinos…</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar culto</translation>
     </message>
     <message>
         <source>Easter, Advent 3 … (may be left empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páscoa, 3º Domingo do Advento … (pode ficar vazio)</translation>
     </message>
     <message>
         <source>Day of the church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia do ano litúrgico</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;ta:</translation>
     </message>
     <message>
         <source>&amp;Occasion:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocasião:</translation>
     </message>
     <message>
         <source>&amp;Hymns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinos:</translation>
     </message>
     <message>
         <source>Mark hymns sung &amp;within</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar hinos cantados &amp;nas últimas</translation>
     </message>
     <message>
         <source>Service date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data do culto</translation>
     </message>
     <message>
         <source>Occasion</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocasião</translation>
     </message>
     <message>
         <source>Mark hymns sung within this many weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar os hinos cantados dentro deste número de semanas</translation>
     </message>
     <message>
         <source>weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semanas</translation>
     </message>
     <message>
         <source>Hymns for this day&apos;s readings from the hymnal (Alt+G)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos do hinário para as leituras deste dia (Alt+G)</translation>
     </message>
     <message>
         <source>Set a hymnal first, with File &gt; Set Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Defina primeiro um hinário, com Arquivo &gt; Definir hinário…</translation>
     </message>
     <message>
         <source>Discard this service? What was typed in it is not added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar este culto? O que foi digitado nele não é adicionado ao registro.</translation>
     </message>
 </context>
 <context>
@@ -1363,70 +1363,70 @@
     <message>
         <source>no colon after the day&apos;s name</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem dois-pontos depois do nome do dia</translation>
     </message>
     <message>
         <source>the year letter “%1” is not A, B or C</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the letter after the day&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a letra de ano “%1” não é A, B ou C</translation>
     </message>
     <message>
         <source>“%1” is not a day of the church year</source>
         <extracomment>Why a line of Lectionary.txt is not read: %1 is the day&apos;s name as the line writes it.</extracomment>
-        <translation type="unfinished">“%1” não é um dia do ano litúrgico</translation>
+        <translation>“%1” não é um dia do ano litúrgico</translation>
     </message>
     <message>
         <source>no readings after the colon</source>
         <extracomment>Why a line of Lectionary.txt is not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sem leituras depois dos dois-pontos</translation>
     </message>
     <message>
         <source>line %1: %2</source>
         <extracomment>A line of Lectionary.txt not read: %1 is its number, %2 why.</extracomment>
-        <translation type="unfinished">linha %1: %2</translation>
+        <translation>linha %1: %2</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 lines</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most lines read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o restante do arquivo não foi lido: um lecionário é lido até %1 linhas</translation>
     </message>
     <message>
         <source>the rest of the file was not read: a lectionary is read up to %1 MB</source>
         <extracomment>Where reading Lectionary.txt stopped: %1 is the most megabytes read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>o restante do arquivo não foi lido: um lecionário é lido até %1 MB</translation>
     </message>
     <message>
         <source>%1 is not open for reading</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não está aberto para leitura</translation>
     </message>
     <message>
         <source>%1 is a folder</source>
         <extracomment>%1 is the lectionary&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo comum</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser aberto: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pode ser lido: %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read.</extracomment>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1, %2 (and %3 more)</source>
         <extracomment>Suggest Hymns&apos; note on Lectionary.txt: %1 is the file&apos;s name, %2 its first line not read, %3 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (e mais %3)</translation>
     </message>
 </context>
 <context>
@@ -2100,61 +2100,61 @@
     <name>HymnRow</name>
     <message>
         <source>Drag to move this line; Alt+Up and Alt+Down move it with the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Arraste para mover esta linha; Alt+Seta para cima e Alt+Seta para baixo a movem pelo teclado</translation>
     </message>
     <message>
         <source>Title, or a line without a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Título, ou uma linha sem número</translation>
     </message>
     <message>
         <source>Last sung %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantado pela última vez em %1</translation>
     </message>
     <message>
         <source>Hymn number, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do hino, linha %1</translation>
     </message>
     <message>
         <source>Title, line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título, linha %1</translation>
     </message>
     <message>
         <source>Use of line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso da linha %1</translation>
     </message>
     <message>
         <source>Not in the log</source>
-        <translation type="unfinished"></translation>
+        <translation>Não está no registro</translation>
     </message>
     <message>
         <source>Not sung before this date</source>
-        <translation type="unfinished"></translation>
+        <translation>Não cantado antes desta data</translation>
     </message>
     <message numerus="yes">
         <source>within %n week(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>há até %n semana</numerusform>
+            <numerusform>há até %n semanas</numerusform>
         </translation>
     </message>
     <message>
         <source>none in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma vez em 12 meses</translation>
     </message>
     <message>
         <source>once in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>uma vez em 12 meses</translation>
     </message>
     <message>
         <source>%1 times in 12 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vezes em 12 meses</translation>
     </message>
 </context>
 <context>
     <name>HymnRows</name>
     <message>
         <source>Hymns</source>
-        <translation type="unfinished">Hinos</translation>
+        <translation>Hinos</translation>
     </message>
 </context>
 <context>
@@ -2341,9 +2341,9 @@
     </message>
     <message numerus="yes">
         <source>%1: %n row(s) (the rest was left out: a table is read up to %2 rows and %3 columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n linha (o restante foi deixado de fora: uma tabela é lida até %2 linhas e %3 colunas)</numerusform>
+            <numerusform>%1: %n linhas (o restante foi deixado de fora: uma tabela é lida até %2 linhas e %3 colunas)</numerusform>
         </translation>
     </message>
 </context>
@@ -2572,49 +2572,49 @@
     </message>
     <message>
         <source>UTF-8 with byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 com marca de ordem de bytes</translation>
     </message>
     <message>
         <source>The occasion holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>A ocasião contém uma quebra de linha ou um caractere NUL, que uma linha do arquivo não pode conter.</translation>
     </message>
     <message>
         <source>Line %1 of the service holds a line break or a NUL character, which a line of the file cannot hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>A linha %1 do culto contém uma quebra de linha ou um caractere NUL, que uma linha do arquivo não pode conter.</translation>
     </message>
     <message>
         <source>The hymn number “%1” holds a space.</source>
-        <translation type="unfinished"></translation>
+        <translation>O número de hino “%1” contém um espaço.</translation>
     </message>
     <message>
         <source>Hymn %1 has no title.</source>
-        <translation type="unfinished"></translation>
+        <translation>O hino %1 não tem título.</translation>
     </message>
     <message>
         <source>“%1” holds “--”, which would make the program read the whole file as hymn texts.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” contém “--”, o que faria o programa ler o arquivo inteiro como textos de hinos.</translation>
     </message>
     <message>
         <source>The file ends in the middle of a character, so nothing can be written after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo termina no meio de um caractere, por isso nada pode ser gravado depois dele.</translation>
     </message>
     <message>
         <source>This log is full: it holds %1 services, and the program reads no more than %2 (fewer when a service has more than %3 lines), so it would never read a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro está cheio: contém %1 cultos, e o programa não lê mais do que %2 (menos quando um culto tem mais de %3 linhas), por isso nunca leria um novo.</translation>
     </message>
     <message>
         <source>This log holds %1 services, of which the program reads only the first %2, so it would never read one added after them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro contém %1 cultos, dos quais o programa lê somente os primeiros %2, por isso nunca leria um culto adicionado depois deles.</translation>
     </message>
     <message>
         <source>The service was not added: start a new log for the services to come.</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto não foi adicionado: comece um novo registro para os próximos cultos.</translation>
     </message>
     <message numerus="yes">
         <source>Service of %1 added: %n hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Culto de %1 adicionado: %n hino</numerusform>
+            <numerusform>Culto de %1 adicionado: %n hinos</numerusform>
         </translation>
     </message>
 </context>
@@ -2693,137 +2693,139 @@
     </message>
     <message>
         <source>Hymn files (*.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos de hinos (*.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;recente</translation>
     </message>
     <message>
         <source>Re&amp;load</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;carregar</translation>
     </message>
     <message>
         <source>Open in Text &amp;Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir no &amp;editor de texto</translation>
     </message>
     <message>
         <source>Set &amp;Hymnal…</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir &amp;hinário…</translation>
     </message>
     <message>
         <source>Clear H&amp;ymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar hinário</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Add Service…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar culto…</translation>
     </message>
     <message>
         <source>Copy &amp;Left List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar lista da es&amp;querda</translation>
     </message>
     <message>
         <source>Copy &amp;Right List</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar lista da di&amp;reita</translation>
     </message>
     <message>
         <source>&amp;Clear criteria</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Limpar critérios</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pesquisar</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contar</translation>
     </message>
     <message>
         <source>Focus Hymn &amp;#</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir para Hino &amp;nº</translation>
     </message>
     <message>
         <source>Usage &amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Relatório de uso…</translation>
     </message>
     <message>
         <source>Suggest &amp;Hymns…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir &amp;hinos…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrito</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Cantorix2</translation>
     </message>
     <message>
         <source>Set Hymnal</source>
-        <translation type="unfinished"></translation>
+        <translation>Definir hinário</translation>
     </message>
     <message>
         <source>Hymnal set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinário definido: %1</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so the hymnal stays “%2”.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um texto de hinário (hinos com suas estrofes entre linhas &quot;--&quot;), por isso o hinário continua sendo “%2”.</translation>
     </message>
     <message>
         <source>“%1” is not a hymnal text (hymns with their verses between &quot;--&quot; lines), so no hymnal is set.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um texto de hinário (hinos com suas estrofes entre linhas &quot;--&quot;), por isso nenhum hinário foi definido.</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (não encontrado)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer there; it may have been moved or deleted.
 
 Remove it from the recent files?</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não existe mais; pode ter sido movido ou excluído.
+
+Removê-lo dos arquivos recentes?</translation>
     </message>
     <message>
         <source>Remove from list</source>
-        <translation type="unfinished"></translation>
+        <translation>Remover da lista</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>About Cantorix2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Cantorix2</translation>
     </message>
     <message>
         <source>Cantorix2 %1, by the %2
@@ -2835,31 +2837,38 @@ Licensed under the GNU General Public License, version 3 or later.
 Homepage: %3
 Sample files: %4</source>
         <extracomment>%1 the version, %2 the publisher, %3 a web address, %4 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cantorix2 %1, por %2
+
+Pesquisa um registro de cultos ou um hinário em texto simples, conta quantas vezes cada hino foi usado, relata o uso de cada hino num intervalo de datas e copia o que encontra para a área de transferência.
+
+Licenciado sob a GNU General Public License, versão 3 ou posterior.
+
+Página inicial: %3
+Arquivos de exemplo: %4</translation>
     </message>
     <message>
         <source>Open in Text Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir no editor de texto</translation>
     </message>
     <message>
         <source>No program was found to open &quot;%1&quot; with.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum programa foi encontrado para abrir &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Add Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar culto</translation>
     </message>
     <message>
         <source>Load a service log first: a service is added to the log loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregue primeiro um registro de cultos: o culto é adicionado ao registro carregado.</translation>
     </message>
     <message>
         <source>The service has no hymns yet: add at least one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>O culto ainda não tem hinos: adicione pelo menos uma linha.</translation>
     </message>
     <message>
         <source>Reload it now? The service stays in the dialog, to be added to the file as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recarregar agora? O culto fica na caixa de diálogo, para ser adicionado ao arquivo como ele está agora.</translation>
     </message>
 </context>
 <context>
@@ -3097,9 +3106,9 @@ Sample files: %4</source>
     <message numerus="yes">
         <source>Could not read the reference(s) %1.</source>
         <extracomment>Under Suggest Hymns&apos; readings: %1 is the pieces not read, each in quotes, separated by commas.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Não foi possível ler a referência %1.</numerusform>
+            <numerusform>Não foi possível ler as referências %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -3150,94 +3159,94 @@ Sample files: %4</source>
     <message>
         <source>hymn-usage</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix (.csv, .pdf, .png).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso-de-hinos</translation>
     </message>
     <message>
         <source>hymn-usage %1 to %2</source>
         <extracomment>The file name offered for the usage report&apos;s exports, without its suffix: %1 and %2 are the range&apos;s dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>uso-de-hinos %1 a %2</translation>
     </message>
     <message>
         <source>Counted from %1, the latest service — after today: check the head line “%2”</source>
         <extracomment>%1 is the latest service&apos;s date, %2 its head line as the log writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contado a partir de %1, o último culto — depois de hoje: verifique a linha de cabeçalho “%2”</translation>
     </message>
     <message>
         <source>Jan %1</source>
         <extracomment>A month&apos;s label on the usage chart: %1 is the year (&quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>jan. %1</translation>
     </message>
     <message>
         <source>Feb %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fev. %1</translation>
     </message>
     <message>
         <source>Mar %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mar. %1</translation>
     </message>
     <message>
         <source>Apr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abr. %1</translation>
     </message>
     <message>
         <source>May %1</source>
-        <translation type="unfinished"></translation>
+        <translation>maio %1</translation>
     </message>
     <message>
         <source>Jun %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jun. %1</translation>
     </message>
     <message>
         <source>Jul %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jul. %1</translation>
     </message>
     <message>
         <source>Aug %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ago. %1</translation>
     </message>
     <message>
         <source>Sep %1</source>
-        <translation type="unfinished"></translation>
+        <translation>set. %1</translation>
     </message>
     <message>
         <source>Oct %1</source>
-        <translation type="unfinished"></translation>
+        <translation>out. %1</translation>
     </message>
     <message>
         <source>Nov %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nov. %1</translation>
     </message>
     <message>
         <source>Dec %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dez. %1</translation>
     </message>
 </context>
 <context>
     <name>ReportChart</name>
     <message>
         <source>Chart of uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de usos</translation>
     </message>
     <message>
         <source>%1: no dated services in this range</source>
         <extracomment>Read to a screen reader for a chart without bars; %1 is the chart&apos;s title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: nenhum culto com data neste intervalo</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>Read to a screen reader: %1 is the chart&apos;s title, %2 each period with its uses.</extracomment>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>No dated services in this range</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum culto com data neste intervalo</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n use(s)</source>
         <extracomment>A bar&apos;s tooltip on the usage chart: %1 is the period (&quot;2019&quot;, &quot;Jan 2019&quot;).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n uso</numerusform>
+            <numerusform>%1: %n usos</numerusform>
         </translation>
     </message>
 </context>
@@ -3256,12 +3265,13 @@ Sample files: %4</source>
     </message>
     <message>
         <source>The folder “%1” has a name the file dialog cannot pass on, so nothing was written. Choose another folder, or the folder of the loaded file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta “%1” tem um nome que a caixa de diálogo de arquivos não consegue repassar, por isso nada foi gravado. Escolha outra pasta, ou a pasta do arquivo carregado.</translation>
     </message>
     <message>
         <source>“%1” already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” já existe.
+Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The report could not be written to “%1”:
@@ -3269,77 +3279,80 @@ Do you want to replace it?</source>
 
 Nothing was changed there.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o relatório em “%1”:
+%2
+
+Nada foi alterado lá.</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Hymn usage</source>
         <extracomment>The printed report&apos;s title; %1 is the log&apos;s file name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso de hinos</translation>
     </message>
     <message>
         <source>Hymn usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de hinos: %1</translation>
     </message>
     <message>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos PDF (*.pdf);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Making the PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerando o PDF…</translation>
     </message>
     <message>
         <source>The PDF could not be made. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gerar o PDF. Nada foi gravado.</translation>
     </message>
     <message>
         <source>Print Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir relatório de uso</translation>
     </message>
     <message>
         <source>Print</source>
         <extracomment>The title of the progress window and of the message when printing fails.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Printing the report…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimindo o relatório…</translation>
     </message>
     <message>
         <source>The report could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir o relatório.</translation>
     </message>
     <message>
         <source>%1 hymns: %2</source>
         <extracomment>A chart picture&apos;s second title line: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hinos: %2</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar gráfico</translation>
     </message>
     <message>
         <source>PNG images (*.png);;All files (*)</source>
         <extracomment>The save dialog&apos;s file types: the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imagens PNG (*.png);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>The chart could not be made into a PNG image. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível transformar o gráfico numa imagem PNG. Nada foi gravado.</translation>
     </message>
 </context>
 <context>
@@ -3355,28 +3368,28 @@ Nothing was changed there.</source>
     <message>
         <source>Hymn #</source>
         <extracomment>The usage report&apos;s column of hymn numbers, also the heading of its copies and CSV.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hino nº</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Título</translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Uses</source>
-        <translation type="unfinished">Usos</translation>
+        <translation>Usos</translation>
     </message>
     <message>
         <source>First used</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiro uso</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Último uso</translation>
     </message>
     <message>
         <source>Days since</source>
         <extracomment>The usage report&apos;s column of days from a hymn&apos;s last use to the latest service.</extracomment>
-        <translation type="unfinished">Dias desde</translation>
+        <translation>Dias desde</translation>
     </message>
 </context>
 <context>
@@ -3384,7 +3397,7 @@ Nothing was changed there.</source>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>The foot of each printed page of the usage report.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -3411,285 +3424,287 @@ Nothing was changed there.</source>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Latest year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano mais recente</translation>
     </message>
     <message>
         <source>Year before</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano anterior</translation>
     </message>
     <message>
         <source>Last 12 months</source>
-        <translation type="unfinished">Últimos 12 meses</translation>
+        <translation>Últimos 12 meses</translation>
     </message>
     <message>
         <source>Church year</source>
-        <translation type="unfinished"></translation>
+        <translation>Ano litúrgico</translation>
     </message>
     <message>
         <source>Season</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo litúrgico</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>Usage Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de uso</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>De</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Até</translation>
     </message>
     <message>
         <source>open</source>
         <extracomment>Beside a date of the range: the range has no end there, it counts from the file&apos;s first service or to its last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aberto</translation>
     </message>
     <message>
         <source>Count from the first service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar desde o primeiro culto do arquivo</translation>
     </message>
     <message>
         <source>From: open</source>
-        <translation type="unfinished"></translation>
+        <translation>De: aberto</translation>
     </message>
     <message>
         <source>Count to the last service of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar até o último culto do arquivo</translation>
     </message>
     <message>
         <source>To: open</source>
-        <translation type="unfinished"></translation>
+        <translation>Até: aberto</translation>
     </message>
     <message>
         <source>Count a hymn &amp;once per service</source>
-        <translation type="unfinished"></translation>
+        <translation>Contar um hino &amp;uma vez por culto</translation>
     </message>
     <message>
         <source>&amp;Range:</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;tervalo:</translation>
     </message>
     <message>
         <source>&amp;From</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;De</translation>
     </message>
     <message>
         <source>&amp;to</source>
         <extracomment>Between the range&apos;s two dates: &quot;From [date] to [date]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;até</translation>
     </message>
     <message>
         <source>Filter by hymn number or title</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtrar por número ou título do hino</translation>
     </message>
     <message>
         <source>F&amp;ilter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filtro:</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>D&amp;escending</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;ecrescente</translation>
     </message>
     <message>
         <source>Hymns and their uses</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos e seus usos</translation>
     </message>
     <message>
         <source>Save as PNG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como PNG…</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela e gráfico</translation>
     </message>
     <message>
         <source>Divider between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisória entre a tabela e o gráfico</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar as linhas selecionadas, ou todas as linhas, para uma planilha (%1)</translation>
     </message>
     <message>
         <source>Export CS&amp;V…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CS&amp;V…</translation>
     </message>
     <message>
         <source>Export P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;PDF…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished">&amp;Imprimir…</translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>Save C&amp;hart…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar &amp;gráfico…</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar o gráfico como imagem PNG</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Fec&amp;har</translation>
     </message>
     <message>
         <source>Usage Report — %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relatório de uso — %1</translation>
     </message>
     <message>
         <source>%1 + %2 more</source>
         <extracomment>The chart&apos;s hymns when more than three are selected: %1 is the first three names, %2 how many more.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 + mais %2</translation>
     </message>
     <message>
         <source>Hymns matching “%1” (%2)</source>
         <extracomment>The chart&apos;s hymns: %1 is the filter&apos;s text, %2 how many rows it leaves.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinos que correspondem a “%1” (%2)</translation>
     </message>
     <message>
         <source>All hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os hinos</translation>
     </message>
     <message>
         <source>Uses per year, %1
 %2</source>
         <extracomment>The chart&apos;s title on two lines: %1 is the range (&quot;2019-01-01 to 2019-12-31&quot;), %2 the hymns charted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Usos por ano, %1
+%2</translation>
     </message>
     <message>
         <source>Uses per month, %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Usos por mês, %1
+%2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culto</numerusform>
+            <numerusform>%Ln cultos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln hino</numerusform>
+            <numerusform>%Ln hinos</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, %2 (%3 shown)</source>
         <extracomment>The report&apos;s counts when the filter hides rows: %1 the services, %2 the hymns, %3 the rows shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 (%3 exibidos)</translation>
     </message>
     <message>
         <source>From is after To: nothing is counted.</source>
-        <translation type="unfinished"></translation>
+        <translation>De é posterior a Até: nada é contado.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln service(s) has/have no date in its/their head line</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln culto não tem data na linha de cabeçalho</numerusform>
+            <numerusform>%Ln cultos não têm data na linha de cabeçalho</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: counted in the table, not in the chart.</source>
         <extracomment>%1 says how many services have no date (&quot;3 services have no date in their head line&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: contado(s) na tabela, não no gráfico.</translation>
     </message>
     <message>
         <source>%1: counted only under All.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: contado(s) somente em Todos.</translation>
     </message>
     <message>
         <source>all services</source>
-        <translation type="unfinished"></translation>
+        <translation>todos os cultos</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A range of dates: %1 and %2 are dates written 2019-01-01.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>hymn # %1 (full # only)</source>
         <extracomment>The printed report&apos;s criteria: %1 is the hymn number searched for.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hino nº %1 (somente o número exato)</translation>
     </message>
     <message>
         <source>hymn # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>hino nº %1</translation>
     </message>
     <message>
         <source>title phrase “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>frase do título “%1”</translation>
     </message>
     <message>
         <source>excluding # %1</source>
-        <translation type="unfinished"></translation>
+        <translation>excluindo nº %1</translation>
     </message>
     <message>
         <source>excluding title “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>excluindo título “%1”</translation>
     </message>
     <message>
         <source>date limit %1</source>
         <extracomment>The printed report&apos;s criteria: %1 is the date limit as typed in the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>limite de data %1</translation>
     </message>
     <message>
         <source>%1; a hymn counted once per service</source>
         <extracomment>A printed note: %1 is the counts (&quot;12 services, 30 hymns&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1; cada hino contado uma vez por culto</translation>
     </message>
     <message>
         <source>Criteria: %1</source>
         <extracomment>A printed note: %1 is the main window&apos;s search criteria.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Critérios: %1</translation>
     </message>
     <message>
         <source>Rows matching “%1”</source>
         <extracomment>A printed note: %1 is the filter&apos;s text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Linhas que correspondem a “%1”</translation>
     </message>
     <message>
         <source>Chart of the selected hymn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico do hino selecionado: %1</translation>
     </message>
     <message>
         <source>Chart of the %1 selected hymns: %2</source>
         <extracomment>A printed note: %1 is how many hymns are selected (two or more), %2 their names.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico dos %1 hinos selecionados: %2</translation>
     </message>
 </context>
 <context>
@@ -3851,154 +3866,154 @@ O registro volta a ser como era antes, a partir de &quot;%3&quot;; o registro co
     <name>SuggestWindow</name>
     <message>
         <source>Suggest Hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir hinos</translation>
     </message>
     <message>
         <source>Date planned for</source>
-        <translation type="unfinished"></translation>
+        <translation>Data planejada</translation>
     </message>
     <message>
         <source>The day planned for: its readings come from Lectionary.txt beside the hymnal, and uses are counted up to it</source>
-        <translation type="unfinished"></translation>
+        <translation>O dia planejado: suas leituras vêm do Lectionary.txt ao lado do hinário, e os usos são contados até ele</translation>
     </message>
     <message>
         <source>Readings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leituras</translation>
     </message>
     <message>
         <source>Isaiah 40:1-11; Mark 1:1-8</source>
         <extracomment>An example of references, as a planner of the language writes them; the book names must be ones the program reads in that language (&quot;Jes 40,1-11; Mk 1,1-8&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Isaías 40:1-11; Marcos 1:1-8</translation>
     </message>
     <message>
         <source>Scripture references, separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>Referências bíblicas, separadas por ponto e vírgula</translation>
     </message>
     <message>
         <source>Phrase</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase</translation>
     </message>
     <message>
         <source>every word somewhere in the hymn</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as palavras em algum lugar do hino</translation>
     </message>
     <message>
         <source>Words that must all occur in the title, a verse or a refrain, in any case</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras que devem aparecer todas no título, numa estrofe ou num refrão, sem diferenciar maiúsculas de minúsculas</translation>
     </message>
     <message>
         <source>Meter</source>
         <extracomment>The meter box&apos;s placeholder: C.M. and 8.7.8.7 D are meters as typed, kept as they are.</extracomment>
-        <translation type="unfinished">Métrica</translation>
+        <translation>Métrica</translation>
     </message>
     <message>
         <source>C.M. or 8.7.8.7 D</source>
-        <translation type="unfinished"></translation>
+        <translation>C.M. ou 8.7.8.7 D</translation>
     </message>
     <message>
         <source>A meter, as letters (C.M., L.M.D.) or syllable counts (8.7.8.7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma métrica, em letras (C.M., L.M.D.) ou em número de sílabas (8.7.8.7)</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>Suggested order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem sugerida</translation>
     </message>
     <message>
         <source>Suggested order: hymns sung often but not lately first, hymns never sung (new) last</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem sugerida: primeiro os hinos cantados com frequência mas não recentemente, por último os hinos nunca cantados (novo)</translation>
     </message>
     <message>
         <source>&amp;Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Decrescente</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Decrescente</translation>
     </message>
     <message>
         <source>Da&amp;te:</source>
-        <translation type="unfinished"></translation>
+        <translation>Da&amp;ta:</translation>
     </message>
     <message>
         <source>&amp;Readings:</source>
-        <translation type="unfinished">&amp;Leituras:</translation>
+        <translation>&amp;Leituras:</translation>
     </message>
     <message>
         <source>&amp;Phrase:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frase:</translation>
     </message>
     <message>
         <source>&amp;Meter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Métrica:</translation>
     </message>
     <message>
         <source>&amp;Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por:</translation>
     </message>
     <message>
         <source>Suggested hymns</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinos sugeridos</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Add to Service</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adicionar ao culto</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fechar</translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>Copy the selected rows, or all rows, for a spreadsheet (%1)</source>
         <extracomment>%1 is the copy&apos;s shortcut (Ctrl+C).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copiar as linhas selecionadas, ou todas as linhas, para uma planilha (%1)</translation>
     </message>
     <message>
         <source>Start a service with the selected hymns (%1)</source>
         <extracomment>%1 is the command&apos;s shortcut (Ctrl+Return).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Começar um culto com os hinos selecionados (%1)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Fec&amp;har</translation>
     </message>
     <message>
         <source>Close (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar (Esc)</translation>
     </message>
     <message>
         <source>No readings for %1 %2 in %3</source>
         <extracomment>%1 is the day&apos;s name in the church year, %2 the lectionary&apos;s year (A, B or C), %3 the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma leitura para %1 (ano %2) em %3</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
         <extracomment>%1 is the lectionary&apos;s file name, %2 why it could not be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>No hymn in the hymnal fits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum hino do hinário atende aos critérios.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested, uses counted up to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln hino sugerido, usos contados até %1.</numerusform>
+            <numerusform>%Ln hinos sugeridos, usos contados até %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%Ln hymn(s) suggested. Load a service log to see how often each was sung.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln hino sugerido. Carregue um registro de cultos para ver quantas vezes cada um foi cantado.</numerusform>
+            <numerusform>%Ln hinos sugeridos. Carregue um registro de cultos para ver quantas vezes cada um foi cantado.</numerusform>
         </translation>
     </message>
 </context>

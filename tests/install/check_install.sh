@@ -29,6 +29,7 @@ expected=(
     share/doc/cantorix2/docs/addservice.png
     share/doc/cantorix2/docs/planning.png
     share/doc/cantorix2/docs/report.png
+    share/doc/cantorix2/docs/screenshot-de.png
     share/doc/cantorix2/docs/screenshot.png
     share/doc/cantorix2/docs/user-guide.html
     share/doc/cantorix2/docs/user-guide.md
