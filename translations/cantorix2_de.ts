@@ -128,6 +128,10 @@
         <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation>Diesen Gottesdienst verwerfen? Was darin eingegeben wurde, wird der Gottesdienstliste nicht hinzugefügt.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

@@ -128,6 +128,10 @@
         <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation>Abandonner ce culte&#xa0;? Ce qui y a été saisi n’est pas ajouté au journal.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

@@ -128,6 +128,10 @@
         <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation>Deze dienst verwerpen? Wat erin is getypt, wordt niet aan het logboek toegevoegd.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

@@ -128,6 +128,10 @@
         <source>Discard this service? What was typed in it is not added to the log.</source>
         <translation>Descartar este culto? O que foi digitado nele não é adicionado ao registro.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
 </context>
 <context>
     <name>Calendar</name>

@@ -193,7 +193,8 @@ AddedService addService(const QByteArray &fileBytes, const NewService &service, 
     }
     added.headLine = form.headStyle.headLine(service.date, occasion, carried);
     if (added.headLine.isEmpty()) {
-        added.error = u"The service's date cannot be written as a head line that the program reads back."_s;
+        added.error = QCoreApplication::translate(
+            "Logbook", "The service's date cannot be written as a head line that the program reads back.");
         return added;
     }
     lines.prepend(added.headLine);

@@ -38,7 +38,7 @@ AddServiceDialog::AddServiceDialog(const EntryStore &log, const EntryStore *hymn
       m_removeRow(new QPushButton(tr("Re&move Row"), this)), m_moveUp(new QPushButton(tr("Move &Up"), this)),
       m_moveDown(new QPushButton(tr("Move &Down"), this)), m_suggest(new QPushButton(tr("Su&ggest Hymns…"), this)),
       m_weeks(new QSpinBox(this)), m_ok(new QPushButton(tr("Add Service"), this)),
-      m_cancel(new QPushButton(u"Cancel"_s, this)), m_printBoard(new QPushButton(tr("Print Hymn &Board…"), this)),
+      m_cancel(new QPushButton(tr("Cancel"), this)), m_printBoard(new QPushButton(tr("Print Hymn &Board…"), this)),
       m_copyBulletin(new QPushButton(tr("&Copy for Bulletin"), this)),
       m_remove(new QPushButton(tr("Remove &Service"), this))
 {
