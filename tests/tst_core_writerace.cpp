@@ -139,14 +139,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QString>("word");
-        QTest::newRow("an appender") << u"append"_s << u"appended"_s;
-        QTest::newRow("an editor saving by rename") << u"rename"_s << u"edited"_s;
+        QTest::addColumn<int>("holdMs"); // the log held open that long before each line is appended
+        QTest::newRow("an appender") << u"append"_s << u"appended"_s << 0;
+        // Opened before the names are swapped, written after: into the file swapped out.
+        QTest::newRow("an appender holding the log open") << u"append"_s << u"appended"_s << 12;
+        QTest::newRow("an editor saving by rename") << u"rename"_s << u"edited"_s << 0;
     }
 
     void otherProgramsLoseNothing()
     {
         QFETCH(QString, mode);
         QFETCH(QString, word);
+        QFETCH(int, holdMs);
         TestFolder dir;
         const QString log = dir.write(u"log.txt"_s, kLog);
         // Where two names cannot be swapped in one step, what another program does in the moment between the
@@ -156,7 +160,10 @@ private Q_SLOTS:
                   "user guide)");
         const QString stop = dir.filePath(u"stop"_s);
         QObject owner;
-        QProcess *other = startWriter({mode, log, u"15"_s, stop}, &owner);
+        QStringList arguments{mode, log, u"15"_s, stop};
+        if (holdMs > 0)
+            arguments.append(QString::number(holdMs));
+        QProcess *other = startWriter(arguments, &owner);
         if (!other->waitForStarted(30000))
             QSKIP("The other program's process cannot be started here");
         SaveFile::onStage(SaveFile::Stage::BeforeReplace, [] { QThread::msleep(10); });

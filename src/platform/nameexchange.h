@@ -13,4 +13,13 @@ int exchange(const QByteArray &a, const QByteArray &b);
 // Whether an error from exchange means only that the system cannot swap names here.
 bool isUnsupported(int error);
 
+// Whether a process still holds the file at path open for writing, waited for up to waitMs: a program that opened
+// the log for appending just before the names were swapped writes into the file swapped out.
+enum class Writers {
+    None,      // none does: nothing more can be written into it (no name leads to it but the writer's own)
+    StillOpen, // one still did when the wait ended
+    Unknown,   // the system cannot tell (a file of another owner, a file system without leases)
+};
+Writers waitForWriters(const QByteArray &path, int waitMs);
+
 } // namespace NameExchange

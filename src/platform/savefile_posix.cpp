@@ -256,6 +256,62 @@ bool isExpected(const QByteArray &path, const Expected &expected)
     return same;
 }
 
+// How long the writer waits for a program still writing into the file swapped out, and the pause taken where
+// the system cannot tell whether one does.
+constexpr int kWritersWaitMs = 2000;
+constexpr long kSettleNs = 20 * 1000 * 1000;
+
+NativeFile::Identity identityOf(const QByteArray &path)
+{
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0)
+        return {};
+    return {quint64(info.st_dev), quint64(info.st_ino)};
+}
+
+// Whether from still holds the expected file's bytes, or those bytes with more after them, which are appended to
+// target (as the other program appended them, after everything it holds now).
+bool carryOverGrowth(const QByteArray &from, const Expected &expected, const QByteArray &target)
+{
+    int fd = -1;
+    do {
+        fd = ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    QByteArray bytes;
+    const bool read = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                      NativeFile::Identity{quint64(info.st_dev), quint64(info.st_ino)} == expected.identity &&
+                      info.st_size >= off_t(expected.bytes.size()) && readAllAt(fd, qsizetype(info.st_size), bytes);
+    ::close(fd);
+    if (!read || !bytes.startsWith(expected.bytes))
+        return false;
+    if (bytes.size() == expected.bytes.size())
+        return true;
+    int out = -1;
+    do {
+        out = ::open(target.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
+    } while (out < 0 && errno == EINTR);
+    if (out < 0)
+        return false;
+    const QByteArray rest = bytes.sliced(expected.bytes.size());
+    bool written = true;
+    for (qsizetype done = 0; done < rest.size();) {
+        const ssize_t put = ::write(out, rest.constData() + done, size_t(rest.size() - done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            written = false;
+            break;
+        }
+        done += put;
+    }
+    written = written && ::fsync(out) == 0;
+    ::close(out);
+    return written;
+}
+
 // Gives made the name target, which must be free: a hard link fails rather than replace anything. Where the file
 // system has no hard links the name is looked at first, and the rename follows at once.
 Result placeAtFreeName(const QByteArray &made, const QByteArray &target)
@@ -321,13 +377,31 @@ Result replace(const NativePath &path, const QByteArray &bytes, const Expected &
         return failure(error);
     }
     // made now names the file that was replaced: it must be the one checked, or another program saved or wrote it
-    // in the moment since, and it goes back.
-    if (!isExpected(made, expected)) {
+    // in the moment since, and it goes back, with whatever was appended to the new file since the swap carried over
+    // to it.
+    const auto putBack = [&]() -> Result {
         if (const int error = NameExchange::exchange(made, target))
             return failure(error); // the other program's file stays by the new file's temporary name
+        if (NameExchange::waitForWriters(made, kWritersWaitMs) != NameExchange::Writers::None) {
+            const timespec settle{0, kSettleNs};
+            ::nanosleep(&settle, nullptr);
+        }
+        Expected ours{identityOf(made), bytes};
+        if (!carryOverGrowth(made, ours, target))
+            return failure(EBUSY); // both changed at once: the new file stays by its temporary name
         ::unlink(made.constData());
         return changedMeanwhile();
+    };
+    if (!isExpected(made, expected))
+        return putBack();
+    // A program that opened the log for appending just before the swap writes into the file swapped out: once
+    // no one holds it open for writing, what it wrote there is carried over to the end of the log.
+    if (NameExchange::waitForWriters(made, kWritersWaitMs) != NameExchange::Writers::None) {
+        const timespec settle{0, kSettleNs};
+        ::nanosleep(&settle, nullptr);
     }
+    if (!carryOverGrowth(made, expected, target))
+        return putBack(); // rewritten, not appended to
     ::unlink(made.constData());
     noteSync(QStringLiteral("placed ") + baseNameOf(target));
     syncFolder(folderOf(target));

@@ -72,13 +72,16 @@ int writeServices(const QString &log, int count, const QString &tag, int widenMs
     return 0;
 }
 
-// As a shell's ">>" does: the name opened for appending, one line written, closed.
-int appendLines(const QString &log, int pauseMs, const QString &stop)
+// As a shell's ">>" does: the name opened for appending, one line written, closed; holdMs: the file held open that
+// long before the line is written, as a program that opens its log and writes later.
+int appendLines(const QString &log, int pauseMs, const QString &stop, int holdMs)
 {
     int made = 0;
     while (!QFile::exists(stop)) {
         QFile file(log);
         if (file.open(QIODevice::Append)) {
+            if (holdMs > 0)
+                QThread::msleep(holdMs);
             file.write(u"appended %1\n"_s.arg(made).toUtf8());
             file.close();
             ++made;
@@ -121,12 +124,12 @@ int main(int argc, char **argv)
     if (args.size() >= 5 && args[1] == u"write")
         return writeServices(args[2], args[3].toInt(), args[4], args.size() > 5 ? args[5].toInt() : 0,
                              args.size() > 6 ? args[6] : QString());
-    if (args.size() == 5 && args[1] == u"append")
-        return appendLines(args[2], args[3].toInt(), args[4]);
+    if ((args.size() == 5 || args.size() == 6) && args[1] == u"append")
+        return appendLines(args[2], args[3].toInt(), args[4], args.size() == 6 ? args[5].toInt() : 0);
     if (args.size() == 5 && args[1] == u"rename")
         return saveByRename(args[2], args[3].toInt(), args[4]);
     std::fputs(
-        "usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]] | append|rename LOG PAUSE_MS STOP\n",
+        "usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]] | append LOG PAUSE_MS STOP [HOLD_MS] | rename LOG PAUSE_MS STOP\n",
         stderr);
     return 2;
 }
