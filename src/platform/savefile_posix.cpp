@@ -242,13 +242,20 @@ bool holdsExpected(int fd, const Expected &expected)
     return readAllAt(fd, expected.bytes.size(), bytes) && bytes == expected.bytes;
 }
 
-// Whether the name (never followed) leads to the expected file with the expected bytes.
-bool isExpected(const QByteArray &path, const Expected &expected)
+// Opens path, never following a link at its end nor waiting on a device or a pipe; -1 when it cannot.
+int openUnfollowed(const QByteArray &path, int flags)
 {
     int fd = -1;
     do {
-        fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        fd = ::open(path.constData(), flags | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// Whether the name (never followed) leads to the expected file with the expected bytes.
+bool isExpected(const QByteArray &path, const Expected &expected)
+{
+    const int fd = openUnfollowed(path, O_RDONLY);
     if (fd < 0)
         return false;
     const bool same = holdsExpected(fd, expected);
@@ -273,10 +280,7 @@ NativeFile::Identity identityOf(const QByteArray &path)
 // target (as the other program appended them, after everything it holds now).
 bool carryOverGrowth(const QByteArray &from, const Expected &expected, const QByteArray &target)
 {
-    int fd = -1;
-    do {
-        fd = ::open(from.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    } while (fd < 0 && errno == EINTR);
+    const int fd = openUnfollowed(from, O_RDONLY);
     if (fd < 0)
         return false;
     struct stat info {};
@@ -289,10 +293,7 @@ bool carryOverGrowth(const QByteArray &from, const Expected &expected, const QBy
         return false;
     if (bytes.size() == expected.bytes.size())
         return true;
-    int out = -1;
-    do {
-        out = ::open(target.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
-    } while (out < 0 && errno == EINTR);
+    const int out = openUnfollowed(target, O_WRONLY | O_APPEND);
     if (out < 0)
         return false;
     const QByteArray rest = bytes.sliced(expected.bytes.size());
