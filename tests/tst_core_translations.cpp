@@ -17,8 +17,8 @@ struct Message {
     QString source;
     QString comment; // the disambiguation
     bool numerus = false;
-    QString type;              // "unfinished", "vanished", "obsolete" or empty
-    QStringList translations;  // one, or a numerus form each
+    QString type;             // "unfinished", "vanished", "obsolete" or empty
+    QStringList translations; // one, or a numerus form each
 };
 
 std::vector<Message> read(const QString &path, QString *error)
@@ -122,8 +122,8 @@ QString faultsOf(const Message &message, bool english)
         if (edges(translation) != edges(message.source))
             faults.append(u"blanks at either end differ"_s);
         if (!english && shortcuts(translation) != shortcuts(message.source)) {
-            faults.append(u"%1 shortcut(s) for the source's %2"_s.arg(shortcuts(translation))
-                              .arg(shortcuts(message.source)));
+            faults.append(
+                u"%1 shortcut(s) for the source's %2"_s.arg(shortcuts(translation)).arg(shortcuts(message.source)));
         }
     }
     if (english && message.numerus && message.translations.size() != 2)
@@ -156,14 +156,13 @@ private Q_SLOTS:
         QStringList faults;
         for (const Message &message : messages) {
             if (const QString fault = faultsOf(message, english); !fault.isEmpty()) {
-                faults.append(u"%1 \"%2\"%3: %4"_s.arg(message.context, message.source,
-                                                        message.comment.isEmpty() ? QString()
-                                                                                  : u" ("_s + message.comment + u')',
-                                                        fault));
+                faults.append(u"%1 \"%2\"%3: %4"_s.arg(
+                    message.context, message.source,
+                    message.comment.isEmpty() ? QString() : u" ("_s + message.comment + u')', fault));
             }
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(u"%1 of %2 messages:\n"_s.arg(faults.size()).arg(messages.size()) +
-                                              faults.join(u'\n')));
+        QVERIFY2(faults.isEmpty(),
+                 qPrintable(u"%1 of %2 messages:\n"_s.arg(faults.size()).arg(messages.size()) + faults.join(u'\n')));
     }
 };
 

@@ -81,8 +81,8 @@ private Q_SLOTS:
                 QSKIP("The writer's processes cannot be started here");
             QVERIFY(a->waitForFinished(3600000) && b->waitForFinished(3600000));
             // The writers' output comes with the system's line ends.
-            const QString reported = QString::fromUtf8(a->readAllStandardOutput() + b->readAllStandardOutput())
-                                         .remove(u'\r');
+            const QString reported =
+                QString::fromUtf8(a->readAllStandardOutput() + b->readAllStandardOutput()).remove(u'\r');
             const QStringList added =
                 reported.split(u'\n', Qt::SkipEmptyParts).filter(QRegularExpression(u"^added "_s));
             QCOMPARE(added.size(), 2 * count);

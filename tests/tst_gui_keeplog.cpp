@@ -531,7 +531,8 @@ void TestKeepLog::writeCutShortIsMended()
     m_folder->write(u"log.txt"_s, cut);
     m_folder->write(u"log.txt.bak"_s, kLog);
     m_folder->write(u".log.txt.cantorix-unfinished"_s,
-                    "backup: " + NativePath::fromText(u"log.txt.bak"_s).units().toHex() + "\nsize: " + QByteArray::number(kLog.size()) +
+                    "backup: " + NativePath::fromText(u"log.txt.bak"_s).units().toHex() +
+                        "\nsize: " + QByteArray::number(kLog.size()) +
                         "\nsha256: " + QCryptographicHash::hash(kLog, QCryptographicHash::Sha256).toHex() + '\n');
     QVERIFY(m_window->openFile(NativePath::fromText(m_log)));
     auto *bar = part<QWidget>(m_window.get(), "FileChangedBar");

@@ -128,8 +128,8 @@ int main(int argc, char **argv)
         return appendLines(args[2], args[3].toInt(), args[4], args.size() == 6 ? args[5].toInt() : 0);
     if (args.size() == 5 && args[1] == u"rename")
         return saveByRename(args[2], args[3].toInt(), args[4]);
-    std::fputs(
-        "usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]] | append LOG PAUSE_MS STOP [HOLD_MS] | rename LOG PAUSE_MS STOP\n",
-        stderr);
+    std::fputs("usage: cantorix_logwriter write LOG COUNT TAG [WIDEN_MS [noswap|die]] | append LOG PAUSE_MS STOP "
+               "[HOLD_MS] | rename LOG PAUSE_MS STOP\n",
+               stderr);
     return 2;
 }
