@@ -57,16 +57,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-QAction *action(const MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
-template <typename T> T *part(const QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
-
 // Receives the URLs the desktop would open.
 class UrlCatcher : public QObject {
     Q_OBJECT

@@ -51,11 +51,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QAction *action(const MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
 template <typename T> T *control(const MainWindow &window, const char *name)
 {
     return window.form()->findChild<T *>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);

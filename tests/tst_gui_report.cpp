@@ -58,16 +58,6 @@ const QByteArray kLog = "Jan 5, 2020\n100 Alpha Hymn\n200 Beta Hymn\n\n"
                         "Jun 6, 2022\n100 Alpha Hymn\n200 Beta Hymn\n10 Epsilon Hymn\n\n"
                         "Harvest Festival\n200 Beta Hymn\n";
 
-QAction *action(const QWidget &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
-template <typename T> T *part(const ReportWindow *report, const char *name)
-{
-    return report->findChild<T *>(QString::fromLatin1(name));
-}
-
 // The hymn numbers of the table's rows, top to bottom.
 QStringList numbersShown(const QTableView *table)
 {

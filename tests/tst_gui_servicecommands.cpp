@@ -63,16 +63,6 @@ QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
-QAction *action(const MainWindow &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
-template <typename T> T *part(const QObject *parent, const char *name)
-{
-    return parent->findChild<T *>(QString::fromLatin1(name));
-}
-
 // The height in points of each run of ink down a page rendered by pdftoppm at 72 dots per inch; nothing where the
 // tool is not there (or is a Unix tool seen from Wine).
 QList<QList<int>> inkRuns(const QString &pdf)

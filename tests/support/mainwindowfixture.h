@@ -8,9 +8,21 @@
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 
 #include <memory>
+
+// A window's action and a part of it by objectName; null when there is none.
+inline QAction *action(const QWidget &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+template <typename T> T *part(const QObject *parent, const char *name)
+{
+    return parent->findChild<T *>(QString::fromLatin1(name));
+}
 
 class MainWindowFixture {
 protected:
