@@ -248,7 +248,9 @@ def inner(program, log, report_faults_allowed, language):
         process = subprocess.Popen([program, str(work / "ServiceLog.txt")], env=env, cwd=work,
                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
         desktop = pyatspi.Registry.getDesktop(0)
-        app = wait_for("the program on the accessibility bus", lambda: find_app(desktop, "Cantorix2"))
+        # A busy machine (the sanitizers' build beside it) starts the program and the bus slowly.
+        app = wait_for("the program on the accessibility bus", lambda: find_app(desktop, "Cantorix2"),
+                       seconds=90)
         main = wait_for("its main window", lambda: find_node(app, "frame", "ServiceLog.txt \u2014 Cantorix2"))
 
         # A search first, as a user would make one, so that the lists and counts hold something to be read.
